@@ -1,0 +1,22 @@
+#include "link/message_text.h"
+
+#include "textwin/charset.h"
+
+namespace brxw {
+
+std::string MessageWireText(std::string_view fileBytes, bool ansiCharset) {
+    std::string text;
+    text.reserve(fileBytes.size() + kMessageTerminator.size());
+    for (char c : fileBytes) {
+        if (c != '\r') {
+            text.push_back(c);
+        }
+    }
+    if (!ansiCharset) {
+        text = AnsiToOem(text);
+    }
+    text.append(kMessageTerminator);
+    return text;
+}
+
+}  // namespace brxw

@@ -1,0 +1,199 @@
+#include "link/native_socket.h"
+
+#include "link/socket_errors.h"
+
+#include <algorithm>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace brxw {
+
+#ifdef _WIN32
+const SocketHandle kInvalidSocket = INVALID_SOCKET;
+namespace {
+int CloseHandle(SocketHandle h) { return ::closesocket(h); }
+constexpr int kSendFlags = 0;
+constexpr int kShutBoth = SD_BOTH;
+}  // namespace
+int LastSocketError() { return ::WSAGetLastError(); }
+#else
+const SocketHandle kInvalidSocket = -1;
+namespace {
+int CloseHandle(SocketHandle h) { return ::close(h); }
+// A peer that has gone must not kill the program with SIGPIPE.
+constexpr int kSendFlags = MSG_NOSIGNAL;
+constexpr int kShutBoth = SHUT_RDWR;
+}  // namespace
+int LastSocketError() { return WsaFromErrno(errno); }
+#endif
+
+NativeSocket::~NativeSocket() { Close(); }
+
+int NativeSocket::Open() {
+    Close();
+    m_handle = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (m_handle == kInvalidSocket) {
+        return LastSocketError();
+    }
+    // Console lines and small frames go out at once.
+    int one = 1;
+    ::setsockopt(m_handle, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one),
+                 sizeof one);
+    return 0;
+}
+
+int NativeSocket::SetBlocking(bool blocking) {
+#ifdef _WIN32
+    u_long nonBlocking = blocking ? 0 : 1;
+    return ::ioctlsocket(m_handle, FIONBIO, &nonBlocking) == 0 ? 0 : LastSocketError();
+#else
+    const int flags = ::fcntl(m_handle, F_GETFL, 0);
+    if (flags < 0) {
+        return LastSocketError();
+    }
+    const int wanted = blocking ? (flags & ~O_NONBLOCK) : (flags | O_NONBLOCK);
+    return ::fcntl(m_handle, F_SETFL, wanted) == 0 ? 0 : LastSocketError();
+#endif
+}
+
+int NativeSocket::StartConnect(std::uint32_t ipv4, std::uint16_t port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(ipv4);
+    if (::connect(m_handle, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        return 0;
+    }
+    const int error = LastSocketError();
+    // A POSIX non-blocking connect reports "in progress" where Windows says "would block".
+    return error == wsa::kInProgress ? wsa::kWouldBlock : error;
+}
+
+int NativeSocket::ConnectResult() const {
+    int error = 0;
+#ifdef _WIN32
+    int size = sizeof error;
+#else
+    socklen_t size = sizeof error;
+#endif
+    if (::getsockopt(m_handle, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0) {
+        return LastSocketError();
+    }
+#ifdef _WIN32
+    return error;
+#else
+    return error == 0 ? 0 : WsaFromErrno(error);
+#endif
+}
+
+bool NativeSocket::SendAll(std::string_view bytes) {
+    if (!IsOpen()) {
+        return false;
+    }
+    while (!bytes.empty()) {
+        const int chunk = static_cast<int>(std::min<std::size_t>(bytes.size(), 1 << 20));
+        const auto sent = ::send(m_handle, bytes.data(), chunk, kSendFlags);
+        if (sent < 0) {
+#ifndef _WIN32
+            if (errno == EINTR) {
+                continue;
+            }
+#endif
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(sent));
+    }
+    return true;
+}
+
+void NativeSocket::Shutdown() {
+    if (IsOpen()) {
+        ::shutdown(m_handle, kShutBoth);
+    }
+}
+
+void NativeSocket::Close() {
+    if (IsOpen()) {
+        CloseHandle(m_handle);
+        m_handle = kInvalidSocket;
+    }
+}
+
+long RecvSome(SocketHandle handle, char* buffer, std::size_t count) {
+    for (;;) {
+        const auto got = ::recv(handle, buffer, static_cast<int>(count), 0);
+#ifndef _WIN32
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+#endif
+        return got < 0 ? -1 : static_cast<long>(got);
+    }
+}
+
+int WaitReadable(SocketHandle handle, int timeoutMs) {
+#ifndef _WIN32
+    if (handle < 0 || handle >= FD_SETSIZE) {
+        return -1;
+    }
+#endif
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(handle, &readable);
+    timeval timeout{};
+    timeout.tv_sec = timeoutMs / 1000;
+    timeout.tv_usec = (timeoutMs % 1000) * 1000;
+    const int ready = ::select(static_cast<int>(handle + 1), &readable, nullptr, nullptr, &timeout);
+    if (ready < 0) {
+#ifndef _WIN32
+        if (errno == EINTR) {
+            return 0;
+        }
+#endif
+        return -1;
+    }
+    return ready > 0 && FD_ISSET(handle, &readable) ? 1 : 0;
+}
+
+std::optional<std::uint32_t> ParseDottedIpv4(std::string_view text) {
+    std::uint32_t address = 0;
+    int parts = 0;
+    std::size_t pos = 0;
+    while (parts < 4) {
+        std::size_t digits = 0;
+        unsigned value = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && digits < 3) {
+            value = value * 10 + unsigned(text[pos] - '0');
+            ++pos;
+            ++digits;
+        }
+        if (digits == 0 || value > 255) {
+            return std::nullopt;
+        }
+        address = (address << 8) | value;
+        ++parts;
+        if (parts < 4) {
+            if (pos >= text.size() || text[pos] != '.') {
+                return std::nullopt;
+            }
+            ++pos;
+        }
+    }
+    if (pos != text.size()) {
+        return std::nullopt;
+    }
+    return address;
+}
+
+}  // namespace brxw

@@ -1,0 +1,60 @@
+// A TCP/IPv4 socket over the platform's native calls (POSIX here, Winsock on Windows): the only
+// file that includes socket headers. Errors are reported as Windows Sockets codes.
+//
+// Owned by the Session on the user-interface thread. The receive thread only reads through
+// Handle() with the free functions below, and only while the Session keeps the socket open:
+// the Session shuts it down and joins the thread before it closes the descriptor.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace brxw {
+
+#ifdef _WIN32
+using SocketHandle = std::uintptr_t;
+#else
+using SocketHandle = int;
+#endif
+extern const SocketHandle kInvalidSocket;
+
+class NativeSocket {
+public:
+    NativeSocket() = default;
+    ~NativeSocket();
+    NativeSocket(const NativeSocket&) = delete;
+    NativeSocket& operator=(const NativeSocket&) = delete;
+
+    // Creates a TCP/IPv4 socket; 0 or an error code.
+    int Open();
+    bool IsOpen() const { return m_handle != kInvalidSocket; }
+    SocketHandle Handle() const { return m_handle; }
+    int SetBlocking(bool blocking);
+    // Starts a connection; 0 when connected at once, wsa::kWouldBlock while it is pending,
+    // otherwise the error. ipv4 and port in host byte order.
+    int StartConnect(std::uint32_t ipv4, std::uint16_t port);
+    // The result of a pending connect once the socket became writable: 0 or the error.
+    int ConnectResult() const;
+    // Sends all bytes, resuming partial writes; false when the link failed.
+    bool SendAll(std::string_view bytes);
+    // Ends both directions so that a recv or select blocked in another thread returns.
+    void Shutdown();
+    void Close();
+
+private:
+    SocketHandle m_handle = kInvalidSocket;
+};
+
+// Receive thread side. Recv: bytes read, 0 on orderly close, -1 on error.
+long RecvSome(SocketHandle handle, char* buffer, std::size_t count);
+// 1 readable, 0 timeout, -1 error.
+int WaitReadable(SocketHandle handle, int timeoutMs);
+// The last socket error of the calling thread as a Windows Sockets code.
+int LastSocketError();
+
+// A dotted IPv4 address ("a.b.c.d", each 0..255) in host byte order; nothing for a host name.
+std::optional<std::uint32_t> ParseDottedIpv4(std::string_view text);
+
+}  // namespace brxw

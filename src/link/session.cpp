@@ -1,0 +1,327 @@
+#include "link/session.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+
+#include "config/app_config.h"
+#include "link/link_events.h"
+#include "link/login.h"
+#include "link/session_host.h"
+#include "link/socket_errors.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
+
+namespace brxw {
+
+// Receives the receive thread's events on the user-interface thread and hands them back.
+class Session::EventSink : public QObject {
+public:
+    explicit EventSink(Session& session) : m_session(session) {}
+    bool event(QEvent* e) override {
+        if (e->type() == kFrameQueuedEvent || e->type() == kLinkBrokenEvent) {
+            m_session.OnLinkEvent(e->type(), static_cast<LinkEvent*>(e)->Generation());
+            return true;
+        }
+        return QObject::event(e);
+    }
+
+private:
+    Session& m_session;
+};
+
+namespace {
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int WsaFromLookupError(QHostInfo::HostInfoError error) {
+    switch (error) {
+        case QHostInfo::NoError: return 0;
+        case QHostInfo::HostNotFound: return wsa::kHostNotFound;
+        case QHostInfo::UnknownError: break;
+    }
+    return wsa::kNoRecovery;
+}
+
+}  // namespace
+
+Session::Session(AppConfig& config, SessionHost& host, Timing timing)
+    : m_config(config),
+      m_host(host),
+      m_timing(timing),
+      m_sink(std::make_unique<EventSink>(*this)),
+      m_connectCommand(cmd::kDisconnect) {
+    m_startupTimer.setSingleShot(true);
+    m_startupTimer.setInterval(m_timing.startupDelayMs);
+    connect(&m_startupTimer, &QTimer::timeout, this, &Session::StartupTick);
+    m_countdownTimer.setInterval(m_timing.countdownTickMs);
+    connect(&m_countdownTimer, &QTimer::timeout, this, &Session::CountdownTick);
+}
+
+Session::~Session() {
+    AbortLookup();
+    StopThreadAndClose();
+}
+
+void Session::Start(std::string startupName) {
+    m_startupName = std::move(startupName);
+    m_startupTimer.start();
+}
+
+void Session::StartupTick() {
+    m_startupTimer.stop();
+    if (!m_startupName.empty()) {
+        const std::string name = std::move(m_startupName);
+        m_startupName.clear();
+        for (int n = 0; n < kRemoteConfigCount; ++n) {
+            if (EqualsIgnoringCase(m_config.LoadProfile(n).name, name)) {
+                Connect(n);
+                return;
+            }
+        }
+        m_host.ShowWarning(str::kNetworkCaption, StrPrintf(str::kCannotFindConfig, name.c_str()));
+        return;
+    }
+    for (int n = 0; n < kRemoteConfigCount; ++n) {
+        if (m_config.LoadProfile(n).autoConnect != 0) {
+            Connect(n);
+            return;
+        }
+    }
+}
+
+void Session::Connect(int n) {
+    if (n < 0 || n >= kRemoteConfigCount) {
+        return;
+    }
+    m_countdownTimer.stop();
+    m_host.EmptyStationList();
+    AbortLookup();
+    CloseSession();
+
+    m_connectCommand = cmd::kConnectRemote0 + n;
+    m_host.SetWaitCursor(true);
+    m_options = kOptionsAtConnect;
+    m_config.SetCurrentIndex(n);
+    m_remote = m_config.LoadProfile(n);
+
+    if (auto address = ParseDottedIpv4(m_remote.hostName)) {
+        m_address = *address;
+        StartConnect(true);
+        return;
+    }
+    m_state = State::Resolving;
+    m_host.SetStatusText(StrPrintf(str::kResolving, m_remote.hostName.c_str()));
+    m_lookupId = QHostInfo::lookupHost(QString::fromLatin1(m_remote.hostName), this,
+                                       &Session::OnLookup);
+}
+
+void Session::AbortLookup() {
+    if (m_lookupId >= 0) {
+        QHostInfo::abortHostLookup(m_lookupId);
+        m_lookupId = -1;
+    }
+}
+
+void Session::OnLookup(const QHostInfo& info) {
+    if (info.lookupId() != m_lookupId || m_state != State::Resolving) {
+        return;  // a lookup that a later Connect has replaced
+    }
+    m_lookupId = -1;
+    int error = WsaFromLookupError(info.error());
+    if (error == 0) {
+        // The session speaks IPv4 only; a name with no IPv4 address has no usable record.
+        error = wsa::kNoData;
+        for (const QHostAddress& address : info.addresses()) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                m_address = address.toIPv4Address();
+                error = 0;
+                break;
+            }
+        }
+    }
+    if (error != 0) {
+        m_state = State::Idle;
+        m_host.SetWaitCursor(false);
+        NetworkError(str::kErrorHostInfo, error);
+        m_host.SetStatusText(str::kNotConnected);
+        return;
+    }
+    StartConnect(false);
+}
+
+void Session::StartConnect(bool direct) {
+    m_host.SetStatusText(StrPrintf(str::kConnecting, m_remote.hostName.c_str()));
+    int error = m_socket.Open();
+    if (error == 0) {
+        error = m_socket.SetBlocking(false);
+    }
+    if (error == 0) {
+        m_state = State::Connecting;
+        m_writeNotifier = std::make_unique<QSocketNotifier>(
+            static_cast<qintptr>(m_socket.Handle()), QSocketNotifier::Write);
+        connect(m_writeNotifier.get(), &QSocketNotifier::activated, this,
+                &Session::OnConnectResult);
+        error = m_socket.StartConnect(m_address, static_cast<std::uint16_t>(m_remote.port));
+        // Connected at once (possible on loopback): the write notifier reports it all the same.
+        if (error == wsa::kWouldBlock) {
+            error = 0;
+        }
+    }
+    if (error != 0) {
+        // Closed before the box, whose event loop would otherwise report the same failure
+        // a second time through the write notifier.
+        CloseSession();
+        NetworkError(str::kErrorEstablishing, error);
+        ScheduleReconnect();
+        if (direct) {
+            m_host.SetStatusText(StrPrintf(str::kCannotConnect, m_remote.hostName.c_str()));
+        }
+    }
+}
+
+void Session::OnConnectResult() {
+    m_writeNotifier.reset();
+    const int error = m_socket.ConnectResult();
+    if (error != 0) {
+        CloseSession();
+        m_host.SetStatusText(StrPrintf(str::kCannotConnect, m_remote.hostName.c_str()));
+        ScheduleReconnect();
+        return;
+    }
+    m_state = State::AwaitingChallenge;
+    m_host.SetTitle(StrPrintf(str::kPanelTitleConnected, m_remote.name.c_str()));
+    const bool status = m_config.ReadProfileInt("Status", 0) != 0;
+    const bool messages = m_config.ReadProfileInt("Message", 0) != 0;
+    m_host.SetCounterChecks(status, messages);
+    if (status) {
+        m_options |= category::kSystemStatus;
+    }
+    if (messages) {
+        m_options |= category::kMessageCounters;
+    }
+    m_host.SetStatusText(str::kSendingOptions);
+    m_readNotifier = std::make_unique<QSocketNotifier>(static_cast<qintptr>(m_socket.Handle()),
+                                                       QSocketNotifier::Read);
+    connect(m_readNotifier.get(), &QSocketNotifier::activated, this, &Session::OnChallenge);
+    SendRawText(LoginLine(m_options, m_remote.callsign));
+}
+
+void Session::OnChallenge() {
+    if (m_loggedIn) {
+        return;
+    }
+    m_readNotifier.reset();
+    m_socket.SetBlocking(true);
+    // One read of at most 256 bytes: the server sends its challenge word within it.
+    char buffer[256];
+    const long got = RecvSome(m_socket.Handle(), buffer, sizeof buffer);
+    if (got <= 0) {
+        CloseSession();
+        m_host.ShowWarning(str::kNetworkCaption, str::kConnectionClosed);
+        ScheduleReconnect();
+        return;
+    }
+    const std::string challenge = ChallengeWord(std::string_view(buffer, std::size_t(got)));
+    m_host.SetStatusText(str::kAuthenticating);
+
+    ++m_generation;
+    m_receiver.Start(m_socket.Handle(), m_queue, m_sink.get(), m_generation);
+    SendRawText(LoginReply(challenge, m_remote.password));
+
+    m_host.SetConnectItemChecked(m_connectCommand, true);
+    m_host.SetWaitCursor(false);
+    m_state = State::LoggedIn;
+    m_host.RestoreWindows(m_config.ReadProfileInt("State_0", 0) != 0,
+                          m_config.ReadProfileInt("State_m", 0) != 0);
+    m_loggedIn = true;
+    m_host.SessionStateChanged(true);
+}
+
+void Session::OnLinkEvent(int type, std::uint64_t generation) {
+    // Events of a session that has been closed or replaced since they were posted.
+    if (generation != m_generation || !m_socket.IsOpen() || !m_loggedIn) {
+        return;
+    }
+    if (type == kFrameQueuedEvent) {
+        m_host.FrameQueued();
+        return;
+    }
+    Disconnect();
+    ScheduleReconnect();
+}
+
+void Session::Disconnect() {
+    m_countdownTimer.stop();
+    m_host.EmptyStationList();
+    AbortLookup();
+    CloseSession();
+    if (m_connectCommand != cmd::kDisconnect) {
+        m_host.SetConnectItemChecked(m_connectCommand, false);
+    }
+    m_loggedIn = false;
+    m_state = State::Idle;
+    m_host.SessionStateChanged(false);
+}
+
+void Session::StopThreadAndClose() {
+    m_writeNotifier.reset();
+    m_readNotifier.reset();
+    m_receiver.RequestStop();
+    m_socket.Shutdown();
+    m_receiver.Join();
+    m_socket.Close();
+    // Frames and events of the closed session must not reach the next one.
+    ++m_generation;
+    m_queue.Clear();
+}
+
+void Session::CloseSession() {
+    if (!m_socket.IsOpen()) {
+        return;
+    }
+    StopThreadAndClose();
+    m_loggedIn = false;
+    m_state = State::Idle;
+    m_host.SetWaitCursor(false);
+    m_host.SessionStateChanged(false);
+}
+
+void Session::ScheduleReconnect() {
+    m_state = State::WaitingToReconnect;
+    m_countdown = kReconnectSeconds;
+    m_countdownTimer.start();
+}
+
+void Session::CountdownTick() {
+    if (m_state != State::WaitingToReconnect) {
+        m_countdownTimer.stop();
+        return;
+    }
+    --m_countdown;
+    if (m_countdown <= 0) {
+        m_countdownTimer.stop();
+        Connect(m_connectCommand - cmd::kConnectRemote0);
+        return;
+    }
+    const std::string left =
+        StrPrintf(str::kReconnectIn, m_remote.hostName.c_str(), m_countdown);
+    m_host.SetStatusText(StrPrintf(str::kWillReconnect, left.c_str()));
+}
+
+void Session::NetworkError(const char* caption, int code) {
+    m_host.ShowWarning(str::kNetworkCaption,
+                       StrPrintf(str::kNetworkErrorText, caption, SocketErrorText(code)));
+}
+
+}  // namespace brxw

@@ -1,0 +1,116 @@
+// The one TCP session with the server: host lookup, non-blocking connect, login, the receive
+// thread, closing, and the reconnection countdown; plus the outbound operations, which all use
+// its socket. A state machine driven by commands, two timers and socket notifications.
+//
+// Owned by the control panel; lives on the user-interface thread, where every call is made.
+// The receive thread it starts only reads the socket and posts LinkEvents to an internal sink.
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "config/remote_config.h"
+#include "link/frame_queue.h"
+#include "link/native_socket.h"
+#include "link/receive_thread.h"
+
+class QHostInfo;
+
+namespace brxw {
+
+class AppConfig;
+class SessionHost;
+
+class Session : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Idle, Resolving, Connecting, AwaitingChallenge, LoggedIn, WaitingToReconnect };
+
+    struct Timing {
+        int startupDelayMs = 500;   // timer 1: the automatic connection after start
+        int countdownTickMs = 1000; // timer 2: one second of the reconnection countdown
+    };
+    static constexpr int kReconnectSeconds = 60;
+
+    Session(AppConfig& config, SessionHost& host, Timing timing);
+    Session(AppConfig& config, SessionHost& host) : Session(config, host, Timing{}) {}
+    ~Session() override;
+
+    // Start-up: remember the configuration named on the command line and start timer 1.
+    void Start(std::string startupName);
+    // Connect > configuration n (command 32776 + n); also the end of the countdown.
+    void Connect(int n);
+    void Disconnect();
+    void CloseSession();
+
+    // Outbound operations; each does nothing while there is no session socket.
+    void SendFrame(std::uint8_t kind, std::string_view text);
+    void SendOptions();
+    void SendRawText(std::string_view text);
+    // Framed upload of a local file under RemoteFilePath(); deletes the file afterwards.
+    void UploadFile(const QString& localPath);
+    // The message text, or "\n/ABORT\n" when aborted; deletes the file afterwards.
+    void SendMessageText(const QString& localPath, bool abort, bool ansiCharset);
+
+    State CurrentState() const { return m_state; }
+    bool LoggedIn() const { return m_loggedIn; }
+    bool HasSocket() const { return m_socket.IsOpen(); }
+    std::uint32_t Options() const { return m_options; }
+    void SetOptions(std::uint32_t options) { m_options = options; }
+    int ConnectCommand() const { return m_connectCommand; }
+    int Countdown() const { return m_countdown; }
+    const RemoteConfig& Remote() const { return m_remote; }
+    FrameQueue& Queue() { return m_queue; }
+    const std::string& RemoteFilePath() const { return m_remoteFilePath; }
+    void SetRemoteFilePath(std::string path) { m_remoteFilePath = std::move(path); }
+
+    // The timers' ticks; public so that tests drive the countdown without waiting.
+    void StartupTick();
+    void CountdownTick();
+    bool CountdownRunning() const { return m_countdownTimer.isActive(); }
+
+private:
+    class EventSink;
+    friend class EventSink;
+
+    void StartConnect(bool direct);
+    void OnLookup(const QHostInfo& info);
+    void OnConnectResult();
+    void OnChallenge();
+    void OnLinkEvent(int type, std::uint64_t generation);
+    void ScheduleReconnect();
+    void NetworkError(const char* caption, int code);
+    void AbortLookup();
+    void StopThreadAndClose();
+
+    AppConfig& m_config;
+    SessionHost& m_host;
+    Timing m_timing;
+    std::unique_ptr<EventSink> m_sink;
+
+    NativeSocket m_socket;
+    ReceiveThread m_receiver;
+    FrameQueue m_queue;
+    std::unique_ptr<QSocketNotifier> m_writeNotifier;
+    std::unique_ptr<QSocketNotifier> m_readNotifier;
+    QTimer m_startupTimer;
+    QTimer m_countdownTimer;
+
+    State m_state = State::Idle;
+    std::string m_startupName;
+    RemoteConfig m_remote;
+    std::uint32_t m_address = 0;
+    int m_lookupId = -1;
+    int m_connectCommand;
+    bool m_loggedIn = false;
+    int m_countdown = 0;
+    std::uint32_t m_options = 0;
+    std::uint64_t m_generation = 0;
+    std::string m_remoteFilePath;
+};
+
+}  // namespace brxw

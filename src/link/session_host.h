@@ -1,0 +1,33 @@
+// What the session needs from the window that owns it (the control panel): status texts, boxes,
+// the title, menu checks, the cursor and the refresh for the connected or disconnected state.
+// Tests implement it with a recording fake.
+#pragma once
+
+#include <string>
+
+namespace brxw {
+
+class SessionHost {
+public:
+    virtual ~SessionHost() = default;
+
+    // Status bar pane 0.
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    // A warning box (exclamation icon, OK button).
+    virtual void ShowWarning(const std::string& caption, const std::string& text) = 0;
+    // The Status and Messages check boxes, set from the profile at connect.
+    virtual void SetCounterChecks(bool status, bool messages) = 0;
+    virtual void SetConnectItemChecked(int command, bool checked) = 0;
+    virtual void SetWaitCursor(bool waiting) = 0;
+    virtual void EmptyStationList() = 0;
+    // At login: reopen the windows that were open when this profile was last used, all-channels
+    // first; each goes through its toggle, which sends the options update.
+    virtual void RestoreWindows(bool allChannels, bool monitoring) = 0;
+    // The refresh of the panel for the connected (logged in) or disconnected state.
+    virtual void SessionStateChanged(bool loggedIn) = 0;
+    // A frame of the current session waits in the queue.
+    virtual void FrameQueued() = 0;
+};
+
+}  // namespace brxw

@@ -1,0 +1,46 @@
+// The network error codes the operator reads in "Network" boxes. The codes are the Windows
+// Sockets numbers; this platform's socket and resolver errors are mapped onto them so that every
+// system shows the same texts.
+#pragma once
+
+namespace brxw {
+
+namespace wsa {
+inline constexpr int kInterrupted = 10004;
+inline constexpr int kBadFile = 10009;
+inline constexpr int kAccessDenied = 10013;
+inline constexpr int kBadAddress = 10014;
+inline constexpr int kInvalidArgument = 10022;
+inline constexpr int kTooManyFiles = 10024;
+inline constexpr int kWouldBlock = 10035;
+inline constexpr int kInProgress = 10036;
+inline constexpr int kAlreadyInProgress = 10037;
+inline constexpr int kNotSocket = 10038;
+inline constexpr int kMessageTooLong = 10040;
+inline constexpr int kAddressInUse = 10048;
+inline constexpr int kAddressNotAvailable = 10049;
+inline constexpr int kNetworkDown = 10050;
+inline constexpr int kNetworkUnreachable = 10051;
+inline constexpr int kConnectionAborted = 10053;
+inline constexpr int kConnectionReset = 10054;
+inline constexpr int kNoBufferSpace = 10055;
+inline constexpr int kNotConnected = 10057;
+inline constexpr int kShutdown = 10058;
+inline constexpr int kTimedOut = 10060;
+inline constexpr int kConnectionRefused = 10061;
+inline constexpr int kHostDown = 10064;
+inline constexpr int kHostUnreachable = 10065;
+inline constexpr int kHostNotFound = 11001;
+inline constexpr int kTryAgain = 11002;
+inline constexpr int kNoRecovery = 11003;
+inline constexpr int kNoData = 11004;
+}  // namespace wsa
+
+// The text of a code; "Unknown" for every code the table does not list.
+const char* SocketErrorText(int code);
+
+// This platform's errno value as a Windows Sockets code; 0 for a value with no counterpart,
+// which SocketErrorText shows as "Unknown".
+int WsaFromErrno(int error);
+
+}  // namespace brxw

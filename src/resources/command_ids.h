@@ -1,0 +1,23 @@
+// Command identifiers of the control panel. The numbers are fixed: the Connect and Config items
+// are addressed by arithmetic on them (32776 + n, 32783 + n).
+#pragma once
+
+namespace brxw::cmd {
+
+inline constexpr int kConsoleWindow = 32773;
+inline constexpr int kMonitoringWindow = 32774;
+inline constexpr int kAllChannelsWindow = 32775;
+inline constexpr int kConnectRemote0 = 32776;  // 32776..32779: Connect > the four configurations
+inline constexpr int kDisconnect = 32780;
+inline constexpr int kConfigRemote0 = 32783;  // 32783..32786: Config > the four configurations
+inline constexpr int kOpenConfigFile = 32794;
+inline constexpr int kPendingForward = 32804;
+inline constexpr int kEditUserProperties = 32808;
+inline constexpr int kEditMessageProperties = 32809;
+inline constexpr int kImmediateDisconnect = 32812;
+inline constexpr int kDisconnectChannel = 32813;
+inline constexpr int kExit = 57665;  // the framework's Exit command
+
+inline constexpr int kRemoteCount = 4;
+
+}  // namespace brxw::cmd

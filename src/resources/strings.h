@@ -1,0 +1,61 @@
+// The program's string table: every text the operator reads that the program itself composes.
+// Texts with printf conversions are formats; StrPrintf fills them in.
+#pragma once
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+namespace brxw {
+
+namespace str {
+// Status bar, pane 0: connection state.
+inline constexpr const char* kResolving = "Resolving %s";
+inline constexpr const char* kConnecting = "Connecting %s ...";
+inline constexpr const char* kCannotConnect = "Cannot connect %s !";
+inline constexpr const char* kSendingOptions = "Sending options...";
+inline constexpr const char* kAuthenticating = "Authentication in progress ...";
+inline constexpr const char* kInitializing = "Initializing ...";
+inline constexpr const char* kNotConnected = "Not connected";
+inline constexpr const char* kWillReconnect = "Will reconnect %s";
+inline constexpr const char* kReconnectIn = "%s in %d seconds";
+inline constexpr const char* kConnectedStations = "%s Connected station(s)";
+// Status bar, pane 1, while logged in: "Running" and 32 blanks.
+inline constexpr const char* kRunning = "Running                                ";
+
+// Window titles.
+inline constexpr const char* kPanelTitle = "brxW";
+inline constexpr const char* kPanelTitleConnected = "brxW - %s";
+inline constexpr const char* kPanelTitleNotConnected = "brxW - not connected";
+
+// Message boxes.
+inline constexpr const char* kNetworkCaption = "Network";
+inline constexpr const char* kNetworkErrorText = "%s\n%s\n";
+inline constexpr const char* kErrorEstablishing = "Error establishing connection";
+inline constexpr const char* kErrorHostInfo = "Error retrieving host information";
+inline constexpr const char* kConnectionClosed = "Connection closed";
+inline constexpr const char* kCannotFindConfig = "Cannot find %s in configuration";
+}  // namespace str
+
+// printf into a std::string; formats come from the table above, never from the server.
+#if defined(__GNUC__)
+__attribute__((format(printf, 1, 2)))
+#endif
+inline std::string StrPrintf(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int needed = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out;
+    if (needed > 0) {
+        out.resize(static_cast<std::size_t>(needed) + 1);
+        std::vsnprintf(out.data(), out.size(), format, args);
+        out.resize(static_cast<std::size_t>(needed));
+    }
+    va_end(args);
+    return out;
+}
+
+}  // namespace brxw

@@ -1,0 +1,22 @@
+// Conversion between the DOS (OEM, code page 437) and the Windows (ANSI, code page 1252)
+// character sets, by two 256-byte tables. Bytes below 128 are the same in both. A character
+// that the other set lacks becomes its nearest look-alike (a letter without its accent, a
+// box-drawing line as + - |), or '?' when there is none.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace brxw {
+
+unsigned char OemToAnsi(unsigned char oem);
+unsigned char AnsiToOem(unsigned char ansi);
+std::string OemToAnsi(std::string_view oem);
+std::string AnsiToOem(std::string_view ansi);
+
+// The Unicode code point of a Windows-1252 byte (undefined bytes map to themselves), for the
+// few places that hand text to the toolkit.
+char16_t AnsiToUnicode(unsigned char ansi);
+
+}  // namespace brxw
