@@ -1,0 +1,119 @@
+#include "config/app_config.h"
+
+#include "config/text_scan.h"
+
+#include <utility>
+
+namespace brxw {
+namespace {
+
+std::string Cut(std::string text, std::size_t limit) {
+    if (text.size() > limit) {
+        text.resize(limit);
+    }
+    return text;
+}
+
+// A port the socket layer can use; anything else in the file falls back to the default
+// rather than being truncated to 16 bits into some other port.
+constexpr int kHighestPort = 65535;
+
+}  // namespace
+
+AppConfig::AppConfig(QString iniPath) : m_store(std::move(iniPath)) {}
+
+std::string AppConfig::ProfileSection(int n) {
+    return "Remote " + std::to_string(n);
+}
+
+bool AppConfig::ReadText(std::string_view section, std::string_view key, std::string& dest) const {
+    std::string value = m_store.Read(section, key);
+    if (value.empty()) {
+        return false;
+    }
+    dest = std::move(value);
+    return true;
+}
+
+int AppConfig::ReadInt(std::string_view section, std::string_view key, int def) const {
+    const std::string value = m_store.Read(section, key);
+    return value.empty() ? def : ScanLeadingInt(value);
+}
+
+int AppConfig::ReadProfileInt(std::string_view key, int def) const {
+    if (!IsProfileNumber(m_currentIndex)) {
+        return def;
+    }
+    return ReadInt(ProfileSection(m_currentIndex), key, def);
+}
+
+bool AppConfig::ReadProfileText(std::string_view key, std::string& dest) const {
+    return IsProfileNumber(m_currentIndex) && ReadText(ProfileSection(m_currentIndex), key, dest);
+}
+
+bool AppConfig::WriteProfileText(std::string_view key, std::string_view text) {
+    return IsProfileNumber(m_currentIndex) &&
+           m_store.Write(ProfileSection(m_currentIndex), key, text);
+}
+
+bool AppConfig::ReadSetting(std::string_view section, std::string_view key,
+                            std::string& dest) const {
+    return ReadText(section, key, dest);
+}
+
+bool AppConfig::WriteSetting(std::string_view section, std::string_view key,
+                             std::string_view text) {
+    return m_store.Write(section, key, text);
+}
+
+RemoteConfig AppConfig::DefaultProfile(int n) {
+    RemoteConfig config;
+    config.name = ProfileSection(n);
+    config.hostName = kDefaultHostName;
+    config.port = kDefaultRemotePort;
+    config.autoConnect = 0;
+    config.callsign = kDefaultCallsign;
+    config.password = kDefaultPassword;
+    return config;
+}
+
+// Reads section n directly: the same as selecting it as the current index for the call and
+// restoring the index afterwards, without the index ever changing.
+RemoteConfig AppConfig::LoadProfile(int n) const {
+    RemoteConfig config = DefaultProfile(n);
+    if (!IsProfileNumber(n)) {
+        return config;
+    }
+    const std::string section = ProfileSection(n);
+    ReadText(section, "Name", config.name);
+    ReadText(section, "Host Name", config.hostName);
+    ReadText(section, "Callsign", config.callsign);
+    ReadText(section, "Password", config.password);
+    config.name = Cut(std::move(config.name), kRemoteNameLimit);
+    config.hostName = Cut(std::move(config.hostName), kRemoteHostNameLimit);
+    config.callsign = Cut(std::move(config.callsign), kRemoteCallsignLimit);
+    config.password = Cut(std::move(config.password), kRemotePasswordLimit);
+
+    const int port = ReadInt(section, "Port", kDefaultRemotePort);
+    config.port = (port >= 0 && port <= kHighestPort) ? port : kDefaultRemotePort;
+    config.autoConnect = ReadInt(section, "AutoConnect", 0) != 0 ? 1 : 0;
+    return config;
+}
+
+bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
+    if (!IsProfileNumber(n)) {
+        return false;
+    }
+    const std::string section = ProfileSection(n);
+    // Every key is attempted even after a failure, so that one refused value does not lose
+    // the others.
+    bool ok = m_store.Write(section, "Name", config.name);
+    ok = m_store.Write(section, "Host Name", config.hostName) && ok;
+    ok = m_store.Write(section, "Callsign", config.callsign) && ok;
+    ok = m_store.Write(section, "Password", config.password) && ok;
+    ok = m_store.Write(section, "Port", std::to_string(config.port)) && ok;
+    ok = m_store.Write(section, "AutoConnect", std::to_string(config.autoConnect)) && ok;
+    return ok;
+}
+
+}  // namespace brxw

@@ -1,0 +1,68 @@
+// AppConfig: the application object's configuration part: the INI file and the current
+// configuration index, with the accessors through which every other part reads and writes
+// BrxW.ini. The application object owns the one instance; UI thread only.
+//
+// Per-profile accessors use the section "Remote %d" of the current index. While no profile is
+// selected (the index is -1 until the first connect, or any value outside 0..3) they read
+// nothing and write nothing, so no stray "[Remote -1]" section is ever created.
+#pragma once
+
+#include "config/ini_store.h"
+#include "config/remote_config.h"
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace brxw {
+
+inline constexpr std::string_view kSettingsSection = "Settings";
+
+class AppConfig {
+public:
+    explicit AppConfig(QString iniPath);
+
+    IniStore& Store() { return m_store; }
+    const IniStore& Store() const { return m_store; }
+
+    int CurrentIndex() const { return m_currentIndex; }
+    void SetCurrentIndex(int index) { m_currentIndex = index; }
+
+    // "Remote %d" for n.
+    static std::string ProfileSection(int n);
+    static bool IsProfileNumber(int n) { return n >= 0 && n < kRemoteConfigCount; }
+
+    // The value's decimal number as atol reads it (0 when it has no leading digits) when at
+    // least one character was read; `def` otherwise.
+    int ReadProfileInt(std::string_view key, int def) const;
+    // Up to 79 characters into `dest`; true only when at least one was read. `dest` is left as
+    // it was when false, so a caller may preset its default.
+    bool ReadProfileText(std::string_view key, std::string& dest) const;
+    // False when nothing was written (no profile selected, or the write failed).
+    bool WriteProfileText(std::string_view key, std::string_view text);
+
+    // As ReadProfileText / WriteProfileText, in a named section.
+    bool ReadSetting(std::string_view section, std::string_view key, std::string& dest) const;
+    bool WriteSetting(std::string_view section, std::string_view key, std::string_view text);
+
+    // Profile n with every default applied for keys absent or empty, each field cut to its
+    // limit. The current index is left as it was. A number outside 0..3 gives the defaults
+    // without reading the file.
+    RemoteConfig LoadProfile(int n) const;
+    // Writes Name, Host Name, Callsign, Password, Port and AutoConnect, in that order. True when
+    // all six were written; a number outside 0..3 writes nothing and gives false.
+    bool SaveProfile(int n, const RemoteConfig& config);
+
+    // The profile with nothing read: what LoadProfile(n) gives without a file.
+    static RemoteConfig DefaultProfile(int n);
+
+private:
+    bool ReadText(std::string_view section, std::string_view key, std::string& dest) const;
+    int ReadInt(std::string_view section, std::string_view key, int def) const;
+
+    IniStore m_store;
+    int m_currentIndex = -1;
+};
+
+}  // namespace brxw

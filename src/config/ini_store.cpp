@@ -1,0 +1,352 @@
+#include "config/ini_store.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <utility>
+#include <vector>
+
+namespace brxw {
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// Windows strips spaces, tabs and vertical tabs around names and values; nothing else.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
+
+std::string_view TrimLeft(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && IsBlank(s[i])) {
+        ++i;
+    }
+    return s.substr(i);
+}
+
+std::string_view Trim(std::string_view s) {
+    s = TrimLeft(s);
+    std::size_t n = s.size();
+    while (n > 0 && IsBlank(s[n - 1])) {
+        --n;
+    }
+    return s.substr(0, n);
+}
+
+// Names match without regard to case, as Windows compares them: ASCII letters and the letters
+// of Windows-1252 (À..Þ, Š, Œ, Ž, Ÿ) fold to their lower-case forms.
+unsigned char FoldCase(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return static_cast<unsigned char>(c + 0x20);
+    }
+    switch (c) {
+        case 0x8A:
+        case 0x8C:
+        case 0x8E:
+            return static_cast<unsigned char>(c + 0x10);
+        case 0x9F:
+            return 0xFF;
+        default:
+            return c;
+    }
+}
+
+bool NamesEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(static_cast<unsigned char>(a[i])) !=
+            FoldCase(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// One line of the file: its text and its own line end ("\r\n" or "\n"; a last line may have
+// none, or a stray "\r").
+struct Line {
+    std::string_view text;
+    std::string_view eol;
+
+    bool Ended() const { return !eol.empty() && eol.back() == '\n'; }
+};
+
+// The line starting at `pos`; moves `pos` past its line end.
+Line NextLine(std::string_view contents, std::size_t& pos) {
+    const std::size_t start = pos;
+    const std::size_t lf = contents.find('\n', start);
+    if (lf == std::string_view::npos) {
+        // A last line may end in a stray CR; it is no part of the text.
+        pos = contents.size();
+        std::size_t end = contents.size();
+        if (end > start && contents[end - 1] == '\r') {
+            --end;
+        }
+        return {contents.substr(start, end - start), contents.substr(end)};
+    }
+    std::size_t end = lf;
+    if (end > start && contents[end - 1] == '\r') {
+        --end;
+    }
+    pos = lf + 1;
+    return {contents.substr(start, end - start), contents.substr(end, lf + 1 - end)};
+}
+
+std::vector<Line> SplitLines(std::string_view contents) {
+    std::vector<Line> lines;
+    std::size_t pos = 0;
+    while (pos < contents.size()) {
+        lines.push_back(NextLine(contents, pos));
+    }
+    return lines;
+}
+
+enum class LineKind { kBlank, kComment, kSection, kEntry };
+
+// What a line means. An entry without '=' is a key without a value: it hides later keys of
+// the same name, as on Windows, but reads as missing.
+struct ParsedLine {
+    LineKind kind = LineKind::kBlank;
+    std::string_view name;
+    std::optional<std::string_view> value;
+};
+
+ParsedLine ParseLine(std::string_view text) {
+    const std::string_view t = TrimLeft(text);
+    if (t.empty()) {
+        return {LineKind::kBlank, {}, {}};
+    }
+    if (t.front() == ';') {
+        return {LineKind::kComment, {}, {}};
+    }
+    if (t.front() == '[') {
+        std::string_view inner = t.substr(1);
+        const std::size_t close = inner.find(']');
+        if (close != std::string_view::npos) {
+            inner = inner.substr(0, close);
+        }
+        return {LineKind::kSection, Trim(inner), {}};
+    }
+    const std::size_t eq = t.find('=');
+    if (eq == std::string_view::npos) {
+        return {LineKind::kEntry, Trim(t), {}};
+    }
+    return {LineKind::kEntry, Trim(t.substr(0, eq)), Trim(t.substr(eq + 1))};
+}
+
+// One pair of matching outer quotes is removed; a lone or mixed quote stays.
+std::string_view Unquote(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        return v.substr(1, v.size() - 2);
+    }
+    return v;
+}
+
+bool HasLineBreakOrNul(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+}  // namespace
+
+IniStore::IniStore(QString path) : m_path(std::move(path)) {}
+
+std::optional<std::string_view> IniStore::FindValue(std::string_view contents,
+                                                    std::string_view section,
+                                                    std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
+    bool inSection = false;
+    std::size_t pos = 0;
+    while (pos < contents.size()) {
+        const ParsedLine line = ParseLine(NextLine(contents, pos).text);
+        if (line.kind == LineKind::kSection) {
+            if (inSection) {
+                return std::nullopt;  // only the first section of that name is searched
+            }
+            inSection = NamesEqual(line.name, section);
+        } else if (inSection && line.kind == LineKind::kEntry && NamesEqual(line.name, key)) {
+            if (!line.value) {
+                return std::nullopt;
+            }
+            return Unquote(*line.value);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniStore::SetValue(std::string_view contents, std::string_view section,
+                                              std::string_view key, std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
+    // Anything that would not read back as this one key of this one section is refused: a line
+    // break in a value would otherwise let it write keys and sections of its own.
+    if (section.empty() || key.empty() || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
+        HasLineBreakOrNul(value) || section.find(']') != std::string_view::npos ||
+        key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
+        return std::nullopt;
+    }
+
+    std::vector<Line> lines = SplitLines(contents);
+
+    // The file's own line end, for lines that need one and have no neighbour to copy it from.
+    std::string_view fileEol = kCrLf;
+    for (const Line& line : lines) {
+        if (line.Ended()) {
+            fileEol = line.eol;
+            break;
+        }
+    }
+
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t sectionLine = kNone;
+    std::size_t lastEntry = kNone;
+    std::size_t keyLine = kNone;
+    std::string_view keySpelling;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = ParseLine(lines[i].text);
+        if (parsed.kind == LineKind::kSection) {
+            if (sectionLine != kNone) {
+                break;
+            }
+            if (NamesEqual(parsed.name, section)) {
+                sectionLine = i;
+                lastEntry = i;
+            }
+        } else if (sectionLine != kNone && parsed.kind == LineKind::kEntry) {
+            lastEntry = i;
+            if (NamesEqual(parsed.name, key)) {
+                keyLine = i;
+                keySpelling = parsed.name;
+                break;
+            }
+        }
+    }
+
+    std::string newLine;
+    std::size_t insertAfter = kNone;
+    if (keyLine != kNone) {
+        // The key keeps its place and its spelling; the line is written afresh.
+        newLine.append(keySpelling).append("=").append(value);
+    } else {
+        newLine.append(key).append("=").append(value);
+        insertAfter = lastEntry;
+    }
+
+    std::string out;
+    out.reserve(contents.size() + section.size() + newLine.size() + 8);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == keyLine) {
+            out.append(newLine).append(lines[i].eol);
+            continue;
+        }
+        out.append(lines[i].text);
+        if (i == insertAfter) {
+            // The new key takes the line end of the line it follows; an unended last line
+            // gets the file's, and the new key becomes the last line, unended like it was.
+            out.append(lines[i].Ended() ? lines[i].eol : fileEol);
+            out.append(newLine).append(lines[i].eol);
+            continue;
+        }
+        out.append(lines[i].eol);
+    }
+    if (sectionLine == kNone) {
+        if (!lines.empty() && !lines.back().Ended()) {
+            out.resize(out.size() - lines.back().eol.size());
+            out.append(fileEol);
+        }
+        out.append("[").append(section).append("]").append(fileEol);
+        out.append(newLine).append(fileEol);
+    }
+    return out;
+}
+
+std::optional<std::string> IniStore::Load(bool& readable) const {
+    readable = true;
+    const QFileInfo info(m_path);
+    if (!info.exists()) {
+        return std::nullopt;
+    }
+    QFile file(m_path);
+    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        readable = false;
+        return std::nullopt;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        readable = false;
+        return std::nullopt;
+    }
+    return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+}
+
+std::string IniStore::Read(std::string_view section, std::string_view key, std::string_view def,
+                           std::size_t bufferSize) const {
+    if (bufferSize == 0) {
+        return {};
+    }
+    bool readable = true;
+    const std::optional<std::string> contents = Load(readable);
+    std::optional<std::string_view> found;
+    if (contents) {
+        found = FindValue(*contents, section, key);
+    }
+    std::string_view result;
+    if (found) {
+        result = *found;
+    } else {
+        result = def;
+        while (!result.empty() && result.back() == ' ') {
+            result.remove_suffix(1);
+        }
+    }
+    // What a C buffer of bufferSize bytes holds: up to a NUL, at most bufferSize - 1 bytes.
+    result = result.substr(0, result.find('\0'));
+    result = result.substr(0, bufferSize - 1);
+    return std::string(result);
+}
+
+bool IniStore::Has(std::string_view section, std::string_view key) const {
+    bool readable = true;
+    const std::optional<std::string> contents = Load(readable);
+    return contents && FindValue(*contents, section, key).has_value();
+}
+
+bool IniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
+    bool readable = true;
+    const std::optional<std::string> old = Load(readable);
+    if (!readable) {
+        return false;  // rewriting a file we cannot read would throw its contents away
+    }
+    const std::optional<std::string> updated =
+        SetValue(old ? std::string_view(*old) : std::string_view(), section, key, value);
+    if (!updated) {
+        return false;
+    }
+    if (old && *old == *updated) {
+        return true;
+    }
+
+    // QSaveFile writes a temporary file beside the target and renames it over the target on
+    // commit, so a crash or a full disk leaves the old file whole.
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    if (!old && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        file.cancelWriting();
+        return false;  // the file holds passwords: never create it readable by others
+    }
+    const auto size = static_cast<qint64>(updated->size());
+    // The write is buffered: a full disk may show only when the buffer is flushed, and
+    // commit() does not report a failed flush in every Qt version.
+    if (file.write(updated->data(), size) != size || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace brxw
