@@ -14,10 +14,6 @@ std::string Cut(std::string text, std::size_t limit) {
     return text;
 }
 
-// A port the socket layer can use; anything else in the file falls back to the default
-// rather than being truncated to 16 bits into some other port.
-constexpr int kHighestPort = 65535;
-
 }  // namespace
 
 AppConfig::AppConfig(QString iniPath) : m_store(std::move(iniPath)) {}
@@ -95,7 +91,9 @@ RemoteConfig AppConfig::LoadProfile(int n) const {
     config.password = Cut(std::move(config.password), kRemotePasswordLimit);
 
     const int port = ReadInt(section, "Port", kDefaultRemotePort);
-    config.port = (port >= 0 && port <= kHighestPort) ? port : kDefaultRemotePort;
+    // Kept as written, even when TCP cannot have it: the connection then refuses it with a
+    // message the operator can act on, rather than quietly reaching another port.
+    config.port = port;
     config.autoConnect = ReadInt(section, "AutoConnect", 0) != 0 ? 1 : 0;
     return config;
 }

@@ -1,5 +1,7 @@
 #include "config/command_line.h"
 
+#include "textwin/charset.h"
+
 #include "config/ini_location.h"
 
 #include <QFileInfo>
@@ -47,36 +49,6 @@ bool TakesValue(const QString& arg) {
     return false;
 }
 
-// Windows-1252 bytes 0x80..0x9F and the characters they stand for; 0 where the byte is unused
-// (Windows maps those five to the C1 control of the same number).
-constexpr std::array<char32_t, 32> kAnsiHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char ToAnsiChar(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    for (std::size_t i = 0; i < kAnsiHighControls.size(); ++i) {
-        if (kAnsiHighControls[i] == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
-}
-
-// QString to Windows-1252 bytes, as the INI file and the server hold names; a character the
-// code page lacks becomes '?'.
-std::string ToAnsi(const QString& text) {
-    std::string out;
-    const QList<uint> codePoints = text.toUcs4();
-    out.reserve(static_cast<std::size_t>(codePoints.size()));
-    for (uint c : codePoints) {
-        out.push_back(ToAnsiChar(c));
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -100,7 +72,7 @@ CommandLine ParseCommandLine(const QStringList& args) {
         }
     }
     if (nameIndex >= 0 && nameIndex == args.size() - 1) {
-        result.startupName = ToAnsi(args[nameIndex]);
+        result.startupName = QStringToAnsi(args[nameIndex]);
     }
     result.iniPath =
         result.iniPath.isEmpty() ? DefaultIniPath() : QFileInfo(result.iniPath).absoluteFilePath();

@@ -172,7 +172,10 @@ void Session::StartConnect(bool direct) {
             static_cast<qintptr>(m_socket.Handle()), QSocketNotifier::Write);
         connect(m_writeNotifier.get(), &QSocketNotifier::activated, this,
                 &Session::OnConnectResult);
-        error = m_socket.StartConnect(m_address, static_cast<std::uint16_t>(m_remote.port));
+        // The port comes from the INI file: one that TCP cannot have is refused, not wrapped.
+        error = m_remote.port < 0 || m_remote.port > 0xFFFF
+                    ? wsa::kAddressNotAvailable
+                    : m_socket.StartConnect(m_address, static_cast<std::uint16_t>(m_remote.port));
         // Connected at once (possible on loopback): the write notifier reports it all the same.
         if (error == wsa::kWouldBlock) {
             error = 0;

@@ -131,6 +131,36 @@ char16_t AnsiToUnicode(unsigned char ansi) {
     return ansi;
 }
 
+QString AnsiToQString(std::string_view ansi) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(ansi.size()));
+    for (char c : ansi) {
+        text.append(QChar(AnsiToUnicode(static_cast<unsigned char>(c))));
+    }
+    return text;
+}
+
+std::string QStringToAnsi(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        char byte = '?';
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            byte = static_cast<char>(u);
+        } else {
+            for (int b = 0x80; b < 0xA0; ++b) {
+                if (kCp1252C1[b - 0x80] == u) {
+                    byte = static_cast<char>(b);
+                    break;
+                }
+            }
+        }
+        out.push_back(byte);
+    }
+    return out;
+}
+
 unsigned char OemToAnsi(unsigned char oem) { return TheTables().oemToAnsi[oem]; }
 unsigned char AnsiToOem(unsigned char ansi) { return TheTables().ansiToOem[ansi]; }
 std::string OemToAnsi(std::string_view oem) { return Convert(oem, TheTables().oemToAnsi); }

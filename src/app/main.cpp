@@ -1,0 +1,42 @@
+// brxW: the sysop's control program for a packet-radio BBS's remote console.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/screenshots.h"
+#include "config/app_config.h"
+#include "config/command_line.h"
+#include "editor/main_frame.h"
+#include "panel/control_panel.h"
+#include "panel/function_keys.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("brxW"));
+
+    const brxw::CommandLine commandLine = brxw::ParseCommandLine(QApplication::arguments());
+    brxw::AppConfig config(commandLine.iniPath);
+
+    // The editor frame is the main window; it stays hidden until something is edited.
+    brxw::CMainFrame editorFrame(config);
+    editorFrame.hide();
+
+    brxw::CControlPanel panel(config, brxw::Session::Timing{});
+    panel.show();
+    panel.raise();
+    editorFrame.RestorePlacement();
+
+    brxw::FunctionKeyFilter keys(panel);
+    app.installEventFilter(&keys);
+
+    const QString shotDir = brxw::ScreenshotDirFromArguments(QApplication::arguments());
+    std::unique_ptr<brxw::ScreenshotRun> shots;
+    if (!shotDir.isEmpty()) {
+        shots = std::make_unique<brxw::ScreenshotRun>(panel, shotDir);
+    }
+
+    panel.Initialise(commandLine.startupName);
+    const int result = QApplication::exec();
+    return shots ? shots->ExitCode() : result;
+}

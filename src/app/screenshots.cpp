@@ -1,0 +1,76 @@
+#include "app/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdio>
+
+#include "panel/control_panel.h"
+
+namespace brxw {
+
+namespace {
+QString FileNameFor(const QWidget* window, int index) {
+    QString name = window->windowTitle().toLower();
+    for (QChar& c : name) {
+        if (!c.isLetterOrNumber()) {
+            c = QLatin1Char('-');
+        }
+    }
+    if (name.isEmpty()) {
+        name = QStringLiteral("window");
+    }
+    return QStringLiteral("%1-%2.png").arg(index, 2, 10, QLatin1Char('0')).arg(name);
+}
+}  // namespace
+
+QString ScreenshotDirFromArguments(const QStringList& arguments) {
+    const QString prefix = QStringLiteral("--screenshots=");
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(prefix)) {
+            return argument.mid(prefix.size());
+        }
+    }
+    return {};
+}
+
+ScreenshotRun::ScreenshotRun(CControlPanel& panel, QString directory, int settleMs,
+                             int giveUpMs)
+    : m_directory(std::move(directory)) {
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(settleMs);
+    connect(&m_settle, &QTimer::timeout, this, [this] { TakeAndQuit(true); });
+    connect(&panel, &CControlPanel::LoggedIn, this, [this] {
+        if (!m_settle.isActive()) {
+            m_settle.start();
+        }
+    });
+    m_giveUp.setSingleShot(true);
+    m_giveUp.start(giveUpMs);
+    connect(&m_giveUp, &QTimer::timeout, this, [this] { TakeAndQuit(false); });
+}
+
+void ScreenshotRun::TakeAndQuit(bool loggedIn) {
+    m_settle.stop();
+    m_giveUp.stop();
+    QDir().mkpath(m_directory);
+    int index = 1;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) {
+            continue;
+        }
+        const QString path = QDir(m_directory).absoluteFilePath(FileNameFor(window, index++));
+        if (window->grab().save(path)) {
+            std::printf("screenshot: %s\n", qPrintable(path));
+        }
+    }
+    if (!loggedIn) {
+        std::fprintf(stderr, "brxw: no login within the time allowed\n");
+    }
+    std::fflush(stdout);
+    m_exitCode = loggedIn ? 0 : 1;
+    QApplication::quit();
+}
+
+}  // namespace brxw

@@ -1,0 +1,34 @@
+// Headless demonstration: once the panel has logged in and traffic has had time to arrive, save a
+// PNG of every visible window, print the paths and quit. Used by "./run demo" without a display.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+namespace brxw {
+
+class CControlPanel;
+
+// The directory of a "--screenshots=DIR" argument, or empty.
+QString ScreenshotDirFromArguments(const QStringList& arguments);
+
+class ScreenshotRun : public QObject {
+    Q_OBJECT
+public:
+    // settleMs: how long to let traffic arrive after login; giveUpMs: when to stop waiting.
+    ScreenshotRun(CControlPanel& panel, QString directory, int settleMs = 4000,
+                  int giveUpMs = 30000);
+    int ExitCode() const { return m_exitCode; }
+
+private:
+    void TakeAndQuit(bool loggedIn);
+
+    QString m_directory;
+    QTimer m_settle;
+    QTimer m_giveUp;
+    int m_exitCode = 1;
+};
+
+}  // namespace brxw

@@ -1,0 +1,134 @@
+#include "link/reception.h"
+
+#include <QDir>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <climits>
+#include <filesystem>
+
+#include "config/text_scan.h"
+#include "textwin/charset.h"
+
+namespace brxw {
+
+namespace {
+
+constexpr std::size_t kMaxNameBytes = 255;
+
+bool IsReservedDeviceName(std::string_view name) {
+    // Windows reserves these with or without an extension ("CON", "con.txt", "COM1.log").
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && (stem.back() == ' ')) {
+        stem.pop_back();
+    }
+    std::transform(stem.begin(), stem.end(), stem.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+    if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end() || stem == "CONIN$" ||
+        stem == "CONOUT$") {
+        return true;
+    }
+    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+           stem[3] >= '0' && stem[3] <= '9';
+}
+
+}  // namespace
+
+std::string SafeFileName(std::string_view serverName) {
+    const std::size_t slash = serverName.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? serverName : serverName.substr(slash + 1);
+    const bool controls = std::any_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7F;
+    });
+    // Characters Windows does not allow in a name, and a drive prefix such as "C:".
+    const bool forbidden = name.find_first_of(":*?\"<>|") != std::string_view::npos;
+    if (name.empty() || name == "." || name == ".." || controls || forbidden ||
+        name.size() > kMaxNameBytes || IsReservedDeviceName(name)) {
+        return std::string(kRefusedNameReplacement);
+    }
+    return std::string(name);
+}
+
+TransferAnnouncement ParseAnnouncement(std::string_view payload) {
+    TransferAnnouncement announcement;
+    const std::size_t zero = payload.find('\0');
+    announcement.name = std::string(payload.substr(0, zero));
+    if (zero != std::string_view::npos) {
+        const long size = ScanLeadingLong(payload.substr(zero + 1));
+        announcement.size = static_cast<std::int32_t>(std::clamp<long>(size, INT32_MIN, INT32_MAX));
+    }
+    return announcement;
+}
+
+std::int32_t Reception::Received() const {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(m_received, INT32_MAX));
+}
+
+QString Reception::Path() const {
+    return QDir(m_directory).filePath(AnsiToQString(m_name));
+}
+
+bool Reception::Begin(std::string name, std::int32_t size) {
+    Abort();
+    if (size == 0) {
+        return false;
+    }
+    m_announced = size;
+    m_received = 0;
+    m_name = std::move(name);
+    m_file = OpenTemporary();
+    return true;
+}
+
+std::unique_ptr<QTemporaryFile> Reception::OpenTemporary() const {
+    auto file = std::make_unique<QTemporaryFile>(QDir(m_directory).filePath(
+        QStringLiteral(".brx_reception_XXXXXX")));
+    if (!file->open()) {
+        return nullptr;  // the reception still runs; its data is dropped
+    }
+    return file;
+}
+
+bool Reception::CreateEmpty(const std::string& name) {
+    Abort();
+    m_name = name;
+    m_file = OpenTemporary();
+    return Finish();
+}
+
+void Reception::Append(std::string_view piece) {
+    m_received += static_cast<std::int64_t>(piece.size());
+    if (m_file && m_file->write(piece.data(), static_cast<qint64>(piece.size())) !=
+                      static_cast<qint64>(piece.size())) {
+        m_file.reset();  // a short write spoils the file: drop it, keep the old one
+    }
+}
+
+bool Reception::Finish() {
+    bool written = false;
+    if (m_file && m_file->flush()) {
+        m_file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        m_file->close();
+        // rename() replaces the directory entry: an existing file or a symbolic link in its
+        // place is replaced, never written through.
+        std::error_code error;
+        std::filesystem::rename(m_file->fileName().toStdU16String(),
+                                Path().toStdU16String(), error);
+        written = !error;
+    }
+    m_file.reset();  // removes the temporary file when it was not renamed
+    m_announced = 0;
+    m_received = 0;
+    return written;
+}
+
+void Reception::Abort() {
+    m_file.reset();  // the temporary file goes with it
+    m_announced = 0;
+    m_received = 0;
+}
+
+}  // namespace brxw

@@ -1,0 +1,39 @@
+#include "panel/function_keys.h"
+
+#include <QKeyEvent>
+
+#include "panel/control_panel.h"
+#include "resources/command_ids.h"
+
+namespace brxw {
+
+FunctionKeyFilter::FunctionKeyFilter(CControlPanel& panel, QObject* parent)
+    : QObject(parent), m_panel(panel) {}
+
+int FunctionKeyFilter::CommandForKey(int key) {
+    switch (key) {
+        case Qt::Key_F2: return cmd::kConsoleWindow;
+        case Qt::Key_F4: return cmd::kPendingForward;
+        case Qt::Key_F5: return cmd::kMonitoringWindow;
+        case Qt::Key_F6: return cmd::kAllChannelsWindow;
+        default: return 0;
+    }
+}
+
+bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    // Shortcut overrides are claimed too, so that no widget's own binding of these keys wins.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int command = CommandForKey(key->key());
+        if (command != 0 && key->modifiers() == Qt::NoModifier) {
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+                m_panel.OnCommand(command);
+            }
+            event->accept();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace brxw

@@ -1,0 +1,25 @@
+// F2, F4, F5 and F6 work in every window of the program: this application-wide filter turns
+// them into the control panel's commands before any window sees them.
+#pragma once
+
+#include <QObject>
+
+namespace brxw {
+
+class CControlPanel;
+
+class FunctionKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    explicit FunctionKeyFilter(CControlPanel& panel, QObject* parent = nullptr);
+    // The command a key stands for, or 0.
+    static int CommandForKey(int key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    CControlPanel& m_panel;
+};
+
+}  // namespace brxw

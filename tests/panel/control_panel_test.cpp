@@ -1,0 +1,125 @@
+// The control panel driving a real session against the reference peer (offscreen).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "config/app_config.h"
+#include "panel/control_panel.h"
+#include "panel/function_keys.h"
+#include "resources/command_ids.h"
+#include "support/running_peer.h"
+#include "support/wait.h"
+
+namespace brxw {
+namespace {
+
+using test::WaitUntil;
+
+class ControlPanelTest : public ::testing::Test {
+protected:
+    ControlPanelTest() : m_config(m_dir.filePath(QStringLiteral("BrxW.ini"))) {}
+
+    void SetUp() override {
+        ASSERT_TRUE(m_peer.Start());
+        RemoteConfig profile = AppConfig::DefaultProfile(1);
+        profile.name = "Club";
+        profile.hostName = "127.0.0.1";
+        profile.port = m_peer.Port();
+        m_config.SaveProfile(1, profile);
+    }
+
+    std::unique_ptr<CControlPanel> MakePanel() {
+        auto panel = std::make_unique<CControlPanel>(m_config, Session::Timing{10, 3600 * 1000});
+        panel->show();
+        panel->Initialise("");
+        return panel;
+    }
+
+    QStringList MenuTexts(CControlPanel& panel) {
+        QStringList texts;
+        for (QAction* menu : panel.menuBar()->actions()) {
+            texts << menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                texts << QStringLiteral("  ") + item->text();
+            }
+        }
+        return texts;
+    }
+
+    QTemporaryDir m_dir;
+    AppConfig m_config;
+    test::RunningPeer m_peer;
+};
+
+TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
+    auto panel = MakePanel();
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW"));
+    const QStringList expected = {"&File",     "  &Exit\tAltF4", "&Connect", "  Remote 0",
+                                  "  Club",    "  Remote 2",     "  Remote 3", "  ",
+                                  "  &Disconnect"};
+    EXPECT_EQ(MenuTexts(*panel), expected);
+    EXPECT_FALSE(panel->Action(cmd::kDisconnect)->isEnabled());
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
+    EXPECT_TRUE(panel->RunningText().isEmpty());
+}
+
+TEST_F(ControlPanelTest, ConnectLogsInAndALostLinkReturnsToNotConnected) {
+    auto panel = MakePanel();
+    panel->Action(cmd::kConnectRemote0 + 1)->trigger();
+    ASSERT_TRUE(WaitUntil([&] { return panel->GetSession().LoggedIn(); }));
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW - Club"));
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Initializing ..."));
+    EXPECT_EQ(panel->RunningText(), QStringLiteral("Running") + QString(32, QLatin1Char(' ')));
+    EXPECT_TRUE(panel->Action(cmd::kDisconnect)->isEnabled());
+    EXPECT_TRUE(panel->Action(cmd::kConnectRemote0 + 1)->isChecked());
+
+    m_peer.DropClients();
+    ASSERT_TRUE(WaitUntil([&] { return !panel->GetSession().HasSocket(); }));
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW - not connected"));
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
+    EXPECT_TRUE(panel->RunningText().isEmpty());
+    EXPECT_FALSE(panel->Action(cmd::kDisconnect)->isEnabled());
+    EXPECT_FALSE(panel->Action(cmd::kConnectRemote0 + 1)->isChecked());
+    EXPECT_TRUE(panel->GetSession().CountdownRunning());
+}
+
+TEST_F(ControlPanelTest, DisconnectStaysIdle) {
+    auto panel = MakePanel();
+    panel->OnCommand(cmd::kConnectRemote0 + 1);
+    ASSERT_TRUE(WaitUntil([&] { return panel->GetSession().LoggedIn(); }));
+    panel->Action(cmd::kDisconnect)->trigger();
+    EXPECT_FALSE(panel->GetSession().HasSocket());
+    EXPECT_FALSE(panel->GetSession().CountdownRunning());
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
+    EXPECT_TRUE(WaitUntil([&] { return m_peer.ConnectionCount() == 0; }));
+}
+
+TEST_F(ControlPanelTest, PositionIsSavedAndANegativeLeftEdgeLeavesTheWindowWhereItIs) {
+    {
+        auto panel = MakePanel();
+        panel->move(40, 30);
+    }
+    std::string stored;
+    ASSERT_TRUE(m_config.ReadSetting("Settings", "Position", stored));
+    EXPECT_EQ(stored.size(), 9u);  // "%04d %04d"
+
+    m_config.WriteSetting("Settings", "Position", "-032 0100");
+    auto panel = std::make_unique<CControlPanel>(m_config, Session::Timing{10, 3600 * 1000});
+    panel->move(123, 45);
+    panel->Initialise("");
+    EXPECT_EQ(panel->pos(), QPoint(123, 45));
+}
+
+TEST(FunctionKeys, MapToThePanelCommands) {
+    EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F2), cmd::kConsoleWindow);
+    EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F4), cmd::kPendingForward);
+    EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F5), cmd::kMonitoringWindow);
+    EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F6), cmd::kAllChannelsWindow);
+    EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F3), 0);
+}
+
+}  // namespace
+}  // namespace brxw

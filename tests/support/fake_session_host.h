@@ -1,0 +1,71 @@
+// A SessionHost that records every call, for the session's tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "link/frame_queue.h"
+#include "link/session_host.h"
+
+namespace brxw::test {
+
+class FakeSessionHost : public SessionHost {
+public:
+    struct Warning {
+        std::string caption;
+        std::string text;
+    };
+
+    void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
+    void SetTitle(const std::string& text) override { title = text; }
+    void ShowWarning(const std::string& caption, const std::string& text) override {
+        warnings.push_back({caption, text});
+    }
+    void SetCounterChecks(bool s, bool m) override {
+        statusChecked = s;
+        messagesChecked = m;
+    }
+    void SetConnectItemChecked(int command, bool checked) override {
+        checkedItem = checked ? command : (checkedItem == command ? 0 : checkedItem);
+    }
+    void SetWaitCursor(bool waiting) override { waitCursor = waiting; }
+    void EmptyStationList() override { ++stationListEmptied; }
+    void RestoreWindows(bool allChannels, bool monitoring) override {
+        restoredAllChannels = allChannels;
+        restoredMonitoring = monitoring;
+    }
+    void SessionStateChanged(bool loggedIn) override {
+        (loggedIn ? logins : logouts) += 1;
+        this->loggedIn = loggedIn;
+    }
+    void FrameQueued() override {
+        if (queue != nullptr) {
+            if (auto frame = queue->PopFrame()) {
+                frames.push_back(std::move(*frame));
+            }
+        }
+    }
+
+    const std::string& LastStatus() const {
+        static const std::string none;
+        return statusTexts.empty() ? none : statusTexts.back();
+    }
+
+    FrameQueue* queue = nullptr;  // set to pop frames as they are announced
+    std::vector<InboundFrame> frames;
+    std::vector<std::string> statusTexts;
+    std::vector<Warning> warnings;
+    std::string title;
+    bool statusChecked = false;
+    bool messagesChecked = false;
+    int checkedItem = 0;
+    bool waitCursor = false;
+    int stationListEmptied = 0;
+    bool restoredAllChannels = false;
+    bool restoredMonitoring = false;
+    int logins = 0;
+    int logouts = 0;
+    bool loggedIn = false;
+};
+
+}  // namespace brxw::test
