@@ -1,0 +1,306 @@
+#include "peer/lib/bbs_store.h"
+
+#include "peer/lib/peer_wire.h"
+
+#include <QByteArrayList>
+
+#include <algorithm>
+
+namespace brxw::peer {
+
+namespace {
+
+constexpr qsizetype kMaxValue = 79;
+constexpr qsizetype kMaxText = 256 * 1024;
+
+QByteArray Upper(QByteArrayView key) {
+    return key.toByteArray().trimmed().toUpper();
+}
+
+bool IsCallsign(const QByteArray& call) {
+    if (call.isEmpty() || call.size() > 12) {
+        return false;
+    }
+    return std::all_of(call.begin(), call.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+std::optional<qint64> Number(QByteArrayView text) {
+    bool ok = false;
+    const qint64 n = text.toByteArray().trimmed().toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
+}
+
+}  // namespace
+
+BbsStore::BbsStore() {
+    const struct {
+        const char* call;
+        const char* name;
+        unsigned flags;
+        int choice;
+    } users[] = {
+        {"Q0QQQ", "Sysop", 2u, 2}, {"Q1ABC", "Anna", 0u, 1},       {"Q2XYZ", "Bert", 8u, 1},
+        {"Q3DEF", "Carla", 1u, 0}, {"Q4BBS", "Relay BBS", 16u, 3},
+    };
+    for (const auto& u : users) {
+        m_users[u.call] = FieldMap{{1, u.call},
+                                   {14, QByteArray::number(u.flags)},
+                                   {17, QByteArray::number(u.choice)},
+                                   {22, u.name},
+                                   {27, "Q4BBS"},
+                                   {29, QByteArray("/usr/") + QByteArray(u.call).toLower()},
+                                   {31, ""},
+                                   {32, "12345"}};
+    }
+
+    const struct {
+        qint64 number;
+        char type;
+        char status;
+        const char* from;
+        const char* to;
+        const char* title;
+    } messages[] = {
+        {4711, 'P', 'N', "Q1ABC", "Q0QQQ", "Meeting on Saturday"},
+        {4712, 'B', '$', "Q2XYZ", "ALL", "Antenna for sale"},
+        {4713, 'B', 'F', "Q3DEF", "PACKET", "Node outage tonight"},
+        {4714, 'P', 'Y', "Q0QQQ", "Q1ABC", "Re: Meeting on Saturday"},
+    };
+    for (const auto& m : messages) {
+        const QByteArray text =
+            QByteArray("Hello,\n\n") + m.title + ".\n\nBest regards\n" + m.from + "\n";
+        m_messages[m.number] = FieldMap{{1, QByteArray(1, m.type)},
+                                        {2, QByteArray(1, m.status)},
+                                        {4, QByteArray::number(text.size())},
+                                        {5, QByteArray::number(983800000 + m.number)},
+                                        {7, "Q4BBS"},
+                                        {8, m.from},
+                                        {9, m.to},
+                                        {10, QByteArray::number(m.number) + "_Q0QQQ"},
+                                        {11, m.title},
+                                        {12, "0"},
+                                        {15, QByteArray::number(983790000 + m.number)}};
+        m_texts[m.number] = text;
+    }
+
+    m_forward = {{"Q4BBS", 3, 0, 12, false}, {"Q5BBS", 0, 2, 4, false}, {"Q6BBS", 0, 0, 0, false}};
+    m_options = {{'A', 1, "Accept new users"},
+                 {'B', 0, "Bulletins held for review"},
+                 {'C', 1, "Forwarding enabled"}};
+}
+
+QByteArray BbsStore::Reply(const FieldMap& fields) {
+    QByteArray reply;
+    for (const auto& [number, value] : fields) {
+        QByteArray line = QByteArray::number(number) + ' ' + value + '\n';
+        if (reply.size() + line.size() > kMaxPayload) {
+            break;
+        }
+        reply += line;
+    }
+    return reply;
+}
+
+QByteArray BbsStore::UserKeyList() const {
+    QByteArray list;
+    for (const auto& [call, fields] : m_users) {
+        list += call + '\n';
+    }
+    list += "0 USER\n1 MEMBER\n2 SYSOP\n3 BBS\n";
+    return list;
+}
+
+QByteArray BbsStore::MessageKeyList() const {
+    QByteArray list;
+    for (const auto& [number, fields] : m_messages) {
+        const auto field = [&](int n) {
+            const auto it = fields.find(n);
+            return it == fields.end() ? QByteArray("-") : it->second;
+        };
+        list += QByteArray::number(number) + ' ' + field(1) + field(2) + ' ' + field(8) + ' ' +
+                field(9) + '\n';
+    }
+    return list;
+}
+
+std::optional<QByteArray> BbsStore::UserReply(QByteArrayView key) const {
+    const auto it = m_users.find(Upper(key));
+    return it == m_users.end() ? std::nullopt : std::optional(Reply(it->second));
+}
+
+std::optional<QByteArray> BbsStore::MessageReply(QByteArrayView key) const {
+    const auto number = Number(key);
+    if (!number) {
+        return std::nullopt;
+    }
+    const auto it = m_messages.find(*number);
+    return it == m_messages.end() ? std::nullopt : std::optional(Reply(it->second));
+}
+
+std::optional<std::pair<QByteArray, FieldMap>> BbsStore::ParsePut(QByteArrayView request) {
+    const qsizetype newline = request.indexOf('\n');
+    if (newline < 0) {
+        return std::nullopt;
+    }
+    const QByteArrayList header = request.first(newline).toByteArray().simplified().split(' ');
+    if (header.size() != 3 || header[0] != "PUT" || header[1].size() > kMaxKey) {
+        return std::nullopt;
+    }
+    FieldMap fields;
+    const QByteArrayView body = request.sliced(newline + 1);
+    for (const QByteArray& line : body.toByteArray().split('\n')) {
+        qsizetype digits = 0;
+        while (digits < line.size() && digits < 4 && line[digits] >= '0' && line[digits] <= '9') {
+            ++digits;
+        }
+        if (digits == 0) {
+            continue;
+        }
+        qsizetype at = digits;
+        if (at < line.size() && line[at] == ' ') {
+            ++at;
+        }
+        fields[line.left(digits).toInt()] = line.mid(at, kMaxValue);
+    }
+    return std::pair{header[1], std::move(fields)};
+}
+
+bool BbsStore::PutUser(QByteArrayView request) {
+    const auto put = ParsePut(request);
+    if (!put) {
+        return false;
+    }
+    const auto it = m_users.find(put->first.toUpper());
+    if (it == m_users.end()) {
+        return false;
+    }
+    for (const auto& [number, value] : put->second) {
+        if (number != 1) {
+            it->second[number] = value;
+        }
+    }
+    return true;
+}
+
+bool BbsStore::PutMessage(QByteArrayView request) {
+    const auto put = ParsePut(request);
+    if (!put) {
+        return false;
+    }
+    const auto number = Number(put->first);
+    const auto it = number ? m_messages.find(*number) : m_messages.end();
+    if (it == m_messages.end()) {
+        return false;
+    }
+    for (const auto& [field, value] : put->second) {
+        it->second[field] = value;
+    }
+    return true;
+}
+
+bool BbsStore::NewUser(QByteArrayView callsign) {
+    const QByteArray call = Upper(callsign);
+    if (!IsCallsign(call) || m_users.count(call) || UserCount() >= kMaxRecords) {
+        return false;
+    }
+    m_users[call] =
+        FieldMap{{1, call}, {14, "0"}, {17, "0"}, {22, ""}, {27, ""}, {29, ""}, {31, ""}, {32, ""}};
+    return true;
+}
+
+bool BbsStore::DeleteUser(QByteArrayView callsign) {
+    return m_users.erase(Upper(callsign)) > 0;
+}
+
+QByteArray BbsStore::ForwardList() const {
+    QByteArray list;
+    int index = 0;
+    for (const ForwardEntry& e : m_forward) {
+        list += QByteArray::number(index++) + ' ' + e.name + ' ' + QByteArray::number(e.first) +
+                ' ' + QByteArray::number(e.second) + ' ' + QByteArray::number(e.kilobytes) + "K\n";
+    }
+    return list;
+}
+
+bool BbsStore::StartForward(int index) {
+    if (index < 0 || index >= static_cast<int>(m_forward.size())) {
+        return false;
+    }
+    m_forward[index].active = true;
+    return true;
+}
+
+bool BbsStore::StopForward(int index) {
+    if (index < 0 || index >= static_cast<int>(m_forward.size())) {
+        return false;
+    }
+    m_forward[index].active = false;
+    return true;
+}
+
+QByteArray BbsStore::OptionList() const {
+    QByteArray list = "Server options\n";
+    for (const ServerOption& o : m_options) {
+        list += QByteArray(1, o.letter) + ' ' + QByteArray::number(o.value) + ' ' + o.label + '\n';
+    }
+    return list;
+}
+
+bool BbsStore::SetOption(char letter, int value) {
+    for (ServerOption& o : m_options) {
+        if (o.letter == letter) {
+            o.value = value != 0 ? 1 : 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+QByteArray BbsStore::PactorReport(int port) const {
+    return QByteArray::number(port) + ' ' + QByteArray::number(m_pactorState);
+}
+
+void BbsStore::PactorScan(bool on) {
+    if ((m_pactorState & 1) == 0) {
+        m_pactorState = on ? 2 : 0;
+    }
+}
+
+void BbsStore::PactorBreakIn() {
+    if (m_pactorState & 1) {
+        m_pactorState = 1 | 4;
+    }
+}
+
+void BbsStore::PactorChangeOver() {
+    if (m_pactorState & 1) {
+        m_pactorState = 1;
+    }
+}
+
+std::optional<QByteArray> BbsStore::MessageText(qint64 number) const {
+    const auto it = m_texts.find(number);
+    return it == m_texts.end() ? std::nullopt : std::optional(it->second);
+}
+
+qint64 BbsStore::StoreMessageText(qint64 number, const QByteArray& text) {
+    const QByteArray kept = text.left(kMaxText);
+    if (number >= 0 && m_messages.count(number)) {
+        m_texts[number] = kept;
+        m_messages[number][4] = QByteArray::number(kept.size());
+        return number;
+    }
+    if (MessageCount() >= kMaxRecords) {
+        return -1;
+    }
+    const qint64 next = m_messages.empty() ? 1 : m_messages.rbegin()->first + 1;
+    m_messages[next] = FieldMap{{1, "P"},     {2, "N"},   {4, QByteArray::number(kept.size())},
+                                {8, "Q0QQQ"}, {9, "ALL"}, {11, "New message"},
+                                {12, "0"}};
+    m_texts[next] = kept;
+    return next;
+}
+
+}  // namespace brxw::peer

@@ -1,0 +1,89 @@
+#pragma once
+
+// The BBS's administrative data as the remote console exposes it: user records (kind 6),
+// message records (kind 7) with their texts (kind 8), the pending-forward list (kind 4), the
+// server options (kind 9) and the Pactor controller (kind 10). An in-memory store seeded with
+// a few plausible entries; every size is bounded. Owned by PeerServer; server thread only.
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace brxw::peer {
+
+// Numbered field lines of one record, the record exchange's unit.
+using FieldMap = std::map<int, QByteArray>;
+
+class BbsStore {
+public:
+    static constexpr int kMaxRecords = 1000;
+    static constexpr qsizetype kMaxKey = 19;
+
+    BbsStore();
+
+    // Key lists sent as the answer to "LIST".
+    QByteArray UserKeyList() const;
+    QByteArray MessageKeyList() const;
+
+    // "number value" lines, at most 1020 bytes; nullopt for an unknown key.
+    std::optional<QByteArray> UserReply(QByteArrayView key) const;
+    std::optional<QByteArray> MessageReply(QByteArrayView key) const;
+
+    // "PUT key length\n" followed by field lines; false when the key is unknown or the
+    // request malformed.
+    bool PutUser(QByteArrayView request);
+    bool PutMessage(QByteArrayView request);
+    bool NewUser(QByteArrayView callsign);
+    bool DeleteUser(QByteArrayView callsign);
+
+    QByteArray ForwardList() const;  // "%d %s %d %d %dK" lines
+    bool StartForward(int index);
+    bool StopForward(int index);
+
+    QByteArray OptionList() const;  // a title line, then "%c %d %s" lines
+    bool SetOption(char letter, int value);
+
+    // "%d %d": port and state (1 link, 2 scanning, 4 sending).
+    QByteArray PactorReport(int port) const;
+    void PactorScan(bool on);
+    void PactorBreakIn();     // receiving side takes over: now sending
+    void PactorChangeOver();  // sending side hands over: now receiving
+    void SetPactorState(int state) { m_pactorState = state; }
+
+    std::optional<QByteArray> MessageText(qint64 number) const;
+    // Stores the text of an existing message, or of a new one when number < 0; returns the
+    // number used, or -1 when the store is full.
+    qint64 StoreMessageText(qint64 number, const QByteArray& text);
+
+    int UserCount() const { return static_cast<int>(m_users.size()); }
+    int MessageCount() const { return static_cast<int>(m_messages.size()); }
+
+private:
+    struct ForwardEntry {
+        QByteArray name;
+        int first = 0;
+        int second = 0;
+        int kilobytes = 0;
+        bool active = false;
+    };
+    struct ServerOption {
+        char letter = 'A';
+        int value = 0;
+        QByteArray label;
+    };
+
+    static std::optional<std::pair<QByteArray, FieldMap>> ParsePut(QByteArrayView request);
+    static QByteArray Reply(const FieldMap& fields);
+
+    std::map<QByteArray, FieldMap> m_users;  // key: upper-case callsign
+    std::map<qint64, FieldMap> m_messages;
+    std::map<qint64, QByteArray> m_texts;
+    std::vector<ForwardEntry> m_forward;
+    std::vector<ServerOption> m_options;
+    int m_pactorState = 0;
+};
+
+}  // namespace brxw::peer

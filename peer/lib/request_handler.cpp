@@ -1,0 +1,266 @@
+#include "peer/lib/request_handler.h"
+
+#include "peer/lib/bbs_store.h"
+#include "peer/lib/peer_connection.h"
+#include "peer/lib/peer_wire.h"
+#include "peer/lib/root_folder.h"
+#include "peer/lib/station_table.h"
+
+namespace brxw::peer {
+
+namespace {
+
+// The request text, which ends at a zero byte if one slipped in.
+QByteArray Text(const QByteArray& payload) {
+    const qsizetype zero = payload.indexOf('\0');
+    return zero < 0 ? payload : payload.left(zero);
+}
+
+QByteArrayList Words(const QByteArray& text) {
+    return text.simplified().split(' ');
+}
+
+QString Printable(QByteArrayView bytes) {
+    QString out;
+    for (const char c : bytes.first(std::min<qsizetype>(bytes.size(), 80))) {
+        const auto u = static_cast<unsigned char>(c);
+        out += (u >= 0x20 && u < 0x7f) ? QChar(c) : QChar(u'.');
+    }
+    return out;
+}
+
+}  // namespace
+
+void SendTransfer(PeerConnection& connection, quint8 kind, QByteArrayView name, QByteArrayView data,
+                  int pieceSize, qint64 announcedSize) {
+    for (const QByteArray& payload : TransferPayloads(name, data, pieceSize, announcedSize)) {
+        if (!connection.SendFrame(kReply, kind, payload)) {
+            return;
+        }
+    }
+}
+
+RequestHandler::RequestHandler(BbsStore& store, RootFolder& root, const StationTable& stations,
+                               int pieceSize, int pactorPort, Hooks hooks)
+    : m_store(store),
+      m_root(root),
+      m_stations(stations),
+      m_pieceSize(pieceSize),
+      m_pactorPort(pactorPort),
+      m_hooks(std::move(hooks)) {}
+
+void RequestHandler::HandleRecord(PeerConnection& connection, quint8 kind,
+                                  const QByteArray& payload) {
+    // An upload in progress takes every kind-3 frame; the path frame starts one.
+    if (kind == kUpload) {
+        Upload(connection, payload);
+        return;
+    }
+    const QByteArray text = Text(payload);
+    switch (kind) {
+        case kDirectory:
+            Directory(connection, text);
+            break;
+        case kFetch:
+            Fetch(connection, text);
+            break;
+        case kForward:
+            Forward(connection, text);
+            break;
+        case kDisconnect:
+            Disconnect(text);
+            break;
+        case kUsers:
+            Users(connection, payload);
+            break;
+        case kMessages:
+            Messages(connection, payload);
+            break;
+        case kMessageText:
+            MessageText(connection, text);
+            break;
+        case kOptions:
+            Options(connection, text);
+            break;
+        case kPactor:
+            Pactor(connection, text);
+            break;
+        default:
+            m_hooks.log(QStringLiteral("ignored request of kind %1").arg(kind));
+            break;
+    }
+}
+
+void RequestHandler::Directory(PeerConnection& connection, const QByteArray& path) {
+    const auto listing = m_root.Listing(path);
+    if (!listing) {
+        m_hooks.log(QStringLiteral("refused listing of \"%1\"").arg(Printable(path)));
+        return;
+    }
+    const QByteArray name = path.isEmpty() || path == "/" ? QByteArray("/") : path;
+    SendTransfer(connection, kDirectory, name, *listing, m_pieceSize);
+}
+
+void RequestHandler::Fetch(PeerConnection& connection, const QByteArray& path) {
+    const auto bytes = m_root.ReadFile(path);
+    if (!bytes) {
+        m_hooks.log(QStringLiteral("refused fetch of \"%1\"").arg(Printable(path)));
+        return;
+    }
+    SendTransfer(connection, kFetch, path, *bytes, m_pieceSize);
+}
+
+void RequestHandler::Upload(PeerConnection& connection, const QByteArray& payload) {
+    PeerConnection::Upload& upload = connection.CurrentUpload();
+    if (!upload.active) {
+        if (payload.isEmpty()) {
+            return;  // an end frame without a path: nothing to store
+        }
+        upload = PeerConnection::Upload{};
+        upload.active = true;
+        upload.path = Text(payload).left(RootFolder::kMaxPathBytes + 1);
+        return;
+    }
+    if (!payload.isEmpty()) {
+        if (upload.data.size() + payload.size() > kMaxUpload) {
+            upload.overflow = true;
+        } else {
+            upload.data += payload;
+        }
+        return;
+    }
+    const bool stored = !upload.overflow && m_root.StoreFile(upload.path, upload.data);
+    m_hooks.log(QStringLiteral("%1 upload of \"%2\" (%3 bytes)")
+                    .arg(stored ? QStringLiteral("stored") : QStringLiteral("refused"),
+                         Printable(upload.path))
+                    .arg(upload.data.size()));
+    upload = PeerConnection::Upload{};
+}
+
+void RequestHandler::Forward(PeerConnection& connection, const QByteArray& text) {
+    const QByteArrayList words = Words(text);
+    if (words.value(0) == "LIST") {
+        SendTransfer(connection, kForward, "forward", m_store.ForwardList(), m_pieceSize);
+    } else if (words.value(0) == "START" && words.size() >= 2) {
+        m_store.StartForward(words[1].toInt());
+    } else if (words.value(0) == "STOP" && words.size() >= 2) {
+        m_store.StopForward(words[1].toInt());
+    }
+}
+
+void RequestHandler::Disconnect(const QByteArray& text) {
+    // "%02d %s %d": channel, callsign, 1 for an immediate disconnect.
+    const QByteArrayList words = Words(text);
+    bool ok = false;
+    const int channel = words.value(0).toInt(&ok);
+    if (!ok || words.size() < 2) {
+        return;
+    }
+    const PeerStation* station = m_stations.Find(channel);
+    if (station != nullptr && station->callsign.toUpper() == words[1].toUpper()) {
+        m_hooks.log(QStringLiteral("disconnecting channel %1 (%2)")
+                        .arg(channel)
+                        .arg(QString::fromLatin1(station->callsign)));
+        m_hooks.removeStation(channel);
+    }
+}
+
+void RequestHandler::Users(PeerConnection& connection, const QByteArray& payload) {
+    const QByteArray text = Text(payload);
+    const QByteArrayList words = Words(text);
+    const QByteArray verb = words.value(0);
+    if (verb == "LIST") {
+        SendTransfer(connection, kUsers, "users", m_store.UserKeyList(), m_pieceSize);
+    } else if (verb == "GET") {
+        if (const auto reply = m_store.UserReply(words.value(1))) {
+            connection.SendFrame(kReply, kUsers, *reply);
+        }
+    } else if (verb == "PUT") {
+        m_store.PutUser(text);
+    } else if (verb == "NEW") {
+        m_store.NewUser(words.value(1));
+    } else if (verb == "DEL") {
+        m_store.DeleteUser(words.value(1));
+    }
+}
+
+void RequestHandler::Messages(PeerConnection& connection, const QByteArray& payload) {
+    const QByteArray text = Text(payload);
+    const QByteArrayList words = Words(text);
+    const QByteArray verb = words.value(0);
+    if (verb == "LIST") {
+        SendTransfer(connection, kMessages, "messages", m_store.MessageKeyList(), m_pieceSize);
+    } else if (verb == "GET") {
+        if (const auto reply = m_store.MessageReply(words.value(1))) {
+            connection.SendFrame(kReply, kMessages, *reply);
+        }
+    } else if (verb == "PUT") {
+        m_store.PutMessage(text);
+    }
+}
+
+void RequestHandler::MessageText(PeerConnection& connection, const QByteArray& text) {
+    // "MSG %ld": the client will send the edited text back as plain text.
+    const QByteArrayList words = Words(text);
+    bool ok = false;
+    const qint64 number = words.value(1).toLongLong(&ok);
+    if (words.value(0) != "MSG" || !ok) {
+        return;
+    }
+    const auto body = m_store.MessageText(number);
+    if (!body) {
+        m_hooks.log(QStringLiteral("no message %1").arg(number));
+        return;
+    }
+    connection.ExpectMessage(number);
+    SendTransfer(connection, kMessageText, "msg" + QByteArray::number(number) + ".txt", *body,
+                 m_pieceSize);
+}
+
+void RequestHandler::Options(PeerConnection& connection, const QByteArray& text) {
+    const QByteArrayList words = Words(text);
+    if (words.value(0) == "SET" && words.size() >= 3 && words[1].size() == 1) {
+        m_store.SetOption(words[1][0], words[2].toInt());
+    } else if (words.value(0) != "GET") {
+        return;
+    }
+    // The client's check marks follow the list, so every change is answered with it.
+    connection.SendFrame(kReply, kOptions, m_store.OptionList());
+}
+
+void RequestHandler::Pactor(PeerConnection& connection, const QByteArray& text) {
+    if (m_pactorPort < 0) {
+        return;
+    }
+    const QByteArrayList words = Words(text);
+    const QByteArray verb = words.value(0);
+    if (words.value(1).toInt() != m_pactorPort) {
+        return;
+    }
+    if (verb == "SCAN") {
+        m_store.PactorScan(words.value(2).toInt() != 0);
+    } else if (verb == "BRK") {
+        m_store.PactorBreakIn();
+    } else if (verb == "CHO") {
+        m_store.PactorChangeOver();
+    } else {
+        return;
+    }
+    connection.SendFrame(kReply, kPactor, m_store.PactorReport(m_pactorPort));
+}
+
+void RequestHandler::HandleConsoleLine(PeerConnection& connection, const QByteArray& line) {
+    connection.SendStream(kConsole, 0, TrafficPayload(0, 0, line + '\n'));
+}
+
+void RequestHandler::HandleMessage(PeerConnection& connection, const ClientEvent& event) {
+    const qint64 wanted = connection.ExpectedMessage();
+    if (event.type == ClientEvent::Type::MessageAborted) {
+        m_hooks.log(QStringLiteral("message aborted"));
+        return;
+    }
+    const qint64 number = m_store.StoreMessageText(wanted, event.text);
+    m_hooks.log(QStringLiteral("message %1 stored (%2 bytes)").arg(number).arg(event.text.size()));
+}
+
+}  // namespace brxw::peer

@@ -1,0 +1,199 @@
+// Subscriptions, station lines, counters, traffic, notices, console echo and the record of
+// received bytes, seen from a bare socket client.
+#include "peer/lib/peer_wire.h"
+#include "peer/raw_client.h"
+#include "support/running_peer.h"
+#include "support/wait.h"
+
+#include <gtest/gtest.h>
+
+namespace brxw::test {
+namespace {
+
+using peer::PeerConfig;
+using peer::PeerStation;
+
+QByteArray Traffic(qint8 channel, quint8 colour, const QByteArray& text) {
+    return QByteArray(1, char(channel)) + char(colour) + '\0' + text;
+}
+
+class PeerStreams : public ::testing::Test {
+protected:
+    void LogIn(int options) {
+        ASSERT_TRUE(m_client.LogIn(m_peer.Port(), options));
+        ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == options; }));
+    }
+
+    // Sends one frame of every stream through the peer's own entry points.
+    void SendOneOfEach() {
+        peer::PeerServer& server = m_peer.Server();
+        peer::BbsFigures figures = server.Figures();
+        figures.totalMsgs += 1;
+        figures.diskKb += 1;
+        server.SetFigures(figures);
+        server.SetStation({12, "Q5NEW", "15:00", "00:00", 1, 0, "0/0", ' '});
+        server.SendTraffic(peer::kMonitoring, 0, 4, "mon\n");
+        server.SendTraffic(peer::kConsole, 0, 0, "con\n");
+        server.SendTraffic(peer::kChannel, 12, 5, "chan\n");
+        server.SendNotice(peer::kShowConsole);
+    }
+
+    // A marker frame sent whatever the subscriptions, so "nothing else came" needs no sleep.
+    void SendMarkerAndWait() {
+        m_peer.SendFrame(0, 99, "marker");
+        ASSERT_TRUE(m_client.WaitFor(0, 99));
+    }
+
+    std::set<int> Categories() const {
+        std::set<int> seen;
+        for (const Frame& f : m_client.Frames()) {
+            seen.insert(f.category);
+        }
+        return seen;
+    }
+
+    RunningPeer m_peer;
+    RawClient m_client;
+};
+
+TEST_F(PeerStreams, LoginSendsCapabilitiesStationsAndNotice) {
+    LogIn(140);
+    ASSERT_TRUE(m_client.WaitForFrames(6));
+    const std::vector<Frame> expected = {
+        {0, 0, QByteArray("\x01\x04\x05\x06\x07")}, {4, 0, "3"},
+        {8, 0, "1 Q1ABC 14:07 00:12 3 120 0/0"},    {8, 0, "<3 Q2XYZ-1 14:30 00:03 1 0 fwd"},
+        {8, 0, ">7 Q3DEF 13:55 01:02 5 2048 2/1"},  {128, 0, QByteArray("\x01")},
+    };
+    EXPECT_EQ(m_client.Frames(), expected);
+}
+
+TEST_F(PeerStreams, EachStreamFlowsOnlyWhileItsBitIsSet) {
+    LogIn(0);
+    SendOneOfEach();
+    SendMarkerAndWait();
+    EXPECT_EQ(Categories(), (std::set<int>{0}));  // capabilities and the marker only
+
+    // Subscribing to counters and status sends the current figures at once.
+    m_client.ClearFrames();
+    m_client.SendOptions(1 | 2 | 16);
+    ASSERT_TRUE(m_client.WaitFor(1));
+    ASSERT_TRUE(m_client.WaitFor(2));
+    SendOneOfEach();
+    SendMarkerAndWait();
+    EXPECT_EQ(Categories(), (std::set<int>{0, 1, 2, 16}));
+    EXPECT_EQ(m_client.FramesOf(16).back().payload, Traffic(0, 4, "mon\n"));
+
+    m_client.ClearFrames();
+    m_client.SendOptions(4 | 8 | 32 | 64 | 128);
+    ASSERT_TRUE(m_client.WaitFor(4));  // the count and lines of the new subscription
+    SendOneOfEach();
+    SendMarkerAndWait();
+    EXPECT_EQ(Categories(), (std::set<int>{0, 4, 8, 32, 64, 128}));
+    EXPECT_EQ(m_client.FramesOf(64).back().payload, Traffic(12, 5, "chan\n"));
+    EXPECT_EQ(m_client.FramesOf(32).back().payload, Traffic(0, 0, "con\n"));
+}
+
+TEST_F(PeerStreams, DisconnectRequestRemovesTheStation) {
+    LogIn(140);
+    ASSERT_TRUE(m_client.WaitFor(128));
+    m_client.ClearFrames();
+    m_client.SendRecord(5, "07 Q3DEF 1");
+    const auto line = m_client.WaitFor(8);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->payload, "!7");
+    const auto count = m_client.WaitFor(4);
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->payload, "2");
+    // A callsign that is not on the channel changes nothing.
+    m_client.SendRecord(5, "01 Q9XXX 0");
+    SendMarkerAndWait();
+    EXPECT_EQ(m_peer.Server().Stations().size(), 2u);
+    EXPECT_EQ(m_client.FramesOf(8).size(), 1u);
+}
+
+TEST_F(PeerStreams, ConsoleLinesAreEchoedWhileTheConsoleIsSubscribed) {
+    LogIn(140 | 32);
+    m_client.Write("ver\n");
+    const auto echo = m_client.WaitFor(32);
+    ASSERT_TRUE(echo);
+    EXPECT_EQ(echo->payload, Traffic(0, 0, "ver\n"));
+    m_client.SendOptions(140);
+    m_client.Write("quiet\n");
+    SendMarkerAndWait();
+    EXPECT_EQ(m_client.FramesOf(32).size(), 1u);
+}
+
+TEST_F(PeerStreams, EveryNoticeAndColourCodeIsSentAsGiven) {
+    LogIn(140 | 16);
+    for (qint8 code = 0; code <= 4; ++code) {
+        m_peer.SendNotice(code, code == 4 ? QByteArray("123") : QByteArray());
+    }
+    for (int colour = 0; colour <= 12; ++colour) {
+        m_peer.Server().SendTraffic(peer::kMonitoring, -1, colour, "c");
+    }
+    SendMarkerAndWait();
+    std::vector<QByteArray> notices;
+    for (const Frame& f : m_client.FramesOf(128)) {
+        notices.push_back(f.payload);
+    }
+    const std::vector<QByteArray> expected = {"\x01",
+                                              QByteArray(1, '\0'),
+                                              "\x01",
+                                              "\x02",
+                                              "\x03",
+                                              "\x04"
+                                              "123"};
+    EXPECT_EQ(notices, expected);
+    const std::vector<Frame> monitoring = m_client.FramesOf(16);
+    ASSERT_EQ(monitoring.size(), 13u);
+    EXPECT_EQ(monitoring[9].payload, Traffic(-1, 9, "c"));
+}
+
+TEST_F(PeerStreams, ReceivedBytesAreRecordedInArrivalOrderPerConnection) {
+    LogIn(140);
+    RawClient second;
+    ASSERT_TRUE(second.LogIn(m_peer.Port(), 141));
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.LoggedInCount() == 2; }));
+    m_client.Write("one\n");
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.ReceivedBytes().endsWith("one\n"); }));
+    second.SendRecord(4, "LIST");
+    ASSERT_TRUE(second.WaitFor(0, 4));
+    m_client.SendOptions(0x8c);
+
+    const QByteArray reply1 = peer::LoginDigest(m_client.Challenge(), "7305") + "\n";
+    const QByteArray reply2 = peer::LoginDigest(second.Challenge(), "7305") + "\n";
+    ASSERT_TRUE(
+        WaitUntil([&] { return m_peer.ReceivedBytes().endsWith(QByteArray("\0\0\x8c", 3)); }));
+    const peer::ReceivedRecord& record = m_peer.Server().Received();
+    EXPECT_EQ(record.Bytes(1), "140 0 Q0QQQ\n" + reply1 + "one\n" + QByteArray("\0\0\x8c", 3));
+    EXPECT_EQ(record.Bytes(2), "141 0 Q0QQQ\n" + reply2 + QByteArray("\0\x04\x04\0LIST", 8));
+    EXPECT_EQ(m_peer.BytesReceived(), record.Bytes(1).size() + record.Bytes(2).size());
+
+    // And what those bytes meant, in order.
+    std::vector<std::pair<int, peer::ClientEvent::Type>> events;
+    for (const peer::ReceivedEvent& e : record.Events()) {
+        events.emplace_back(e.connection, e.event.type);
+    }
+    using T = peer::ClientEvent::Type;
+    const std::vector<std::pair<int, T>> expected = {
+        {1, T::ConsoleLine}, {2, T::Record}, {1, T::OptionsUpdate}};
+    EXPECT_EQ(events, expected);
+}
+
+TEST(PeerStreamsConfig, StationsAndCapabilitiesComeFromTheConfig) {
+    PeerConfig config;
+    config.capabilities = QByteArray("\x04\x05\x09", 3);
+    config.stations = {{42, "Q7LONG-15", "09:00", "10:00", 7, -3, "lower", '<'}};
+    config.noticeAtLogin = false;
+    RunningPeer peer(config);
+    RawClient client;
+    ASSERT_TRUE(client.LogIn(peer.Port(), 140));
+    ASSERT_TRUE(client.WaitForFrames(3));
+    const std::vector<Frame> expected = {{0, 0, QByteArray("\x04\x05\x09")},
+                                         {4, 0, "1"},
+                                         {8, 0, "<42 Q7LONG-15 09:00 10:00 7 -3 lower"}};
+    EXPECT_EQ(client.Frames(), expected);
+}
+
+}  // namespace
+}  // namespace brxw::test
