@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     brxw::CMainFrame editorFrame(config);
     editorFrame.hide();
 
-    brxw::CControlPanel panel(config, brxw::Session::Timing{});
+    brxw::CControlPanel panel(config, brxw::Session::Timing{}, &editorFrame);
     panel.show();
     panel.raise();
     editorFrame.RestorePlacement();

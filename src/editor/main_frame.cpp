@@ -2,6 +2,10 @@
 
 #include "config/app_config.h"
 #include "config/text_scan.h"
+#include "textwin/charset.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <climits>
@@ -44,6 +48,22 @@ void CMainFrame::RestorePlacement() {
     }
     move(x, y);
     resize(width, height);
+}
+
+}  // namespace brxw
+
+namespace brxw {
+
+bool CMainFrame::OpenDocument(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    m_view->setPlainText(AnsiToQString(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    m_documentPath = path;
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - brxWedit"));
+    return true;
 }
 
 }  // namespace brxw

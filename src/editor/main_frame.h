@@ -24,10 +24,14 @@ public:
     CBrxWeditView* View() const { return m_view; }
     // Moves the frame to the stored "Size_e" and "Position_e" (600 by 400 at 0, 0 by default).
     void RestorePlacement();
+    // Shows the file (Windows-1252 text) as the editor's document; false when it cannot be read.
+    bool OpenDocument(const QString& path);
+    const QString& DocumentPath() const { return m_documentPath; }
 
 private:
     AppConfig& m_config;
     CBrxWeditView* m_view;
+    QString m_documentPath;
 };
 
 }  // namespace brxw

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -23,10 +24,15 @@ namespace {
 constexpr int kPane0Width = 250;
 }
 
-CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, QWidget* parent)
+CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFrame* editorFrame,
+                             QString workingDirectory, QWidget* parent)
     : QMainWindow(parent),
       m_config(config),
-      m_session(std::make_unique<Session>(config, *this, timing)) {
+      m_editorFrame(editorFrame),
+      m_session(std::make_unique<Session>(config, *this, timing)),
+      m_dispatcher(std::make_unique<Dispatcher>(
+          m_session->Queue(), *this,
+          workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory)) {
     setWindowTitle(QString::fromLatin1(str::kPanelTitle));
     setWindowFlag(Qt::Window);
     BuildMenus();
@@ -38,6 +44,7 @@ CControlPanel::~CControlPanel() {
     SavePosition();
     // The session (and its receive thread) goes before the windows it reports to.
     m_session.reset();
+    m_dispatcher.reset();
     if (m_waitCursor) {
         QApplication::restoreOverrideCursor();
     }
@@ -190,14 +197,12 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
         SetConnectItemChecked(cmd::kConnectRemote0 + n, false);
     }
+    m_dispatcher->SessionEnded();
     m_pane1->clear();
     SetStatusText(str::kNotConnected);
 }
 
-void CControlPanel::FrameQueued() {
-    // Until the dispatch exists, a frame is taken off the queue and released.
-    m_session->Queue().PopFrame();
-}
+void CControlPanel::FrameQueued() { m_dispatcher->DispatchOne(); }
 
 void CControlPanel::SavePosition() {
     if (m_positionSaved) {

@@ -9,24 +9,32 @@
 #include <memory>
 #include <string>
 
+#include "link/dispatch_target.h"
+#include "link/dispatcher.h"
 #include "link/session.h"
 #include "link/session_host.h"
 
 class QAction;
 class QLabel;
 class QMenu;
+class QProgressBar;
 
 namespace brxw {
 
 class AppConfig;
+class CMainFrame;
 
-class CControlPanel : public QMainWindow, public SessionHost {
+class CControlPanel : public QMainWindow, public SessionHost, public DispatchTarget {
     Q_OBJECT
 public:
-    CControlPanel(AppConfig& config, Session::Timing timing, QWidget* parent = nullptr);
+    // editorFrame may be null (tests); received files then open nowhere.
+    CControlPanel(AppConfig& config, Session::Timing timing, CMainFrame* editorFrame = nullptr,
+                  QString workingDirectory = {}, QWidget* parent = nullptr);
     ~CControlPanel() override;
 
     Session& GetSession() { return *m_session; }
+    Dispatcher& GetDispatcher() { return *m_dispatcher; }
+    QProgressBar* Progress() const { return m_progress; }
     // Runs a command by its id (menu items, function keys).
     void OnCommand(int command);
     // Reads "Position", names the Connect items after the profiles and starts timer 1.
@@ -48,6 +56,40 @@ public:
     void SessionStateChanged(bool loggedIn) override;
     void FrameQueued() override;
 
+    // DispatchTarget (control_panel_dispatch.cpp)
+    void MessageCounters(std::string_view text) override;
+    void SystemStatus(std::string_view text) override;
+    void StationCount(std::string_view text) override;
+    void StationLine(std::string_view text) override;
+    void ChannelTraffic(int channel, std::uint8_t trafficByte, std::string_view text) override;
+    bool ConsoleCreated() const override;
+    void ConsoleText(std::string_view text, std::uint32_t colour) override;
+    void ShowConsole() override;
+    void HideConsole() override;
+    void ToggleConsole() override;
+    bool MonitoringCreated() const override;
+    void MonitoringText(std::string_view text, std::uint32_t colour) override;
+    std::uint32_t Options() const override;
+    void ShowToolbarButton(int command) override;
+    void ServerOptionsAvailable() override;
+    void ServerOptionsList(std::string_view text) override;
+    void PactorState(std::string_view text) override;
+    void SendRequest(std::uint8_t kind, std::string_view text) override;
+    void OpenInEditor(const QString& path) override;
+    void ProgressBegin(std::int32_t total) override;
+    void ProgressUpdate(std::int32_t received) override;
+    void ProgressEnd() override;
+    bool RemoteFilesOpen() const override;
+    void DirectoryListingReceived(const QString& path) override;
+    bool PendingForwardOpen() const override;
+    void OpenPendingForward(const QString& path) override;
+    bool UserPropertiesOpen() const override;
+    void UserRecordReply(std::string_view payload) override;
+    void OpenUserProperties(const QString& path) override;
+    bool MessagePropertiesOpen() const override;
+    void MessageRecordReply(std::string_view payload) override;
+    void OpenMessageProperties(const QString& path) override;
+
 signals:
     // Emitted after every refresh for the logged-in state (the demo waits for it).
     void LoggedIn();
@@ -64,7 +106,10 @@ private:
     QAction* AddCommand(QMenu* menu, const QString& text, int command);
 
     AppConfig& m_config;
+    CMainFrame* m_editorFrame;
     std::unique_ptr<Session> m_session;
+    std::unique_ptr<Dispatcher> m_dispatcher;
+    QProgressBar* m_progress = nullptr;
     std::map<int, QAction*> m_actions;
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;

@@ -1,6 +1,7 @@
 // A SessionHost that records every call, for the session's tests.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,9 @@ public:
         this->loggedIn = loggedIn;
     }
     void FrameQueued() override {
-        if (queue != nullptr) {
+        if (onFrameQueued) {
+            onFrameQueued();
+        } else if (queue != nullptr) {
             if (auto frame = queue->PopFrame()) {
                 frames.push_back(std::move(*frame));
             }
@@ -51,7 +54,8 @@ public:
         return statusTexts.empty() ? none : statusTexts.back();
     }
 
-    FrameQueue* queue = nullptr;  // set to pop frames as they are announced
+    std::function<void()> onFrameQueued;  // set to dispatch frames as they are announced
+    FrameQueue* queue = nullptr;          // else set to collect them in `frames`
     std::vector<InboundFrame> frames;
     std::vector<std::string> statusTexts;
     std::vector<Warning> warnings;

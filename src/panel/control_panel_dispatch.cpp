@@ -1,0 +1,81 @@
+// The control panel as the inbound dispatch's target. Consumers that have not been built yet
+// (station list, counters, traffic windows, toolbar, dialogs, Pactor and options) take their
+// calls here with empty bodies until they arrive.
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "editor/main_frame.h"
+#include "panel/control_panel.h"
+
+namespace brxw {
+
+void CControlPanel::MessageCounters(std::string_view) {}
+void CControlPanel::SystemStatus(std::string_view) {}
+void CControlPanel::StationCount(std::string_view) {}
+void CControlPanel::StationLine(std::string_view) {}
+void CControlPanel::ChannelTraffic(int, std::uint8_t, std::string_view) {}
+bool CControlPanel::ConsoleCreated() const { return false; }
+void CControlPanel::ConsoleText(std::string_view, std::uint32_t) {}
+void CControlPanel::ShowConsole() {}
+void CControlPanel::HideConsole() {}
+void CControlPanel::ToggleConsole() {}
+bool CControlPanel::MonitoringCreated() const { return false; }
+void CControlPanel::MonitoringText(std::string_view, std::uint32_t) {}
+void CControlPanel::ShowToolbarButton(int) {}
+void CControlPanel::ServerOptionsAvailable() {}
+void CControlPanel::ServerOptionsList(std::string_view) {}
+void CControlPanel::PactorState(std::string_view) {}
+bool CControlPanel::RemoteFilesOpen() const { return false; }
+void CControlPanel::DirectoryListingReceived(const QString&) {}
+bool CControlPanel::PendingForwardOpen() const { return false; }
+void CControlPanel::OpenPendingForward(const QString&) {}
+bool CControlPanel::UserPropertiesOpen() const { return false; }
+void CControlPanel::UserRecordReply(std::string_view) {}
+void CControlPanel::OpenUserProperties(const QString&) {}
+bool CControlPanel::MessagePropertiesOpen() const { return false; }
+void CControlPanel::MessageRecordReply(std::string_view) {}
+void CControlPanel::OpenMessageProperties(const QString&) {}
+
+std::uint32_t CControlPanel::Options() const { return m_session->Options(); }
+
+void CControlPanel::SendRequest(std::uint8_t kind, std::string_view text) {
+    m_session->SendFrame(kind, text);
+}
+
+void CControlPanel::OpenInEditor(const QString& path) {
+    if (m_editorFrame == nullptr) {
+        return;
+    }
+    showMinimized();
+    m_editorFrame->show();
+    m_editorFrame->raise();
+    m_editorFrame->OpenDocument(path);
+}
+
+void CControlPanel::ProgressBegin(std::int32_t total) {
+    if (m_progress != nullptr) {
+        return;  // a second begin keeps the indicator that exists
+    }
+    // A child of the status bar, laid exactly over pane 1.
+    m_progress = new QProgressBar(statusBar());
+    m_progress->setRange(0, std::max(total, 0));
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_progress->setGeometry(m_pane1->geometry());
+    m_progress->show();
+}
+
+void CControlPanel::ProgressUpdate(std::int32_t received) {
+    if (m_progress != nullptr) {
+        m_progress->setValue(std::min(received, m_progress->maximum()));
+    }
+}
+
+void CControlPanel::ProgressEnd() {
+    delete m_progress;
+    m_progress = nullptr;
+}
+
+}  // namespace brxw
