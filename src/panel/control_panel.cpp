@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -16,6 +17,8 @@
 #include "config/text_scan.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "panel/about_dlg.h"
+#include "panel/toolbar_icons.h"
 #include "textwin/charset.h"
 
 namespace brxw {
@@ -35,9 +38,13 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
           workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory)) {
     setWindowTitle(QString::fromLatin1(str::kPanelTitle));
     setWindowFlag(Qt::Window);
+    setWindowIcon(ProgramIcon());
     BuildMenus();
+    BuildToolBar();
     BuildCentralArea();
     BuildStatusBar();
+    HideAdministrationButtons();
+    UpdateCommandStates();
 }
 
 CControlPanel::~CControlPanel() {
@@ -48,32 +55,6 @@ CControlPanel::~CControlPanel() {
     if (m_waitCursor) {
         QApplication::restoreOverrideCursor();
     }
-}
-
-QAction* CControlPanel::AddCommand(QMenu* menu, const QString& text, int command) {
-    QAction* action = menu->addAction(text);
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
-    m_actions[command] = action;
-    return action;
-}
-
-QAction* CControlPanel::Action(int command) const {
-    auto it = m_actions.find(command);
-    return it == m_actions.end() ? nullptr : it->second;
-}
-
-void CControlPanel::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, QStringLiteral("&Exit\tAltF4"), cmd::kExit);
-
-    QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
-    for (int n = 0; n < cmd::kRemoteCount; ++n) {
-        QAction* item =
-            AddCommand(connectMenu, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConnectRemote0 + n);
-        item->setCheckable(true);
-    }
-    connectMenu->addSeparator();
-    AddCommand(connectMenu, QStringLiteral("&Disconnect"), cmd::kDisconnect)->setEnabled(false);
 }
 
 void CControlPanel::BuildCentralArea() {
@@ -92,15 +73,6 @@ void CControlPanel::BuildCentralArea() {
     layout->addWidget(header);
     layout->addWidget(stations, 1);
     setCentralWidget(central);
-}
-
-void CControlPanel::BuildStatusBar() {
-    m_pane0 = new QLabel(QString::fromLatin1(str::kNotConnected), this);
-    m_pane0->setFixedWidth(kPane0Width);
-    m_pane1 = new QLabel(this);
-    statusBar()->addWidget(m_pane0);
-    statusBar()->addWidget(m_pane1, 1);
-    statusBar()->setSizeGripEnabled(false);
 }
 
 void CControlPanel::NameConnectItems() {
@@ -130,16 +102,55 @@ void CControlPanel::Initialise(std::string startupName) {
     m_session->Start(std::move(startupName));
 }
 
+bool CControlPanel::HasHandler(int command) const {
+    switch (command) {
+        case cmd::kExit:
+        case cmd::kDisconnect:
+        case cmd::kAbout:
+        case cmd::kCopyright:
+        case cmd::kEditMessageProperties:
+        case cmd::kEditUserProperties:
+        case cmd::kPendingForward: return true;
+        default:
+            return command >= cmd::kConnectRemote0 &&
+                   command < cmd::kConnectRemote0 + cmd::kRemoteCount;
+    }
+}
+
 void CControlPanel::OnCommand(int command) {
     if (command >= cmd::kConnectRemote0 && command < cmd::kConnectRemote0 + cmd::kRemoteCount) {
         m_session->Connect(command - cmd::kConnectRemote0);
-    } else if (command == cmd::kDisconnect) {
-        if (m_session->LoggedIn()) {
-            m_session->Disconnect();
-        }
-    } else if (command == cmd::kExit) {
-        close();
+        return;
     }
+    switch (command) {
+        case cmd::kDisconnect:
+            if (m_session->LoggedIn()) {
+                m_session->Disconnect();
+            }
+            break;
+        case cmd::kExit: close(); break;
+        case cmd::kAbout: CAboutDlg(this).exec(); break;
+        case cmd::kCopyright: CCopyrightDlg(this).exec(); break;
+        // The replies to these requests open their dialogs.
+        case cmd::kEditMessageProperties: m_session->SendFrame(kind::kMessageRecords, "LIST"); break;
+        case cmd::kEditUserProperties: m_session->SendFrame(kind::kUserRecords, "LIST"); break;
+        case cmd::kPendingForward:
+            if (!PendingForwardOpen()) {
+                m_session->SendFrame(kind::kForward, "LIST");
+            }
+            break;
+        default: break;
+    }
+}
+
+void CControlPanel::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape never close the panel.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 QString CControlPanel::StatusText() const { return m_pane0->text(); }
@@ -186,10 +197,10 @@ void CControlPanel::RestoreWindows(bool, bool) {
 }
 
 void CControlPanel::SessionStateChanged(bool loggedIn) {
-    Action(cmd::kDisconnect)->setEnabled(loggedIn);
     if (loggedIn) {
         SetStatusText(str::kInitializing);
         m_pane1->setText(QString::fromLatin1(str::kRunning));
+        UpdateCommandStates();
         emit LoggedIn();
         return;
     }
@@ -197,9 +208,11 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
         SetConnectItemChecked(cmd::kConnectRemote0 + n, false);
     }
+    HideAdministrationButtons();
     m_dispatcher->SessionEnded();
     m_pane1->clear();
     SetStatusText(str::kNotConnected);
+    UpdateCommandStates();
 }
 
 void CControlPanel::FrameQueued() { m_dispatcher->DispatchOne(); }

@@ -18,6 +18,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QToolBar;
 
 namespace brxw {
 
@@ -42,7 +43,12 @@ public:
 
     QString StatusText() const;
     QString RunningText() const;
+    // The prompt shown over pane 0, or empty while pane 0's own text shows.
+    QString PromptText() const;
     QAction* Action(int command) const;
+    QToolBar* ToolBar() const { return m_toolBar; }
+    // Recomputes every command's enabled, checked and visible state from the session.
+    void UpdateCommandStates();
 
     // SessionHost
     void SetStatusText(const std::string& text) override;
@@ -96,10 +102,18 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // control_panel_bars.cpp
     void BuildMenus();
+    void BuildToolBar();
     void BuildStatusBar();
+    void ShowPrompt(const QString& prompt);
+    void HideAdministrationButtons();
+    bool HasHandler(int command) const;
+
     void BuildCentralArea();
     void NameConnectItems();
     void SavePosition();
@@ -111,8 +125,10 @@ private:
     std::unique_ptr<Dispatcher> m_dispatcher;
     QProgressBar* m_progress = nullptr;
     std::map<int, QAction*> m_actions;
+    QToolBar* m_toolBar = nullptr;
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;
+    QLabel* m_promptOverlay = nullptr;  // over pane 0 while a prompt shows
     bool m_waitCursor = false;
     bool m_positionSaved = false;
 };

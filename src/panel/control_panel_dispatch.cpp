@@ -23,7 +23,6 @@ void CControlPanel::HideConsole() {}
 void CControlPanel::ToggleConsole() {}
 bool CControlPanel::MonitoringCreated() const { return false; }
 void CControlPanel::MonitoringText(std::string_view, std::uint32_t) {}
-void CControlPanel::ShowToolbarButton(int) {}
 void CControlPanel::ServerOptionsAvailable() {}
 void CControlPanel::ServerOptionsList(std::string_view) {}
 void CControlPanel::PactorState(std::string_view) {}

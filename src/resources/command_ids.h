@@ -11,12 +11,19 @@ inline constexpr int kConnectRemote0 = 32776;  // 32776..32779: Connect > the fo
 inline constexpr int kDisconnect = 32780;
 inline constexpr int kConfigRemote0 = 32783;  // 32783..32786: Config > the four configurations
 inline constexpr int kOpenConfigFile = 32794;
+inline constexpr int kOneChannelWindow = 32795;
+inline constexpr int kSettings = 32796;
+inline constexpr int kCopyright = 32797;
 inline constexpr int kPendingForward = 32804;
 inline constexpr int kEditUserProperties = 32808;
 inline constexpr int kEditMessageProperties = 32809;
 inline constexpr int kImmediateDisconnect = 32812;
 inline constexpr int kDisconnectChannel = 32813;
-inline constexpr int kExit = 57665;  // the framework's Exit command
+inline constexpr int kPactorScan = 32815;
+inline constexpr int kPactorReceive = 32816;
+inline constexpr int kPactorSend = 32817;
+inline constexpr int kAbout = 57664;  // the framework's About command
+inline constexpr int kExit = 57665;   // the framework's Exit command
 
 inline constexpr int kRemoteCount = 4;
 

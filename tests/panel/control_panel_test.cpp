@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QToolBar>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -10,6 +12,7 @@
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
 #include "resources/command_ids.h"
+#include "support/qt_printers.h"
 #include "support/running_peer.h"
 #include "support/wait.h"
 
@@ -57,9 +60,10 @@ protected:
 TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
     auto panel = MakePanel();
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW"));
-    const QStringList expected = {"&File",     "  &Exit\tAltF4", "&Connect", "  Remote 0",
-                                  "  Club",    "  Remote 2",     "  Remote 3", "  ",
-                                  "  &Disconnect"};
+    const QStringList expected = {"&File",     "  &Exit\tAltF4", "&Connect",    "  Remote 0",
+                                  "  Club",    "  Remote 2",     "  Remote 3",  "  ",
+                                  "  &Disconnect", "&Help",      "  &Copyright", "  ",
+                                  "  &About"};
     EXPECT_EQ(MenuTexts(*panel), expected);
     EXPECT_FALSE(panel->Action(cmd::kDisconnect)->isEnabled());
     EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
@@ -111,6 +115,61 @@ TEST_F(ControlPanelTest, PositionIsSavedAndANegativeLeftEdgeLeavesTheWindowWhere
     panel->move(123, 45);
     panel->Initialise("");
     EXPECT_EQ(panel->pos(), QPoint(123, 45));
+}
+
+TEST_F(ControlPanelTest, MenuPromptCoversPaneZeroOnlyWhileTheMenuIsOpen) {
+    auto panel = MakePanel();
+    QMenu* file = panel->menuBar()->actions().front()->menu();
+    file->popup(panel->mapToGlobal(QPoint(0, 0)));
+    file->setActiveAction(panel->Action(cmd::kExit));
+    EXPECT_EQ(panel->PromptText(), QStringLiteral(" Terminate brxW"));
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
+    file->hide();
+    EXPECT_TRUE(panel->PromptText().isEmpty());
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
+}
+
+TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
+    auto panel = MakePanel();
+    QStringList tips;
+    for (QAction* action : panel->ToolBar()->actions()) {
+        tips << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+    }
+    const QStringList expected = {
+        "Console connection", "Ports monitoring",   "All channels monitoring", "Channel monitoring",
+        "|",                  "Disconnect",         "Immediate disconnect",    "|",
+        "Message properties", "User properties",    "Pending forward",         "Open file",
+        "|",                  "Pactor scan",        "Pactor receive",          "Pactor send"};
+    EXPECT_EQ(tips, expected);
+    for (int command : {cmd::kPendingForward, cmd::kEditUserProperties,
+                        cmd::kEditMessageProperties, cmd::kDisconnectChannel}) {
+        EXPECT_FALSE(panel->Action(command)->isVisible()) << command;
+    }
+
+    panel->OnCommand(cmd::kConnectRemote0 + 1);
+    ASSERT_TRUE(WaitUntil([&] { return panel->Action(cmd::kPendingForward)->isVisible(); }));
+    EXPECT_TRUE(panel->Action(cmd::kEditUserProperties)->isVisible());
+    EXPECT_TRUE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
+
+    // The administration buttons send their list requests.
+    panel->Action(cmd::kEditUserProperties)->trigger();
+    EXPECT_TRUE(WaitUntil([&] {
+        return m_peer.ReceivedBytes().contains(QByteArray("\x00\x06\x04\x00LIST", 8));
+    }));
+
+    m_peer.DropClients();
+    ASSERT_TRUE(WaitUntil([&] { return !panel->GetSession().HasSocket(); }));
+    EXPECT_FALSE(panel->Action(cmd::kPendingForward)->isVisible());
+    EXPECT_FALSE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
+}
+
+TEST_F(ControlPanelTest, EnterAndEscapeDoNotCloseThePanel) {
+    auto panel = MakePanel();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(panel.get(), &escape);
+    QApplication::sendEvent(panel.get(), &enter);
+    EXPECT_TRUE(panel->isVisible());
 }
 
 TEST(FunctionKeys, MapToThePanelCommands) {

@@ -1,0 +1,191 @@
+// The control panel's menu bar, toolbar and status bar: their items, the prompts shown over
+// status pane 0, and the enable/check/visible rules recomputed on every change of state.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+#include "panel/control_panel.h"
+#include "panel/toolbar_icons.h"
+#include "resources/command_ids.h"
+#include "resources/command_prompts.h"
+#include "resources/strings.h"
+
+namespace brxw {
+
+namespace {
+
+constexpr int kPane0Width = 250;
+
+// The prompt is the part before the first line break; the tooltip the part after it.
+QString PromptPart(int command) {
+    const QString text = QString::fromLatin1(CommandPrompt(command));
+    return text.section(QLatin1Char('\n'), 0, 0);
+}
+
+QString TooltipPart(int command) {
+    const QString text = QString::fromLatin1(CommandPrompt(command));
+    return text.contains(QLatin1Char('\n')) ? text.section(QLatin1Char('\n'), 1).left(79) : QString();
+}
+
+// Buttons that only the server's capability list makes visible.
+constexpr int kAdministrationButtons[] = {cmd::kOpenConfigFile,     cmd::kPendingForward,
+                                          cmd::kEditUserProperties, cmd::kDisconnectChannel,
+                                          cmd::kImmediateDisconnect, cmd::kEditMessageProperties};
+constexpr int kPactorButtons[] = {cmd::kPactorScan, cmd::kPactorReceive, cmd::kPactorSend};
+
+}  // namespace
+
+QAction* CControlPanel::AddCommand(QMenu* menu, const QString& text, int command) {
+    QAction* action = m_actions.count(command) ? m_actions[command] : new QAction(text, this);
+    action->setText(text);
+    action->setStatusTip(PromptPart(command));
+    if (menu != nullptr) {
+        menu->addAction(action);
+    }
+    if (!m_actions.count(command)) {
+        connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+        m_actions[command] = action;
+    }
+    return action;
+}
+
+QAction* CControlPanel::Action(int command) const {
+    auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CControlPanel::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(file, QStringLiteral("&Exit\tAltF4"), cmd::kExit);
+
+    QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
+    for (int n = 0; n < cmd::kRemoteCount; ++n) {
+        AddCommand(connectMenu, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConnectRemote0 + n)
+            ->setCheckable(true);
+    }
+    connectMenu->addSeparator();
+    AddCommand(connectMenu, QStringLiteral("&Disconnect"), cmd::kDisconnect);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, QStringLiteral("&Copyright"), cmd::kCopyright);
+    help->addSeparator();
+    AddCommand(help, QStringLiteral("&About"), cmd::kAbout);
+
+    // Closing a menu brings back pane 0's own text at once.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { ShowPrompt(QString::fromLatin1(kIdlePrompt)); });
+    }
+}
+
+void CControlPanel::BuildToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setContentsMargins(6, 2, 1, 1);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    const int kGap = 0;
+    const int layout[] = {cmd::kConsoleWindow,         cmd::kMonitoringWindow,
+                          cmd::kAllChannelsWindow,     cmd::kOneChannelWindow,
+                          kGap,                        cmd::kDisconnectChannel,
+                          cmd::kImmediateDisconnect,   kGap,
+                          cmd::kEditMessageProperties, cmd::kEditUserProperties,
+                          cmd::kPendingForward,        cmd::kOpenConfigFile,
+                          kGap,                        cmd::kPactorScan,
+                          cmd::kPactorReceive,         cmd::kPactorSend};
+    for (int command : layout) {
+        if (command == kGap) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* action = AddCommand(nullptr, PromptPart(command), command);
+        action->setIcon(ToolbarIcon(command));
+        action->setToolTip(TooltipPart(command));
+        m_toolBar->addAction(action);
+    }
+    for (int command : kPactorButtons) {
+        Action(command)->setVisible(false);
+    }
+}
+
+void CControlPanel::BuildStatusBar() {
+    m_pane0 = new QLabel(QString::fromLatin1(str::kNotConnected), this);
+    m_pane0->setFixedWidth(kPane0Width);
+    m_pane1 = new QLabel(this);
+    statusBar()->addWidget(m_pane0);
+    statusBar()->addWidget(m_pane1, 1);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void CControlPanel::HideAdministrationButtons() {
+    for (int command : kAdministrationButtons) {
+        if (QAction* action = Action(command)) {
+            action->setVisible(false);
+        }
+    }
+}
+
+void CControlPanel::ShowToolbarButton(int command) {
+    // The remote file browser arrives with its own change; until then its button stays hidden.
+    if (command == cmd::kOpenConfigFile && !HasHandler(command)) {
+        return;
+    }
+    if (QAction* action = Action(command)) {
+        action->setVisible(true);
+    }
+    UpdateCommandStates();
+}
+
+void CControlPanel::UpdateCommandStates() {
+    const bool loggedIn = m_session->LoggedIn();
+    for (auto& [command, action] : m_actions) {
+        bool enabled = HasHandler(command);
+        switch (command) {
+            case cmd::kDisconnect:
+            case cmd::kConsoleWindow:
+            case cmd::kMonitoringWindow:
+            case cmd::kAllChannelsWindow: enabled = enabled && loggedIn; break;
+            default: break;
+        }
+        action->setEnabled(enabled);
+    }
+}
+
+void CControlPanel::ShowPrompt(const QString& prompt) {
+    if (prompt.isEmpty() || prompt == QLatin1String(kIdlePrompt)) {
+        if (m_promptOverlay != nullptr) {
+            m_promptOverlay->hide();
+        }
+        return;
+    }
+    if (m_promptOverlay == nullptr) {
+        m_promptOverlay = new QLabel(statusBar());
+        m_promptOverlay->setFont(statusBar()->font());
+        m_promptOverlay->setAutoFillBackground(true);
+    }
+    m_promptOverlay->setGeometry(m_pane0->geometry());
+    m_promptOverlay->setText(QLatin1Char(' ') + prompt.section(QLatin1Char('\n'), 0, 0));
+    m_promptOverlay->show();
+    m_promptOverlay->raise();
+}
+
+QString CControlPanel::PromptText() const {
+    return m_promptOverlay != nullptr && m_promptOverlay->isVisible() ? m_promptOverlay->text()
+                                                                       : QString();
+}
+
+bool CControlPanel::event(QEvent* event) {
+    // Menu items and toolbar buttons announce their prompts here; they go over pane 0 only,
+    // never replacing the status bar as a whole.
+    if (event->type() == QEvent::StatusTip) {
+        ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+}  // namespace brxw

@@ -1,0 +1,175 @@
+#include "panel/toolbar_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include "resources/command_ids.h"
+
+namespace brxw {
+
+namespace {
+
+constexpr int kWidth = 16;
+constexpr int kHeight = 15;
+constexpr int kScale = 2;  // drawn at twice the size for high-density screens
+
+template <typename Draw>
+QIcon Paint(Draw draw) {
+    QPixmap pixmap(kWidth * kScale, kHeight * kScale);
+    pixmap.setDevicePixelRatio(kScale);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    p.end();
+    return QIcon(pixmap);
+}
+
+QPen Pen(const QColor& colour, qreal width = 1.2) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void Screen(QPainter& p, const QColor& body) {
+    p.setPen(Pen(QColor(40, 40, 40)));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 10), 1.5, 1.5);
+}
+
+void Lines(QPainter& p, int count, const QColor& colour) {
+    p.setPen(Pen(colour, 1.0));
+    for (int i = 0; i < count; ++i) {
+        const qreal y = 4 + i * 2.2;
+        p.drawLine(QPointF(4, y), QPointF(12 - (i % 2) * 2, y));
+    }
+}
+
+void Cross(QPainter& p, const QColor& colour, qreal width) {
+    p.setPen(Pen(colour, width));
+    p.drawLine(QPointF(9, 8), QPointF(14, 13));
+    p.drawLine(QPointF(14, 8), QPointF(9, 13));
+}
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0, 0, 128));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+    p.setPen(QPen(QColor(255, 255, 0), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(32, 54), QPointF(32, 22));  // the mast
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(20, 10, 24, 24), 30 * 16, 120 * 16);  // the waves
+    p.drawArc(QRectF(12, 2, 40, 40), 40 * 16, 100 * 16);
+    p.end();
+    return QIcon(pixmap);
+}
+
+QIcon ToolbarIcon(int command) {
+    switch (command) {
+        case cmd::kConsoleWindow:
+            return Paint([](QPainter& p) {
+                Screen(p, QColor(0, 0, 128));
+                p.setPen(Pen(Qt::white, 1.2));
+                p.drawLine(QPointF(4, 4.5), QPointF(6.5, 6.5));
+                p.drawLine(QPointF(6.5, 6.5), QPointF(4, 8.5));
+                p.drawLine(QPointF(8, 8.5), QPointF(11.5, 8.5));
+                p.setPen(Pen(QColor(40, 40, 40)));
+                p.drawLine(QPointF(5, 13.5), QPointF(11, 13.5));
+            });
+        case cmd::kMonitoringWindow:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(40, 40, 40), 1.4));
+                p.drawLine(QPointF(8, 14), QPointF(8, 6));
+                p.drawLine(QPointF(5, 14), QPointF(11, 14));
+                p.setPen(Pen(QColor(0, 128, 0), 1.2));
+                p.setBrush(Qt::NoBrush);
+                p.drawArc(QRectF(4, 2, 8, 8), 20 * 16, 140 * 16);
+                p.drawArc(QRectF(1, -1, 14, 14), 30 * 16, 120 * 16);
+            });
+        case cmd::kAllChannelsWindow:
+            return Paint([](QPainter& p) {
+                Screen(p, Qt::white);
+                Lines(p, 4, QColor(0, 0, 128));
+            });
+        case cmd::kOneChannelWindow:
+            return Paint([](QPainter& p) {
+                Screen(p, Qt::white);
+                p.setPen(Pen(QColor(128, 0, 0), 1.6));
+                p.drawLine(QPointF(4, 6.5), QPointF(12, 6.5));
+            });
+        case cmd::kDisconnectChannel:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(40, 40, 40), 1.4));
+                p.drawLine(QPointF(1.5, 5), QPointF(6, 5));
+                p.setBrush(QColor(160, 160, 160));
+                p.drawRect(QRectF(6, 2.5, 4, 5));
+                Cross(p, QColor(128, 0, 0), 1.5);
+            });
+        case cmd::kImmediateDisconnect:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(40, 40, 40), 1.4));
+                p.drawLine(QPointF(1.5, 5), QPointF(6, 5));
+                p.setBrush(QColor(160, 160, 160));
+                p.drawRect(QRectF(6, 2.5, 4, 5));
+                Cross(p, QColor(230, 0, 0), 2.2);
+            });
+        case cmd::kEditMessageProperties:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(40, 40, 40)));
+                p.setBrush(QColor(255, 255, 220));
+                p.drawRect(QRectF(1.5, 3.5, 13, 9));
+                p.drawLine(QPointF(1.5, 3.5), QPointF(8, 8.5));
+                p.drawLine(QPointF(14.5, 3.5), QPointF(8, 8.5));
+            });
+        case cmd::kEditUserProperties:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(40, 40, 40)));
+                p.setBrush(QColor(0, 128, 128));
+                p.drawEllipse(QRectF(5, 1.5, 6, 6));
+                p.drawChord(QRectF(2, 8, 12, 12), 0, 180 * 16);
+            });
+        case cmd::kPendingForward:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(0, 100, 0), 1.8));
+                p.drawLine(QPointF(2, 7.5), QPointF(13, 7.5));
+                p.drawLine(QPointF(9, 3.5), QPointF(13, 7.5));
+                p.drawLine(QPointF(9, 11.5), QPointF(13, 7.5));
+            });
+        case cmd::kOpenConfigFile:
+            return Paint([](QPainter& p) {
+                p.setPen(Pen(QColor(120, 90, 0)));
+                p.setBrush(QColor(240, 200, 80));
+                QPainterPath folder;
+                folder.moveTo(1.5, 12.5);
+                folder.lineTo(1.5, 3.5);
+                folder.lineTo(6, 3.5);
+                folder.lineTo(7.5, 5);
+                folder.lineTo(14.5, 5);
+                folder.lineTo(14.5, 12.5);
+                folder.closeSubpath();
+                p.drawPath(folder);
+            });
+        case cmd::kPactorScan:
+        case cmd::kPactorReceive:
+        case cmd::kPactorSend:
+            return Paint([command](QPainter& p) {
+                p.setPen(Pen(QColor(0, 0, 128), 1.3));
+                QFont font = p.font();
+                font.setPixelSize(9);
+                font.setBold(true);
+                p.setFont(font);
+                const char* letter = command == cmd::kPactorScan      ? "PS"
+                                     : command == cmd::kPactorReceive ? "PR"
+                                                                      : "PT";
+                p.drawText(QRectF(0, 0, kWidth, kHeight), Qt::AlignCenter, QString::fromLatin1(letter));
+            });
+        default: return {};
+    }
+}
+
+}  // namespace brxw

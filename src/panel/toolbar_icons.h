@@ -1,0 +1,13 @@
+// The pictures of the program: its icon and the 16 x 15 toolbar images, drawn at run time so
+// that they stay crisp at any scale and need no image files.
+#pragma once
+
+#include <QIcon>
+
+namespace brxw {
+
+QIcon ProgramIcon();
+// The toolbar image of a command; an empty icon for a command without one.
+QIcon ToolbarIcon(int command);
+
+}  // namespace brxw
