@@ -7,6 +7,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace brxw::peer {
 
@@ -79,11 +80,48 @@ PeerServer::~PeerServer() {
     m_connections.clear();
 }
 
+void PeerServer::RunOnServerThread(const std::function<void()>& work) const {
+    if (QThread::currentThread() == thread()) {
+        work();
+        return;
+    }
+    auto task = std::make_shared<Task>();
+    task->work = work;
+    {
+        std::lock_guard lock(m_taskMutex);
+        m_tasks.push_back(task);
+    }
+    QMetaObject::invokeMethod(const_cast<PeerServer*>(this), "RunQueuedTasks",
+                              Qt::QueuedConnection);
+    std::unique_lock lock(m_taskMutex);
+    m_taskDone.wait(lock, [&] { return task->done; });
+}
+
+void PeerServer::RunQueuedTasks() {
+    for (;;) {
+        std::shared_ptr<Task> task;
+        {
+            std::lock_guard lock(m_taskMutex);
+            if (m_tasks.empty()) {
+                return;
+            }
+            task = m_tasks.front();
+            m_tasks.pop_front();
+        }
+        task->work();
+        {
+            std::lock_guard lock(m_taskMutex);
+            task->done = true;
+        }
+        m_taskDone.notify_all();
+    }
+}
+
 // --- Listening -------------------------------------------------------------------------
 
 bool PeerServer::Listen() {
     bool ok = false;
-    OnServerThread([this, &ok] {
+    RunOnServerThread([this, &ok] {
         if (m_listener->isListening()) {
             ok = true;
             return;
@@ -106,7 +144,7 @@ bool PeerServer::Listen() {
 }
 
 void PeerServer::StopListening() {
-    OnServerThread([this] {
+    RunOnServerThread([this] {
         m_listener->close();
         if (m_demo) {
             m_demo->Stop();
@@ -123,7 +161,7 @@ void PeerServer::StopListening() {
 
 bool PeerServer::IsListening() const {
     bool listening = false;
-    OnServerThread([this, &listening] { listening = m_listener->isListening(); });
+    RunOnServerThread([this, &listening] { listening = m_listener->isListening(); });
     return listening;
 }
 
@@ -145,10 +183,6 @@ void PeerServer::OnNewConnection() {
         m_connections[id] = connection;
         UpdateInfo(*connection);
         Log(QStringLiteral("connection %1 from %2").arg(id).arg(connection->PeerName()));
-        // Bytes may already wait (a client that writes its login line at once).
-        if (socket->bytesAvailable() > 0) {
-            QMetaObject::invokeMethod(socket, "readyRead", Qt::QueuedConnection);
-        }
     }
 }
 
@@ -346,7 +380,7 @@ void PeerServer::Log(const QString& line) {
 // --- Faults and test entry points ------------------------------------------------------
 
 void PeerServer::SetFaults(const PeerFaults& faults) {
-    OnServerThread([this, faults] {
+    RunOnServerThread([this, faults] {
         {
             std::lock_guard lock(m_mutex);
             m_faults = faults;
@@ -364,7 +398,7 @@ PeerFaults PeerServer::Faults() const {
 }
 
 void PeerServer::SendFrame(quint8 category, quint8 kind, const QByteArray& payload) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         for (PeerConnection* connection : LoggedIn()) {
             connection->SendFrame(category, kind, payload);
         }
@@ -372,7 +406,7 @@ void PeerServer::SendFrame(quint8 category, quint8 kind, const QByteArray& paylo
 }
 
 void PeerServer::SendRaw(const QByteArray& bytes) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         for (PeerConnection* connection : LoggedIn()) {
             connection->SendRaw(bytes);
         }
@@ -381,7 +415,7 @@ void PeerServer::SendRaw(const QByteArray& bytes) {
 
 void PeerServer::SendFile(quint8 kind, const QByteArray& name, const QByteArray& data,
                           int pieceSize, qint64 announcedSize) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         const int piece = pieceSize > 0 ? pieceSize : m_config.pieceSize;
         for (PeerConnection* connection : LoggedIn()) {
             SendTransfer(*connection, kind, name, data, piece, announcedSize);
@@ -390,7 +424,7 @@ void PeerServer::SendFile(quint8 kind, const QByteArray& name, const QByteArray&
 }
 
 void PeerServer::SendFileAnnouncement(quint8 kind, const QByteArray& name, qint64 size) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         const QByteArray first = name + '\0' + QByteArray::number(size);
         for (PeerConnection* connection : LoggedIn()) {
             connection->SendFrame(kReply, kind, first);
@@ -403,7 +437,7 @@ void PeerServer::SendCapabilities(const QByteArray& codes) {
 }
 
 void PeerServer::SendNotice(qint8 code, const QByteArray& extra) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         for (PeerConnection* connection : LoggedIn()) {
             if (!connection->SendStream(kNotice, 0, NoticePayload(code, extra))) {
                 continue;
@@ -421,18 +455,18 @@ void PeerServer::SendNotice(qint8 code, const QByteArray& extra) {
 
 void PeerServer::SendTraffic(quint8 category, qint8 channel, quint8 colour,
                              const QByteArray& text) {
-    OnServerThread([&] { Broadcast(category, 0, TrafficPayload(channel, colour, text)); });
+    RunOnServerThread([&] { Broadcast(category, 0, TrafficPayload(channel, colour, text)); });
 }
 
 void PeerServer::SendPactorState(int port, int state) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         m_store.SetPactorState(state);
         SendFrame(kReply, kPactor, QByteArray::number(port) + ' ' + QByteArray::number(state));
     });
 }
 
 void PeerServer::CloseConnections() {
-    OnServerThread([this] {
+    RunOnServerThread([this] {
         std::vector<PeerConnection*> all;
         for (const auto& [id, connection] : m_connections) {
             all.push_back(connection);
@@ -446,7 +480,7 @@ void PeerServer::CloseConnections() {
 // --- BBS state ---------------------------------------------------------------------------
 
 void PeerServer::SetFigures(const BbsFigures& figures) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         BbsFigures before;
         {
             std::lock_guard lock(m_mutex);
@@ -472,7 +506,7 @@ BbsFigures PeerServer::Figures() const {
 }
 
 void PeerServer::SetStation(const PeerStation& station) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         if (m_stations.Set(station)) {
             BroadcastStation(station.channel);
         }
@@ -480,7 +514,7 @@ void PeerServer::SetStation(const PeerStation& station) {
 }
 
 void PeerServer::RemoveStation(int channel) {
-    OnServerThread([&] {
+    RunOnServerThread([&] {
         if (m_stations.Remove(channel)) {
             BroadcastStation(channel);
         }
@@ -489,7 +523,7 @@ void PeerServer::RemoveStation(int channel) {
 
 std::vector<PeerStation> PeerServer::Stations() const {
     std::vector<PeerStation> all;
-    OnServerThread([&] { all = m_stations.All(); });
+    RunOnServerThread([&] { all = m_stations.All(); });
     return all;
 }
 

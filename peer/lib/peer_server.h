@@ -17,9 +17,11 @@
 #include "peer/lib/station_table.h"
 
 #include <QObject>
-#include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -93,6 +95,11 @@ public:
     void RemoveStation(int channel);
     std::vector<PeerStation> Stations() const;
 
+    // Runs work on the server thread and returns when it is done. From another thread the
+    // hand-over goes through a queue under our own mutex, so that the order of the two
+    // threads' memory accesses is plain to a race detector, not hidden inside Qt.
+    void RunOnServerThread(const std::function<void()>& work) const;
+
     // --- Observers (never wait) ---------------------------------------------------------
     ReceivedRecord& Received() { return m_received; }
     const ReceivedRecord& Received() const { return m_received; }
@@ -110,8 +117,7 @@ signals:
     void LogLine(const QString& line);
 
 private:
-    template <typename F>
-    void OnServerThread(F&& f) const;
+    Q_INVOKABLE void RunQueuedTasks();
 
     // ConnectionHost
     const PeerUser* FindUser(QByteArrayView callsign) const override;
@@ -149,6 +155,14 @@ private:
     std::unique_ptr<DemoDriver> m_demo;
     ReceivedRecord m_received;
 
+    struct Task {
+        std::function<void()> work;
+        bool done = false;
+    };
+    mutable std::mutex m_taskMutex;  // guards m_tasks and Task::done
+    mutable std::condition_variable m_taskDone;
+    mutable std::deque<std::shared_ptr<Task>> m_tasks;
+
     mutable std::mutex m_mutex;  // guards the members below
     PeerFaults m_faults;
     BbsFigures m_figures;
@@ -157,15 +171,5 @@ private:
     int m_refused = 0;
     int m_lastOptions = -1;
 };
-
-template <typename F>
-void PeerServer::OnServerThread(F&& f) const {
-    if (QThread::currentThread() == thread()) {
-        f();
-    } else {
-        QMetaObject::invokeMethod(const_cast<PeerServer*>(this), std::forward<F>(f),
-                                  Qt::BlockingQueuedConnection);
-    }
-}
 
 }  // namespace brxw::peer

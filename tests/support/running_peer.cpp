@@ -1,53 +1,73 @@
 #include "support/running_peer.h"
 
+#include <QEventLoop>
+
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 namespace brxw::test {
 
-// Runs the server's event loop; the server is made and destroyed on this thread so that its
-// sockets and timers belong to it.
-class RunningPeer::PeerThread : public QThread {
+// A std::thread running the server's event loop. The server is made and destroyed on that
+// thread, so its sockets and timers belong to it. Every hand-over between the two threads
+// goes through a std::mutex or the join, which a race detector can see.
+class RunningPeer::PeerThread {
 public:
-    explicit PeerThread(peer::PeerConfig config) : m_config(std::move(config)) {}
+    explicit PeerThread(peer::PeerConfig config) : m_config(std::move(config)) {
+        m_thread = std::thread([this] { Run(); });
+    }
+
+    ~PeerThread() {
+        peer::PeerServer& server = WaitForServer();
+        server.RunOnServerThread([this] { m_loop->quit(); });
+        {
+            // Only now may the thread destroy the server: this thread is done with it.
+            std::lock_guard lock(m_mutex);
+            m_released = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
 
     peer::PeerServer& WaitForServer() {
         std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [this] { return m_server != nullptr; });
+        m_changed.wait(lock, [this] { return m_server != nullptr; });
         return *m_server;
     }
 
-protected:
-    void run() override {
+private:
+    void Run() {
+        QEventLoop loop;
         peer::PeerServer server(m_config);
         server.Listen();
         {
             std::lock_guard lock(m_mutex);
+            m_loop = &loop;
             m_server = &server;
         }
-        m_ready.notify_all();
-        exec();
+        m_changed.notify_all();
+        loop.exec();
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_released; });
     }
 
-private:
     const peer::PeerConfig m_config;
     std::mutex m_mutex;
-    std::condition_variable m_ready;
+    std::condition_variable m_changed;
     peer::PeerServer* m_server = nullptr;
+    QEventLoop* m_loop = nullptr;
+    bool m_released = false;
+    std::thread m_thread;
 };
 
 RunningPeer::RunningPeer(peer::PeerConfig config, quint16 port) {
     config.address = QHostAddress::LocalHost;
     config.port = port;
     m_thread = std::make_unique<PeerThread>(std::move(config));
-    m_thread->start();
     m_thread->WaitForServer();
 }
 
-RunningPeer::~RunningPeer() {
-    m_thread->quit();
-    m_thread->wait();
-}
+RunningPeer::~RunningPeer() = default;
 
 peer::PeerServer& RunningPeer::Server() {
     return m_thread->WaitForServer();

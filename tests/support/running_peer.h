@@ -3,12 +3,12 @@
 // The reference peer on a thread of its own, for tests: listens on 127.0.0.1 (port 0 picks a
 // free one) from construction until destruction, and can be stopped and started again on the
 // same port. Owned by the test; every member may be called from the test's thread while the
-// peer works on its own. The destructor stops the peer's thread and joins it.
+// peer works on its own. Needs a QCoreApplication. The destructor ends the peer's thread and
+// joins it.
 
 #include "peer/lib/peer_server.h"
 
 #include <QByteArray>
-#include <QThread>
 
 #include <memory>
 
