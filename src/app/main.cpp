@@ -1,19 +1,24 @@
 // brxW: the sysop's control program for a packet-radio BBS's remote console.
 #include <QApplication>
-#include <QDir>
-#include <QTimer>
-#include <cstdio>
+#include <QMessageBox>
 
 #include "app/screenshots.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
 #include "editor/main_frame.h"
+#include "link/native_socket.h"
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brxW"));
+
+    if (!brxw::InitialiseSockets()) {
+        QMessageBox::critical(nullptr, QStringLiteral("brxW"),
+                              QStringLiteral("Windows sockets initialization failed."));
+        return 1;
+    }
 
     const brxw::CommandLine commandLine = brxw::ParseCommandLine(QApplication::arguments());
     brxw::AppConfig config(commandLine.iniPath);

@@ -38,6 +38,15 @@ constexpr int kShutBoth = SHUT_RDWR;
 int LastSocketError() { return WsaFromErrno(errno); }
 #endif
 
+bool InitialiseSockets() {
+#ifdef _WIN32
+    WSADATA data;
+    return ::WSAStartup(MAKEWORD(1, 1), &data) == 0;
+#else
+    return true;
+#endif
+}
+
 NativeSocket::~NativeSocket() { Close(); }
 
 int NativeSocket::Open() {

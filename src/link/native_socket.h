@@ -47,6 +47,10 @@ private:
     SocketHandle m_handle = kInvalidSocket;
 };
 
+// Starts the platform's sockets (Winsock 1.1 on Windows; nothing to do elsewhere). False when
+// they cannot be used.
+bool InitialiseSockets();
+
 // Receive thread side. Recv: bytes read, 0 on orderly close, -1 on error.
 long RecvSome(SocketHandle handle, char* buffer, std::size_t count);
 // 1 readable, 0 timeout, -1 error.
