@@ -1,0 +1,179 @@
+#include "textwin/traffic_dlg.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QScreen>
+#include <algorithm>
+
+#include "config/app_config.h"
+#include "config/text_scan.h"
+#include "textwin/charset.h"
+#include "textwin/text_wnd.h"
+
+namespace brxw {
+namespace {
+
+// How much of a window's top edge must lie on a screen for the operator to grab its caption.
+constexpr int kGripWidth = 40;
+constexpr int kGripHeight = 20;
+
+Qt::WindowFlags ToolWindowFlags(bool closeBox) {
+    Qt::WindowFlags flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeBox) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    return flags;
+}
+
+// p no larger than the desktop, and moved to the primary screen when no screen shows enough of
+// its caption to drag it: stored values may come from a larger or a disconnected monitor.
+Placement FitToScreens(Placement p) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr) {
+        return p;
+    }
+    const QRect desktop = primary->virtualGeometry();
+    if (desktop.width() >= kMinWindowWidth && desktop.height() >= kMinWindowHeight) {
+        p.width = std::min(p.width, desktop.width());
+        p.height = std::min(p.height, desktop.height());
+    }
+    const QRect grip(p.x, p.y, p.width, kGripHeight);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->geometry().intersected(grip);
+        if (!shown.isEmpty() && shown.width() >= kGripWidth) {
+            return p;
+        }
+    }
+    const QRect area = primary->availableGeometry();
+    p.x = area.left();
+    p.y = area.top();
+    return p;
+}
+
+QString TrafficTitle(char letter, int channel) {
+    switch (letter) {
+        case 'a':
+            return QStringLiteral("All channels");
+        case 'm':
+            return QStringLiteral("Monitoring");
+        default:
+            return QStringLiteral("Channel %1").arg(channel);
+    }
+}
+
+QEvent::Type TrafficCloseNotice(char letter) {
+    switch (letter) {
+        case 'm':
+            return kMonitoringClosedEvent;
+        case 'a':
+            return kAllChannelsClosedEvent;
+        default:
+            return kChannelClosedEvent;
+    }
+}
+
+}  // namespace
+
+CPlacedDlg::CPlacedDlg(char letter, QEvent::Type closeNotice, QObject* owner, AppConfig* config,
+                       bool closeBox, QWidget* parent)
+    : QDialog(parent, ToolWindowFlags(closeBox)),
+      m_letter(letter),
+      m_closeNotice(closeNotice),
+      m_owner(owner),
+      m_config(config) {}
+
+void CPlacedDlg::SetPlacement(int x, int y, int width, int height) {
+    m_placement = FitToScreens(ClampPlacement({x, y, width, height}));
+    m_placed = true;
+    // The rectangle includes the frame; the frame's extent is known once the window was shown.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(m_placement.x, m_placement.y);
+    resize(std::max(1, m_placement.width - std::max(0, frame.width())),
+           std::max(1, m_placement.height - std::max(0, frame.height())));
+}
+
+void CPlacedDlg::WritePair(const std::string& key, int a, int b) {
+    if (m_config != nullptr) {
+        m_config->WriteProfileText(key, FormatPair(a, b));
+    }
+}
+
+void CPlacedDlg::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (Tracking()) {
+        const QRect frame = frameGeometry();
+        WritePair(PositionKey(m_letter), frame.left(), frame.top());
+    }
+}
+
+void CPlacedDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (Tracking()) {
+        const QRect frame = frameGeometry();
+        WritePair(SizeKey(m_letter), frame.width(), frame.height());
+    }
+}
+
+void CPlacedDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (m_owner != nullptr) {
+        QCoreApplication::postEvent(m_owner, new QEvent(m_closeNotice));
+    }
+}
+
+void CPlacedDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            OnDefaultButton();
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+        case Qt::Key_Cancel:
+            event->accept();
+            return;
+        case Qt::Key_Pause:  // Ctrl+Break
+            if (event->modifiers() & Qt::ControlModifier) {
+                event->accept();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+CTrafficDlg::CTrafficDlg(char letter, QObject* owner, AppConfig* config, QWidget* parent)
+    : CPlacedDlg(letter, TrafficCloseNotice(letter), owner, config, letter != 'a', parent),
+      m_view(new CTextWnd(this)) {
+    setWindowTitle(TrafficTitle(letter, m_channel));
+    resize(kTrafficPlacement.width, kTrafficPlacement.height);
+}
+
+void CTrafficDlg::SetTextFont(const QFont& font, bool redraw) {
+    m_view->SetTextFont(font, redraw);
+}
+
+void CTrafficDlg::SetAnsiMode(bool ansi) {
+    m_view->SetAnsiMode(ansi);
+}
+
+void CTrafficDlg::AppendText(std::string_view bytes, Colour colour) {
+    m_view->AppendText(bytes, colour);
+}
+
+void CTrafficDlg::SetTitleText(const std::string& title) {
+    setWindowTitle(AnsiToQString(title));
+}
+
+void CTrafficDlg::resizeEvent(QResizeEvent* event) {
+    m_view->setGeometry(0, 0, std::max(0, width()), std::max(0, height()));
+    CPlacedDlg::resizeEvent(event);
+}
+
+}  // namespace brxw
