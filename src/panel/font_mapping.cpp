@@ -1,0 +1,174 @@
+#include "panel/font_mapping.h"
+
+#include "textwin/charset.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace brxw {
+namespace {
+
+// The pitch and family byte: pitch in the low two bits, family in the high four.
+constexpr int kPitchMask = 0x03;
+constexpr int kFixedPitch = 1;
+constexpr int kVariablePitch = 2;
+constexpr int kFamilyMask = 0xF0;
+constexpr int kFamilyRoman = 0x10;
+constexpr int kFamilySwiss = 0x20;
+constexpr int kFamilyModern = 0x30;
+constexpr int kFamilyScript = 0x40;
+constexpr int kFamilyDecorative = 0x50;
+
+// Quality: 3 no antialiasing, 4 antialiased, 5 antialiased with subpixels.
+constexpr int kQualityNonAntialiased = 3;
+constexpr int kQualityAntialiased = 4;
+constexpr int kQualitySubpixel = 5;
+
+constexpr int kNormalWeight = 400;
+
+// Bounded adjustment steps when fitting a cell height; the first estimate is within a pixel or
+// two for any sane face.
+constexpr int kFitSteps = 16;
+
+QFont::StyleHint HintFor(int family) {
+    switch (family) {
+        case kFamilyRoman:
+            return QFont::Serif;
+        case kFamilySwiss:
+            return QFont::SansSerif;
+        case kFamilyModern:
+            return QFont::TypeWriter;
+        case kFamilyScript:
+            return QFont::Cursive;
+        case kFamilyDecorative:
+            return QFont::Decorative;
+        default:
+            return QFont::AnyStyle;
+    }
+}
+
+int FamilyFor(QFont::StyleHint hint, bool monospaced) {
+    switch (hint) {
+        case QFont::Serif:
+            return kFamilyRoman;
+        case QFont::SansSerif:
+            return kFamilySwiss;
+        case QFont::TypeWriter:
+        case QFont::Monospace:
+            return kFamilyModern;
+        case QFont::Cursive:
+            return kFamilyScript;
+        case QFont::Decorative:
+        case QFont::Fantasy:
+            return kFamilyDecorative;
+        default:
+            return monospaced ? kFamilyModern : 0;
+    }
+}
+
+QFont::StyleStrategy StrategyFor(int quality) {
+    switch (quality) {
+        case kQualityNonAntialiased:
+            return QFont::NoAntialias;
+        case kQualityAntialiased:
+        case kQualitySubpixel:
+            return QFont::PreferAntialias;
+        default:
+            return QFont::PreferDefault;
+    }
+}
+
+int CellHeight(QFont font, int pixelSize) {
+    font.setPixelSize(pixelSize);
+    return QFontMetrics(font).height();
+}
+
+// The largest pixel size whose cell (ascent + descent) is at most `cell`; at least 1.
+int PixelSizeForCell(const QFont& font, int cell) {
+    int pixels = cell;
+    const int measured = CellHeight(font, pixels);
+    if (measured > 0 && measured != cell) {
+        pixels = std::max(
+            1, static_cast<int>((static_cast<long long>(cell) * cell + measured / 2) / measured));
+    }
+    for (int i = 0; i < kFitSteps && pixels > 1 && CellHeight(font, pixels) > cell; ++i) {
+        --pixels;
+    }
+    for (int i = 0; i < kFitSteps && CellHeight(font, pixels + 1) <= cell; ++i) {
+        ++pixels;
+    }
+    return pixels;
+}
+
+bool SameFace(const std::string& a, const std::string& b) {
+    return QString::fromLatin1(a.data(), static_cast<qsizetype>(a.size()))
+               .compare(QString::fromLatin1(b.data(), static_cast<qsizetype>(b.size())),
+                        Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+bool IsMonospaced(const QFont& font) {
+    return QFontInfo(font).fixedPitch();
+}
+
+QFont FontFromParams(const FontParams& given) {
+    const FontParams p = IsUsable(given) ? given : FontParams{};
+    QFont font(AnsiToQString(p.faceName));
+    font.setWeight(static_cast<QFont::Weight>(p.weight == 0 ? kNormalWeight : p.weight));
+    font.setItalic(p.italic != 0);
+    font.setUnderline(p.underline != 0);
+    font.setStrikeOut(p.strikeOut != 0);
+
+    const int pitch = p.pitchAndFamily & kPitchMask;
+    const int family = p.pitchAndFamily & kFamilyMask;
+    const bool wantFixed = pitch == kFixedPitch || family == kFamilyModern ||
+                           SameFace(p.faceName, FontParams{}.faceName);
+    QFont::StyleHint hint = HintFor(family);
+    if (wantFixed && hint == QFont::AnyStyle) {
+        hint = QFont::TypeWriter;
+    }
+    font.setStyleHint(hint, StrategyFor(p.quality));
+    font.setFixedPitch(wantFixed);
+
+    // Size it first, so that the fixed-pitch check below matches the real candidate.
+    font.setPixelSize(static_cast<int>(p.height < 0 ? -p.height : p.height));
+    if (wantFixed && !IsMonospaced(font)) {
+        // The face is missing (or not monospaced) and the matcher found a proportional stand-in.
+        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    }
+    if (p.height > 0) {
+        font.setPixelSize(PixelSizeForCell(font, static_cast<int>(p.height)));
+    }
+    return font;
+}
+
+FontParams ParamsFromFont(const QFont& font) {
+    const QFontInfo info(font);
+    FontParams p;
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : info.pixelSize();
+    // Not clamped: a size beyond what IsUsable accepts is refused when stored, not changed.
+    p.height = -std::max(pixels, 1);
+    p.weight = std::clamp(static_cast<int>(font.weight()), 1, 1000);
+    p.italic = font.italic() ? 1 : 0;
+    p.underline = font.underline() ? 1 : 0;
+    p.strikeOut = font.strikeOut() ? 1 : 0;
+    const QFont::StyleStrategy strategy = font.styleStrategy();
+    if (strategy & QFont::NoAntialias) {
+        p.quality = kQualityNonAntialiased;
+    } else if (strategy & QFont::PreferAntialias) {
+        p.quality = kQualityAntialiased;
+    } else {
+        p.quality = 0;
+    }
+    const bool monospaced = info.fixedPitch();
+    p.pitchAndFamily =
+        (monospaced ? kFixedPitch : kVariablePitch) | FamilyFor(font.styleHint(), monospaced);
+    const QString family = font.family().isEmpty() ? info.family() : font.family();
+    p.faceName = QStringToAnsi(family);
+    return p;
+}
+
+}  // namespace brxw

@@ -1,0 +1,172 @@
+#include "panel/settings_dlg.h"
+
+#include "panel/font_mapping.h"
+#include "panel/settings.h"
+#include "textwin/charset.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace brxw {
+namespace {
+
+std::optional<QFont> AskForFont(const QFont& current, QWidget* parent) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, current, parent);
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+}
+
+// The wait cursor for as long as storing and applying a font takes.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString ToEditText(const std::string& crlfText) {
+    QString text = AnsiToQString(crlfText);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+}  // namespace
+
+CSettingsDlg::CSettingsDlg(PanelSettings& settings, const QFont& textFont, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_textFont(textFont), m_chooseFont(AskForFont) {
+    setWindowTitle(QStringLiteral("Settings"));
+    BuildControls();
+
+    if (m_settings.AnsiChar() != 0) {
+        m_ansi->setChecked(true);
+    } else {
+        m_dos->setChecked(true);
+    }
+    m_breakLine->setChecked(m_settings.BreakLine() == 1);
+    m_prefix->setChecked(m_settings.Prefix() == 1);
+    m_justify->setChecked(m_settings.Justification() == 1);
+    m_signature->setChecked(m_settings.Signature() == 1);
+    m_signatureText->setPlainText(ToEditText(m_settings.SignatureText()));
+    m_signatureText->setFont(m_textFont);
+}
+
+void CSettingsDlg::BuildControls() {
+    auto* fonts = new QGroupBox(QStringLiteral("Fonts"), this);
+    m_ansi = new QRadioButton(QStringLiteral("ANSI charset"), fonts);
+    m_dos = new QRadioButton(QStringLiteral("DOS charset"), fonts);
+    m_select = new QPushButton(QStringLiteral("Select"), fonts);
+    m_select->setAutoDefault(false);
+    connect(m_select, &QPushButton::clicked, this, &CSettingsDlg::SelectFont);
+    auto* selectRow = new QHBoxLayout;
+    selectRow->addWidget(m_select);
+    selectRow->addStretch();
+    auto* fontsLayout = new QVBoxLayout(fonts);
+    fontsLayout->addWidget(m_ansi);
+    fontsLayout->addWidget(m_dos);
+    fontsLayout->addLayout(selectRow);
+
+    auto* editor = new QGroupBox(QStringLiteral("Message text editor"), this);
+    m_breakLine = new QCheckBox(QStringLiteral("Break long lines"), editor);
+    m_prefix = new QCheckBox(QStringLiteral("Prefix replies with >"), editor);
+    m_justify = new QCheckBox(QStringLiteral("Justify lines"), editor);
+    auto* editorLayout = new QVBoxLayout(editor);
+    editorLayout->addWidget(m_breakLine);
+    editorLayout->addWidget(m_prefix);
+    editorLayout->addWidget(m_justify);
+
+    auto* signature = new QGroupBox(QStringLiteral("Signature"), this);
+    m_signature = new QCheckBox(QStringLiteral("Signature"), signature);
+    m_signatureText = new QPlainTextEdit(signature);
+    m_signatureText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Enter makes a new line; Tab moves on, as in every other box of the dialog.
+    m_signatureText->setTabChangesFocus(true);
+    auto* signatureLayout = new QVBoxLayout(signature);
+    signatureLayout->addWidget(m_signature);
+    signatureLayout->addWidget(m_signatureText);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &CSettingsDlg::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addStretch();
+    buttons->addWidget(m_cancel);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fonts);
+    layout->addWidget(editor);
+    layout->addWidget(signature, 1);
+    layout->addLayout(buttons);
+
+    // The tab order of the dialog's template: the buttons first, the signature box before the
+    // check boxes, the font controls last.
+    setTabOrder(m_ok, m_cancel);
+    setTabOrder(m_cancel, m_signatureText);
+    setTabOrder(m_signatureText, m_breakLine);
+    setTabOrder(m_breakLine, m_prefix);
+    setTabOrder(m_prefix, m_justify);
+    setTabOrder(m_justify, m_signature);
+    setTabOrder(m_signature, m_ansi);
+    setTabOrder(m_ansi, m_dos);
+    setTabOrder(m_dos, m_select);
+    m_ok->setFocus();
+    resize(280, 390);
+}
+
+std::string CSettingsDlg::SignatureBytes() const {
+    // The raw text keeps a no-break space (0xA0 in the ANSI code page) that the plain text
+    // would turn into a blank; its paragraph and line separators become line breaks here.
+    QString text = m_signatureText->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    std::string bytes;
+    for (char c : QStringToAnsi(text)) {
+        if (c == '\n') {
+            bytes += "\r\n";
+        } else {
+            bytes += c;
+        }
+    }
+    return bytes;
+}
+
+void CSettingsDlg::accept() {
+    if (m_settings.SetAnsiChar(m_ansi->isChecked() ? 1 : 0)) {
+        emit ansiCharChanged(m_settings.AnsiChar());
+    }
+    m_settings.SetPrefix(m_prefix->isChecked() ? 1 : 0);
+    m_settings.SetJustification(m_justify->isChecked() ? 1 : 0);
+    m_settings.SetBreakLine(m_breakLine->isChecked() ? 1 : 0);
+    m_settings.SetSignature(m_signature->isChecked() ? 1 : 0, SignatureBytes());
+    QDialog::accept();
+}
+
+void CSettingsDlg::SelectFont() {
+    const std::optional<QFont> chosen =
+        m_chooseFont ? m_chooseFont(m_textFont, this) : std::nullopt;
+    if (chosen) {
+        const FontParams params = ParamsFromFont(*chosen);
+        WaitCursor wait;
+        // The font of the stored record, so that this run shows what the next start will.
+        if (m_settings.SetFont(params)) {
+            m_textFont = FontFromParams(params);
+            emit fontChanged(m_textFont);
+        }
+    }
+    m_signatureText->setFont(m_textFont);
+}
+
+}  // namespace brxw
