@@ -1,0 +1,228 @@
+#include "textwin/text_ring.h"
+
+#include <algorithm>
+#include <new>
+
+#include "textwin/charset.h"
+
+namespace brxw {
+
+namespace {
+
+constexpr char kBlank = ' ';
+constexpr char kLineFeed = '\n';
+
+const TextLine& BlankLine() {
+    static const TextLine blank;
+    return blank;
+}
+
+}  // namespace
+
+void TextLine::Reset() {
+    startColour = kFreshStartColour;
+    secondColour = 0;
+    changeColumn = 0;
+    Blank();
+}
+
+void TextLine::Blank() {
+    std::fill_n(text.begin(), kLineColumns, kBlank);
+    text[kLineColumns] = '\0';
+}
+
+std::size_t TrimmedLength(std::string_view bytes) {
+    const std::size_t last = bytes.find_last_not_of(kBlank);
+    return last == std::string_view::npos ? 0 : last + 1;
+}
+
+bool IsWordByte(unsigned char byte) {
+    const unsigned char low = byte & 0x7F;
+    const unsigned char lower = low | 0x20;
+    return (low >= '0' && low <= '9') || (lower >= 'a' && lower <= 'z') || byte == '_';
+}
+
+bool IsRunByte(unsigned char byte) {
+    if (byte < 0x80) {
+        return byte > 0x20 && byte < 0x7F;
+    }
+    if (byte == 0xA0) {
+        return false;
+    }
+    // Undefined Windows-1252 bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to themselves.
+    return byte >= 0xA0 || AnsiToUnicode(byte) != byte;
+}
+
+TextRing::TextRing() : m_lines(new (std::nothrow) TextLine[kRingLines]) {}
+
+const TextLine& TextRing::Line(int slot) const {
+    if (!m_lines) {
+        return BlankLine();
+    }
+    return m_lines[static_cast<std::size_t>(WrapSlot(slot))];
+}
+
+AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
+    AppendResult result{m_writeLine, m_writeColumn, 0};
+    if (!m_lines || bytes.empty()) {
+        return result;
+    }
+    ++m_revision;
+    std::size_t next = 0;
+    while (next < bytes.size()) {
+        TextLine& line = MutableLine(m_writeLine);
+        if (m_writeColumn == 0) {
+            line.startColour = colour;
+            line.changeColumn = 0;
+            line.Blank();
+        } else if (colour != line.startColour) {
+            line.secondColour = colour;
+            line.changeColumn = m_writeColumn;
+        }
+        m_dirty.set(static_cast<std::size_t>(m_writeLine));
+
+        bool ended = false;
+        while (next < bytes.size()) {
+            const auto byte = static_cast<unsigned char>(bytes[next++]);
+            if (byte == kLineFeed) {
+                ended = true;
+                break;
+            }
+            line.text[static_cast<std::size_t>(m_writeColumn)] =
+                static_cast<char>(m_ansiMode ? byte : OemToAnsi(byte));
+            if (m_writeColumn == kLineColumns - 1) {
+                ended = true;
+                break;
+            }
+            ++m_writeColumn;
+        }
+        if (ended) {
+            EndLine();
+            ++result.linesEnded;
+        }
+    }
+    return result;
+}
+
+void TextRing::EndLine() {
+    m_writeColumn = 0;
+    m_lineCount = std::min(m_lineCount + 1, kRingLines);
+    m_writeLine = WrapSlot(m_writeLine + 1);
+    MutableLine(m_writeLine).Blank();
+    m_dirty.set(static_cast<std::size_t>(m_writeLine));
+}
+
+bool TextRing::SetAnsiMode(bool ansi) {
+    if (ansi == m_ansiMode) {
+        return false;
+    }
+    m_ansiMode = ansi;
+    if (!m_lines) {
+        return true;
+    }
+    // Stored text is always ANSI. Text kept while OEM mode was on went through OEM-to-ANSI on
+    // arrival, so taking it as ANSI now undoes that step; text kept in ANSI mode arrived as it
+    // is, so taking it as OEM now applies the step it missed. Switching back and forth therefore
+    // keeps every character both code pages have.
+    for (int slot = 0; slot < kRingLines; ++slot) {
+        TextLine& line = MutableLine(slot);
+        for (int column = 0; column < kLineColumns; ++column) {
+            const unsigned char cell = line.Cell(column);
+            line.text[static_cast<std::size_t>(column)] =
+                static_cast<char>(ansi ? AnsiToOem(cell) : OemToAnsi(cell));
+        }
+    }
+    ++m_revision;
+    m_dirty.set();
+    return true;
+}
+
+ColumnRange TextRing::SelectedColumns(int slot, const Selection& sel) const {
+    if (sel.Empty()) {
+        return {};
+    }
+    slot = WrapSlot(slot);
+    const int anchorSlot = SlotOf(sel.anchor);
+    const int endSlot = SlotOf(sel.end);
+    if (anchorSlot == endSlot) {
+        if (slot != anchorSlot) {
+            return {};
+        }
+        const int a = ColumnOf(sel.anchor);
+        const int b = ColumnOf(sel.end);
+        return {std::min(a, b), std::max(a, b)};
+    }
+    const bool anchorFirst = AgeOf(anchorSlot) < AgeOf(endSlot);
+    const int first = anchorFirst ? sel.anchor : sel.end;
+    const int last = anchorFirst ? sel.end : sel.anchor;
+    if (slot == SlotOf(first)) {
+        return {ColumnOf(first), kLineColumns};
+    }
+    if (slot == SlotOf(last)) {
+        return {0, ColumnOf(last)};
+    }
+    const int age = AgeOf(slot);
+    if (age > AgeOf(SlotOf(first)) && age < AgeOf(SlotOf(last))) {
+        return {0, kLineColumns};
+    }
+    return {};
+}
+
+Selection TextRing::WordAt(int slot, int column, bool runOfPrintable) const {
+    slot = WrapSlot(slot);
+    column = std::clamp(column, 0, kLineColumns - 1);
+    const int here = MakePosition(slot, column);
+    const TextLine& line = Line(slot);
+    const auto inClass = [&](int c) {
+        return runOfPrintable ? IsRunByte(line.Cell(c)) : IsWordByte(line.Cell(c));
+    };
+    if (!m_lines || !inClass(column)) {
+        return {here, here};
+    }
+    int start = column;
+    while (start > 0 && inClass(start - 1)) {
+        --start;
+    }
+    int finish = column + 1;
+    while (finish < kLineColumns && inClass(finish)) {
+        ++finish;
+    }
+    return {MakePosition(slot, start), MakePosition(slot, finish)};
+}
+
+Selection TextRing::WholeRing() const {
+    return {MakePosition(OldestSlot(), 0), MakePosition(m_writeLine, kLineColumns - 1)};
+}
+
+std::string TextRing::SelectionText(const Selection& sel) const {
+    std::string out;
+    if (sel.Empty() || !m_lines) {
+        return out;
+    }
+    const int anchorSlot = SlotOf(sel.anchor);
+    const int endSlot = SlotOf(sel.end);
+    if (anchorSlot == endSlot) {
+        const ColumnRange range = SelectedColumns(anchorSlot, sel);
+        const std::string_view part = Line(anchorSlot)
+                                          .Cells()
+                                          .substr(static_cast<std::size_t>(range.from),
+                                                  static_cast<std::size_t>(range.to - range.from));
+        out.assign(part.substr(0, TrimmedLength(part)));
+        return out;
+    }
+    const int firstAge = std::min(AgeOf(anchorSlot), AgeOf(endSlot));
+    const int lastAge = std::max(AgeOf(anchorSlot), AgeOf(endSlot));
+    out.reserve(static_cast<std::size_t>(lastAge - firstAge + 1) * (kLineColumns + 2));
+    for (int age = firstAge; age <= lastAge; ++age) {
+        const int slot = SlotAtAge(age);
+        const ColumnRange range = SelectedColumns(slot, sel);
+        const std::string_view part =
+            Line(slot).Cells().substr(static_cast<std::size_t>(range.from),
+                                      static_cast<std::size_t>(std::max(0, range.to - range.from)));
+        out.append(part.substr(0, TrimmedLength(part)));
+        out.append("\r\n");
+    }
+    return out;
+}
+
+}  // namespace brxw

@@ -1,0 +1,152 @@
+#include "textwin/text_view_state.h"
+
+#include <algorithm>
+
+namespace brxw {
+
+void TextViewState::SetMetrics(int lineHeight, int charWidth) {
+    m_lineHeight = std::max(1, lineHeight);
+    m_charWidth = std::max(1, charWidth);
+    UpdatePageLines();
+}
+
+void TextViewState::SetClientSize(int width, int height) {
+    m_clientWidth = std::max(0, width);
+    m_clientHeight = std::max(0, height);
+    m_sizeKnown = true;
+    UpdatePageLines();
+}
+
+void TextViewState::UpdatePageLines() {
+    if (!m_sizeKnown) {
+        return;
+    }
+    // Taller windows than the ring show each slot once; the rest stays white.
+    m_pageLines = std::min(m_clientHeight / m_lineHeight, kRingLines);
+    KeepOldestOnTop();
+}
+
+// Once the rows above the bottom line would reach past the oldest slot they would show the
+// newest lines again above the oldest ones; the view moves forward instead (only a resize can get
+// there, the scrolling rules never do).
+void TextViewState::KeepOldestOnTop() {
+    const int excess = m_pageLines + Distance() - kRingLines;
+    if (excess > 0) {
+        m_bottomLine = WrapSlot(m_bottomLine + excess);
+    }
+}
+
+int TextViewState::RowOfSlot(int slot) const {
+    const int row = WrapSlot(slot - TopLine());
+    return row < m_pageLines ? row : -1;
+}
+
+int TextViewState::ScrollLines(int n) {
+    return ScrollWithin(n, m_ring.WriteLine());
+}
+
+int TextViewState::ScrollWithin(int n, int writeLine) {
+    const int distance = WrapSlot(writeLine - m_bottomLine);
+    if (n > 0) {
+        n = std::min(n, distance);
+    } else if (n < 0) {
+        const int above = std::max(0, m_ring.LineCount() - m_pageLines - distance);
+        n = std::max(n, -above);
+    }
+    if (n != 0) {
+        if (m_dragging) {
+            m_selection.end = MakePosition(SlotOf(m_selection.end) + n, ColumnOf(m_selection.end));
+        }
+        m_bottomLine = WrapSlot(m_bottomLine + n);
+    }
+    return n;
+}
+
+void TextViewState::ScrollToThumb(int position) {
+    const int lineCount = m_ring.LineCount();
+    position = std::clamp(position, 0, std::max(0, lineCount - m_pageLines));
+    // Position p shows lineCount - page - p lines below the bottom row; while everything fits the
+    // view simply follows.
+    const int distance =
+        std::clamp(lineCount - m_pageLines - position, 0, kRingLines - m_pageLines);
+    m_bottomLine = WrapSlot(m_ring.WriteLine() - distance);
+}
+
+ScrollBarState TextViewState::ScrollBar() const {
+    const int lineCount = m_ring.LineCount();
+    return {0, lineCount - 1, m_pageLines, std::max(0, lineCount - m_pageLines - Distance())};
+}
+
+void TextViewState::AfterAppend(const AppendResult& appended) {
+    int written = appended.firstSlot;
+    for (int i = 0; i < appended.linesEnded; ++i) {
+        const bool follow =
+            written == m_bottomLine || written == WrapSlot(m_bottomLine - m_pageLines);
+        written = WrapSlot(written + 1);
+        const int reused = written;
+        for (int* end : {&m_selection.anchor, &m_selection.end}) {
+            if (SlotOf(*end) == reused) {
+                *end = MakePosition(reused + 1, 0);
+            }
+        }
+        if (follow) {
+            ScrollWithin(1, written);
+        }
+    }
+}
+
+int TextViewState::PositionFromPoint(int x, int y) const {
+    const int column = std::clamp((x - 1) / m_charWidth, 0, kLineColumns - 1);
+    int row = std::max(0, (y - 1) / m_lineHeight);
+    if (row >= m_pageLines) {
+        // Below the last whole row: the first column reaches to the end of the bottom line.
+        row = column == 0 ? m_pageLines : m_pageLines - 1;
+    }
+    return MakePosition(row + m_bottomLine - m_pageLines + 1, column);
+}
+
+void TextViewState::PressAt(int position, bool shift) {
+    if (shift) {
+        if (position == m_selection.end) {
+            return;
+        }
+        m_selection.end = position;
+    } else {
+        m_selection = {position, position};
+    }
+    m_dragging = true;
+}
+
+void TextViewState::DragTo(int position, bool buttonHeld) {
+    if (!buttonHeld) {
+        m_dragging = false;
+        return;
+    }
+    if (m_dragging) {
+        m_selection.end = position;
+    }
+}
+
+void TextViewState::SelectWordAt(int x, int y, bool wholeRun) {
+    const int position = PositionFromPoint(x, y);
+    m_selection = m_ring.WordAt(SlotOf(position), ColumnOf(position), wholeRun);
+    if (!m_selection.Empty()) {
+        m_dragging = true;
+    }
+}
+
+const Selection& TextViewState::OrderSelection() {
+    if (m_selection.end < m_selection.anchor) {
+        std::swap(m_selection.anchor, m_selection.end);
+    }
+    return m_selection;
+}
+
+std::string TextViewState::CopyText() {
+    if (m_selection.Empty()) {
+        return {};
+    }
+    return m_ring.SelectionText(OrderSelection());
+}
+
+}  // namespace brxw

@@ -1,0 +1,111 @@
+// TextViewState: what one text window shows of its TextRing and what the operator has selected:
+// the bottom line (the slot in the bottom text row), the page lines that fit, the selection ends
+// and the dragging flag, plus the arithmetic between pixels, rows, slots and positions. Following
+// the output is not a flag of its own: the view follows while its bottom line is the write line.
+//
+// Owned by the text window (CTextWnd) next to the ring it reads; user-interface thread only. It
+// holds no pixels and draws nothing, so every rule here is testable without a window.
+#pragma once
+
+#include <string>
+
+#include "textwin/text_ring.h"
+
+namespace brxw {
+
+// The vertical scroll bar in the platform's terms: range minimum..maximum of lines, the page,
+// and the position of the page's first line.
+struct ScrollBarState {
+    int minimum = 0;
+    int maximum = 0;
+    int page = 0;
+    int position = 0;
+    bool operator==(const ScrollBarState&) const = default;
+};
+
+class TextViewState {
+public:
+    // Rows assumed before the window has told its size.
+    static constexpr int kInitialPageLines = 10;
+    // Left margin of every text row, in pixels.
+    static constexpr int kLeftMargin = 2;
+
+    explicit TextViewState(const TextRing& ring) : m_ring(ring) {}
+
+    // Metrics of the font in pixels (values below 1 count as 1) and the client size; once the
+    // size is known both recompute the page lines (0 when the window is lower than one line, at
+    // most 500).
+    void SetMetrics(int lineHeight, int charWidth);
+    void SetClientSize(int width, int height);
+    int LineHeight() const { return m_lineHeight; }
+    int CharWidth() const { return m_charWidth; }
+    int PageLines() const { return m_pageLines; }
+    int ClientWidth() const { return m_clientWidth; }
+    int ClientHeight() const { return m_clientHeight; }
+
+    int BottomLine() const { return m_bottomLine; }
+    int TopLine() const { return WrapSlot(m_bottomLine - m_pageLines + 1); }
+    // Lines stored below the bottom row.
+    int Distance() const { return WrapSlot(m_ring.WriteLine() - m_bottomLine); }
+    bool Following() const { return m_bottomLine == m_ring.WriteLine(); }
+    int SlotOfRow(int row) const { return WrapSlot(TopLine() + row); }
+    // The row that shows slot, or -1 when it is not in the window.
+    int RowOfSlot(int slot) const;
+
+    // Moves the view n lines towards newer (n > 0) or older lines, never below the write line and
+    // never above the oldest stored line. During a drag the selection end moves along, so it stays
+    // under the pointer. Returns the lines moved.
+    int ScrollLines(int n);
+    // The scroll bar's thumb was moved to position.
+    void ScrollToThumb(int position);
+    ScrollBarState ScrollBar() const;
+
+    // Catches up with an append: for every line it ended, follow the output when the view showed
+    // the newest line (or the oldest lines of a full ring, whose top row is about to be reused),
+    // and move a selection end off the slot that is being reused.
+    void AfterAppend(const AppendResult& appended);
+
+    // The position under a client point.
+    int PositionFromPoint(int x, int y) const;
+
+    const Selection& CurrentSelection() const { return m_selection; }
+    bool Dragging() const { return m_dragging; }
+    bool SelectionShown() const { return m_selectionShown; }
+    void SetSelectionShown(bool shown) { m_selectionShown = shown; }
+    void ClearSelection() { m_selection = {}; }
+
+    // Left button down at position; with shift the selection end moves there.
+    void PressAt(int position, bool shift);
+    // Pointer moved to position; buttonHeld tells whether the left button is still down.
+    void DragTo(int position, bool buttonHeld);
+    void Release() { m_dragging = false; }
+    // Double click at a client point: selects the word (or with wholeRun the run of printable
+    // characters) under it.
+    void SelectWordAt(int x, int y, bool wholeRun);
+    void SelectAll() { m_selection = m_ring.WholeRing(); }
+
+    // Puts the ends in numeric order in place, as copy and print do, and returns the selection.
+    const Selection& OrderSelection();
+    // The copy text of the selection (ordering it first); empty when the clipboard is to be left
+    // as it is.
+    std::string CopyText();
+
+private:
+    void UpdatePageLines();
+    void KeepOldestOnTop();
+    int ScrollWithin(int n, int writeLine);
+
+    const TextRing& m_ring;
+    int m_lineHeight = 1;
+    int m_charWidth = 1;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    bool m_sizeKnown = false;
+    int m_pageLines = kInitialPageLines;
+    int m_bottomLine = 0;
+    Selection m_selection;
+    bool m_dragging = false;
+    bool m_selectionShown = false;
+};
+
+}  // namespace brxw

@@ -1,0 +1,529 @@
+#include "textwin/text_wnd.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "textwin/charset.h"
+#include "textwin/text_print.h"
+
+namespace brxw {
+
+namespace {
+
+constexpr int kLeftMargin = TextViewState::kLeftMargin;
+// A window caption is read with room for 79 bytes.
+constexpr std::size_t kCaptionLimit = 79;
+
+QColor ToQColor(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+bool SameCells(const ColumnRange& a, const ColumnRange& b) {
+    return (a.Empty() && b.Empty()) || a == b;
+}
+
+// Ctrl+A, Ctrl+C and Ctrl+P produce these characters; they must not reach the parent window.
+bool IsDiscardedCharacter(const QString& text) {
+    if (text.size() != 1) {
+        return false;
+    }
+    const char16_t ch = text.at(0).unicode();
+    return ch == 1 || ch == 3 || ch == 16;
+}
+
+bool IsCommandShortcut(const QKeyEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        return false;
+    }
+    const int key = event->key();
+    return key == Qt::Key_A || key == Qt::Key_C || key == Qt::Key_P || key == Qt::Key_Insert;
+}
+
+}  // namespace
+
+CTextWnd::CTextWnd(QWidget* parent) : QAbstractScrollArea(parent), m_view(m_ring) {
+    setObjectName(QStringLiteral("Display"));
+    setAccessibleName(QStringLiteral("Display"));
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // paintEvent fills every pixel it is asked for with white first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            &CTextWnd::OnScrollAction);
+    m_font = font();
+    UpdateMetrics();
+    SyncScrollBar(false);
+}
+
+CTextWnd::~CTextWnd() = default;
+
+void CTextWnd::AppendText(const char* bytes, int length, Colour colour) {
+    if (bytes == nullptr || length <= 0) {
+        return;
+    }
+    AppendText(std::string_view(bytes, static_cast<std::size_t>(length)), colour);
+}
+
+void CTextWnd::AppendText(std::string_view bytes, Colour colour) {
+    if (bytes.empty()) {
+        return;
+    }
+    const Selection before = m_view.CurrentSelection();
+    m_view.AfterAppend(m_ring.AppendText(bytes, colour));
+    MarkSelectionChange(before, m_view.SelectionShown());
+    ScheduleFlush();
+}
+
+void CTextWnd::SetTextFont(const QFont& font, bool redraw) {
+    m_font = font;
+    UpdateMetrics();
+    m_fullRepaint = true;
+    if (redraw) {
+        ScheduleFlush();
+    }
+}
+
+void CTextWnd::UpdateMetrics() {
+    const QFontMetrics metrics(m_font, viewport());
+    const int average = metrics.averageCharWidth();
+    const int charWidth = average > 0 ? average : metrics.horizontalAdvance(QLatin1Char('x'));
+    m_view.SetMetrics(metrics.height() + std::max(0, metrics.leading()), charWidth);
+    m_ascent = metrics.ascent();
+    m_rawFont = QRawFont::fromFont(m_font);
+}
+
+void CTextWnd::SetAnsiMode(bool ansi) {
+    if (m_ring.SetAnsiMode(ansi)) {
+        ScheduleFlush();
+    }
+}
+
+void CTextWnd::ClearSelection() {
+    const Selection before = m_view.CurrentSelection();
+    m_view.ClearSelection();
+    MarkSelectionChange(before, m_view.SelectionShown());
+}
+
+void CTextWnd::SetSelectionShown(bool shown) {
+    const bool before = m_view.SelectionShown();
+    m_view.SetSelectionShown(shown);
+    MarkSelectionChange(m_view.CurrentSelection(), before);
+}
+
+void CTextWnd::CopySelection() {
+    const std::string text = m_view.CopyText();
+    if (text.empty()) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(AnsiToQString(text));
+}
+
+void CTextWnd::SelectAll() {
+    m_view.SelectAll();
+    RepaintAll();
+}
+
+void CTextWnd::PrintSelection() {
+    if (m_view.CurrentSelection().Empty()) {
+        return;
+    }
+    const Selection selection = m_view.OrderSelection();
+    std::string caption = QStringToAnsi(window()->windowTitle());
+    if (caption.size() > kCaptionLimit) {
+        caption.resize(kCaptionLimit);
+    }
+    PrintSelectionWithDialog(this, m_ring, selection, caption);
+}
+
+void CTextWnd::ScrollLines(int n) {
+    const Selection before = m_view.CurrentSelection();
+    m_view.ScrollLines(n);
+    MarkSelectionChange(before, m_view.SelectionShown());
+    ScheduleFlush();
+}
+
+std::unique_ptr<QMenu> CTextWnd::CreateContextMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    const bool hasSelection = !m_view.CurrentSelection().Empty();
+    struct Item {
+        const char* text;
+        const char* prompt;
+        int command;
+        bool enabled;
+        void (CTextWnd::*run)();
+    };
+    const Item items[] = {
+        {"Copy selection\tCtrl+C", "Copies selected text to the clipboard", kCopySelectionCommand,
+         hasSelection, &CTextWnd::CopySelection},
+        {"Print selection\tCtrl+P", "Sends the selected text to the default printer",
+         kPrintSelectionCommand, hasSelection, &CTextWnd::PrintSelection},
+        {"Select All\tCtrl+A", "Selects the whole buffer", kSelectAllCommand, true,
+         &CTextWnd::SelectAll},
+    };
+    for (const Item& item : items) {
+        QAction* action = menu->addAction(QString::fromLatin1(item.text));
+        action->setStatusTip(QString::fromLatin1(item.prompt));
+        action->setData(item.command);
+        action->setEnabled(item.enabled);
+        connect(action, &QAction::triggered, this, item.run);
+    }
+    return menu;
+}
+
+void CTextWnd::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu = CreateContextMenu();
+    menu->exec(event->globalPos());
+}
+
+void CTextWnd::ScheduleFlush() {
+    if (m_flushPending) {
+        return;
+    }
+    m_flushPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_flushPending) {
+            FlushUpdates();
+        }
+    });
+}
+
+void CTextWnd::RepaintAll() {
+    m_fullRepaint = true;
+    ScheduleFlush();
+}
+
+void CTextWnd::FlushUpdates() {
+    m_flushPending = false;
+    SyncScrollBar(false);
+    const std::bitset<kRingLines> dirty = m_dirty | m_ring.DirtySlots();
+    m_dirty.reset();
+    m_ring.ClearDirty();
+
+    const int pageLines = m_view.PageLines();
+    const int lineHeight = m_view.LineHeight();
+    int moved = WrapSlot(m_view.BottomLine() - m_paintedBottom);
+    if (moved > kRingLines / 2) {
+        moved -= kRingLines;
+    }
+    m_paintedBottom = m_view.BottomLine();
+    QWidget* port = viewport();
+    if (m_fullRepaint || std::abs(moved) >= pageLines) {
+        m_fullRepaint = false;
+        port->update();
+        return;
+    }
+    if (moved != 0) {
+        // Rows still on screen keep their pixels; Qt repaints the strip that opens up.
+        port->scroll(0, -moved * lineHeight, QRect(0, 0, port->width(), pageLines * lineHeight));
+    }
+    for (int row = 0; row < pageLines; ++row) {
+        if (dirty.test(static_cast<std::size_t>(m_view.SlotOfRow(row)))) {
+            port->update(QRect(0, row * lineHeight, port->width(), lineHeight));
+        }
+    }
+}
+
+void CTextWnd::SyncScrollBar(bool duringAction) {
+    const ScrollBarState bar = m_view.ScrollBar();
+    QScrollBar* scrollBar = verticalScrollBar();
+    // The platform's range runs to the last line; Qt's to the last position of the page.
+    scrollBar->setRange(0, std::max(0, bar.maximum - bar.page + 1));
+    scrollBar->setPageStep(std::max(1, bar.page));
+    scrollBar->setSingleStep(1);
+    if (duringAction) {
+        // The slider applies this position once the action's handler returns.
+        scrollBar->setSliderPosition(bar.position);
+    } else {
+        // setValue, unlike setSliderPosition, reports no action back to OnScrollAction.
+        scrollBar->setValue(bar.position);
+    }
+}
+
+void CTextWnd::OnScrollAction(int action) {
+    QScrollBar* scrollBar = verticalScrollBar();
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            ScrollLines(-1);
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            ScrollLines(1);
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            ScrollLines(-m_view.PageLines());
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            ScrollLines(m_view.PageLines());
+            break;
+        case QAbstractSlider::SliderToMinimum:
+            ScrollLines(-m_ring.LineCount());
+            break;
+        case QAbstractSlider::SliderToMaximum:
+            ScrollLines(m_ring.LineCount());
+            break;
+        case QAbstractSlider::SliderMove:
+            m_view.ScrollToThumb(scrollBar->sliderPosition());
+            RepaintAll();
+            break;
+        default:
+            break;
+    }
+    SyncScrollBar(true);
+}
+
+void CTextWnd::scrollContentsBy(int /*dx*/, int /*dy*/) {
+    // The view scrolls itself (FlushUpdates); the scroll bar only reports the operator's actions.
+}
+
+bool CTextWnd::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsCommandShortcut(static_cast<QKeyEvent*>(event))) {
+        // Ctrl+A, Ctrl+C, Ctrl+P and Ctrl+Insert belong to this window while it has the focus.
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void CTextWnd::keyPressEvent(QKeyEvent* event) {
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    switch (event->key()) {
+        case Qt::Key_Up:
+            ScrollLines(-1);
+            break;
+        case Qt::Key_Down:
+            ScrollLines(1);
+            break;
+        case Qt::Key_PageUp:
+            ScrollLines(-m_view.PageLines());
+            break;
+        case Qt::Key_PageDown:
+            ScrollLines(m_view.PageLines());
+            break;
+        case Qt::Key_Home:
+            ScrollLines(-m_ring.LineCount());
+            break;
+        case Qt::Key_End:
+            ScrollLines(m_ring.LineCount());
+            break;
+        case Qt::Key_Insert:
+        case Qt::Key_C:
+            if (!control) {
+                QAbstractScrollArea::keyPressEvent(event);
+                return;
+            }
+            CopySelection();
+            break;
+        case Qt::Key_A:
+            if (!control) {
+                QAbstractScrollArea::keyPressEvent(event);
+                return;
+            }
+            SelectAll();
+            break;
+        case Qt::Key_P:
+            if (!control) {
+                QAbstractScrollArea::keyPressEvent(event);
+                return;
+            }
+            PrintSelection();
+            break;
+        default:
+            if (!IsDiscardedCharacter(event->text())) {
+                QAbstractScrollArea::keyPressEvent(event);
+                return;
+            }
+            break;
+    }
+    event->accept();
+}
+
+int CTextWnd::PositionAt(const QMouseEvent* event) const {
+    const QPoint point = event->position().toPoint();
+    return m_view.PositionFromPoint(point.x(), point.y());
+}
+
+void CTextWnd::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const Selection before = m_view.CurrentSelection();
+    m_view.PressAt(PositionAt(event), (event->modifiers() & Qt::ShiftModifier) != 0);
+    MarkSelectionChange(before, m_view.SelectionShown());
+    event->accept();
+}
+
+void CTextWnd::mouseMoveEvent(QMouseEvent* event) {
+    const Selection before = m_view.CurrentSelection();
+    m_view.DragTo(PositionAt(event), (event->buttons() & Qt::LeftButton) != 0);
+    MarkSelectionChange(before, m_view.SelectionShown());
+    event->accept();
+}
+
+void CTextWnd::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_view.Release();
+    }
+    event->accept();
+}
+
+void CTextWnd::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    const Selection before = m_view.CurrentSelection();
+    const QPoint point = event->position().toPoint();
+    m_view.SelectWordAt(point.x(), point.y(), (event->modifiers() & Qt::ControlModifier) != 0);
+    MarkSelectionChange(before, m_view.SelectionShown());
+    event->accept();
+}
+
+void CTextWnd::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    SetSelectionShown(true);
+}
+
+void CTextWnd::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    SetSelectionShown(false);
+}
+
+void CTextWnd::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    const int pageLines = m_view.PageLines();
+    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    // Qt repaints a resized widget itself; only a change of the rows shown (the scroll bar coming
+    // and going changes just the width) needs the whole view redrawn and the bar updated.
+    if (m_view.PageLines() != pageLines) {
+        RepaintAll();
+    }
+}
+
+void CTextWnd::MarkSelectionChange(const Selection& before, bool shownBefore) {
+    const Selection& after = m_view.CurrentSelection();
+    const bool shown = m_view.SelectionShown();
+    if (before == after && shownBefore == shown) {
+        return;
+    }
+    for (int row = 0; row < m_view.PageLines(); ++row) {
+        const int slot = m_view.SlotOfRow(row);
+        const ColumnRange was = shownBefore ? m_ring.SelectedColumns(slot, before) : ColumnRange{};
+        const ColumnRange now = shown ? m_ring.SelectedColumns(slot, after) : ColumnRange{};
+        if (!SameCells(was, now)) {
+            m_dirty.set(static_cast<std::size_t>(slot));
+        }
+    }
+    ScheduleFlush();
+}
+
+void CTextWnd::paintEvent(QPaintEvent* event) {
+    if (m_view.BottomLine() != m_paintedBottom) {
+        // Pixels painted now already show the new position, so the queued flush must not move
+        // them again.
+        RepaintAll();
+    }
+    QPainter painter(viewport());
+    const QRect area = event->rect();
+    painter.fillRect(area, Qt::white);
+    painter.setFont(m_font);
+    const int lineHeight = m_view.LineHeight();
+    const int first = std::max(0, area.top() / lineHeight);
+    const int last = std::min(m_view.PageLines() - 1, area.bottom() / lineHeight);
+    for (int row = first; row <= last; ++row) {
+        PaintRow(painter, row);
+    }
+}
+
+void CTextWnd::PaintRow(QPainter& painter, int row) const {
+    const int slot = m_view.SlotOfRow(row);
+    const TextLine& line = m_ring.Line(slot);
+    const int lineHeight = m_view.LineHeight();
+    const int charWidth = m_view.CharWidth();
+    const int y = row * lineHeight;
+    painter.setClipRect(
+        QRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight));
+
+    const int change = std::clamp(static_cast<int>(line.changeColumn), 0, kLineColumns);
+    painter.setPen(ToQColor(line.startColour));
+    if (change > 0) {
+        PaintCells(painter, line, 0, change, y);
+        painter.setPen(ToQColor(line.secondColour));
+        PaintCells(painter, line, change, kLineColumns, y);
+    } else {
+        PaintCells(painter, line, 0, kLineColumns, y);
+    }
+
+    if (m_view.SelectionShown()) {
+        const ColumnRange cells = m_ring.SelectedColumns(slot, m_view.CurrentSelection());
+        if (!cells.Empty()) {
+            // White in difference mode inverts, so the highlight shows the text's own colours
+            // inverted.
+            painter.setCompositionMode(QPainter::CompositionMode_Difference);
+            painter.fillRect(QRect(kLeftMargin + cells.from * charWidth, y,
+                                   (cells.to - cells.from) * charWidth, lineHeight),
+                             Qt::white);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
+    }
+    painter.setClipping(false);
+}
+
+// Every glyph sits at the left edge of its own column, so the highlight (which works in columns)
+// covers exactly the glyphs it selects, whatever the font's real advances are. Control bytes keep
+// their cell and show as blanks.
+void CTextWnd::PaintCells(QPainter& painter, const TextLine& line, int from, int to, int y) const {
+    const int charWidth = m_view.CharWidth();
+    const int baseline = y + m_ascent;
+    QString chars;
+    std::vector<int> columns;
+    chars.reserve(to - from);
+    columns.reserve(static_cast<std::size_t>(to - from));
+    for (int column = from; column < to; ++column) {
+        const QChar ch(AnsiToUnicode(line.Cell(column)));
+        if (ch != QLatin1Char(' ') && ch.isPrint()) {
+            chars.append(ch);
+            columns.push_back(column);
+        }
+    }
+    if (chars.isEmpty()) {
+        return;
+    }
+    const QList<quint32> glyphs =
+        m_rawFont.isValid() ? m_rawFont.glyphIndexesForString(chars) : QList<quint32>();
+    QList<quint32> runGlyphs;
+    QList<QPointF> runPositions;
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+        const int x = columns[static_cast<std::size_t>(i)] * charWidth;
+        if (glyphs.size() == chars.size() && glyphs[i] != 0) {
+            runGlyphs.append(glyphs[i]);
+            runPositions.append(QPointF(x, 0));
+        } else {
+            // Not in the font itself: let the font fall back to another face for this one.
+            painter.drawText(QPoint(kLeftMargin + x, baseline), QString(chars[i]));
+        }
+    }
+    if (!runGlyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(m_rawFont);
+        run.setGlyphIndexes(runGlyphs);
+        run.setPositions(runPositions);
+        painter.drawGlyphRun(QPointF(kLeftMargin, baseline), run);
+    }
+}
+
+}  // namespace brxw

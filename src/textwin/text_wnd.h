@@ -1,0 +1,110 @@
+// CTextWnd: the scrolling, terminal-like text view every traffic window is made of. It shows the
+// last 500 lines of 80 columns of its TextRing, newest at the bottom unless the operator has
+// scrolled back, and lets the operator select text with the mouse, copy it, select everything and
+// print the selection (also from its context menu).
+//
+// The widget only paints and forwards input: the ring keeps the text, TextViewState keeps the
+// bottom line, the selection and the arithmetic. Appends and scrolls are collected and shown once
+// per event-loop pass (FlushUpdates): the pixels of rows still on screen are moved, and only rows
+// whose slots changed are repainted.
+//
+// Owned by the window that holds it (console and traffic windows), for the whole program run;
+// the font belongs to the control panel, the text window keeps a copy. User-interface thread only.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QRawFont>
+#include <bitset>
+#include <memory>
+#include <string_view>
+
+#include "textwin/text_ring.h"
+#include "textwin/text_view_state.h"
+
+class QMenu;
+
+namespace brxw {
+
+class CTextWnd : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // Commands of the context menu, with the numbers the program gives them everywhere.
+    static constexpr int kSelectAllCommand = 32818;
+    static constexpr int kPrintSelectionCommand = 32819;
+    static constexpr int kCopySelectionCommand = 32820;
+
+    explicit CTextWnd(QWidget* parent = nullptr);
+    ~CTextWnd() override;
+
+    // Appends received bytes (Windows-1252, or the OEM code page outside ANSI mode) in colour
+    // (0x00BBGGRR). Bytes of every value are stored; a null pointer or a length below 1 appends
+    // nothing.
+    void AppendText(const char* bytes, int length, Colour colour);
+    void AppendText(std::string_view bytes, Colour colour);
+
+    // Takes a copy of font for all drawing; with redraw the whole window is repainted.
+    void SetTextFont(const QFont& font, bool redraw);
+    void SetAnsiMode(bool ansi);
+    void ClearSelection();
+    // The highlight shows only while set; the console sets it while its input line has the focus.
+    void SetSelectionShown(bool shown);
+    void CopySelection();
+    void SelectAll();
+    // Asks for a printer and prints the selection on it; nothing when the selection is empty.
+    void PrintSelection();
+    // Moves the view n lines towards newer (n > 0) or older lines.
+    void ScrollLines(int n);
+
+    // The context menu as it would open now; Copy and Print are enabled only with a selection.
+    std::unique_ptr<QMenu> CreateContextMenu();
+
+    // Shows what appends, scrolls and selection changes have queued: scroll bar, moved pixels and
+    // the repainted rows. Runs by itself once per event-loop pass after a change.
+    void FlushUpdates();
+
+    const TextRing& Ring() const { return m_ring; }
+    const TextViewState& View() const { return m_view; }
+    const QFont& TextFont() const { return m_font; }
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void UpdateMetrics();
+    void OnScrollAction(int action);
+    void SyncScrollBar(bool duringAction);
+    void ScheduleFlush();
+    void RepaintAll();
+    // Queues the rows whose highlight differs between before and the current selection.
+    void MarkSelectionChange(const Selection& before, bool shownBefore);
+    int PositionAt(const QMouseEvent* event) const;
+    void PaintRow(QPainter& painter, int row) const;
+    void PaintCells(QPainter& painter, const TextLine& line, int from, int to, int y) const;
+
+    TextRing m_ring;
+    TextViewState m_view;
+    QFont m_font;
+    QRawFont m_rawFont;
+    int m_ascent = 0;
+    // The bottom line the pixels on screen were drawn for.
+    int m_paintedBottom = 0;
+    bool m_flushPending = false;
+    bool m_fullRepaint = true;
+    // Slots to repaint at the next flush, besides the ring's own dirty slots.
+    std::bitset<kRingLines> m_dirty;
+};
+
+}  // namespace brxw

@@ -1,0 +1,80 @@
+// Seeded random appends, scrolls, resizes and selections against the ring and its view state.
+// Appended bytes sit in heap buffers of their exact size, so a sanitizer build sees any read past
+// them.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "textwin/text_view_state.h"
+
+namespace brxw {
+namespace {
+
+TEST(TextRingMutation, RandomOperationsKeepTheRingSound) {
+    std::mt19937 random(20240611);
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    TextRing ring;
+    TextViewState view(ring);
+    view.SetMetrics(14, 8);
+    view.SetClientSize(640, 200);
+    for (int step = 0; step < 20000; ++step) {
+        const int x = pick(-50, 900);
+        const int y = pick(-50, 400);
+        switch (pick(0, 9)) {
+            case 0:
+            case 1:
+            case 2: {
+                const auto length = static_cast<std::size_t>(pick(0, pick(0, 1) ? 20 : 400));
+                const std::unique_ptr<char[]> bytes(new char[length]);
+                for (std::size_t i = 0; i < length; ++i) {
+                    bytes[i] = static_cast<char>(pick(0, 6) == 0 ? '\n' : pick(0, 255));
+                }
+                view.AfterAppend(ring.AppendText({bytes.get(), length}, pick(0, 3) * 0x3F3F3Fu));
+                break;
+            }
+            case 3:
+                view.ScrollLines(pick(-600, 600));
+                break;
+            case 4:
+                view.ScrollToThumb(pick(-10, 600));
+                break;
+            case 5:
+                view.PressAt(view.PositionFromPoint(x, y), pick(0, 1) != 0);
+                view.DragTo(view.PositionFromPoint(y, x), pick(0, 3) != 0);
+                break;
+            case 6:
+                view.SelectWordAt(x, y, pick(0, 1) != 0);
+                break;
+            case 7:
+                ASSERT_LE(view.CopyText().size(), std::size_t{kRingLines * (kLineColumns + 2)});
+                if (pick(0, 5) == 0) {
+                    view.SelectAll();
+                }
+                break;
+            case 8:
+                view.SetClientSize(x, pick(0, 1) ? y : pick(0, 9000));
+                view.SetMetrics(pick(0, 9) ? 14 : pick(-2, 30), pick(0, 9) ? 8 : pick(-2, 20));
+                break;
+            case 9:
+                ring.SetAnsiMode(pick(0, 1) != 0);
+                break;
+        }
+        ASSERT_LT(ring.WriteColumn(), kLineColumns) << step;
+        ASSERT_LE(ring.LineCount(), kRingLines) << step;
+        ASSERT_LE(view.PageLines() + view.Distance(), kRingLines) << step;
+        ASSERT_GE(view.ScrollBar().position, 0) << step;
+        for (int end : {view.CurrentSelection().anchor, view.CurrentSelection().end}) {
+            ASSERT_GE(end, 0) << step;
+            ASSERT_LT(end, kRingLines * kLineColumns) << step;
+        }
+        const ColumnRange range =
+            ring.SelectedColumns(pick(0, kRingLines - 1), view.CurrentSelection());
+        ASSERT_TRUE(range.from >= 0 && range.to <= kLineColumns) << step;
+    }
+}
+
+}  // namespace
+}  // namespace brxw

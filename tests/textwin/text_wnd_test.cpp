@@ -1,0 +1,255 @@
+#include "textwin/text_wnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <functional>
+
+namespace brxw {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr Colour kRed = 0x000000FF;
+constexpr Colour kGreen = 0x0000FF00;
+constexpr Colour kBlue = 0x00FF0000;
+
+class TextWnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFont font(QStringLiteral("DejaVu Sans Mono"));
+        font.setPixelSize(16);
+        font.setBold(true);
+        wnd.SetTextFont(font, true);
+        wnd.resize(760, 240);
+        wnd.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&wnd));
+    }
+    QImage Grab() {
+        wnd.FlushUpdates();
+        return wnd.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QRect Cells(int row, int from, int to) const {
+        const int lh = wnd.View().LineHeight();
+        const int cw = wnd.View().CharWidth();
+        return QRect(2 + from * cw, row * lh, (to - from) * cw, lh);
+    }
+    static int Count(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& is) {
+        int count = 0;
+        const QRect inside = area.intersected(image.rect());
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                count += is(image.pixel(x, y)) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+    // A pixel clearly of one hue: that channel well above both others.
+    static std::function<bool(QRgb)> Mostly(int channel) {
+        return [channel](QRgb p) {
+            const int c[3] = {qRed(p), qGreen(p), qBlue(p)};
+            return c[channel] - std::max(c[(channel + 1) % 3], c[(channel + 2) % 3]) > 100;
+        };
+    }
+
+    CTextWnd wnd;
+};
+
+TEST_F(TextWnd, PaintsColouredLinesInTheirRows) {
+    wnd.AppendText("#### MMMM\n", kRed);
+    wnd.AppendText("#### MMMM\n", kGreen);
+    wnd.AppendText("MMMM", kRed);
+    wnd.AppendText("MMMM\n", kBlue);
+    const QImage image = Grab();
+    const int page = wnd.View().PageLines();
+    ASSERT_GE(page, 5);
+    EXPECT_GT(Count(image, Cells(page - 4, 0, 9), Mostly(0)), 20);
+    EXPECT_GT(Count(image, Cells(page - 3, 0, 9), Mostly(1)), 20);
+    EXPECT_EQ(Count(image, Cells(page - 3, 0, 80), Mostly(0)), 0);
+    // The colour changes where the blue text began.
+    EXPECT_EQ(Count(image, Cells(page - 2, 0, 4), Mostly(2)), 0);
+    EXPECT_GT(Count(image, Cells(page - 2, 4, 8), Mostly(2)), 10);
+    EXPECT_EQ(Count(image, Cells(page - 2, 4, 8), Mostly(0)), 0);
+    const auto notWhite = [](QRgb p) { return p != qRgb(255, 255, 255); };
+    const int lh = wnd.View().LineHeight();
+    EXPECT_EQ(Count(image, QRect(0, 0, image.width(), (page - 4) * lh), notWhite), 0);
+    EXPECT_EQ(Count(image, Cells(page - 1, 0, 80), notWhite), 0);
+}
+
+TEST_F(TextWnd, HighlightInvertsSelectedCellsWhileShown) {
+    wnd.AppendText("MMMM\n", kRed);
+    const int page = wnd.View().PageLines();
+    wnd.SetSelectionShown(false);  // as without the focus
+    wnd.SelectAll();
+    const auto black = [](QRgb p) { return p == qRgb(0, 0, 0); };
+    const QRect blankCells = Cells(page - 1, 0, 79).intersected(wnd.viewport()->rect());
+    EXPECT_EQ(Count(Grab(), blankCells, black), 0);
+    wnd.SetSelectionShown(true);
+    const QImage image = Grab();
+    EXPECT_EQ(Count(image, blankCells, black), blankCells.width() * blankCells.height());
+    const auto cyan = [](QRgb p) { return qRed(p) < 100 && qGreen(p) > 150 && qBlue(p) > 150; };
+    EXPECT_GT(Count(image, Cells(page - 2, 0, 4), cyan), 10);           // red text inverted
+    EXPECT_EQ(Count(image, QRect(0, 0, 2, image.height()), black), 0);  // the margin stays
+    wnd.ClearSelection();
+    EXPECT_EQ(Count(Grab(), blankCells, black), 0);
+}
+
+TEST_F(TextWnd, ContextMenuEnableRules) {
+    const QString texts[] = {QStringLiteral("Copy selection\tCtrl+C"),
+                             QStringLiteral("Print selection\tCtrl+P"),
+                             QStringLiteral("Select All\tCtrl+A")};
+    const int commands[] = {32820, 32819, 32818};
+    for (bool withSelection : {false, true}) {
+        if (withSelection) {
+            wnd.SelectAll();
+        }
+        const std::unique_ptr<QMenu> menu = wnd.CreateContextMenu();
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(actions[i]->text(), texts[i]);
+            EXPECT_EQ(actions[i]->data().toInt(), commands[i]);
+            EXPECT_EQ(actions[i]->isEnabled(), withSelection || i == 2) << i;
+        }
+    }
+}
+
+TEST_F(TextWnd, CopyPutsDecodedTextOnTheClipboard) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+    wnd.CopySelection();  // nothing selected: the clipboard stays
+    EXPECT_EQ(clipboard->text(), QStringLiteral("before"));
+    // OEM bytes for e-acute, u-umlaut and sharp s, and a zero byte.
+    wnd.AppendText("caf\x82 \x81\nGr\x81\xE1"s + "e a\0b\n"s, kRed);
+    wnd.SelectAll();
+    wnd.CopySelection();
+    const QString text = clipboard->text();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("caf\u00E9 \u00FC\r\nGr\u00FC\u00DFe a") + QChar(0) +
+                              QStringLiteral("b\r\n\r\n")));
+    EXPECT_EQ(text.count(QStringLiteral("\r\n")), kRingLines);
+
+    wnd.AppendText("  call_sign9-x\n", kRed);
+    QTest::mouseDClick(wnd.viewport(), Qt::LeftButton, {},
+                       Cells(wnd.View().PageLines() - 2, 5, 6).center());
+    wnd.CopySelection();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("call_sign9"));
+}
+
+TEST_F(TextWnd, ThumbAndCtrlA) {
+    for (int i = 0; i < 100; ++i) {
+        wnd.AppendText("line " + std::to_string(i) + "\n", kRed);
+    }
+    wnd.FlushUpdates();
+    QScrollBar* bar = wnd.verticalScrollBar();
+    EXPECT_EQ(bar->maximum(), 101 - wnd.View().PageLines());
+    bar->setSliderDown(true);
+    bar->setSliderPosition(30);
+    bar->setSliderDown(false);
+    EXPECT_EQ(wnd.Ring().Line(wnd.View().TopLine()).Cells().substr(0, 7), "line 30");
+    QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+    QCoreApplication::sendEvent(&wnd, &selectAll);
+    EXPECT_TRUE(selectAll.isAccepted());  // the character goes no further
+    EXPECT_EQ(wnd.View().CurrentSelection(), wnd.Ring().WholeRing());
+}
+
+TEST_F(TextWnd, FloodRepaintsOnceAndANewLineOnlyItsRows) {
+    struct CountPaints : QObject {
+        int paints = 0;
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                ++paints;
+                painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } counter;
+    QCoreApplication::processEvents();
+    wnd.viewport()->installEventFilter(&counter);
+    for (int i = 0; i < 3000; ++i) {
+        wnd.AppendText("flooding traffic line " + std::to_string(i) + "\n", kGreen);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }, 2000));
+    QCoreApplication::processEvents();
+    EXPECT_LE(counter.paints, 2);
+    EXPECT_EQ(wnd.verticalScrollBar()->maximum(), kRingLines - wnd.View().PageLines());
+    // A following view moves its pixels up: only the finished row and the new one are painted.
+    counter.paints = 0;
+    counter.painted = {};
+    wnd.AppendText("one more\n", kGreen);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }, 2000));
+    EXPECT_LE(counter.painted.boundingRect().height(), 2 * wnd.View().LineHeight());
+    wnd.viewport()->removeEventFilter(&counter);
+}
+
+// Appends and scrolls move the pixels of rows still on screen and repaint only the changed rows;
+// the screen must then equal a full repaint. It catches up within a few frames; a row moved to
+// the wrong place never would.
+TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
+    const auto screenMatchesRepaint = [this] {
+        wnd.FlushUpdates();  // so that grab() paints the state the screen is heading for
+        return QTest::qWaitFor(
+            [this] {
+                return wnd.screen()
+                           ->grabWindow(wnd.winId())
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32) ==
+                       wnd.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            },
+            2000);
+    };
+    wnd.SetSelectionShown(true);
+    for (int i = 0; i < 30; ++i) {
+        wnd.AppendText("line " + std::to_string(i) + (i % 3 ? "\n" : " "), i % 2 ? kRed : kBlue);
+        if (i % 4 == 0) {
+            ASSERT_TRUE(screenMatchesRepaint()) << "after line " << i;
+        }
+    }
+    ASSERT_TRUE(screenMatchesRepaint());
+    const QPoint pointer = Cells(5, 7, 8).center();
+    QTest::mousePress(wnd.viewport(), Qt::LeftButton, {}, Cells(2, 3, 4).center());
+    QMouseEvent drag(QEvent::MouseMove, pointer, wnd.viewport()->mapToGlobal(pointer), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(wnd.viewport(), &drag);
+    ASSERT_TRUE(screenMatchesRepaint());
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(&wnd, Qt::Key_Up);
+        ASSERT_TRUE(screenMatchesRepaint()) << "after Up " << i;
+    }
+    QTest::mouseRelease(wnd.viewport(), Qt::LeftButton, {}, pointer);
+    // Three lines up, the end under the pointer is back on the anchor's line.
+    const Selection& sel = wnd.View().CurrentSelection();
+    EXPECT_EQ(sel, (Selection{sel.anchor, MakePosition(SlotOf(sel.anchor), 7)}));
+    wnd.AppendText("more\n", kGreen);
+    ASSERT_TRUE(screenMatchesRepaint());
+    QTest::keyClick(&wnd, Qt::Key_End);
+    EXPECT_TRUE(screenMatchesRepaint());
+}
+
+TEST_F(TextWnd, ZeroHeightDoesNotBreak) {
+    wnd.resize(300, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(wnd.View().PageLines(), 0);
+    for (int i = 0; i < 50; ++i) {
+        wnd.AppendText("line\n", kRed);
+    }
+    QTest::keyClick(&wnd, Qt::Key_PageUp);
+    QTest::mouseClick(wnd.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    wnd.SelectAll();
+    wnd.grab();
+    wnd.resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_GT(wnd.View().PageLines(), 0);
+    EXPECT_FALSE(Grab().isNull());
+}
+
+}  // namespace
+}  // namespace brxw
