@@ -1,0 +1,300 @@
+#include "panel/station_list.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "link/traffic_colour.h"
+#include "resources/strings.h"
+
+namespace brxw {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// isspace() of the C locale: bytes of 128 and above belong to words.
+bool IsCSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The conversions of a scanf format over text that ends at its size, never past it. A failed
+// conversion leaves the position where it was; the caller stops at the first failure as scanf
+// does.
+class FieldScanner {
+public:
+    explicit FieldScanner(std::string_view text, std::size_t pos = 0) : m_text(text), m_pos(pos) {}
+
+    // "%d": white space, an optional sign, digits. Values beyond int clamp to its range.
+    bool Int(int& out) {
+        std::size_t i = SkipSpace(m_pos);
+        bool negative = false;
+        if (i < m_text.size() && (m_text[i] == '+' || m_text[i] == '-')) {
+            negative = m_text[i] == '-';
+            ++i;
+        }
+        if (i >= m_text.size() || !IsDigit(m_text[i])) {
+            return false;
+        }
+        // Eleven digits already pass INT_MAX, so the 64-bit sum stops growing long before it
+        // could overflow.
+        std::int64_t value = 0;
+        for (; i < m_text.size() && IsDigit(m_text[i]); ++i) {
+            if (value <= INT_MAX) {
+                value = value * 10 + (m_text[i] - '0');
+            }
+        }
+        if (negative) {
+            value = -value;
+        }
+        out = static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+        m_pos = i;
+        return true;
+    }
+
+    // "%s": white space, then the bytes up to the next white space. Only the first
+    // kMaxStationWord bytes are kept; the rest of the word is passed over, not read as the
+    // next field.
+    bool Word(std::string& out) {
+        std::size_t i = SkipSpace(m_pos);
+        if (i >= m_text.size()) {
+            return false;
+        }
+        const std::size_t begin = i;
+        while (i < m_text.size() && !IsCSpace(m_text[i])) {
+            ++i;
+        }
+        out.assign(m_text.substr(begin, std::min(i - begin, kMaxStationWord)));
+        m_pos = i;
+        return true;
+    }
+
+private:
+    std::size_t SkipSpace(std::size_t i) const {
+        while (i < m_text.size() && IsCSpace(m_text[i])) {
+            ++i;
+        }
+        return i;
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos;
+};
+
+// The payload is NUL-terminated text; whatever follows a NUL is not part of it.
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+// The leading digits of an entry; entries are only built from channels 0 to 99.
+int ChannelOfEntry(std::string_view entry) {
+    int channel = 0;
+    for (std::size_t i = 0; i < entry.size() && i < 3 && IsDigit(entry[i]); ++i) {
+        channel = channel * 10 + (entry[i] - '0');
+    }
+    return channel;
+}
+
+void UpperCaseAscii(std::string& word) {
+    for (char& c : word) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+}
+
+}  // namespace
+
+void PrintTo(const StationLine& line, std::ostream* os) {
+    *os << "{status '" << line.status << "', channel " << line.channel << ", \"" << line.callsign
+        << "\" \"" << line.start << "\" \"" << line.time << "\", rt " << line.rt << ", buf "
+        << line.buf << ", \"" << line.cfwd << "\"}";
+}
+
+void PrintTo(const SelectedStation& station, std::ostream* os) {
+    *os << "{channel " << station.channel << ", \"" << station.callsign << "\"}";
+}
+
+std::optional<StationLine> ParseStationLine(std::string_view payload) {
+    const std::string_view text = UpToNul(payload);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    StationLine line;
+    std::size_t pos = 0;
+    if (!IsDigit(text[0])) {
+        line.status = text[0];
+        pos = 1;
+    }
+    FieldScanner scan(text, pos);
+    if (!scan.Int(line.channel) || line.channel < 0 || line.channel > kMaxStationChannel) {
+        return std::nullopt;
+    }
+    const bool more = scan.Word(line.callsign);
+    if (more && scan.Word(line.start) && scan.Word(line.time) && scan.Int(line.rt) &&
+        scan.Int(line.buf)) {
+        scan.Word(line.cfwd);
+    }
+    if (!more) {
+        line.status = kStatusRemove;
+    }
+    line.buf = std::max(line.buf, 0);
+    if (line.status == kStatusRed) {
+        UpperCaseAscii(line.cfwd);
+    }
+    return line;
+}
+
+std::string FormatStationRow(const StationLine& line) {
+    return StrPrintf("%02d\t%s\t%s\t%s\t%d\t%d\t%s", line.channel, line.callsign.c_str(),
+                     line.start.c_str(), line.time.c_str(), line.rt, line.buf, line.cfwd.c_str());
+}
+
+std::string FormatStationEntry(const StationLine& line) {
+    std::string entry = StrPrintf("%02d%c", line.channel, line.status) + FormatStationRow(line);
+    if (entry.size() > kMaxStationEntry) {
+        entry.resize(kMaxStationEntry);
+    }
+    return entry;
+}
+
+std::uint32_t StationRowColour(char status) {
+    switch (status) {
+        case kStatusRed:
+            return Rgb(255, 0, 0);
+        case kStatusBlue:
+            return Rgb(0, 0, 255);
+        default:
+            return Rgb(0, 0, 0);
+    }
+}
+
+char StationStatusOf(std::string_view entry) {
+    return entry.size() > 2 ? entry[2] : kStatusNone;
+}
+
+std::string_view StationRowOf(std::string_view entry) {
+    return entry.size() > kStationRowOffset ? entry.substr(kStationRowOffset) : std::string_view{};
+}
+
+std::optional<SelectedStation> ReadStationEntry(std::string_view entry) {
+    FieldScanner scan(UpToNul(StationRowOf(entry)));
+    SelectedStation station;
+    if (!scan.Int(station.channel) || !scan.Word(station.callsign)) {
+        return std::nullopt;
+    }
+    return station;
+}
+
+std::string OneChannelTitle(int channel, std::string_view callsign) {
+    if (callsign.empty()) {
+        return kOneChannelTitleNone;
+    }
+    return StrPrintf(kOneChannelTitle, channel, std::string(callsign).c_str());
+}
+
+std::string DisconnectRequest(int channel, std::string_view callsign, bool immediate) {
+    return StrPrintf("%02d %s %d", channel, std::string(callsign).c_str(), immediate ? 1 : 0);
+}
+
+StationUpdate StationList::ApplyStationLine(std::string_view payload,
+                                            std::optional<int> oneChannel) {
+    const std::optional<StationLine> line = ParseStationLine(payload);
+    if (!line) {
+        StationUpdate rejected;
+        rejected.entryCount = m_entries.size();
+        return rejected;
+    }
+    return Apply(*line, oneChannel);
+}
+
+StationUpdate StationList::Apply(const StationLine& line, std::optional<int> oneChannel) {
+    StationUpdate update;
+    if (line.channel < 0 || line.channel > kMaxStationChannel) {
+        update.entryCount = m_entries.size();
+        return update;
+    }
+    update.applied = true;
+    update.channel = line.channel;
+
+    const std::optional<std::size_t> selectedBefore = m_selected;
+    std::optional<int> remembered;
+    if (m_selected) {
+        remembered = ChannelOfEntry(m_entries[*m_selected]);
+    }
+
+    if (const auto row = RowOfChannel(line.channel)) {
+        m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(*row));
+        update.removedRow = row;
+    }
+    std::string entry;
+    if (line.status != kStatusRemove) {
+        entry = FormatStationEntry(line);
+        const auto at = std::lower_bound(m_entries.begin(), m_entries.end(), entry);
+        update.insertedRow = static_cast<std::size_t>(at - m_entries.begin());
+        m_entries.insert(at, entry);
+    } else {
+        update.removed = true;
+        if (remembered == line.channel) {
+            remembered.reset();
+            update.selectionRemoved = true;
+        }
+    }
+
+    m_selected = remembered ? RowOfChannel(*remembered) : std::nullopt;
+    update.selectionChanged = m_selected != selectedBefore;
+    update.entryCount = m_entries.size();
+
+    if (oneChannel && *oneChannel == line.channel) {
+        // A removed station leaves the window on an empty channel, whatever else the line held.
+        const std::optional<SelectedStation> shown =
+            update.removed ? std::nullopt : ReadStationEntry(entry);
+        update.oneChannelTitle = OneChannelTitle(line.channel, shown ? shown->callsign : "");
+    }
+    return update;
+}
+
+void StationList::Clear() {
+    m_entries.clear();
+    m_selected.reset();
+}
+
+std::string_view StationList::Entry(std::size_t row) const {
+    return row < m_entries.size() ? std::string_view(m_entries[row]) : std::string_view{};
+}
+
+std::optional<std::size_t> StationList::RowOfChannel(int channel) const {
+    for (std::size_t row = 0; row < m_entries.size(); ++row) {
+        if (ChannelOfEntry(m_entries[row]) == channel) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+bool StationList::Select(std::optional<std::size_t> row) {
+    if (row && *row >= m_entries.size()) {
+        m_selected.reset();
+        return false;
+    }
+    m_selected = row;
+    return true;
+}
+
+std::optional<SelectedStation> StationList::ReadSelection() const {
+    if (!m_selected) {
+        return std::nullopt;
+    }
+    return ReadStationEntry(m_entries[*m_selected]);
+}
+
+std::optional<std::string> StationList::SelectedDisconnectRequest(bool immediate) const {
+    const std::optional<SelectedStation> station = ReadSelection();
+    if (!station) {
+        return std::nullopt;
+    }
+    return DisconnectRequest(station->channel, station->callsign, immediate);
+}
+
+}  // namespace brxw
