@@ -32,9 +32,9 @@ function(brxw_add_executable name)
   brxw_apply_common(${name})
 endfunction()
 
-# brxw_add_test(<name> SOURCES ... DEPS ... LABELS ...)
-# LABELS: logic (no display, no threads of ours), threaded (the receive thread runs),
-# widget (offscreen windows), e2e (the client against the peer over loopback).
+# brxw_add_test(<name> SOURCES ... DEPS ... LABELS <one label>)
+# logic (no display, no threads of ours), threaded (the receive thread runs), widget (offscreen
+# windows), e2e (the client against the peer over loopback: threads on both sides).
 # The sanitizer passes of ./run test choose tests by these labels.
 function(brxw_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LABELS" ${ARGN})

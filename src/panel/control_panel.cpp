@@ -6,10 +6,10 @@
 #include <QKeyEvent>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -17,9 +17,18 @@
 #include "config/text_scan.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "editor/main_frame.h"
 #include "panel/about_dlg.h"
+#include "panel/font_mapping.h"
+#include "panel/settings_dlg.h"
+#include "panel/setup_dlg.h"
+#include "panel/counter_panel.h"
+#include "panel/counters.h"
+#include "panel/station_list_view.h"
 #include "panel/toolbar_icons.h"
 #include "textwin/charset.h"
+#include "textwin/console_dlg.h"
+#include "textwin/traffic_dlg.h"
 
 namespace brxw {
 
@@ -35,10 +44,18 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
       m_session(std::make_unique<Session>(config, *this, timing)),
       m_dispatcher(std::make_unique<Dispatcher>(
           m_session->Queue(), *this,
-          workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory)) {
+          workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory)),
+      m_settings(config) {
     setWindowTitle(QString::fromLatin1(str::kPanelTitle));
     setWindowFlag(Qt::Window);
     setWindowIcon(ProgramIcon());
+    // The text font comes from "Font_Name" and "Font_Params", or the defaults when either is
+    // missing or unusable.
+    m_textFont = FontFromParams(PanelSettings::ReadFont(m_config));
+    if (m_editorFrame != nullptr) {
+        m_editorFrame->View()->setFont(m_textFont);
+    }
+    CreateTextWindows();
     BuildMenus();
     BuildToolBar();
     BuildCentralArea();
@@ -59,26 +76,100 @@ CControlPanel::~CControlPanel() {
 
 void CControlPanel::BuildCentralArea() {
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
+    auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(8, 6, 8, 6);
-    auto* header =
-        new QLabel(QStringLiteral("Ch Callsign          Start   Time    Rt Buf C/Fwd"), central);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPixelSize(13);
-    header->setFont(fixed);
-    auto* stations = new QListWidget(central);
-    stations->setFont(fixed);
-    stations->setMinimumSize(header->sizeHint().width() + 24, 14 * 8);
-    layout->addWidget(header);
-    layout->addWidget(stations, 1);
+    layout->setSpacing(10);
+    m_stationView = new CStationListView(m_stations, central);
+    m_stationView->SetFont(m_textFont);
+    layout->addWidget(m_stationView, 1);
+    auto* counters = new QVBoxLayout;
+    m_statusPanel = new CCounterPanel(QString::fromLatin1(counter_text::kStatusCaption), central);
+    m_messagesPanel = new CCounterPanel(QString::fromLatin1(counter_text::kMessagesCaption), central);
+    counters->addWidget(m_statusPanel);
+    counters->addWidget(m_messagesPanel);
+    counters->addStretch(1);
+    layout->addLayout(counters);
     setCentralWidget(central);
+
+    connect(m_statusPanel, &CCounterPanel::toggled, this,
+            [this](bool checked) { OnCounterToggled(true, checked); });
+    connect(m_messagesPanel, &CCounterPanel::toggled, this,
+            [this](bool checked) { OnCounterToggled(false, checked); });
+    connect(m_stationView, &CStationListView::SelectionChangedByOperator, this,
+            &CControlPanel::OnStationSelectionChanged);
+    connect(m_stationView, &CStationListView::StationDoubleClicked, this,
+            [this] { OnCommand(cmd::kOneChannelWindow); });
 }
 
 void CControlPanel::NameConnectItems() {
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
         const RemoteConfig profile = m_config.LoadProfile(n);
         Action(cmd::kConnectRemote0 + n)->setText(AnsiToQString(profile.name));
+        Action(cmd::kConfigRemote0 + n)->setText(AnsiToQString(profile.name));
+        Action(cmd::kConfigRemote0 + n)->setChecked(profile.autoConnect != 0);
+    }
+}
+
+void CControlPanel::RunSetupDialog(int n) {
+    const auto outcome = RunSetup(m_config, n, this);
+    if (!outcome) {
+        return;  // cancelled: nothing changes
+    }
+    Action(outcome->connectCommand)->setText(AnsiToQString(outcome->itemText));
+    Action(outcome->configCommand)->setText(AnsiToQString(outcome->itemText));
+    for (const MenuCheck& check : outcome->configChecks) {
+        if (QAction* item = Action(check.command)) {
+            item->setChecked(check.checked);
+        }
+    }
+    if (!outcome->saved) {
+        ShowWarning("Setup", "The configuration could not be written to " +
+                                 QStringToAnsi(m_config.Store().Path()) + ".");
+    }
+}
+
+void CControlPanel::RunSettingsDialog() {
+    CSettingsDlg dialog(m_settings, m_textFont, this);
+    connect(&dialog, &CSettingsDlg::fontChanged, this, &CControlPanel::ApplyTextFont);
+    connect(&dialog, &CSettingsDlg::ansiCharChanged, this,
+            [this](int ansi) { ApplyAnsiChar(ansi != 0); });
+    dialog.exec();
+    if (m_consoleCreated) {
+        m_console->FocusInput();
+    }
+}
+
+void CControlPanel::ApplyTextFont(const QFont& font) {
+    m_textFont = font;
+    m_stationView->SetFont(font);
+    if (m_consoleCreated) {
+        m_console->SetTextFont(font, true);
+    }
+    const std::pair<CTrafficDlg*, bool> windows[] = {{m_monitoring, m_monitoringCreated},
+                                                     {m_allChannels, m_allChannelsCreated},
+                                                     {m_oneChannel, m_oneChannelCreated}};
+    for (const auto& [window, created] : windows) {
+        if (created) {
+            window->SetTextFont(font, true);
+        }
+    }
+    if (m_editorFrame != nullptr) {
+        m_editorFrame->View()->setFont(font);
+    }
+}
+
+void CControlPanel::ApplyAnsiChar(bool ansi) {
+    m_ansiChar = ansi;
+    if (m_consoleCreated) {
+        m_console->SetAnsiMode(ansi);
+    }
+    const std::pair<CTrafficDlg*, bool> windows[] = {{m_monitoring, m_monitoringCreated},
+                                                     {m_allChannels, m_allChannelsCreated},
+                                                     {m_oneChannel, m_oneChannelCreated}};
+    for (const auto& [window, created] : windows) {
+        if (created) {
+            window->SetAnsiMode(ansi);
+        }
     }
 }
 
@@ -97,6 +188,9 @@ void CControlPanel::Initialise(std::string startupName) {
         move(0, 0);
     }
     NameConnectItems();
+    // Each stored setting, or its default, becomes current (and is written back when absent).
+    m_settings.Load();
+    m_ansiChar = m_settings.AnsiChar() != 0;
     SetStatusText(str::kNotConnected);
     m_pane1->clear();
     m_session->Start(std::move(startupName));
@@ -110,16 +204,29 @@ bool CControlPanel::HasHandler(int command) const {
         case cmd::kCopyright:
         case cmd::kEditMessageProperties:
         case cmd::kEditUserProperties:
-        case cmd::kPendingForward: return true;
+        case cmd::kPendingForward:
+        case cmd::kConsoleWindow:
+        case cmd::kMonitoringWindow:
+        case cmd::kAllChannelsWindow:
+        case cmd::kOneChannelWindow:
+        case cmd::kDisconnectChannel:
+        case cmd::kImmediateDisconnect:
+        case cmd::kSettings: return true;
         default:
-            return command >= cmd::kConnectRemote0 &&
-                   command < cmd::kConnectRemote0 + cmd::kRemoteCount;
+            return (command >= cmd::kConnectRemote0 &&
+                    command < cmd::kConnectRemote0 + cmd::kRemoteCount) ||
+                   (command >= cmd::kConfigRemote0 &&
+                    command < cmd::kConfigRemote0 + cmd::kRemoteCount);
     }
 }
 
 void CControlPanel::OnCommand(int command) {
     if (command >= cmd::kConnectRemote0 && command < cmd::kConnectRemote0 + cmd::kRemoteCount) {
         m_session->Connect(command - cmd::kConnectRemote0);
+        return;
+    }
+    if (command >= cmd::kConfigRemote0 && command < cmd::kConfigRemote0 + cmd::kRemoteCount) {
+        RunSetupDialog(command - cmd::kConfigRemote0);
         return;
     }
     switch (command) {
@@ -129,6 +236,13 @@ void CControlPanel::OnCommand(int command) {
             }
             break;
         case cmd::kExit: close(); break;
+        case cmd::kSettings: RunSettingsDialog(); break;
+        case cmd::kConsoleWindow: ToggleConsole(); break;
+        case cmd::kMonitoringWindow: ToggleMonitoring(); break;
+        case cmd::kAllChannelsWindow: ToggleAllChannels(); break;
+        case cmd::kOneChannelWindow: ToggleOneChannel(); break;
+        case cmd::kDisconnectChannel: DisconnectStation(false); break;
+        case cmd::kImmediateDisconnect: DisconnectStation(true); break;
         case cmd::kAbout: CAboutDlg(this).exec(); break;
         case cmd::kCopyright: CCopyrightDlg(this).exec(); break;
         // The replies to these requests open their dialogs.
@@ -166,10 +280,6 @@ void CControlPanel::ShowWarning(const std::string& caption, const std::string& t
     box.exec();
 }
 
-void CControlPanel::SetCounterChecks(bool, bool) {
-    // The Status and Messages check boxes arrive with the counters.
-}
-
 void CControlPanel::SetConnectItemChecked(int command, bool checked) {
     if (QAction* item = Action(command)) {
         item->setChecked(checked);
@@ -188,14 +298,6 @@ void CControlPanel::SetWaitCursor(bool waiting) {
     }
 }
 
-void CControlPanel::EmptyStationList() {
-    // The station list arrives with its own change.
-}
-
-void CControlPanel::RestoreWindows(bool, bool) {
-    // The traffic windows arrive with their own change.
-}
-
 void CControlPanel::SessionStateChanged(bool loggedIn) {
     if (loggedIn) {
         SetStatusText(str::kInitializing);
@@ -208,10 +310,16 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
         SetConnectItemChecked(cmd::kConnectRemote0 + n, false);
     }
+    m_statusPanel->Clear();
+    m_statusPanel->ShowFrame(false);
+    m_messagesPanel->Clear();
+    m_messagesPanel->ShowFrame(false);
+    HideTextWindows();
     HideAdministrationButtons();
+    SetCounterChecks(false, false);
     m_dispatcher->SessionEnded();
     m_pane1->clear();
-    SetStatusText(str::kNotConnected);
+    SetStationCount(0);
     UpdateCommandStates();
 }
 

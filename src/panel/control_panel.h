@@ -4,7 +4,10 @@
 // User-interface thread only.
 #pragma once
 
+#include <QEvent>
+#include <QFont>
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +16,9 @@
 #include "link/dispatcher.h"
 #include "link/session.h"
 #include "link/session_host.h"
+#include "panel/channel_router.h"
+#include "panel/settings.h"
+#include "panel/station_list.h"
 
 class QAction;
 class QLabel;
@@ -23,7 +29,12 @@ class QToolBar;
 namespace brxw {
 
 class AppConfig;
+class CConsoleDlg;
+class CCounterPanel;
 class CMainFrame;
+class CPlacedDlg;
+class CStationListView;
+class CTrafficDlg;
 
 class CControlPanel : public QMainWindow, public SessionHost, public DispatchTarget {
     Q_OBJECT
@@ -49,6 +60,29 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     // Recomputes every command's enabled, checked and visible state from the session.
     void UpdateCommandStates();
+
+    // The four text windows (control_panel_windows.cpp) and their toggles.
+    CConsoleDlg* Console() const { return m_console; }
+    CTrafficDlg* Monitoring() const { return m_monitoring; }
+    CTrafficDlg* AllChannels() const { return m_allChannels; }
+    CTrafficDlg* OneChannel() const { return m_oneChannel; }
+    void ToggleMonitoring();
+    void ToggleAllChannels();
+    void ToggleOneChannel();
+    const QFont& TextFont() const { return m_textFont; }
+    PanelSettings& Settings() { return m_settings; }
+    // The text windows and the editor take a new font, or a new character set.
+    void ApplyTextFont(const QFont& font);
+    void ApplyAnsiChar(bool ansi);
+
+    // The station list and the counters (control_panel_stations.cpp).
+    StationList& Stations() { return m_stations; }
+    CStationListView* StationView() const { return m_stationView; }
+    CCounterPanel* StatusPanel() const { return m_statusPanel; }
+    CCounterPanel* MessagesPanel() const { return m_messagesPanel; }
+    // The disconnect commands; ask stands in for the confirmation box in tests.
+    void DisconnectStation(bool immediate);
+    std::function<bool(const QString& text)> confirmDisconnect;
 
     // SessionHost
     void SetStatusText(const std::string& text) override;
@@ -115,7 +149,22 @@ private:
     bool HasHandler(int command) const;
 
     void BuildCentralArea();
+    // control_panel_windows.cpp
+    void CreateTextWindows();
+    void TurnOn(CPlacedDlg& window, bool& created, char letter, int defaultHeight,
+                bool showExisting);
+    void WriteWindowState(const char* key, bool on);
+    void UpdateChannelBit();
+    bool OnCloseRequest(QEvent::Type type);
+    void HideTextWindows();
+    void SetWindowChecks(int command, bool checked);
+    // control_panel_stations.cpp
+    void OnStationSelectionChanged();
+    void OnCounterToggled(bool status, bool checked);
+    void SetStationCount(int count);
     void NameConnectItems();
+    void RunSetupDialog(int n);
+    void RunSettingsDialog();
     void SavePosition();
     QAction* AddCommand(QMenu* menu, const QString& text, int command);
 
@@ -129,6 +178,28 @@ private:
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;
     QLabel* m_promptOverlay = nullptr;  // over pane 0 while a prompt shows
+
+    PanelSettings m_settings;
+    QFont m_textFont;
+    bool m_ansiChar = false;
+    CConsoleDlg* m_console = nullptr;
+    CTrafficDlg* m_monitoring = nullptr;
+    CTrafficDlg* m_allChannels = nullptr;
+    CTrafficDlg* m_oneChannel = nullptr;
+    // A text window counts as existing once it has been opened; afterwards it is only hidden.
+    bool m_consoleCreated = false;
+    bool m_monitoringCreated = false;
+    bool m_allChannelsCreated = false;
+    bool m_oneChannelCreated = false;
+    class WindowSink;
+    std::unique_ptr<TrafficSink> m_allChannelsSink;
+    std::unique_ptr<TrafficSink> m_oneChannelSink;
+    std::unique_ptr<ChannelRouter> m_router;
+
+    StationList m_stations;
+    CStationListView* m_stationView = nullptr;
+    CCounterPanel* m_statusPanel = nullptr;
+    CCounterPanel* m_messagesPanel = nullptr;
     bool m_waitCursor = false;
     bool m_positionSaved = false;
 };

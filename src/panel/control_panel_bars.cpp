@@ -12,6 +12,7 @@
 #include "resources/command_ids.h"
 #include "resources/command_prompts.h"
 #include "resources/strings.h"
+#include "textwin/traffic_dlg.h"
 
 namespace brxw {
 
@@ -39,16 +40,20 @@ constexpr int kPactorButtons[] = {cmd::kPactorScan, cmd::kPactorReceive, cmd::kP
 }  // namespace
 
 QAction* CControlPanel::AddCommand(QMenu* menu, const QString& text, int command) {
-    QAction* action = m_actions.count(command) ? m_actions[command] : new QAction(text, this);
-    action->setText(text);
+    // A toolbar button shares the action of its menu item, text and check state included.
+    if (QAction* existing = Action(command)) {
+        if (menu != nullptr) {
+            menu->addAction(existing);
+        }
+        return existing;
+    }
+    auto* action = new QAction(text, this);
     action->setStatusTip(PromptPart(command));
     if (menu != nullptr) {
         menu->addAction(action);
     }
-    if (!m_actions.count(command)) {
-        connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
-        m_actions[command] = action;
-    }
+    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+    m_actions[command] = action;
     return action;
 }
 
@@ -61,6 +66,12 @@ void CControlPanel::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     AddCommand(file, QStringLiteral("&Exit\tAltF4"), cmd::kExit);
 
+    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+    AddCommand(window, QStringLiteral("&Console\tF2"), cmd::kConsoleWindow)->setCheckable(true);
+    AddCommand(window, QStringLiteral("&Monitoring\tF5"), cmd::kMonitoringWindow)->setCheckable(true);
+    AddCommand(window, QStringLiteral("&All channels\tF6"), cmd::kAllChannelsWindow)
+        ->setCheckable(true);
+
     QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
         AddCommand(connectMenu, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConnectRemote0 + n)
@@ -68,6 +79,15 @@ void CControlPanel::BuildMenus() {
     }
     connectMenu->addSeparator();
     AddCommand(connectMenu, QStringLiteral("&Disconnect"), cmd::kDisconnect);
+
+    QMenu* config = menuBar()->addMenu(QStringLiteral("C&onfig"));
+    for (int n = 0; n < cmd::kRemoteCount; ++n) {
+        AddCommand(config, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConfigRemote0 + n)
+            ->setCheckable(true);
+    }
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    AddCommand(options, QStringLiteral("Settings"), cmd::kSettings);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, QStringLiteral("&Copyright"), cmd::kCopyright);
@@ -103,6 +123,9 @@ void CControlPanel::BuildToolBar() {
             continue;
         }
         QAction* action = AddCommand(nullptr, PromptPart(command), command);
+        if (command == cmd::kOneChannelWindow) {
+            action->setCheckable(true);
+        }
         action->setIcon(ToolbarIcon(command));
         action->setToolTip(TooltipPart(command));
         m_toolBar->addAction(action);
@@ -142,6 +165,7 @@ void CControlPanel::ShowToolbarButton(int command) {
 
 void CControlPanel::UpdateCommandStates() {
     const bool loggedIn = m_session->LoggedIn();
+    const bool selected = m_stations.Selected().has_value();
     for (auto& [command, action] : m_actions) {
         bool enabled = HasHandler(command);
         switch (command) {
@@ -149,6 +173,11 @@ void CControlPanel::UpdateCommandStates() {
             case cmd::kConsoleWindow:
             case cmd::kMonitoringWindow:
             case cmd::kAllChannelsWindow: enabled = enabled && loggedIn; break;
+            case cmd::kOneChannelWindow:
+                enabled = enabled && loggedIn && (m_oneChannel->isVisible() || selected);
+                break;
+            case cmd::kDisconnectChannel:
+            case cmd::kImmediateDisconnect: enabled = enabled && loggedIn && selected; break;
             default: break;
         }
         action->setEnabled(enabled);
@@ -183,6 +212,10 @@ bool CControlPanel::event(QEvent* event) {
     // never replacing the status bar as a whole.
     if (event->type() == QEvent::StatusTip) {
         ShowPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    // The text windows ask to be closed.
+    if (OnCloseRequest(event->type())) {
         return true;
     }
     return QMainWindow::event(event);

@@ -1,6 +1,6 @@
 // The control panel as the inbound dispatch's target. Consumers that have not been built yet
-// (station list, counters, traffic windows, toolbar, dialogs, Pactor and options) take their
-// calls here with empty bodies until they arrive.
+// (the administration dialogs, Pactor and the server options) take their calls here with empty
+// bodies until they arrive.
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -11,18 +11,6 @@
 
 namespace brxw {
 
-void CControlPanel::MessageCounters(std::string_view) {}
-void CControlPanel::SystemStatus(std::string_view) {}
-void CControlPanel::StationCount(std::string_view) {}
-void CControlPanel::StationLine(std::string_view) {}
-void CControlPanel::ChannelTraffic(int, std::uint8_t, std::string_view) {}
-bool CControlPanel::ConsoleCreated() const { return false; }
-void CControlPanel::ConsoleText(std::string_view, std::uint32_t) {}
-void CControlPanel::ShowConsole() {}
-void CControlPanel::HideConsole() {}
-void CControlPanel::ToggleConsole() {}
-bool CControlPanel::MonitoringCreated() const { return false; }
-void CControlPanel::MonitoringText(std::string_view, std::uint32_t) {}
 void CControlPanel::ServerOptionsAvailable() {}
 void CControlPanel::ServerOptionsList(std::string_view) {}
 void CControlPanel::PactorState(std::string_view) {}

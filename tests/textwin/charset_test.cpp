@@ -18,9 +18,9 @@ TEST(Charset, LettersBothSetsShareConvertBothWays) {
         unsigned char ansi;
     };
     // e-acute, u-umlaut, c-cedilla, sharp s, A-ring, N-tilde, pound, micro, degree, plus-minus
-    const Pair pairs[] = {{130, 0xE9}, {129, 0xFC}, {135, 0xE7}, {225, 0xDF}, {143, 0xC5},
-                          {165, 0xD1}, {156, 0xA3}, {230, 0xB5}, {248, 0xB0}, {241, 0xB1},
-                          {159, 0x83}, {255, 0xA0}};
+    const Pair pairs[] = {{130, 0xE9}, {129, 0xFC}, {135, 0xE7}, {225, 0xDF},
+                          {143, 0xC5}, {165, 0xD1}, {156, 0xA3}, {230, 0xB5},
+                          {248, 0xB0}, {241, 0xB1}, {159, 0x83}, {255, 0xA0}};
     for (const Pair& p : pairs) {
         EXPECT_EQ(OemToAnsi(p.oem), p.ansi) << int(p.oem);
         EXPECT_EQ(AnsiToOem(p.ansi), p.oem) << int(p.ansi);

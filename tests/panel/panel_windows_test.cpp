@@ -1,0 +1,176 @@
+// The control panel's text windows, station list and counters, driven against the reference
+// peer (offscreen): toggles and their subscriptions, the console line reaching the server, the
+// disconnect commands, and the panel after a lost link.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "config/app_config.h"
+#include "panel/control_panel.h"
+#include "panel/counter_panel.h"
+#include "panel/function_keys.h"
+#include "panel/station_list_view.h"
+#include "resources/command_ids.h"
+#include "support/qt_printers.h"
+#include "support/running_peer.h"
+#include "support/wait.h"
+#include "textwin/console_dlg.h"
+#include "textwin/input_edit.h"
+#include "textwin/text_wnd.h"
+#include "textwin/traffic_dlg.h"
+
+namespace brxw {
+namespace {
+
+using test::WaitUntil;
+
+class PanelWindowsTest : public ::testing::Test {
+protected:
+    PanelWindowsTest() : m_config(m_dir.filePath(QStringLiteral("BrxW.ini"))) {}
+
+    void SetUp() override {
+        RemoteConfig profile = AppConfig::DefaultProfile(0);
+        profile.hostName = "127.0.0.1";
+        profile.port = m_peer.Port();
+        m_config.SaveProfile(0, profile);
+        m_panel = std::make_unique<CControlPanel>(m_config, Session::Timing{10, 3600 * 1000});
+        m_panel->show();
+        m_panel->Initialise("");
+        m_panel->OnCommand(cmd::kConnectRemote0);
+        ASSERT_TRUE(WaitUntil([&] { return m_panel->GetSession().LoggedIn() && m_peer.LoggedInCount() == 1; }));
+        // The peer's stations have arrived once channel 7 stands in the list.
+        ASSERT_TRUE(WaitUntil([&] { return m_panel->Stations().RowOfChannel(7).has_value(); }));
+    }
+
+    // Options updates the peer received since login: the three bytes 0, 0, options.
+    int OptionsUpdates() const { return m_peer.ReceivedBytes().count(QByteArray("\0\0", 2)); }
+
+    QTemporaryDir m_dir;
+    AppConfig m_config;
+    test::RunningPeer m_peer;
+    std::unique_ptr<CControlPanel> m_panel;
+};
+
+TEST_F(PanelWindowsTest, F5AnywhereTogglesMonitoringAndThePeerFollows) {
+    FunctionKeyFilter keys(*m_panel);
+    qApp->installEventFilter(&keys);
+    QTest::keyClick(m_panel.get(), Qt::Key_F5);
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 16); }));
+    EXPECT_EQ(m_panel->GetSession().Options(), 140u | 16u);
+    EXPECT_TRUE(m_panel->Monitoring()->isVisible());
+    EXPECT_TRUE(m_panel->Action(cmd::kMonitoringWindow)->isChecked());
+    std::string state;
+    ASSERT_TRUE(m_config.ReadProfileText("State_m", state));
+    EXPECT_EQ(state, "5");
+
+    // Monitoring traffic from the peer lands in the window; closing and reopening keeps it.
+    m_peer.Server().SendTraffic(16, 0, 4, "fm Q1ABC to Q2XYZ ctl I00\n");
+    m_peer.Server().SendTraffic(16, 0, 5, "second line\n");
+    ASSERT_TRUE(WaitUntil([&] { return m_panel->Monitoring()->TextView()->Ring().LineCount() > 1; }));
+    const int lines = m_panel->Monitoring()->TextView()->Ring().LineCount();
+    m_panel->Monitoring()->close();
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == 140; }));
+    EXPECT_FALSE(m_panel->Monitoring()->isVisible());
+    QTest::keyClick(m_panel->Monitoring(), Qt::Key_F5);
+    EXPECT_TRUE(m_panel->Monitoring()->isVisible());
+    EXPECT_GE(m_panel->Monitoring()->TextView()->Ring().LineCount(), lines);
+    qApp->removeEventFilter(&keys);
+}
+
+TEST_F(PanelWindowsTest, AConsoleLineReachesTheServerAndIsEchoedInPurple) {
+    m_panel->OnCommand(cmd::kConsoleWindow);
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 32); }));
+    CConsoleDlg* console = m_panel->Console();
+    ASSERT_TRUE(console->isVisible());
+    QTest::keyClicks(console->InputLine(), QStringLiteral("abc"));
+    QTest::keyClick(console->InputLine(), Qt::Key_Return);
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.ReceivedBytes().endsWith("abc\n"); }));
+    // The peer echoes console lines as console traffic, in navy, after our purple echo.
+    EXPECT_TRUE(WaitUntil([&] { return console->TextView()->Ring().LineCount() >= 2; }));
+}
+
+TEST_F(PanelWindowsTest, ChannelBitFollowsTheTwoChannelWindows) {
+    m_panel->OnCommand(cmd::kOneChannelWindow);  // no station selected: opens on no channel
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 64); }));
+    const int updates = OptionsUpdates();
+    m_panel->OnCommand(cmd::kAllChannelsWindow);
+    EXPECT_TRUE(m_panel->AllChannels()->isVisible());
+    m_panel->OnCommand(cmd::kAllChannelsWindow);
+    EXPECT_FALSE(m_panel->AllChannels()->isVisible());
+    // Bit 64 never changed while the one-channel window stayed visible: nothing was sent.
+    m_panel->GetSession().SendFrame(4, "");  // a marker the peer receives after any update
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.ReceivedBytes().endsWith(QByteArray("\0\4\0\0", 4)); }));
+    EXPECT_EQ(OptionsUpdates(), updates + 1);  // the marker's own zero pair only
+
+    // Closing the one-channel window by its close box clears the bit.
+    m_panel->OneChannel()->close();
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == 140; }));
+    std::string state;
+    ASSERT_TRUE(m_config.ReadProfileText("State_o", state));
+    EXPECT_EQ(state, "0");
+}
+
+TEST_F(PanelWindowsTest, ImmediateDisconnectAsksThenSendsTheRequest) {
+    m_panel->Stations().Select(m_panel->Stations().RowOfChannel(7));
+    m_panel->StationView()->Update();
+    m_panel->UpdateCommandStates();
+    ASSERT_TRUE(m_panel->Action(cmd::kImmediateDisconnect)->isEnabled());
+
+    QString asked;
+    m_panel->confirmDisconnect = [&](const QString& text) {
+        asked = text;
+        return false;
+    };
+    m_panel->Action(cmd::kImmediateDisconnect)->trigger();
+    EXPECT_EQ(asked, QStringLiteral("Disconnect Q3DEF ?"));
+    EXPECT_FALSE(m_peer.ReceivedBytes().contains("07 Q3DEF"));
+
+    m_panel->confirmDisconnect = [](const QString&) { return true; };
+    m_panel->Action(cmd::kImmediateDisconnect)->trigger();
+    ASSERT_TRUE(WaitUntil([&] {
+        return m_peer.ReceivedBytes().contains(QByteArray("\0\5\x0A\0" "07 Q3DEF 1", 14));
+    }));
+    // The peer drops the station and its removal line empties the selection.
+    ASSERT_TRUE(WaitUntil([&] { return !m_panel->Stations().RowOfChannel(7).has_value(); }));
+    EXPECT_FALSE(m_panel->Stations().Selected().has_value());
+    EXPECT_FALSE(m_panel->Action(cmd::kImmediateDisconnect)->isEnabled());
+}
+
+TEST_F(PanelWindowsTest, ALostLinkHidesEverythingTheSessionShowed) {
+    m_panel->OnCommand(cmd::kMonitoringWindow);
+    m_panel->OnCommand(cmd::kAllChannelsWindow);
+    m_panel->MessagesPanel()->CheckBox()->click();
+    ASSERT_TRUE(WaitUntil([&] { return m_panel->MessagesPanel()->FrameShown(); }));
+    ASSERT_TRUE(m_panel->Action(cmd::kPendingForward)->isVisible());
+
+    m_peer.DropClients();
+    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
+    EXPECT_FALSE(m_panel->Monitoring()->isVisible());
+    EXPECT_FALSE(m_panel->AllChannels()->isVisible());
+    EXPECT_FALSE(m_panel->Action(cmd::kMonitoringWindow)->isChecked());
+    EXPECT_FALSE(m_panel->Action(cmd::kPendingForward)->isVisible());
+    EXPECT_FALSE(m_panel->Action(cmd::kImmediateDisconnect)->isVisible());
+    EXPECT_FALSE(m_panel->MessagesPanel()->FrameShown());
+    EXPECT_FALSE(m_panel->MessagesPanel()->IsChecked());
+    EXPECT_EQ(m_panel->Stations().Count(), 0u);
+    EXPECT_EQ(m_panel->StatusText(), QStringLiteral("Not connected"));
+    // The Messages choice stays stored for the next login.
+    std::string stored;
+    ASSERT_TRUE(m_config.ReadProfileText("Message", stored));
+    EXPECT_EQ(stored, "1");
+}
+
+TEST_F(PanelWindowsTest, StationCountFollowsTheListAndTheServersCount) {
+    EXPECT_TRUE(WaitUntil([&] {
+        return m_panel->StatusText() ==
+               QStringLiteral("%1 Connected station(s)").arg(m_panel->Stations().Count());
+    }));
+}
+
+}  // namespace
+}  // namespace brxw
