@@ -71,6 +71,10 @@ std::unique_ptr<QTemporaryDir> DemoDriver::CopyDemoRoot(const QString& dataDir) 
 }
 
 void DemoDriver::Start() {
+    // A busy evening from the first look: about a dozen stations are on before anyone logs in.
+    for (int tries = 0; tries < 100 && m_server.Stations().size() < kBusyStations; ++tries) {
+        StationEvent();
+    }
     m_timer.start();
 }
 
@@ -127,7 +131,7 @@ void DemoDriver::StationEvent() {
     const std::vector<PeerStation> stations = m_server.Stations();
     const int count = static_cast<int>(stations.size());
     const int roll = Pick(100);
-    if (count < 4 || (count < 20 && roll < 40)) {
+    if (count < 4 || (count < 20 && roll < 40) || (count < 12 && roll < 60)) {
         PeerStation s;
         s.channel = 1 + Pick(30);
         for (const PeerStation& taken : stations) {

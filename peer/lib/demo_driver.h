@@ -24,6 +24,8 @@ class DemoDriver : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr std::size_t kBusyStations = 12;
+
     DemoDriver(PeerServer& server, const QString& dataDir, std::uint64_t seed, int intervalMs);
 
     void Start();

@@ -7,6 +7,10 @@
 #include <cstdio>
 
 #include "panel/control_panel.h"
+#include "panel/station_list_view.h"
+#include "resources/command_ids.h"
+#include "textwin/console_dlg.h"
+#include "textwin/traffic_dlg.h"
 
 namespace brxw {
 
@@ -25,6 +29,17 @@ QString FileNameFor(const QWidget* window, int index) {
 }
 }  // namespace
 
+void OpenEveryWindow(CControlPanel& panel) {
+    if (panel.Console() != nullptr && !panel.Console()->isVisible()) {
+        panel.OnCommand(cmd::kConsoleWindow);
+    }
+    if (panel.Stations().Count() > 0 && !panel.OneChannel()->isVisible()) {
+        panel.Stations().Select(std::size_t{0});
+        panel.StationView()->Update();
+        panel.OnCommand(cmd::kOneChannelWindow);
+    }
+}
+
 QString ScreenshotDirFromArguments(const QStringList& arguments) {
     const QString prefix = QStringLiteral("--screenshots=");
     for (const QString& argument : arguments) {
@@ -41,10 +56,14 @@ ScreenshotRun::ScreenshotRun(CControlPanel& panel, QString directory, int settle
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleMs);
     connect(&m_settle, &QTimer::timeout, this, [this] { TakeAndQuit(true); });
-    connect(&panel, &CControlPanel::LoggedIn, this, [this] {
-        if (!m_settle.isActive()) {
-            m_settle.start();
+    connect(&panel, &CControlPanel::LoggedIn, this, [this, &panel] {
+        if (m_settle.isActive()) {
+            return;
         }
+        m_settle.start();
+        // Show every window: the console, and the one-channel window on the first station
+        // once the station lines are in.
+        QTimer::singleShot(m_settle.interval() / 4, this, [&panel] { OpenEveryWindow(panel); });
     });
     m_giveUp.setSingleShot(true);
     m_giveUp.start(giveUpMs);

@@ -11,6 +11,10 @@ namespace brxw {
 
 class CControlPanel;
 
+// Opens the console and, on the first station, the one-channel window, so that a screenshot run
+// shows every window.
+void OpenEveryWindow(CControlPanel& panel);
+
 // The directory of a "--screenshots=DIR" argument, or empty.
 QString ScreenshotDirFromArguments(const QStringList& arguments);
 

@@ -15,9 +15,9 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Reads one "%ld" conversion at `pos`. Returns false, leaving `pos` alone, when no digit follows
-// the optional white space and sign.
-bool ScanOne(std::string_view text, std::size_t& pos, long& out) {
+}  // namespace
+
+bool ScanNextLong(std::string_view text, std::size_t& pos, long& out) {
     std::size_t i = pos;
     while (i < text.size() && IsCSpace(text[i])) {
         ++i;
@@ -59,12 +59,10 @@ bool ScanOne(std::string_view text, std::size_t& pos, long& out) {
     return true;
 }
 
-}  // namespace
-
 long ScanLeadingLong(std::string_view text) {
     std::size_t pos = 0;
     long value = 0;
-    return ScanOne(text, pos, value) ? value : 0;
+    return ScanNextLong(text, pos, value) ? value : 0;
 }
 
 int ScanLeadingInt(std::string_view text) {
@@ -82,7 +80,7 @@ std::vector<long> ScanLongs(std::string_view text, std::size_t max) {
     std::vector<long> numbers;
     std::size_t pos = 0;
     long value = 0;
-    while (numbers.size() < max && ScanOne(text, pos, value)) {
+    while (numbers.size() < max && ScanNextLong(text, pos, value)) {
         numbers.push_back(value);
     }
     return numbers;

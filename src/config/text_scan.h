@@ -19,6 +19,11 @@ long ScanLeadingLong(std::string_view text);
 // The same, clamped to the range of int (for "%d" values read into an int).
 int ScanLeadingInt(std::string_view text);
 
+// One "%ld" conversion of a longer scan, starting at `pos`: on success `out` holds the number
+// (clamped like ScanLeadingLong) and `pos` the index after its last digit; false, with `pos`
+// unchanged, when no digit follows the optional white space and sign.
+bool ScanNextLong(std::string_view text, std::size_t& pos, long& out);
+
 // sscanf(text, "%ld %ld ...") with at most `max` conversions: the numbers read before the
 // first one that fails. Each number may be preceded by white space and a sign; overflow clamps.
 std::vector<long> ScanLongs(std::string_view text, std::size_t max);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QHBoxLayout>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -81,12 +82,22 @@ void CControlPanel::BuildCentralArea() {
     layout->setSpacing(10);
     m_stationView = new CStationListView(m_stations, central);
     m_stationView->SetFont(m_textFont);
+    // The whole header, and so every column, fits beside the list's frame and scroll bar.
+    const QFontMetrics metrics(m_textFont);
+    m_stationView->setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(kStationHeader)) +
+                                   metrics.averageCharWidth() * 2 +
+                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    m_stationView->setMinimumHeight(metrics.height() * 8);
     layout->addWidget(m_stationView, 1);
     auto* counters = new QVBoxLayout;
     m_statusPanel = new CCounterPanel(QString::fromLatin1(counter_text::kStatusCaption), central);
     m_messagesPanel = new CCounterPanel(QString::fromLatin1(counter_text::kMessagesCaption), central);
-    counters->addWidget(m_statusPanel);
-    counters->addWidget(m_messagesPanel);
+    // Room for the widest figures from the start: a top-level window does not grow by itself
+    // when a longer value arrives later.
+    for (CCounterPanel* panel : {m_statusPanel, m_messagesPanel}) {
+        panel->setMinimumWidth(panel->sizeHint().width());
+        counters->addWidget(panel);
+    }
     counters->addStretch(1);
     layout->addLayout(counters);
     setCentralWidget(central);
@@ -139,20 +150,24 @@ void CControlPanel::RunSettingsDialog() {
     }
 }
 
+void CControlPanel::ForEachCreatedTrafficWindow(const std::function<void(CTrafficDlg&)>& action) {
+    const std::pair<CTrafficDlg*, bool> windows[] = {{m_monitoring, m_monitoringCreated},
+                                                     {m_allChannels, m_allChannelsCreated},
+                                                     {m_oneChannel, m_oneChannelCreated}};
+    for (const auto& [window, created] : windows) {
+        if (created) {
+            action(*window);
+        }
+    }
+}
+
 void CControlPanel::ApplyTextFont(const QFont& font) {
     m_textFont = font;
     m_stationView->SetFont(font);
     if (m_consoleCreated) {
         m_console->SetTextFont(font, true);
     }
-    const std::pair<CTrafficDlg*, bool> windows[] = {{m_monitoring, m_monitoringCreated},
-                                                     {m_allChannels, m_allChannelsCreated},
-                                                     {m_oneChannel, m_oneChannelCreated}};
-    for (const auto& [window, created] : windows) {
-        if (created) {
-            window->SetTextFont(font, true);
-        }
-    }
+    ForEachCreatedTrafficWindow([&font](CTrafficDlg& window) { window.SetTextFont(font, true); });
     if (m_editorFrame != nullptr) {
         m_editorFrame->View()->setFont(font);
     }
@@ -163,14 +178,7 @@ void CControlPanel::ApplyAnsiChar(bool ansi) {
     if (m_consoleCreated) {
         m_console->SetAnsiMode(ansi);
     }
-    const std::pair<CTrafficDlg*, bool> windows[] = {{m_monitoring, m_monitoringCreated},
-                                                     {m_allChannels, m_allChannelsCreated},
-                                                     {m_oneChannel, m_oneChannelCreated}};
-    for (const auto& [window, created] : windows) {
-        if (created) {
-            window->SetAnsiMode(ansi);
-        }
-    }
+    ForEachCreatedTrafficWindow([ansi](CTrafficDlg& window) { window.SetAnsiMode(ansi); });
 }
 
 void CControlPanel::Initialise(std::string startupName) {

@@ -165,6 +165,7 @@ private:
     void NameConnectItems();
     void RunSetupDialog(int n);
     void RunSettingsDialog();
+    void ForEachCreatedTrafficWindow(const std::function<void(CTrafficDlg&)>& action);
     void SavePosition();
     QAction* AddCommand(QMenu* menu, const QString& text, int command);
 

@@ -1,5 +1,7 @@
 #include "panel/station_list.h"
 
+#include "config/text_scan.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -28,28 +30,11 @@ public:
 
     // "%d": white space, an optional sign, digits. Values beyond int clamp to its range.
     bool Int(int& out) {
-        std::size_t i = SkipSpace(m_pos);
-        bool negative = false;
-        if (i < m_text.size() && (m_text[i] == '+' || m_text[i] == '-')) {
-            negative = m_text[i] == '-';
-            ++i;
-        }
-        if (i >= m_text.size() || !IsDigit(m_text[i])) {
+        long value = 0;
+        if (!ScanNextLong(m_text, m_pos, value)) {
             return false;
         }
-        // Eleven digits already pass INT_MAX, so the 64-bit sum stops growing long before it
-        // could overflow.
-        std::int64_t value = 0;
-        for (; i < m_text.size() && IsDigit(m_text[i]); ++i) {
-            if (value <= INT_MAX) {
-                value = value * 10 + (m_text[i] - '0');
-            }
-        }
-        if (negative) {
-            value = -value;
-        }
-        out = static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
-        m_pos = i;
+        out = static_cast<int>(std::clamp<long>(value, INT_MIN, INT_MAX));
         return true;
     }
 
