@@ -50,8 +50,7 @@ QString ScreenshotDirFromArguments(const QStringList& arguments) {
     return {};
 }
 
-ScreenshotRun::ScreenshotRun(CControlPanel& panel, QString directory, int settleMs,
-                             int giveUpMs)
+ScreenshotRun::ScreenshotRun(CControlPanel& panel, QString directory, int settleMs, int giveUpMs)
     : m_directory(std::move(directory)) {
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleMs);

@@ -49,7 +49,6 @@ bool TakesValue(const QString& arg) {
     return false;
 }
 
-
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& args) {

@@ -13,7 +13,9 @@
 namespace brxw {
 
 namespace {
-int ToInt(long v) { return static_cast<int>(std::clamp<long>(v, INT_MIN / 2, INT_MAX / 2)); }
+int ToInt(long v) {
+    return static_cast<int>(std::clamp<long>(v, INT_MIN / 2, INT_MAX / 2));
+}
 }  // namespace
 
 CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -60,7 +62,8 @@ bool CMainFrame::OpenDocument(const QString& path) {
         return false;
     }
     const QByteArray bytes = file.readAll();
-    m_view->setPlainText(AnsiToQString(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
+    m_view->setPlainText(
+        AnsiToQString(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
     m_documentPath = path;
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - brxWedit"));
     return true;

@@ -48,13 +48,27 @@ void Dispatcher::SessionEnded() {
 void Dispatcher::Dispatch(const InboundFrame& frame) {
     const std::string_view payload = frame.Payload();
     switch (frame.Category()) {
-        case category::kReply: Reply(frame.Kind(), payload); break;
-        case category::kMessageCounters: m_target.MessageCounters(payload); break;
-        case category::kSystemStatus: m_target.SystemStatus(payload); break;
-        case category::kStationCount: m_target.StationCount(payload); break;
-        case category::kStationLine: m_target.StationLine(payload); break;
-        case category::kMonitoring: Monitoring(payload); break;
-        case category::kConsole: Console(payload); break;
+        case category::kReply:
+            Reply(frame.Kind(), payload);
+            break;
+        case category::kMessageCounters:
+            m_target.MessageCounters(payload);
+            break;
+        case category::kSystemStatus:
+            m_target.SystemStatus(payload);
+            break;
+        case category::kStationCount:
+            m_target.StationCount(payload);
+            break;
+        case category::kStationLine:
+            m_target.StationLine(payload);
+            break;
+        case category::kMonitoring:
+            Monitoring(payload);
+            break;
+        case category::kConsole:
+            Console(payload);
+            break;
         case category::kChannel:
             if (payload.size() > kTrafficTextOffset) {
                 m_target.ChannelTraffic(static_cast<signed char>(payload[0]),
@@ -62,8 +76,11 @@ void Dispatcher::Dispatch(const InboundFrame& frame) {
                                         payload.substr(kTrafficTextOffset));
             }
             break;
-        case category::kNotice: Notice(payload); break;
-        default: break;  // not a category of this protocol
+        case category::kNotice:
+            Notice(payload);
+            break;
+        default:
+            break;  // not a category of this protocol
     }
 }
 
@@ -91,16 +108,27 @@ void Dispatcher::Capabilities(std::string_view payload) {
         switch (static_cast<unsigned char>(byte)) {
             case 1:
             case 2:
-            case 3: m_target.ShowToolbarButton(cmd::kOpenConfigFile); break;
-            case 4: m_target.ShowToolbarButton(cmd::kPendingForward); break;
+            case 3:
+                m_target.ShowToolbarButton(cmd::kOpenConfigFile);
+                break;
+            case 4:
+                m_target.ShowToolbarButton(cmd::kPendingForward);
+                break;
             case 5:
                 m_target.ShowToolbarButton(cmd::kDisconnectChannel);
                 m_target.ShowToolbarButton(cmd::kImmediateDisconnect);
                 break;
-            case 6: m_target.ShowToolbarButton(cmd::kEditUserProperties); break;
-            case 7: m_target.ShowToolbarButton(cmd::kEditMessageProperties); break;
-            case 9: m_target.ServerOptionsAvailable(); break;
-            default: break;
+            case 6:
+                m_target.ShowToolbarButton(cmd::kEditUserProperties);
+                break;
+            case 7:
+                m_target.ShowToolbarButton(cmd::kEditMessageProperties);
+                break;
+            case 9:
+                m_target.ServerOptionsAvailable();
+                break;
+            default:
+                break;
         }
     }
 }
@@ -115,7 +143,9 @@ void Dispatcher::Notice(std::string_view payload) {
         }
     };
     switch (static_cast<signed char>(payload[0])) {
-        case 0: closeConsole(); break;
+        case 0:
+            closeConsole();
+            break;
         case 1:
             if (m_target.ConsoleCreated()) {
                 m_target.ShowConsole();
@@ -139,7 +169,8 @@ void Dispatcher::Notice(std::string_view payload) {
             m_target.SendRequest(kind::kMessageText, StrPrintf("MSG %ld", number));
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -149,10 +180,14 @@ bool Dispatcher::TakenByReception(std::uint8_t kind) const {
         case kind::kFetchedFile:
         case kind::kFile:
         case kind::kForward:
-        case kind::kMessageText: return true;
-        case kind::kUserRecords: return !m_target.UserPropertiesOpen();
-        case kind::kMessageRecords: return !m_target.MessagePropertiesOpen();
-        default: return false;
+        case kind::kMessageText:
+            return true;
+        case kind::kUserRecords:
+            return !m_target.UserPropertiesOpen();
+        case kind::kMessageRecords:
+            return !m_target.MessagePropertiesOpen();
+        default:
+            return false;
     }
 }
 
@@ -162,7 +197,9 @@ void Dispatcher::Reply(std::uint8_t kind, std::string_view payload) {
         return;
     }
     switch (kind) {
-        case kind::kCapabilities: Capabilities(payload); break;
+        case kind::kCapabilities:
+            Capabilities(payload);
+            break;
         case kind::kDirectory:
             // A listing nobody asked for is not written.
             if (m_target.RemoteFilesOpen()) {
@@ -171,8 +208,12 @@ void Dispatcher::Reply(std::uint8_t kind, std::string_view payload) {
             break;
         case kind::kFetchedFile:
         case kind::kFile:
-        case kind::kMessageText: StartGeneric(payload); break;
-        case kind::kForward: StartNamed(kind, payload); break;
+        case kind::kMessageText:
+            StartGeneric(payload);
+            break;
+        case kind::kForward:
+            StartNamed(kind, payload);
+            break;
         case kind::kUserRecords:
             if (m_target.UserPropertiesOpen()) {
                 m_target.UserRecordReply(payload);
@@ -187,9 +228,14 @@ void Dispatcher::Reply(std::uint8_t kind, std::string_view payload) {
                 StartNamed(kind, payload);
             }
             break;
-        case kind::kServerOptions: m_target.ServerOptionsList(payload); break;
-        case kind::kPactor: m_target.PactorState(payload); break;
-        default: break;
+        case kind::kServerOptions:
+            m_target.ServerOptionsList(payload);
+            break;
+        case kind::kPactor:
+            m_target.PactorState(payload);
+            break;
+        default:
+            break;
     }
 }
 
@@ -254,7 +300,9 @@ void Dispatcher::EndAction(std::uint8_t kind, const QString& path) {
             m_target.OpenMessageProperties(path);
             QFile::remove(WorkingPath(kServiceFile));
             break;
-        default: m_target.OpenInEditor(path); break;
+        default:
+            m_target.OpenInEditor(path);
+            break;
     }
 }
 

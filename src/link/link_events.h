@@ -12,7 +12,8 @@ inline constexpr QEvent::Type kLinkBrokenEvent = static_cast<QEvent::Type>(QEven
 
 class LinkEvent : public QEvent {
 public:
-    LinkEvent(QEvent::Type type, std::uint64_t generation) : QEvent(type), m_generation(generation) {}
+    LinkEvent(QEvent::Type type, std::uint64_t generation)
+        : QEvent(type), m_generation(generation) {}
     std::uint64_t Generation() const { return m_generation; }
 
 private:

@@ -31,9 +31,9 @@ std::string ChallengeWord(std::string_view received) {
 }
 
 std::string Md5Hex(std::string_view bytes) {
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-        QCryptographicHash::Md5);
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                 QCryptographicHash::Md5);
     return digest.toHex().toUpper().toStdString();
 }
 

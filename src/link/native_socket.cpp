@@ -8,13 +8,13 @@
 #include <winsock2.h>
 #else
 #include <arpa/inet.h>
-#include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace brxw {
@@ -22,20 +22,28 @@ namespace brxw {
 #ifdef _WIN32
 const SocketHandle kInvalidSocket = INVALID_SOCKET;
 namespace {
-int CloseHandle(SocketHandle h) { return ::closesocket(h); }
+int CloseHandle(SocketHandle h) {
+    return ::closesocket(h);
+}
 constexpr int kSendFlags = 0;
 constexpr int kShutBoth = SD_BOTH;
 }  // namespace
-int LastSocketError() { return ::WSAGetLastError(); }
+int LastSocketError() {
+    return ::WSAGetLastError();
+}
 #else
 const SocketHandle kInvalidSocket = -1;
 namespace {
-int CloseHandle(SocketHandle h) { return ::close(h); }
+int CloseHandle(SocketHandle h) {
+    return ::close(h);
+}
 // A peer that has gone must not kill the program with SIGPIPE.
 constexpr int kSendFlags = MSG_NOSIGNAL;
 constexpr int kShutBoth = SHUT_RDWR;
 }  // namespace
-int LastSocketError() { return WsaFromErrno(errno); }
+int LastSocketError() {
+    return WsaFromErrno(errno);
+}
 #endif
 
 bool InitialiseSockets() {
@@ -47,7 +55,9 @@ bool InitialiseSockets() {
 #endif
 }
 
-NativeSocket::~NativeSocket() { Close(); }
+NativeSocket::~NativeSocket() {
+    Close();
+}
 
 int NativeSocket::Open() {
     Close();
@@ -74,6 +84,18 @@ int NativeSocket::SetBlocking(bool blocking) {
     const int wanted = blocking ? (flags & ~O_NONBLOCK) : (flags | O_NONBLOCK);
     return ::fcntl(m_handle, F_SETFL, wanted) == 0 ? 0 : LastSocketError();
 #endif
+}
+
+void NativeSocket::SetSendTimeout(int milliseconds) {
+#ifdef _WIN32
+    DWORD timeout = static_cast<DWORD>(milliseconds);
+#else
+    timeval timeout{};
+    timeout.tv_sec = milliseconds / 1000;
+    timeout.tv_usec = (milliseconds % 1000) * 1000;
+#endif
+    ::setsockopt(m_handle, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&timeout),
+                 sizeof timeout);
 }
 
 int NativeSocket::StartConnect(std::uint32_t ipv4, std::uint16_t port) {

@@ -32,6 +32,8 @@ public:
     bool IsOpen() const { return m_handle != kInvalidSocket; }
     SocketHandle Handle() const { return m_handle; }
     int SetBlocking(bool blocking);
+    // Bounds how long a blocking send may wait for a peer that does not read.
+    void SetSendTimeout(int milliseconds);
     // Starts a connection; 0 when connected at once, wsa::kWouldBlock while it is pending,
     // otherwise the error. ipv4 and port in host byte order.
     int StartConnect(std::uint32_t ipv4, std::uint16_t port);

@@ -37,7 +37,8 @@ bool IsReservedDeviceName(std::string_view name) {
 
 std::string SafeFileName(std::string_view serverName) {
     const std::size_t slash = serverName.find_last_of("/\\");
-    std::string_view name = slash == std::string_view::npos ? serverName : serverName.substr(slash + 1);
+    std::string_view name =
+        slash == std::string_view::npos ? serverName : serverName.substr(slash + 1);
     const bool controls = std::any_of(name.begin(), name.end(), [](char c) {
         const auto u = static_cast<unsigned char>(c);
         return u < 0x20 || u == 0x7F;
@@ -83,8 +84,8 @@ bool Reception::Begin(std::string name, std::int32_t size) {
 }
 
 std::unique_ptr<QTemporaryFile> Reception::OpenTemporary() const {
-    auto file = std::make_unique<QTemporaryFile>(QDir(m_directory).filePath(
-        QStringLiteral(".brx_reception_XXXXXX")));
+    auto file = std::make_unique<QTemporaryFile>(
+        QDir(m_directory).filePath(QStringLiteral(".brx_reception_XXXXXX")));
     if (!file->open()) {
         return nullptr;  // the reception still runs; its data is dropped
     }
@@ -115,8 +116,8 @@ bool Reception::Finish() {
         // rename() replaces the directory entry: an existing file or a symbolic link in its
         // place is replaced, never written through.
         std::error_code error;
-        std::filesystem::rename(m_file->fileName().toStdU16String(),
-                                Path().toStdU16String(), error);
+        std::filesystem::rename(m_file->fileName().toStdU16String(), Path().toStdU16String(),
+                                error);
         written = !error;
     }
     m_file.reset();  // removes the temporary file when it was not renamed

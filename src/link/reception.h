@@ -6,8 +6,8 @@
 // transfer cut off by a lost link leaves the old file whole. Owned by the Dispatcher.
 #pragma once
 
-#include <QTemporaryFile>
 #include <QString>
+#include <QTemporaryFile>
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -46,9 +46,12 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 int WsaFromLookupError(QHostInfo::HostInfoError error) {
     switch (error) {
-        case QHostInfo::NoError: return 0;
-        case QHostInfo::HostNotFound: return wsa::kHostNotFound;
-        case QHostInfo::UnknownError: break;
+        case QHostInfo::NoError:
+            return 0;
+        case QHostInfo::HostNotFound:
+            return wsa::kHostNotFound;
+        case QHostInfo::UnknownError:
+            break;
     }
     return wsa::kNoRecovery;
 }
@@ -122,8 +125,8 @@ void Session::Connect(int n) {
     }
     m_state = State::Resolving;
     m_host.SetStatusText(StrPrintf(str::kResolving, m_remote.hostName.c_str()));
-    m_lookupId = QHostInfo::lookupHost(QString::fromLatin1(m_remote.hostName), this,
-                                       &Session::OnLookup);
+    m_lookupId =
+        QHostInfo::lookupHost(QString::fromLatin1(m_remote.hostName), this, &Session::OnLookup);
 }
 
 void Session::AbortLookup() {
@@ -168,8 +171,8 @@ void Session::StartConnect(bool direct) {
     }
     if (error == 0) {
         m_state = State::Connecting;
-        m_writeNotifier = std::make_unique<QSocketNotifier>(
-            static_cast<qintptr>(m_socket.Handle()), QSocketNotifier::Write);
+        m_writeNotifier = std::make_unique<QSocketNotifier>(static_cast<qintptr>(m_socket.Handle()),
+                                                            QSocketNotifier::Write);
         connect(m_writeNotifier.get(), &QSocketNotifier::activated, this,
                 &Session::OnConnectResult);
         // The port comes from the INI file: one that TCP cannot have is refused, not wrapped.
@@ -226,6 +229,7 @@ void Session::OnChallenge() {
     }
     m_readNotifier.reset();
     m_socket.SetBlocking(true);
+    m_socket.SetSendTimeout(m_timing.sendTimeoutMs);
     // One read of at most 256 bytes: the server sends its challenge word within it.
     char buffer[256];
     const long got = RecvSome(m_socket.Handle(), buffer, sizeof buffer);
@@ -317,8 +321,7 @@ void Session::CountdownTick() {
         Connect(m_connectCommand - cmd::kConnectRemote0);
         return;
     }
-    const std::string left =
-        StrPrintf(str::kReconnectIn, m_remote.hostName.c_str(), m_countdown);
+    const std::string left = StrPrintf(str::kReconnectIn, m_remote.hostName.c_str(), m_countdown);
     m_host.SetStatusText(StrPrintf(str::kWillReconnect, left.c_str()));
 }
 

@@ -28,11 +28,21 @@ class SessionHost;
 class Session : public QObject {
     Q_OBJECT
 public:
-    enum class State { Idle, Resolving, Connecting, AwaitingChallenge, LoggedIn, WaitingToReconnect };
+    enum class State {
+        Idle,
+        Resolving,
+        Connecting,
+        AwaitingChallenge,
+        LoggedIn,
+        WaitingToReconnect
+    };
 
     struct Timing {
-        int startupDelayMs = 500;   // timer 1: the automatic connection after start
-        int countdownTickMs = 1000; // timer 2: one second of the reconnection countdown
+        int startupDelayMs = 500;    // timer 1: the automatic connection after start
+        int countdownTickMs = 1000;  // timer 2: one second of the reconnection countdown
+        // A send that cannot go out in this time means the server no longer reads: the link
+        // is treated as broken rather than freezing the program.
+        int sendTimeoutMs = 20000;
     };
     static constexpr int kReconnectSeconds = 60;
 
@@ -86,6 +96,7 @@ private:
     void NetworkError(const char* caption, int code);
     void AbortLookup();
     void StopThreadAndClose();
+    void Send(std::string_view bytes);
 
     AppConfig& m_config;
     SessionHost& m_host;

@@ -11,22 +11,25 @@ namespace {
 constexpr qint64 kUploadPiece = 1000;
 }
 
-void Session::SendFrame(std::uint8_t kind, std::string_view text) {
-    if (m_socket.IsOpen()) {
-        m_socket.SendAll(EncodeFrame(kind, text));
+void Session::Send(std::string_view bytes) {
+    // A send that failed part-way has broken the stream; shutting the socket down makes the
+    // receive thread report the broken link, which closes the session and schedules the
+    // reconnection as for any lost link.
+    if (m_socket.IsOpen() && !m_socket.SendAll(bytes)) {
+        m_socket.Shutdown();
     }
+}
+
+void Session::SendFrame(std::uint8_t kind, std::string_view text) {
+    Send(EncodeFrame(kind, text));
 }
 
 void Session::SendOptions() {
-    if (m_socket.IsOpen()) {
-        m_socket.SendAll(EncodeOptionsUpdate(m_options));
-    }
+    Send(EncodeOptionsUpdate(m_options));
 }
 
 void Session::SendRawText(std::string_view text) {
-    if (m_socket.IsOpen()) {
-        m_socket.SendAll(text);
-    }
+    Send(text);
 }
 
 void Session::UploadFile(const QString& localPath) {

@@ -15,16 +15,25 @@ inline constexpr std::uint32_t kEchoColour = Rgb(127, 0, 127);
 
 constexpr std::uint32_t TrafficColour(int code) {
     switch (code) {
-        case 0: return Rgb(0, 0, 128);      // navy
-        case 1: return Rgb(128, 0, 0);      // maroon
+        case 0:
+            return Rgb(0, 0, 128);  // navy
+        case 1:
+            return Rgb(128, 0, 0);  // maroon
         case 2:
-        case 3: return Rgb(0, 128, 0);      // green
-        case 4: return Rgb(0, 0, 255);      // blue
-        case 5: return Rgb(0, 128, 128);    // teal
-        case 6: return Rgb(255, 255, 0);    // yellow
-        case 7: return Rgb(0, 0, 0);        // black
-        case 9: return Rgb(128, 128, 0);    // olive
-        default: return Rgb(255, 255, 255); // white
+        case 3:
+            return Rgb(0, 128, 0);  // green
+        case 4:
+            return Rgb(0, 0, 255);  // blue
+        case 5:
+            return Rgb(0, 128, 128);  // teal
+        case 6:
+            return Rgb(255, 255, 0);  // yellow
+        case 7:
+            return Rgb(0, 0, 0);  // black
+        case 9:
+            return Rgb(128, 128, 0);  // olive
+        default:
+            return Rgb(255, 255, 255);  // white
     }
 }
 

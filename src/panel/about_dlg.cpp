@@ -25,9 +25,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(new QLabel(QStringLiteral("<b>brxW</b> version %1").arg(QLatin1String(kVersion)), this), 0, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Remote console for a packet-radio BBS"), this), 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 the brxW authors"), this), 2, 1);
+    layout->addWidget(
+        new QLabel(QStringLiteral("<b>brxW</b> version %1").arg(QLatin1String(kVersion)), this), 0,
+        1);
+    layout->addWidget(new QLabel(QStringLiteral("Remote console for a packet-radio BBS"), this), 1,
+                      1);
+    layout->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 the brxW authors"), this), 2,
+                      1);
     layout->addWidget(OkButton(this), 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

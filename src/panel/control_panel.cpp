@@ -3,30 +3,30 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
-#include <QHBoxLayout>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "config/app_config.h"
 #include "config/text_scan.h"
-#include "resources/command_ids.h"
-#include "resources/strings.h"
 #include "editor/main_frame.h"
 #include "panel/about_dlg.h"
+#include "panel/counter_panel.h"
+#include "panel/counters.h"
 #include "panel/font_mapping.h"
 #include "panel/settings_dlg.h"
 #include "panel/setup_dlg.h"
-#include "panel/counter_panel.h"
-#include "panel/counters.h"
 #include "panel/station_list_view.h"
 #include "panel/toolbar_icons.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
 #include "textwin/charset.h"
 #include "textwin/console_dlg.h"
 #include "textwin/traffic_dlg.h"
@@ -91,7 +91,8 @@ void CControlPanel::BuildCentralArea() {
     layout->addWidget(m_stationView, 1);
     auto* counters = new QVBoxLayout;
     m_statusPanel = new CCounterPanel(QString::fromLatin1(counter_text::kStatusCaption), central);
-    m_messagesPanel = new CCounterPanel(QString::fromLatin1(counter_text::kMessagesCaption), central);
+    m_messagesPanel =
+        new CCounterPanel(QString::fromLatin1(counter_text::kMessagesCaption), central);
     // Room for the widest figures from the start: a top-level window does not grow by itself
     // when a longer value arrives later.
     for (CCounterPanel* panel : {m_statusPanel, m_messagesPanel}) {
@@ -219,7 +220,8 @@ bool CControlPanel::HasHandler(int command) const {
         case cmd::kOneChannelWindow:
         case cmd::kDisconnectChannel:
         case cmd::kImmediateDisconnect:
-        case cmd::kSettings: return true;
+        case cmd::kSettings:
+            return true;
         default:
             return (command >= cmd::kConnectRemote0 &&
                     command < cmd::kConnectRemote0 + cmd::kRemoteCount) ||
@@ -243,25 +245,50 @@ void CControlPanel::OnCommand(int command) {
                 m_session->Disconnect();
             }
             break;
-        case cmd::kExit: close(); break;
-        case cmd::kSettings: RunSettingsDialog(); break;
-        case cmd::kConsoleWindow: ToggleConsole(); break;
-        case cmd::kMonitoringWindow: ToggleMonitoring(); break;
-        case cmd::kAllChannelsWindow: ToggleAllChannels(); break;
-        case cmd::kOneChannelWindow: ToggleOneChannel(); break;
-        case cmd::kDisconnectChannel: DisconnectStation(false); break;
-        case cmd::kImmediateDisconnect: DisconnectStation(true); break;
-        case cmd::kAbout: CAboutDlg(this).exec(); break;
-        case cmd::kCopyright: CCopyrightDlg(this).exec(); break;
+        case cmd::kExit:
+            close();
+            break;
+        case cmd::kSettings:
+            RunSettingsDialog();
+            break;
+        case cmd::kConsoleWindow:
+            ToggleConsole();
+            break;
+        case cmd::kMonitoringWindow:
+            ToggleMonitoring();
+            break;
+        case cmd::kAllChannelsWindow:
+            ToggleAllChannels();
+            break;
+        case cmd::kOneChannelWindow:
+            ToggleOneChannel();
+            break;
+        case cmd::kDisconnectChannel:
+            DisconnectStation(false);
+            break;
+        case cmd::kImmediateDisconnect:
+            DisconnectStation(true);
+            break;
+        case cmd::kAbout:
+            CAboutDlg(this).exec();
+            break;
+        case cmd::kCopyright:
+            CCopyrightDlg(this).exec();
+            break;
         // The replies to these requests open their dialogs.
-        case cmd::kEditMessageProperties: m_session->SendFrame(kind::kMessageRecords, "LIST"); break;
-        case cmd::kEditUserProperties: m_session->SendFrame(kind::kUserRecords, "LIST"); break;
+        case cmd::kEditMessageProperties:
+            m_session->SendFrame(kind::kMessageRecords, "LIST");
+            break;
+        case cmd::kEditUserProperties:
+            m_session->SendFrame(kind::kUserRecords, "LIST");
+            break;
         case cmd::kPendingForward:
             if (!PendingForwardOpen()) {
                 m_session->SendFrame(kind::kForward, "LIST");
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -275,12 +302,20 @@ void CControlPanel::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-QString CControlPanel::StatusText() const { return m_pane0->text(); }
-QString CControlPanel::RunningText() const { return m_pane1->text(); }
+QString CControlPanel::StatusText() const {
+    return m_pane0->text();
+}
+QString CControlPanel::RunningText() const {
+    return m_pane1->text();
+}
 
-void CControlPanel::SetStatusText(const std::string& text) { m_pane0->setText(AnsiToQString(text)); }
+void CControlPanel::SetStatusText(const std::string& text) {
+    m_pane0->setText(AnsiToQString(text));
+}
 
-void CControlPanel::SetTitle(const std::string& title) { setWindowTitle(AnsiToQString(title)); }
+void CControlPanel::SetTitle(const std::string& title) {
+    setWindowTitle(AnsiToQString(title));
+}
 
 void CControlPanel::ShowWarning(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::Warning, AnsiToQString(caption), AnsiToQString(text),
@@ -331,7 +366,9 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     UpdateCommandStates();
 }
 
-void CControlPanel::FrameQueued() { m_dispatcher->DispatchOne(); }
+void CControlPanel::FrameQueued() {
+    m_dispatcher->DispatchOne();
+}
 
 void CControlPanel::SavePosition() {
     if (m_positionSaved) {

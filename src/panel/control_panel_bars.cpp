@@ -28,12 +28,13 @@ QString PromptPart(int command) {
 
 QString TooltipPart(int command) {
     const QString text = QString::fromLatin1(CommandPrompt(command));
-    return text.contains(QLatin1Char('\n')) ? text.section(QLatin1Char('\n'), 1).left(79) : QString();
+    return text.contains(QLatin1Char('\n')) ? text.section(QLatin1Char('\n'), 1).left(79)
+                                            : QString();
 }
 
 // Buttons that only the server's capability list makes visible.
-constexpr int kAdministrationButtons[] = {cmd::kOpenConfigFile,     cmd::kPendingForward,
-                                          cmd::kEditUserProperties, cmd::kDisconnectChannel,
+constexpr int kAdministrationButtons[] = {cmd::kOpenConfigFile,      cmd::kPendingForward,
+                                          cmd::kEditUserProperties,  cmd::kDisconnectChannel,
                                           cmd::kImmediateDisconnect, cmd::kEditMessageProperties};
 constexpr int kPactorButtons[] = {cmd::kPactorScan, cmd::kPactorReceive, cmd::kPactorSend};
 
@@ -68,7 +69,8 @@ void CControlPanel::BuildMenus() {
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     AddCommand(window, QStringLiteral("&Console\tF2"), cmd::kConsoleWindow)->setCheckable(true);
-    AddCommand(window, QStringLiteral("&Monitoring\tF5"), cmd::kMonitoringWindow)->setCheckable(true);
+    AddCommand(window, QStringLiteral("&Monitoring\tF5"), cmd::kMonitoringWindow)
+        ->setCheckable(true);
     AddCommand(window, QStringLiteral("&All channels\tF6"), cmd::kAllChannelsWindow)
         ->setCheckable(true);
 
@@ -109,14 +111,22 @@ void CControlPanel::BuildToolBar() {
     m_toolBar->setContentsMargins(6, 2, 1, 1);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     const int kGap = 0;
-    const int layout[] = {cmd::kConsoleWindow,         cmd::kMonitoringWindow,
-                          cmd::kAllChannelsWindow,     cmd::kOneChannelWindow,
-                          kGap,                        cmd::kDisconnectChannel,
-                          cmd::kImmediateDisconnect,   kGap,
-                          cmd::kEditMessageProperties, cmd::kEditUserProperties,
-                          cmd::kPendingForward,        cmd::kOpenConfigFile,
-                          kGap,                        cmd::kPactorScan,
-                          cmd::kPactorReceive,         cmd::kPactorSend};
+    const int layout[] = {cmd::kConsoleWindow,
+                          cmd::kMonitoringWindow,
+                          cmd::kAllChannelsWindow,
+                          cmd::kOneChannelWindow,
+                          kGap,
+                          cmd::kDisconnectChannel,
+                          cmd::kImmediateDisconnect,
+                          kGap,
+                          cmd::kEditMessageProperties,
+                          cmd::kEditUserProperties,
+                          cmd::kPendingForward,
+                          cmd::kOpenConfigFile,
+                          kGap,
+                          cmd::kPactorScan,
+                          cmd::kPactorReceive,
+                          cmd::kPactorSend};
     for (int command : layout) {
         if (command == kGap) {
             m_toolBar->addSeparator();
@@ -172,13 +182,18 @@ void CControlPanel::UpdateCommandStates() {
             case cmd::kDisconnect:
             case cmd::kConsoleWindow:
             case cmd::kMonitoringWindow:
-            case cmd::kAllChannelsWindow: enabled = enabled && loggedIn; break;
+            case cmd::kAllChannelsWindow:
+                enabled = enabled && loggedIn;
+                break;
             case cmd::kOneChannelWindow:
                 enabled = enabled && loggedIn && (m_oneChannel->isVisible() || selected);
                 break;
             case cmd::kDisconnectChannel:
-            case cmd::kImmediateDisconnect: enabled = enabled && loggedIn && selected; break;
-            default: break;
+            case cmd::kImmediateDisconnect:
+                enabled = enabled && loggedIn && selected;
+                break;
+            default:
+                break;
         }
         action->setEnabled(enabled);
     }
@@ -204,7 +219,7 @@ void CControlPanel::ShowPrompt(const QString& prompt) {
 
 QString CControlPanel::PromptText() const {
     return m_promptOverlay != nullptr && m_promptOverlay->isVisible() ? m_promptOverlay->text()
-                                                                       : QString();
+                                                                      : QString();
 }
 
 bool CControlPanel::event(QEvent* event) {

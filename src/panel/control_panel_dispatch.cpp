@@ -14,18 +14,28 @@ namespace brxw {
 void CControlPanel::ServerOptionsAvailable() {}
 void CControlPanel::ServerOptionsList(std::string_view) {}
 void CControlPanel::PactorState(std::string_view) {}
-bool CControlPanel::RemoteFilesOpen() const { return false; }
+bool CControlPanel::RemoteFilesOpen() const {
+    return false;
+}
 void CControlPanel::DirectoryListingReceived(const QString&) {}
-bool CControlPanel::PendingForwardOpen() const { return false; }
+bool CControlPanel::PendingForwardOpen() const {
+    return false;
+}
 void CControlPanel::OpenPendingForward(const QString&) {}
-bool CControlPanel::UserPropertiesOpen() const { return false; }
+bool CControlPanel::UserPropertiesOpen() const {
+    return false;
+}
 void CControlPanel::UserRecordReply(std::string_view) {}
 void CControlPanel::OpenUserProperties(const QString&) {}
-bool CControlPanel::MessagePropertiesOpen() const { return false; }
+bool CControlPanel::MessagePropertiesOpen() const {
+    return false;
+}
 void CControlPanel::MessageRecordReply(std::string_view) {}
 void CControlPanel::OpenMessageProperties(const QString&) {}
 
-std::uint32_t CControlPanel::Options() const { return m_session->Options(); }
+std::uint32_t CControlPanel::Options() const {
+    return m_session->Options();
+}
 
 void CControlPanel::SendRequest(std::uint8_t kind, std::string_view text) {
     m_session->SendFrame(kind, text);

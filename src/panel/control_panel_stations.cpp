@@ -32,7 +32,9 @@ void CControlPanel::StationLine(std::string_view text) {
     UpdateCommandStates();
 }
 
-void CControlPanel::StationCount(std::string_view text) { SetStationCount(ParseStationCount(text)); }
+void CControlPanel::StationCount(std::string_view text) {
+    SetStationCount(ParseStationCount(text));
+}
 
 void CControlPanel::SetStationCount(int count) {
     SetStatusText(StationCountText(m_session->LoggedIn(), count));
@@ -93,10 +95,10 @@ void CControlPanel::DisconnectStation(bool immediate) {
     const QString question =
         QStringLiteral("Disconnect %1 ?").arg(AnsiToQString(station->callsign));
     const bool confirmed =
-        confirmDisconnect ? confirmDisconnect(question)
-                          : QMessageBox::warning(this, QStringLiteral("Disconnect"), question,
-                                                 QMessageBox::Ok | QMessageBox::Cancel) !=
-                                QMessageBox::Cancel;
+        confirmDisconnect
+            ? confirmDisconnect(question)
+            : QMessageBox::warning(this, QStringLiteral("Disconnect"), question,
+                                   QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
     if (confirmed) {
         m_session->SendFrame(kDisconnectRequestKind,
                              DisconnectRequest(station->channel, station->callsign, immediate));

@@ -63,7 +63,8 @@ void CControlPanel::SetWindowChecks(int command, bool checked) {
 
 void CControlPanel::TurnOn(CPlacedDlg& window, bool& created, char letter, int defaultHeight,
                            bool showExisting) {
-    const Placement placement = ReadPlacement(m_config, letter, Placement{0, 0, 590, defaultHeight});
+    const Placement placement =
+        ReadPlacement(m_config, letter, Placement{0, 0, 590, defaultHeight});
     window.SetPlacement(placement.x, placement.y, placement.width, placement.height);
     if (!created) {
         created = true;
@@ -152,8 +153,8 @@ void CControlPanel::UpdateChannelBit() {
     // Channel traffic is subscribed exactly while one of its two windows is visible.
     const std::uint32_t options = m_session->Options();
     const bool wanted = m_allChannels->isVisible() || m_oneChannel->isVisible();
-    const std::uint32_t updated = wanted ? options | category::kChannel
-                                         : options & ~std::uint32_t{category::kChannel};
+    const std::uint32_t updated =
+        wanted ? options | category::kChannel : options & ~std::uint32_t{category::kChannel};
     if (updated != options) {
         m_session->SetOptions(updated);
         m_session->SendOptions();
@@ -186,10 +187,9 @@ bool CControlPanel::OnCloseRequest(QEvent::Type type) {
 }
 
 void CControlPanel::HideTextWindows() {
-    for (CPlacedDlg* window : {static_cast<CPlacedDlg*>(m_console),
-                               static_cast<CPlacedDlg*>(m_monitoring),
-                               static_cast<CPlacedDlg*>(m_allChannels),
-                               static_cast<CPlacedDlg*>(m_oneChannel)}) {
+    for (CPlacedDlg* window :
+         {static_cast<CPlacedDlg*>(m_console), static_cast<CPlacedDlg*>(m_monitoring),
+          static_cast<CPlacedDlg*>(m_allChannels), static_cast<CPlacedDlg*>(m_oneChannel)}) {
         window->hide();
     }
     for (int command : {cmd::kConsoleWindow, cmd::kMonitoringWindow, cmd::kAllChannelsWindow,
@@ -209,7 +209,9 @@ void CControlPanel::RestoreWindows(bool allChannels, bool monitoring) {
 
 // The dispatch's side of the windows.
 
-bool CControlPanel::ConsoleCreated() const { return m_consoleCreated; }
+bool CControlPanel::ConsoleCreated() const {
+    return m_consoleCreated;
+}
 void CControlPanel::ConsoleText(std::string_view text, std::uint32_t colour) {
     m_console->AppendText(text, colour);
 }
@@ -223,7 +225,9 @@ void CControlPanel::HideConsole() {
         m_console->hide();
     }
 }
-bool CControlPanel::MonitoringCreated() const { return m_monitoringCreated; }
+bool CControlPanel::MonitoringCreated() const {
+    return m_monitoringCreated;
+}
 void CControlPanel::MonitoringText(std::string_view text, std::uint32_t colour) {
     m_monitoring->AppendText(text, colour);
 }

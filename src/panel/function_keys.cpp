@@ -12,11 +12,16 @@ FunctionKeyFilter::FunctionKeyFilter(CControlPanel& panel, QObject* parent)
 
 int FunctionKeyFilter::CommandForKey(int key) {
     switch (key) {
-        case Qt::Key_F2: return cmd::kConsoleWindow;
-        case Qt::Key_F4: return cmd::kPendingForward;
-        case Qt::Key_F5: return cmd::kMonitoringWindow;
-        case Qt::Key_F6: return cmd::kAllChannelsWindow;
-        default: return 0;
+        case Qt::Key_F2:
+            return cmd::kConsoleWindow;
+        case Qt::Key_F4:
+            return cmd::kPendingForward;
+        case Qt::Key_F5:
+            return cmd::kMonitoringWindow;
+        case Qt::Key_F6:
+            return cmd::kAllChannelsWindow;
+        default:
+            return 0;
     }
 }
 

@@ -166,9 +166,11 @@ QIcon ToolbarIcon(int command) {
                 const char* letter = command == cmd::kPactorScan      ? "PS"
                                      : command == cmd::kPactorReceive ? "PR"
                                                                       : "PT";
-                p.drawText(QRectF(0, 0, kWidth, kHeight), Qt::AlignCenter, QString::fromLatin1(letter));
+                p.drawText(QRectF(0, 0, kWidth, kHeight), Qt::AlignCenter,
+                           QString::fromLatin1(letter));
             });
-        default: return {};
+        default:
+            return {};
     }
 }
 

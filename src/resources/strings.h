@@ -41,7 +41,8 @@ inline constexpr const char* kCannotFindConfig = "Cannot find %s in configuratio
 #if defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
-inline std::string StrPrintf(const char* format, ...) {
+inline std::string
+StrPrintf(const char* format, ...) {
     va_list args;
     va_start(args, format);
     va_list copy;

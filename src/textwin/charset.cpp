@@ -35,15 +35,22 @@ constexpr char16_t kCp1252C1[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98
 };
 
-char16_t OemToUnicode(unsigned char oem) { return oem < 128 ? oem : kCp437High[oem - 128]; }
+char16_t OemToUnicode(unsigned char oem) {
+    return oem < 128 ? oem : kCp437High[oem - 128];
+}
 
 // Nearest look-alike for characters one set has and the other lacks.
 char BestFit(char16_t u) {
     if (u >= 0x2500 && u <= 0x257F) {  // box drawing
         switch (u) {
-            case 0x2500: case 0x2550: return '-';
-            case 0x2502: case 0x2551: return '|';
-            default: return '+';
+            case 0x2500:
+            case 0x2550:
+                return '-';
+            case 0x2502:
+            case 0x2551:
+                return '|';
+            default:
+                return '+';
         }
     }
     if (u >= 0x2580 && u <= 0x25A0) {  // blocks and shades
@@ -55,25 +62,101 @@ char BestFit(char16_t u) {
     };
     static constexpr Fit kFits[] = {
         // Letters with accents that only one side has.
-        {0xC0, 'A'}, {0xC1, 'A'}, {0xC2, 'A'}, {0xC3, 'A'}, {0xC8, 'E'}, {0xCA, 'E'},
-        {0xCB, 'E'}, {0xCC, 'I'}, {0xCD, 'I'}, {0xCE, 'I'}, {0xCF, 'I'}, {0xD0, 'D'},
-        {0xD2, 'O'}, {0xD3, 'O'}, {0xD4, 'O'}, {0xD5, 'O'}, {0xD7, 'x'}, {0xD8, 'O'},
-        {0xD9, 'U'}, {0xDA, 'U'}, {0xDB, 'U'}, {0xDD, 'Y'}, {0xDE, 'T'}, {0xE3, 'a'},
-        {0xF0, 'd'}, {0xF5, 'o'}, {0xF8, 'o'}, {0xFD, 'y'}, {0xFE, 't'}, {0x160, 'S'},
-        {0x161, 's'}, {0x17D, 'Z'}, {0x17E, 'z'}, {0x178, 'Y'}, {0x152, 'O'}, {0x153, 'o'},
+        {0xC0, 'A'},
+        {0xC1, 'A'},
+        {0xC2, 'A'},
+        {0xC3, 'A'},
+        {0xC8, 'E'},
+        {0xCA, 'E'},
+        {0xCB, 'E'},
+        {0xCC, 'I'},
+        {0xCD, 'I'},
+        {0xCE, 'I'},
+        {0xCF, 'I'},
+        {0xD0, 'D'},
+        {0xD2, 'O'},
+        {0xD3, 'O'},
+        {0xD4, 'O'},
+        {0xD5, 'O'},
+        {0xD7, 'x'},
+        {0xD8, 'O'},
+        {0xD9, 'U'},
+        {0xDA, 'U'},
+        {0xDB, 'U'},
+        {0xDD, 'Y'},
+        {0xDE, 'T'},
+        {0xE3, 'a'},
+        {0xF0, 'd'},
+        {0xF5, 'o'},
+        {0xF8, 'o'},
+        {0xFD, 'y'},
+        {0xFE, 't'},
+        {0x160, 'S'},
+        {0x161, 's'},
+        {0x17D, 'Z'},
+        {0x17E, 'z'},
+        {0x178, 'Y'},
+        {0x152, 'O'},
+        {0x153, 'o'},
         // Signs.
-        {0xA4, 'o'}, {0xA6, '|'}, {0xA7, 'S'}, {0xA8, '"'}, {0xA9, 'c'}, {0xAD, '-'},
-        {0xAE, 'R'}, {0xAF, '-'}, {0xB3, '3'}, {0xB4, '\''}, {0xB8, ','}, {0xB9, '1'},
-        {0xBE, '?'}, {0x20AC, 'E'}, {0x201A, ','}, {0x201E, '"'}, {0x2026, '.'},
-        {0x2020, '+'}, {0x2021, '+'}, {0x02C6, '^'}, {0x2030, '%'}, {0x2039, '<'},
-        {0x203A, '>'}, {0x2018, '\''}, {0x2019, '\''}, {0x201C, '"'}, {0x201D, '"'},
-        {0x2022, '.'}, {0x2013, '-'}, {0x2014, '-'}, {0x02DC, '~'}, {0x2122, 'T'},
+        {0xA4, 'o'},
+        {0xA6, '|'},
+        {0xA7, 'S'},
+        {0xA8, '"'},
+        {0xA9, 'c'},
+        {0xAD, '-'},
+        {0xAE, 'R'},
+        {0xAF, '-'},
+        {0xB3, '3'},
+        {0xB4, '\''},
+        {0xB8, ','},
+        {0xB9, '1'},
+        {0xBE, '?'},
+        {0x20AC, 'E'},
+        {0x201A, ','},
+        {0x201E, '"'},
+        {0x2026, '.'},
+        {0x2020, '+'},
+        {0x2021, '+'},
+        {0x02C6, '^'},
+        {0x2030, '%'},
+        {0x2039, '<'},
+        {0x203A, '>'},
+        {0x2018, '\''},
+        {0x2019, '\''},
+        {0x201C, '"'},
+        {0x201D, '"'},
+        {0x2022, '.'},
+        {0x2013, '-'},
+        {0x2014, '-'},
+        {0x02DC, '~'},
+        {0x2122, 'T'},
         // Code page 437's Greek and mathematical signs.
-        {0x03B1, 'a'}, {0x0393, 'G'}, {0x03C0, 'p'}, {0x03A3, 'S'}, {0x03C3, 's'},
-        {0x03C4, 't'}, {0x03A6, 'F'}, {0x0398, 'T'}, {0x03A9, 'O'}, {0x03B4, 'd'},
-        {0x221E, '8'}, {0x03C6, 'f'}, {0x03B5, 'e'}, {0x2229, 'n'}, {0x2261, '='},
-        {0x2265, '>'}, {0x2264, '<'}, {0x2320, '('}, {0x2321, ')'}, {0x2248, '~'},
-        {0x2219, '.'}, {0x221A, 'v'}, {0x207F, 'n'}, {0x20A7, 'P'}, {0x2310, '-'},
+        {0x03B1, 'a'},
+        {0x0393, 'G'},
+        {0x03C0, 'p'},
+        {0x03A3, 'S'},
+        {0x03C3, 's'},
+        {0x03C4, 't'},
+        {0x03A6, 'F'},
+        {0x0398, 'T'},
+        {0x03A9, 'O'},
+        {0x03B4, 'd'},
+        {0x221E, '8'},
+        {0x03C6, 'f'},
+        {0x03B5, 'e'},
+        {0x2229, 'n'},
+        {0x2261, '='},
+        {0x2265, '>'},
+        {0x2264, '<'},
+        {0x2320, '('},
+        {0x2321, ')'},
+        {0x2248, '~'},
+        {0x2219, '.'},
+        {0x221A, 'v'},
+        {0x207F, 'n'},
+        {0x20A7, 'P'},
+        {0x2310, '-'},
     };
     for (const Fit& fit : kFits) {
         if (fit.from == u) {
@@ -161,9 +244,17 @@ std::string QStringToAnsi(const QString& text) {
     return out;
 }
 
-unsigned char OemToAnsi(unsigned char oem) { return TheTables().oemToAnsi[oem]; }
-unsigned char AnsiToOem(unsigned char ansi) { return TheTables().ansiToOem[ansi]; }
-std::string OemToAnsi(std::string_view oem) { return Convert(oem, TheTables().oemToAnsi); }
-std::string AnsiToOem(std::string_view ansi) { return Convert(ansi, TheTables().ansiToOem); }
+unsigned char OemToAnsi(unsigned char oem) {
+    return TheTables().oemToAnsi[oem];
+}
+unsigned char AnsiToOem(unsigned char ansi) {
+    return TheTables().ansiToOem[ansi];
+}
+std::string OemToAnsi(std::string_view oem) {
+    return Convert(oem, TheTables().oemToAnsi);
+}
+std::string AnsiToOem(std::string_view ansi) {
+    return Convert(ansi, TheTables().ansiToOem);
+}
 
 }  // namespace brxw

@@ -34,7 +34,7 @@ TEST(AppConfigFileTest, LoadsHandWrittenProfilesWithinLimits) {
     const AppConfig lf(IniData("read_lf.ini"));
     EXPECT_EQ(lf.LoadProfile(0).name, "ABCDEFGHIJKLMNO");  // 20 typed, 15 kept
     EXPECT_EQ(lf.LoadProfile(0).port, 0);                  // "abc": no digits
-    EXPECT_EQ(lf.LoadProfile(1).port, -12);  // kept; the connection refuses it
+    EXPECT_EQ(lf.LoadProfile(1).port, -12);                // kept; the connection refuses it
     EXPECT_EQ(lf.LoadProfile(1).autoConnect, 1);
     EXPECT_EQ(lf.LoadProfile(2), (RemoteConfig{"Remote 2", "localhost", 3286, 0, "Q0QQQ",
                                                "pass;word"}));  // empty values: defaults

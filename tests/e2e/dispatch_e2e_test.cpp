@@ -85,7 +85,9 @@ TEST_F(DispatchE2E, SingleByteSegmentsMakeTheSameFile) {
     m_peer.SetFaults(faults);
     const QByteArray content = RandomBytes(1500, 2);
     m_peer.SendFile(2, "a/b/c.txt", content, 333);
-    ASSERT_TRUE(WaitUntil([&] { return !m_target.calls.empty() && m_target.calls.back() == "OpenInEditor c.txt"; }, 20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !m_target.calls.empty() && m_target.calls.back() == "OpenInEditor c.txt"; },
+        20000));
     EXPECT_EQ(Read(QStringLiteral("c.txt")), content);
 }
 
@@ -95,8 +97,9 @@ TEST_F(DispatchE2E, HostileNamesStayInTheWorkingDirectory) {
         m_target.calls.clear();
         m_peer.SendFile(2, name, "payload", 1000);
         ASSERT_TRUE(WaitUntil([&] {
-            return std::any_of(m_target.calls.begin(), m_target.calls.end(),
-                               [](const std::string& c) { return c.rfind("OpenInEditor", 0) == 0; });
+            return std::any_of(
+                m_target.calls.begin(), m_target.calls.end(),
+                [](const std::string& c) { return c.rfind("OpenInEditor", 0) == 0; });
         })) << name;
     }
     EXPECT_EQ(QDir(m_outer.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -107,7 +110,10 @@ TEST_F(DispatchE2E, HostileNamesStayInTheWorkingDirectory) {
 }
 
 TEST_F(DispatchE2E, ALostLinkInMidTransferDoesNotLeakIntoTheNextSession) {
-    m_peer.SendFrame(0, 2, QByteArray("big.bin\0" "100000", 14));
+    m_peer.SendFrame(0, 2,
+                     QByteArray("big.bin\0"
+                                "100000",
+                                14));
     m_peer.SendFrame(0, 2, "first piece");
     ASSERT_TRUE(WaitUntil([&] { return m_dispatcher.Slot().InProgress(); }));
     m_peer.DropClients();
@@ -126,7 +132,9 @@ TEST_F(DispatchE2E, ALostLinkInMidTransferDoesNotLeakIntoTheNextSession) {
 TEST_F(DispatchE2E, EditMessageNoticeFetchesTheMessageForTheEditor) {
     m_target.calls.clear();
     m_peer.SendNotice(4, "4711");
-    ASSERT_TRUE(WaitUntil([&] { return m_peer.ReceivedBytes().contains(QByteArray("\x00\x08\x08\x00MSG 4711", 12)); }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return m_peer.ReceivedBytes().contains(QByteArray("\x00\x08\x08\x00MSG 4711", 12));
+    }));
     // The peer answers with the message text as a kind-8 transfer, opened for editing.
     ASSERT_TRUE(Opened("msg4711.txt"));
     EXPECT_TRUE(Read(QStringLiteral("msg4711.txt")).contains("Meeting on Saturday"));

@@ -29,7 +29,8 @@ protected:
         m_host.queue = &m_session.Queue();
     }
 
-    void WriteProfile(int n, const std::string& host, int port, const std::string& password = "7305") {
+    void WriteProfile(int n, const std::string& host, int port,
+                      const std::string& password = "7305") {
         RemoteConfig profile = AppConfig::DefaultProfile(n);
         profile.hostName = host;
         profile.port = port;
@@ -216,6 +217,28 @@ TEST_F(SessionE2E, CloseSessionWhileThePeerIsSilentJoinsTheThread) {
     EXPECT_EQ(m_session.CurrentState(), State::Idle);
 }
 
+TEST(SessionSendTimeout, AServerThatStopsReadingEndsTheSessionInsteadOfFreezingIt) {
+    QTemporaryDir dir;
+    AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
+    test::RunningPeer peer;
+    RemoteConfig profile = AppConfig::DefaultProfile(0);
+    profile.hostName = "127.0.0.1";
+    profile.port = peer.Port();
+    config.SaveProfile(0, profile);
+    test::FakeSessionHost host;
+    host.queue = nullptr;
+    Session session(config, host, Session::Timing{10, 3600 * 1000, 200});
+    peer::PeerFaults faults;
+    faults.stall = true;
+    peer.SetFaults(faults);
+    session.Connect(0);
+    ASSERT_TRUE(WaitUntil([&] { return host.loggedIn && peer.LoggedInCount() == 1; }));
+    // Far more than the socket buffers hold: the send gives up, the link counts as broken.
+    session.SendRawText(std::string(64 << 20, 'x'));
+    ASSERT_TRUE(WaitUntil([&] { return session.CurrentState() == State::WaitingToReconnect; }));
+    EXPECT_FALSE(session.HasSocket());
+}
+
 TEST_F(SessionE2E, FramesSplitIntoSingleBytesArriveWhole) {
     ASSERT_TRUE(LogIn());
     m_host.frames.clear();
@@ -280,7 +303,9 @@ TEST_F(SessionE2E, OutboundOperationsReachThePeerByteForByte) {
                                 QByteArray("\x00\x03\xE8\x03", 4) + QByteArray(1000, 'u') +
                                 QByteArray("\x00\x03\xF4\x01", 4) + QByteArray(500, 'u') +
                                 QByteArray("\x00\x03\x00\x00", 4);
-    ASSERT_TRUE(Received(expected)) << m_peer.ReceivedBytes().right(1560).left(60).toHex().toStdString() << " total " << m_peer.ReceivedBytes().size();
+    ASSERT_TRUE(Received(expected))
+        << m_peer.ReceivedBytes().right(1560).left(60).toHex().toStdString() << " total "
+        << m_peer.ReceivedBytes().size();
     EXPECT_FALSE(QFile::exists(upload));
 }
 

@@ -21,19 +21,39 @@ public:
 
     std::string Next() {
         static const std::string kSeeds[] = {
-            std::string("a/b/c.txt\0" "40", 12), std::string("../x\0" "9", 6),
-            std::string("CON\0" "3", 5),         std::string("\0" "0", 2),
-            "\x04" "123",                        std::string("\x00\x07\x00hello", 8),
-            "05Q1ABC  12:00 00:01 3 12 0/0",     std::string(27, 'm'),
+            std::string("a/b/c.txt\0"
+                        "40",
+                        12),
+            std::string("../x\0"
+                        "9",
+                        6),
+            std::string("CON\0"
+                        "3",
+                        5),
+            std::string("\0"
+                        "0",
+                        2),
+            "\x04"
+            "123",
+            std::string("\x00\x07\x00hello", 8),
+            "05Q1ABC  12:00 00:01 3 12 0/0",
+            std::string(27, 'm'),
         };
         const int category = PickCategory();
         int kind = Pick(0, 12);
         std::string payload;
         switch (Pick(0, 3)) {
-            case 0: payload = kSeeds[Pick(0, std::size(kSeeds) - 1)]; break;
-            case 1: payload = Mutate(kSeeds[Pick(0, std::size(kSeeds) - 1)]); break;
-            case 2: break;  // empty: an end frame
-            default: payload = RandomBytes(Pick(0, 1020)); break;
+            case 0:
+                payload = kSeeds[Pick(0, std::size(kSeeds) - 1)];
+                break;
+            case 1:
+                payload = Mutate(kSeeds[Pick(0, std::size(kSeeds) - 1)]);
+                break;
+            case 2:
+                break;  // empty: an end frame
+            default:
+                payload = RandomBytes(Pick(0, 1020));
+                break;
         }
         if (Pick(0, 9) == 0) {
             kind = Pick(0, 255);
@@ -64,9 +84,15 @@ private:
         for (int i = 0; i < edits && !bytes.empty(); ++i) {
             const std::size_t at = static_cast<std::size_t>(Pick(0, bytes.size() - 1));
             switch (Pick(0, 2)) {
-                case 0: bytes[at] = static_cast<char>(Pick(0, 255)); break;
-                case 1: bytes.erase(at, 1); break;
-                default: bytes.insert(at, 1, static_cast<char>(Pick(0, 255))); break;
+                case 0:
+                    bytes[at] = static_cast<char>(Pick(0, 255));
+                    break;
+                case 1:
+                    bytes.erase(at, 1);
+                    break;
+                default:
+                    bytes.insert(at, 1, static_cast<char>(Pick(0, 255)));
+                    break;
             }
         }
         return bytes;

@@ -40,9 +40,7 @@ QByteArray ReadFile(const QString& path) {
 
 class DispatcherTest : public ::testing::Test {
 protected:
-    DispatcherTest() : m_work(m_outer.filePath(QStringLiteral("work"))) {
-        QDir().mkpath(m_work);
-    }
+    DispatcherTest() : m_work(m_outer.filePath(QStringLiteral("work"))) { QDir().mkpath(m_work); }
 
     void Feed(int category, int kind, std::string_view payload) {
         m_dispatcher.Dispatch(Frame(category, kind, payload));
@@ -51,7 +49,8 @@ protected:
         return QDir(m_work).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
     QStringList OuterEntries() const {
-        return QDir(m_outer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_outer.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
     QTemporaryDir m_outer;
@@ -177,8 +176,12 @@ TEST_F(DispatcherTest, NewMessageNoticeCreatesAnEmptyMessageFile) {
 }
 
 TEST_F(DispatcherTest, EditMessageNoticeAsksForTheMessage) {
-    Feed(128, 0, "\x04" "123");
-    Feed(128, 0, "\x04" "-7x");
+    Feed(128, 0,
+         "\x04"
+         "123");
+    Feed(128, 0,
+         "\x04"
+         "-7x");
     Feed(128, 0, "\x04");
     EXPECT_EQ(m_target.calls,
               (Calls{"SendRequest 8 MSG 123", "SendRequest 8 MSG -7", "SendRequest 8 MSG 0"}));
@@ -294,8 +297,8 @@ TEST_F(DispatcherTest, ASessionEndDropsTheTransferInProgress) {
 }
 
 TEST_F(DispatcherTest, HostileNamesNeverWriteOutsideTheWorkingDirectory) {
-    const char* names[] = {"../../x", "/etc/x", "..\\x", "CON", "..", "C:evil", "nul.txt",
-                           "a/b/", "LPT1", "tab\tname"};
+    const char* names[] = {"../../x", "/etc/x",  "..\\x", "CON",  "..",
+                           "C:evil",  "nul.txt", "a/b/",  "LPT1", "tab\tname"};
     for (const char* name : names) {
         Feed(0, 2, Announce(name, "1"));
         Feed(0, 2, "z");
@@ -324,12 +327,21 @@ TEST_F(DispatcherTest, AnExistingSymbolicLinkIsReplacedNotFollowed) {
 
 TEST(SafeFileName, KeepsPlainNamesAndReplacesRefusedOnes) {
     const std::pair<std::string, std::string> cases[] = {
-        {"c.txt", "c.txt"},       {"a/b/c.txt", "c.txt"},   {"dir\\file.txt", "file.txt"},
-        {"../../x", "x"},         {"", "brx_received.txt"}, {".", "brx_received.txt"},
-        {"a/..", "brx_received.txt"}, {"CON", "brx_received.txt"}, {"com7.log", "brx_received.txt"},
-        {"console.txt", "console.txt"}, {"C:x", "brx_received.txt"},
-        {std::string(256, 'n'), "brx_received.txt"}, {std::string(255, 'n'), std::string(255, 'n')},
-        {"bell\x07", "brx_received.txt"}, {"caf\xE9.txt", "caf\xE9.txt"},
+        {"c.txt", "c.txt"},
+        {"a/b/c.txt", "c.txt"},
+        {"dir\\file.txt", "file.txt"},
+        {"../../x", "x"},
+        {"", "brx_received.txt"},
+        {".", "brx_received.txt"},
+        {"a/..", "brx_received.txt"},
+        {"CON", "brx_received.txt"},
+        {"com7.log", "brx_received.txt"},
+        {"console.txt", "console.txt"},
+        {"C:x", "brx_received.txt"},
+        {std::string(256, 'n'), "brx_received.txt"},
+        {std::string(255, 'n'), std::string(255, 'n')},
+        {"bell\x07", "brx_received.txt"},
+        {"caf\xE9.txt", "caf\xE9.txt"},
     };
     for (const auto& [in, out] : cases) {
         EXPECT_EQ(SafeFileName(in), out) << in;

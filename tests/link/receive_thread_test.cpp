@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QEvent>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 #include "link/frame_queue.h"
 #include "link/link_events.h"
@@ -93,7 +93,10 @@ TEST_F(ReceiveThreadTest, ZeroLengthFrameIsQueuedAsFourBytes) {
 
 TEST_F(ReceiveThreadTest, OrderlyCloseInMidFrameReportsTheBrokenLinkOnce) {
     Start();
-    WriteInPieces(std::string("\x00\x02\x10\x00" "abc", 7), {});
+    WriteInPieces(std::string("\x00\x02\x10\x00"
+                              "abc",
+                              7),
+                  {});
     CloseServerSide();
     ASSERT_TRUE(test::WaitUntil([&] { return m_log.broken == 1; }));
     EXPECT_EQ(m_log.generation, 7u);

@@ -60,13 +60,30 @@ protected:
 TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
     auto panel = MakePanel();
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW"));
-    const QStringList expected = {
-        "&File",      "  &Exit\tAltF4",       "&Window",      "  &Console\tF2",
-        "  &Monitoring\tF5", "  &All channels\tF6", "&Connect", "  Remote 0",
-        "  Club",     "  Remote 2",            "  Remote 3",   "  ",
-        "  &Disconnect", "C&onfig",            "  Remote 0",   "  Club",
-        "  Remote 2", "  Remote 3",            "&Options",     "  Settings",
-        "&Help",      "  &Copyright",          "  ",           "  &About"};
+    const QStringList expected = {"&File",
+                                  "  &Exit\tAltF4",
+                                  "&Window",
+                                  "  &Console\tF2",
+                                  "  &Monitoring\tF5",
+                                  "  &All channels\tF6",
+                                  "&Connect",
+                                  "  Remote 0",
+                                  "  Club",
+                                  "  Remote 2",
+                                  "  Remote 3",
+                                  "  ",
+                                  "  &Disconnect",
+                                  "C&onfig",
+                                  "  Remote 0",
+                                  "  Club",
+                                  "  Remote 2",
+                                  "  Remote 3",
+                                  "&Options",
+                                  "  Settings",
+                                  "&Help",
+                                  "  &Copyright",
+                                  "  ",
+                                  "  &About"};
     EXPECT_EQ(MenuTexts(*panel), expected);
     EXPECT_FALSE(panel->Action(cmd::kDisconnect)->isEnabled());
     EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));

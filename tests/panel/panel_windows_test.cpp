@@ -42,7 +42,8 @@ protected:
         m_panel->show();
         m_panel->Initialise("");
         m_panel->OnCommand(cmd::kConnectRemote0);
-        ASSERT_TRUE(WaitUntil([&] { return m_panel->GetSession().LoggedIn() && m_peer.LoggedInCount() == 1; }));
+        ASSERT_TRUE(WaitUntil(
+            [&] { return m_panel->GetSession().LoggedIn() && m_peer.LoggedInCount() == 1; }));
         // The peer's stations have arrived once channel 7 stands in the list.
         ASSERT_TRUE(WaitUntil([&] { return m_panel->Stations().RowOfChannel(7).has_value(); }));
     }
@@ -71,7 +72,8 @@ TEST_F(PanelWindowsTest, F5AnywhereTogglesMonitoringAndThePeerFollows) {
     // Monitoring traffic from the peer lands in the window; closing and reopening keeps it.
     m_peer.Server().SendTraffic(16, 0, 4, "fm Q1ABC to Q2XYZ ctl I00\n");
     m_peer.Server().SendTraffic(16, 0, 5, "second line\n");
-    ASSERT_TRUE(WaitUntil([&] { return m_panel->Monitoring()->TextView()->Ring().LineCount() > 1; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return m_panel->Monitoring()->TextView()->Ring().LineCount() > 1; }));
     const int lines = m_panel->Monitoring()->TextView()->Ring().LineCount();
     m_panel->Monitoring()->close();
     ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == 140; }));
@@ -104,7 +106,8 @@ TEST_F(PanelWindowsTest, ChannelBitFollowsTheTwoChannelWindows) {
     EXPECT_FALSE(m_panel->AllChannels()->isVisible());
     // Bit 64 never changed while the one-channel window stayed visible: nothing was sent.
     m_panel->GetSession().SendFrame(4, "");  // a marker the peer receives after any update
-    ASSERT_TRUE(WaitUntil([&] { return m_peer.ReceivedBytes().endsWith(QByteArray("\0\4\0\0", 4)); }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return m_peer.ReceivedBytes().endsWith(QByteArray("\0\4\0\0", 4)); }));
     EXPECT_EQ(OptionsUpdates(), updates + 1);  // the marker's own zero pair only
 
     // Closing the one-channel window by its close box clears the bit.
@@ -133,7 +136,10 @@ TEST_F(PanelWindowsTest, ImmediateDisconnectAsksThenSendsTheRequest) {
     m_panel->confirmDisconnect = [](const QString&) { return true; };
     m_panel->Action(cmd::kImmediateDisconnect)->trigger();
     ASSERT_TRUE(WaitUntil([&] {
-        return m_peer.ReceivedBytes().contains(QByteArray("\0\5\x0A\0" "07 Q3DEF 1", 14));
+        return m_peer.ReceivedBytes().contains(
+            QByteArray("\0\5\x0A\0"
+                       "07 Q3DEF 1",
+                       14));
     }));
     // The peer drops the station and its removal line empties the selection.
     ASSERT_TRUE(WaitUntil([&] { return !m_panel->Stations().RowOfChannel(7).has_value(); }));

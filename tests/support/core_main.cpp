@@ -1,6 +1,6 @@
 // Test entry point for tests that need Qt's event loop but no windows.
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -31,7 +31,9 @@ public:
         Log("MonitoringText " + std::to_string(colour), t);
     }
     std::uint32_t Options() const override { return options; }
-    void ShowToolbarButton(int command) override { Log("ShowToolbarButton " + std::to_string(command)); }
+    void ShowToolbarButton(int command) override {
+        Log("ShowToolbarButton " + std::to_string(command));
+    }
     void ServerOptionsAvailable() override { Log("ServerOptionsAvailable"); }
     void ServerOptionsList(std::string_view t) override { Log("ServerOptionsList", t); }
     void PactorState(std::string_view t) override { Log("PactorState", t); }
@@ -45,11 +47,15 @@ public:
         }
     }
     void OpenInEditor(const QString& path) override { Log("OpenInEditor", Name(path)); }
-    void ProgressBegin(std::int32_t total) override { Log("ProgressBegin " + std::to_string(total)); }
+    void ProgressBegin(std::int32_t total) override {
+        Log("ProgressBegin " + std::to_string(total));
+    }
     void ProgressUpdate(std::int32_t n) override { Log("ProgressUpdate " + std::to_string(n)); }
     void ProgressEnd() override { Log("ProgressEnd"); }
     bool RemoteFilesOpen() const override { return remoteFilesOpen; }
-    void DirectoryListingReceived(const QString& path) override { Log("DirectoryListing", Name(path)); }
+    void DirectoryListingReceived(const QString& path) override {
+        Log("DirectoryListing", Name(path));
+    }
     bool PendingForwardOpen() const override { return pendingForwardOpen; }
     void OpenPendingForward(const QString& path) override { Log("OpenPendingForward", Name(path)); }
     bool UserPropertiesOpen() const override { return userPropertiesOpen; }

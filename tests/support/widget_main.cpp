@@ -1,6 +1,6 @@
 // Test entry point for widget tests; they run offscreen unless a platform is chosen.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
