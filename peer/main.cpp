@@ -35,17 +35,17 @@ bool ParseListen(const QString& text, PeerConfig& config) {
     return true;
 }
 
-bool ParseUsers(const QStringList& specs, PeerConfig& config) {
-    if (specs.isEmpty()) {
+bool ParseUsers(const QStringList& logins, PeerConfig& config) {
+    if (logins.isEmpty()) {
         return true;
     }
     config.users.clear();
-    for (const QString& spec : specs) {
-        const qsizetype colon = spec.indexOf(u':');
+    for (const QString& login : logins) {
+        const qsizetype colon = login.indexOf(u':');
         if (colon <= 0) {
             return false;
         }
-        config.users.push_back({spec.left(colon).toLatin1(), spec.mid(colon + 1).toLatin1()});
+        config.users.push_back({login.left(colon).toLatin1(), login.mid(colon + 1).toLatin1()});
     }
     return true;
 }

@@ -50,6 +50,15 @@ void Cross(QPainter& p, const QColor& colour, qreal width) {
     p.drawLine(QPointF(14, 8), QPointF(9, 13));
 }
 
+// A plug with a cross: the disconnect buttons, the immediate one in a brighter, bolder red.
+void Unplug(QPainter& p, const QColor& cross, qreal width) {
+    p.setPen(Pen(QColor(40, 40, 40), 1.4));
+    p.drawLine(QPointF(1.5, 5), QPointF(6, 5));
+    p.setBrush(QColor(160, 160, 160));
+    p.drawRect(QRectF(6, 2.5, 4, 5));
+    Cross(p, cross, width);
+}
+
 }  // namespace
 
 QIcon ProgramIcon() {
@@ -103,21 +112,9 @@ QIcon ToolbarIcon(int command) {
                 p.drawLine(QPointF(4, 6.5), QPointF(12, 6.5));
             });
         case cmd::kDisconnectChannel:
-            return Paint([](QPainter& p) {
-                p.setPen(Pen(QColor(40, 40, 40), 1.4));
-                p.drawLine(QPointF(1.5, 5), QPointF(6, 5));
-                p.setBrush(QColor(160, 160, 160));
-                p.drawRect(QRectF(6, 2.5, 4, 5));
-                Cross(p, QColor(128, 0, 0), 1.5);
-            });
+            return Paint([](QPainter& p) { Unplug(p, QColor(128, 0, 0), 1.5); });
         case cmd::kImmediateDisconnect:
-            return Paint([](QPainter& p) {
-                p.setPen(Pen(QColor(40, 40, 40), 1.4));
-                p.drawLine(QPointF(1.5, 5), QPointF(6, 5));
-                p.setBrush(QColor(160, 160, 160));
-                p.drawRect(QRectF(6, 2.5, 4, 5));
-                Cross(p, QColor(230, 0, 0), 2.2);
-            });
+            return Paint([](QPainter& p) { Unplug(p, QColor(230, 0, 0), 2.2); });
         case cmd::kEditMessageProperties:
             return Paint([](QPainter& p) {
                 p.setPen(Pen(QColor(40, 40, 40)));
