@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -111,6 +113,10 @@ void CControlPanel::BuildCentralArea() {
             &CControlPanel::OnStationSelectionChanged);
     connect(m_stationView, &CStationListView::StationDoubleClicked, this,
             [this] { OnCommand(cmd::kOneChannelWindow); });
+    // Any change of the selection, also a press below the last row that clears it, changes
+    // which station commands apply.
+    connect(m_stationView->ListView()->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, [this] { UpdateCommandStates(); });
 }
 
 void CControlPanel::NameConnectItems() {

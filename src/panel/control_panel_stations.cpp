@@ -77,12 +77,11 @@ void CControlPanel::OnCounterToggled(bool status, bool checked) {
 }
 
 void CControlPanel::OnStationSelectionChanged() {
-    if (!m_oneChannelCreated) {
-        return;
-    }
-    if (const auto station = m_stations.ReadSelection()) {
-        m_oneChannel->SetChannel(station->channel);
-        m_oneChannel->SetTitleText(OneChannelTitle(station->channel, station->callsign));
+    if (m_oneChannelCreated) {
+        if (const auto station = m_stations.ReadSelection()) {
+            m_oneChannel->SetChannel(station->channel);
+            m_oneChannel->SetTitleText(OneChannelTitle(station->channel, station->callsign));
+        }
     }
     UpdateCommandStates();
 }

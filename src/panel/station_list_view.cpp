@@ -176,13 +176,15 @@ protected:
             QListView::mousePressEvent(event);
             return;
         }
-        // Whatever the control does with a press on no row is not the operator's choice.
+        // Whatever the control does with a press on no row is not the operator's choice. The
+        // list forgets its selection first, so that whoever watches the highlight go finds
+        // the list already empty-handed.
+        m_owner.OnPressedOutside();
         m_owner.m_syncing = true;
         QListView::mousePressEvent(event);
         clearSelection();
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         m_owner.m_syncing = false;
-        m_owner.OnPressedOutside();
     }
 
 private:

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -145,6 +146,22 @@ TEST_F(PanelWindowsTest, ImmediateDisconnectAsksThenSendsTheRequest) {
     ASSERT_TRUE(WaitUntil([&] { return !m_panel->Stations().RowOfChannel(7).has_value(); }));
     EXPECT_FALSE(m_panel->Stations().Selected().has_value());
     EXPECT_FALSE(m_panel->Action(cmd::kImmediateDisconnect)->isEnabled());
+}
+
+TEST_F(PanelWindowsTest, StationCommandsFollowTheOperatorsSelection) {
+    QListView* list = m_panel->StationView()->ListView();
+    const QModelIndex first = list->model()->index(0, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+    ASSERT_TRUE(m_panel->Stations().Selected().has_value());
+    EXPECT_TRUE(m_panel->Action(cmd::kDisconnectChannel)->isEnabled());
+    EXPECT_TRUE(m_panel->Action(cmd::kOneChannelWindow)->isEnabled());
+
+    // A press below the last row clears the selection and the commands that need one.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(5, list->viewport()->height() - 2));
+    EXPECT_FALSE(m_panel->Stations().Selected().has_value());
+    EXPECT_FALSE(m_panel->Action(cmd::kDisconnectChannel)->isEnabled());
+    EXPECT_FALSE(m_panel->Action(cmd::kOneChannelWindow)->isEnabled());
 }
 
 TEST_F(PanelWindowsTest, ALostLinkHidesEverythingTheSessionShowed) {
