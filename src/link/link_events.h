@@ -5,7 +5,34 @@
 #include <QEvent>
 #include <cstdint>
 
+#if defined(__SANITIZE_THREAD__)
+#define BRXW_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define BRXW_TSAN 1
+#endif
+#endif
+#ifdef BRXW_TSAN
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+#endif
+
 namespace brxw {
+
+// Qt's event queue hands a posted event from the receive thread to the user-interface thread
+// under a mutex that ThreadSanitizer cannot see (the Qt libraries are not instrumented). These
+// two marks state that hand-over: the poster releases the event, the receiver acquires it
+// before reading it. They compile to nothing in other builds.
+inline void MarkEventPosted([[maybe_unused]] QEvent* event) {
+#ifdef BRXW_TSAN
+    __tsan_release(event);
+#endif
+}
+inline void MarkEventReceived([[maybe_unused]] QEvent* event) {
+#ifdef BRXW_TSAN
+    __tsan_acquire(event);
+#endif
+}
 
 inline constexpr QEvent::Type kFrameQueuedEvent = static_cast<QEvent::Type>(QEvent::User + 5);
 inline constexpr QEvent::Type kLinkBrokenEvent = static_cast<QEvent::Type>(QEvent::User + 6);

@@ -8,6 +8,14 @@
 
 namespace brxw {
 
+namespace {
+void Post(QObject* target, QEvent::Type type, std::uint64_t generation) {
+    auto* event = new LinkEvent(type, generation);
+    MarkEventPosted(event);
+    QCoreApplication::postEvent(target, event);
+}
+}  // namespace
+
 ReceiveThread::~ReceiveThread() {
     RequestStop();
     Join();
@@ -61,9 +69,9 @@ void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
         queue.PushFrame(buffer, kFrameHeaderSize + header.length);
         // Posted even when the push failed: the dispatch then finds the queue short and
         // does nothing, which keeps events and frames one to one.
-        QCoreApplication::postEvent(target, new LinkEvent(kFrameQueuedEvent, generation));
+        Post(target, kFrameQueuedEvent, generation);
     }
-    QCoreApplication::postEvent(target, new LinkEvent(kLinkBrokenEvent, generation));
+    Post(target, kLinkBrokenEvent, generation);
 }
 
 }  // namespace brxw

@@ -18,6 +18,7 @@ class Session::EventSink : public QObject {
 public:
     explicit EventSink(Session& session) : m_session(session) {}
     bool event(QEvent* e) override {
+        MarkEventReceived(e);
         if (e->type() == kFrameQueuedEvent || e->type() == kLinkBrokenEvent) {
             m_session.OnLinkEvent(e->type(), static_cast<LinkEvent*>(e)->Generation());
             return true;

@@ -18,6 +18,7 @@ namespace {
 class EventLog : public QObject {
 public:
     bool event(QEvent* e) override {
+        MarkEventReceived(e);
         if (e->type() == kFrameQueuedEvent) {
             ++queued;
             return true;
