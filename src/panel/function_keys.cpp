@@ -1,5 +1,6 @@
 #include "panel/function_keys.h"
 
+#include <QAction>
 #include <QKeyEvent>
 
 #include "panel/control_panel.h"
@@ -31,7 +32,11 @@ bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int command = CommandForKey(key->key());
         if (command != 0 && key->modifiers() == Qt::NoModifier) {
-            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+            // Like their menu items, the keys do nothing while their command is disabled (the
+            // window toggles before login).
+            QAction* action = m_panel.Action(command);
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() &&
+                (action == nullptr || action->isEnabled())) {
                 m_panel.OnCommand(command);
             }
             event->accept();

@@ -205,6 +205,17 @@ TEST_F(ControlPanelTest, EnterAndEscapeDoNotCloseThePanel) {
     EXPECT_TRUE(panel->isVisible());
 }
 
+TEST_F(ControlPanelTest, FunctionKeysDoNothingBeforeLogin) {
+    auto panel = MakePanel();
+    FunctionKeyFilter keys(*panel);
+    qApp->installEventFilter(&keys);
+    QKeyEvent f5(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+    QApplication::sendEvent(panel.get(), &f5);
+    qApp->removeEventFilter(&keys);
+    EXPECT_EQ(panel->GetSession().Options(), 0u);
+    EXPECT_FALSE(panel->Action(cmd::kMonitoringWindow)->isChecked());
+}
+
 TEST(FunctionKeys, MapToThePanelCommands) {
     EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F2), cmd::kConsoleWindow);
     EXPECT_EQ(FunctionKeyFilter::CommandForKey(Qt::Key_F4), cmd::kPendingForward);
