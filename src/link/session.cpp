@@ -1,5 +1,6 @@
 #include "link/session.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QHostInfo>
 
@@ -70,6 +71,9 @@ Session::Session(AppConfig& config, SessionHost& host, Timing timing)
     connect(&m_startupTimer, &QTimer::timeout, this, &Session::StartupTick);
     m_countdownTimer.setInterval(m_timing.countdownTickMs);
     connect(&m_countdownTimer, &QTimer::timeout, this, &Session::CountdownTick);
+    m_dispatchTimer.setSingleShot(true);
+    m_dispatchTimer.setInterval(0);
+    connect(&m_dispatchTimer, &QTimer::timeout, this, [this] { DispatchPending(false); });
 }
 
 Session::~Session() {
@@ -262,11 +266,38 @@ void Session::OnLinkEvent(int type, std::uint64_t generation) {
         return;
     }
     if (type == kFrameQueuedEvent) {
-        m_host.FrameQueued();
+        // One frame per event, as queued; handed on from a zero-time timer, which runs after
+        // the pending events, paints included, have had their turn.
+        ++m_pendingFrames;
+        if (!m_dispatchTimer.isActive()) {
+            m_dispatchTimer.start();
+        }
         return;
+    }
+    // The frames the server sent before it went away are shown before the session ends.
+    DispatchPending(true);
+    if (generation != m_generation || !m_socket.IsOpen()) {
+        return;  // a frame's handler ended or replaced the session meanwhile
     }
     Disconnect();
     ScheduleReconnect();
+}
+
+void Session::DispatchPending(bool all) {
+    QElapsedTimer slice;
+    slice.start();
+    // A handler may end the session (and so zero the count) or open a dialog whose event loop
+    // comes back here: the count is taken before each call.
+    while (m_pendingFrames > 0) {
+        --m_pendingFrames;
+        m_host.FrameQueued();
+        if (!all && slice.elapsed() >= kDispatchSliceMs) {
+            break;
+        }
+    }
+    if (m_pendingFrames > 0 && !m_dispatchTimer.isActive()) {
+        m_dispatchTimer.start();
+    }
 }
 
 void Session::Disconnect() {
@@ -292,6 +323,8 @@ void Session::StopThreadAndClose() {
     // Frames and events of the closed session must not reach the next one.
     ++m_generation;
     m_queue.Clear();
+    m_pendingFrames = 0;
+    m_dispatchTimer.stop();
 }
 
 void Session::CloseSession() {

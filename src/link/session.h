@@ -45,6 +45,9 @@ public:
         int sendTimeoutMs = 20000;
     };
     static constexpr int kReconnectSeconds = 60;
+    // Queued frames are dispatched in slices of at most this long, so that a flood from the
+    // server leaves the windows time to paint and the timers time to run between slices.
+    static constexpr int kDispatchSliceMs = 15;
 
     Session(AppConfig& config, SessionHost& host, Timing timing);
     Session(AppConfig& config, SessionHost& host) : Session(config, host, Timing{}) {}
@@ -97,6 +100,8 @@ private:
     void AbortLookup();
     void StopThreadAndClose();
     void Send(std::string_view bytes);
+    // Hands queued frames to the host: a slice at a time, or all of them when the link breaks.
+    void DispatchPending(bool all);
 
     AppConfig& m_config;
     SessionHost& m_host;
@@ -110,6 +115,8 @@ private:
     std::unique_ptr<QSocketNotifier> m_readNotifier;
     QTimer m_startupTimer;
     QTimer m_countdownTimer;
+    QTimer m_dispatchTimer;
+    int m_pendingFrames = 0;  // FrameQueued events received and not yet handed to the host
 
     State m_state = State::Idle;
     std::string m_startupName;

@@ -262,6 +262,25 @@ TEST_F(SessionE2E, FramesSplitIntoSingleBytesArriveWhole) {
     }
 }
 
+TEST_F(SessionE2E, FramesSentBeforeTheServerClosedAreAllDispatchedFirst) {
+    ASSERT_TRUE(LogIn());
+    int shown = 0;
+    int shownAfterTheEnd = 0;
+    m_host.onFrameQueued = [&] {
+        if (auto frame = m_session.Queue().PopFrame(); frame && frame->Category() == 16) {
+            ++shown;
+            shownAfterTheEnd += m_host.loggedIn ? 0 : 1;
+        }
+    };
+    for (int i = 0; i < 300; ++i) {
+        m_peer.SendFrame(16, 0, QByteArray("\0\x04\0last words ", 14) + QByteArray::number(i));
+    }
+    m_peer.DropClients();
+    ASSERT_TRUE(WaitForCountdown());
+    EXPECT_EQ(shown, 300);
+    EXPECT_EQ(shownAfterTheEnd, 0);
+}
+
 TEST_F(SessionE2E, ReplacingASessionKeepsTheNewOneAlive) {
     ASSERT_TRUE(LogIn());
     ASSERT_TRUE(LogIn());  // the first session's thread ends with a broken link of its own
