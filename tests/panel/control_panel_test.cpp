@@ -3,12 +3,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 
 #include "config/app_config.h"
+#include "editor/main_frame.h"
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
 #include "resources/command_ids.h"
@@ -214,6 +219,35 @@ TEST_F(ControlPanelTest, FunctionKeysDoNothingBeforeLogin) {
     qApp->removeEventFilter(&keys);
     EXPECT_EQ(panel->GetSession().Options(), 0u);
     EXPECT_FALSE(panel->Action(cmd::kMonitoringWindow)->isChecked());
+}
+
+TEST_F(ControlPanelTest, AFetchedFileShowsProgressThenOpensInTheEditor) {
+    CMainFrame editor(m_config);
+    QTemporaryDir work;
+    CControlPanel panel(m_config, Session::Timing{10, 3600 * 1000}, &editor, work.path());
+    panel.show();
+    panel.Initialise("");
+
+    // The indicator over pane 1: a second begin keeps the first one, and it fills only at the end.
+    panel.ProgressBegin(70000);
+    QProgressBar* indicator = panel.Progress();
+    ASSERT_NE(indicator, nullptr);
+    panel.ProgressBegin(5);
+    EXPECT_EQ(panel.Progress(), indicator);
+    EXPECT_EQ(indicator->maximum(), 70000);
+    panel.ProgressUpdate(69999);
+    EXPECT_LT(indicator->value(), indicator->maximum());
+    panel.ProgressEnd();
+    EXPECT_EQ(panel.Progress(), nullptr);
+
+    panel.OnCommand(cmd::kConnectRemote0 + 1);
+    ASSERT_TRUE(WaitUntil([&] { return panel.GetSession().LoggedIn(); }));
+    m_peer.SendFile(2, "conf/motd.txt", "Welcome to the BBS\r\n", 1000);
+    ASSERT_TRUE(WaitUntil([&] { return editor.isVisible(); }));
+    EXPECT_EQ(QFileInfo(editor.DocumentPath()).fileName(), QStringLiteral("motd.txt"));
+    EXPECT_TRUE(editor.View()->toPlainText().startsWith(QStringLiteral("Welcome to the BBS")));
+    EXPECT_TRUE(QFile::exists(QDir(work.path()).filePath(QStringLiteral("motd.txt"))));
+    EXPECT_EQ(panel.Progress(), nullptr);
 }
 
 TEST(FunctionKeys, MapToThePanelCommands) {
