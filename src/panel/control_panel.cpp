@@ -329,10 +329,14 @@ void CControlPanel::ShowWarning(const std::string& caption, const std::string& t
     box.exec();
 }
 
-void CControlPanel::SetConnectItemChecked(int command, bool checked) {
+void CControlPanel::SetChecked(int command, bool checked) {
     if (QAction* item = Action(command)) {
         item->setChecked(checked);
     }
+}
+
+void CControlPanel::SetConnectItemChecked(int command, bool checked) {
+    SetChecked(command, checked);
 }
 
 void CControlPanel::SetWaitCursor(bool waiting) {

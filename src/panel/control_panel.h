@@ -157,7 +157,8 @@ private:
     void UpdateChannelBit();
     bool OnCloseRequest(QEvent::Type type);
     void HideTextWindows();
-    void SetWindowChecks(int command, bool checked);
+    // Checks or unchecks a command's menu item and toolbar button.
+    void SetChecked(int command, bool checked);
     // control_panel_stations.cpp
     void OnStationSelectionChanged();
     void OnCounterToggled(bool status, bool checked);

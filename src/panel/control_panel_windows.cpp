@@ -2,6 +2,7 @@
 // options bits, placement and state keys, the close requests, and the routing of channel traffic.
 #include <QAction>
 #include <QEvent>
+#include <string>
 
 #include "config/app_config.h"
 #include "link/frame.h"
@@ -55,12 +56,6 @@ void CControlPanel::CreateTextWindows() {
     m_router = std::make_unique<ChannelRouter>(*m_allChannelsSink, *m_oneChannelSink);
 }
 
-void CControlPanel::SetWindowChecks(int command, bool checked) {
-    if (QAction* action = Action(command)) {
-        action->setChecked(checked);
-    }
-}
-
 void CControlPanel::TurnOn(CPlacedDlg& window, bool& created, char letter, int defaultHeight,
                            bool showExisting) {
     const Placement placement =
@@ -82,20 +77,19 @@ void CControlPanel::TurnOn(CPlacedDlg& window, bool& created, char letter, int d
 }
 
 void CControlPanel::WriteWindowState(const char* key, bool on) {
-    m_config.WriteProfileText(key, on ? "5" : "0");
-    static_assert(kStateOpen == 5);
+    m_config.WriteProfileText(key, std::to_string(on ? kStateOpen : 0));
 }
 
 void CControlPanel::ToggleConsole() {
     std::uint32_t options = m_session->Options();
     if ((options & category::kConsole) != 0) {
-        SetWindowChecks(cmd::kConsoleWindow, false);
+        SetChecked(cmd::kConsoleWindow, false);
         options &= ~std::uint32_t{category::kConsole};
         if (m_consoleCreated) {
             m_console->hide();
         }
     } else {
-        SetWindowChecks(cmd::kConsoleWindow, true);
+        SetChecked(cmd::kConsoleWindow, true);
         options |= category::kConsole;
         // An existing console is shown when the server confirms the console connection.
         TurnOn(*m_console, m_consoleCreated, 'c', kConsoleHeight, false);
@@ -108,7 +102,7 @@ void CControlPanel::ToggleConsole() {
 void CControlPanel::ToggleMonitoring() {
     std::uint32_t options = m_session->Options();
     const bool on = (options & category::kMonitoring) == 0;
-    SetWindowChecks(cmd::kMonitoringWindow, on);
+    SetChecked(cmd::kMonitoringWindow, on);
     if (on) {
         options |= category::kMonitoring;
         TurnOn(*m_monitoring, m_monitoringCreated, 'm', kTrafficHeight, true);
@@ -126,7 +120,7 @@ void CControlPanel::ToggleMonitoring() {
 
 void CControlPanel::ToggleAllChannels() {
     const bool on = !m_allChannels->isVisible();
-    SetWindowChecks(cmd::kAllChannelsWindow, on);
+    SetChecked(cmd::kAllChannelsWindow, on);
     if (on) {
         TurnOn(*m_allChannels, m_allChannelsCreated, 'a', kTrafficHeight, true);
     } else if (m_allChannelsCreated) {
@@ -138,7 +132,7 @@ void CControlPanel::ToggleAllChannels() {
 
 void CControlPanel::ToggleOneChannel() {
     const bool on = !m_oneChannel->isVisible();
-    SetWindowChecks(cmd::kOneChannelWindow, on);
+    SetChecked(cmd::kOneChannelWindow, on);
     if (on) {
         TurnOn(*m_oneChannel, m_oneChannelCreated, 'o', kTrafficHeight, true);
         OnStationSelectionChanged();  // the window follows the selected station
@@ -194,7 +188,7 @@ void CControlPanel::HideTextWindows() {
     }
     for (int command : {cmd::kConsoleWindow, cmd::kMonitoringWindow, cmd::kAllChannelsWindow,
                         cmd::kOneChannelWindow}) {
-        SetWindowChecks(command, false);
+        SetChecked(command, false);
     }
 }
 
