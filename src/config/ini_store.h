@@ -16,6 +16,10 @@
 
 namespace brxw {
 
+// Section and key names match as Windows compares them: without regard to the case of ASCII
+// letters and of the letters of Windows-1252.
+bool NamesEqual(std::string_view a, std::string_view b);
+
 class IniStore {
 public:
     // The buffer size our callers read values with: 79 bytes of value at most.

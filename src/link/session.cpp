@@ -33,19 +33,6 @@ private:
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int WsaFromLookupError(QHostInfo::HostInfoError error) {
     switch (error) {
         case QHostInfo::NoError:
@@ -92,7 +79,7 @@ void Session::StartupTick() {
         const std::string name = std::move(m_startupName);
         m_startupName.clear();
         for (int n = 0; n < kRemoteConfigCount; ++n) {
-            if (EqualsIgnoringCase(m_config.LoadProfile(n).name, name)) {
+            if (NamesEqual(m_config.LoadProfile(n).name, name)) {
                 Connect(n);
                 return;
             }
