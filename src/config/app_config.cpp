@@ -1,6 +1,6 @@
 #include "config/app_config.h"
 
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 
 #include <utility>
 

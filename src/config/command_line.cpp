@@ -1,6 +1,6 @@
 #include "config/command_line.h"
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 #include "config/ini_location.h"
 

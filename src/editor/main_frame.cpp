@@ -1,8 +1,8 @@
 #include "editor/main_frame.h"
 
 #include "config/app_config.h"
-#include "config/text_scan.h"
-#include "textwin/charset.h"
+#include "text/text_scan.h"
+#include "text/charset.h"
 
 #include <QFile>
 #include <QFileInfo>

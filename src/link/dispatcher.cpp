@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 #include "link/dispatch_target.h"
 #include "link/frame.h"
 #include "link/frame_queue.h"

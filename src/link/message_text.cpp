@@ -1,6 +1,6 @@
 #include "link/message_text.h"
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 namespace brxw {
 

@@ -7,8 +7,8 @@
 #include <climits>
 #include <filesystem>
 
-#include "config/text_scan.h"
-#include "textwin/charset.h"
+#include "text/text_scan.h"
+#include "text/charset.h"
 
 namespace brxw {
 

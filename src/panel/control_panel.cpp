@@ -17,7 +17,7 @@
 #include <algorithm>
 
 #include "config/app_config.h"
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 #include "editor/main_frame.h"
 #include "panel/about_dlg.h"
 #include "panel/counter_panel.h"
@@ -29,7 +29,7 @@
 #include "panel/toolbar_icons.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
-#include "textwin/charset.h"
+#include "text/charset.h"
 #include "textwin/console_dlg.h"
 #include "textwin/traffic_dlg.h"
 

@@ -10,7 +10,7 @@
 #include "panel/counters.h"
 #include "panel/station_list_view.h"
 #include "resources/strings.h"
-#include "textwin/charset.h"
+#include "text/charset.h"
 #include "textwin/traffic_dlg.h"
 
 namespace brxw {

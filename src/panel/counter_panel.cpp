@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 namespace brxw {
 namespace {

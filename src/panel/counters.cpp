@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 #include "link/traffic_colour.h"
 #include "resources/strings.h"
 

@@ -1,6 +1,6 @@
 #include "panel/font_mapping.h"
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

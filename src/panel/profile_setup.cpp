@@ -1,7 +1,7 @@
 #include "panel/profile_setup.h"
 
 #include "config/app_config.h"
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 #include "resources/command_ids.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "panel/settings.h"
 
 #include "config/app_config.h"
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 
 #include <cstdio>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "panel/font_mapping.h"
 #include "panel/settings.h"
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 #include <QApplication>
 #include <QCheckBox>

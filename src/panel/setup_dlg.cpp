@@ -2,7 +2,7 @@
 
 #include "config/app_config.h"
 #include "resources/strings.h"
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "panel/station_list.h"
 
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 
 #include <algorithm>
 #include <climits>

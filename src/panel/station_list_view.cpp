@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <string>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 namespace brxw {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "link/traffic_colour.h"
-#include "textwin/charset.h"
+#include "text/charset.h"
 #include "textwin/input_edit.h"
 #include "textwin/text_wnd.h"
 

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 #include "textwin/text_wnd.h"
 
 namespace brxw {

@@ -1,7 +1,7 @@
 #include "textwin/placement.h"
 
 #include "config/app_config.h"
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 
 #include <algorithm>
 #include <optional>

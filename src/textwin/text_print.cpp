@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 namespace brxw {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 namespace brxw {
 

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 #include "textwin/text_print.h"
 
 namespace brxw {

@@ -1,7 +1,7 @@
 // Deterministic mutation test: seeded random and mutated INI contents go through the parser
 // and the editor from exact-size heap buffers, so AddressSanitizer sees any over-read.
 #include "config/ini_store.h"
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 
 #include "config/config_test_support.h"
 

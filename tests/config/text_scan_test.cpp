@@ -1,4 +1,4 @@
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 #include "config/command_line.h"
 #include "config/ini_location.h"
 

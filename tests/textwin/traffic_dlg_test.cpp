@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "config/app_config.h"
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 #include "link/traffic_colour.h"
 #include "textwin/text_wnd.h"
 

@@ -1,4 +1,4 @@
-#include "config/text_scan.h"
+#include "text/text_scan.h"
 
 #include <climits>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 #include <array>
 

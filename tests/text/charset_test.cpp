@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "textwin/charset.h"
+#include "text/charset.h"
 
 namespace brxw {
 namespace {
