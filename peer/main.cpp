@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("Fault: read and write nothing after login."));
     const QCommandLineOption splitWrites(
         {QStringLiteral("split-writes")},
-        QStringLiteral("Fault: write every byte as its own segment."));
+        QStringLiteral("Fault: after login, write every byte as its own segment."));
     const QCommandLineOption oversize(
         {QStringLiteral("oversize")},
         QStringLiteral("Fault: announce a 2000-byte frame right after login."));

@@ -55,7 +55,7 @@ struct PeerFaults {
     bool refuseLogin = false;           // close after any login reply, right or wrong
     int dropAfterFrames = -1;           // >= 0: close after this many frames since login
     bool stall = false;                 // after login: read nothing, write nothing
-    bool splitWrites = false;           // every byte its own flushed write
+    bool splitWrites = false;           // after login, every byte its own flushed write
     int oversizeLength = 0;             // > 0: right after login, a frame announcing this length
     int garbageBytes = 0;               // > 0: right after login, this many random bytes
 
@@ -77,8 +77,10 @@ struct PeerConfig {
     std::optional<std::uint64_t> seed;  // every random choice comes from it when set
 
     QByteArray capabilities = QByteArray("\x01\x04\x05\x06\x07", 5);
-    bool noticeAtLogin = true;   // control notice 1 (console shown) right after login
-    bool singleConsole = false;  // a second console gets notice 2 (already connected)
+    // Whenever a client's console bit becomes set (at login or by an options update) it gets
+    // notice 1 (console shown); with singleConsole, notice 2 (already connected) instead while
+    // another client holds the console.
+    bool singleConsole = false;
     std::vector<PeerStation> stations = DefaultStations();
     BbsFigures figures;
     int pactorPort = -1;  // >= 0: the BBS has a Pactor controller on that port

@@ -212,7 +212,8 @@ void PeerConnection::SendRaw(QByteArrayView bytes) {
 }
 
 void PeerConnection::WriteBytes(QByteArrayView bytes) {
-    if (m_host.CurrentFaults().splitWrites) {
+    // The client takes the challenge from its first read, so only frames are split.
+    if (m_state == State::LoggedIn && m_host.CurrentFaults().splitWrites) {
         for (const char byte : bytes) {
             m_socket->write(&byte, 1);
             m_socket->flush();

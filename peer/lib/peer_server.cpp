@@ -235,10 +235,6 @@ void PeerServer::OnDropped(PeerConnection& connection, const char* why) {
 }
 
 void PeerServer::OnLoggedIn(PeerConnection& connection) {
-    bool another = false;
-    for (const PeerConnection* other : LoggedIn()) {
-        another = another || other != &connection;
-    }
     UpdateInfo(connection);
     Log(QStringLiteral("connection %1: %2 logged in, options %3")
             .arg(connection.Id())
@@ -247,11 +243,6 @@ void PeerServer::OnLoggedIn(PeerConnection& connection) {
 
     connection.SendFrame(kReply, kCapabilities, m_config.capabilities);
     SendStreamsNewlySubscribed(connection, 0);
-    if (m_config.singleConsole && another) {
-        connection.SendStream(kNotice, 0, NoticePayload(kConsoleTaken, {}));
-    } else if (m_config.noticeAtLogin) {
-        connection.SendStream(kNotice, 0, NoticePayload(kShowConsole, {}));
-    }
 }
 
 void PeerServer::OnClientEvent(PeerConnection& connection, const ClientEvent& event) {
@@ -308,6 +299,18 @@ void PeerServer::SendStreamsNewlySubscribed(PeerConnection& connection, quint8 b
     if ((added & kStatus) && m_config.pactorPort >= 0) {
         connection.SendFrame(kReply, kPactor, m_store.PactorReport(m_config.pactorPort));
     }
+    if (added & kConsole) {
+        ConfirmConsole(connection);
+    }
+}
+
+void PeerServer::ConfirmConsole(PeerConnection& connection) {
+    bool taken = false;
+    for (const PeerConnection* other : LoggedIn()) {
+        taken = taken || (other != &connection && other->Subscribed(kConsole));
+    }
+    const bool refused = m_config.singleConsole && taken;
+    connection.SendStream(kNotice, 0, NoticePayload(refused ? kConsoleTaken : kShowConsole, {}));
 }
 
 void PeerServer::SendAllStations(PeerConnection& connection) {

@@ -131,7 +131,10 @@ private:
     void OnClosed(PeerConnection& connection) override;
 
     void OnNewConnection();
+    // Whatever a newly set options bit asks for: the current counts, lines and figures, and
+    // for the console bit notice 1 (notice 2 when another client holds the single console).
     void SendStreamsNewlySubscribed(PeerConnection& connection, quint8 before);
+    void ConfirmConsole(PeerConnection& connection);
     void SendAllStations(PeerConnection& connection);
     void SendFigures(PeerConnection& connection, quint8 categories);
     void Broadcast(quint8 category, quint8 kind, QByteArrayView payload);

@@ -1,5 +1,6 @@
 // The peer's faults on purpose: split writes, drop after N frames, oversize length, stall,
 // garbage.
+#include "peer/lib/peer_wire.h"
 #include "peer/raw_client.h"
 #include "support/running_peer.h"
 #include "support/wait.h"
@@ -19,14 +20,15 @@ PeerConfig WithFaults(const PeerFaults& faults) {
     return config;
 }
 
-// What a client sees after logging in with options 140 and asking for a listing-sized file.
+// What a client sees after logging in with options 140 (capabilities, the station count and
+// three station lines) and being sent a file of three pieces.
 QByteArray SessionBytes(const PeerFaults& faults, int* reads = nullptr) {
     RunningPeer peer(WithFaults(faults));
     RawClient client;
     EXPECT_TRUE(client.LogIn(peer.Port()));
-    EXPECT_TRUE(client.WaitForFrames(6));
+    EXPECT_TRUE(client.WaitForFrames(5));
     peer.SendFile(2, "big.txt", QByteArray(3000, 'b'), 1000);
-    EXPECT_TRUE(client.WaitForFrames(11));
+    EXPECT_TRUE(client.WaitForFrames(10));
     if (reads != nullptr) {
         *reads = client.Reads();
     }
@@ -42,6 +44,27 @@ TEST(PeerFaults, SplitWritesDeliverTheSameBytes) {
     // Not a promise of the network, but with every byte flushed alone the client's reads
     // are many more than the handful of a whole write.
     EXPECT_GT(reads, 3);
+}
+
+TEST(PeerFaults, SplitWritesLeaveTheChallengeWholeForTheFirstRead) {
+    PeerFaults split;
+    split.splitWrites = true;
+    RunningPeer peer(WithFaults(split));
+    constexpr int kAttempts = 20;
+    int loggedIn = 0;
+    for (int i = 0; i < kAttempts; ++i) {
+        RawClient client;
+        ASSERT_TRUE(client.Connect(peer.Port()));
+        client.Write("140 0 Q0QQQ\n");
+        ASSERT_TRUE(client.WaitForFirstRead());
+        // As the sysop's client does: the challenge is the first word of one read.
+        const QByteArray challenge = client.FirstRead().simplified().split(' ').value(0);
+        client.Write(peer::LoginDigest(challenge, "7305") + "\n");
+        ASSERT_TRUE(WaitUntil([&] { return !client.Frames().empty() || !client.IsOpen(); }));
+        loggedIn += client.IsOpen() ? 1 : 0;
+    }
+    EXPECT_EQ(loggedIn, kAttempts);
+    EXPECT_EQ(peer.Server().Refusals(), 0);
 }
 
 TEST(PeerFaults, DropAfterNFramesSendsExactlyN) {

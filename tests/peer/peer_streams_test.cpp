@@ -56,8 +56,8 @@ protected:
     RawClient m_client;
 };
 
-TEST_F(PeerStreams, LoginSendsCapabilitiesStationsAndNotice) {
-    LogIn(140);
+TEST_F(PeerStreams, LoginSendsCapabilitiesStationsAndConfirmsASubscribedConsole) {
+    LogIn(140 | 32);
     ASSERT_TRUE(m_client.WaitForFrames(6));
     const std::vector<Frame> expected = {
         {0, 0, QByteArray("\x01\x04\x05\x06\x07")}, {4, 0, "3"},
@@ -65,6 +65,26 @@ TEST_F(PeerStreams, LoginSendsCapabilitiesStationsAndNotice) {
         {8, 0, ">7 Q3DEF 13:55 01:02 5 2048 2/1"},  {128, 0, QByteArray("\x01")},
     };
     EXPECT_EQ(m_client.Frames(), expected);
+}
+
+// Notice 1 confirms the console each time its bit becomes set, and only then: a login without
+// the console shows none, F2 turning the console on again gets one every time.
+TEST_F(PeerStreams, ConsoleNoticeFollowsTheConsoleBit) {
+    LogIn(140);
+    SendMarkerAndWait();
+    EXPECT_TRUE(m_client.FramesOf(128).empty());
+
+    for (int round = 0; round < 2; ++round) {
+        m_client.ClearFrames();
+        m_client.SendOptions(140 | 32);
+        const auto notice = m_client.WaitFor(128);
+        ASSERT_TRUE(notice) << round;
+        EXPECT_EQ(notice->payload, "\x01");
+        m_client.SendOptions(140 | 32 | 16);  // still set: nothing to confirm
+        m_client.SendOptions(140);
+        SendMarkerAndWait();
+        EXPECT_EQ(m_client.FramesOf(128).size(), 1u) << round;
+    }
 }
 
 TEST_F(PeerStreams, EachStreamFlowsOnlyWhileItsBitIsSet) {
@@ -95,7 +115,7 @@ TEST_F(PeerStreams, EachStreamFlowsOnlyWhileItsBitIsSet) {
 
 TEST_F(PeerStreams, DisconnectRequestRemovesTheStation) {
     LogIn(140);
-    ASSERT_TRUE(m_client.WaitFor(128));
+    SendMarkerAndWait();
     m_client.ClearFrames();
     m_client.SendRecord(5, "07 Q3DEF 1");
     const auto line = m_client.WaitFor(8);
@@ -136,11 +156,7 @@ TEST_F(PeerStreams, EveryNoticeAndColourCodeIsSentAsGiven) {
     for (const Frame& f : m_client.FramesOf(128)) {
         notices.push_back(f.payload);
     }
-    const std::vector<QByteArray> expected = {"\x01",
-                                              QByteArray(1, '\0'),
-                                              "\x01",
-                                              "\x02",
-                                              "\x03",
+    const std::vector<QByteArray> expected = {QByteArray(1, '\0'), "\x01", "\x02", "\x03",
                                               "\x04"
                                               "123"};
     EXPECT_EQ(notices, expected);
@@ -184,7 +200,6 @@ TEST(PeerStreamsConfig, StationsAndCapabilitiesComeFromTheConfig) {
     PeerConfig config;
     config.capabilities = QByteArray("\x04\x05\x09", 3);
     config.stations = {{42, "Q7LONG-15", "09:00", "10:00", 7, -3, "lower", '<'}};
-    config.noticeAtLogin = false;
     RunningPeer peer(config);
     RawClient client;
     ASSERT_TRUE(client.LogIn(peer.Port(), 140));
@@ -193,6 +208,33 @@ TEST(PeerStreamsConfig, StationsAndCapabilitiesComeFromTheConfig) {
                                          {4, 0, "1"},
                                          {8, 0, "<42 Q7LONG-15 09:00 10:00 7 -3 lower"}};
     EXPECT_EQ(client.Frames(), expected);
+}
+
+TEST(PeerStreamsConfig, ASingleConsoleIsRefusedWhileAnotherClientHoldsIt) {
+    PeerConfig config;
+    config.singleConsole = true;
+    RunningPeer peer(config);
+    RawClient first;
+    ASSERT_TRUE(first.LogIn(peer.Port(), 140 | 32));
+    const auto shown = first.WaitFor(128);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->payload, "\x01");
+
+    RawClient second;
+    ASSERT_TRUE(second.LogIn(peer.Port(), 140));
+    second.SendOptions(140 | 32);
+    const auto taken = second.WaitFor(128);
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->payload, "\x02");
+    second.SendOptions(140);  // the client gives the console up on notice 2
+    ASSERT_TRUE(WaitUntil([&] { return peer.OptionsByte() == 140; }));
+
+    first.SendOptions(140 | 16);  // the first client closes its console
+    ASSERT_TRUE(WaitUntil([&] { return peer.OptionsByte() == (140 | 16); }));
+    second.SendOptions(140 | 32);
+    const auto now = second.WaitFor(128);
+    ASSERT_TRUE(now);
+    EXPECT_EQ(now->payload, "\x01");
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ protected:
         config.pieceSize = 1000;
         m_peer = std::make_unique<RunningPeer>(config);
         EXPECT_TRUE(m_client.LogIn(m_peer->Port()));
-        EXPECT_TRUE(m_client.WaitFor(128));  // the last frame of the login
+        // Capabilities, the station count and the station lines of the login.
+        EXPECT_TRUE(m_client.WaitForFrames(2 + peer::DefaultStations().size()));
         m_client.ClearFrames();
     }
 

@@ -65,8 +65,10 @@ void RawClient::SendRecord(quint8 kind, const QByteArray& payload) {
 }
 
 void RawClient::OnReadyRead() {
-    ++m_reads;
     const QByteArray bytes = m_socket.readAll();
+    if (m_reads++ == 0) {
+        m_firstRead = bytes;
+    }
     if (!m_haveChallengeLine) {
         m_pending += bytes;
         const qsizetype newline = m_pending.indexOf('\n');
@@ -119,6 +121,10 @@ std::optional<Frame> RawClient::WaitFor(quint8 category, int kind, int timeoutMs
         },
         timeoutMs);
     return found;
+}
+
+bool RawClient::WaitForFirstRead(int timeoutMs) {
+    return m_reads > 0 || m_socket.waitForReadyRead(timeoutMs);
 }
 
 bool RawClient::WaitClosed(int timeoutMs) {

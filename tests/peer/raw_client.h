@@ -44,6 +44,9 @@ public:
     // Waits for a frame of that category (and kind, unless kind < 0) not yet taken by
     // WaitFor; returns it, or nothing.
     std::optional<Frame> WaitFor(quint8 category, int kind = -1, int timeoutMs = 5000);
+    // Blocks until the first bytes arrive and reads what is there, as promptly as the sysop's
+    // client, which reads the challenge as soon as the socket is readable.
+    bool WaitForFirstRead(int timeoutMs = 5000);
     // Waits until the peer has closed the connection.
     bool WaitClosed(int timeoutMs = 5000);
     // Gives the peer a moment and processes what arrived; for "nothing more came" checks.
@@ -54,6 +57,8 @@ public:
     void ClearFrames();
     QByteArray Challenge() const { return m_challenge; }
     QByteArray BytesAfterChallenge() const { return m_raw; }
+    // What the first read brought, which is all the sysop's client looks at for the challenge.
+    QByteArray FirstRead() const { return m_firstRead; }
     int Reads() const { return m_reads; }
     qint64 BytesWritten() const { return m_written; }
     bool IsOpen() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
@@ -66,6 +71,7 @@ private:
     QByteArray m_pending;  // bytes not yet parsed into frames
     QByteArray m_raw;      // every byte after the challenge line
     QByteArray m_challenge;
+    QByteArray m_firstRead;
     bool m_haveChallengeLine = false;
     std::vector<Frame> m_frames;
     std::vector<bool> m_takenFlags;  // returned by WaitFor already
