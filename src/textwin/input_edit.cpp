@@ -170,7 +170,8 @@ void CInputEdit::focusInEvent(QFocusEvent* event) {
 
 void CInputEdit::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    if (m_view != nullptr) {
+    // A context menu over the input takes the focus only while it is open.
+    if (m_view != nullptr && event->reason() != Qt::PopupFocusReason) {
         m_view->SetSelectionShown(false);
     }
 }

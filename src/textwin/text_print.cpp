@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <algorithm>
 
 #include "text/charset.h"
 
@@ -33,8 +32,8 @@ QString PrintableText(std::string_view bytes) {
     return text;
 }
 
-// One print job: pages are opened on the first line that needs one and closed by the footer
-// once the body is full.
+// One print job: a page is opened for the first line that needs one and closed by its footer once
+// it holds the lines the layout gives it.
 class PageWriter {
 public:
     PageWriter(QPrinter& printer, std::string_view caption, const QDateTime& now)
@@ -42,14 +41,14 @@ public:
           m_title(QString::fromLatin1(kTitleFormat).arg(AnsiToQString(caption))),
           m_date(QLocale::c().toString(now, QString::fromLatin1(kFooterDateFormat))) {}
 
-    bool PrintLine(std::string_view bytes, Colour colour) {
+    bool Print(const PrintLine& line) {
         if (!m_pageOpen && !OpenPage()) {
             return false;
         }
-        m_painter.setPen(ToQColor(colour));
-        m_painter.drawText(QPoint(0, m_y), PrintableText(bytes));
-        m_y += m_lineSpacing;
-        if (m_y >= m_bodyLimit) {
+        const int y = m_layout.FirstBaseline() + m_linesOnPage * m_layout.lineSpacing;
+        m_painter.setPen(ToQColor(line.colour));
+        m_painter.drawText(QPoint(0, y), PrintableText(line.text));
+        if (++m_linesOnPage >= m_layout.LinesPerPage()) {
             ClosePage();
         }
         return true;
@@ -71,102 +70,64 @@ private:
             if (!m_painter.begin(&m_printer)) {
                 return false;
             }
-            Measure();
+            const QFontMetrics metrics = m_painter.fontMetrics();
+            m_layout = MakePageLayout(m_printer.width(), m_printer.height(), metrics.height(),
+                                      metrics.leading());
         } else if (!m_printer.newPage()) {
             return false;
         }
         m_pageOpen = true;
+        m_linesOnPage = 0;
         m_painter.setPen(Qt::black);
-        m_painter.drawText(QRect(0, m_lineSpacing, m_width, 2 * m_lineSpacing),
+        const int spacing = m_layout.lineSpacing;
+        m_painter.drawText(QRect(0, m_layout.TitleTop(), m_layout.width, 2 * spacing),
                            Qt::AlignHCenter | Qt::AlignTop, m_title);
-        m_painter.drawLine(0, 3 * m_lineSpacing, m_width, 3 * m_lineSpacing);
-        m_y = 5 * m_lineSpacing;
+        m_painter.drawLine(0, m_layout.HeaderRuleY(), m_layout.width, m_layout.HeaderRuleY());
         return true;
     }
 
     void ClosePage() {
         m_painter.setPen(Qt::black);
-        const int ruleY = m_bodyLimit + 2 * m_lineSpacing;
-        m_painter.drawLine(0, ruleY, m_width, ruleY);
-        const int baseline = m_bodyLimit + 5 * m_lineSpacing;
+        m_painter.drawLine(0, m_layout.FooterRuleY(), m_layout.width, m_layout.FooterRuleY());
+        const int baseline = m_layout.FooterBaseline();
         m_painter.drawText(QPoint(0, baseline), m_date);
         ++m_pages;
         const QString page = QString::fromLatin1(kPageFormat).arg(m_pages);
         m_painter.drawText(
-            QPoint(m_width - m_painter.fontMetrics().horizontalAdvance(page), baseline), page);
+            QPoint(m_layout.width - m_painter.fontMetrics().horizontalAdvance(page), baseline),
+            page);
         m_pageOpen = false;
-    }
-
-    void Measure() {
-        const QFontMetrics metrics = m_painter.fontMetrics();
-        const int height = metrics.height();
-        const int leading = metrics.leading();
-        // A spacing of at least one pixel keeps every line on the page, whatever the font says.
-        m_lineSpacing = std::max(1, leading > 0 ? height + leading : height + height / 5);
-        m_width = m_printer.width();
-        m_bodyLimit = m_printer.height() - 6 * m_lineSpacing;
     }
 
     QPrinter& m_printer;
     QPainter m_painter;
     QString m_title;
     QString m_date;
-    int m_width = 0;
-    int m_lineSpacing = 1;
-    int m_bodyLimit = 0;
-    int m_y = 0;
+    PageLayout m_layout;
+    int m_linesOnPage = 0;
     int m_pages = 0;
     bool m_pageOpen = false;
 };
 
-std::string_view Trimmed(std::string_view bytes) {
-    return bytes.substr(0, TrimmedLength(bytes));
-}
-
-std::string_view SelectedPart(const TextRing& ring, int slot, const Selection& sel) {
-    const ColumnRange range = ring.SelectedColumns(slot, sel);
-    return ring.Line(slot).Cells().substr(
-        static_cast<std::size_t>(range.from),
-        static_cast<std::size_t>(std::max(0, range.to - range.from)));
-}
-
 }  // namespace
 
-int PrintSelectionTo(QPrinter& printer, const TextRing& ring, const Selection& sel,
-                     std::string_view caption, const QDateTime& now) {
-    if (sel.Empty() || !ring.Allocated()) {
+int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::string_view caption,
+                 const QDateTime& now) {
+    if (lines.empty()) {
         return 0;
     }
     printer.setDocName(QString::fromLatin1(kPrintDocumentName));
     PageWriter writer(printer, caption, now);
-    const int anchorSlot = SlotOf(sel.anchor);
-    const int endSlot = SlotOf(sel.end);
-    if (anchorSlot == endSlot) {
-        const std::string_view text = Trimmed(SelectedPart(ring, anchorSlot, sel));
-        if (!text.empty()) {
-            writer.PrintLine(text, ring.Line(anchorSlot).startColour);
-        }
-        return writer.Finish();
-    }
-    // Every slot from the older end to the newer one takes a line, blank ones included; on paper
-    // a line shows in the colour it starts with on screen.
-    const int firstAge = std::min(ring.AgeOf(anchorSlot), ring.AgeOf(endSlot));
-    const int lastAge = std::max(ring.AgeOf(anchorSlot), ring.AgeOf(endSlot));
-    for (int age = firstAge; age <= lastAge; ++age) {
-        const int slot = ring.SlotAtAge(age);
-        if (!writer.PrintLine(Trimmed(SelectedPart(ring, slot, sel)),
-                              ring.Line(slot).startColour)) {
+    for (const PrintLine& line : lines) {
+        if (!writer.Print(line)) {
             break;
         }
     }
     return writer.Finish();
 }
 
-int PrintSelectionWithDialog(QWidget* parent, const TextRing& ring, const Selection& sel,
-                             std::string_view caption) {
-    if (sel.Empty()) {
-        return 0;
-    }
+int PrintLinesWithDialog(QWidget* parent, const std::vector<PrintLine>& lines,
+                         std::string_view caption) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kPrintDocumentName));
     printer.setFromTo(1, 1);
@@ -174,7 +135,7 @@ int PrintSelectionWithDialog(QWidget* parent, const TextRing& ring, const Select
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }
-    return PrintSelectionTo(printer, ring, sel, caption);
+    return PrintLinesTo(printer, lines, caption);
 }
 
 }  // namespace brxw

@@ -1,6 +1,7 @@
 #include "textwin/text_view_state.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace brxw {
 
@@ -55,7 +56,7 @@ int TextViewState::ScrollWithin(int n, int writeLine) {
     }
     if (n != 0) {
         if (m_dragging) {
-            m_selection.end = MakePosition(SlotOf(m_selection.end) + n, ColumnOf(m_selection.end));
+            MoveEnd(MakePosition(SlotOf(m_selection.end) + n, ColumnOf(m_selection.end)));
         }
         m_bottomLine = WrapSlot(m_bottomLine + n);
     }
@@ -105,14 +106,30 @@ int TextViewState::PositionFromPoint(int x, int y) const {
     return MakePosition(row + m_bottomLine - m_pageLines + 1, column);
 }
 
+void TextViewState::MoveEnd(int position) {
+    m_selection.end = position;
+    m_lineEndWord = {};
+}
+
+void TextViewState::ClearSelection() {
+    m_selection = {};
+    m_lineEndWord = {};
+}
+
+void TextViewState::SelectAll() {
+    m_selection = m_ring.WholeRing();
+    m_lineEndWord = {};
+}
+
 void TextViewState::PressAt(int position, bool shift) {
     if (shift) {
         if (position == m_selection.end) {
             return;
         }
-        m_selection.end = position;
+        MoveEnd(position);
     } else {
         m_selection = {position, position};
+        m_lineEndWord = {};
     }
     m_dragging = true;
 }
@@ -122,14 +139,16 @@ void TextViewState::DragTo(int position, bool buttonHeld) {
         m_dragging = false;
         return;
     }
-    if (m_dragging) {
-        m_selection.end = position;
+    if (m_dragging && position != m_selection.end) {
+        MoveEnd(position);
     }
 }
 
 void TextViewState::SelectWordAt(int x, int y, bool wholeRun) {
     const int position = PositionFromPoint(x, y);
     m_selection = m_ring.WordAt(SlotOf(position), ColumnOf(position), wholeRun);
+    const bool endsLine = SlotOf(m_selection.anchor) != SlotOf(m_selection.end);
+    m_lineEndWord = endsLine ? m_selection : Selection{};
     if (!m_selection.Empty()) {
         m_dragging = true;
     }
@@ -142,11 +161,36 @@ const Selection& TextViewState::OrderSelection() {
     return m_selection;
 }
 
+bool TextViewState::IsLineEndWord() const {
+    return !m_lineEndWord.Empty() &&
+           (m_selection == m_lineEndWord ||
+            m_selection == Selection{m_lineEndWord.end, m_lineEndWord.anchor});
+}
+
 std::string TextViewState::CopyText() {
     if (m_selection.Empty()) {
         return {};
     }
-    return m_ring.SelectionText(OrderSelection());
+    OrderSelection();
+    return IsLineEndWord() ? LineEndWordText() : m_ring.SelectionText(m_selection);
+}
+
+std::vector<PrintLine> TextViewState::PrintLines() {
+    if (m_selection.Empty()) {
+        return {};
+    }
+    OrderSelection();
+    if (IsLineEndWord()) {
+        return {PrintLine{LineEndWordText(), kPrintBlack}};
+    }
+    return SelectionPrintLines(m_ring, m_selection);
+}
+
+std::string TextViewState::LineEndWordText() const {
+    const int anchor = m_lineEndWord.anchor;
+    const std::string_view tail =
+        m_ring.Line(SlotOf(anchor)).Cells().substr(static_cast<std::size_t>(ColumnOf(anchor)));
+    return std::string(tail.substr(0, TrimmedLength(tail)));
 }
 
 }  // namespace brxw

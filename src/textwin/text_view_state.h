@@ -8,7 +8,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "textwin/print_layout.h"
 #include "textwin/text_ring.h"
 
 namespace brxw {
@@ -72,7 +74,7 @@ public:
     bool Dragging() const { return m_dragging; }
     bool SelectionShown() const { return m_selectionShown; }
     void SetSelectionShown(bool shown) { m_selectionShown = shown; }
-    void ClearSelection() { m_selection = {}; }
+    void ClearSelection();
 
     // Left button down at position; with shift the selection end moves there.
     void PressAt(int position, bool shift);
@@ -82,18 +84,25 @@ public:
     // Double click at a client point: selects the word (or with wholeRun the run of printable
     // characters) under it.
     void SelectWordAt(int x, int y, bool wholeRun);
-    void SelectAll() { m_selection = m_ring.WholeRing(); }
+    void SelectAll();
 
     // Puts the ends in numeric order in place, as copy and print do, and returns the selection.
     const Selection& OrderSelection();
     // The copy text of the selection (ordering it first); empty when the clipboard is to be left
     // as it is.
     std::string CopyText();
+    // The lines printing the selection puts on paper (ordering it first).
+    std::vector<PrintLine> PrintLines();
 
 private:
     void UpdatePageLines();
     void KeepOldestOnTop();
     int ScrollWithin(int n, int writeLine);
+    void MoveEnd(int position);
+    // The selection is the double-clicked word that ends with its line.
+    bool IsLineEndWord() const;
+    // That word: its line from the word's first column on.
+    std::string LineEndWordText() const;
 
     const TextRing& m_ring;
     int m_lineHeight = 1;
@@ -104,6 +113,10 @@ private:
     int m_pageLines = kInitialPageLines;
     int m_bottomLine = 0;
     Selection m_selection;
+    // A word that reaches the last column ends at column 0 of the next slot, the only way a
+    // position can say "end of line"; while the selection is still that word, it copies and
+    // prints as the word alone rather than as a line and an empty one. Empty when there is none.
+    Selection m_lineEndWord;
     bool m_dragging = false;
     bool m_selectionShown = false;
 };

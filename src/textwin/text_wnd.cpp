@@ -141,12 +141,12 @@ void CTextWnd::PrintSelection() {
     if (m_view.CurrentSelection().Empty()) {
         return;
     }
-    const Selection selection = m_view.OrderSelection();
+    const std::vector<PrintLine> lines = m_view.PrintLines();
     std::string caption = QStringToAnsi(window()->windowTitle());
     if (caption.size() > kCaptionLimit) {
         caption.resize(kCaptionLimit);
     }
-    PrintSelectionWithDialog(this, m_ring, selection, caption);
+    PrintLinesWithDialog(this, lines, caption);
 }
 
 void CTextWnd::ScrollLines(int n) {
@@ -400,7 +400,11 @@ void CTextWnd::focusInEvent(QFocusEvent* event) {
 
 void CTextWnd::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
-    SetSelectionShown(false);
+    // The context menu takes the focus while it is open; the operator must still see what Copy
+    // and Print would take.
+    if (event->reason() != Qt::PopupFocusReason) {
+        SetSelectionShown(false);
+    }
 }
 
 void CTextWnd::resizeEvent(QResizeEvent* event) {

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "config/app_config.h"
-#include "text/text_scan.h"
 #include "text/charset.h"
+#include "text/text_scan.h"
 #include "textwin/text_wnd.h"
 
 namespace brxw {

@@ -30,7 +30,7 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         const QDateTime when(QDate(2024, 1, 1), QTime(9, 5));
-        const int pages = PrintSelectionTo(printer, ring, sel, "Monitoring", when);
+        const int pages = PrintLinesTo(printer, SelectionPrintLines(ring, sel), "Monitoring", when);
         text->clear();
         if (QFile::exists(path)) {
             QProcess process;

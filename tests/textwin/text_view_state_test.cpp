@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace brxw {
 namespace {
@@ -130,6 +131,35 @@ TEST_F(ViewState, SelectionEndsLeaveAReusedSlot) {
     Append("x\n");
     EXPECT_EQ(view.CurrentSelection(),
               (Selection{MakePosition(oldest + 1, 0), MakePosition(oldest + 2, 3)}));
+}
+
+// Double-clicked words at both ends of a full line, here the ring's last slot so that the word's
+// end wraps to slot 0: the word ending in column 79 copies and prints as the word alone, while a
+// drag to the same place keeps its line end and the empty line after it.
+TEST_F(ViewState, DoubleClickedWordsAtTheEdgesOfALine) {
+    AppendLines(kRingLines - 1);
+    Append("word_0 middle" + std::string(62, ' ') + "hello");  // 80 bytes: slot 499, ended
+    Append("next\n");
+    ASSERT_EQ(ring.WriteLine(), 1);
+    const auto clickAt = [this](int row, int column) {
+        view.SelectWordAt(column * kCharWidth + 4, row * kLineHeight + 5, false);
+    };
+
+    clickAt(7, 3);
+    EXPECT_EQ(view.CurrentSelection(), (Selection{MakePosition(499, 0), MakePosition(499, 6)}));
+    EXPECT_EQ(view.CopyText(), "word_0");
+
+    clickAt(7, 79);
+    EXPECT_EQ(ring.SelectedColumns(499, view.CurrentSelection()), (ColumnRange{75, 80}));
+    EXPECT_TRUE(ring.SelectedColumns(0, view.CurrentSelection()).Empty());
+    EXPECT_EQ(view.CopyText(), "hello");
+    EXPECT_EQ(view.CopyText(), "hello");  // the ends are in order now; still the word alone
+    EXPECT_EQ(view.PrintLines(), (std::vector<PrintLine>{{"hello", kPrintBlack}}));
+
+    view.PressAt(MakePosition(499, 75), false);
+    view.DragTo(MakePosition(0, 0), true);
+    EXPECT_EQ(view.CopyText(), "hello\r\n\r\n");
+    EXPECT_EQ(view.PrintLines().size(), 2u);
 }
 
 }  // namespace

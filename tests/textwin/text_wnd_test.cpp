@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -11,6 +13,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 namespace brxw {
@@ -143,21 +146,65 @@ TEST_F(TextWnd, CopyPutsDecodedTextOnTheClipboard) {
     EXPECT_EQ(clipboard->text(), QStringLiteral("call_sign9"));
 }
 
-TEST_F(TextWnd, ThumbAndCtrlA) {
+TEST_F(TextWnd, KeysThumbAndCtrlA) {
     for (int i = 0; i < 100; ++i) {
         wnd.AppendText("line " + std::to_string(i) + "\n", kRed);
     }
     wnd.FlushUpdates();
+    const auto topText = [this] {
+        return wnd.Ring().Line(wnd.View().TopLine()).Cells().substr(0, 7);
+    };
+    QTest::keyClick(&wnd, Qt::Key_Home);
+    EXPECT_EQ(topText(), "line 0 ");  // the oldest line, however far back
+    QTest::keyClick(&wnd, Qt::Key_PageDown);
+    EXPECT_EQ(wnd.View().TopLine(), wnd.View().PageLines());
+    QTest::keyClick(&wnd, Qt::Key_End);
+    EXPECT_TRUE(wnd.View().Following());
+
     QScrollBar* bar = wnd.verticalScrollBar();
     EXPECT_EQ(bar->maximum(), 101 - wnd.View().PageLines());
     bar->setSliderDown(true);
     bar->setSliderPosition(30);
     bar->setSliderDown(false);
-    EXPECT_EQ(wnd.Ring().Line(wnd.View().TopLine()).Cells().substr(0, 7), "line 30");
+    EXPECT_EQ(topText(), "line 30");
     QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
     QCoreApplication::sendEvent(&wnd, &selectAll);
     EXPECT_TRUE(selectAll.isAccepted());  // the character goes no further
     EXPECT_EQ(wnd.View().CurrentSelection(), wnd.Ring().WholeRing());
+}
+
+// The context menu takes the focus while it is open; the selection must stay in sight, so the
+// operator sees what Copy or Print will take.
+TEST_F(TextWnd, SelectionStaysShownWhileTheContextMenuIsOpen) {
+    wnd.AppendText("take this\n", kRed);
+    wnd.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wnd));
+    wnd.setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(wnd.hasFocus());
+    wnd.SelectAll();
+    ASSERT_TRUE(wnd.View().SelectionShown());
+
+    bool menuOpen = false;
+    bool shownWhileOpen = false;
+    QTimer::singleShot(0, &wnd, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        menuOpen = popup != nullptr;
+        shownWhileOpen = wnd.View().SelectionShown();
+        if (popup != nullptr) {
+            popup->close();
+        }
+    });
+    const QPoint at = wnd.viewport()->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, wnd.viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(wnd.viewport(), &request);
+    EXPECT_TRUE(menuOpen);
+    EXPECT_TRUE(shownWhileOpen);
+    // Losing the focus to another widget still hides it.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(wnd.View().SelectionShown());
 }
 
 TEST_F(TextWnd, FloodRepaintsOnceAndANewLineOnlyItsRows) {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "config/app_config.h"
-#include "text/text_scan.h"
 #include "link/traffic_colour.h"
+#include "text/text_scan.h"
 #include "textwin/text_wnd.h"
 
 namespace brxw {
