@@ -182,6 +182,30 @@ TEST_F(Console, SwitchingTheCharsetKeepsTheTypedText) {
     EXPECT_EQ(m_sent.back(), "\xE9t\xE9\n");
     EXPECT_EQ(LastLineText(), "\xE9t\xE9");
 }
+// AltGr types characters: Windows reports it as Ctrl+Alt, other systems as a shift of its own.
+// Such a character goes through the line's rules like any other typed one; Ctrl alone types none.
+TEST_F(Console, AltGrCharactersReachTheLineAsTyped) {
+    const auto altGr = [this](Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
+        QTest::sendKeyEvent(QTest::Click, Input(), key, text, modifiers);
+    };
+    m_dlg.SetAnsiMode(true);
+    m_dlg.AppendText("hello\n", TrafficColour(0));
+    View()->SelectAll();
+    altGr(Qt::Key_E, QString::fromUtf8("\xE2\x82\xAC"), Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(View()->View().CurrentSelection().Empty());
+    altGr(Qt::Key_7, QStringLiteral("{"), Qt::GroupSwitchModifier);
+    altGr(Qt::Key_B, QStringLiteral("\x02"), Qt::ControlModifier);
+    EXPECT_EQ(InputText(), QString::fromUtf8("\xE2\x82\xAC{"));
+    QTest::keyClick(Input(), Qt::Key_Return);
+    EXPECT_EQ(m_sent, std::vector<std::string>{"\x80{\n"});
+
+    // At the end of a full line the character sends the line and starts the next one.
+    const std::string full(79, 'a');
+    SetInput(QString::fromStdString(full), 79);
+    altGr(Qt::Key_Q, QStringLiteral("@"), Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(m_sent.back(), full + "\n");
+    EXPECT_EQ(InputText(), QString::fromStdString(full + "\n@"));
+}
 TEST_F(Console, EnterOutsideTheInputSendsTheWholeCaretLineAndEmptiesTheInput) {
     const std::string longLine(150, 'q');
     SetInput(QString::fromStdString("one\n" + longLine + "\nthree"), 6);
