@@ -88,7 +88,8 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
     }
     std::fflush(stdout);
     m_exitCode = loggedIn ? 0 : 1;
-    QApplication::quit();
+    // exit(), not quit(): quit() would ask the shown traffic windows to close, and they refuse.
+    QCoreApplication::exit(m_exitCode);
 }
 
 }  // namespace brxw

@@ -393,7 +393,10 @@ void CControlPanel::closeEvent(QCloseEvent* event) {
     SavePosition();
     event->accept();
     // Closing the panel ends the program, editor frame included, without asking anything.
-    QApplication::quit();
+    // exit() rather than quit(): quit() first asks every window to close, the traffic windows
+    // turn that into their own close requests (which would store their states as 0), and one
+    // refusal cancels the quit. Ending stores no window state and leaves every window as it is.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace brxw

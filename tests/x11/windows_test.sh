@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The program under a real X server, driven with the keyboard and the mouse as a sysop drives it:
+#   1. log in to brxw-peer; the stored states reopen Monitoring and All channels;
+#   2. move and resize the windows, open the console (F2) and the one-channel window (double
+#      click on a station), then File > Exit with all four open: the process ends within two
+#      seconds and every "State_*" key is as it was;
+#   3. start again: the windows come back where they were left, at the same size;
+#   4. Connect > Disconnect, Connect > Remote 1: after the reconnection they are there again;
+#   5. the panel's close box (a WM_DELETE_WINDOW message) ends the program too.
+# usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
+set -euo pipefail
+
+BRXW=$(realpath "$1")
+PEER=$(realpath "$2")
+HERE=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${BRXW_X11_INNER:-}" ]; then
+    for tool in xvfb-run xdotool python3; do
+        command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
+    done
+    export BRXW_X11_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+WORK=$(mktemp -d)
+export XDG_RUNTIME_DIR=$WORK/xdg
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+PEER_PID=""
+BRXW_PID=""
+cleanup() {
+    [ -n "$BRXW_PID" ] && kill "$BRXW_PID" 2>/dev/null || true
+    [ -n "$PEER_PID" ] && kill "$PEER_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    echo "--- BrxW.ini"
+    tr -d '\r' <"$WORK/BrxW.ini" || true
+    echo "--- brxw output"
+    cat "$WORK/brxw.out" 2>/dev/null || true
+    exit 1
+}
+
+# wait_for SECONDS COMMAND...: retry COMMAND every 100 ms until it succeeds
+wait_for() {
+    local tenths=$(($1 * 10))
+    shift
+    for _ in $(seq 1 "$tenths"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+shown() { [ -n "$(window "$1")" ]; }
+hidden() { [ -z "$(window "$1")" ]; }
+# geometry TITLE: "x y width height" of a visible window
+geometry() {
+    local id
+    id=$(window "$1")
+    [ -n "$id" ] || { echo "none"; return; }
+    xdotool getwindowgeometry --shell "$id" | tr '\n' ' ' |
+        sed 's/.*X=\([-0-9]*\) Y=\([-0-9]*\) WIDTH=\([0-9]*\) HEIGHT=\([0-9]*\).*/\1 \2 \3 \4/'
+}
+ini_value() { tr -d '\r' <"$WORK/BrxW.ini" | sed -n "s/^$1=//p" | head -n 1; }
+panel() { window '^brxW'; }
+panel_keys() {
+    local id
+    id=$(panel)
+    xdotool windowraise "$id"
+    xdotool windowfocus --sync "$id"
+    xdotool key --clearmodifiers --delay 150 "$@"
+}
+
+start_brxw() {
+    (cd "$WORK/run" && exec "$BRXW" --ini "$WORK/BrxW.ini" >>"$WORK/brxw.out" 2>&1) &
+    BRXW_PID=$!
+    wait_for 20 shown '^brxW - Demo BBS$' || fail "no login"
+}
+
+# ends_within SECONDS: the program's process is gone within that time
+ends_within() {
+    wait_for "$1" sh -c "! kill -0 $BRXW_PID 2>/dev/null" || fail "brxw still runs $1 s after the request"
+    wait "$BRXW_PID" || fail "brxw exited with status $?"
+    BRXW_PID=""
+}
+
+mkdir -p "$WORK/run"
+"$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 >"$WORK/peer.out" 2>"$WORK/peer.log" &
+PEER_PID=$!
+wait_for 10 grep -q '^listening on' "$WORK/peer.out" || fail "brxw-peer did not start"
+PORT=$(sed -n 's/^listening on [0-9.]*:\([0-9]*\).*/\1/p' "$WORK/peer.out")
+printf '[Remote 0]\r\nName=Demo BBS\r\nHost Name=127.0.0.1\r\nPort=%s\r\nAutoConnect=1\r\nState_0=5\r\nState_m=5\r\n' \
+    "$PORT" >"$WORK/BrxW.ini"
+
+echo "1. login reopens the stored windows"
+start_brxw
+wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened"
+wait_for 10 shown '^All channels$' || fail "All channels not reopened"
+
+echo "2. move, resize, open all four, File > Exit"
+xdotool windowmove "$(panel)" 20 10
+xdotool windowsize "$(window '^Monitoring$')" 520 310
+xdotool windowmove "$(window '^Monitoring$')" 640 12
+xdotool windowmove "$(window '^All channels$')" 640 420
+panel_keys F2
+wait_for 10 shown '^Console$' || fail "F2 did not open the console"
+xdotool windowmove "$(window '^Console$')" 10 520
+# The first row of the station list: double click opens the one-channel window on it.
+xdotool windowraise "$(panel)"
+sleep 0.5
+xdotool mousemove --window "$(panel)" 90 84 click --repeat 2 --delay 60 1
+wait_for 10 shown '^(Channel|None)' || fail "double click did not open the one-channel window"
+xdotool windowmove "$(window '^(Channel|None)')" 700 600
+sleep 0.5
+mon=$(geometry '^Monitoring$')
+all=$(geometry '^All channels$')
+con=$(geometry '^Console$')
+[ "$mon" = "640 12 520 310" ] || fail "monitoring window at $mon, not where it was put"
+before=$(tr -d '\r' <"$WORK/BrxW.ini" | grep '^State_' | sort)
+[ "$(ini_value State_o)" = "5" ] || fail "opening the one-channel window did not store State_o=5"
+panel_keys alt+f e
+ends_within 2
+after=$(tr -d '\r' <"$WORK/BrxW.ini" | grep '^State_' | sort)
+[ "$before" = "$after" ] || fail "ending rewrote the window states: [$before] became [$after]"
+[ "$(ini_value Position)" = "0020 0010" ] || fail "panel position stored as '$(ini_value Position)'"
+
+echo "3. restart: the windows come back where they were"
+start_brxw
+wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened after restart"
+wait_for 10 shown '^All channels$' || fail "All channels not reopened after restart"
+[ "$(geometry '^Monitoring$')" = "$mon" ] || fail "monitoring at $(geometry '^Monitoring$') after restart, was $mon"
+[ "$(geometry '^All channels$')" = "$all" ] || fail "all channels at $(geometry '^All channels$') after restart, was $all"
+[ "$(geometry '^brxW')" != "" ] || fail "no panel"
+panel_keys F2
+wait_for 10 shown '^Console$' || fail "F2 did not open the console after restart"
+[ "$(geometry '^Console$')" = "$con" ] || fail "console at $(geometry '^Console$') after restart, was $con"
+
+echo "4. disconnect and reconnect from the Connect menu"
+panel_keys alt+c d
+wait_for 10 hidden '^Monitoring$' || fail "Disconnect left Monitoring shown"
+wait_for 10 shown '^brxW - not connected$' || fail "no 'not connected' title after Disconnect"
+panel_keys alt+c 1
+wait_for 20 shown '^brxW - Demo BBS$' || fail "no login after Connect > Remote 1"
+wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened after the reconnection"
+[ "$(geometry '^Monitoring$')" = "$mon" ] || fail "monitoring at $(geometry '^Monitoring$') after reconnecting, was $mon"
+[ "$(geometry '^All channels$')" = "$all" ] || fail "all channels at $(geometry '^All channels$') after reconnecting, was $all"
+
+echo "5. the panel's close box ends the program"
+python3 "$HERE/close_window.py" "$(panel)"
+ends_within 2
+[ "$(ini_value State_m)" = "5" ] && [ "$(ini_value State_0)" = "5" ] || fail "closing the panel rewrote the window states"
+
+echo "PASS"
