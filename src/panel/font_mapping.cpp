@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 namespace brxw {
 namespace {
@@ -114,6 +115,45 @@ bool IsMonospaced(const QFont& font) {
     return QFontInfo(font).fixedPitch();
 }
 
+QFont FixedPitchFont(const QFont& font) {
+    if (IsMonospaced(font)) {
+        return font;
+    }
+    QFont fixed = font;
+    fixed.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    fixed.setStyleName(QString());
+    fixed.setFixedPitch(true);
+    fixed.setStyleHint(QFont::TypeWriter, font.styleStrategy());
+    return fixed;
+}
+
+QFont ChooserFont(const QFont& font) {
+    const QFontInfo info(font);
+    QFont offered(info.family());
+    // Without the style name a chooser may open on another style of the face (an oblique one).
+    offered.setStyleName(QFontDatabase::styleString(info));
+    offered.setWeight(static_cast<QFont::Weight>(info.weight()));
+    offered.setItalic(info.italic());
+    offered.setPointSizeF(info.pointSizeF());
+    offered.setUnderline(font.underline());
+    offered.setStrikeOut(font.strikeOut());
+    return offered;
+}
+
+bool SameChoice(const QFont& offered, const QFont& chosen) {
+    const QFontInfo a(offered);
+    const QFontInfo b(chosen);
+    // The chooser offers whole points: 11.25 comes back as 11, 10.5 as 11.
+    constexpr qreal kPointRounding = 0.5;
+    auto points = [](const QFont& f, const QFontInfo& info) {
+        return f.pointSizeF() > 0 ? f.pointSizeF() : info.pointSizeF();
+    };
+    return a.family().compare(b.family(), Qt::CaseInsensitive) == 0 &&
+           a.styleName() == b.styleName() && a.weight() == b.weight() && a.italic() == b.italic() &&
+           offered.underline() == chosen.underline() && offered.strikeOut() == chosen.strikeOut() &&
+           std::abs(points(offered, a) - points(chosen, b)) <= kPointRounding + 1e-6;
+}
+
 QFont FontFromParams(const FontParams& given) {
     const FontParams p = IsUsable(given) ? given : FontParams{};
     QFont font(AnsiToQString(p.faceName));
@@ -135,9 +175,9 @@ QFont FontFromParams(const FontParams& given) {
 
     // Size it first, so that the fixed-pitch check below matches the real candidate.
     font.setPixelSize(static_cast<int>(p.height < 0 ? -p.height : p.height));
-    if (wantFixed && !IsMonospaced(font)) {
-        // The face is missing (or not monospaced) and the matcher found a proportional stand-in.
-        font.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    if (wantFixed) {
+        // The face may be missing (or not monospaced) with a proportional stand-in matched.
+        font = FixedPitchFont(font);
     }
     if (p.height > 0) {
         font.setPixelSize(PixelSizeForCell(font, static_cast<int>(p.height)));

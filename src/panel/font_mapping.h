@@ -34,4 +34,16 @@ FontParams ParamsFromFont(const QFont& font);
 // Whether the font matched for `font` has a fixed pitch.
 bool IsMonospaced(const QFont& font);
 
+// `font` when it has a fixed pitch; otherwise the system's fixed font at the same size, weight
+// and decorations. For text whose columns are laid out by blanks.
+QFont FixedPitchFont(const QFont& font);
+
+// The font as a font chooser lists it: the face the text is really drawn with (a missing
+// "Courier new" is drawn with a stand-in), that face's style name and the size in points, so
+// that the chooser opens on the current font rather than on its first entry.
+QFont ChooserFont(const QFont& font);
+// Whether the chooser gave back `offered` unchanged: the same face, style and decorations, and
+// the same size allowing for the chooser's whole points.
+bool SameChoice(const QFont& offered, const QFont& chosen);
+
 }  // namespace brxw

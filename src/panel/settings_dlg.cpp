@@ -155,10 +155,13 @@ void CSettingsDlg::accept() {
 }
 
 void CSettingsDlg::SelectFont() {
-    const std::optional<QFont> chosen =
-        m_chooseFont ? m_chooseFont(m_textFont, this) : std::nullopt;
+    const QFont offered = ChooserFont(m_textFont);
+    const std::optional<QFont> chosen = m_chooseFont ? m_chooseFont(offered, this) : std::nullopt;
     if (chosen) {
-        const FontParams params = ParamsFromFont(*chosen);
+        // Confirming the offered font keeps the current record, face name and numbers as they
+        // are (a "Courier new" drawn with a stand-in stays "Courier new").
+        const FontParams params =
+            SameChoice(offered, *chosen) ? m_settings.Font() : ParamsFromFont(*chosen);
         WaitCursor wait;
         // The font of the stored record, so that this run shows what the next start will.
         if (m_settings.SetFont(params)) {

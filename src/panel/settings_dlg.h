@@ -26,8 +26,8 @@ class PanelSettings;
 class CSettingsDlg : public QDialog {
     Q_OBJECT
 public:
-    // Asks the operator for a font, starting from `current`; nullopt when cancelled. The default
-    // is the toolkit's font dialog; tests replace it.
+    // Asks the operator for a font, starting from `current` (the text font as ChooserFont lists
+    // it); nullopt when cancelled. The default is the toolkit's font dialog; tests replace it.
     using FontChooser = std::function<std::optional<QFont>(const QFont& current, QWidget* parent)>;
 
     CSettingsDlg(PanelSettings& settings, const QFont& textFont, QWidget* parent = nullptr);

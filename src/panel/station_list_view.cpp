@@ -6,10 +6,12 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 
+#include "panel/font_mapping.h"
 #include "text/charset.h"
 
 namespace brxw {
@@ -239,10 +241,20 @@ CStationListView::~CStationListView() {
 }
 
 void CStationListView::SetFont(const QFont& font) {
-    m_header->setFont(font);
-    m_listView->setFont(font);
-    m_delegate->SetFont(font);
+    // The columns are the header's blanks, which line up only in a fixed pitch: with a
+    // proportional text font the list takes the fixed face at the same size.
+    const QFont listFont = FixedPitchFont(font);
+    m_header->setFont(listFont);
+    m_listView->setFont(listFont);
+    m_delegate->SetFont(listFont);
     AlignHeader();
+    // The whole header, and so every column, fits beside the list's frame and scroll bar, at
+    // whatever size the font is.
+    const QFontMetrics metrics(listFont);
+    setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(kStationHeader)) +
+                    metrics.averageCharWidth() * 2 +
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * RowTextLeft());
+    setMinimumHeight(metrics.height() * 8);
     m_listView->doItemsLayout();
     m_listView->viewport()->update();
 }

@@ -3,8 +3,8 @@
 //
 // Rows are drawn by CStationRowDelegate: red for status "<", blue for ">", black otherwise, on
 // light grey when selected. Their tabs expand at stops taken from the header's column positions
-// in the font the view is given, so the fields stand under their column titles at any font size
-// (with a fixed-pitch font, as the panel's text font is).
+// in the view's font, so the fields stand under their column titles at any font size. The view
+// takes the panel's text font, or the fixed face at its size when that font is proportional.
 //
 // The view shows a StationList that the control panel owns and keeps up to date: after each
 // change the panel calls Apply (or Update), and only the rows that changed are repainted. The
@@ -68,7 +68,8 @@ public:
     explicit CStationListView(StationList& list, QWidget* parent = nullptr);
     ~CStationListView() override;
 
-    // The font of the header and the rows; the tab stops follow it.
+    // The font of the header and the rows (a proportional one is replaced by the fixed face at
+    // its size); the tab stops and the view's minimum size follow it.
     void SetFont(const QFont& font);
 
     // Shows the list as it is now: rows that left or came are removed or inserted, rows whose

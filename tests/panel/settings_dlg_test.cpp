@@ -6,8 +6,10 @@
 #include "panel/settings.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -151,7 +154,8 @@ TEST_F(SettingsDlgTest, SelectedFontIsStoredAndReportedAndSurvivesCancel) {
     });
     const QFont before = dlg->TextFont();
     dlg->SelectButton()->click();
-    EXPECT_EQ(offered, before);
+    EXPECT_EQ(offered.family(), QFontInfo(before).family());
+    EXPECT_EQ(QFontInfo(offered).pixelSize(), QFontInfo(before).pixelSize());
 
     EXPECT_EQ(Stored(kFontNameKey), kMono);
     EXPECT_EQ(Stored(kFontParamsKey), "-20 0 0 0 700 0 0 0 1 0 0 0 49");
@@ -165,6 +169,45 @@ TEST_F(SettingsDlgTest, SelectedFontIsStoredAndReportedAndSurvivesCancel) {
     EXPECT_EQ(Stored(kFontNameKey), kMono);
     EXPECT_EQ(m_settings.Font().height, -20);
     EXPECT_EQ(PanelSettings::ReadFont(m_config), m_settings.Font());
+}
+
+// The toolkit's own font dialog, confirmed at once: it must open on the face the text is drawn
+// with (a missing "Courier new" has a stand-in) in its style and size, and OK must keep the record.
+TEST_F(SettingsDlgTest, FontDialogOpensOnTheCurrentFontAndOkWithoutAChangeKeepsIt) {
+    const FontParams records[] = {
+        FontParams{},
+        {-14, 0, 0, 0, 700, 1, 0, 0, 1, 0, 0, 0, 49, kMono},
+        {-18, 0, 0, 0, 400, 0, 1, 0, 1, 0, 0, 0, 49, kMono},
+    };
+    for (const FontParams& record : records) {
+        SCOPED_TRACE(record.faceName + " " + FormatFontParams(record));
+        ASSERT_TRUE(record == FontParams{} || m_settings.SetFont(record));
+        auto dlg = Open();
+        QSignalSpy fonts(dlg.get(), &CSettingsDlg::fontChanged);
+        const QFontInfo drawn(dlg->TextFont());
+        QFont shown;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            if (chooser != nullptr) {
+                shown = chooser->currentFont();
+                chooser->accept();
+            }
+        });
+        dlg->SelectButton()->click();
+
+        const QFontInfo opened(shown);
+        EXPECT_EQ(opened.family(), drawn.family());
+        EXPECT_EQ(opened.bold(), drawn.bold());
+        EXPECT_EQ(opened.italic(), drawn.italic());
+        EXPECT_EQ(shown.underline(), drawn.underline());
+        EXPECT_NEAR(shown.pointSizeF(), drawn.pointSizeF(), 0.5);  // whole points
+        EXPECT_EQ(m_settings.Font(), record);
+        EXPECT_EQ(Stored(kFontNameKey), record.faceName);
+        EXPECT_EQ(Stored(kFontParamsKey), FormatFontParams(record));
+        ASSERT_EQ(fonts.count(), 1);
+        EXPECT_EQ(fonts.at(0).at(0).value<QFont>(), FontFromParams(record));
+        EXPECT_TRUE(IsMonospaced(dlg->TextFont()));
+    }
 }
 
 TEST_F(SettingsDlgTest, NoFontStoredWhenTheChooserIsCancelledOrTheFontUnusable) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <array>
@@ -48,8 +49,9 @@ std::vector<int> WordStarts(const QImage& image, const QRect& area, int gap) {
 
 class StationListViewTest : public ::testing::Test {
 protected:
-    void Show(int pixelSize) {
-        view.SetFont(MonoFont(pixelSize));
+    void Show(int pixelSize) { Show(MonoFont(pixelSize)); }
+    void Show(const QFont& font) {
+        view.SetFont(font);
         view.resize(700, 300);
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -88,6 +90,41 @@ TEST_F(StationListViewTest, RowFieldsStartUnderTheirColumnTitlesAtAnySize) {
             EXPECT_NEAR(row[column], header[column], charWidth / 2) << "column " << column;
         }
         EXPECT_EQ(RowRect(0).height(), QFontMetrics(MonoFont(pixelSize)).height());
+    }
+}
+
+// The operator may pick a proportional text font; the list keeps a fixed pitch at that size, so
+// the digits of Rt and Buf stay under their titles, and room for the whole header.
+TEST_F(StationListViewTest, AProportionalTextFontKeepsTheColumnsUnderTheHeader) {
+    list.ApplyStationLine("02 Q8VWY-15 14:05 100:00 13 888 in");
+    list.ApplyStationLine("11 W 14:05 00:00 1 1 1/1");
+    view.Update();
+    for (int pixelSize : {13, 24}) {
+        SCOPED_TRACE(pixelSize);
+        QFont proportional(QStringLiteral("DejaVu Sans"));
+        proportional.setPixelSize(pixelSize);
+        ASSERT_FALSE(QFontInfo(proportional).fixedPitch());
+        Show(proportional);
+        const QFont& used = view.Delegate().Font();
+        EXPECT_TRUE(QFontInfo(used).fixedPitch());
+        EXPECT_EQ(QFontInfo(used).pixelSize(), pixelSize);
+        EXPECT_EQ(view.Header()->font(), used);
+        EXPECT_GE(view.minimumWidth(),
+                  view.Header()->sizeHint().width() +
+                      view.ListView()->verticalScrollBar()->sizeHint().width());
+
+        const QImage image = view.grab().toImage();
+        const int gap = QFontMetrics(used).horizontalAdvance(QLatin1Char('x')) * 3 / 4;
+        const std::vector<int> header = WordStarts(image, view.Header()->geometry(), gap);
+        ASSERT_EQ(header.size(), 7u);
+        for (int row : {0, 1}) {
+            const std::vector<int> words = WordStarts(image, RowRect(row), gap);
+            ASSERT_EQ(words.size(), 7u) << "row " << row;
+            for (std::size_t column = 0; column < 7; ++column) {
+                EXPECT_NEAR(words[column], header[column], gap)
+                    << "row " << row << " column " << column;
+            }
+        }
     }
 }
 
