@@ -84,12 +84,6 @@ void CControlPanel::BuildCentralArea() {
     layout->setSpacing(10);
     m_stationView = new CStationListView(m_stations, central);
     m_stationView->SetFont(m_textFont);
-    // The whole header, and so every column, fits beside the list's frame and scroll bar.
-    const QFontMetrics metrics(m_textFont);
-    m_stationView->setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(kStationHeader)) +
-                                   metrics.averageCharWidth() * 2 +
-                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
-    m_stationView->setMinimumHeight(metrics.height() * 8);
     layout->addWidget(m_stationView, 1);
     auto* counters = new QVBoxLayout;
     m_statusPanel = new CCounterPanel(QString::fromLatin1(counter_text::kStatusCaption), central);

@@ -36,6 +36,10 @@ QString TooltipPart(int command) {
 constexpr int kAdministrationButtons[] = {cmd::kOpenConfigFile,      cmd::kPendingForward,
                                           cmd::kEditUserProperties,  cmd::kDisconnectChannel,
                                           cmd::kImmediateDisconnect, cmd::kEditMessageProperties};
+constexpr const char* kCheckedButtonStyle =
+    "QToolButton:checked { background-color: palette(highlight); "
+    "border: 1px solid palette(shadow); border-radius: 2px; }";
+
 constexpr int kPactorButtons[] = {cmd::kPactorScan, cmd::kPactorReceive, cmd::kPactorSend};
 
 }  // namespace
@@ -110,6 +114,9 @@ void CControlPanel::BuildToolBar() {
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setContentsMargins(6, 2, 1, 1);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    // A window that is on shows its button pressed into a filled, framed square, plain to see at
+    // a glance (the style's own checked look is a faint frame).
+    m_toolBar->setStyleSheet(QString::fromLatin1(kCheckedButtonStyle));
     const int kGap = 0;
     const int layout[] = {cmd::kConsoleWindow,
                           cmd::kMonitoringWindow,
@@ -137,6 +144,8 @@ void CControlPanel::BuildToolBar() {
             action->setCheckable(true);
         }
         action->setIcon(ToolbarIcon(command));
+        // The Window menu shares these actions and shows a check mark, not the button's image.
+        action->setIconVisibleInMenu(false);
         action->setToolTip(TooltipPart(command));
         m_toolBar->addAction(action);
     }

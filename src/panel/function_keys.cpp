@@ -26,12 +26,18 @@ int FunctionKeyFilter::CommandForKey(int key) {
     }
 }
 
+bool FunctionKeyFilter::IsSystemCloseKey(const QKeyEvent& key) {
+    // Alt+F4 closes the window it is pressed in (the File menu's Exit names it); every other
+    // press of the four keys is a command, whatever modifier is held.
+    return key.key() == Qt::Key_F4 && (key.modifiers() & Qt::AltModifier) != 0;
+}
+
 bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     // Shortcut overrides are claimed too, so that no widget's own binding of these keys wins.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int command = CommandForKey(key->key());
-        if (command != 0 && key->modifiers() == Qt::NoModifier) {
+        if (command != 0 && !IsSystemCloseKey(*key)) {
             // Like their menu items, the keys do nothing while their command is disabled (the
             // window toggles before login).
             QAction* action = m_panel.Action(command);

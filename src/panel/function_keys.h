@@ -1,8 +1,11 @@
 // F2, F4, F5 and F6 work in every window of the program: this application-wide filter turns
-// them into the control panel's commands before any window sees them.
+// them into the control panel's commands before any window sees them, with or without Shift,
+// Ctrl or Alt held (Alt+F4 excepted: it closes the window).
 #pragma once
 
 #include <QObject>
+
+class QKeyEvent;
 
 namespace brxw {
 
@@ -14,6 +17,8 @@ public:
     explicit FunctionKeyFilter(CControlPanel& panel, QObject* parent = nullptr);
     // The command a key stands for, or 0.
     static int CommandForKey(int key);
+    // Alt+F4, which is left to the window system.
+    static bool IsSystemCloseKey(const QKeyEvent& key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
