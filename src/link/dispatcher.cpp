@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFile>
 
-#include "text/text_scan.h"
 #include "link/dispatch_target.h"
 #include "link/frame.h"
 #include "link/frame_queue.h"
 #include "link/traffic_colour.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "text/text_scan.h"
 
 namespace brxw {
 
@@ -159,6 +159,7 @@ void Dispatcher::Notice(std::string_view payload) {
             closeConsole();
             break;
         case 3:
+            // Only the message file: a reception in progress goes on.
             m_reception.CreateEmpty(kMessageFile);
             m_messageEdit = true;
             m_target.OpenInEditor(WorkingPath(kMessageFile));

@@ -198,33 +198,71 @@ int WaitReadable(SocketHandle handle, int timeoutMs) {
 }
 
 std::optional<std::uint32_t> ParseDottedIpv4(std::string_view text) {
-    std::uint32_t address = 0;
-    int parts = 0;
+    // Up to four numbers, each decimal, octal after a leading 0 or hexadecimal after 0x; the
+    // last one fills all the bytes the others leave ("127.1" is 127.0.0.1).
+    std::uint64_t parts[4] = {};
+    std::size_t count = 0;
     std::size_t pos = 0;
-    while (parts < 4) {
-        std::size_t digits = 0;
-        unsigned value = 0;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && digits < 3) {
-            value = value * 10 + unsigned(text[pos] - '0');
-            ++pos;
-            ++digits;
-        }
-        if (digits == 0 || value > 255) {
+    for (;;) {
+        if (count == 4 || pos >= text.size() || text[pos] < '0' || text[pos] > '9') {
             return std::nullopt;
         }
-        address = (address << 8) | value;
-        ++parts;
-        if (parts < 4) {
-            if (pos >= text.size() || text[pos] != '.') {
+        unsigned base = 10;
+        if (text[pos] == '0') {
+            base = 8;
+            ++pos;
+            if (pos < text.size() && (text[pos] == 'x' || text[pos] == 'X')) {
+                base = 16;
+                ++pos;
+            }
+        }
+        std::uint64_t value = 0;
+        std::size_t digits = 0;
+        for (; pos < text.size(); ++pos, ++digits) {
+            const char c = text[pos];
+            unsigned digit = 0;
+            if (c >= '0' && c <= '9') {
+                digit = unsigned(c - '0');
+            } else if (base == 16 && c >= 'a' && c <= 'f') {
+                digit = unsigned(c - 'a' + 10);
+            } else if (base == 16 && c >= 'A' && c <= 'F') {
+                digit = unsigned(c - 'A' + 10);
+            } else {
+                break;
+            }
+            if (digit >= base) {
+                return std::nullopt;  // "08" is no octal number
+            }
+            value = value * base + digit;
+            if (value > 0xFFFFFFFFu) {
                 return std::nullopt;
             }
-            ++pos;
         }
+        if (base == 16 && digits == 0) {
+            return std::nullopt;  // "0x" alone
+        }
+        parts[count++] = value;
+        if (pos == text.size()) {
+            break;
+        }
+        if (text[pos] != '.') {
+            return std::nullopt;
+        }
+        ++pos;
     }
-    if (pos != text.size()) {
+    // Every part but the last is one byte; the last fills the remaining 4 - (count - 1) bytes.
+    const unsigned lastBits = 8 * unsigned(5 - count);
+    if (lastBits < 32 && parts[count - 1] >> lastBits != 0) {
         return std::nullopt;
     }
-    return address;
+    std::uint32_t address = 0;
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        if (parts[i] > 0xFF) {
+            return std::nullopt;
+        }
+        address |= std::uint32_t(parts[i]) << (24 - 8 * i);
+    }
+    return address | std::uint32_t(parts[count - 1]);
 }
 
 }  // namespace brxw

@@ -60,7 +60,11 @@ int WaitReadable(SocketHandle handle, int timeoutMs);
 // The last socket error of the calling thread as a Windows Sockets code.
 int LastSocketError();
 
-// A dotted IPv4 address ("a.b.c.d", each 0..255) in host byte order; nothing for a host name.
+// An IPv4 address in the classic forms that inet_addr and inet_aton accept, in host byte order;
+// nothing for a host name. One to four parts separated by dots, each decimal, octal (leading 0)
+// or hexadecimal (leading 0x); the parts before the last are one byte each and the last fills the
+// rest: "a.b.c.d", "a.b.c" (c 16 bits), "a.b" (b 24 bits), "a" (32 bits). The whole text must be
+// the address: no blanks or other characters around it.
 std::optional<std::uint32_t> ParseDottedIpv4(std::string_view text);
 
 }  // namespace brxw

@@ -7,8 +7,8 @@
 #include <climits>
 #include <filesystem>
 
-#include "text/text_scan.h"
 #include "text/charset.h"
+#include "text/text_scan.h"
 
 namespace brxw {
 
@@ -45,7 +45,7 @@ std::string SafeFileName(std::string_view serverName) {
     });
     // Characters Windows does not allow in a name, and a drive prefix such as "C:".
     const bool forbidden = name.find_first_of(":*?\"<>|") != std::string_view::npos;
-    if (name.empty() || name == "." || name == ".." || controls || forbidden ||
+    if (name.empty() || name.front() == '.' || controls || forbidden ||
         name.size() > kMaxNameBytes || IsReservedDeviceName(name)) {
         return std::string(kRefusedNameReplacement);
     }
@@ -68,7 +68,11 @@ std::int32_t Reception::Received() const {
 }
 
 QString Reception::Path() const {
-    return QDir(m_directory).filePath(AnsiToQString(m_name));
+    return PathOf(m_name);
+}
+
+QString Reception::PathOf(const std::string& name) const {
+    return QDir(m_directory).filePath(AnsiToQString(name));
 }
 
 bool Reception::Begin(std::string name, std::int32_t size) {
@@ -92,11 +96,9 @@ std::unique_ptr<QTemporaryFile> Reception::OpenTemporary() const {
     return file;
 }
 
-bool Reception::CreateEmpty(const std::string& name) {
-    Abort();
-    m_name = name;
-    m_file = OpenTemporary();
-    return Finish();
+bool Reception::CreateEmpty(const std::string& name) const {
+    const std::unique_ptr<QTemporaryFile> file = OpenTemporary();
+    return file && Commit(*file, name);
 }
 
 void Reception::Append(std::string_view piece) {
@@ -107,19 +109,22 @@ void Reception::Append(std::string_view piece) {
     }
 }
 
-bool Reception::Finish() {
-    bool written = false;
-    if (m_file && m_file->flush()) {
-        m_file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        m_file->close();
-        // rename() replaces the directory entry: an existing file or a symbolic link in its
-        // place is replaced, never written through.
-        std::error_code error;
-        std::filesystem::rename(m_file->fileName().toStdU16String(), Path().toStdU16String(),
-                                error);
-        written = !error;
+bool Reception::Commit(QTemporaryFile& file, const std::string& name) const {
+    if (!file.flush()) {
+        return false;
     }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    file.close();
+    // rename() replaces the directory entry: an existing file or a symbolic link in its place is
+    // replaced, never written through.
+    std::error_code error;
+    std::filesystem::rename(file.fileName().toStdU16String(), PathOf(name).toStdU16String(), error);
+    return !error;
+}
+
+bool Reception::Finish() {
+    const bool written = m_file && Commit(*m_file, m_name);
     m_file.reset();  // removes the temporary file when it was not renamed
     m_announced = 0;
     m_received = 0;

@@ -19,8 +19,10 @@ namespace brxw {
 inline constexpr std::string_view kRefusedNameReplacement = "brx_received.txt";
 
 // A plain file name for the working directory from a name the server gave: the part after the
-// last "/" or "\"; kRefusedNameReplacement when that is empty, "." or "..", has a drive prefix,
-// control characters, more than 255 bytes, or is a name Windows reserves for a device.
+// last "/" or "\"; kRefusedNameReplacement when that is empty, starts with a dot (".", "..",
+// and hidden files such as ".bashrc", which would land among the operator's own settings), has a
+// drive prefix, control characters, more than 255 bytes, or is a name Windows reserves for a
+// device.
 std::string SafeFileName(std::string_view serverName);
 
 // The first frame of a transfer: a name, a zero byte, the size as decimal text. Without the zero
@@ -48,8 +50,9 @@ public:
     // Starts a reception into the file `name` (already a safe name). False, with nothing
     // started, when size is 0. The reception runs even when the file cannot be created.
     bool Begin(std::string name, std::int32_t size);
-    // Creates the file empty, replacing an existing one; no reception starts.
-    bool CreateEmpty(const std::string& name);
+    // Creates the file `name` empty, replacing an existing one. The slot is not touched: a
+    // reception in progress goes on.
+    bool CreateEmpty(const std::string& name) const;
     void Append(std::string_view piece);
     // Completes the file and returns the slot to idle; false when the file could not be written.
     bool Finish();
@@ -58,6 +61,9 @@ public:
 
 private:
     std::unique_ptr<QTemporaryFile> OpenTemporary() const;
+    QString PathOf(const std::string& name) const;
+    // Completes `file` and renames it over `name` in the directory; false when that failed.
+    bool Commit(QTemporaryFile& file, const std::string& name) const;
 
     QString m_directory;
     std::int32_t m_announced = 0;

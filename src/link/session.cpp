@@ -68,6 +68,10 @@ Session::~Session() {
     StopThreadAndClose();
 }
 
+QObject* Session::LinkEventTarget() const {
+    return m_sink.get();
+}
+
 void Session::Start(std::string startupName) {
     m_startupName = std::move(startupName);
     m_startupTimer.start();
@@ -178,8 +182,10 @@ void Session::StartConnect(bool direct) {
     }
     if (error != 0) {
         // Closed before the box, whose event loop would otherwise report the same failure
-        // a second time through the write notifier.
+        // a second time through the write notifier. A socket that could not even be created
+        // leaves nothing to close, so the cursor is restored here as well.
         CloseSession();
+        m_host.SetWaitCursor(false);
         NetworkError(str::kErrorEstablishing, error);
         ScheduleReconnect();
         if (direct) {

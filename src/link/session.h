@@ -64,10 +64,12 @@ public:
     void SendFrame(std::uint8_t kind, std::string_view text);
     void SendOptions();
     void SendRawText(std::string_view text);
-    // Framed upload of a local file under RemoteFilePath(); deletes the file afterwards.
-    void UploadFile(const QString& localPath);
-    // The message text, or "\n/ABORT\n" when aborted; deletes the file afterwards.
-    void SendMessageText(const QString& localPath, bool abort, bool ansiCharset);
+    // Framed upload of a local file under RemoteFilePath(); deletes the file once sent. False,
+    // with the file left in place, when there is no session or the file cannot be read.
+    bool UploadFile(const QString& localPath);
+    // The message text, or "\n/ABORT\n" when aborted; deletes the file once sent. False, with
+    // the file left in place, when there is no session or the file cannot be read.
+    bool SendMessageText(const QString& localPath, bool abort, bool ansiCharset);
 
     State CurrentState() const { return m_state; }
     bool LoggedIn() const { return m_loggedIn; }
@@ -85,6 +87,8 @@ public:
     void StartupTick();
     void CountdownTick();
     bool CountdownRunning() const { return m_countdownTimer.isActive(); }
+    // Where the receive thread posts its LinkEvents; tests post stale ones to it.
+    QObject* LinkEventTarget() const;
 
 private:
     class EventSink;

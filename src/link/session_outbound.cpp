@@ -1,5 +1,6 @@
 // The outbound operations of the session: frames, the options update, plain text, uploads and
-// message text. All run on the user-interface thread and send nothing without a session socket.
+// message text. All run on the user-interface thread and send nothing without a session socket;
+// a file that was not sent is never deleted.
 #include <QFile>
 
 #include "link/message_text.h"
@@ -32,14 +33,15 @@ void Session::SendRawText(std::string_view text) {
     Send(text);
 }
 
-void Session::UploadFile(const QString& localPath) {
+bool Session::UploadFile(const QString& localPath) {
+    // Without a session nothing goes out, and the file is all that is left of the operator's
+    // work: it stays where it is.
     if (!m_socket.IsOpen()) {
-        QFile::remove(localPath);
-        return;
+        return false;
     }
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        return;  // left in place for the operator
+        return false;  // left in place for the operator
     }
     constexpr std::uint8_t kUploadKind = 3;
     SendFrame(kUploadKind, m_remoteFilePath);
@@ -54,21 +56,21 @@ void Session::UploadFile(const QString& localPath) {
     }
     file.close();
     QFile::remove(localPath);
+    return true;
 }
 
-void Session::SendMessageText(const QString& localPath, bool abort, bool ansiCharset) {
+bool Session::SendMessageText(const QString& localPath, bool abort, bool ansiCharset) {
     if (!m_socket.IsOpen()) {
-        QFile::remove(localPath);
-        return;
+        return false;  // as for an upload, the message stays in its file
     }
     if (abort) {
         SendRawText(kMessageAbort);
         QFile::remove(localPath);
-        return;
+        return true;
     }
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        return;
+        return false;
     }
     const QByteArray content = file.readAll();
     file.close();
@@ -76,6 +78,7 @@ void Session::SendMessageText(const QString& localPath, bool abort, bool ansiCha
     SendRawText(MessageWireText(std::string_view(content.constData(), std::size_t(content.size())),
                                 ansiCharset));
     QFile::remove(localPath);
+    return true;
 }
 
 }  // namespace brxw

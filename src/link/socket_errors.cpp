@@ -111,7 +111,7 @@ int WsaFromErrno(int error) {
             return entry.code;
         }
     }
-    return 0;
+    return wsa::kUnknown;
 }
 
 }  // namespace brxw

@@ -34,13 +34,16 @@ inline constexpr int kHostNotFound = 11001;
 inline constexpr int kTryAgain = 11002;
 inline constexpr int kNoRecovery = 11003;
 inline constexpr int kNoData = 11004;
+// A failure with no Windows Sockets counterpart (the base of their numbers, no error of its own):
+// SocketErrorText shows it as "Unknown".
+inline constexpr int kUnknown = 10000;
 }  // namespace wsa
 
 // The text of a code; "Unknown" for every code the table does not list.
 const char* SocketErrorText(int code);
 
-// This platform's errno value as a Windows Sockets code; 0 for a value with no counterpart,
-// which SocketErrorText shows as "Unknown".
+// The errno value of a failed call as a Windows Sockets code. Never 0: every failure stays a
+// failure, and a value with no counterpart gives wsa::kUnknown.
 int WsaFromErrno(int error);
 
 }  // namespace brxw

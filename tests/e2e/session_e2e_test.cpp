@@ -2,11 +2,15 @@
 // countdown and the outbound operations, with the receive thread running for real.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 #include "config/app_config.h"
+#include "link/link_events.h"
 #include "link/session.h"
 #include "resources/command_ids.h"
 #include "support/fake_session_host.h"
@@ -70,6 +74,8 @@ TEST_P(LoginLine, CarriesTheStoredCounterChoices) {
     const auto [status, message] = GetParam();
     WriteKey(0, "Status", status ? "1" : "0");
     WriteKey(0, "Message", message ? "1" : "0");
+    // Whatever the windows of an earlier session subscribed, every connect starts from 140.
+    m_session.SetOptions(0xFF);
     ASSERT_TRUE(LogIn());
     const int options = 140 + 2 * status + message;
     const QByteArray line = QByteArray::number(options) + " 0 Q0QQQ\n";
@@ -177,11 +183,39 @@ TEST_F(SessionE2E, UnknownHostShowsTheBoxAndDoesNotReconnect) {
     EXPECT_FALSE(m_session.CountdownRunning());
 }
 
-TEST_F(SessionE2E, HostNameIsResolvedFirst) {
+TEST_F(SessionE2E, HostNameIsResolvedFirstAndAClassicShortAddressIsNot) {
     WriteProfile(0, "localhost", m_peer.Port());
     ASSERT_TRUE(LogIn());
     EXPECT_EQ(m_host.statusTexts.front(), "Resolving localhost");
     EXPECT_EQ(m_host.statusTexts[1], "Connecting localhost ...");
+
+    WriteProfile(0, "127.1", m_peer.Port());
+    m_host.statusTexts.clear();
+    ASSERT_TRUE(LogIn());
+    EXPECT_EQ(m_host.statusTexts.front(), "Connecting 127.1 ...");
+}
+
+// With no descriptor left, socket() itself fails: the box names the cause, the wait cursor goes
+// and the reconnection is scheduled.
+TEST_F(SessionE2E, SocketThatCannotBeCreatedRestoresTheCursor) {
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    // The profile has been read by then; only the socket is still to come.
+    m_host.onStatusText = [saved](const std::string& text) {
+        if (text.rfind("Connecting", 0) == 0) {
+            rlimit none = saved;
+            none.rlim_cur = 0;
+            ::setrlimit(RLIMIT_NOFILE, &none);
+        }
+    };
+    m_session.Connect(0);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    m_host.onStatusText = nullptr;
+    EXPECT_FALSE(m_host.waitCursor);
+    ASSERT_EQ(m_host.warnings.size(), 1u);
+    EXPECT_EQ(m_host.warnings[0].text, "Error establishing connection\nToo many open files\n");
+    EXPECT_EQ(m_session.CurrentState(), State::WaitingToReconnect);
+    EXPECT_FALSE(m_session.HasSocket());
 }
 
 TEST_F(SessionE2E, ServerClosingBeforeTheChallengeShowsConnectionClosed) {
@@ -291,6 +325,18 @@ TEST_F(SessionE2E, ReplacingASessionKeepsTheNewOneAlive) {
     EXPECT_FALSE(m_session.CountdownRunning());
 }
 
+// The receive thread of a closed session may have posted events that arrive after the next
+// session logged in; their generation alone tells them apart.
+TEST_F(SessionE2E, StaleLinkEventsDoNotEndTheNewSession) {
+    ASSERT_TRUE(LogIn());
+    QObject* target = m_session.LinkEventTarget();
+    QCoreApplication::postEvent(target, new LinkEvent(kLinkBrokenEvent, 0));
+    QCoreApplication::sendPostedEvents(target);
+    EXPECT_EQ(m_session.CurrentState(), State::LoggedIn);
+    EXPECT_TRUE(m_session.HasSocket());
+    EXPECT_FALSE(m_session.CountdownRunning());
+}
+
 TEST_F(SessionE2E, OutboundOperationsReachThePeerByteForByte) {
     ASSERT_TRUE(LogIn());
     m_session.SendFrame(4, "");
@@ -306,10 +352,19 @@ TEST_F(SessionE2E, OutboundOperationsReachThePeerByteForByte) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(999, 'm') + "\r\nend \xE9\r\n");
     file.close();
-    m_session.SendMessageText(message, false, false);
+    EXPECT_TRUE(m_session.SendMessageText(message, false, false));
     ASSERT_TRUE(Received(QByteArray(999, 'm') + "\nend \x82\n\x1a\n"));
     EXPECT_FALSE(QFile::exists(message));
     EXPECT_FALSE(m_peer.ReceivedBytes().contains('\r'));
+
+    // An aborted message sends the abort line instead of its text.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("never sent");
+    file.close();
+    EXPECT_TRUE(m_session.SendMessageText(message, true, false));
+    ASSERT_TRUE(Received(QByteArray("\x1a\n\n/ABORT\n")));
+    EXPECT_FALSE(m_peer.ReceivedBytes().contains("never sent"));
+    EXPECT_FALSE(QFile::exists(message));
 
     const QString upload = m_dir.filePath(QStringLiteral("up.txt"));
     file.setFileName(upload);
@@ -317,7 +372,7 @@ TEST_F(SessionE2E, OutboundOperationsReachThePeerByteForByte) {
     file.write(QByteArray(1500, 'u'));
     file.close();
     m_session.SetRemoteFilePath("conf/up.txt");
-    m_session.UploadFile(upload);
+    EXPECT_TRUE(m_session.UploadFile(upload));
     const QByteArray expected = QByteArray("\x00\x03\x0B\x00", 4) + "conf/up.txt" +
                                 QByteArray("\x00\x03\xE8\x03", 4) + QByteArray(1000, 'u') +
                                 QByteArray("\x00\x03\xF4\x01", 4) + QByteArray(500, 'u') +
@@ -328,7 +383,9 @@ TEST_F(SessionE2E, OutboundOperationsReachThePeerByteForByte) {
     EXPECT_FALSE(QFile::exists(upload));
 }
 
-TEST_F(SessionE2E, OutboundOperationsDoNothingWithoutASession) {
+// Nothing goes out without a session, and a file that was not sent is the operator's work:
+// it stays for the next attempt.
+TEST_F(SessionE2E, OutboundOperationsDoNothingWithoutASessionAndKeepTheirFiles) {
     m_session.SendFrame(4, "LIST");
     m_session.SendOptions();
     const QString message = m_dir.filePath(QStringLiteral("msg.txt"));
@@ -336,8 +393,11 @@ TEST_F(SessionE2E, OutboundOperationsDoNothingWithoutASession) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("text");
     file.close();
-    m_session.SendMessageText(message, false, true);
-    EXPECT_FALSE(QFile::exists(message));  // deleted all the same
+    EXPECT_FALSE(m_session.SendMessageText(message, false, true));
+    EXPECT_FALSE(m_session.SendMessageText(message, true, true));
+    m_session.SetRemoteFilePath("conf/up.txt");
+    EXPECT_FALSE(m_session.UploadFile(message));
+    EXPECT_TRUE(QFile::exists(message));
     EXPECT_TRUE(m_peer.ReceivedBytes().isEmpty());
 }
 

@@ -279,6 +279,33 @@ TEST_F(DispatcherTest, AReceptionTakesFramesOfOtherKindsAndItsEndKindDecides) {
     EXPECT_EQ(ReadFile(QDir(m_work).filePath("data.bin")), QByteArray("abcd"));
 }
 
+// A new-message notice and record replies for an open dialog arrive between the frames of a
+// transfer; neither may end it or take its data, even data holding a zero byte.
+TEST_F(DispatcherTest, AReceptionGoesOnThroughNoticesAndRecordReplies) {
+    Feed(0, 2, Announce("data.bin", "6"));
+    Feed(0, 2, "ab");
+    Feed(128, 0, "\x03");
+    m_target.userPropertiesOpen = true;
+    m_target.messagePropertiesOpen = true;
+    Feed(0, 6, "1 Q1ABC");
+    Feed(0, 7, "");
+    m_target.userPropertiesOpen = m_target.messagePropertiesOpen = false;
+    Feed(0, 2, std::string("c\0d", 3));
+    Feed(0, 2, "e");
+    Feed(0, 2, "");
+    EXPECT_EQ(m_target.calls,
+              (Calls{"ProgressBegin 6", "ProgressUpdate 2", "OpenInEditor brx_message.txt",
+                     "UserRecordReply 1 Q1ABC", "MessageRecordReply ", "ProgressUpdate 5",
+                     "ProgressUpdate 6", "ProgressEnd", "OpenInEditor data.bin"}));
+    EXPECT_EQ(ReadFile(QDir(m_work).filePath("data.bin")), QByteArray("abc\0de", 6));
+    EXPECT_EQ(ReadFile(QDir(m_work).filePath("brx_message.txt")), QByteArray());
+    EXPECT_TRUE(m_dispatcher.MessageEdit());
+    EXPECT_FALSE(m_dispatcher.Slot().InProgress());
+    QStringList files = WorkFiles();
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"brx_message.txt", "data.bin"}));
+}
+
 TEST_F(DispatcherTest, ASessionEndDropsTheTransferInProgress) {
     QFile old(QDir(m_work).filePath("c.txt"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -333,6 +360,9 @@ TEST(SafeFileName, KeepsPlainNamesAndReplacesRefusedOnes) {
         {"../../x", "x"},
         {"", "brx_received.txt"},
         {".", "brx_received.txt"},
+        {".bashrc", "brx_received.txt"},
+        {"home/.profile", "brx_received.txt"},
+        {"..hidden", "brx_received.txt"},
         {"a/..", "brx_received.txt"},
         {"CON", "brx_received.txt"},
         {"com7.log", "brx_received.txt"},

@@ -65,19 +65,58 @@ TEST(SocketErrors, PlatformErrorsReadAsTheSameTexts) {
     EXPECT_STREQ(SocketErrorText(WsaFromErrno(ETIMEDOUT)), "Connection timed out");
     EXPECT_STREQ(SocketErrorText(WsaFromErrno(EHOSTUNREACH)), "Host is unreachable");
     EXPECT_EQ(WsaFromErrno(EAGAIN), 10035);
-    EXPECT_EQ(WsaFromErrno(0), 0);
+    // A failure is never read as success, also one the table does not know.
+    for (int error = 0; error < 256; ++error) {
+        EXPECT_NE(WsaFromErrno(error), 0) << error;
+    }
+    EXPECT_STREQ(SocketErrorText(WsaFromErrno(ENOMEM)), "Unknown");
 }
 
-TEST(DottedAddress, OnlyFourDecimalPartsMakeAnAddress) {
-    EXPECT_EQ(ParseDottedIpv4("127.0.0.1"), 0x7F000001u);
-    EXPECT_EQ(ParseDottedIpv4("255.255.255.255"), 0xFFFFFFFFu);
-    EXPECT_EQ(ParseDottedIpv4("localhost"), std::nullopt);
-    EXPECT_EQ(ParseDottedIpv4("1.2.3"), std::nullopt);
-    EXPECT_EQ(ParseDottedIpv4("1.2.3.4.5"), std::nullopt);
-    EXPECT_EQ(ParseDottedIpv4("1.2.3.256"), std::nullopt);
-    EXPECT_EQ(ParseDottedIpv4("1.2.3.4 "), std::nullopt);
-    EXPECT_EQ(ParseDottedIpv4(""), std::nullopt);
-    EXPECT_EQ(ParseDottedIpv4("10.0.0.1x"), std::nullopt);
+TEST(DottedAddress, ClassicFormsMakeAnAddressAndNamesDoNot) {
+    const std::pair<const char*, std::uint32_t> addresses[] = {
+        {"127.0.0.1", 0x7F000001u},
+        {"255.255.255.255", 0xFFFFFFFFu},
+        {"127.1", 0x7F000001u},
+        {"10.1.2", 0x0A010002u},
+        {"10.65535", 0x0A00FFFFu},
+        {"1.2.65535", 0x0102FFFFu},
+        {"2130706433", 0x7F000001u},
+        {"0x7f.1", 0x7F000001u},
+        {"0X7F.0.0.01", 0x7F000001u},
+        {"0177.0.0.1", 0x7F000001u},
+        {"0", 0u},
+        {"4294967295", 0xFFFFFFFFu},
+        {"0xFFFFFFFF", 0xFFFFFFFFu},
+        {"10.0xaBcDeF", 0x0AABCDEFu},
+    };
+    for (const auto& [text, address] : addresses) {
+        EXPECT_EQ(ParseDottedIpv4(text), address) << text;
+    }
+    const char* names[] = {"localhost",
+                           "1.2.3.4.5",
+                           "1.2.3.256",
+                           "1.2.65536",
+                           "1.16777216",
+                           "4294967296",
+                           "256.1",
+                           "1.2.3.4 ",
+                           " 1.2.3.4",
+                           "",
+                           "10.0.0.1x",
+                           "1..2",
+                           "1.2.",
+                           ".1",
+                           "08",
+                           "0x",
+                           "0x1g",
+                           "1.0x",
+                           "-1",
+                           "99999999999999999999",
+                           "bbs.example.org",
+                           "1e3"};
+    for (const char* text : names) {
+        EXPECT_EQ(ParseDottedIpv4(text), std::nullopt) << text;
+    }
 }
 
 }  // namespace

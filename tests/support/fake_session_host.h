@@ -17,7 +17,12 @@ public:
         std::string text;
     };
 
-    void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
+    void SetStatusText(const std::string& text) override {
+        statusTexts.push_back(text);
+        if (onStatusText) {
+            onStatusText(text);
+        }
+    }
     void SetTitle(const std::string& text) override { title = text; }
     void ShowWarning(const std::string& caption, const std::string& text) override {
         warnings.push_back({caption, text});
@@ -54,6 +59,7 @@ public:
         return statusTexts.empty() ? none : statusTexts.back();
     }
 
+    std::function<void(const std::string&)> onStatusText;  // e.g. to act at a given step
     std::function<void()> onFrameQueued;  // set to dispatch frames as they are announced
     FrameQueue* queue = nullptr;          // else set to collect them in `frames`
     std::vector<InboundFrame> frames;
