@@ -35,7 +35,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 // One line of the file: its text and its own line end ("\r\n" or "\n"; a last line may have
-// none, or a stray "\r").
+// none, or a stray "\r"; a lone "\r" before a section line ends the line, as on Windows).
 struct Line {
     std::string_view text;
     std::string_view eol;
@@ -43,25 +43,36 @@ struct Line {
     bool Ended() const { return !eol.empty() && eol.back() == '\n'; }
 };
 
+// A section line starts at `pos`: blanks, then '['.
+bool SectionFollows(std::string_view contents, std::size_t pos) {
+    while (pos < contents.size() && IsBlank(contents[pos])) {
+        ++pos;
+    }
+    return pos < contents.size() && contents[pos] == '[';
+}
+
 // The line starting at `pos`; moves `pos` past its line end.
 Line NextLine(std::string_view contents, std::size_t& pos) {
     const std::size_t start = pos;
-    const std::size_t lf = contents.find('\n', start);
-    if (lf == std::string_view::npos) {
-        // A last line may end in a stray CR; it is no part of the text.
-        pos = contents.size();
-        std::size_t end = contents.size();
-        if (end > start && contents[end - 1] == '\r') {
-            --end;
+    for (std::size_t i = start; i < contents.size(); ++i) {
+        if (contents[i] == '\n') {
+            const std::size_t end = i > start && contents[i - 1] == '\r' ? i - 1 : i;
+            pos = i + 1;
+            return {contents.substr(start, end - start), contents.substr(end, pos - end)};
         }
-        return {contents.substr(start, end - start), contents.substr(end)};
+        if (contents[i] == '\r' && i + 1 < contents.size() && contents[i + 1] != '\n' &&
+            SectionFollows(contents, i + 1)) {
+            pos = i + 1;
+            return {contents.substr(start, i - start), contents.substr(i, 1)};
+        }
     }
-    std::size_t end = lf;
+    // A last line may end in a stray CR; it is no part of the text.
+    pos = contents.size();
+    std::size_t end = contents.size();
     if (end > start && contents[end - 1] == '\r') {
         --end;
     }
-    pos = lf + 1;
-    return {contents.substr(start, end - start), contents.substr(end, lf + 1 - end)};
+    return {contents.substr(start, end - start), contents.substr(end)};
 }
 
 std::vector<Line> SplitLines(std::string_view contents) {
@@ -114,6 +125,11 @@ std::string_view Unquote(std::string_view v) {
     return v;
 }
 
+bool NeedsQuotes(std::string_view value) {
+    return !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
+                              Unquote(value).size() != value.size());
+}
+
 bool HasLineBreakOrNul(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -152,6 +168,16 @@ bool NamesEqual(std::string_view a, std::string_view b) {
 }
 
 IniStore::IniStore(QString path) : m_path(std::move(path)) {}
+
+std::string IniStore::StoredForm(std::string_view value) {
+    if (!NeedsQuotes(value)) {
+        return std::string(value);
+    }
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted.append("\"").append(value).append("\"");
+    return quoted;
+}
 
 std::optional<std::string_view> IniStore::FindValue(std::string_view contents,
                                                     std::string_view section,
@@ -225,13 +251,14 @@ std::optional<std::string> IniStore::SetValue(std::string_view contents, std::st
         }
     }
 
+    const std::string stored = StoredForm(value);
     std::string newLine;
     std::size_t insertAfter = kNone;
     if (keyLine != kNone) {
         // The key keeps its place and its spelling; the line is written afresh.
-        newLine.append(keySpelling).append("=").append(value);
+        newLine.append(keySpelling).append("=").append(stored);
     } else {
-        newLine.append(key).append("=").append(value);
+        newLine.append(key).append("=").append(stored);
         insertAfter = lastEntry;
     }
 
@@ -239,7 +266,9 @@ std::optional<std::string> IniStore::SetValue(std::string_view contents, std::st
     out.reserve(contents.size() + section.size() + newLine.size() + 8);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i == keyLine) {
-            out.append(newLine).append(lines[i].eol);
+            // A rewritten last line that had no line end gets one, as Windows writes it.
+            const bool unendedLast = i + 1 == lines.size() && !lines[i].Ended();
+            out.append(newLine).append(unendedLast ? kCrLf : lines[i].eol);
             continue;
         }
         out.append(lines[i].text);

@@ -38,11 +38,17 @@ public:
     // True when `key` is present in `section` with a value, even an empty one.
     bool Has(std::string_view section, std::string_view key) const;
 
-    // WritePrivateProfileString: sets `key` in `section` to `value`, written as given. Returns
-    // false, leaving the old file whole, when the file could not be read or replaced, or when the
-    // names or the value cannot be stored as one line (an empty name, a line break or a NUL
-    // anywhere, a ']' in the section name, a '=' in the key name, a key starting with ';' or '[').
+    // WritePrivateProfileString: sets `key` in `section` to `value`, written in its
+    // StoredForm so that Read gives it back exactly (up to the buffer size). Returns false,
+    // leaving the old file whole, when the file could not be read or replaced, or when the names
+    // or the value cannot be stored as one line (an empty name, a line break or a NUL anywhere,
+    // a ']' in the section name, a '=' in the key name, a key starting with ';' or '[').
     bool Write(std::string_view section, std::string_view key, std::string_view value);
+
+    // What the file holds for `value`: the value as given, or, when reading would strip blanks
+    // around it or a pair of matching quotes around it, the value in double quotes (reading
+    // removes exactly that pair, here and on Windows).
+    static std::string StoredForm(std::string_view value);
 
     // The parsing and editing on file contents in memory, shared by the methods above and open
     // to tests and fuzzers.

@@ -1,8 +1,9 @@
 #include "panel/profile_setup.h"
 
 #include "config/app_config.h"
-#include "text/text_scan.h"
+#include "config/ini_store.h"
 #include "resources/command_ids.h"
+#include "text/text_scan.h"
 
 #include <optional>
 #include <utility>
@@ -44,6 +45,15 @@ std::optional<long> ParseInteger(std::string_view text) {
 
 }  // namespace
 
+std::string UnstorableMessage() {
+    return "This text cannot be stored: it holds a line break or a NUL character.";
+}
+
+std::string QuotedPasswordTooLongMessage() {
+    return "A password that begins or ends with a blank or a quote can have no more than " +
+           std::to_string(kSetupPasswordLimit - 2) + " characters.";
+}
+
 std::string TooLongMessage(std::size_t limit) {
     return "Please enter no more than " + std::to_string(limit) + " characters.";
 }
@@ -84,6 +94,14 @@ SetupValidation ValidateSetup(const SetupFields& fields) {
         if (check.text.size() > check.limit) {
             return fail(check.field, TooLongMessage(check.limit));
         }
+        if (check.text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+            return fail(check.field, UnstorableMessage());
+        }
+    }
+    // Such a password is stored in quotes, and the quotes count against what one read gives
+    // back (79 bytes): within that, every reader of the file, ours or Windows', returns it whole.
+    if (IniStore::StoredForm(fields.password).size() > kSetupPasswordLimit) {
+        return fail(SetupField::Password, QuotedPasswordTooLongMessage());
     }
     const std::optional<long> port = ParseInteger(fields.port);
     if (!port) {

@@ -46,6 +46,9 @@ SetupFields FieldsFromProfile(const RemoteConfig& profile);
 
 // The outcome of checking the fields: the first that fails, in the order callsign, name, host
 // name, password, port (auto-connect cannot fail), with the message to show; or the profile.
+// Besides its length, a text fails when BrxW.ini cannot hold it (a line break or a NUL), and a
+// password that must be stored in quotes (blanks or quotes around it) when the quotes take it
+// past what one read gives back. Every profile that passes reads back from the file exactly.
 struct SetupValidation {
     SetupField failed = SetupField::None;
     std::string message;
@@ -59,6 +62,8 @@ SetupValidation ValidateSetup(const SetupFields& fields);
 // "Please enter no more than %1 characters.", "Please enter an integer.",
 // "Please enter an integer between %1 and %2." with the numbers filled in.
 std::string TooLongMessage(std::size_t limit);
+std::string UnstorableMessage();
+std::string QuotedPasswordTooLongMessage();
 std::string NotAnIntegerMessage();
 std::string OutOfRangeMessage(int min, int max);
 

@@ -17,10 +17,11 @@ bool IsByte(int v) {
     return v >= 0 && v <= 255;
 }
 
-// A "%d" value of the file: its leading number, or nothing when it does not begin with one.
+// A "%d" value of the file as atol reads it ("off" is 0), or nothing when the key is absent or
+// empty.
 std::optional<int> ReadNumber(const AppConfig& config, std::string_view key) {
     std::string text;
-    if (!config.ReadSetting(kSettingsSection, key, text) || ScanLongs(text, 1).empty()) {
+    if (!config.ReadSetting(kSettingsSection, key, text)) {
         return std::nullopt;
     }
     return ScanLeadingInt(text);

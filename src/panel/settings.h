@@ -79,8 +79,8 @@ public:
     // The values are the defaults, and "not yet current", until Load.
     explicit PanelSettings(AppConfig& config);
 
-    // Reads the six values and the font. Each value (or its default, when the key is absent or
-    // does not begin with a number) goes through its setter in the order BreakLine,
+    // Reads the six values and the font. Each value (its default when the key is absent or empty,
+    // 0 when it holds no digits) goes through its setter in the order BreakLine,
     // Justification, Prefix, AnsiChar, signature; as nothing is current yet, each is written
     // back. An empty signature text is not written. The font is read only: "Font_Name" and
     // "Font_Params" together, defaults unless both give a usable record.

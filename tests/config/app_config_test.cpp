@@ -67,16 +67,36 @@ TEST_F(AppConfigTest, SaveThenLoadRoundTripsAndKeepsTheIndex) {
     EXPECT_EQ(ReadBytes(m_config.Store().Path()),
               "[Remote 2]\r\nName=Club BBS\r\nHost Name=bbs.example.org\r\nCallsign=DL1ABC\r\n"
               "Password=s3cr3t\r\nPort=6300\r\nAutoConnect=1\r\n");
+
+    // A password with blanks or quotes around it comes back as typed, or the next login fails.
+    const RemoteConfig padded{"Club BBS ", "bbs.example.org", 6300, 0, "DL1ABC", " 'pw' "};
+    ASSERT_TRUE(m_config.SaveProfile(1, padded));
+    EXPECT_EQ(m_config.LoadProfile(1), padded);
+    const RemoteConfig quoted{"\"Club\"", "bbs.example.org", 6300, 0, "DL1ABC", "\"pw\""};
+    ASSERT_TRUE(m_config.SaveProfile(1, quoted));
+    EXPECT_EQ(m_config.LoadProfile(1), quoted);
+}
+
+TEST_F(AppConfigTest, AutoConnectIsOnForAnyNumberButZero) {
+    const std::pair<const char*, int> cases[] = {{"1", 1},   {"-1", 1}, {"7", 1},  {"0", 0},
+                                                 {"off", 0}, {"", 0},   {" -0", 0}};
+    for (const auto& [stored, expected] : cases) {
+        ASSERT_TRUE(m_config.WriteSetting("Remote 2", "AutoConnect", stored));
+        EXPECT_EQ(m_config.LoadProfile(2).autoConnect, expected) << stored;
+    }
 }
 
 TEST_F(AppConfigTest, ReadProfileIntReadsAsAtol) {
     m_config.SetCurrentIndex(1);
     const std::vector<std::pair<std::string, int>> cases = {
-        {"abc", 0}, {"", 42}, {" -12x", -12}, {"\"5\"", 5}, {"99999999999", INT_MAX}};
+        {"abc", 0}, {"", 42}, {" -12x", -12}, {"99999999999", INT_MAX}};
     for (const auto& [text, expected] : cases) {
         ASSERT_TRUE(m_config.WriteProfileText("Port", text));
         EXPECT_EQ(m_config.ReadProfileInt("Port", 42), expected) << '"' << text << '"';
     }
+    // Typed in by hand in quotes: the quotes go before the number is read.
+    ASSERT_TRUE(test::WriteBytes(m_config.Store().Path(), "[Remote 1]\r\nPort=\"5\"\r\n"));
+    EXPECT_EQ(m_config.ReadProfileInt("Port", 42), 5);
     EXPECT_EQ(m_config.ReadProfileInt("Absent", 42), 42);
     EXPECT_TRUE(m_config.Store().Has("Remote 1", "Port"));
 }

@@ -1,6 +1,7 @@
 #include "config/ini_store.h"
 
 #include "config/config_test_support.h"
+#include "text/charset.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -64,6 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"read_lf.ini", "Remote 9", "Name", kDef},
         ReadCase{"read_lf.ini", "Remote 1", "Port", "-12x"},
         ReadCase{"read_lf.ini", "a[b", "Inner", "bracket"},
+        ReadCase{"read_lf.ini", "A", "KEY", "name ends at the first bracket"},
+        ReadCase{"read_lf.ini", "a]b", "Key", kDef},
+        ReadCase{"read_lf.ini", "GR\xDCSSE", "\xC4RGER", "folded"},
         ReadCase{"read_lf.ini", "Unclosed", "Key", "in unclosed section"},
         ReadCase{"read_crlf.ini", "remote 1", "host name", "bbs.example.org"},
         ReadCase{"bom.ini", "Remote 0", "Name", kDef},  // the mark spoils the first line
@@ -98,25 +102,97 @@ TEST_P(IniEditTest, ChangesOnlyTheOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniEditTest,
-    testing::Values(EditCase{"new file", "", "S", "K", "v", "[S]\r\nK=v\r\n"},
-                    EditCase{"key keeps spelling", "[S]\r\n  KEY = old\r\nB=2\r\n", "s", "key",
-                             "new", "[S]\r\nKEY=new\r\nB=2\r\n"},
-                    EditCase{"after last key", "[S]\nA=1\n; c\nB=2\n\n; tail\n[T]\nX=1\n", "S", "C",
-                             "3", "[S]\nA=1\n; c\nB=2\nC=3\n\n; tail\n[T]\nX=1\n"},
-                    EditCase{"keyless section", "[S]\n\n[T]\n", "S", "A", "1", "[S]\nA=1\n\n[T]\n"},
-                    EditCase{"new section", "[S]\nA=1\n", " New Sec ", " Key ", " \"v\" ",
-                             "[S]\nA=1\n[New Sec]\nKey= \"v\" \n"},
-                    EditCase{"unended last line", "[S]\nA=1", "S", "B", "2", "[S]\nA=1\nB=2"},
-                    EditCase{"unended, new section", "[S]\r\nA=1\r", "T", "K", "v",
-                             "[S]\r\nA=1\r\n[T]\r\nK=v\r\n"},
-                    EditCase{"line ends per line", "[S]\nA=1\r\nB=2\n[T]\r\n", "S", "C", "x",
-                             "[S]\nA=1\r\nB=2\nC=x\n[T]\r\n"},
-                    EditCase{"first section, first key", "[S]\nA=1\nA=3\n[s]\nA=2\n", "S", "A", "9",
-                             "[S]\nA=9\nA=3\n[s]\nA=2\n"},
-                    EditCase{"key without value", "[S]\nA\n", "S", "A", "1", "[S]\nA=1\n"},
-                    EditCase{"marked first line", "\xEF\xBB\xBF[S]\r\nA=1\r\n", "S", "A", "2",
-                             "\xEF\xBB\xBF[S]\r\nA=1\r\n[S]\r\nA=2\r\n"}),
+    testing::Values(
+        EditCase{"new file", "", "S", "K", "v", "[S]\r\nK=v\r\n"},
+        EditCase{"key keeps spelling", "[S]\r\n  KEY = old\r\nB=2\r\n", "s", "key", "new",
+                 "[S]\r\nKEY=new\r\nB=2\r\n"},
+        EditCase{"after last key", "[S]\nA=1\n; c\nB=2\n\n; tail\n[T]\nX=1\n", "S", "C", "3",
+                 "[S]\nA=1\n; c\nB=2\nC=3\n\n; tail\n[T]\nX=1\n"},
+        EditCase{"keyless section", "[S]\n\n[T]\n", "S", "A", "1", "[S]\nA=1\n\n[T]\n"},
+        EditCase{"new section", "[S]\nA=1\n", " New Sec ", " Key ", " \"v\" ",
+                 "[S]\nA=1\n[New Sec]\nKey=\" \"v\" \"\n"},
+        EditCase{"unended last line", "[S]\nA=1", "S", "B", "2", "[S]\nA=1\nB=2"},
+        EditCase{"unended, new section", "[S]\r\nA=1\r", "T", "K", "v",
+                 "[S]\r\nA=1\r\n[T]\r\nK=v\r\n"},
+        EditCase{"line ends per line", "[S]\nA=1\r\nB=2\n[T]\r\n", "S", "C", "x",
+                 "[S]\nA=1\r\nB=2\nC=x\n[T]\r\n"},
+        EditCase{"first section, first key", "[S]\nA=1\nA=3\n[s]\nA=2\n", "S", "A", "9",
+                 "[S]\nA=9\nA=3\n[s]\nA=2\n"},
+        EditCase{"key without value", "[S]\nA\n", "S", "A", "1", "[S]\nA=1\n"},
+        // Notepad leaves the last line unended; Windows ends it when it rewrites it.
+        EditCase{"rewritten unended last line", "[S]\nA=1", "S", "A", "2", "[S]\nA=2\r\n"},
+        EditCase{"rewritten last line with a stray CR", "[S]\nA=1\r", "S", "A", "2",
+                 "[S]\nA=2\r\n"},
+        // A lone CR before a section line ends the line; the section is found.
+        EditCase{"lone CR before a section", "[S]\nA=1\r [T]\nB=1\n", "T", "B", "2",
+                 "[S]\nA=1\r [T]\nB=2\n"},
+        EditCase{"key before a lone CR", "[S]\nA=1\r[T]\n", "S", "A", "2", "[S]\nA=2\r[T]\n"},
+        EditCase{"marked first line", "\xEF\xBB\xBF[S]\r\nA=1\r\n", "S", "A", "2",
+                 "\xEF\xBB\xBF[S]\r\nA=1\r\n[S]\r\nA=2\r\n"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// Every value that can be one line reads back exactly as it was written, whatever its bytes:
+// blanks and quotes around it are kept by writing it in quotes. Line breaks and NUL cannot be
+// held at all and are refused.
+TEST(IniStoreTest, EveryStorableValueReadsBackExactly) {
+    std::string contents = "[S]\r\nK=old\r\n";
+    std::size_t checked = 0;
+    for (int code = 0; code < 256; ++code) {
+        const char b = static_cast<char>(code);
+        const std::string values[] = {{b},
+                                      {b, b},
+                                      std::string(" ") + b,
+                                      std::string(1, b) + "\t",
+                                      std::string("\"") + b + "\"",
+                                      std::string("'") + b + "'",
+                                      std::string("\v\"") + b + "' ",
+                                      std::string(1, b) + "=;[x]" + b};
+        for (const std::string& value : values) {
+            const auto edited = IniStore::SetValue(contents, "S", "K", value);
+            if (b == '\r' || b == '\n' || b == '\0') {
+                EXPECT_FALSE(edited) << code;
+                continue;
+            }
+            ASSERT_TRUE(edited) << code << " [" << value << "]";
+            contents = *edited;
+            const auto found = IniStore::FindValue(contents, "S", "K");
+            ASSERT_TRUE(found) << code;
+            EXPECT_EQ(*found, value) << code;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 253u * 8u);
+
+    // Through the file and the 80-byte buffer as a login reads it.
+    QTemporaryDir dir;
+    IniStore store(dir.filePath("BrxW.ini"));
+    const std::string passwords[] = {
+        " pass word ",        "\"quoted\"", "'x'", "\t", "\"", " " + std::string(77, 'p'),
+        std::string(79, '\'')};
+    for (const std::string& value : passwords) {
+        ASSERT_TRUE(store.Write("Remote 0", "Password", value));
+        EXPECT_EQ(store.Read("Remote 0", "Password"), value);
+    }
+    EXPECT_EQ(IniStore::StoredForm("plain value"), "plain value");
+    EXPECT_EQ(IniStore::StoredForm("\"a'"), "\"a'");
+    EXPECT_EQ(IniStore::StoredForm(" a"), "\" a\"");
+}
+
+// Section and key names match as Windows matches them: the letters of Windows-1252 without
+// regard to case, every other byte only itself.
+TEST(IniStoreTest, NamesMatchWithoutCaseForWindows1252Letters) {
+    for (int a = 0; a < 256; ++a) {
+        for (int b = 0; b < 256; ++b) {
+            const QString ua = AnsiToQString(std::string(1, static_cast<char>(a)));
+            const QString ub = AnsiToQString(std::string(1, static_cast<char>(b)));
+            const bool same = a == b || ua.toLower() == ub.toLower();
+            ASSERT_EQ(NamesEqual(std::string(1, static_cast<char>(a)),
+                                 std::string(1, static_cast<char>(b))),
+                      same)
+                << a << " " << b;
+        }
+    }
+}
 
 // Names or values that would not read back as the one key written.
 TEST(IniStoreTest, RefusesWhatCannotBeOneLine) {

@@ -17,6 +17,8 @@ namespace {
 TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
     const std::string between = "Please enter an integer between 0 and 10000.";
     const std::string integer = "Please enter an integer.";
+    const std::string unstorable =
+        "This text cannot be stored: it holds a line break or a NUL character.";
     auto tooLong = [](int n) {
         return "Please enter no more than " + std::to_string(n) + " characters.";
     };
@@ -39,6 +41,18 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
         {[](SetupFields& f) { f.hostName.assign(64, 'h'); }, SetupField::HostName, tooLong(63)},
         // 79 is what the file gives back; a longer password would be saved but never read whole.
         {[](SetupFields& f) { f.password.assign(80, 'p'); }, SetupField::Password, tooLong(79)},
+        // What the file cannot hold is refused, not saved to read back different.
+        {[](SetupFields& f) { f.callsign = "DL1\nAB"; }, SetupField::Callsign, unstorable},
+        {[](SetupFields& f) { f.name = "Home\r"; }, SetupField::Name, unstorable},
+        {[](SetupFields& f) { f.hostName = std::string("bbs\0x", 5); }, SetupField::HostName,
+         unstorable},
+        {[](SetupFields& f) { f.password = "se\ncret"; }, SetupField::Password, unstorable},
+        // Quoted, a password with blanks or quotes around it must still fit in one read.
+        {[](SetupFields& f) { f.password = " " + std::string(76, 'p'); }, SetupField::None, ""},
+        {[](SetupFields& f) { f.password = " " + std::string(77, 'p'); }, SetupField::Password,
+         QuotedPasswordTooLongMessage()},
+        {[](SetupFields& f) { f.password = "\"" + std::string(77, 'p') + "\""; },
+         SetupField::Password, QuotedPasswordTooLongMessage()},
         {[](SetupFields& f) { f.port = "10001"; }, SetupField::Port, between},
         {[](SetupFields& f) { f.port = "-1"; }, SetupField::Port, between},
         {[](SetupFields& f) { f.port = "99999999999999999999"; }, SetupField::Port, between},

@@ -37,8 +37,8 @@ TEST_F(SettingsTest, FirstStartWritesEveryDefaultButTheEmptySignatureText) {
 
 TEST_F(SettingsTest, StoredFlagIsScannedKeptAsZeroOrOneAndWrittenBack) {
     const std::pair<const char*, int> cases[] = {
-        {"", 1},  {"0", 0}, {" 0 and text", 0}, {"off", 1},
-        {"-", 1}, {"2", 1}, {"-3", 1},          {"99999999999999999999", 1},
+        {"", 1},  {"0", 0}, {" 0 and text", 0}, {"off", 0},
+        {"-", 0}, {"2", 1}, {"-3", 1},          {"99999999999999999999", 1},
     };
     for (const auto& [stored, expected] : cases) {
         ASSERT_TRUE(m_config.WriteSetting(kSettingsSection, kPrefixKey, stored));
