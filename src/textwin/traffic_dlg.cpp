@@ -54,6 +54,11 @@ Placement FitToScreens(Placement p) {
     return p;
 }
 
+// The window system has put no frame around the window (yet).
+bool IsNoFrame(QSize frame) {
+    return frame.width() <= 0 && frame.height() <= 0;
+}
+
 QString TrafficTitle(char letter, int channel) {
     switch (letter) {
         case 'a':
@@ -91,9 +96,26 @@ void CPlacedDlg::SetPlacement(int x, int y, int width, int height) {
     m_placed = true;
     // The rectangle includes the frame; the frame's extent is known once the window was shown.
     const QSize frame = frameGeometry().size() - geometry().size();
+    m_frameUnknown = IsNoFrame(frame) && !isVisible();
     move(m_placement.x, m_placement.y);
     resize(std::max(1, m_placement.width - std::max(0, frame.width())),
            std::max(1, m_placement.height - std::max(0, frame.height())));
+    // Written here too: Qt holds back the move and resize events of a hidden window.
+    WritePair(PositionKey(m_letter), m_placement.x, m_placement.y);
+    WritePair(SizeKey(m_letter), m_placement.width, m_placement.height);
+}
+
+void CPlacedDlg::FitFrame() {
+    if (!m_frameUnknown || !isVisible()) {
+        return;
+    }
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (IsNoFrame(frame)) {
+        return;  // no frame yet, or none at all
+    }
+    m_frameUnknown = false;
+    resize(std::max(1, m_placement.width - frame.width()),
+           std::max(1, m_placement.height - frame.height()));
 }
 
 void CPlacedDlg::WritePair(const std::string& key, int a, int b) {
@@ -102,8 +124,14 @@ void CPlacedDlg::WritePair(const std::string& key, int a, int b) {
     }
 }
 
+void CPlacedDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FitFrame();
+}
+
 void CPlacedDlg::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
+    FitFrame();
     if (Tracking()) {
         const QRect frame = frameGeometry();
         WritePair(PositionKey(m_letter), frame.left(), frame.top());
@@ -112,6 +140,7 @@ void CPlacedDlg::moveEvent(QMoveEvent* event) {
 
 void CPlacedDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    FitFrame();
     if (Tracking()) {
         const QRect frame = frameGeometry();
         WritePair(SizeKey(m_letter), frame.width(), frame.height());

@@ -4,10 +4,11 @@
 //
 // The control panel owns the windows from its construction to its destruction; a window is only
 // ever hidden and shown again, so its text survives closing. The panel places a window before
-// showing it (SetPlacement with what ReadPlacement gives), and from then on every move and size
-// change the operator makes is written to "Position_<letter>" and "Size_<letter>" of the current
-// remote configuration. The close box never closes a window: it tells the owner (a posted
-// QEvent::User + n), and the owner hides it and updates its menus and subscriptions.
+// showing it (SetPlacement with what ReadPlacement gives); the placement itself and every move
+// and size change after it are written to "Position_<letter>" and "Size_<letter>" of the current
+// remote configuration, so the window opens again where the operator left it. The close box never
+// closes a window: it tells the owner (a posted QEvent::User + n), and the owner hides it and
+// updates its menus and subscriptions.
 //
 // User-interface thread only.
 #pragma once
@@ -59,16 +60,23 @@ protected:
 
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Enter with the focus on no control that takes it; nothing unless a window says otherwise.
     virtual void OnDefaultButton() {}
 
 private:
-    // Placement keys are written only for moves after the window was placed and while it is
-    // shown, never for the geometry it is given while being built.
+    // Placing the window is its first move and size change and writes both keys, so the size key,
+    // without which the position is never read, exists as soon as the window does. After that the
+    // keys follow the moves and size changes of the shown window: the events a hidden window
+    // gets when it is shown only repeat its placement, with a frame the window system has not yet
+    // put around it. The size the constructor gives is no placement and is not written.
     bool Tracking() const { return m_placed && isVisible(); }
     void WritePair(const std::string& key, int a, int b);
+    // A window placed before it had a frame got the whole rectangle as its inside; once the frame
+    // is known the inside is made smaller by it, as a placement on a framed window would.
+    void FitFrame();
 
     char m_letter;
     QEvent::Type m_closeNotice;
@@ -76,6 +84,7 @@ private:
     AppConfig* m_config;
     Placement m_placement{};
     bool m_placed = false;
+    bool m_frameUnknown = false;
 };
 
 class CTrafficDlg : public CPlacedDlg {

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,9 @@ TEST(TrafficDlg, OneChannelWindowWritesItsKeysInTheProfileInUse) {
     config.SetCurrentIndex(2);
     CTrafficDlg dlg('o', nullptr, &config);
     dlg.SetPlacement(10, 20, 400, 300);
-    EXPECT_FALSE(config.Store().Has("Remote 2", "Position_o"));  // placing is not moving
+    // Placing is the window's first move and size change, shown or not.
+    EXPECT_EQ(config.Store().Read("Remote 2", "Position_o"), "0010 0020");
+    EXPECT_EQ(config.Store().Read("Remote 2", "Size_o"), "0400 0300");
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     dlg.move(30, 40);
@@ -121,6 +124,42 @@ TEST(TrafficDlg, OneChannelWindowWritesItsKeysInTheProfileInUse) {
     again.SetPlacement(30, 40, int(wh[0]), int(wh[1]));
     QCoreApplication::processEvents();
     EXPECT_EQ(again.frameGeometry(), dlg.frameGeometry());
+}
+
+// Each life of the window is placed as the opening command places it, from a store read afresh
+// from the same file (a restart), and finds the window where the operator left it: moved only in
+// the first life, resized only in the second.
+TEST(TrafficDlg, PlacementSurvivesDestroyingAndCreatingTheWindow) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("BrxW.ini");
+    const std::function<void(CTrafficDlg&)> operatorDoes[] = {
+        [](CTrafficDlg& dlg) { dlg.move(150, 120); },
+        [](CTrafficDlg& dlg) { dlg.resize(500, 350); },
+        [](CTrafficDlg&) {},
+    };
+    QRect left;
+    QSize inside;
+    for (const auto& act : operatorDoes) {
+        AppConfig config(ini);
+        config.SetCurrentIndex(1);
+        CTrafficDlg dlg('m', nullptr, &config);
+        const Placement placement = ReadPlacement(config, 'm', kTrafficPlacement);
+        dlg.SetPlacement(placement.x, placement.y, placement.width, placement.height);
+        dlg.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        QCoreApplication::processEvents();
+        // The placement is the whole window, also when its frame came only with showing it.
+        EXPECT_EQ(dlg.frameGeometry().size(), QSize(placement.width, placement.height));
+        if (!left.isNull()) {
+            EXPECT_EQ(dlg.frameGeometry(), left);
+        }
+        act(dlg);
+        QCoreApplication::processEvents();
+        left = dlg.frameGeometry();
+        inside = dlg.size();
+    }
+    EXPECT_EQ(left.topLeft(), QPoint(150, 120));
+    EXPECT_EQ(inside, QSize(500, 350));
 }
 
 TEST(TrafficDlg, ChannelAndTitleFromTheStationList) {
