@@ -328,10 +328,18 @@ TEST_F(SessionE2E, ReplacingASessionKeepsTheNewOneAlive) {
 // The receive thread of a closed session may have posted events that arrive after the next
 // session logged in; their generation alone tells them apart.
 TEST_F(SessionE2E, StaleLinkEventsDoNotEndTheNewSession) {
+    peer::PeerFaults faults;
+    faults.stall = true;  // nothing but the stale events reaches the session
+    m_peer.SetFaults(faults);
     ASSERT_TRUE(LogIn());
+    int dispatched = 0;
+    m_host.onFrameQueued = [&] { ++dispatched; };
     QObject* target = m_session.LinkEventTarget();
+    QCoreApplication::postEvent(target, new LinkEvent(kFrameQueuedEvent, 0));
     QCoreApplication::postEvent(target, new LinkEvent(kLinkBrokenEvent, 0));
     QCoreApplication::sendPostedEvents(target);
+    QCoreApplication::processEvents();  // the dispatch timer, had one been started
+    EXPECT_EQ(dispatched, 0);
     EXPECT_EQ(m_session.CurrentState(), State::LoggedIn);
     EXPECT_TRUE(m_session.HasSocket());
     EXPECT_FALSE(m_session.CountdownRunning());
