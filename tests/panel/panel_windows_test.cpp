@@ -10,6 +10,8 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "config/app_config.h"
 #include "panel/control_panel.h"
@@ -83,6 +85,61 @@ TEST_F(PanelWindowsTest, F5AnywhereTogglesMonitoringAndThePeerFollows) {
     EXPECT_TRUE(m_panel->Monitoring()->isVisible());
     EXPECT_GE(m_panel->Monitoring()->TextView()->Ring().LineCount(), lines);
     qApp->removeEventFilter(&keys);
+}
+
+// Every press of the four keys is a command, whatever modifier is held; Alt+F4 alone is left
+// to the window system as the close key.
+TEST_F(PanelWindowsTest, FunctionKeysWorkWithAnyModifierHeld) {
+    FunctionKeyFilter keys(*m_panel);
+    qApp->installEventFilter(&keys);
+    const QByteArray forwardList("\0\4\4\0LIST", 8);
+    QTest::keyClick(m_panel.get(), Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_TRUE(m_panel->Monitoring()->isVisible());
+    QTest::keyClick(m_panel->Monitoring(), Qt::Key_F5, Qt::ControlModifier);
+    EXPECT_FALSE(m_panel->Monitoring()->isVisible());
+    QTest::keyClick(m_panel.get(), Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(m_panel->AllChannels()->isVisible());
+    QTest::keyClick(m_panel.get(), Qt::Key_F6, Qt::AltModifier);
+    EXPECT_FALSE(m_panel->AllChannels()->isVisible());
+    QTest::keyClick(m_panel.get(), Qt::Key_F2, Qt::MetaModifier);
+    EXPECT_NE(m_panel->GetSession().Options() & 32u, 0u);
+    QTest::keyClick(m_panel.get(), Qt::Key_F4, Qt::AltModifier);
+    QTest::keyClick(m_panel.get(), Qt::Key_F4, Qt::ControlModifier);
+    qApp->removeEventFilter(&keys);
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.ReceivedBytes().contains(forwardList); }));
+    EXPECT_EQ(m_peer.ReceivedBytes().count(forwardList), 1);
+}
+
+// The Window menu shows check marks (not the toolbar's images), and a window that is on has its
+// button filled with the highlight colour, not just a faint frame.
+TEST_F(PanelWindowsTest, OnWindowsShowCheckMarksAndAFilledButton) {
+    QAction* monitoring = m_panel->Action(cmd::kMonitoringWindow);
+    auto* button = qobject_cast<QToolButton*>(m_panel->ToolBar()->widgetForAction(monitoring));
+    ASSERT_NE(button, nullptr);
+    const QColor highlight = button->palette().color(QPalette::Highlight);
+    auto highlighted = [&] {
+        const QImage image = button->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += std::abs(c.red() - highlight.red()) +
+                             std::abs(c.green() - highlight.green()) +
+                             std::abs(c.blue() - highlight.blue()) <
+                         40;
+            }
+        }
+        return count * 100 / (image.width() * image.height());
+    };
+    EXPECT_LT(highlighted(), 5);
+    m_panel->OnCommand(cmd::kMonitoringWindow);
+    EXPECT_GT(highlighted(), 40);
+    for (int command : {cmd::kConsoleWindow, cmd::kMonitoringWindow, cmd::kAllChannelsWindow}) {
+        QAction* item = m_panel->Action(command);
+        EXPECT_TRUE(item->isCheckable()) << command;
+        EXPECT_FALSE(item->isIconVisibleInMenu()) << command;
+    }
+    EXPECT_TRUE(monitoring->isChecked());
 }
 
 TEST_F(PanelWindowsTest, AConsoleLineReachesTheServerAndIsEchoedInPurple) {
@@ -193,6 +250,35 @@ TEST_F(PanelWindowsTest, StationCountFollowsTheListAndTheServersCount) {
         return m_panel->StatusText() ==
                QStringLiteral("%1 Connected station(s)").arg(m_panel->Stations().Count());
     }));
+}
+
+// Windows the operator moved and sized come back where they were when the link is lost and the
+// next login reopens them.
+TEST_F(PanelWindowsTest, AReconnectBringsTheWindowsBackWhereTheyWere) {
+    m_panel->OnCommand(cmd::kMonitoringWindow);
+    m_panel->OnCommand(cmd::kAllChannelsWindow);
+    CTrafficDlg* monitoring = m_panel->Monitoring();
+    CTrafficDlg* allChannels = m_panel->AllChannels();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(monitoring));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(allChannels));
+    monitoring->move(140, 90);
+    allChannels->move(200, 150);
+    allChannels->resize(450, 300);
+    QCoreApplication::processEvents();
+    const QRect monitoringWas = monitoring->frameGeometry();
+    const QRect allChannelsWas = allChannels->frameGeometry();
+
+    m_peer.DropClients();
+    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
+    ASSERT_FALSE(monitoring->isVisible());
+    m_panel->OnCommand(cmd::kConnectRemote0);
+    ASSERT_TRUE(WaitUntil([&] {
+        return m_panel->GetSession().LoggedIn() && monitoring->isVisible() &&
+               allChannels->isVisible();
+    }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(monitoring->frameGeometry(), monitoringWas);
+    EXPECT_EQ(allChannels->frameGeometry(), allChannelsWas);
 }
 
 }  // namespace
