@@ -281,34 +281,5 @@ TEST_F(PanelWindowsTest, AReconnectBringsTheWindowsBackWhereTheyWere) {
     EXPECT_EQ(allChannels->frameGeometry(), allChannelsWas);
 }
 
-// Windows the operator moved and sized come back where they were when the link is lost and the
-// next login reopens them.
-TEST_F(PanelWindowsTest, AReconnectBringsTheWindowsBackWhereTheyWere) {
-    m_panel->OnCommand(cmd::kMonitoringWindow);
-    m_panel->OnCommand(cmd::kAllChannelsWindow);
-    CTrafficDlg* monitoring = m_panel->Monitoring();
-    CTrafficDlg* allChannels = m_panel->AllChannels();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(monitoring));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(allChannels));
-    monitoring->move(140, 90);
-    allChannels->move(200, 150);
-    allChannels->resize(450, 300);
-    QCoreApplication::processEvents();
-    const QRect monitoringWas = monitoring->frameGeometry();
-    const QRect allChannelsWas = allChannels->frameGeometry();
-
-    m_peer.DropClients();
-    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
-    ASSERT_FALSE(monitoring->isVisible());
-    m_panel->OnCommand(cmd::kConnectRemote0);
-    ASSERT_TRUE(WaitUntil([&] {
-        return m_panel->GetSession().LoggedIn() && monitoring->isVisible() &&
-               allChannels->isVisible();
-    }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(monitoring->frameGeometry(), monitoringWas);
-    EXPECT_EQ(allChannels->frameGeometry(), allChannelsWas);
-}
-
 }  // namespace
 }  // namespace brxw
