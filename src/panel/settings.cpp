@@ -126,6 +126,23 @@ std::string SignatureFromStored(std::string_view stored) {
     return text;
 }
 
+std::size_t SignatureExcess(std::string_view text) {
+    // Quotes that the store may put around the value are not counted: reading removes them
+    // before the value is cut.
+    const std::size_t stored = StoredSignature(text).size();
+    constexpr std::size_t kReadBack = IniStore::kValueBufferSize - 1;
+    return stored > kReadBack ? stored - kReadBack : 0;
+}
+
+SignatureFault CheckSignature(std::string_view text) {
+    // The stored form cannot tell a typed backslash-'r' from a line break; files written
+    // elsewhere rely on that form, so it stays, and such a text is refused instead.
+    if (text.find("\\r") != std::string_view::npos) {
+        return SignatureFault::kBackslashR;
+    }
+    return SignatureExcess(text) > 0 ? SignatureFault::kTooLong : SignatureFault::kNone;
+}
+
 PanelSettings::PanelSettings(AppConfig& config) : m_config(config) {}
 
 FontParams PanelSettings::ReadFont(const AppConfig& config) {

@@ -68,6 +68,16 @@ std::string StoredSignature(std::string_view text);
 // The reverse: each backslash-'r' becomes CR LF.
 std::string SignatureFromStored(std::string_view stored);
 
+// Why a signature (lines ending in CR LF) would not come back from BrxW.ini as it was typed.
+enum class SignatureFault {
+    kNone,
+    kBackslashR,  // it holds the two characters backslash and 'r', which read back as a break
+    kTooLong,     // its stored form is longer than a value that is read back (79 characters)
+};
+SignatureFault CheckSignature(std::string_view text);
+// The stored form's length beyond what is read back; 0 when it fits.
+std::size_t SignatureExcess(std::string_view text);
+
 class PanelSettings {
 public:
     static constexpr int kDefaultAnsiChar = 0;  // DOS charset

@@ -9,6 +9,7 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,14 +127,18 @@ void CSettingsDlg::BuildControls() {
     resize(280, 390);
 }
 
-std::string CSettingsDlg::SignatureBytes() const {
+QString CSettingsDlg::SignatureString() const {
     // The raw text keeps a no-break space (0xA0 in the ANSI code page) that the plain text
     // would turn into a blank; its paragraph and line separators become line breaks here.
     QString text = m_signatureText->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+std::string CSettingsDlg::SignatureBytes() const {
     std::string bytes;
-    for (char c : QStringToAnsi(text)) {
+    for (char c : QStringToAnsi(SignatureString())) {
         if (c == '\n') {
             bytes += "\r\n";
         } else {
@@ -143,7 +148,51 @@ std::string CSettingsDlg::SignatureBytes() const {
     return bytes;
 }
 
+QString CSettingsDlg::SignatureRefusal() const {
+    const QString typed = SignatureString();
+    const std::string bytes = SignatureBytes();
+    if (bytes == m_settings.SignatureText()) {
+        return {};  // unchanged: nothing is written
+    }
+    QString lost;
+    for (const char32_t codePoint : typed.toUcs4()) {
+        const QString c = QString::fromUcs4(&codePoint, 1);
+        if (AnsiToQString(QStringToAnsi(c)) != c && !lost.contains(c)) {
+            lost += c;
+        }
+    }
+    if (!lost.isEmpty()) {
+        return QStringLiteral(
+                   "The signature cannot be stored as typed: BrxW.ini holds only the "
+                   "Windows character set, without %1.")
+            .arg(lost);
+    }
+    switch (CheckSignature(bytes)) {
+        case SignatureFault::kBackslashR:
+            return QStringLiteral(
+                "The signature cannot be stored as typed: BrxW.ini stores each line break as "
+                "\\r, so the \\r in the signature would come back as a line break. Write it "
+                "another way, for example with a blank between \\ and r.");
+        case SignatureFault::kTooLong:
+            return QStringLiteral(
+                       "The signature is too long: BrxW.ini gives back 79 characters of it, each "
+                       "line break counting as two. Shorten it by %1 characters.")
+                .arg(SignatureExcess(bytes));
+        case SignatureFault::kNone:
+            break;
+    }
+    return {};
+}
+
 void CSettingsDlg::accept() {
+    // A signature that would not come back as typed is not stored in some other form: the
+    // operator is told why and the dialog stays open, nothing stored.
+    const QString refusal = SignatureRefusal();
+    if (!refusal.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), refusal);
+        m_signatureText->setFocus();
+        return;
+    }
     if (m_settings.SetAnsiChar(m_ansi->isChecked() ? 1 : 0)) {
         emit ansiCharChanged(m_settings.AnsiChar());
     }

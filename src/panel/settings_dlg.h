@@ -4,8 +4,10 @@
 // The control panel creates it on the stack with its PanelSettings and its current text font,
 // connects the two signals and runs it; it lives only while shown. UI thread only.
 // OK hands the controls to the settings' setters (AnsiChar, Prefix, Justification, BreakLine,
-// then the signature), which store what changed. A font chosen with "Select" is stored and
-// reported at once, so it stays even when the dialog is then cancelled.
+// then the signature), which store what changed; a changed signature that would not come back
+// from the file as typed is refused with a message instead, and the dialog stays open. A font
+// chosen with "Select" is stored and reported at once, so it stays even when the dialog is then
+// cancelled.
 #pragma once
 
 #include <QDialog>
@@ -50,6 +52,9 @@ public:
 
     // The signature box's text as the settings keep it: ANSI bytes, lines ending in CR LF.
     std::string SignatureBytes() const;
+    // Why OK would not store the signature box's text as typed (characters outside the ANSI
+    // code page, a backslash-'r', a stored form too long to read back); empty when it can.
+    QString SignatureRefusal() const;
 
 signals:
     // A font was chosen and stored; the panel gives it to the text windows and the editor.
@@ -64,6 +69,7 @@ public slots:
 
 private:
     void BuildControls();
+    QString SignatureString() const;
 
     PanelSettings& m_settings;
     QFont m_textFont;

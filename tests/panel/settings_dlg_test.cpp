@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -139,6 +140,41 @@ TEST_F(SettingsDlgTest, OkHandsEditorOptionsAndTypedSignatureToTheSetters) {
     PanelSettings next(m_config);
     next.Load();
     EXPECT_EQ(next.SignatureText(), "73 de DL1ABC\r\nBBS Ulm");
+}
+
+// OK with a signature that would not come back as typed says why and stores nothing; the dialog
+// stays open until the operator changes it.
+TEST_F(SettingsDlgTest, OkRefusesASignatureThatCannotBeStoredAsTyped) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("73 de DL1ABC\nC:\\radio"), QStringLiteral("come back as a line break")},
+        {QString(50, QLatin1Char('x')) + QStringLiteral("\n") + QString(30, QLatin1Char('y')),
+         QStringLiteral("Shorten it by 3 characters")},
+        {QStringLiteral("73 \u2713"), QStringLiteral("without \u2713")},
+    };
+    for (const auto& [typed, reason] : cases) {
+        SCOPED_TRACE(typed.toStdString());
+        auto dlg = Open();
+        const std::string before = File();
+        dlg->JustifyBox()->click();
+        dlg->SignatureEdit()->setPlainText(typed);
+        QString told;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
+        dlg->OkButton()->click();
+        EXPECT_TRUE(told.contains(reason)) << told.toStdString();
+        EXPECT_NE(dlg->result(), QDialog::Accepted);
+        EXPECT_EQ(File(), before);
+
+        dlg->SignatureEdit()->setPlainText(QStringLiteral("73 de DL1ABC\nC:\\ radio"));
+        dlg->OkButton()->click();
+        EXPECT_EQ(dlg->result(), QDialog::Accepted);
+        EXPECT_EQ(Stored(kSignatureTextKey), "73 de DL1ABC\\rC:\\ radio");
+        m_settings.SetSignature(0, "");
+    }
 }
 
 TEST_F(SettingsDlgTest, SelectedFontIsStoredAndReportedAndSurvivesCancel) {

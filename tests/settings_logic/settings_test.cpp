@@ -93,6 +93,34 @@ TEST_F(SettingsTest, LongSignatureIsWrittenWholeAndReadBackCut) {
     EXPECT_EQ(Loaded().SignatureText(), line + "\r\n" + std::string(37, 'x'));
 }
 
+// A typed backslash-'r' reads back as a line break, and a stored form beyond 79 characters reads
+// back cut: both are faults; every signature without a fault comes back from the file as typed.
+TEST_F(SettingsTest, SignatureWithoutAFaultComesBackAsTypedAndTheOthersAreNamed) {
+    const std::string x39(39, 'x');
+    const std::string x38(38, 'x');
+    const std::pair<std::string, SignatureFault> cases[] = {
+        {"73 de DL1ABC\r\nBBS Ulm", SignatureFault::kNone},
+        {"C:\\ham\\\r\nD:\\", SignatureFault::kNone},  // a backslash before a line break
+        {"  73  \r\n", SignatureFault::kNone},         // blanks around it
+        {"\"73\"", SignatureFault::kNone},             // quotes around it
+        {"'73 \r\n de'", SignatureFault::kNone},
+        {x39 + "\r\n" + x38, SignatureFault::kNone},  // 79 characters stored
+        {"C:\\root", SignatureFault::kBackslashR},
+        {"\\r", SignatureFault::kBackslashR},
+        {x39 + "\r\n" + x39, SignatureFault::kTooLong},
+    };
+    for (const auto& [text, fault] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(CheckSignature(text), fault);
+        if (fault == SignatureFault::kNone) {
+            Loaded().SetSignature(1, text);
+            EXPECT_EQ(Loaded().SignatureText(), text);
+        }
+    }
+    EXPECT_EQ(SignatureExcess(x39 + "\r\n" + x39 + "x"), 2u);
+    EXPECT_EQ(SignatureExcess("C:\\root"), 0u);
+}
+
 TEST(FontParamsTest, ThirteenUsableNumbersOrNothing) {
     const std::pair<const char*, bool> cases[] = {
         {"-13 0 0 0 700 1 0 0 0 3 2 1 49", true},
