@@ -142,6 +142,61 @@ TEST_F(PanelWindowsTest, OnWindowsShowCheckMarksAndAFilledButton) {
     EXPECT_TRUE(monitoring->isChecked());
 }
 
+// The panel's switches each set their own options bit and remember their own key.
+TEST_F(PanelWindowsTest, SwitchesSetTheirOwnBitsAndStoreTheirOwnKeys) {
+    auto stored = [&](const char* key) {
+        std::string value;
+        m_config.ReadProfileText(key, value);
+        return value;
+    };
+    m_panel->StatusPanel()->CheckBox()->click();
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 2); }));
+    m_panel->MessagesPanel()->CheckBox()->click();
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 2 | 1); }));
+    m_panel->StatusPanel()->CheckBox()->click();
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 1); }));
+    EXPECT_EQ(stored("Status"), "0");
+    EXPECT_EQ(stored("Message"), "1");
+
+    m_panel->OnCommand(cmd::kConsoleWindow);
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 1 | 32); }));
+    m_panel->OnCommand(cmd::kConsoleWindow);
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 1); }));
+
+    m_panel->OnCommand(cmd::kAllChannelsWindow);
+    EXPECT_EQ(stored("State_0"), "5");
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 1 | 64); }));
+    m_panel->AllChannels()->close();  // the close request reaches the panel as an event
+    ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 1); }));
+    EXPECT_FALSE(m_panel->AllChannels()->isVisible());
+    EXPECT_EQ(stored("State_0"), "0");
+
+    // With nothing selected the one-channel button still closes a window that is open.
+    m_panel->Stations().Select(std::nullopt);
+    m_panel->StationView()->Update();
+    m_panel->UpdateCommandStates();
+    QAction* oneChannel = m_panel->Action(cmd::kOneChannelWindow);
+    EXPECT_FALSE(oneChannel->isEnabled());
+    m_panel->OnCommand(cmd::kOneChannelWindow);
+    EXPECT_TRUE(m_panel->OneChannel()->isVisible());
+    EXPECT_TRUE(oneChannel->isEnabled());
+    oneChannel->trigger();
+    EXPECT_FALSE(m_panel->OneChannel()->isVisible());
+    EXPECT_FALSE(oneChannel->isEnabled());
+}
+
+TEST_F(PanelWindowsTest, WindowsOpenInTheCurrentCharsetAndFollowAChange) {
+    m_panel->Settings().SetAnsiChar(1);
+    m_panel->ApplyAnsiChar(true);
+    m_panel->OnCommand(cmd::kMonitoringWindow);
+    m_panel->OnCommand(cmd::kConsoleWindow);
+    EXPECT_TRUE(m_panel->Monitoring()->TextView()->Ring().AnsiMode());
+    EXPECT_TRUE(m_panel->Console()->AnsiMode());
+    m_panel->ApplyAnsiChar(false);
+    EXPECT_FALSE(m_panel->Monitoring()->TextView()->Ring().AnsiMode());
+    EXPECT_FALSE(m_panel->Console()->AnsiMode());
+}
+
 TEST_F(PanelWindowsTest, AConsoleLineReachesTheServerAndIsEchoedInPurple) {
     m_panel->OnCommand(cmd::kConsoleWindow);
     ASSERT_TRUE(WaitUntil([&] { return m_peer.OptionsByte() == (140 | 32); }));

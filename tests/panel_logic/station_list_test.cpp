@@ -64,11 +64,21 @@ std::vector<int> Channels(const StationList& list) {
 
 TEST(StationList, RowsStandInChannelOrderWhateverTheArrival) {
     StationList list;
-    for (const char* payload : {"12 C12", "3 C3", "40 C40", "0 C0", "7 C7", "3 C3b"}) {
+    for (const char* payload : {"12 C12", "99 C99", "3 C3", "40 C40", "0 C0", "7 C7", "3 C3b"}) {
         list.ApplyStationLine(payload);
     }
-    EXPECT_EQ(Channels(list), (std::vector<int>{0, 3, 7, 12, 40}));
+    EXPECT_EQ(Channels(list), (std::vector<int>{0, 3, 7, 12, 40, 99}));
     EXPECT_EQ(ReadStationEntry(list.Entry(1))->callsign, "C3b");
+    // Channel 99, the last one, is a station like any other.
+    const StationUpdate last = list.ApplyStationLine(">99 C99b a b 1 2 c", 99);
+    EXPECT_EQ(last.oneChannelTitle, "Channel 99 : C99b");
+    ASSERT_TRUE(list.Select(5));
+    EXPECT_EQ(list.SelectedDisconnectRequest(false), "99 C99b 0");
+    StationLine removal;
+    removal.status = kStatusRemove;
+    removal.channel = 99;
+    EXPECT_TRUE(list.Apply(removal).removed);
+    EXPECT_EQ(list.Count(), 5u);
 }
 
 TEST(StationList, RemovalTakesTheSelectionAndRetitlesTheOneChannelWindow) {
