@@ -5,7 +5,7 @@
 #      click on a station), then File > Exit with all four open: the process ends within two
 #      seconds and every "State_*" key is as it was;
 #   3. start again: the windows come back where they were left, at the same size;
-#   4. Connect > Disconnect, Connect > Remote 1: after the reconnection they are there again;
+#   4. Connect > Disconnect, Connect > Demo BBS: after the reconnection they are there again;
 #   5. the panel's close box (a WM_DELETE_WINDOW message) ends the program too.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
 set -euo pipefail
@@ -144,8 +144,8 @@ echo "4. disconnect and reconnect from the Connect menu"
 panel_keys alt+c d
 wait_for 10 hidden '^Monitoring$' || fail "Disconnect left Monitoring shown"
 wait_for 10 shown '^brxW - not connected$' || fail "no 'not connected' title after Disconnect"
-panel_keys alt+c 1
-wait_for 20 shown '^brxW - Demo BBS$' || fail "no login after Connect > Remote 1"
+panel_keys alt+c Return  # the first item, named after the profile
+wait_for 20 shown '^brxW - Demo BBS$' || fail "no login after Connect > Demo BBS"
 wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened after the reconnection"
 [ "$(geometry '^Monitoring$')" = "$mon" ] || fail "monitoring at $(geometry '^Monitoring$') after reconnecting, was $mon"
 [ "$(geometry '^All channels$')" = "$all" ] || fail "all channels at $(geometry '^All channels$') after reconnecting, was $all"
