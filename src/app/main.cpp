@@ -28,6 +28,9 @@ int main(int argc, char* argv[]) {
     editorFrame.hide();
 
     brxw::CControlPanel panel(config, brxw::Session::Timing{}, &editorFrame);
+    // Initialised before it is shown, so that the window manager maps it at its stored place
+    // (a move just after mapping can be lost while the manager is still placing the window).
+    panel.Initialise(commandLine.startupName);
     panel.show();
     panel.raise();
     editorFrame.RestorePlacement();
@@ -41,7 +44,6 @@ int main(int argc, char* argv[]) {
         shots = std::make_unique<brxw::ScreenshotRun>(panel, shotDir);
     }
 
-    panel.Initialise(commandLine.startupName);
     const int result = QApplication::exec();
     return shots ? shots->ExitCode() : result;
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+
 #include <QDir>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -13,11 +14,12 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "config/app_config.h"
-#include "text/text_scan.h"
 #include "editor/main_frame.h"
 #include "panel/about_dlg.h"
 #include "panel/counter_panel.h"
@@ -30,6 +32,7 @@
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "text/charset.h"
+#include "text/text_scan.h"
 #include "textwin/console_dlg.h"
 #include "textwin/traffic_dlg.h"
 
@@ -183,6 +186,7 @@ void CControlPanel::ApplyAnsiChar(bool ansi) {
 }
 
 void CControlPanel::Initialise(std::string startupName) {
+    std::optional<QPoint> place;
     std::string position;
     if (m_config.ReadSetting(kSettingsSection, "Position", position)) {
         const auto xy = ScanLongs(position, 2);
@@ -190,11 +194,15 @@ void CControlPanel::Initialise(std::string startupName) {
         const long y = xy.size() < 2 ? 0 : xy[1];
         // A negative left edge is where a minimised window was stored: leave the window be.
         if (x >= 0) {
-            move(static_cast<int>(std::min(x, 100000L)),
-                 static_cast<int>(std::clamp(y, -100000L, 100000L)));
+            place = QPoint(static_cast<int>(std::min(x, 100000L)),
+                           static_cast<int>(std::clamp(y, -100000L, 100000L)));
         }
     } else {
-        move(0, 0);
+        place = QPoint(0, 0);
+    }
+    if (place) {
+        move(*place);
+        PlaceFrameWhenFramed(*place);
     }
     NameConnectItems();
     // Each stored setting, or its default, becomes current (and is written back when absent).
@@ -381,6 +389,28 @@ void CControlPanel::SavePosition() {
     m_positionSaved = true;
     const QPoint topLeft = frameGeometry().topLeft();
     m_config.WriteSetting(kSettingsSection, "Position", FormatPair(topLeft.x(), topLeft.y()));
+}
+
+// The stored position is the frame's. The first window of the program is placed before any
+// frame is known, and an X11 window manager then puts the inside of the window at that point:
+// the title bar lies off the screen and the next start reads a place further up and left.
+// Once the manager has framed the shown window, it is moved again, to where its frame belongs.
+void CControlPanel::PlaceFrameWhenFramed(QPoint place) {
+    auto* poll = new QTimer(this);
+    poll->setInterval(50);
+    auto tries = std::make_shared<int>(40);
+    connect(poll, &QTimer::timeout, this, [this, poll, place, tries] {
+        if (!isVisible() || frameGeometry().size() == geometry().size()) {
+            if (--*tries > 0) {
+                return;  // not framed yet (or never: no window manager, offscreen)
+            }
+        } else if (frameGeometry().topLeft() != place) {
+            move(place);
+        }
+        poll->deleteLater();
+        poll->stop();
+    });
+    poll->start();
 }
 
 void CControlPanel::closeEvent(QCloseEvent* event) {

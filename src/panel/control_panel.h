@@ -140,6 +140,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void PlaceFrameWhenFramed(QPoint place);
     // control_panel_bars.cpp
     void BuildMenus();
     void BuildToolBar();
