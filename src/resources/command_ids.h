@@ -19,9 +19,9 @@ inline constexpr int kEditUserProperties = 32808;
 inline constexpr int kEditMessageProperties = 32809;
 inline constexpr int kImmediateDisconnect = 32812;
 inline constexpr int kDisconnectChannel = 32813;
-inline constexpr int kPactorScan = 32815;
-inline constexpr int kPactorReceive = 32816;
-inline constexpr int kPactorSend = 32817;
+inline constexpr int kPactorScan = 32830;
+inline constexpr int kPactorReceive = 32831;
+inline constexpr int kPactorSend = 32832;
 inline constexpr int kAbout = 57664;  // the framework's About command
 inline constexpr int kExit = 57665;   // the framework's Exit command
 
