@@ -105,14 +105,15 @@ int main(int argc, char* argv[]) {
         QStringLiteral("FILE"));
     const QCommandLineOption capabilities(
         {QStringLiteral("capabilities")},
-        QStringLiteral("Capability codes sent after login, comma-separated (default 1,4,5,6,7)."),
+        QStringLiteral("Capability codes sent after login, comma-separated (default 1,4,5,6,7,9)."),
         QStringLiteral("LIST"));
     const QCommandLineOption pieceSize({QStringLiteral("piece-size")},
                                        QStringLiteral("Data bytes per file-transfer frame."),
                                        QStringLiteral("N"), QStringLiteral("1000"));
-    const QCommandLineOption pactor({QStringLiteral("pactor")},
-                                    QStringLiteral("Report a Pactor controller on this port."),
-                                    QStringLiteral("PORT"));
+    const QCommandLineOption pactor(
+        {QStringLiteral("pactor")},
+        QStringLiteral("Run a Pactor controller on this port (the demo's is on 1)."),
+        QStringLiteral("PORT"));
     const QCommandLineOption dropAfter({QStringLiteral("drop-after")},
                                        QStringLiteral("Fault: close after N frames since login."),
                                        QStringLiteral("N"));

@@ -88,7 +88,11 @@ BbsStore::BbsStore() {
     m_forward = {{"Q4BBS", 3, 0, 12, false}, {"Q5BBS", 0, 2, 4, false}, {"Q6BBS", 0, 0, 0, false}};
     m_options = {{'A', 1, "Accept new users"},
                  {'B', 0, "Bulletins held for review"},
-                 {'C', 1, "Forwarding enabled"}};
+                 {'C', 1, "Forwarding enabled"},
+                 {'G', 1, "Guest logins (read only)"},
+                 {'M', 0, "Mail beacon every 30 minutes"},
+                 {'P', 1, "Pactor mailbox access"},
+                 {'W', 0, "White pages updates to neighbours"}};
 }
 
 QByteArray BbsStore::Reply(const FieldMap& fields) {
@@ -251,8 +255,9 @@ QByteArray BbsStore::OptionList() const {
 bool BbsStore::SetOption(char letter, int value) {
     for (ServerOption& o : m_options) {
         if (o.letter == letter) {
+            const int before = o.value;
             o.value = value != 0 ? 1 : 0;
-            return true;
+            return o.value != before;
         }
     }
     return false;
@@ -262,22 +267,42 @@ QByteArray BbsStore::PactorReport(int port) const {
     return QByteArray::number(port) + ' ' + QByteArray::number(m_pactorState);
 }
 
-void BbsStore::PactorScan(bool on) {
-    if ((m_pactorState & 1) == 0) {
-        m_pactorState = on ? 2 : 0;
+bool BbsStore::ChangePactor(PactorChange change) {
+    constexpr int kLink = 1;
+    constexpr int kScanning = 2;
+    constexpr int kSending = 4;
+    const int before = m_pactorState;
+    const bool link = (m_pactorState & kLink) != 0;
+    switch (change) {
+        case PactorChange::ScanOn:
+        case PactorChange::ScanOff:
+            if (!link) {
+                m_pactorState = change == PactorChange::ScanOn ? kScanning : 0;
+            }
+            break;
+        case PactorChange::BreakIn:
+            if (link) {
+                m_pactorState = kLink | kSending;
+            }
+            break;
+        case PactorChange::ChangeOver:
+            if (link) {
+                m_pactorState = kLink;
+            }
+            break;
+        case PactorChange::LinkUp:
+            if (!link) {
+                m_scanBeforeLink = (m_pactorState & kScanning) != 0;
+                m_pactorState = kLink;  // the caller sends first
+            }
+            break;
+        case PactorChange::LinkDown:
+            if (link) {
+                m_pactorState = m_scanBeforeLink ? kScanning : 0;
+            }
+            break;
     }
-}
-
-void BbsStore::PactorBreakIn() {
-    if (m_pactorState & 1) {
-        m_pactorState = 1 | 4;
-    }
-}
-
-void BbsStore::PactorChangeOver() {
-    if (m_pactorState & 1) {
-        m_pactorState = 1;
-    }
+    return m_pactorState != before;
 }
 
 std::optional<QByteArray> BbsStore::MessageText(qint64 number) const {

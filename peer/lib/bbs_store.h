@@ -14,6 +14,10 @@
 
 namespace brxw::peer {
 
+// What moves the Pactor controller: the sysop's commands (scan on or off, break in while
+// receiving, change over while sending) and the radio side (a caller links in, the link ends).
+enum class PactorChange { ScanOn, ScanOff, BreakIn, ChangeOver, LinkUp, LinkDown };
+
 // Numbered field lines of one record, the record exchange's unit.
 using FieldMap = std::map<int, QByteArray>;
 
@@ -44,14 +48,17 @@ public:
     bool StopForward(int index);
 
     QByteArray OptionList() const;  // a title line, then "%c %d %s" lines
+    // value != 0 switches the option on; true when the option exists and changed.
     bool SetOption(char letter, int value);
 
     // "%d %d": port and state (1 link, 2 scanning, 4 sending).
     QByteArray PactorReport(int port) const;
-    void PactorScan(bool on);
-    void PactorBreakIn();     // receiving side takes over: now sending
-    void PactorChangeOver();  // sending side hands over: now receiving
-    void SetPactorState(int state) { m_pactorState = state; }
+    int PactorState() const { return m_pactorState; }
+    // True when the state changed. Scanning switches only without a link, break-in only
+    // while receiving, change-over only while sending; a link ends back in the scanning
+    // state it started from.
+    bool ChangePactor(PactorChange change);
+    void SetPactorState(int state) { m_pactorState = state & 7; }
 
     std::optional<QByteArray> MessageText(qint64 number) const;
     // Stores the text of an existing message, or of a new one when number < 0; returns the
@@ -84,6 +91,7 @@ private:
     std::vector<ForwardEntry> m_forward;
     std::vector<ServerOption> m_options;
     int m_pactorState = 0;
+    bool m_scanBeforeLink = false;
 };
 
 }  // namespace brxw::peer

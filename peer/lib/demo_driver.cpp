@@ -75,6 +75,7 @@ void DemoDriver::Start() {
     for (int tries = 0; tries < 100 && m_server.Stations().size() < kBusyStations; ++tries) {
         StationEvent();
     }
+    m_server.ChangePactor(PactorChange::ScanOn);
     m_timer.start();
 }
 
@@ -124,6 +125,9 @@ void DemoDriver::Tick() {
     }
     if (Chance(25)) {
         ConsoleEvent();
+    }
+    if (Chance(4)) {
+        PactorEvent();
     }
 }
 
@@ -205,6 +209,23 @@ void DemoDriver::ChannelEvent() {
     QByteArray line = m_channelLines[Pick(static_cast<int>(m_channelLines.size()))];
     line.replace("$CALL", s.callsign);
     m_server.SendTraffic(kChannel, static_cast<qint8>(s.channel), Colour(), line + '\n');
+}
+
+void DemoDriver::PactorEvent() {
+    // A caller links in only while the controller scans; the sysop's Scan switch is left alone.
+    const int state = m_server.PactorState();
+    if ((state & 1) == 0) {
+        if (state & 2) {
+            m_server.ChangePactor(PactorChange::LinkUp);
+            m_server.SendTraffic(kConsole, 0, 4, "*** Pactor link from " + Callsign() + '\n');
+        }
+    } else if (Chance(40)) {
+        m_server.ChangePactor(PactorChange::LinkDown);
+        m_server.SendTraffic(kConsole, 0, 1, "*** Pactor link ended\n");
+    } else {
+        // The other side turns the link over.
+        m_server.ChangePactor((state & 4) ? PactorChange::ChangeOver : PactorChange::BreakIn);
+    }
 }
 
 void DemoDriver::ConsoleEvent() {

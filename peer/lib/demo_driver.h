@@ -2,8 +2,9 @@
 
 // The demo's lively BBS: stations on channels 1..30 connecting, changing and leaving, message
 // counters and system status moving, console, monitoring and channel traffic in every colour
-// code. Works through PeerServer's public entry points on a timer, so each stream reaches a
-// client only while it subscribes. Owned by PeerServer; server thread only.
+// code, and Pactor callers linking in while the controller scans. Works through PeerServer's public
+// entry points on a timer, so each stream reaches a client only while it subscribes. Owned by
+// PeerServer; server thread only.
 
 #include <QByteArrayList>
 #include <QObject>
@@ -43,6 +44,7 @@ private:
     void MonitoringEvent();
     void ChannelEvent();
     void ConsoleEvent();
+    void PactorEvent();
 
     int Pick(int count);  // 0..count-1
     bool Chance(int percent);

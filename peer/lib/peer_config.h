@@ -70,20 +70,25 @@ inline std::vector<PeerStation> DefaultStations() {
     };
 }
 
+// The port of the Pactor controller a demo BBS has when none is configured.
+inline constexpr int kDemoPactorPort = 1;
+
 struct PeerConfig {
     QHostAddress address = QHostAddress::LocalHost;
     quint16 port = 3286;  // 0: an ephemeral port, read back with PeerServer::Port()
     std::vector<PeerUser> users = {{"Q0QQQ", "7305"}};
     std::optional<std::uint64_t> seed;  // every random choice comes from it when set
 
-    QByteArray capabilities = QByteArray("\x01\x04\x05\x06\x07", 5);
+    // Toolbar buttons for the configuration file, pending forward, disconnects and the record
+    // editors; 9: server options.
+    QByteArray capabilities = QByteArray("\x01\x04\x05\x06\x07\x09", 6);
     // Whenever a client's console bit becomes set (at login or by an options update) it gets
     // notice 1 (console shown); with singleConsole, notice 2 (already connected) instead while
     // another client holds the console.
     bool singleConsole = false;
     std::vector<PeerStation> stations = DefaultStations();
     BbsFigures figures;
-    int pactorPort = -1;  // >= 0: the BBS has a Pactor controller on that port
+    int pactorPort = -1;  // >= 0: the BBS has a Pactor controller on that port (demo: 1)
 
     QString rootDir;     // folder served by listings, fetches and uploads; empty: none
     QString dataDir;     // demo data; empty: the peer/data folder of the source tree

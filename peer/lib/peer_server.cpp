@@ -59,6 +59,13 @@ PeerServer::PeerServer(PeerConfig config, QObject* parent)
     RequestHandler::Hooks hooks;
     hooks.removeStation = [this](int channel) { RemoveStation(channel); };
     hooks.log = [this](const QString& line) { Log(line); };
+    hooks.pactor = [this](PeerConnection& asker, PactorChange change) {
+        ReportPactor(m_store.ChangePactor(change), &asker);
+    };
+    hooks.optionsChanged = [this] { BroadcastOptions(); };
+    if (m_config.demo && m_config.pactorPort < 0) {
+        m_config.pactorPort = kDemoPactorPort;
+    }
     m_requests = std::make_unique<RequestHandler>(m_store, m_root, m_stations, m_config.pieceSize,
                                                   m_config.pactorPort, std::move(hooks));
     if (m_config.demo) {
@@ -350,6 +357,25 @@ void PeerServer::BroadcastStation(int channel) {
     Broadcast(kStationCount, 0, QByteArray::number(m_stations.Count()));
 }
 
+void PeerServer::ReportPactor(bool changed, PeerConnection* asker) {
+    if (m_config.pactorPort < 0) {
+        return;
+    }
+    const QByteArray report = m_store.PactorReport(m_config.pactorPort);
+    for (PeerConnection* connection : LoggedIn()) {
+        if (connection->Subscribed(kStatus) && (changed || connection == asker)) {
+            connection->SendFrame(kReply, kPactor, report);
+        }
+    }
+}
+
+void PeerServer::BroadcastOptions() {
+    const QByteArray list = m_store.OptionList();
+    for (PeerConnection* connection : LoggedIn()) {
+        connection->SendFrame(kReply, kOptions, list);
+    }
+}
+
 std::vector<PeerConnection*> PeerServer::LoggedIn() const {
     std::vector<PeerConnection*> all;
     for (const auto& [id, connection] : m_connections) {
@@ -528,6 +554,20 @@ std::vector<PeerStation> PeerServer::Stations() const {
     std::vector<PeerStation> all;
     RunOnServerThread([&] { all = m_stations.All(); });
     return all;
+}
+
+void PeerServer::ChangePactor(PactorChange change) {
+    RunOnServerThread([&] {
+        if (m_config.pactorPort >= 0) {
+            ReportPactor(m_store.ChangePactor(change), nullptr);
+        }
+    });
+}
+
+int PeerServer::PactorState() const {
+    int state = 0;
+    RunOnServerThread([&] { state = m_store.PactorState(); });
+    return state;
 }
 
 // --- Observers ---------------------------------------------------------------------------

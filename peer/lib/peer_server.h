@@ -85,6 +85,8 @@ public:
     void SendNotice(qint8 code, const QByteArray& extra = {});
     // Categories 16, 32 and 64, to subscribers.
     void SendTraffic(quint8 category, qint8 channel, quint8 colour, const QByteArray& text);
+    // Sets the Pactor state and sends "port state" to every logged-in client, whatever the
+    // subscriptions and whether or not a controller is configured.
     void SendPactorState(int port, int state);
     void CloseConnections();
 
@@ -94,6 +96,10 @@ public:
     void SetStation(const PeerStation& station);
     void RemoveStation(int channel);
     std::vector<PeerStation> Stations() const;
+    // Moves the Pactor controller, if there is one; a change is reported to every client
+    // that shows the status lines.
+    void ChangePactor(PactorChange change);
+    int PactorState() const;
 
     // Runs work on the server thread and returns when it is done. From another thread the
     // hand-over goes through a queue under our own mutex, so that the order of the two
@@ -139,6 +145,10 @@ private:
     void SendFigures(PeerConnection& connection, quint8 categories);
     void Broadcast(quint8 category, quint8 kind, QByteArrayView payload);
     void BroadcastStation(int channel);
+    // The controller's state after a change goes to every status subscriber; an unchanged
+    // state only back to the subscriber who asked (if any).
+    void ReportPactor(bool changed, PeerConnection* asker);
+    void BroadcastOptions();
     void UpdateInfo(const PeerConnection& connection);
     void Log(const QString& line);
     std::vector<PeerConnection*> LoggedIn() const;

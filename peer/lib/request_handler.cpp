@@ -6,6 +6,8 @@
 #include "peer/lib/root_folder.h"
 #include "peer/lib/station_table.h"
 
+#include <optional>
+
 namespace brxw::peer {
 
 namespace {
@@ -218,35 +220,50 @@ void RequestHandler::MessageText(PeerConnection& connection, const QByteArray& t
 }
 
 void RequestHandler::Options(PeerConnection& connection, const QByteArray& text) {
+    // "GET", or "SET %c %d"; anything else is refused without an answer.
     const QByteArrayList words = Words(text);
-    if (words.value(0) == "SET" && words.size() >= 3 && words[1].size() == 1) {
-        m_store.SetOption(words[1][0], words[2].toInt());
-    } else if (words.value(0) != "GET") {
+    if (words.value(0) == "GET" && words.size() == 1) {
+        connection.SendFrame(kReply, kOptions, m_store.OptionList());
         return;
     }
-    // The client's check marks follow the list, so every change is answered with it.
-    connection.SendFrame(kReply, kOptions, m_store.OptionList());
+    bool ok = false;
+    const int value = words.value(2).toInt(&ok);
+    if (words.value(0) != "SET" || words.size() != 3 || words[1].size() != 1 || !ok) {
+        m_hooks.log(QStringLiteral("refused option request \"%1\"").arg(Printable(text)));
+        return;
+    }
+    // The client's check marks follow the list: a change goes to every client, an
+    // unchanged or unknown option is answered with the list as it stands.
+    if (m_store.SetOption(words[1][0], value)) {
+        m_hooks.optionsChanged();
+    } else {
+        connection.SendFrame(kReply, kOptions, m_store.OptionList());
+    }
 }
 
 void RequestHandler::Pactor(PeerConnection& connection, const QByteArray& text) {
-    if (m_pactorPort < 0) {
-        return;
-    }
+    // "SCAN %d %d", "BRK %d" and "CHO %d", each for our controller's port.
     const QByteArrayList words = Words(text);
     const QByteArray verb = words.value(0);
-    if (words.value(1).toInt() != m_pactorPort) {
+    bool portOk = false;
+    const int port = words.value(1).toInt(&portOk);
+    bool valueOk = false;
+    const int value = words.value(2).toInt(&valueOk);
+    std::optional<PactorChange> change;
+    if (m_pactorPort >= 0 && portOk && port == m_pactorPort) {
+        if (verb == "SCAN" && words.size() == 3 && valueOk) {
+            change = value != 0 ? PactorChange::ScanOn : PactorChange::ScanOff;
+        } else if (verb == "BRK" && words.size() == 2) {
+            change = PactorChange::BreakIn;
+        } else if (verb == "CHO" && words.size() == 2) {
+            change = PactorChange::ChangeOver;
+        }
+    }
+    if (!change) {
+        m_hooks.log(QStringLiteral("refused Pactor request \"%1\"").arg(Printable(text)));
         return;
     }
-    if (verb == "SCAN") {
-        m_store.PactorScan(words.value(2).toInt() != 0);
-    } else if (verb == "BRK") {
-        m_store.PactorBreakIn();
-    } else if (verb == "CHO") {
-        m_store.PactorChangeOver();
-    } else {
-        return;
-    }
-    connection.SendFrame(kReply, kPactor, m_store.PactorReport(m_pactorPort));
+    m_hooks.pactor(connection, *change);
 }
 
 void RequestHandler::HandleConsoleLine(PeerConnection& connection, const QByteArray& line) {

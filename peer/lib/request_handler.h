@@ -5,6 +5,7 @@
 // server options, Pactor), console lines and message text. Owned by PeerServer; server
 // thread only.
 
+#include "peer/lib/bbs_store.h"
 #include "peer/lib/client_stream_parser.h"
 
 #include <QByteArray>
@@ -14,7 +15,6 @@
 
 namespace brxw::peer {
 
-class BbsStore;
 class PeerConnection;
 class RootFolder;
 class StationTable;
@@ -28,6 +28,10 @@ public:
     struct Hooks {
         std::function<void(int channel)> removeStation;
         std::function<void(const QString&)> log;
+        // A sysop's Pactor command for the controller, and a changed option list: the server
+        // reports the outcome to the clients that show it.
+        std::function<void(PeerConnection& asker, PactorChange change)> pactor;
+        std::function<void()> optionsChanged;
     };
 
     static constexpr qint64 kMaxUpload = 8 * 1024 * 1024;

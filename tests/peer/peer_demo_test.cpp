@@ -20,6 +20,8 @@ peer::PeerConfig Demo() {
     return config;
 }
 
+// Every stream, every colour code and a Pactor link that starts and ends while the
+// controller scans.
 TEST(PeerDemo, EveryStreamFlowsAndStationCountsAgreeWithTheLines) {
     RunningPeer peer(Demo());
     RawClient client;
@@ -27,10 +29,15 @@ TEST(PeerDemo, EveryStreamFlowsAndStationCountsAgreeWithTheLines) {
 
     std::set<int> categories;
     std::set<int> colours;
+    QByteArrayList pactor;
     auto seenEnough = [&] {
         categories.clear();
         colours.clear();
+        pactor.clear();
         for (const Frame& f : client.Frames()) {
+            if (f.category == 0 && f.kind == 10) {
+                pactor.append(f.payload);
+            }
             categories.insert(f.category);
             if ((f.category == 16 || f.category == 32 || f.category == 64) &&
                 f.payload.size() > 3) {
@@ -42,10 +49,13 @@ TEST(PeerDemo, EveryStreamFlowsAndStationCountsAgreeWithTheLines) {
                 return false;
             }
         }
-        return categories.size() >= 9;
+        const qsizetype link = pactor.indexOf("1 1");
+        return categories.size() >= 9 && link > 0 && pactor.indexOf("1 2", link) > link;
     };
     ASSERT_TRUE(WaitUntil(seenEnough, 20000))
-        << categories.size() << " categories, " << colours.size() << " colour codes";
+        << categories.size() << " categories, " << colours.size() << " colour codes, Pactor "
+        << pactor.join(',').toStdString();
+    EXPECT_EQ(pactor.value(0), "1 2");  // scanning from the start
     EXPECT_EQ(categories, (std::set<int>{0, 1, 2, 4, 8, 16, 32, 64, 128}));
 
     // Replay the station lines: each count that follows a line matches the rows so far.

@@ -26,7 +26,7 @@ TEST(PeerLogin, RightDigestIsAcceptedAndFramesFollow) {
     ASSERT_TRUE(client.LogIn(peer.Port(), 140, "q0qqq"));  // callsign in any case
     const auto caps = client.WaitFor(0, 0);
     ASSERT_TRUE(caps);
-    EXPECT_EQ(caps->payload, QByteArray("\x01\x04\x05\x06\x07"));
+    EXPECT_EQ(caps->payload, QByteArray("\x01\x04\x05\x06\x07\x09"));
     ASSERT_TRUE(WaitUntil([&] { return peer.LoggedInCount() == 1; }));
     EXPECT_EQ(peer.OptionsByte(), 140);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Za-z0-9]{8,16}$"))

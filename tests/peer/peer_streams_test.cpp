@@ -60,9 +60,9 @@ TEST_F(PeerStreams, LoginSendsCapabilitiesStationsAndConfirmsASubscribedConsole)
     LogIn(140 | 32);
     ASSERT_TRUE(m_client.WaitForFrames(6));
     const std::vector<Frame> expected = {
-        {0, 0, QByteArray("\x01\x04\x05\x06\x07")}, {4, 0, "3"},
-        {8, 0, "1 Q1ABC 14:07 00:12 3 120 0/0"},    {8, 0, "<3 Q2XYZ-1 14:30 00:03 1 0 fwd"},
-        {8, 0, ">7 Q3DEF 13:55 01:02 5 2048 2/1"},  {128, 0, QByteArray("\x01")},
+        {0, 0, QByteArray("\x01\x04\x05\x06\x07\x09")}, {4, 0, "3"},
+        {8, 0, "1 Q1ABC 14:07 00:12 3 120 0/0"},        {8, 0, "<3 Q2XYZ-1 14:30 00:03 1 0 fwd"},
+        {8, 0, ">7 Q3DEF 13:55 01:02 5 2048 2/1"},      {128, 0, QByteArray("\x01")},
     };
     EXPECT_EQ(m_client.Frames(), expected);
 }
