@@ -131,7 +131,7 @@ TEST(PeerControls, SetSwitchesAnOptionAndEveryClientGetsTheChangedList) {
         EXPECT_TRUE(line.mid(1, 3) == " 0 " || line.mid(1, 3) == " 1 ") << line.toStdString();
         EXPECT_LE(line.size() - 4, 79);
     }
-    ASSERT_TRUE(original.contains("\nB 0 "));
+    ASSERT_TRUE(original.contains("\nA 1 ") && original.contains("\nB 0 "));
 
     // A change goes to every client; the next one switches it back.
     sysop.SendRecord(9, "SET B 1");
@@ -150,8 +150,8 @@ TEST(PeerControls, SetSwitchesAnOptionAndEveryClientGetsTheChangedList) {
     // Hostile requests change nothing; the well-formed ones for an unknown letter or an
     // unchanged value are answered with the list as it stands, to the asker only.
     for (const QByteArray& junk :
-         {QByteArray("SET"), QByteArray("SET B"), QByteArray("SET B x"), QByteArray("SET BB 1"),
-          QByteArray("SET B 1 1"), QByteArray("SET B 99999999999"), QByteArray("SET  1"),
+         {QByteArray("SET"), QByteArray("SET A"), QByteArray("SET A x"), QByteArray("SET BB 1"),
+          QByteArray("SET B 1 1"), QByteArray("SET A 99999999999"), QByteArray("SET  1"),
           QByteArray("GET B"), QByteArray("PUT B 1"), QByteArray(""), QByteArray("SET \0 1", 7),
           QByteArray(1000, '\xff')}) {
         sysop.SendRecord(9, junk);
