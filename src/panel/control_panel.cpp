@@ -25,6 +25,8 @@
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
 #include "panel/font_mapping.h"
+#include "panel/pactor_menu.h"
+#include "panel/server_option_items.h"
 #include "panel/settings_dlg.h"
 #include "panel/setup_dlg.h"
 #include "panel/station_list_view.h"
@@ -64,6 +66,7 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     CreateTextWindows();
     BuildMenus();
     BuildToolBar();
+    BuildServerControls();
     BuildCentralArea();
     BuildStatusBar();
     HideAdministrationButtons();
@@ -229,6 +232,9 @@ bool CControlPanel::HasHandler(int command) const {
         case cmd::kDisconnectChannel:
         case cmd::kImmediateDisconnect:
         case cmd::kSettings:
+        case cmd::kPactorScan:
+        case cmd::kPactorReceive:
+        case cmd::kPactorSend:
             return true;
         default:
             return (command >= cmd::kConnectRemote0 &&
@@ -245,6 +251,10 @@ void CControlPanel::OnCommand(int command) {
     }
     if (command >= cmd::kConfigRemote0 && command < cmd::kConfigRemote0 + cmd::kRemoteCount) {
         RunSetupDialog(command - cmd::kConfigRemote0);
+        return;
+    }
+    if (ServerOptions::IsOptionCommand(command)) {
+        m_optionItems->Toggle(command);
         return;
     }
     switch (command) {
@@ -282,6 +292,11 @@ void CControlPanel::OnCommand(int command) {
             break;
         case cmd::kCopyright:
             CCopyrightDlg(this).exec();
+            break;
+        case cmd::kPactorScan:
+        case cmd::kPactorReceive:
+        case cmd::kPactorSend:
+            m_pactor->Press(command);
             break;
         // The replies to these requests open their dialogs.
         case cmd::kEditMessageProperties:
@@ -367,6 +382,7 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     }
     m_statusPanel->Clear();
     m_statusPanel->ShowFrame(false);
+    m_pactor->Remove();  // goes with the Status frame
     m_messagesPanel->Clear();
     m_messagesPanel->ShowFrame(false);
     HideTextWindows();
@@ -374,6 +390,7 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     SetCounterChecks(false, false);
     m_dispatcher->SessionEnded();
     m_pane1->clear();
+    m_optionItems->Detach();
     SetStationCount(0);
     UpdateCommandStates();
 }

@@ -32,7 +32,9 @@ class AppConfig;
 class CConsoleDlg;
 class CCounterPanel;
 class CMainFrame;
+class CPactorMenu;
 class CPlacedDlg;
+class CServerOptionItems;
 class CStationListView;
 class CTrafficDlg;
 
@@ -80,6 +82,9 @@ public:
     CStationListView* StationView() const { return m_stationView; }
     CCounterPanel* StatusPanel() const { return m_statusPanel; }
     CCounterPanel* MessagesPanel() const { return m_messagesPanel; }
+    // The server's Pactor controls and option items.
+    CPactorMenu* PactorMenu() const { return m_pactor; }
+    CServerOptionItems* ServerOptionItems() const { return m_optionItems; }
     // The disconnect commands; ask stands in for the confirmation box in tests.
     void DisconnectStation(bool immediate);
     std::function<bool(const QString& text)> confirmDisconnect;
@@ -145,6 +150,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void BuildServerControls();
     void ShowPrompt(const QString& prompt);
     void HideAdministrationButtons();
     bool HasHandler(int command) const;
@@ -177,6 +183,9 @@ private:
     std::unique_ptr<Dispatcher> m_dispatcher;
     QProgressBar* m_progress = nullptr;
     std::map<int, QAction*> m_actions;
+    QMenu* m_optionsMenu = nullptr;
+    CPactorMenu* m_pactor = nullptr;
+    CServerOptionItems* m_optionItems = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;

@@ -8,6 +8,8 @@
 #include <QToolBar>
 
 #include "panel/control_panel.h"
+#include "panel/pactor_menu.h"
+#include "panel/server_option_items.h"
 #include "panel/toolbar_icons.h"
 #include "resources/command_ids.h"
 #include "resources/command_prompts.h"
@@ -92,8 +94,8 @@ void CControlPanel::BuildMenus() {
             ->setCheckable(true);
     }
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    AddCommand(options, QStringLiteral("Settings"), cmd::kSettings);
+    m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
+    AddCommand(m_optionsMenu, QStringLiteral("Settings"), cmd::kSettings);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, QStringLiteral("&Copyright"), cmd::kCopyright);
@@ -154,6 +156,19 @@ void CControlPanel::BuildToolBar() {
     }
 }
 
+void CControlPanel::BuildServerControls() {
+    const auto send = [this](std::uint8_t kind, std::string_view text) {
+        m_session->SendFrame(kind, text);
+    };
+    m_pactor = new CPactorMenu(
+        *menuBar(),
+        {Action(cmd::kPactorScan), Action(cmd::kPactorReceive), Action(cmd::kPactorSend)}, send,
+        this);
+    connect(m_pactor, &CPactorMenu::menuClosed, this,
+            [this] { ShowPrompt(QString::fromLatin1(kIdlePrompt)); });
+    m_optionItems = new CServerOptionItems(*m_optionsMenu, send, this);
+}
+
 void CControlPanel::BuildStatusBar() {
     m_pane0 = new QLabel(QString::fromLatin1(str::kNotConnected), this);
     m_pane0->setFixedWidth(kPane0Width);
@@ -205,6 +220,10 @@ void CControlPanel::UpdateCommandStates() {
                 break;
         }
         action->setEnabled(enabled);
+    }
+    // The Pactor buttons follow the server's last state report.
+    if (m_pactor != nullptr) {
+        m_pactor->UpdateButtons();
     }
 }
 

@@ -1,6 +1,5 @@
 // The control panel as the inbound dispatch's target. Consumers that have not been built yet
-// (the administration dialogs, Pactor and the server options) take their calls here with empty
-// bodies until they arrive.
+// (the administration dialogs) take their calls here with empty bodies until they arrive.
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -8,12 +7,20 @@
 
 #include "editor/main_frame.h"
 #include "panel/control_panel.h"
+#include "panel/pactor_menu.h"
+#include "panel/server_option_items.h"
 
 namespace brxw {
 
-void CControlPanel::ServerOptionsAvailable() {}
-void CControlPanel::ServerOptionsList(std::string_view) {}
-void CControlPanel::PactorState(std::string_view) {}
+void CControlPanel::ServerOptionsAvailable() {
+    m_optionItems->Attach();
+}
+void CControlPanel::ServerOptionsList(std::string_view text) {
+    m_optionItems->List(text);
+}
+void CControlPanel::PactorState(std::string_view text) {
+    m_pactor->Report(text);
+}
 bool CControlPanel::RemoteFilesOpen() const {
     return false;
 }

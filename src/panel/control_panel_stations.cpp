@@ -8,6 +8,7 @@
 #include "panel/control_panel.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
+#include "panel/pactor_menu.h"
 #include "panel/station_list_view.h"
 #include "resources/strings.h"
 #include "text/charset.h"
@@ -72,6 +73,9 @@ void CControlPanel::OnCounterToggled(bool status, bool checked) {
     if (!checked) {
         panel->Clear();
         panel->ShowFrame(false);
+        if (status) {
+            m_pactor->Remove();  // the Pactor controls go with the Status frame
+        }
     }
     m_session->SendOptions();
 }
