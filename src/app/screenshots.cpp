@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 #include <cstdio>
 
 #include "panel/control_panel.h"
+#include "panel/pactor_menu.h"
+#include "panel/server_option_items.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
 #include "textwin/console_dlg.h"
@@ -26,6 +31,28 @@ QString FileNameFor(const QWidget* window, int index) {
         name = QStringLiteral("window");
     }
     return QStringLiteral("%1-%2.png").arg(index, 2, 10, QLatin1Char('0')).arg(name);
+}
+
+// The panel with one of its menus opened below the menu's title, drawn as one picture (a pop-up
+// is a window of its own, so neither grab shows the other).
+bool SaveWithMenuOpen(CControlPanel& panel, QMenu& menu, const QString& path) {
+    QMenuBar* bar = panel.menuBar();
+    const QRect title = bar->actionGeometry(menu.menuAction());
+    menu.popup(bar->mapToGlobal(title.bottomLeft()));
+    QCoreApplication::processEvents();
+    const QPixmap base = panel.grab();
+    const QPixmap opened = menu.grab();
+    const QPoint offset = menu.pos() - panel.mapToGlobal(QPoint(0, 0));
+    menu.hide();
+    const QRect all = QRect(QPoint(0, 0), base.size()).united(QRect(offset, opened.size()));
+    QPixmap canvas(all.size());
+    canvas.fill(panel.palette().color(QPalette::Window));
+    {
+        QPainter painter(&canvas);
+        painter.drawPixmap(-all.topLeft(), base);
+        painter.drawPixmap(offset - all.topLeft(), opened);
+    }
+    return canvas.save(path);
 }
 }  // namespace
 
@@ -51,7 +78,7 @@ QString ScreenshotDirFromArguments(const QStringList& arguments) {
 }
 
 ScreenshotRun::ScreenshotRun(CControlPanel& panel, QString directory, int settleMs, int giveUpMs)
-    : m_directory(std::move(directory)) {
+    : m_panel(panel), m_directory(std::move(directory)) {
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleMs);
     connect(&m_settle, &QTimer::timeout, this, [this] { TakeAndQuit(true); });
@@ -80,6 +107,19 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         }
         const QString path = QDir(m_directory).absoluteFilePath(FileNameFor(window, index++));
         if (window->grab().save(path)) {
+            std::printf("screenshot: %s\n", qPrintable(path));
+        }
+    }
+    // The menus the server fills: its option items after "Settings", and the Pactor menu.
+    const std::pair<QMenu*, const char*> menus[] = {
+        {m_panel.ServerOptionItems()->Options().Items().empty()
+             ? nullptr
+             : m_panel.menuBar()->actions().at(4)->menu(),
+         "options-menu.png"},
+        {m_panel.PactorMenu()->Menu(), "pactor-menu.png"}};
+    for (const auto& [menu, name] : menus) {
+        const QString path = QDir(m_directory).absoluteFilePath(QString::fromLatin1(name));
+        if (menu != nullptr && m_panel.isVisible() && SaveWithMenuOpen(m_panel, *menu, path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }
     }

@@ -1,5 +1,7 @@
 // Headless demonstration: once the panel has logged in and traffic has had time to arrive, save a
-// PNG of every visible window, print the paths and quit. Used by "./run demo" without a display.
+// PNG of every visible window, and of the panel with its Options menu (and the Pactor menu, when
+// the server has one) opened over it, print the paths and quit. Used by "./run demo" without a
+// display.
 #pragma once
 
 #include <QObject>
@@ -29,6 +31,7 @@ public:
 private:
     void TakeAndQuit(bool loggedIn);
 
+    CControlPanel& m_panel;
     QString m_directory;
     QTimer m_settle;
     QTimer m_giveUp;
