@@ -18,6 +18,7 @@
 #include "panel/counter_panel.h"
 #include "panel/function_keys.h"
 #include "panel/station_list_view.h"
+#include "panel_on_peer.h"
 #include "resources/command_ids.h"
 #include "support/qt_printers.h"
 #include "support/running_peer.h"
@@ -37,13 +38,7 @@ protected:
     PanelWindowsTest() : m_config(m_dir.filePath(QStringLiteral("BrxW.ini"))) {}
 
     void SetUp() override {
-        RemoteConfig profile = AppConfig::DefaultProfile(0);
-        profile.hostName = "127.0.0.1";
-        profile.port = m_peer.Port();
-        m_config.SaveProfile(0, profile);
-        m_panel = std::make_unique<CControlPanel>(m_config, Session::Timing{10, 3600 * 1000});
-        m_panel->show();
-        m_panel->Initialise("");
+        m_panel = test::OpenPanelForPeer(m_config, m_peer);
         m_panel->OnCommand(cmd::kConnectRemote0);
         ASSERT_TRUE(WaitUntil(
             [&] { return m_panel->GetSession().LoggedIn() && m_peer.LoggedInCount() == 1; }));

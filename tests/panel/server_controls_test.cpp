@@ -17,6 +17,7 @@
 #include "panel/counter_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
+#include "panel_on_peer.h"
 #include "resources/command_ids.h"
 #include "support/qt_printers.h"
 #include "support/running_peer.h"
@@ -53,14 +54,7 @@ protected:
           m_peer(PeerWithPactorAndOptions()) {}
 
     void SetUp() override {
-        RemoteConfig profile = AppConfig::DefaultProfile(0);
-        profile.hostName = "127.0.0.1";
-        profile.port = m_peer.Port();
-        m_config.SaveProfile(0, profile);
-        m_panel = std::make_unique<CControlPanel>(m_config, Session::Timing{10, 3600 * 1000});
-        m_panel->show();
-        m_panel->activateWindow();
-        m_panel->Initialise("");
+        m_panel = test::OpenPanelForPeer(m_config, m_peer);
         Connect();
     }
 
