@@ -58,7 +58,6 @@ public:
     // while receiving, change-over only while sending; a link ends back in the scanning
     // state it started from.
     bool ChangePactor(PactorChange change);
-    void SetPactorState(int state) { m_pactorState = state & 7; }
 
     std::optional<QByteArray> MessageText(qint64 number) const;
     // Stores the text of an existing message, or of a new one when number < 0; returns the

@@ -487,13 +487,6 @@ void PeerServer::SendTraffic(quint8 category, qint8 channel, quint8 colour,
     RunOnServerThread([&] { Broadcast(category, 0, TrafficPayload(channel, colour, text)); });
 }
 
-void PeerServer::SendPactorState(int port, int state) {
-    RunOnServerThread([&] {
-        m_store.SetPactorState(state);
-        SendFrame(kReply, kPactor, QByteArray::number(port) + ' ' + QByteArray::number(state));
-    });
-}
-
 void PeerServer::CloseConnections() {
     RunOnServerThread([this] {
         std::vector<PeerConnection*> all;

@@ -85,9 +85,6 @@ public:
     void SendNotice(qint8 code, const QByteArray& extra = {});
     // Categories 16, 32 and 64, to subscribers.
     void SendTraffic(quint8 category, qint8 channel, quint8 colour, const QByteArray& text);
-    // Sets the Pactor state and sends "port state" to every logged-in client, whatever the
-    // subscriptions and whether or not a controller is configured.
-    void SendPactorState(int port, int state);
     void CloseConnections();
 
     // --- The BBS's state (changes are sent to subscribers) -------------------------------

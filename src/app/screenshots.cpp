@@ -114,7 +114,7 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
     const std::pair<QMenu*, const char*> menus[] = {
         {m_panel.ServerOptionItems()->Options().Items().empty()
              ? nullptr
-             : m_panel.menuBar()->actions().at(4)->menu(),
+             : &m_panel.ServerOptionItems()->Menu(),
          "options-menu.png"},
         {m_panel.PactorMenu()->Menu(), "pactor-menu.png"}};
     for (const auto& [menu, name] : menus) {

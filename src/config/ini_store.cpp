@@ -179,6 +179,10 @@ std::string IniStore::StoredForm(std::string_view value) {
     return quoted;
 }
 
+bool IniStore::CanStore(std::string_view value) {
+    return !HasLineBreakOrNul(value);
+}
+
 std::optional<std::string_view> IniStore::FindValue(std::string_view contents,
                                                     std::string_view section,
                                                     std::string_view key) {
@@ -210,7 +214,7 @@ std::optional<std::string> IniStore::SetValue(std::string_view contents, std::st
     // Anything that would not read back as this one key of this one section is refused: a line
     // break in a value would otherwise let it write keys and sections of its own.
     if (section.empty() || key.empty() || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
-        HasLineBreakOrNul(value) || section.find(']') != std::string_view::npos ||
+        !CanStore(value) || section.find(']') != std::string_view::npos ||
         key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
         return std::nullopt;
     }

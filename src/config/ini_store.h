@@ -49,6 +49,8 @@ public:
     // around it or a pair of matching quotes around it, the value in double quotes (reading
     // removes exactly that pair, here and on Windows).
     static std::string StoredForm(std::string_view value);
+    // Whether a value can be written at all: a line break or a NUL cannot stand in one line.
+    static bool CanStore(std::string_view value);
 
     // The parsing and editing on file contents in memory, shared by the methods above and open
     // to tests and fuzzers.

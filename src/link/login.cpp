@@ -4,14 +4,9 @@
 #include <QCryptographicHash>
 
 #include "resources/strings.h"
+#include "text/text_scan.h"
 
 namespace brxw {
-
-namespace {
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-}  // namespace
 
 std::string LoginLine(std::uint32_t options, std::string_view callsign) {
     return StrPrintf("%d 0 ", static_cast<int>(options)) + std::string(callsign) + "\n";
@@ -19,12 +14,12 @@ std::string LoginLine(std::uint32_t options, std::string_view callsign) {
 
 std::string ChallengeWord(std::string_view received) {
     std::size_t begin = 0;
-    while (begin < received.size() && IsBlank(received[begin])) {
+    while (begin < received.size() && IsCSpace(received[begin])) {
         ++begin;
     }
     std::size_t end = begin;
     // Like "%s", the word also ends at a zero byte, which ends the received text.
-    while (end < received.size() && !IsBlank(received[end]) && received[end] != '\0') {
+    while (end < received.size() && !IsCSpace(received[end]) && received[end] != '\0') {
         ++end;
     }
     return std::string(received.substr(begin, end - begin));

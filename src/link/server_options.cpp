@@ -8,10 +8,6 @@ namespace brxw {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
 struct OptionLine {
     char letter = 0;
     bool on = false;
@@ -32,7 +28,7 @@ std::optional<OptionLine> ScanOptionLine(std::string_view line) {
     if (!ScanNextLong(line, pos, value)) {
         return std::nullopt;
     }
-    while (pos < line.size() && IsBlank(line[pos])) {
+    while (pos < line.size() && IsCSpace(line[pos])) {
         ++pos;
     }
     std::string_view label = line.substr(pos);

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-
 #include <QDir>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -415,10 +414,9 @@ void CControlPanel::SavePosition() {
 void CControlPanel::PlaceFrameWhenFramed(QPoint place) {
     auto* poll = new QTimer(this);
     poll->setInterval(50);
-    auto tries = std::make_shared<int>(40);
-    connect(poll, &QTimer::timeout, this, [this, poll, place, tries] {
+    connect(poll, &QTimer::timeout, this, [this, poll, place, tries = 40]() mutable {
         if (!isVisible() || frameGeometry().size() == geometry().size()) {
-            if (--*tries > 0) {
+            if (--tries > 0) {
                 return;  // not framed yet (or never: no window manager, offscreen)
             }
         } else if (frameGeometry().topLeft() != place) {

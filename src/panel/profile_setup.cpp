@@ -94,7 +94,7 @@ SetupValidation ValidateSetup(const SetupFields& fields) {
         if (check.text.size() > check.limit) {
             return fail(check.field, TooLongMessage(check.limit));
         }
-        if (check.text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+        if (!IniStore::CanStore(check.text)) {
             return fail(check.field, UnstorableMessage());
         }
     }

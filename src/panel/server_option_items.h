@@ -34,6 +34,8 @@ public:
 
     // The item of an option command, null when there is none.
     QAction* Item(int id) const;
+    // The Options menu the items are added to.
+    QMenu& Menu() const { return m_menu; }
     const ServerOptions& Options() const { return m_options; }
 
 private:

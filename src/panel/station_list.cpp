@@ -16,11 +16,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// isspace() of the C locale: bytes of 128 and above belong to words.
-bool IsCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // The conversions of a scanf format over text that ends at its size, never past it. A failed
 // conversion leaves the position where it was; the caller stops at the first failure as scanf
 // does.

@@ -4,12 +4,11 @@
 #include <cstdio>
 
 namespace brxw {
-namespace {
-
-// isspace() in the C locale, without its undefined behaviour on negative chars.
 bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

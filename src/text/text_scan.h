@@ -12,6 +12,10 @@
 
 namespace brxw {
 
+// isspace() of the C locale, without its undefined behaviour on negative chars: bytes of 128
+// and above are never white space.
+bool IsCSpace(char c);
+
 // atol: optional white space, an optional sign, then the leading digits; 0 when there are no
 // digits. A number beyond the range of long gives LONG_MIN or LONG_MAX.
 long ScanLeadingLong(std::string_view text);

@@ -168,7 +168,7 @@ TEST_F(ServerControlsTest, PactorControlsShowThePeersStateAndGoWithTheStatusFram
     EXPECT_EQ(Sent(10, "SCAN 3 1"), 1);
 
     // On a link, receiving: only Receive, checked; pressing it breaks in and the peer sends.
-    m_peer.Server().SendPactorState(kPactorPort, 1);
+    m_peer.Server().ChangePactor(peer::PactorChange::LinkUp);
     ASSERT_TRUE(WaitUntil([&] { return Button(cmd::kPactorReceive)->isVisible(); }));
     EXPECT_TRUE(Button(cmd::kPactorReceive)->isChecked());
     EXPECT_FALSE(Button(cmd::kPactorScan)->isVisible());
