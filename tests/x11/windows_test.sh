@@ -19,7 +19,9 @@ if [ -z "${BRXW_X11_INNER:-}" ]; then
         command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
     done
     export BRXW_X11_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+    # -noreset: the server would otherwise reset when the program quits, its last client, and
+    # refuse the restart that follows while it does.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 WM_PID=""
