@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <optional>
 
@@ -410,21 +411,31 @@ void CControlPanel::SavePosition() {
 // The stored position is the frame's. The first window of the program is placed before any
 // frame is known, and an X11 window manager then puts the inside of the window at that point:
 // the title bar lies off the screen and the next start reads a place further up and left.
-// Once the manager has framed the shown window, it is moved again, to where its frame belongs.
+// Once the manager has framed the shown window it is moved again, to where its frame belongs,
+// until the frame has stood there for a few checks (what the window system first reports of a
+// newly framed window may still be the place it had before the manager moved it). Without a
+// window manager, or offscreen, no frame ever appears and the checks run out.
 void CControlPanel::PlaceFrameWhenFramed(QPoint place) {
+    constexpr int kChecks = 60;  // every 50 ms: three seconds at most
+    constexpr int kSettled = 4;  // checks in a row that find the frame in place
     auto* poll = new QTimer(this);
     poll->setInterval(50);
-    connect(poll, &QTimer::timeout, this, [this, poll, place, tries = 40]() mutable {
-        if (!isVisible() || frameGeometry().size() == geometry().size()) {
-            if (--tries > 0) {
-                return;  // not framed yet (or never: no window manager, offscreen)
-            }
-        } else if (frameGeometry().topLeft() != place) {
-            move(place);
-        }
-        poll->deleteLater();
-        poll->stop();
-    });
+    connect(poll, &QTimer::timeout, this,
+            [this, poll, place, checks = kChecks, settled = 0]() mutable {
+                const QWindow* window = windowHandle();
+                const bool framed = isVisible() && window != nullptr && window->isExposed() &&
+                                    frameGeometry().size() != geometry().size();
+                if (framed && frameGeometry().topLeft() != place) {
+                    move(place);
+                    settled = 0;
+                } else if (framed) {
+                    ++settled;
+                }
+                if (settled >= kSettled || --checks <= 0) {
+                    poll->stop();
+                    poll->deleteLater();
+                }
+            });
     poll->start();
 }
 

@@ -15,7 +15,7 @@ PEER=$(realpath "$2")
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${BRXW_X11_INNER:-}" ]; then
-    for tool in xvfb-run xdotool python3; do
+    for tool in xvfb-run xdotool xwininfo xprop python3; do
         command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
     done
     export BRXW_X11_INNER=1
@@ -62,20 +62,45 @@ wait_for() {
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 shown() { [ -n "$(window "$1")" ]; }
 hidden() { [ -z "$(window "$1")" ]; }
-# geometry TITLE: "x y width height" of a visible window
+# geometry TITLE: "x y width height" of a visible window's inside, on the screen
 geometry() {
     local id
     id=$(window "$1")
     [ -n "$id" ] || { echo "none"; return; }
-    xdotool getwindowgeometry --shell "$id" | tr '\n' ' ' |
-        sed 's/.*X=\([-0-9]*\) Y=\([-0-9]*\) WIDTH=\([0-9]*\) HEIGHT=\([0-9]*\).*/\1 \2 \3 \4/'
+    xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}'
 }
 ini_value() { tr -d '\r' <"$WORK/BrxW.ini" | sed -n "s/^$1=//p" | head -n 1; }
 panel() { window '^brxW'; }
+# move_window ID X Y: without a window manager the window is moved from outside; with one it is
+# dragged by its title bar as the operator drags it (a move from outside races the manager's
+# own notice of it), so that its inside's top left lands at X Y.
+move_window() {
+    if [ -z "${BRXW_X11_WM:-}" ]; then
+        xdotool windowmove "$1" "$2" "$3"
+        return
+    fi
+    local x y
+    read -r x y _ < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF}
+        /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+    xdotool mousemove $((x + 80)) $((y - 8)) mousedown 1 sleep 0.2 \
+        mousemove $((x + 80 + ($2 - x) / 2)) $((y - 8 + ($3 - y) / 2)) sleep 0.2 \
+        mousemove $(($2 + 80)) $(($3 - 8)) sleep 0.2 mouseup 1
+    sleep 0.3
+}
+size_window() { [ -n "${BRXW_X11_WM:-}" ] || xdotool windowsize "$@"; }
+# On top of the others: a window manager stacks the window it activates; without one a raise does.
+to_front() {
+    if [ -n "${BRXW_X11_WM:-}" ]; then
+        xdotool windowactivate --sync "$1"
+    else
+        xdotool windowraise "$1"
+    fi
+}
 panel_keys() {
     local id
     id=$(panel)
-    xdotool windowraise "$id"
+    to_front "$id"
     xdotool windowfocus --sync "$id"
     xdotool key --clearmodifiers --delay 150 "$@"
 }
@@ -99,7 +124,10 @@ mkdir -p "$WORK/run"
 if [ -n "${BRXW_X11_WM:-}" ]; then
     "$BRXW_X11_WM" >"$WORK/wm.log" 2>&1 &
     WM_PID=$!
-    sleep 1
+    # Ready once it has announced itself on the root window; a program mapped before that is
+    # adopted later, which is another matter than the one tested here.
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "$BRXW_X11_WM did not start"
 fi
 "$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 >"$WORK/peer.out" 2>"$WORK/peer.log" &
 PEER_PID=$!
@@ -114,33 +142,33 @@ wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened"
 wait_for 10 shown '^All channels$' || fail "All channels not reopened"
 
 echo "2. move, resize, open all four, File > Exit"
-xdotool windowmove "$(panel)" 20 10
-xdotool windowsize "$(window '^Monitoring$')" 520 310
-xdotool windowmove "$(window '^Monitoring$')" 640 12
-xdotool windowmove "$(window '^All channels$')" 640 420
+# The traffic windows first: they stand above the panel, which owns them.
+size_window "$(window '^Monitoring$')" 520 310
+move_window "$(window '^Monitoring$')" 640 40
+move_window "$(window '^All channels$')" 640 450
+move_window "$(panel)" 20 40
 panel_keys F2
 wait_for 10 shown '^Console$' || fail "F2 did not open the console"
-xdotool windowmove "$(window '^Console$')" 10 520
+move_window "$(window '^Console$')" 10 560
 # The first row of the station list: double click opens the one-channel window on it.
-xdotool windowraise "$(panel)"
+to_front "$(panel)"
 sleep 0.5
 xdotool mousemove --window "$(panel)" 90 84 click --repeat 2 --delay 60 1
 wait_for 10 shown '^(Channel|None)' || fail "double click did not open the one-channel window"
-xdotool windowmove "$(window '^(Channel|None)')" 700 600
+move_window "$(window '^(Channel|None)')" 700 620
 sleep 0.5
 mon=$(geometry '^Monitoring$')
 all=$(geometry '^All channels$')
 con=$(geometry '^Console$')
 pan=$(geometry '^brxW')
-# A window manager may shift a window by its frame; without one it stands where it was put.
-[ -n "${BRXW_X11_WM:-}" ] || [ "$mon" = "640 12 520 310" ] || fail "monitoring window at $mon, not where it was put"
+[ -n "${BRXW_X11_WM:-}" ] || [ "$mon" = "640 40 520 310" ] || fail "monitoring window at $mon, not where it was put"
 before=$(tr -d '\r' <"$WORK/BrxW.ini" | grep '^State_' | sort)
 [ "$(ini_value State_o)" = "5" ] || fail "opening the one-channel window did not store State_o=5"
 panel_keys alt+f e
 ends_within 2
 after=$(tr -d '\r' <"$WORK/BrxW.ini" | grep '^State_' | sort)
 [ "$before" = "$after" ] || fail "ending rewrote the window states: [$before] became [$after]"
-[ -n "${BRXW_X11_WM:-}" ] || [ "$(ini_value Position)" = "0020 0010" ] ||
+[ -n "${BRXW_X11_WM:-}" ] || [ "$(ini_value Position)" = "0020 0040" ] ||
     fail "panel position stored as '$(ini_value Position)'"
 
 echo "3. restart: the windows come back where they were"
