@@ -1,72 +1,374 @@
 #include "editor/main_frame.h"
 
-#include "config/app_config.h"
-#include "text/text_scan.h"
-#include "text/charset.h"
-
-#include <QFile>
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <cstdio>
 
-#include <algorithm>
-#include <climits>
+#include "config/app_config.h"
+#include "editor/edit_doc.h"
+#include "editor/editor_icons.h"
+#include "panel/toolbar_icons.h"
 
 namespace brxw {
 
 namespace {
-int ToInt(long v) {
-    return static_cast<int>(std::clamp<long>(v, INT_MIN / 2, INT_MAX / 2));
-}
+constexpr const char* kTitle = "brxWedit";
+constexpr const char* kIdle = "Ready";
+// Caps lock, num lock and scroll lock, as the status bar names them.
+constexpr const char* kKeyNames[3] = {"MAJ", "NUM", "DEF"};
+constexpr int kLockKeys[3] = {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock};
 }  // namespace
 
 CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap at the right edge on screen; no line break goes into the text.
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont font(QStringLiteral("Courier New"), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
 }
 
-CMainFrame::CMainFrame(AppConfig& config, QWidget* parent)
-    : QMainWindow(parent), m_config(config), m_view(new CBrxWeditView(this)) {
-    setWindowTitle(QStringLiteral("brxWedit"));
+void CBrxWeditView::Print(QPrinter& printer) const {
+    print(&printer);
+}
+
+CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* parent)
+    : QMainWindow(parent),
+      m_config(config),
+      m_workingDirectory(workingDirectory.isEmpty() ? QDir::currentPath()
+                                                    : std::move(workingDirectory)),
+      m_view(new CBrxWeditView(this)),
+      m_doc(new CBrxWeditDoc(*m_view, *this, m_workingDirectory)) {
+    m_doc->setParent(this);
+    setWindowIcon(ProgramIcon());
     setCentralWidget(m_view);
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    connect(m_doc, &CBrxWeditDoc::PathChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_view, &QPlainTextEdit::undoAvailable, Action(Command::Undo), &QAction::setEnabled);
+    connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Cut), &QAction::setEnabled);
+    connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Copy), &QAction::setEnabled);
+    Action(Command::Undo)->setEnabled(false);
+    Action(Command::Cut)->setEnabled(false);
+    Action(Command::Copy)->setEnabled(false);
+    m_view->installEventFilter(this);
+    UpdateTitle();
+    // Out of sight until the application places it; nothing is recorded before that.
+    move(2000, 2000);
 }
 
-void CMainFrame::RestorePlacement() {
-    int x = 0;
-    int y = 0;
-    int width = 600;
-    int height = 400;
-    std::string value;
-    if (m_config.ReadSetting(kSettingsSection, "Size_e", value)) {
-        const auto size = ScanLongs(value, 2);
-        if (size.size() == 2 && size[0] > 0 && size[1] > 0) {
-            width = std::min(ToInt(size[0]), 8192);
-            height = std::min(ToInt(size[1]), 8192);
+CMainFrame::~CMainFrame() {
+    delete m_printer;
+}
+
+QAction* CMainFrame::AddAction(Command command, const QString& text, const QString& prompt,
+                               const QList<QKeySequence>& keys) {
+    auto* action = new QAction(text, this);
+    action->setStatusTip(prompt);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+    addAction(action);  // the shortcuts work with the menu bar closed
+    m_actions[command] = action;
+    return action;
+}
+
+QAction* CMainFrame::Action(Command command) const {
+    const auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::BuildMenus() {
+    using QKS = QKeySequence;
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(AddAction(Command::Save, QStringLiteral("&Save\tCtrl+S"),
+                              QStringLiteral("Saves the document"), {QKS(Qt::CTRL | Qt::Key_S)}));
+    file->addSeparator();
+    file->addAction(AddAction(Command::Print, QStringLiteral("&Print...\tCtrl+P"),
+                              QStringLiteral("Prints the document"), {QKS(Qt::CTRL | Qt::Key_P)}));
+    file->addAction(AddAction(Command::PrintPreview, QStringLiteral("Print pre&view"),
+                              QStringLiteral("Shows the document as it will be printed")));
+    file->addAction(AddAction(Command::PrintSetup, QStringLiteral("Print se&tup..."),
+                              QStringLiteral("Changes the printer and the page")));
+    file->addSeparator();
+    file->addAction(AddAction(Command::Quit, QStringLiteral("&Quit"),
+                              QStringLiteral("Hands the document back and closes the editor")));
+    // New and Open have shortcuts only.
+    AddAction(Command::New, QStringLiteral("New"), QStringLiteral("Creates a new document"),
+              {QKS(Qt::CTRL | Qt::Key_N)});
+    AddAction(Command::Open, QStringLiteral("Open..."),
+              QStringLiteral("Opens an existing document"), {QKS(Qt::CTRL | Qt::Key_O)});
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(AddAction(Command::Undo, QStringLiteral("&Undo\tCtrl+Z"),
+                              QStringLiteral("Undoes the last action"),
+                              {QKS(Qt::CTRL | Qt::Key_Z), QKS(Qt::ALT | Qt::Key_Backspace)}));
+    edit->addSeparator();
+    edit->addAction(AddAction(Command::Cut, QStringLiteral("&Cut\tCtrl+X"),
+                              QStringLiteral("Cuts the selection and puts it on the clipboard"),
+                              {QKS(Qt::CTRL | Qt::Key_X), QKS(Qt::SHIFT | Qt::Key_Delete)}));
+    edit->addAction(AddAction(Command::Copy, QStringLiteral("C&opy\tCtrl+C"),
+                              QStringLiteral("Copies the selection to the clipboard"),
+                              {QKS(Qt::CTRL | Qt::Key_C), QKS(Qt::CTRL | Qt::Key_Insert)}));
+    edit->addAction(AddAction(Command::Paste, QStringLiteral("&Paste\tCtrl+V"),
+                              QStringLiteral("Inserts the clipboard's contents"),
+                              {QKS(Qt::CTRL | Qt::Key_V), QKS(Qt::SHIFT | Qt::Key_Insert)}));
+
+    QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
+    QAction* bars[] = {AddAction(Command::ToggleToolBar, QStringLiteral("&Toolbar"),
+                                 QStringLiteral("Shows or hides the toolbar")),
+                       AddAction(Command::ToggleStatusBar, QStringLiteral("&Status bar"),
+                                 QStringLiteral("Shows or hides the status bar"))};
+    for (QAction* bar : bars) {
+        bar->setCheckable(true);
+        bar->setChecked(true);
+        display->addAction(bar);
+    }
+}
+
+void CMainFrame::BuildToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("editorToolBar"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setMovable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    const Command buttons[] = {Command::Save, Command::Cut, Command::Copy, Command::Paste,
+                               Command::Print};
+    for (const Command command : buttons) {
+        QAction* action = Action(command);
+        action->setIcon(EditorIcon(static_cast<int>(command)));
+        action->setToolTip(
+            action->text().section(u'\t', 0, 0).remove(u'&').remove(QStringLiteral("...")));
+        m_toolBar->addAction(action);
+        if (command == Command::Save || command == Command::Paste) {
+            m_toolBar->addSeparator();
         }
-        if (m_config.ReadSetting(kSettingsSection, "Position_e", value)) {
-            const auto position = ScanLongs(value, 2);
-            if (position.size() == 2) {
-                x = ToInt(position[0]);
-                y = ToInt(position[1]);
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::BuildStatusBar() {
+    m_ready = new QLabel(QString::fromLatin1(kIdle), this);
+    statusBar()->addWidget(m_ready, 1);
+    for (int i = 0; i < 3; ++i) {
+        m_keys[i] = new QLabel(this);
+        m_keys[i]->setAlignment(Qt::AlignCenter);
+        m_keys[i]->setFrameShape(QFrame::Panel);
+        m_keys[i]->setFrameShadow(QFrame::Sunken);
+        m_keys[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MAJW")));
+        statusBar()->addPermanentWidget(m_keys[i]);
+    }
+}
+
+QString CMainFrame::StatusText() const {
+    const QString prompt = statusBar()->currentMessage();
+    return prompt.isEmpty() ? m_ready->text() : prompt;
+}
+
+QString CMainFrame::KeyIndicators() const {
+    QStringList shown;
+    for (QLabel* key : m_keys) {
+        shown << key->text();
+    }
+    return shown.join(u' ');
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The lock keys' states follow their presses while the editor has the keyboard.
+    if (watched == m_view && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        for (int i = 0; i < 3; ++i) {
+            if (key == kLockKeys[i]) {
+                m_keyOn[i] = !m_keyOn[i];
+                m_keys[i]->setText(m_keyOn[i] ? QString::fromLatin1(kKeyNames[i]) : QString());
             }
         }
     }
-    move(x, y);
-    resize(width, height);
+    return QMainWindow::eventFilter(watched, event);
 }
 
-}  // namespace brxw
+void CMainFrame::SetHost(EditorHost* host) {
+    m_doc->SetHost(host);
+}
 
-namespace brxw {
+const QString& CMainFrame::DocumentPath() const {
+    return m_doc->PathName();
+}
 
 bool CMainFrame::OpenDocument(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+    return m_doc->OnOpenDocument(path);
+}
+
+void CMainFrame::UpdateTitle() {
+    const QString path = m_doc->PathName();
+    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(kTitle));
+}
+
+void CMainFrame::Run(Command command) {
+    switch (command) {
+        case Command::Save:
+            m_doc->OnSaveDocument(m_doc->PathName());
+            break;
+        case Command::Print:
+            PrintWithDialog();
+            break;
+        case Command::PrintPreview:
+            PrintPreview();
+            break;
+        case Command::PrintSetup:
+            PrintSetup();
+            break;
+        case Command::Quit:
+            close();
+            break;
+        case Command::Undo:
+            m_view->undo();
+            break;
+        case Command::Cut:
+            m_view->cut();
+            break;
+        case Command::Copy:
+            m_view->copy();
+            break;
+        case Command::Paste:
+            m_view->paste();
+            break;
+        case Command::New:
+            m_doc->OnNewDocument();
+            break;
+        case Command::Open:
+            OpenWithDialog();
+            break;
+        case Command::ToggleToolBar:
+            m_toolBar->setVisible(Action(command)->isChecked());
+            break;
+        case Command::ToggleStatusBar:
+            statusBar()->setVisible(Action(command)->isChecked());
+            break;
     }
-    const QByteArray bytes = file.readAll();
-    m_view->setPlainText(
-        AnsiToQString(std::string_view(bytes.constData(), std::size_t(bytes.size()))));
-    m_documentPath = path;
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - brxWedit"));
-    return true;
+}
+
+void CMainFrame::OpenWithDialog() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QFileInfo(DocumentPath()).path(),
+                                     QStringLiteral("All Files (*)"));
+    if (!path.isEmpty()) {
+        m_doc->OnOpenDocument(path);
+    }
+}
+
+void CMainFrame::PrintWithDialog() {
+    if (m_printer == nullptr) {
+        m_printer = new QPrinter(QPrinter::HighResolution);
+    }
+    QPrintDialog dialog(m_printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_view->Print(*m_printer);
+    }
+}
+
+void CMainFrame::PrintPreview() {
+    if (m_printer == nullptr) {
+        m_printer = new QPrinter(QPrinter::HighResolution);
+    }
+    QPrintPreviewDialog preview(m_printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { m_view->Print(*printer); });
+    preview.exec();
+}
+
+void CMainFrame::PrintSetup() {
+    if (m_printer == nullptr) {
+        m_printer = new QPrinter(QPrinter::HighResolution);
+    }
+    QPageSetupDialog dialog(m_printer, this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Closing hands the document back instead; the document hides the frame after Yes or No.
+    event->ignore();
+    m_doc->OnSaveDocument(m_doc->PathName());
+}
+
+void CMainFrame::WritePair(const char* key, int a, int b) {
+    char value[32];
+    std::snprintf(value, sizeof value, "%04d %04d", a, b);
+    m_config.WriteSetting(kSettingsSection, key, value);
+}
+
+void CMainFrame::RestorePlacement() {
+    // "Size_e" and "Position_e" live in "Settings", not in a profile's section.
+    m_placement = Placement{0, 0, 600, 400};
+    std::string value;
+    if (m_config.ReadSetting(kSettingsSection, "Size_e", value)) {
+        int w = 0;
+        int h = 0;
+        if (std::sscanf(value.c_str(), "%d %d", &w, &h) == 2 && w > 0 && h > 0) {
+            m_placement.width = w;
+            m_placement.height = h;
+            if (m_config.ReadSetting(kSettingsSection, "Position_e", value)) {
+                int x = 0;
+                int y = 0;
+                if (std::sscanf(value.c_str(), "%d %d", &x, &y) == 2) {
+                    m_placement.x = x;
+                    m_placement.y = y;
+                }
+            }
+        }
+    }
+    m_placement = ClampPlacement(m_placement);
+    move(m_placement.x, m_placement.y);
+    resize(m_placement.width, m_placement.height);
+    m_frameFitted = false;
+    m_placementSaving = true;
+}
+
+void CMainFrame::FitFrame() {
+    // The stored size is the whole window's; once the window system has framed the window, the
+    // inside is made smaller by the frame so the whole comes out as stored.
+    if (m_frameFitted || !m_placementSaving || !isVisible()) {
+        return;
+    }
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() <= 0 && frame.height() <= 0) {
+        return;
+    }
+    m_frameFitted = true;
+    resize(std::max(1, m_placement.width - frame.width()),
+           std::max(1, m_placement.height - frame.height()));
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitFrame();
+    if (m_placementSaving) {
+        const QRect frame = frameGeometry();
+        WritePair("Position_e", frame.left(), frame.top());
+    }
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_placementSaving) {
+        const QRect frame = frameGeometry();
+        WritePair("Size_e", frame.width(), frame.height());
+    }
 }
 
 }  // namespace brxw

@@ -1,37 +1,113 @@
 // The message editor's frame: the program's main window, created at start-up and kept hidden
-// until a message or a file is to be edited. Owns the editor's view. User-interface thread only.
+// until a message or a file is to be edited. Owns the view (the text), the document (what
+// happens on opening and saving), the menus, the toolbar and the status bar. Closing it, or
+// "Quit", saves the document instead: the document hides the frame once the text is handed back.
+// User-interface thread only.
 #pragma once
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <map>
+
+#include "textwin/placement.h"
+
+class QAction;
+class QLabel;
+class QPrinter;
+class QToolBar;
 
 namespace brxw {
 
 class AppConfig;
+class CBrxWeditDoc;
+class EditorHost;
 
-// The editor's view: a plain-text editor over the document's text.
+// The editor's view: the text in a fixed-pitch font, long lines wrapped on screen only.
 class CBrxWeditView : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CBrxWeditView(QWidget* parent = nullptr);
+    // The text laid out on the printer's pages (also the print preview's).
+    void Print(QPrinter& printer) const;
 };
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(AppConfig& config, QWidget* parent = nullptr);
+    enum class Command {
+        Save,
+        Print,
+        PrintPreview,
+        PrintSetup,
+        Quit,
+        Undo,
+        Cut,
+        Copy,
+        Paste,
+        New,
+        Open,
+        ToggleToolBar,
+        ToggleStatusBar
+    };
+
+    // workingDirectory: where untitled documents and the diagnostic dumps are written; the
+    // current directory when empty.
+    explicit CMainFrame(AppConfig& config, QString workingDirectory = {},
+                        QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     CBrxWeditView* View() const { return m_view; }
-    // Moves the frame to the stored "Size_e" and "Position_e" (600 by 400 at 0, 0 by default).
+    CBrxWeditDoc& Document() const { return *m_doc; }
+    QAction* Action(Command command) const;
+    QToolBar* ToolBar() const { return m_toolBar; }
+    // The idle text "Ready", or the prompt of the command under the pointer.
+    QString StatusText() const;
+    // The three key indicators "MAJ", "NUM" and "DEF", as shown (empty while the key is off).
+    QString KeyIndicators() const;
+
+    // The control panel's side of the document; set once when the panel is created.
+    void SetHost(EditorHost* host);
+    // Moves the frame to the stored "Size_e" and "Position_e" (600 by 400 at 0, 0 by default),
+    // then records every later move and resize.
     void RestorePlacement();
-    // Shows the file (Windows-1252 text) as the editor's document; false when it cannot be read.
+    // Opens the file as the document; false when it cannot be read whole.
     bool OpenDocument(const QString& path);
-    const QString& DocumentPath() const { return m_documentPath; }
+    const QString& DocumentPath() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    QAction* AddAction(Command command, const QString& text, const QString& prompt,
+                       const QList<QKeySequence>& keys = {});
+    void Run(Command command);
+    void PrintWithDialog();
+    void PrintPreview();
+    void PrintSetup();
+    void OpenWithDialog();
+    void UpdateTitle();
+    void FitFrame();
+    void WritePair(const char* key, int a, int b);
+
     AppConfig& m_config;
+    QString m_workingDirectory;
     CBrxWeditView* m_view;
-    QString m_documentPath;
+    CBrxWeditDoc* m_doc;
+    std::map<Command, QAction*> m_actions;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_ready = nullptr;
+    QLabel* m_keys[3] = {};
+    bool m_keyOn[3] = {};
+    QPrinter* m_printer = nullptr;  // kept between print setup and printing
+    bool m_placementSaving = false;
+    bool m_frameFitted = false;
+    Placement m_placement;
 };
 
 }  // namespace brxw

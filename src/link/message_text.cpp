@@ -8,7 +8,8 @@ std::string MessageWireText(std::string_view fileBytes, bool ansiCharset) {
     std::string text;
     text.reserve(fileBytes.size() + kMessageTerminator.size());
     for (char c : fileBytes) {
-        if (c != '\r') {
+        // A zero byte in plain text would start a framed record at the server.
+        if (c != '\r' && c != '\0') {
             text.push_back(c);
         }
     }

@@ -1,6 +1,6 @@
 // The bytes that carry a message composed in the editor back to the server: plain text without
-// carriage returns, in the DOS character set unless the ANSI one is chosen, always ending with
-// Ctrl-Z and a line feed.
+// carriage returns (and zero bytes, which would start a frame), in the DOS character set unless the
+// ANSI one is chosen, always ending with Ctrl-Z and a line feed.
 #pragma once
 
 #include <string>

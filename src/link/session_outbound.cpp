@@ -22,6 +22,11 @@ void Session::Send(std::string_view bytes) {
 }
 
 void Session::SendFrame(std::uint8_t kind, std::string_view text) {
+    constexpr std::uint8_t kFetchKind = 2;
+    if (kind == kFetchKind) {
+        // The fetched file comes back to the editor; its upload goes to the same path.
+        m_remoteFilePath = std::string(text);
+    }
     Send(EncodeFrame(kind, text));
 }
 
@@ -37,6 +42,10 @@ bool Session::UploadFile(const QString& localPath) {
     // Without a session nothing goes out, and the file is all that is left of the operator's
     // work: it stays where it is.
     if (!m_socket.IsOpen()) {
+        return false;
+    }
+    // Without a path the server would take the first piece of the file for one.
+    if (m_remoteFilePath.empty()) {
         return false;
     }
     QFile file(localPath);

@@ -21,6 +21,7 @@
 
 #include "config/app_config.h"
 #include "editor/main_frame.h"
+#include "editor/panel_editor_host.h"
 #include "panel/about_dlg.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
@@ -62,6 +63,8 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     m_textFont = FontFromParams(PanelSettings::ReadFont(m_config));
     if (m_editorFrame != nullptr) {
         m_editorFrame->View()->setFont(m_textFont);
+        m_editorHost = std::make_unique<PanelEditorHost>(*this);
+        m_editorFrame->SetHost(m_editorHost.get());
     }
     CreateTextWindows();
     BuildMenus();
@@ -75,6 +78,9 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
 
 CControlPanel::~CControlPanel() {
     SavePosition();
+    if (m_editorFrame != nullptr) {
+        m_editorFrame->SetHost(nullptr);
+    }
     // The session (and its receive thread) goes before the windows it reports to.
     m_session.reset();
     m_dispatcher.reset();

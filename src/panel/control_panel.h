@@ -37,6 +37,7 @@ class CPlacedDlg;
 class CServerOptionItems;
 class CStationListView;
 class CTrafficDlg;
+class PanelEditorHost;
 
 class CControlPanel : public QMainWindow, public SessionHost, public DispatchTarget {
     Q_OBJECT
@@ -179,6 +180,7 @@ private:
 
     AppConfig& m_config;
     CMainFrame* m_editorFrame;
+    std::unique_ptr<PanelEditorHost> m_editorHost;  // the editor's way back to the panel
     std::unique_ptr<Session> m_session;
     std::unique_ptr<Dispatcher> m_dispatcher;
     QProgressBar* m_progress = nullptr;

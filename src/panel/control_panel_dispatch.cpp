@@ -55,7 +55,13 @@ void CControlPanel::OpenInEditor(const QString& path) {
     showMinimized();
     m_editorFrame->show();
     m_editorFrame->raise();
-    m_editorFrame->OpenDocument(path);
+    m_editorFrame->activateWindow();
+    m_editorFrame->View()->setFocus();
+    if (!m_editorFrame->OpenDocument(path) && m_editorFrame->DocumentPath().isEmpty()) {
+        // Nothing to edit after all: the panel comes back.
+        m_editorFrame->hide();
+        showNormal();
+    }
 }
 
 void CControlPanel::ProgressBegin(std::int32_t total) {
