@@ -254,8 +254,11 @@ void Dispatcher::StartNamed(std::uint8_t kind, std::string_view payload) {
                                                 : kServiceFile;
     const TransferAnnouncement announcement = ParseAnnouncement(payload);
     if (announcement.size == 0) {
-        // Announced empty: the file is created empty and no reception starts.
+        // An empty list (no users, no forwards, an empty directory) comes announced with size
+        // 0: no reception starts, but the file is created empty and its end action runs, so
+        // that its dialog opens, or shows the empty list.
         m_reception.CreateEmpty(name);
+        EndAction(kind, WorkingPath(name));
         return;
     }
     if (m_reception.Begin(name, announcement.size) && m_reception.FileOpen()) {

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "admin/admin_dialogs.h"
 #include "config/app_config.h"
 #include "editor/main_frame.h"
 #include "editor/panel_editor_host.h"
@@ -70,6 +71,7 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     BuildMenus();
     BuildToolBar();
     BuildServerControls();
+    BuildAdminDialogs();
     BuildCentralArea();
     BuildStatusBar();
     HideAdministrationButtons();
@@ -231,6 +233,7 @@ bool CControlPanel::HasHandler(int command) const {
         case cmd::kEditMessageProperties:
         case cmd::kEditUserProperties:
         case cmd::kPendingForward:
+        case cmd::kOpenConfigFile:
         case cmd::kConsoleWindow:
         case cmd::kMonitoringWindow:
         case cmd::kAllChannelsWindow:
@@ -305,11 +308,20 @@ void CControlPanel::OnCommand(int command) {
             m_pactor->Press(command);
             break;
         // The replies to these requests open their dialogs.
+        // While a record dialog runs every frame of its kind is a record reply for it, so a
+        // second key list would be read as field lines.
         case cmd::kEditMessageProperties:
-            m_session->SendFrame(kind::kMessageRecords, "LIST");
+            if (!MessagePropertiesOpen()) {
+                m_session->SendFrame(kind::kMessageRecords, "LIST");
+            }
             break;
         case cmd::kEditUserProperties:
-            m_session->SendFrame(kind::kUserRecords, "LIST");
+            if (!UserPropertiesOpen()) {
+                m_session->SendFrame(kind::kUserRecords, "LIST");
+            }
+            break;
+        case cmd::kOpenConfigFile:
+            m_admin->RunRemoteFiles();
             break;
         case cmd::kPendingForward:
             if (!PendingForwardOpen()) {

@@ -28,6 +28,9 @@ class QToolBar;
 
 namespace brxw {
 
+namespace admin {
+class CAdminDialogs;
+}
 class AppConfig;
 class CConsoleDlg;
 class CCounterPanel;
@@ -86,6 +89,8 @@ public:
     // The server's Pactor controls and option items.
     CPactorMenu* PactorMenu() const { return m_pactor; }
     CServerOptionItems* ServerOptionItems() const { return m_optionItems; }
+    // The four administration dialogs.
+    admin::CAdminDialogs& AdminDialogs() const { return *m_admin; }
     // The disconnect commands; ask stands in for the confirmation box in tests.
     void DisconnectStation(bool immediate);
     std::function<bool(const QString& text)> confirmDisconnect;
@@ -152,6 +157,7 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildServerControls();
+    void BuildAdminDialogs();  // control_panel_dispatch.cpp
     void ShowPrompt(const QString& prompt);
     void HideAdministrationButtons();
     bool HasHandler(int command) const;
@@ -188,6 +194,7 @@ private:
     QMenu* m_optionsMenu = nullptr;
     CPactorMenu* m_pactor = nullptr;
     CServerOptionItems* m_optionItems = nullptr;
+    admin::CAdminDialogs* m_admin = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;

@@ -187,10 +187,6 @@ void CControlPanel::HideAdministrationButtons() {
 }
 
 void CControlPanel::ShowToolbarButton(int command) {
-    // The remote file browser arrives with its own change; until then its button stays hidden.
-    if (command == cmd::kOpenConfigFile && !HasHandler(command)) {
-        return;
-    }
     if (QAction* action = Action(command)) {
         action->setVisible(true);
     }

@@ -1,10 +1,11 @@
-// The control panel as the inbound dispatch's target. Consumers that have not been built yet
-// (the administration dialogs) take their calls here with empty bodies until they arrive.
+// The control panel as the inbound dispatch's target: the server's options and Pactor state,
+// the administration dialogs (CAdminDialogs), the editor and the reception indicator.
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <algorithm>
 
+#include "admin/admin_dialogs.h"
 #include "editor/main_frame.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
@@ -21,24 +22,47 @@ void CControlPanel::ServerOptionsList(std::string_view text) {
 void CControlPanel::PactorState(std::string_view text) {
     m_pactor->Report(text);
 }
+void CControlPanel::BuildAdminDialogs() {
+    const auto send = [this](std::uint8_t kind, std::string_view text) {
+        // A fetched file is uploaded again under the path it was fetched from.
+        if (kind == kind::kFetchedFile) {
+            m_session->SetRemoteFilePath(std::string(text));
+        }
+        m_session->SendFrame(kind, text);
+    };
+    m_admin = new admin::CAdminDialogs(*this, send, [this] { return m_ansiChar; });
+}
+
 bool CControlPanel::RemoteFilesOpen() const {
-    return false;
+    return m_admin->RemoteFilesOpen();
 }
-void CControlPanel::DirectoryListingReceived(const QString&) {}
+void CControlPanel::DirectoryListingReceived(const QString& path) {
+    m_admin->DirectoryListingReceived(path);
+}
 bool CControlPanel::PendingForwardOpen() const {
-    return false;
+    return m_admin->PendingForwardOpen();
 }
-void CControlPanel::OpenPendingForward(const QString&) {}
+void CControlPanel::OpenPendingForward(const QString& path) {
+    m_admin->OpenPendingForward(path);
+}
 bool CControlPanel::UserPropertiesOpen() const {
-    return false;
+    return m_admin->UserPropertiesOpen();
 }
-void CControlPanel::UserRecordReply(std::string_view) {}
-void CControlPanel::OpenUserProperties(const QString&) {}
+void CControlPanel::UserRecordReply(std::string_view payload) {
+    m_admin->UserRecordReply(payload);
+}
+void CControlPanel::OpenUserProperties(const QString& path) {
+    m_admin->OpenUserProperties(path);
+}
 bool CControlPanel::MessagePropertiesOpen() const {
-    return false;
+    return m_admin->MessagePropertiesOpen();
 }
-void CControlPanel::MessageRecordReply(std::string_view) {}
-void CControlPanel::OpenMessageProperties(const QString&) {}
+void CControlPanel::MessageRecordReply(std::string_view payload) {
+    m_admin->MessageRecordReply(payload);
+}
+void CControlPanel::OpenMessageProperties(const QString& path) {
+    m_admin->OpenMessageProperties(path);
+}
 
 std::uint32_t CControlPanel::Options() const {
     return m_session->Options();

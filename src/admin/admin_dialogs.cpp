@@ -1,0 +1,95 @@
+#include "admin/admin_dialogs.h"
+
+#include <QFile>
+#include <QWidget>
+
+#include "admin/forward_list.h"
+#include "admin/message_properties_dlg.h"
+#include "admin/pending_forward_dlg.h"
+#include "admin/remote_files_dlg.h"
+#include "admin/user_properties_dlg.h"
+
+namespace brxw::admin {
+
+namespace {
+
+constexpr qint64 kMaxListBytes = 4 * 1024 * 1024;
+
+// Holds `slot` pointing at the dialog while it runs.
+template <typename Dialog>
+class Registered {
+public:
+    Registered(Dialog*& slot, Dialog& dialog) : m_slot(slot) { m_slot = &dialog; }
+    ~Registered() { m_slot = nullptr; }
+    Registered(const Registered&) = delete;
+    Registered& operator=(const Registered&) = delete;
+
+private:
+    Dialog*& m_slot;
+};
+
+}  // namespace
+
+CAdminDialogs::CAdminDialogs(QWidget& owner, SendRequestFn send, std::function<bool()> ansiChar)
+    : QObject(&owner), m_owner(owner), m_send(std::move(send)), m_ansiChar(std::move(ansiChar)) {}
+
+void CAdminDialogs::Run(QDialog& dialog) {
+    QDialog* outer = m_running;
+    m_running = &dialog;
+    emit dialogOpened(&dialog);
+    dialog.exec();
+    m_running = outer;
+}
+
+void CAdminDialogs::OpenPendingForward(const QString& path) {
+    CPendingForwardDlg dialog(ReadForwardList(ReadAndDelete(path, kMaxListBytes)), m_send,
+                              &m_owner);
+    Registered registered(m_pendingForward, dialog);
+    Run(dialog);
+}
+
+void CAdminDialogs::OpenUserProperties(const QString& path) {
+    CUserPropertiesDlg dialog(ReadUserKeys(ReadAndDelete(path, kMaxListBytes)), m_ansiChar(),
+                              m_send, &m_owner);
+    Registered registered(m_userProperties, dialog);
+    Run(dialog);
+}
+
+void CAdminDialogs::OpenMessageProperties(const QString& path) {
+    CMessagePropertiesDlg dialog(ReadMessageKeys(ReadAndDelete(path, kMaxListBytes)), m_ansiChar(),
+                                 m_send, &m_owner);
+    Registered registered(m_messageProperties, dialog);
+    Run(dialog);
+}
+
+void CAdminDialogs::RunRemoteFiles() {
+    if (m_remoteFiles != nullptr) {
+        return;  // one browser at a time
+    }
+    CRemoteFilesDlg dialog(m_send, &m_owner);
+    Registered registered(m_remoteFiles, dialog);
+    dialog.Start();
+    Run(dialog);
+}
+
+void CAdminDialogs::DirectoryListingReceived(const QString& path) {
+    if (m_remoteFiles != nullptr) {
+        m_remoteFiles->Listing(path);
+    } else {
+        QFile::remove(path);
+    }
+}
+
+void CAdminDialogs::UserRecordReply(std::string_view payload) {
+    if (m_userProperties != nullptr) {
+        m_userProperties->RecordReply(payload);
+    }
+}
+
+void CAdminDialogs::MessageRecordReply(std::string_view payload) {
+    if (m_messageProperties != nullptr) {
+        m_messageProperties->RecordReply(payload);
+    }
+}
+
+}  // namespace brxw::admin

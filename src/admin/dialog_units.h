@@ -1,0 +1,37 @@
+// What the administration dialogs share: the request sender they are given, the warning box
+// (which tests replace), and dialog units.
+//
+// Dialog units of the administration dialogs' fonts: a dialog's size is given in the units its
+// layout was designed in (a quarter of the average character width across, an eighth of the
+// font's height down) and becomes pixels of the font the dialog really has.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace brxw::admin {
+
+// Sends one request frame of the kind (the session's SendFrame).
+using SendRequestFn = std::function<void(std::uint8_t kind, std::string_view text)>;
+// Shows a warning box over the dialog; text in ANSI bytes, "\r\n" breaking lines.
+using WarningFn =
+    std::function<void(QWidget* dialog, const std::string& caption, const std::string& text)>;
+void WarningBox(QWidget* dialog, const std::string& caption, const std::string& text);
+
+QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y);
+// Sizes the dialog to x by y dialog units, or to what its layout needs when that is more.
+void ResizeInDialogUnits(QWidget& dialog, int x, int y);
+
+// The bytes of a file received from the server, then the file is deleted; empty when it cannot
+// be read. at most `limit` bytes are read.
+std::string ReadAndDelete(const QString& path, qint64 limit);
+// Whether the file exists and can be opened for reading.
+bool CanRead(const QString& path);
+
+}  // namespace brxw::admin

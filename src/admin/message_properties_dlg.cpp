@@ -1,0 +1,228 @@
+#include "admin/message_properties_dlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cstring>
+
+#include "admin/admin_texts.h"
+#include "text/charset.h"
+
+namespace brxw::admin {
+
+namespace {
+
+constexpr std::uint8_t kMessageKind = 7;
+
+QButtonGroup* LetterGroup(std::string_view letters, QHBoxLayout& row, QWidget* parent) {
+    auto* group = new QButtonGroup(parent);
+    for (char letter : letters) {
+        auto* button = new QRadioButton(QString(QLatin1Char(letter)), parent);
+        group->addButton(button);
+        row.addWidget(button);
+    }
+    row.addStretch(1);
+    return group;
+}
+
+}  // namespace
+
+QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row) {
+    auto* item = new QListWidgetItem(AnsiToQString(key));
+    item->setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
+    list.insertItem(row < 0 ? list.count() : row, item);
+    return item;
+}
+
+std::string KeyOf(const QListWidgetItem& item) {
+    return item.data(Qt::UserRole).toByteArray().toStdString();
+}
+
+void CheckLetter(QButtonGroup& group, char letter) {
+    // An exclusive group keeps one button checked; a reply may leave none.
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons()) {
+        button->setChecked(letter != 0 && button->text() == QString(QLatin1Char(letter)));
+    }
+    group.setExclusive(true);
+}
+
+char CheckedLetter(const QButtonGroup& group) {
+    // The first checked button in the group's order, as Apply reads them.
+    for (QAbstractButton* button : group.buttons()) {
+        if (button->isChecked()) {
+            return button->text().at(0).toLatin1();
+        }
+    }
+    return 0;
+}
+
+CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& keys, bool ansiChar,
+                                             SendRequestFn send, QWidget* parent)
+    : QDialog(parent), m_ansiChar(ansiChar), m_send(std::move(send)) {
+    setWindowTitle(QString::fromLatin1(text::kMessageProperties));
+
+    m_keys = new QListWidget(this);
+    for (const std::string& key : keys) {
+        AddKeyItem(*m_keys, key);
+    }
+    m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* msgLabel = new QLabel(QStringLiteral("&Msg"), this);
+    msgLabel->setBuddy(m_keys);
+    auto* keyColumn = new QVBoxLayout;
+    keyColumn->addWidget(msgLabel);
+    keyColumn->addWidget(m_keys, 1);
+
+    m_data = new QCheckBox(QStringLiteral("&Data"), this);
+    m_data->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(new QLabel(QStringLiteral("Type"), this));
+    m_types = LetterGroup(kMessageTypes, *typeRow, this);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(new QLabel(QStringLiteral("Status"), this));
+    m_statuses = LetterGroup(kMessageStatuses, *statusRow, this);
+    auto* flagsColumn = new QVBoxLayout;
+    auto* dataRow = new QHBoxLayout;
+    dataRow->addWidget(m_data);
+    dataRow->addStretch(1);
+    flagsColumn->addLayout(dataRow);
+    flagsColumn->addLayout(typeRow);
+    flagsColumn->addLayout(statusRow);
+    flagsColumn->addStretch(1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(keyColumn, 1);
+    top->addLayout(flagsColumn, 2);
+
+    // Two columns of boxes, then VIA and Title across.
+    auto* grid = new QGridLayout;
+    const auto addEdit = [&](const char* label, const char* mnemonic, int row, int column,
+                             int span) {
+        auto* edit = new QLineEdit(this);
+        auto* caption = new QLabel(QString::fromLatin1(mnemonic), this);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, row, column);
+        grid->addWidget(edit, row, column + 1, 1, span);
+        m_edits.emplace_back(label, edit);
+    };
+    addEdit("From", "&From", 0, 0, 1);
+    addEdit("Sent", "S&ent", 0, 2, 1);
+    addEdit("To", "&To", 1, 0, 1);
+    addEdit("Received", "&Received", 1, 2, 1);
+    addEdit("BID", "&BID", 2, 0, 1);
+    addEdit("Size", "Si&ze", 2, 2, 1);
+    addEdit("VIA", "&VIA", 3, 0, 3);
+    addEdit("Title", "T&itle", 4, 0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_apply->setDefault(true);
+    m_apply->setEnabled(false);
+    m_quit = new QPushButton(QStringLiteral("&Quit"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_apply);
+    buttons->addWidget(m_quit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(m_keys, &QListWidget::itemSelectionChanged, this, &CMessagePropertiesDlg::OnKeyChosen);
+    connect(m_apply, &QPushButton::clicked, this, &CMessagePropertiesDlg::Apply);
+    connect(m_quit, &QPushButton::clicked, this, &QDialog::reject);
+    ResizeInDialogUnits(*this, 202, 194);
+    m_keys->setFocus();
+}
+
+QLineEdit* CMessagePropertiesDlg::Edit(const char* label) const {
+    for (const auto& [name, edit] : m_edits) {
+        if (std::strcmp(name, label) == 0) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+void CMessagePropertiesDlg::OnKeyChosen() {
+    const QList<QListWidgetItem*> selected = m_keys->selectedItems();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const Composed get = ComposeGet("GET", KeyOf(*selected.front()));
+    if (!get.Ok()) {
+        m_warning(this, text::kMessageProperties, get.refusal);
+        return;
+    }
+    m_send(kMessageKind, get.request);  // the boxes keep their values until the reply
+}
+
+void CMessagePropertiesDlg::RecordReply(std::string_view payload) {
+    m_record = ShownRecord();
+    ApplyMessageReply(m_record, payload, m_ansiChar);
+    Show(m_record);
+    m_apply->setEnabled(true);
+}
+
+void CMessagePropertiesDlg::Show(const MessageRecord& record) {
+    CheckLetter(*m_types, record.type);
+    CheckLetter(*m_statuses, record.status);
+    m_data->setChecked(record.data);
+    const std::pair<const char*, const std::string*> texts[] = {{"From", &record.from},
+                                                                {"To", &record.to},
+                                                                {"BID", &record.bid},
+                                                                {"Size", &record.size},
+                                                                {"VIA", &record.via},
+                                                                {"Title", &record.title},
+                                                                {"Received", &record.received.text},
+                                                                {"Sent", &record.sent.text}};
+    for (const auto& [label, value] : texts) {
+        Edit(label)->setText(AnsiToQString(*value));
+        Edit(label)->setCursorPosition(0);
+    }
+}
+
+MessageRecord CMessagePropertiesDlg::ShownRecord() const {
+    MessageRecord record = m_record;  // keeps the values the dates were shown from
+    record.type = CheckedLetter(*m_types);
+    record.status = CheckedLetter(*m_statuses);
+    record.data = m_data->isChecked();
+    const auto text = [this](const char* label) { return QStringToAnsi(Edit(label)->text()); };
+    record.from = text("From");
+    record.to = text("To");
+    record.bid = text("BID");
+    record.size = text("Size");
+    record.via = text("VIA");
+    record.title = text("Title");
+    record.received.text = text("Received");
+    record.sent.text = text("Sent");
+    return record;
+}
+
+void CMessagePropertiesDlg::Apply() {
+    if (!m_apply->isEnabled()) {
+        return;
+    }
+    const QList<QListWidgetItem*> selected = m_keys->selectedItems();
+    if (selected.isEmpty()) {
+        m_warning(this, text::kMessageProperties, text::kNoMessageSelected);
+        return;
+    }
+    const Composed put = ComposeMessagePut(ShownRecord(), KeyOf(*selected.front()), m_ansiChar);
+    if (!put.Ok()) {
+        m_warning(this, text::kMessageProperties, put.refusal);
+        return;
+    }
+    m_send(kMessageKind, put.request);
+}
+
+}  // namespace brxw::admin

@@ -1,0 +1,74 @@
+// CMessagePropertiesDlg: the modal "Message properties" dialog. It lists the message keys of
+// the key list file, asks the server for the record the operator picks ("GET"), shows each
+// record reply the dispatch hands it while it runs, and writes the record back on Apply
+// ("PUT"). Created and run by CAdminDialogs at the end of a kind-7 key list transfer; lives
+// while it runs. User-interface thread only.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "admin/dialog_units.h"
+#include "admin/record_exchange.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace brxw::admin {
+
+class CMessagePropertiesDlg : public QDialog {
+    Q_OBJECT
+public:
+    CMessagePropertiesDlg(const std::vector<std::string>& keys, bool ansiChar, SendRequestFn send,
+                          QWidget* parent = nullptr);
+
+    void SetWarning(WarningFn warning) { m_warning = std::move(warning); }
+    // A kind-7 frame that arrived while the dialog runs.
+    void RecordReply(std::string_view payload);
+    // The controls as a record (what Apply writes).
+    MessageRecord ShownRecord() const;
+
+    QListWidget* KeyList() const { return m_keys; }
+    QPushButton* ApplyButton() const { return m_apply; }
+    QPushButton* QuitButton() const { return m_quit; }
+    QCheckBox* DataBox() const { return m_data; }
+    QButtonGroup* TypeGroup() const { return m_types; }
+    QButtonGroup* StatusGroup() const { return m_statuses; }
+    // "From", "To", "BID", "Size", "VIA", "Title", "Received", "Sent".
+    QLineEdit* Edit(const char* label) const;
+
+    void Apply();
+
+private:
+    void OnKeyChosen();
+    void Show(const MessageRecord& record);
+
+    bool m_ansiChar;
+    SendRequestFn m_send;
+    WarningFn m_warning = WarningBox;
+    MessageRecord m_record;
+    QListWidget* m_keys = nullptr;
+    QCheckBox* m_data = nullptr;
+    QButtonGroup* m_types = nullptr;
+    QButtonGroup* m_statuses = nullptr;
+    std::vector<std::pair<const char*, QLineEdit*>> m_edits;
+    QPushButton* m_apply = nullptr;
+    QPushButton* m_quit = nullptr;
+};
+
+// A list entry showing `key` (ANSI bytes, kept as they came for the requests); row -1 appends.
+QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row = -1);
+std::string KeyOf(const QListWidgetItem& item);
+
+// Checks the button whose text is `letter` in an exclusive group, or none when 0.
+void CheckLetter(QButtonGroup& group, char letter);
+// The letter of the group's checked button, or 0.
+char CheckedLetter(const QButtonGroup& group);
+
+}  // namespace brxw::admin

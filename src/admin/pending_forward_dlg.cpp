@@ -1,0 +1,103 @@
+#include "admin/pending_forward_dlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextOption>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "admin/admin_texts.h"
+#include "admin/forward_list.h"
+#include "text/charset.h"
+
+namespace brxw::admin {
+
+namespace {
+constexpr std::uint8_t kForwardKind = 4;
+constexpr int kEntryRole = Qt::UserRole;  // the entry text's bytes, status digit first
+}  // namespace
+
+void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+    const std::string entry = index.data(kEntryRole).toByteArray().toStdString();
+    painter->save();
+    const bool selected = (option.state & QStyle::State_Selected) != 0;
+    painter->fillRect(option.rect,
+                      selected ? QColor(192, 192, 192) : option.palette.color(QPalette::Base));
+    painter->setPen(QColor::fromRgb(static_cast<QRgb>(ForwardColour(entry))));
+    painter->setFont(option.font);
+    // The status digit is not shown: the text starts at the blank after it.
+    const QString text =
+        AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(1, entry.size())));
+    QTextOption layout;
+    layout.setWrapMode(QTextOption::NoWrap);
+    layout.setTabStopDistance(kTabStop);
+    painter->drawText(QRectF(option.rect.adjusted(1, 1, 0, 0)), text, layout);
+    if ((option.state & QStyle::State_HasFocus) != 0) {
+        painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+}
+
+QSize CForwardEntryDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                      const QModelIndex&) const {
+    // 15 pixels, or what the font needs so that no line is cut.
+    return {kColumnWidth, std::max(kItemHeight, option.fontMetrics.height() + 2)};
+}
+
+CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, SendRequestFn send,
+                                       QWidget* parent)
+    : QDialog(parent), m_send(std::move(send)) {
+    setWindowTitle(QString::fromLatin1(text::kPendingForward));
+    m_list = new QListWidget(this);
+    m_list->setItemDelegate(new CForwardEntryDelegate(m_list));
+    m_list->setFlow(QListView::TopToBottom);
+    m_list->setWrapping(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setUniformItemSizes(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const std::string& entry : entries) {
+        auto* item = new QListWidgetItem(m_list);
+        item->setData(kEntryRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
+        // What a screen reader and the keyboard search find: the text as drawn.
+        item->setText(
+            AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(2, entry.size()))));
+    }
+    m_start = new QPushButton(QStringLiteral("&Start"), this);
+    m_start->setDefault(true);
+    m_stop = new QPushButton(QStringLiteral("S&top"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {m_start, m_stop, cancel}) {
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    if (entries.empty()) {
+        layout->addWidget(new QLabel(QString::fromLatin1(text::kNoForwards), this));
+    }
+    layout->addLayout(buttons);
+    connect(m_start, &QPushButton::clicked, this, [this] { Request(true); });
+    connect(m_stop, &QPushButton::clicked, this, [this] { Request(false); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { Request(true); });
+    ResizeInDialogUnits(*this, 392, 223);
+    m_list->setFocus();
+}
+
+void CPendingForwardDlg::Request(bool start) {
+    const int row =
+        m_list->selectedItems().isEmpty() ? -1 : m_list->row(m_list->selectedItems().front());
+    if (row < 0) {
+        return;
+    }
+    m_send(kForwardKind, ForwardRequest(start, row));
+    accept();
+}
+
+}  // namespace brxw::admin

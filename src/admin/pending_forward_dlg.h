@@ -1,0 +1,53 @@
+// CPendingForwardDlg: the modal "Pending forward" dialog. It shows the forward list file's
+// entries (one per line, coloured by their status) flowing in columns, and sends at most one
+// "START %d" or "STOP %d" for the selected entry before it ends. Created and run by
+// CAdminDialogs at the end of a kind-4 transfer; lives while it runs. User-interface thread.
+#pragma once
+
+#include <QDialog>
+#include <QStyledItemDelegate>
+#include <string>
+#include <vector>
+
+#include "admin/dialog_units.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace brxw::admin {
+
+// Draws a forward entry: light grey behind a selected one, the text without its status digit
+// in the status colour, tabs expanded to a stop 55 pixels in.
+class CForwardEntryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int kColumnWidth = 140;
+    static constexpr int kItemHeight = 15;
+    static constexpr int kTabStop = 55;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+class CPendingForwardDlg : public QDialog {
+    Q_OBJECT
+public:
+    CPendingForwardDlg(const std::vector<std::string>& entries, SendRequestFn send,
+                       QWidget* parent = nullptr);
+
+    QListWidget* List() const { return m_list; }
+    QPushButton* StartButton() const { return m_start; }
+    QPushButton* StopButton() const { return m_stop; }
+
+    // Start or Stop: the request for the selected entry, then the dialog ends; nothing when no
+    // entry is selected.
+    void Request(bool start);
+
+private:
+    SendRequestFn m_send;
+    QListWidget* m_list = nullptr;
+    QPushButton* m_start = nullptr;
+    QPushButton* m_stop = nullptr;
+};
+
+}  // namespace brxw::admin

@@ -1,0 +1,166 @@
+#include "admin/remote_files_dlg.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "admin/admin_texts.h"
+#include "text/charset.h"
+
+namespace brxw::admin {
+
+namespace {
+
+constexpr int kNameRole = Qt::UserRole;      // the name's bytes as the server sent them
+constexpr int kTypeRole = Qt::UserRole + 1;  // the type character
+constexpr qint64 kMaxListingBytes = 4 * 1024 * 1024;
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
+    : QDialog(parent), m_send(std::move(send)) {
+    setWindowTitle(QString::fromLatin1(text::kRemoteFiles));
+
+    m_directory = new QLabel(AnsiToQString(m_browser.Display()), this);
+    m_directory->setTextFormat(Qt::PlainText);
+    m_up = new QToolButton(this);
+    m_up->setText(QStringLiteral("Up"));
+    m_up->setToolTip(QStringLiteral("Up"));
+    m_up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    m_up->setIconSize(QSize(16, 16));
+    m_up->setShortcut(QKeySequence(Qt::Key_Backspace));
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Directory :"), this));
+    top->addWidget(m_directory, 1);
+    top->addWidget(m_up);
+
+    m_tree = new QTreeWidget(this);
+    m_tree->setColumnCount(3);
+    m_tree->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Size")});
+    m_tree->setRootIsDecorated(false);
+    m_tree->setItemsExpandable(false);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tree->setSortingEnabled(false);
+    m_tree->setAllColumnsShowFocus(true);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->header()->setSectionsClickable(true);
+    m_tree->header()->setSortIndicatorShown(false);
+    m_tree->setColumnWidth(0, 214);
+    m_tree->setColumnWidth(1, 100);
+    m_tree->setColumnWidth(2, 70);
+    m_empty = new QLabel(QString::fromLatin1(text::kEmptyDirectory), this);
+    m_empty->hide();
+
+    m_name = new QLineEdit(this);
+    m_name->setReadOnly(true);
+    m_name->setFocusPolicy(Qt::NoFocus);  // Name comes only from the list
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Name :"), this));
+    nameRow->addWidget(m_name, 1);
+    m_open = new QPushButton(QStringLiteral("&Open"), this);
+    m_open->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    nameRow->addWidget(m_open);
+    nameRow->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_tree, 1);
+    layout->addWidget(m_empty);
+    layout->addLayout(nameRow);
+
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item == nullptr) {
+            return;
+        }
+        m_browser.ItemChanged(item->data(0, kNameRole).toByteArray().toStdString(),
+                              static_cast<char>(item->data(0, kTypeRole).toInt()));
+        m_name->setText(AnsiToQString(m_browser.Name()));
+    });
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &CRemoteFilesDlg::Open);
+    connect(m_tree->header(), &QHeaderView::sectionClicked, this, &CRemoteFilesDlg::SortItems);
+    connect(m_open, &QPushButton::clicked, this, &CRemoteFilesDlg::Open);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_up, &QToolButton::clicked, this, &CRemoteFilesDlg::Up);
+    ResizeInDialogUnits(*this, 283, 143);
+    resize(std::max(width(), 214 + 100 + 70 + 40), height());
+    m_tree->setFocus();
+}
+
+void CRemoteFilesDlg::Start() {
+    const RemoteBrowser::Request start = RemoteBrowser::Start();
+    m_send(start.kind, start.text);
+}
+
+void CRemoteFilesDlg::Listing(const QString& path) {
+    if (!CanRead(path)) {
+        return;
+    }
+    const std::vector<ListingItem> items = ReadListing(ReadAndDelete(path, kMaxListingBytes));
+    m_browser.ListingShown();
+    m_directory->setText(AnsiToQString(m_browser.Display()));
+    m_tree->clear();
+    const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
+    const QIcon file = style()->standardIcon(QStyle::SP_FileIcon);
+    for (const ListingItem& entry : items) {
+        auto* item = new QTreeWidgetItem(m_tree);
+        item->setText(0, AnsiToQString(entry.name));
+        item->setText(1, AnsiToQString(entry.date));
+        item->setText(2, AnsiToQString(entry.size));
+        item->setIcon(0, entry.IsDirectory() ? folder : file);
+        item->setData(0, kNameRole, Bytes(entry.name));
+        item->setData(0, kTypeRole, static_cast<int>(static_cast<unsigned char>(entry.type)));
+    }
+    m_empty->setVisible(items.empty());
+}
+
+void CRemoteFilesDlg::SortItems() {
+    // Directories first again, the order within a type kept; the current item stays current.
+    QTreeWidgetItem* current = m_tree->currentItem();
+    QList<QTreeWidgetItem*> items = m_tree->invisibleRootItem()->takeChildren();
+    std::stable_sort(items.begin(), items.end(), [](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        return a->data(0, kTypeRole).toInt() > b->data(0, kTypeRole).toInt();
+    });
+    m_tree->addTopLevelItems(items);
+    if (current != nullptr) {
+        m_tree->setCurrentItem(current);
+    }
+}
+
+void CRemoteFilesDlg::Send(const RemoteBrowser::Step& step) {
+    if (!step.refusal.empty()) {
+        m_warning(this, text::kRemoteFiles, step.refusal);
+        return;
+    }
+    if (!step.send) {
+        return;
+    }
+    m_directory->setText(AnsiToQString(m_browser.Display()));
+    m_send(step.request.kind, step.request.text);
+    if (step.request.endsDialog) {
+        accept();
+    }
+}
+
+void CRemoteFilesDlg::Open() {
+    Send(m_browser.Open());
+}
+
+void CRemoteFilesDlg::Up() {
+    Send(m_browser.Up());
+}
+
+}  // namespace brxw::admin

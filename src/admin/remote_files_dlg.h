@@ -1,0 +1,61 @@
+// CRemoteFilesDlg: the modal "Remote files" dialog, a browser of the server's file tree one
+// directory at a time. It asks for the root's listing as it starts, shows each listing file
+// the dispatch hands it (directories first), and on Open either asks for the chosen
+// directory's listing or fetches the chosen file (kind 2, which then opens in the editor) and
+// ends. Created and run by CAdminDialogs for the "Open configuration file" command; lives
+// while it runs. User-interface thread only.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "admin/dialog_units.h"
+#include "admin/remote_listing.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+
+namespace brxw::admin {
+
+class CRemoteFilesDlg : public QDialog {
+    Q_OBJECT
+public:
+    // fetch: kind 2 for a file, whose path the session keeps for the later upload.
+    CRemoteFilesDlg(SendRequestFn send, QWidget* parent = nullptr);
+
+    void SetWarning(WarningFn warning) { m_warning = std::move(warning); }
+    // Sends the root's listing request; CAdminDialogs calls it once the dialog is registered.
+    void Start();
+    // A listing file arrived: the list shows it (and the file is deleted); a file that cannot
+    // be read leaves the list as it was.
+    void Listing(const QString& path);
+
+    const RemoteBrowser& Browser() const { return m_browser; }
+    QTreeWidget* Tree() const { return m_tree; }
+    QLabel* DirectoryLabel() const { return m_directory; }
+    QLineEdit* NameBox() const { return m_name; }
+    QToolButton* UpButton() const { return m_up; }
+    QPushButton* OpenButton() const { return m_open; }
+
+    void Open();
+    void Up();
+
+private:
+    void Send(const RemoteBrowser::Step& step);
+    void SortItems();
+
+    SendRequestFn m_send;
+    WarningFn m_warning = WarningBox;
+    RemoteBrowser m_browser;
+    QLabel* m_directory = nullptr;
+    QToolButton* m_up = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    QLabel* m_empty = nullptr;
+    QLineEdit* m_name = nullptr;
+    QPushButton* m_open = nullptr;
+};
+
+}  // namespace brxw::admin

@@ -1,0 +1,330 @@
+#include "admin/user_properties_dlg.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
+
+#include "admin/admin_texts.h"
+#include "admin/message_properties_dlg.h"
+#include "resources/strings.h"
+#include "text/charset.h"
+
+namespace brxw::admin {
+
+namespace {
+constexpr std::uint8_t kUserKind = 6;
+}
+
+CInputDlg::CInputDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromLatin1(text::kInput));
+    m_edit = new QLineEdit(this);
+    m_edit->setMaxLength(static_cast<int>(kMaxKeyBytes));  // the callsign area holds 19
+    auto* label = new QLabel(QStringLiteral("&Callsign :"), this);
+    label->setBuddy(m_edit);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setDefault(true);
+    m_ok->setEnabled(false);  // an empty callsign adds nobody
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_edit, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+    connect(m_edit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_ok->setEnabled(!text.isEmpty()); });
+    connect(m_ok, &QPushButton::clicked, this, &CInputDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ResizeInDialogUnits(*this, 171, 47);
+    m_edit->setFocus();
+}
+
+void CInputDlg::accept() {
+    if (m_edit->text().isEmpty()) {
+        return;
+    }
+    const CallsignCheck check = CheckCallsign(QStringToAnsi(m_edit->text()));
+    m_edit->setText(AnsiToQString(check.upper));
+    if (!check.valid) {
+        m_warning(this, text::kInput, InvalidCallsignText(check.upper));
+        m_edit->setFocus();
+        return;
+    }
+    m_callsign = check.upper;
+    QDialog::accept();
+}
+
+CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, SendRequestFn send,
+                                       QWidget* parent)
+    : QDialog(parent), m_ansiChar(ansiChar), m_send(std::move(send)) {
+    setWindowTitle(QString::fromLatin1(text::kUserProperties));
+    m_askCallsign = [this](QWidget* owner) -> std::optional<std::string> {
+        CInputDlg input(owner);
+        input.SetWarning(m_warning);
+        if (input.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return input.Callsign();
+    };
+
+    m_users = new QListWidget(this);
+    for (const std::string& call : keys.callsigns) {
+        AddKeyItem(*m_users, call);
+    }
+    m_choices = new QListWidget(this);
+    for (const UserChoice& choice : keys.choices) {
+        auto* item = new QListWidgetItem(AnsiToQString(choice.text), m_choices);
+        item->setData(Qt::UserRole, choice.value);
+    }
+    for (QListWidget* list : {m_users, m_choices}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+    }
+    auto* flagsColumn = new QVBoxLayout;
+    for (std::size_t i = 0; i < std::size(kUserFlags); ++i) {
+        m_flags[i] = new QCheckBox(QString::fromLatin1(kUserFlags[i].label), this);
+        flagsColumn->addWidget(m_flags[i]);
+    }
+    flagsColumn->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_users, 1);
+    top->addWidget(m_choices, 1);
+    top->addLayout(flagsColumn);
+
+    auto* grid = new QGridLayout;
+    const std::pair<const char*, const char*> boxes[] = {{"Name", "&Name"},
+                                                         {"Password", "&Password"},
+                                                         {"ZIP code", "&ZIP code"},
+                                                         {"Private DIR", "Pri&vate DIR"},
+                                                         {"Home BBS", "&Home BBS"}};
+    int row = 0;
+    for (const auto& [label, mnemonic] : boxes) {
+        auto* edit = new QLineEdit(this);
+        auto* caption = new QLabel(QString::fromLatin1(mnemonic), this);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(edit, row++, 1);
+        m_edits.emplace_back(label, edit);
+    }
+
+    m_add = new QPushButton(QStringLiteral("Add &user"), this);
+    m_delete = new QPushButton(QStringLiteral("&Del user"), this);
+    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_quit = new QPushButton(QStringLiteral("&Quit"), this);
+    m_apply->setDefault(true);
+    m_delete->setEnabled(false);
+    m_apply->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {m_add, m_delete, m_apply, m_quit}) {
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    connect(m_users, &QListWidget::itemSelectionChanged, this, &CUserPropertiesDlg::OnUserChosen);
+    connect(m_add, &QPushButton::clicked, this, &CUserPropertiesDlg::AddUser);
+    connect(m_delete, &QPushButton::clicked, this, &CUserPropertiesDlg::DeleteUser);
+    connect(m_apply, &QPushButton::clicked, this, &CUserPropertiesDlg::Apply);
+    connect(m_quit, &QPushButton::clicked, this, &QDialog::reject);
+    ResizeInDialogUnits(*this, 233, 226);
+    m_users->setFocus();
+}
+
+QCheckBox* CUserPropertiesDlg::FlagBox(const char* label) const {
+    for (std::size_t i = 0; i < std::size(kUserFlags); ++i) {
+        if (std::strcmp(kUserFlags[i].label, label) == 0) {
+            return m_flags[i];
+        }
+    }
+    return nullptr;
+}
+
+QLineEdit* CUserPropertiesDlg::Edit(const char* label) const {
+    for (const auto& [name, edit] : m_edits) {
+        if (std::strcmp(name, label) == 0) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<std::string> CUserPropertiesDlg::SelectedCallsign() const {
+    const QList<QListWidgetItem*> selected = m_users->selectedItems();
+    if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    return KeyOf(*selected.front());
+}
+
+void CUserPropertiesDlg::SelectUserRow(int row) {
+    m_selecting = true;
+    if (row < 0) {
+        m_users->clearSelection();
+    } else {
+        m_users->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
+    m_selecting = false;
+}
+
+void CUserPropertiesDlg::OnUserChosen() {
+    if (m_selecting) {
+        return;
+    }
+    const std::optional<std::string> call = SelectedCallsign();
+    if (!call) {
+        return;
+    }
+    const Composed get = ComposeGet("GET", *call);
+    if (!get.Ok()) {
+        Clear();
+        m_warning(this, text::kUserProperties, get.refusal);
+        return;
+    }
+    m_send(kUserKind, get.request);
+    // The reply selects the user again through its field 1.
+    Clear();
+}
+
+void CUserPropertiesDlg::Clear() {
+    SelectUserRow(-1);
+    m_choices->clearSelection();
+    UserRecord cleared;
+    cleared.receivedFlags = m_record.receivedFlags;  // the flags word stays
+    m_record = cleared;
+    Show(m_record);
+    m_apply->setEnabled(false);
+    m_delete->setEnabled(false);
+}
+
+void CUserPropertiesDlg::Show(const UserRecord& record) {
+    for (std::size_t i = 0; i < std::size(kUserFlags); ++i) {
+        m_flags[i]->setChecked((record.checked & kUserFlags[i].bit) != 0);
+    }
+    const std::pair<const char*, const std::string*> texts[] = {{"Name", &record.name},
+                                                                {"Password", &record.password},
+                                                                {"ZIP code", &record.zip},
+                                                                {"Private DIR", &record.privateDir},
+                                                                {"Home BBS", &record.homeBbs}};
+    for (const auto& [label, value] : texts) {
+        Edit(label)->setText(AnsiToQString(*value));
+        Edit(label)->setCursorPosition(0);
+    }
+}
+
+UserRecord CUserPropertiesDlg::ShownRecord() const {
+    UserRecord record = m_record;
+    record.checked = 0;
+    for (std::size_t i = 0; i < std::size(kUserFlags); ++i) {
+        if (m_flags[i]->isChecked()) {
+            record.checked |= kUserFlags[i].bit;
+        }
+    }
+    const auto text = [this](const char* label) { return QStringToAnsi(Edit(label)->text()); };
+    record.name = text("Name");
+    record.password = text("Password");
+    record.zip = text("ZIP code");
+    record.privateDir = text("Private DIR");
+    record.homeBbs = text("Home BBS");
+    return record;
+}
+
+void CUserPropertiesDlg::RecordReply(std::string_view payload) {
+    m_record = ShownRecord();
+    const UserReplyKeys keys = ApplyUserReply(m_record, payload, m_ansiChar);
+    if (keys.callsign) {
+        std::vector<std::string> calls;
+        for (int i = 0; i < m_users->count(); ++i) {
+            calls.push_back(KeyOf(*m_users->item(i)));
+        }
+        const auto row = FindCallsign(calls, *keys.callsign);
+        SelectUserRow(row ? static_cast<int>(*row) : -1);
+    }
+    if (keys.choice) {
+        for (int i = 0; i < m_choices->count(); ++i) {
+            if (m_choices->item(i)->data(Qt::UserRole).toInt() == *keys.choice) {
+                m_choices->setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+                break;
+            }
+        }
+    }
+    Show(m_record);
+    m_apply->setEnabled(true);
+    m_delete->setEnabled(true);
+}
+
+void CUserPropertiesDlg::Apply() {
+    if (!m_apply->isEnabled()) {
+        return;
+    }
+    const std::optional<std::string> call = SelectedCallsign();
+    if (!call) {
+        m_warning(this, text::kUserProperties, text::kNoUserSelected);
+        return;
+    }
+    const QList<QListWidgetItem*> choice = m_choices->selectedItems();
+    const int value = choice.isEmpty() ? -1 : choice.front()->data(Qt::UserRole).toInt();
+    const Composed put = ComposeUserPut(ShownRecord(), value, *call, m_ansiChar);
+    if (!put.Ok()) {
+        m_warning(this, text::kUserProperties, put.refusal);
+        return;
+    }
+    m_send(kUserKind, put.request);
+}
+
+void CUserPropertiesDlg::DeleteUser() {
+    const std::optional<std::string> call = SelectedCallsign();
+    if (!call) {
+        m_warning(this, text::kUserProperties, text::kNoUserSelected);
+        return;
+    }
+    const Composed del = ComposeGet("DEL", *call);
+    if (!del.Ok()) {
+        m_warning(this, text::kUserProperties, del.refusal);
+        return;
+    }
+    m_selecting = true;  // the row that becomes current is not a choice of the operator
+    delete m_users->selectedItems().front();
+    m_selecting = false;
+    Clear();
+    m_send(kUserKind, del.request);
+}
+
+void CUserPropertiesDlg::AddUser() {
+    const std::optional<std::string> call = m_askCallsign(this);
+    if (!call || call->empty()) {
+        return;
+    }
+    std::vector<std::string> calls;
+    for (int i = 0; i < m_users->count(); ++i) {
+        calls.push_back(KeyOf(*m_users->item(i)));
+    }
+    if (FindCallsign(calls, *call)) {
+        // The entry shown stays as it is: selecting the existing one here would let Apply
+        // write the fields on screen under that user.
+        m_warning(this, text::kAddUser, StrPrintf(text::kCallsignExists, call->c_str()));
+        return;
+    }
+    const Composed add = ComposeGet("NEW", *call);
+    if (!add.Ok()) {
+        m_warning(this, text::kAddUser, add.refusal);
+        return;
+    }
+    const auto place = std::lower_bound(calls.begin(), calls.end(), *call, ListOrder);
+    AddKeyItem(*m_users, *call, static_cast<int>(place - calls.begin()));
+    m_send(kUserKind, add.request);
+}
+
+}  // namespace brxw::admin
