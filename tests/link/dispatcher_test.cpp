@@ -210,12 +210,13 @@ TEST_F(DispatcherTest, SizeZeroAnnouncements) {
     EXPECT_TRUE(m_dispatcher.Slot().InProgress());
     m_dispatcher.SessionEnded();
 
-    // Named kinds: the file is created empty, no reception and no indicator.
+    // Named kinds: the file is created empty, no reception and no indicator, and the end
+    // action opens the dialog on the empty list.
     m_target.calls.clear();
     Feed(0, 4, Announce("ignored", "0"));
     EXPECT_FALSE(m_dispatcher.Slot().InProgress());
     EXPECT_EQ(ReadFile(QDir(m_work).filePath("forward.txt")), QByteArray());
-    EXPECT_TRUE(m_target.calls.empty());
+    EXPECT_EQ(m_target.calls, Calls{"OpenPendingForward forward.txt"});
 }
 
 TEST_F(DispatcherTest, DirectoryListingWithoutTheDialogLeavesNothing) {
