@@ -1,0 +1,152 @@
+// The pending-forward list and the remote file browser's listing and paths, as logic; and
+// every administration parser fed mutated input.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "admin/forward_list.h"
+#include "admin/record_exchange.h"
+#include "admin/remote_listing.h"
+
+namespace brxw::admin {
+
+void PrintTo(const ListingItem& i, std::ostream* os) {
+    *os << i.type << " [" << i.size << "] [" << i.name << "] [" << i.date << "]";
+}
+
+namespace {
+
+TEST(ForwardList, EntriesColoursAndRequests) {
+    const auto entries = ReadForwardList(
+        "1 Q1BBS 0 2 5K\n\n2 Q2BBS 3 1 20K\n7 Q3BBS 0 0 0K\n"
+        "3 NOK 0 1 9\n4 SHORT 1 2\n");
+    EXPECT_EQ(entries, (std::vector<std::string>{"1 Q1BBS\t0/2 - 5K", "0 .", "2 Q2BBS\t3/1 - 20K",
+                                                 "0 Q3BBS\t0/0 - 0K", "1 NOK\t0/1 - 9K", "0 ."}));
+    EXPECT_EQ(ForwardColour(entries[0]), kForwardBlue);
+    EXPECT_EQ(ForwardColour(entries[1]), kForwardBlack);
+    EXPECT_EQ(ForwardColour(entries[2]), kForwardRed);
+    EXPECT_EQ(ForwardColour(entries[3]), kForwardBlack);
+    EXPECT_EQ(ForwardRequest(true, 2), "START 2");
+    EXPECT_EQ(ForwardRequest(false, 0), "STOP 0");
+
+    // A long name with the largest numbers still fits 79 bytes; a line beyond 79 bytes keeps
+    // one entry per line read, so positions stay those of the server.
+    const std::string big = "1 " + std::string(60, 'N') + " 2147483647 -2147483648 99999999999K\n";
+    const auto cut = ReadForwardList(big);
+    ASSERT_EQ(cut.size(), 2u);
+    EXPECT_LE(cut[0].size(), kMaxForwardEntryBytes);
+    EXPECT_EQ(cut[1], "0 .");
+}
+
+TEST(Listing, DirectoriesFirstWithTheirDates) {
+    const auto items = ReadListing(
+        "- 4096 init.cfg oct-12-12:30\nd 0 mail jan-05-2001\n"
+        "- 1 a.txt JAN-5-2001\n- 2 b.txt xyz-01-2000\n"
+        "- 3 nodate.txt\n- 4 baddate.txt 2001\n-\n- 5\n\n");
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[0], (ListingItem{'d', "", "mail", "05/01    2001"}));
+    EXPECT_EQ(items[1], (ListingItem{'-', "4096", "init.cfg", "12/10    12:30"}));
+    EXPECT_EQ(items[2].date, "05/01    2001");
+    EXPECT_EQ(items[3].date, "01/13    2000");
+    EXPECT_EQ(items[4].date, "");
+    EXPECT_EQ(items[5].date, "");
+    EXPECT_EQ(MonthNumber("Jan"), 1);
+    EXPECT_EQ(MonthNumber("DEC"), 12);
+    EXPECT_EQ(MonthNumber("xyz"), 13);
+    EXPECT_EQ(MonthNumber("janu"), 13);
+
+    // Over-long words: the line goes (a cut name would fetch another file), a long date shows
+    // nothing.
+    const auto limits =
+        ReadListing("- " + std::string(80, '9') + " big.txt jan-1-2001\n- 1 " +
+                    std::string(256, 'n') + "\n- 1 ok.txt " + std::string(20, 'j') + "-1-2001\n");
+    ASSERT_EQ(limits.size(), 1u);
+    EXPECT_EQ(limits[0].name, "ok.txt");
+    EXPECT_EQ(limits[0].date, "");
+}
+
+TEST(Browser, OpenAndUpPaths) {
+    RemoteBrowser browser;
+    EXPECT_FALSE(browser.Open().send);  // nothing chosen yet
+    browser.ItemChanged("mail", 'd');
+    auto step = browser.Open();
+    EXPECT_EQ(step.request.kind, 1);
+    EXPECT_EQ(step.request.text, "mail");
+    EXPECT_EQ(browser.Current(), "/mail");
+    EXPECT_EQ(browser.Display(), "/mail");
+    browser.ItemChanged("sub", 'd');
+    EXPECT_EQ(browser.Open().request.text, "mail/sub");
+    step = browser.Up();
+    EXPECT_EQ(step.request.text, "/mail");
+    browser.ItemChanged("init.cfg", '-');
+    step = browser.Open();
+    EXPECT_EQ(step.request.kind, 2);
+    EXPECT_EQ(step.request.text, "mail/init.cfg");
+    EXPECT_TRUE(step.request.endsDialog);
+    EXPECT_EQ(browser.Up().request.text, "/");
+    EXPECT_EQ(browser.Up().request.text, "/");
+
+    // A path beyond 255 bytes is refused, not cut.
+    browser.ItemChanged(std::string(255, 'd'), 'd');
+    step = browser.Open();
+    EXPECT_FALSE(step.send);
+    EXPECT_FALSE(step.refusal.empty());
+    EXPECT_EQ(browser.Current(), "/");
+}
+
+// Every parser on mutated input, each input in a heap buffer of its exact size so that the
+// address sanitizer sees any read past it.
+TEST(AdminParsers, SurviveMutatedInput) {
+    const std::string seeds[] = {"1 Q1BBS 0 2 5K\n2 Q2BBS 3 1 20K\n",
+                                 "d 0 mail jan-05-2001\n- 4096 init.cfg oct-12-12:30\n",
+                                 "1 P\n2 N\n5 983797620\n11 Title\n14 4352\n17 2\n22 Name\n",
+                                 "Q1ABC\n1 ALPHA\n9\n10\n100\n"};
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 3000; ++round) {
+        std::string input = seeds[round % std::size(seeds)];
+        const int edits = 1 + static_cast<int>(random() % 8);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = input.empty() ? 0 : random() % input.size();
+            switch (random() % 4) {
+                case 0:
+                    if (!input.empty())
+                        input[at] = static_cast<char>(random());
+                    break;
+                case 1:
+                    input.insert(at, std::string(random() % 400, static_cast<char>(random())));
+                    break;
+                case 2:
+                    input.erase(at, random() % 20);
+                    break;
+                default:
+                    input.insert(at, "-\n\t 0 ");
+                    break;
+            }
+        }
+        const auto buffer = std::make_unique<char[]>(input.size());
+        std::copy(input.begin(), input.end(), buffer.get());
+        const std::string_view view(buffer.get(), input.size());
+        for (const std::string& entry : ReadForwardList(view)) {
+            ASSERT_LE(entry.size(), kMaxForwardEntryBytes);
+            ForwardColour(entry);
+        }
+        for (const ListingItem& item : ReadListing(view)) {
+            ASSERT_LE(item.name.size(), kMaxRemoteNameBytes);
+            DateText(item.date);
+        }
+        ReadMessageKeys(view);
+        ReadUserKeys(view);
+        MessageRecord message;
+        ApplyMessageReply(message, view, round % 2 == 0);
+        const Composed put = ComposeMessagePut(message, "4711", round % 2 == 0);
+        ASSERT_LE(put.request.size(), kMaxMessagePutBytes);
+        UserRecord user;
+        ApplyUserReply(user, view, false);
+        ASSERT_LE(ComposeUserPut(user, -1, "Q1ABC", false).request.size(), kMaxUserPutBytes);
+        ParseRecordDate(view);
+    }
+}
+
+}  // namespace
+}  // namespace brxw::admin
