@@ -3,6 +3,7 @@
 #include "peer/lib/peer_wire.h"
 
 #include <QByteArrayList>
+#include <QFile>
 
 #include <algorithm>
 
@@ -32,7 +33,111 @@ std::optional<qint64> Number(QByteArrayView text) {
     return ok ? std::optional<qint64>(n) : std::nullopt;
 }
 
+constexpr std::initializer_list<int> kMessageFields = {1, 2, 4, 5, 7, 8, 9, 10, 11, 12, 15};
+constexpr std::initializer_list<int> kUserFields = {14, 17, 22, 27, 29, 31, 32};
+constexpr qint64 kMaxDataFile = 4 * 1024 * 1024;
+
+std::optional<QByteArrayList> DataLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArrayList lines;
+    for (QByteArray line : file.read(kMaxDataFile).split('\n')) {
+        if (line.endsWith('\r')) {
+            line.chop(1);
+        }
+        if (!line.isEmpty() && !line.startsWith('#')) {
+            lines.append(line);
+        }
+    }
+    return lines;
+}
+
+// "[key]" lines, each followed by "number value" field lines.
+template <typename Key>
+std::optional<std::map<Key, FieldMap>> RecordFile(const QString& path, Key (*key)(QByteArrayView)) {
+    const auto lines = DataLines(path);
+    if (!lines) {
+        return std::nullopt;
+    }
+    std::map<Key, FieldMap> records;
+    FieldMap* current = nullptr;
+    for (const QByteArray& line : *lines) {
+        if (line.startsWith('[') && line.endsWith(']')) {
+            const QByteArray name = line.mid(1, line.size() - 2);
+            current = name.isEmpty() || name.size() > BbsStore::kMaxKey ||
+                              static_cast<int>(records.size()) >= BbsStore::kMaxRecords
+                          ? nullptr
+                          : &records[key(name)];
+            continue;
+        }
+        const qsizetype blank = line.indexOf(' ');
+        bool ok = false;
+        const int number = line.left(blank < 0 ? line.size() : blank).toInt(&ok);
+        if (current != nullptr && ok && number > 0) {
+            (*current)[number] = blank < 0 ? QByteArray() : line.mid(blank + 1, kMaxValue);
+        }
+    }
+    return records;
+}
+
+QByteArray CallsignKey(QByteArrayView name) {
+    return Upper(name);
+}
+
+qint64 MessageKey(QByteArrayView name) {
+    return Number(name).value_or(0);
+}
+
+QByteArray MessageTextFor(const FieldMap& fields) {
+    const auto field = [&](int n) {
+        const auto it = fields.find(n);
+        return it == fields.end() ? QByteArray() : it->second;
+    };
+    return "Hello,\n\n" + field(11) + ".\n\nBest regards\n" + field(8) + "\n";
+}
+
 }  // namespace
+
+void BbsStore::Load(const QString& dataDir) {
+    const QString folder = dataDir + QStringLiteral("/records/");
+    if (auto users = RecordFile<QByteArray>(folder + QStringLiteral("users.txt"), CallsignKey)) {
+        m_users = std::move(*users);
+        for (auto& [call, fields] : m_users) {
+            fields[1] = call;
+        }
+    }
+    if (auto messages = RecordFile<qint64>(folder + QStringLiteral("messages.txt"), MessageKey)) {
+        m_messages = std::move(*messages);
+        m_messages.erase(0);  // a key that is no number
+        m_texts.clear();
+        for (const auto& [number, fields] : m_messages) {
+            m_texts[number] = MessageTextFor(fields);
+        }
+    }
+    if (const auto lines = DataLines(folder + QStringLiteral("choices.txt"))) {
+        m_choices.clear();
+        for (const QByteArray& line : *lines) {
+            const QByteArrayList words = line.simplified().split(' ');
+            bool ok = false;
+            const int value = words.value(0).toInt(&ok);
+            if (ok && words.size() >= 2) {
+                m_choices.emplace_back(value, words[1].left(kMaxValue));
+            }
+        }
+    }
+    if (const auto lines = DataLines(folder + QStringLiteral("forward.txt"))) {
+        m_forward.clear();
+        for (const QByteArray& line : *lines) {
+            const QByteArrayList words = line.simplified().split(' ');
+            if (words.size() == 4 && m_forward.size() < static_cast<std::size_t>(kMaxRecords)) {
+                m_forward.push_back({words[0].left(kMaxKey), words[1].toInt(), words[2].toInt(),
+                                     words[3].toInt(), false});
+            }
+        }
+    }
+}
 
 BbsStore::BbsStore() {
     const struct {
@@ -86,6 +191,7 @@ BbsStore::BbsStore() {
     }
 
     m_forward = {{"Q4BBS", 3, 0, 12, false}, {"Q5BBS", 0, 2, 4, false}, {"Q6BBS", 0, 0, 0, false}};
+    m_choices = {{0, "USER"}, {1, "MEMBER"}, {2, "SYSOP"}, {3, "BBS"}};
     m_options = {{'A', 1, "Accept new users"},
                  {'B', 0, "Bulletins held for review"},
                  {'C', 1, "Forwarding enabled"},
@@ -112,7 +218,9 @@ QByteArray BbsStore::UserKeyList() const {
     for (const auto& [call, fields] : m_users) {
         list += call + '\n';
     }
-    list += "0 USER\n1 MEMBER\n2 SYSOP\n3 BBS\n";
+    for (const auto& [value, text] : m_choices) {
+        list += QByteArray::number(value) + ' ' + text + '\n';
+    }
     return list;
 }
 
@@ -143,17 +251,22 @@ std::optional<QByteArray> BbsStore::MessageReply(QByteArrayView key) const {
     return it == m_messages.end() ? std::nullopt : std::optional(Reply(it->second));
 }
 
-std::optional<std::pair<QByteArray, FieldMap>> BbsStore::ParsePut(QByteArrayView request) {
+std::optional<std::pair<QByteArray, FieldMap>> BbsStore::ParsePut(
+    QByteArrayView request, std::initializer_list<int> known) {
     const qsizetype newline = request.indexOf('\n');
     if (newline < 0) {
         return std::nullopt;
     }
     const QByteArrayList header = request.first(newline).toByteArray().simplified().split(' ');
-    if (header.size() != 3 || header[0] != "PUT" || header[1].size() > kMaxKey) {
+    const QByteArrayView body = request.sliced(newline + 1);
+    bool ok = false;
+    const qsizetype length = header.value(2).toLongLong(&ok);
+    // A body that is not as long as its header says was cut or run together: not stored.
+    if (header.size() != 3 || header[0] != "PUT" || header[1].size() > kMaxKey || !ok ||
+        length != body.size()) {
         return std::nullopt;
     }
     FieldMap fields;
-    const QByteArrayView body = request.sliced(newline + 1);
     for (const QByteArray& line : body.toByteArray().split('\n')) {
         qsizetype digits = 0;
         while (digits < line.size() && digits < 4 && line[digits] >= '0' && line[digits] <= '9') {
@@ -166,13 +279,16 @@ std::optional<std::pair<QByteArray, FieldMap>> BbsStore::ParsePut(QByteArrayView
         if (at < line.size() && line[at] == ' ') {
             ++at;
         }
-        fields[line.left(digits).toInt()] = line.mid(at, kMaxValue);
+        const int number = line.left(digits).toInt();
+        if (std::find(known.begin(), known.end(), number) != known.end()) {
+            fields[number] = line.mid(at, kMaxValue);
+        }
     }
     return std::pair{header[1], std::move(fields)};
 }
 
 bool BbsStore::PutUser(QByteArrayView request) {
-    const auto put = ParsePut(request);
+    const auto put = ParsePut(request, kUserFields);
     if (!put) {
         return false;
     }
@@ -181,15 +297,13 @@ bool BbsStore::PutUser(QByteArrayView request) {
         return false;
     }
     for (const auto& [number, value] : put->second) {
-        if (number != 1) {
-            it->second[number] = value;
-        }
+        it->second[number] = value;
     }
     return true;
 }
 
 bool BbsStore::PutMessage(QByteArrayView request) {
-    const auto put = ParsePut(request);
+    const auto put = ParsePut(request, kMessageFields);
     if (!put) {
         return false;
     }
@@ -234,6 +348,10 @@ bool BbsStore::StartForward(int index) {
     }
     m_forward[index].active = true;
     return true;
+}
+
+bool BbsStore::ForwardActive(int index) const {
+    return index >= 0 && index < static_cast<int>(m_forward.size()) && m_forward[index].active;
 }
 
 bool BbsStore::StopForward(int index) {

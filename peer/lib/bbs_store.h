@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 #include <map>
 #include <optional>
@@ -28,6 +29,11 @@ public:
 
     BbsStore();
 
+    // Replaces the built-in records with those of dataDir/records: messages.txt and users.txt
+    // ("[key]" lines, each followed by its field lines), choices.txt ("value text" lines) and
+    // forward.txt ("name first second kilobytes" lines); each file only when it can be read.
+    void Load(const QString& dataDir);
+
     // Key lists sent as the answer to "LIST".
     QByteArray UserKeyList() const;
     QByteArray MessageKeyList() const;
@@ -46,6 +52,7 @@ public:
     QByteArray ForwardList() const;  // "%d %s %d %d %dK" lines
     bool StartForward(int index);
     bool StopForward(int index);
+    bool ForwardActive(int index) const;
 
     QByteArray OptionList() const;  // a title line, then "%c %d %s" lines
     // value != 0 switches the option on; true when the option exists and changed.
@@ -81,13 +88,16 @@ private:
         QByteArray label;
     };
 
-    static std::optional<std::pair<QByteArray, FieldMap>> ParsePut(QByteArrayView request);
+    // The key and the known fields of a "PUT key length\n" request whose body has that length.
+    static std::optional<std::pair<QByteArray, FieldMap>> ParsePut(
+        QByteArrayView request, std::initializer_list<int> known);
     static QByteArray Reply(const FieldMap& fields);
 
     std::map<QByteArray, FieldMap> m_users;  // key: upper-case callsign
     std::map<qint64, FieldMap> m_messages;
     std::map<qint64, QByteArray> m_texts;
     std::vector<ForwardEntry> m_forward;
+    std::vector<std::pair<int, QByteArray>> m_choices;  // field 17's numbered choices
     std::vector<ServerOption> m_options;
     int m_pactorState = 0;
     bool m_scanBeforeLink = false;

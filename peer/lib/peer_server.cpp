@@ -41,6 +41,7 @@ PeerServer::PeerServer(PeerConfig config, QObject* parent)
     if (m_config.dataDir.isEmpty()) {
         m_config.dataDir = DefaultDataDir();
     }
+    m_store.Load(m_config.dataDir);
     m_config.pieceSize = std::clamp(m_config.pieceSize, 1, kMaxPayload);
     for (const PeerStation& station : m_config.stations) {
         m_stations.Set(station);

@@ -31,6 +31,17 @@ QString Printable(QByteArrayView bytes) {
     return out;
 }
 
+// A list with nothing in it is only announced, with size 0: the client then creates its file
+// empty and opens the list at once, and would read an end frame as a new announcement.
+void SendList(PeerConnection& connection, quint8 kind, QByteArrayView name, const QByteArray& data,
+              int pieceSize) {
+    if (data.isEmpty()) {
+        connection.SendFrame(kReply, kind, name.toByteArray() + '\0' + '0');
+        return;
+    }
+    SendTransfer(connection, kind, name, data, pieceSize);
+}
+
 }  // namespace
 
 void SendTransfer(PeerConnection& connection, quint8 kind, QByteArrayView name, QByteArrayView data,
@@ -100,7 +111,7 @@ void RequestHandler::Directory(PeerConnection& connection, const QByteArray& pat
         return;
     }
     const QByteArray name = path.isEmpty() || path == "/" ? QByteArray("/") : path;
-    SendTransfer(connection, kDirectory, name, *listing, m_pieceSize);
+    SendList(connection, kDirectory, name, *listing, m_pieceSize);
 }
 
 void RequestHandler::Fetch(PeerConnection& connection, const QByteArray& path) {
@@ -142,11 +153,15 @@ void RequestHandler::Upload(PeerConnection& connection, const QByteArray& payloa
 void RequestHandler::Forward(PeerConnection& connection, const QByteArray& text) {
     const QByteArrayList words = Words(text);
     if (words.value(0) == "LIST") {
-        SendTransfer(connection, kForward, "forward", m_store.ForwardList(), m_pieceSize);
-    } else if (words.value(0) == "START" && words.size() >= 2) {
-        m_store.StartForward(words[1].toInt());
-    } else if (words.value(0) == "STOP" && words.size() >= 2) {
-        m_store.StopForward(words[1].toInt());
+        SendList(connection, kForward, "forward", m_store.ForwardList(), m_pieceSize);
+    } else if ((words.value(0) == "START" || words.value(0) == "STOP") && words.size() == 2) {
+        bool ok = false;
+        const int index = words[1].toInt(&ok);
+        const bool start = words[0] == "START";
+        const bool done = ok && (start ? m_store.StartForward(index) : m_store.StopForward(index));
+        m_hooks.log(QStringLiteral("%1 forward %2%3")
+                        .arg(start ? QStringLiteral("start") : QStringLiteral("stop"),
+                             Printable(words[1]), done ? QString() : QStringLiteral(" refused")));
     }
 }
 
@@ -172,7 +187,7 @@ void RequestHandler::Users(PeerConnection& connection, const QByteArray& payload
     const QByteArrayList words = Words(text);
     const QByteArray verb = words.value(0);
     if (verb == "LIST") {
-        SendTransfer(connection, kUsers, "users", m_store.UserKeyList(), m_pieceSize);
+        SendList(connection, kUsers, "users", m_store.UserKeyList(), m_pieceSize);
     } else if (verb == "GET") {
         if (const auto reply = m_store.UserReply(words.value(1))) {
             connection.SendFrame(kReply, kUsers, *reply);
@@ -191,7 +206,7 @@ void RequestHandler::Messages(PeerConnection& connection, const QByteArray& payl
     const QByteArrayList words = Words(text);
     const QByteArray verb = words.value(0);
     if (verb == "LIST") {
-        SendTransfer(connection, kMessages, "messages", m_store.MessageKeyList(), m_pieceSize);
+        SendList(connection, kMessages, "messages", m_store.MessageKeyList(), m_pieceSize);
     } else if (verb == "GET") {
         if (const auto reply = m_store.MessageReply(words.value(1))) {
             connection.SendFrame(kReply, kMessages, *reply);
