@@ -1,0 +1,344 @@
+// The editor's document, view and frame (offscreen) with a recording host in place of the
+// control panel: loading and saving, the two questions and each answer, the close box, the keys,
+// hostile files, a write that fails, the placement keys and printing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
+#include <QToolBar>
+
+#include "config/app_config.h"
+#include "editor/edit_doc.h"
+#include "editor/editor_host.h"
+#include "editor/main_frame.h"
+#include "support/wait.h"
+
+namespace brxw {
+namespace {
+
+using test::WaitUntil;
+
+struct Sent {
+    QString path;
+    bool abort = false;
+    QByteArray bytes;  // the file as it was when handed over
+};
+
+class RecordingHost : public EditorHost {
+public:
+    bool MessageEdit() const override { return messageEdit; }
+    void ClearMessageEdit() override { messageEdit = false; }
+    MessageOptions Options() const override { return options; }
+    bool SendMessageText(const QString& path, bool abort) override {
+        return Take(path, abort, messages);
+    }
+    bool UploadFile(const QString& path) override { return Take(path, false, uploads); }
+    void EditorDone() override { ++done; }
+
+    bool messageEdit = false;
+    bool connected = true;
+    MessageOptions options;
+    std::vector<Sent> messages;
+    std::vector<Sent> uploads;
+    int done = 0;
+
+private:
+    bool Take(const QString& path, bool abort, std::vector<Sent>& into) {
+        if (!connected) {
+            return false;  // nothing sent, the file is kept
+        }
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        into.push_back({path, abort, file.readAll()});
+        file.close();
+        QFile::remove(path);
+        return true;
+    }
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class EditorWindowTest : public ::testing::Test {
+protected:
+    EditorWindowTest()
+        : m_config(m_dir.filePath(QStringLiteral("BrxW.ini"))), m_frame(m_config, m_dir.path()) {
+        m_frame.SetHost(&m_host);
+        Doc().ask = [this](const QString& text) {
+            m_asked << text;
+            return m_answer;
+        };
+        Doc().warn = [this](const QString& text) { m_warnings << text; };
+    }
+
+    CBrxWeditDoc& Doc() { return m_frame.Document(); }
+    QString Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QString Write(const char* name, const QByteArray& bytes) {
+        QFile file(Path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+    // Opens the file as the control panel does for a received one.
+    void Open(const QString& path) {
+        m_frame.show();
+        ASSERT_TRUE(m_frame.OpenDocument(path));
+    }
+
+    QTemporaryDir m_dir;
+    AppConfig m_config;
+    RecordingHost m_host;
+    CMainFrame m_frame;
+    QStringList m_asked;
+    QStringList m_warnings;
+    QMessageBox::StandardButton m_answer = QMessageBox::Cancel;
+};
+
+TEST_F(EditorWindowTest, FilesLoadAlikeWhateverTheirLineEndsAndSaveWithCarriageReturns) {
+    for (const QByteArray& bytes : {QByteArray("one\ntwo\n"), QByteArray("one\r\ntwo\r\n")}) {
+        Open(Write("file.txt", bytes));
+        EXPECT_EQ(m_frame.View()->toPlainText(), QStringLiteral("one\ntwo\n"));
+        EXPECT_EQ(Doc().EditorText(), "one\r\ntwo\r\n");
+    }
+    // Every byte but CR, LF and NUL comes back as it was; NUL is dropped on loading.
+    QByteArray all;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n') {
+            all.append(char(b));
+        }
+    }
+    Open(Write("bytes.txt", QByteArray("\0", 1) + all + QByteArray("\0tail", 5)));
+    EXPECT_EQ(QByteArray::fromStdString(Doc().EditorText()), all + "tail");
+    EXPECT_EQ(m_frame.windowTitle(), QStringLiteral("bytes.txt - brxWedit"));
+
+    // A 200-character line is wrapped on screen only.
+    m_frame.resize(400, 300);
+    Open(Write("long.txt", QByteArray(200, 'x')));
+    QApplication::processEvents();
+    EXPECT_EQ(m_frame.View()->document()->blockCount(), 1);
+    EXPECT_GT(m_frame.View()->document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_FALSE(m_frame.OpenDocument(Path("missing.txt")));
+    EXPECT_EQ(m_frame.DocumentPath(), Path("long.txt"));
+}
+
+TEST_F(EditorWindowTest, MessageIsPreparedFormattedSentAndTheEditorGoesAway) {
+    m_host.messageEdit = true;
+    m_host.options.breakLine = true;
+    m_host.options.justification = true;
+    m_host.options.signature = true;
+    m_host.options.signatureText = "73 de Q0QQQ";
+    Open(Write("msg4711.txt", "Hello\nHow are you\n"));
+    EXPECT_EQ(Doc().EditorText(), "\r\n>Hello\r\n>How are you\r\n>73 de Q0QQQ");
+
+    // The operator types a long reply in the first line.
+    QTextCursor cursor(m_frame.View()->document());
+    cursor.insertText(QString(40, u'a') + u' ' + QString(20, u'b') + u' ' + QString(20, u'c'));
+
+    m_answer = QMessageBox::Cancel;
+    EXPECT_FALSE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_TRUE(m_frame.isVisible());
+    EXPECT_TRUE(m_host.messages.empty());
+
+    m_answer = QMessageBox::Yes;
+    EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_EQ(m_asked, QStringList(2, QStringLiteral("Send message")));
+    ASSERT_EQ(m_host.messages.size(), 1u);
+    EXPECT_FALSE(m_host.messages[0].abort);
+    const QByteArray justified = QByteArray(40, 'a') + QByteArray(18, ' ') + QByteArray(20, 'b');
+    EXPECT_EQ(m_host.messages[0].bytes, justified + "\r\n" + QByteArray(20, 'c') +
+                                            "\r\n>Hello\r\n>How are you\r\n>73 de Q0QQQ");
+    EXPECT_FALSE(m_host.messageEdit);
+    EXPECT_FALSE(m_frame.isVisible());
+    EXPECT_EQ(m_host.done, 1);
+    EXPECT_TRUE(m_frame.View()->toPlainText().isEmpty());
+    EXPECT_FALSE(QFile::exists(Path("msg4711.txt")));
+
+    // No sends the abort and the next document is an ordinary one.
+    m_host.messageEdit = true;
+    Open(Write("brx_message.txt", ""));
+    EXPECT_EQ(Doc().EditorText(), "73 de Q0QQQ");  // a new message: signature only
+    m_answer = QMessageBox::No;
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    ASSERT_EQ(m_host.messages.size(), 2u);
+    EXPECT_TRUE(m_host.messages[1].abort);
+    EXPECT_FALSE(m_host.messageEdit);
+    Open(Write("plain.txt", "x\n"));
+    EXPECT_EQ(Doc().EditorText(), "x\r\n");
+}
+
+TEST_F(EditorWindowTest, UploadAsksItsOwnQuestionAndNoDeletesTheReceivedFile) {
+    Open(Write("init.cfg", "callsign Q4BBS\n"));
+    m_frame.View()->appendPlainText(QStringLiteral("ports 3"));
+    m_answer = QMessageBox::Yes;
+    EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_EQ(m_asked, QStringList{QStringLiteral("Upload document")});
+    ASSERT_EQ(m_host.uploads.size(), 1u);
+    EXPECT_EQ(m_host.uploads[0].bytes, "callsign Q4BBS\r\n\r\nports 3");
+
+    Open(Write("other.cfg", "x"));
+    m_answer = QMessageBox::No;
+    EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_EQ(m_host.uploads.size(), 1u);
+    EXPECT_FALSE(QFile::exists(Path("other.cfg")));
+    EXPECT_FALSE(m_frame.isVisible());
+}
+
+TEST_F(EditorWindowTest, NothingGoesOutThatTheOperatorDidNotSee) {
+    // Not connected: the editor stays with the text, and the flag stays for a later try.
+    m_host.messageEdit = true;
+    m_host.connected = false;
+    Open(Write("msg1.txt", "text\n"));
+    m_answer = QMessageBox::Yes;
+    EXPECT_FALSE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_TRUE(m_frame.isVisible());
+    EXPECT_TRUE(m_host.messageEdit);
+    EXPECT_EQ(Doc().EditorText(), "\r\n>text\r\n>");
+    EXPECT_EQ(m_warnings.size(), 1);
+
+    // A file that cannot be written (here a folder took its place, which stops root too):
+    // nothing is sent, and the editor keeps the text.
+    m_host.connected = true;
+    ASSERT_TRUE(QFile::remove(Path("msg1.txt")));
+    ASSERT_TRUE(QDir().mkdir(Path("msg1.txt")));
+    EXPECT_FALSE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_TRUE(m_host.messages.empty());
+    EXPECT_TRUE(m_frame.isVisible());
+    EXPECT_TRUE(m_host.messageEdit);
+    EXPECT_EQ(Doc().EditorText(), "\r\n>text\r\n>");
+    ASSERT_TRUE(QDir().rmdir(Path("msg1.txt")));
+
+    // A character the code page lacks is sent as the '?' the editor now shows.
+    m_host.messages.clear();
+    m_frame.View()->setPlainText(QStringLiteral("caf\u00e9 \u4e2d"));
+    EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    ASSERT_EQ(m_host.messages.size(), 1u);
+    EXPECT_EQ(m_host.messages[0].bytes, "caf\xe9 ?");
+}
+
+TEST_F(EditorWindowTest, HugeFilesAndLongLinesRoundTrip) {
+    QByteArray big;
+    for (int i = 0; big.size() < 3 * 1024 * 1024; ++i) {
+        big += i % 50 == 0 ? QByteArray(10000, char('A' + i % 26)) : QByteArray("line\n");
+        big += '\n';
+    }
+    Open(Write("big.txt", big));
+    const std::string text = Doc().EditorText();
+    EXPECT_EQ(text.size(), std::size_t(big.size() + big.count('\n')));
+    m_answer = QMessageBox::Yes;
+    EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    ASSERT_EQ(m_host.uploads.size(), 1u);
+    EXPECT_EQ(m_host.uploads[0].bytes.toStdString(), text);
+}
+
+TEST_F(EditorWindowTest, CloseBoxAndKeysLeadToTheQuestionWhoseButtonsAnswerToTheirKeys) {
+    Doc().ask = nullptr;
+    Doc().ask = [this](const QString& text) {
+        m_asked << text;
+        return QMessageBox::question(&m_frame, QStringLiteral("Editor"), text,
+                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                     QMessageBox::Yes);
+    };
+    // Presses a key in the question box once it is up, and says what the box was.
+    auto answerWith = [this](Qt::Key key) {
+        auto seen = std::make_shared<QString>();
+        QTimer::singleShot(0, &m_frame, [key, seen] {
+            WaitUntil([] { return QApplication::activeModalWidget() != nullptr; });
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                *seen = box->windowTitle() + u':' + box->text();
+                QTest::keyClick(box, key);
+            }
+        });
+        return seen;
+    };
+
+    m_host.messageEdit = true;
+    Open(Write("msg.txt", "a\n"));
+    m_frame.activateWindow();
+    m_frame.View()->setFocus();
+
+    auto seen = answerWith(Qt::Key_Escape);
+    EXPECT_FALSE(m_frame.close());  // the close box
+    EXPECT_EQ(*seen, QStringLiteral("Editor:Send message"));
+    EXPECT_TRUE(m_frame.isVisible());
+
+    seen = answerWith(Qt::Key_Escape);
+    m_frame.Action(CMainFrame::Command::Quit)->trigger();
+    EXPECT_EQ(*seen, QStringLiteral("Editor:Send message"));
+    EXPECT_TRUE(m_frame.isVisible());
+
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    seen = answerWith(Qt::Key_N);
+    QTest::keyClick(m_frame.View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !m_frame.isVisible(); }));
+    ASSERT_EQ(m_host.messages.size(), 1u);
+    EXPECT_TRUE(m_host.messages[0].abort);
+
+    Open(Write("file.txt", "b\n"));
+    m_frame.View()->setFocus();
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    seen = answerWith(Qt::Key_Y);
+    QTest::keyClick(m_frame.View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !m_frame.isVisible(); }));
+    EXPECT_EQ(*seen, QStringLiteral("Editor:Upload document"));
+    ASSERT_EQ(m_host.uploads.size(), 1u);
+
+    Open(Write("file2.txt", "c\n"));
+    m_frame.View()->setFocus();
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    seen = answerWith(Qt::Key_Return);  // the default button: Yes
+    QTest::keyClick(m_frame.View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !m_frame.isVisible(); }));
+    EXPECT_EQ(m_host.uploads.size(), 2u);
+}
+
+TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
+    EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Ready"));
+    m_frame.Action(CMainFrame::Command::Save)->showStatusText(&m_frame);
+    EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Saves the document"));
+    m_frame.statusBar()->clearMessage();
+    EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Ready"));
+    m_frame.Action(CMainFrame::Command::ToggleToolBar)->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+
+    // Nothing is recorded before the start-up placement, everything after it.
+    m_frame.move(10, 10);
+    std::string value;
+    EXPECT_FALSE(m_config.ReadSetting(kSettingsSection, "Position_e", value));
+    m_frame.RestorePlacement();
+    m_frame.show();
+    m_frame.move(40, 25);
+    // The keys hold the whole window's rectangle, frame included.
+    const QSize frame = m_frame.frameGeometry().size() - m_frame.size();
+    m_frame.resize(QSize(640, 480) - frame);
+    QApplication::processEvents();
+    ASSERT_TRUE(m_config.ReadSetting(kSettingsSection, "Position_e", value));
+    EXPECT_EQ(value, "0040 0025");
+    ASSERT_TRUE(m_config.ReadSetting(kSettingsSection, "Size_e", value));
+    EXPECT_EQ(value, "0640 0480");
+
+    Open(Write("print.txt", "first line\nsecond line\n"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path("out.pdf"));
+    m_frame.View()->Print(printer);
+    EXPECT_TRUE(ReadAll(Path("out.pdf")).startsWith("%PDF"));
+}
+
+}  // namespace
+}  // namespace brxw
