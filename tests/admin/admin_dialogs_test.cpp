@@ -1,0 +1,248 @@
+// The four administration dialogs on their own (offscreen), driven from the keyboard: what
+// each sends, what it shows, and the boxes it raises instead of sending a bad request.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "admin/forward_list.h"
+#include "admin/message_properties_dlg.h"
+#include "admin/pending_forward_dlg.h"
+#include "admin/remote_files_dlg.h"
+#include "admin/user_properties_dlg.h"
+
+namespace brxw::admin {
+namespace {
+
+// Every request a dialog sends ("7 GET 10") and every warning it shows.
+struct Recorder {
+    std::vector<std::string> sent;
+    std::vector<std::string> warnings;
+    SendRequestFn Send() {
+        return [this](std::uint8_t kind, std::string_view text) {
+            sent.push_back(std::to_string(kind) + ' ' + std::string(text));
+        };
+    }
+    WarningFn Warn() {
+        return [this](QWidget*, const std::string& caption, const std::string& text) {
+            warnings.push_back(caption + ": " + text);
+        };
+    }
+};
+
+void Key(QWidget* widget, Qt::Key key) {
+    QTest::keyClick(widget, key, Qt::NoModifier);
+}
+
+TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
+    Recorder r;
+    CMessagePropertiesDlg dialog({"10", "100", "9"}, true, r.Send());
+    dialog.SetWarning(r.Warn());
+    dialog.show();
+    QListWidget* keys = dialog.KeyList();
+    ASSERT_EQ(keys->count(), 3);
+    EXPECT_EQ(keys->item(0)->text(), QStringLiteral("10"));
+    keys->setFocus();
+    QTest::keyClicks(keys, QStringLiteral("9"));  // the list's keyboard search
+    ASSERT_EQ(r.sent, (std::vector<std::string>{"7 GET 9"}));
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    Key(keys, Qt::Key_Return);  // Apply is the default button, still disabled
+    EXPECT_EQ(r.sent.size(), 1u);
+
+    dialog.RecordReply("1 B\n2 $\n5 983797620\n8 Q2XYZ\n11 Old\n15 983797620\n");
+    EXPECT_TRUE(dialog.ApplyButton()->isEnabled());
+    EXPECT_EQ(CheckedLetter(*dialog.TypeGroup()), 'B');
+    dialog.RecordReply("10 XY\n");  // only BID changes
+    EXPECT_EQ(dialog.Edit("BID")->text(), QStringLiteral("XY"));
+    EXPECT_EQ(dialog.Edit("From")->text(), QStringLiteral("Q2XYZ"));
+    dialog.RecordReply("1 Z\n");
+    EXPECT_EQ(CheckedLetter(*dialog.TypeGroup()), 0);
+
+    dialog.Edit("Title")->setText(QStringLiteral("New title"));
+    Key(keys, Qt::Key_Return);
+    ASSERT_EQ(r.sent.size(), 2u);
+    EXPECT_EQ(r.sent[1].rfind("7 PUT 9 ", 0), 0u) << r.sent[1];
+    EXPECT_NE(r.sent[1].find("\n1 ?\n2 $\n"), std::string::npos);
+    EXPECT_NE(r.sent[1].find("\n11 New title\n"), std::string::npos);
+
+    // A date that is not one: a box, and nothing sent.
+    dialog.Edit("Sent")->setText(QStringLiteral("soon"));
+    dialog.Apply();
+    EXPECT_EQ(r.sent.size(), 2u);
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_NE(r.warnings[0].find("Sent"), std::string::npos);
+
+    Key(keys, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
+    Recorder r;
+    CUserPropertiesDlg dialog(ReadUserKeys("Q2XYZ\nQ1ABC\nQ0QQQ\n1 ALPHA\n2 BRAVO\n"), true,
+                              r.Send());
+    dialog.SetWarning(r.Warn());
+    std::optional<std::string> typed;
+    dialog.SetAskCallsign([&](QWidget*) { return typed; });
+    dialog.show();
+    QListWidget* users = dialog.UserList();
+    users->setFocus();
+    QTest::keyClicks(users, QStringLiteral("q1"));
+    ASSERT_FALSE(r.sent.empty());
+    EXPECT_EQ(r.sent.back(), "6 GET Q1ABC");
+    EXPECT_TRUE(users->selectedItems().isEmpty());  // until the reply selects it again
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+
+    dialog.RecordReply("1 Q1ABC-3\n14 4352\n22 Anna\n");
+    ASSERT_EQ(users->selectedItems().size(), 1);
+    EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1ABC"));
+    EXPECT_TRUE(dialog.FlagBox("Read all")->isChecked());
+    EXPECT_FALSE(dialog.FlagBox("Sysop")->isChecked());
+    EXPECT_TRUE(dialog.ChoiceList()->selectedItems().isEmpty());
+    dialog.FlagBox("Read all")->setChecked(false);
+    QTest::keyClick(dialog.Edit("Name"), Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "6 PUT Q1ABC 38\n14 4096\n17 -1\n22 Anna\n27 \n29 \n31 \n32 \n");
+
+    // A reply for a user the list does not hold selects nobody; Apply then asks for one.
+    dialog.RecordReply("1 Q9NONE\n17 2\n");
+    EXPECT_TRUE(users->selectedItems().isEmpty());
+    EXPECT_EQ(dialog.ChoiceList()->selectedItems().front()->text(), QStringLiteral("BRAVO"));
+    const std::size_t before = r.sent.size();
+    dialog.Apply();
+    dialog.DeleteUser();
+    EXPECT_EQ(r.sent.size(), before);
+    EXPECT_EQ(r.warnings.size(), 2u);
+
+    typed = "Q1ABC";
+    dialog.AddUser();
+    EXPECT_EQ(r.warnings.back(), "Add user: Callsign Q1ABC already exists");
+    EXPECT_EQ(r.sent.size(), before);
+    typed = "Q1AB";
+    dialog.AddUser();
+    EXPECT_EQ(r.sent.back(), "6 NEW Q1AB");
+    EXPECT_EQ(users->item(1)->text(), QStringLiteral("Q1AB"));
+
+    dialog.RecordReply("1 Q1AB\n");
+    dialog.DeleteUser();
+    EXPECT_EQ(r.sent.back(), "6 DEL Q1AB");
+    EXPECT_EQ(users->count(), 3);
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+}
+
+TEST(InputDlg, UpperCasesAndRefusesOtherCharacters) {
+    Recorder r;
+    CInputDlg input;
+    input.SetWarning(r.Warn());
+    input.show();
+    EXPECT_FALSE(input.OkButton()->isEnabled());
+    QTest::keyClicks(input.Edit(), QStringLiteral("Q1ABC-1"));
+    QTest::keyClick(input.Edit(), Qt::Key_Return);
+    EXPECT_TRUE(input.isVisible());
+    EXPECT_EQ(r.warnings, (std::vector<std::string>{"Input: Invalid callsign\r\nQ1ABC-1"}));
+    input.Edit()->clear();
+    QTest::keyClicks(input.Edit(), QStringLiteral("q1abc"));
+    QTest::keyClick(input.Edit(), Qt::Key_Return);
+    EXPECT_EQ(input.result(), QDialog::Accepted);
+    EXPECT_EQ(input.Callsign(), "Q1ABC");
+    // The callsign area holds 19 characters: more cannot be typed.
+    CInputDlg longer;
+    QTest::keyClicks(longer.Edit(), QString(25, QLatin1Char('A')));
+    EXPECT_EQ(longer.Edit()->text().size(), 19);
+}
+
+TEST(PendingForwardDlg, ColoursAndStart) {
+    Recorder r;
+    CPendingForwardDlg dialog(ReadForwardList("1 Q1BBS 0 2 5K\n\n2 Q2BBS 3 1 20K\n"), r.Send());
+    dialog.show();
+    QListWidget* list = dialog.List();
+    ASSERT_EQ(list->count(), 3);
+    QTest::keyClick(list, Qt::Key_Return);  // nothing selected: the dialog stays
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(r.sent.empty());
+
+    // The entries as drawn: blue, a black dot, red; the status digit not shown.
+    const QImage image = list->viewport()->grab().toImage();
+    const auto hasColour = [&](int row, QRgb colour) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (image.pixel(x, y) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(hasColour(0, qRgb(0, 0, 255)));
+    EXPECT_FALSE(hasColour(1, qRgb(255, 0, 0)));
+    EXPECT_TRUE(hasColour(2, qRgb(255, 0, 0)));
+    EXPECT_EQ(list->item(2)->text(), QStringLiteral("Q2BBS\t3/1 - 20K"));
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"4 START 2"}));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(RemoteFilesDlg, ListingOpenAndUp) {
+    QTemporaryDir work;
+    const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
+    const auto write = [&](const QByteArray& text) {
+        QFile file(listing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    Recorder r;
+    CRemoteFilesDlg dialog(r.Send());
+    dialog.show();
+    dialog.Start();
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"1 "}));
+    dialog.Open();  // nothing chosen yet
+    EXPECT_EQ(r.sent.size(), 1u);
+
+    write("- 4096 init.cfg oct-12-12:30\nd 0 mail jan-05-2001\n");
+    dialog.Listing(listing);
+    EXPECT_FALSE(QFile::exists(listing));
+    QTreeWidget* tree = dialog.Tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* mail = tree->topLevelItem(0);
+    EXPECT_EQ(mail->text(0), QStringLiteral("mail"));
+    EXPECT_EQ(mail->text(1), QStringLiteral("05/01    2001"));
+    EXPECT_EQ(mail->text(2), QString());
+    EXPECT_FALSE(mail->icon(0).isNull());
+    EXPECT_EQ(tree->topLevelItem(1)->text(2), QStringLiteral("4096"));
+
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("mail"));
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 mail");
+    EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
+    dialog.UpButton()->click();
+    EXPECT_EQ(r.sent.back(), "1 /");
+
+    // An empty directory says so; a listing that cannot be read changes nothing.
+    write("");
+    dialog.Listing(listing);
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    dialog.Listing(work.filePath(QStringLiteral("missing.txt")));
+    write("- 12 welcome.txt jan-01-2001\n");
+    dialog.Listing(listing);
+    QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "2 welcome.txt");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace brxw::admin
