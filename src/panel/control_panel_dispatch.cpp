@@ -23,11 +23,8 @@ void CControlPanel::PactorState(std::string_view text) {
     m_pactor->Report(text);
 }
 void CControlPanel::BuildAdminDialogs() {
+    // SendFrame keeps a fetched file's path for its upload.
     const auto send = [this](std::uint8_t kind, std::string_view text) {
-        // A fetched file is uploaded again under the path it was fetched from.
-        if (kind == kind::kFetchedFile) {
-            m_session->SetRemoteFilePath(std::string(text));
-        }
         m_session->SendFrame(kind, text);
     };
     m_admin = new admin::CAdminDialogs(*this, send, [this] { return m_ansiChar; });
