@@ -82,20 +82,20 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
 
     m_data = new QCheckBox(QStringLiteral("&Data"), this);
     m_data->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
+    // Labels in one column, the radio buttons in rows beside them.
+    auto* flags = new QGridLayout;
     auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(new QLabel(QStringLiteral("Type"), this));
     m_types = LetterGroup(kMessageTypes, *typeRow, this);
     auto* statusRow = new QHBoxLayout;
-    statusRow->addWidget(new QLabel(QStringLiteral("Status"), this));
     m_statuses = LetterGroup(kMessageStatuses, *statusRow, this);
+    flags->addWidget(m_data, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignAbsolute);
+    flags->addWidget(new QLabel(QStringLiteral("Type"), this), 1, 0);
+    flags->addLayout(typeRow, 1, 1);
+    flags->addWidget(new QLabel(QStringLiteral("Status"), this), 2, 0);
+    flags->addLayout(statusRow, 2, 1);
+    flags->setRowStretch(3, 1);
     auto* flagsColumn = new QVBoxLayout;
-    auto* dataRow = new QHBoxLayout;
-    dataRow->addWidget(m_data);
-    dataRow->addStretch(1);
-    flagsColumn->addLayout(dataRow);
-    flagsColumn->addLayout(typeRow);
-    flagsColumn->addLayout(statusRow);
-    flagsColumn->addStretch(1);
+    flagsColumn->addLayout(flags, 1);
 
     auto* top = new QHBoxLayout;
     top->addLayout(keyColumn, 1);

@@ -1,5 +1,6 @@
 #include "admin/pending_forward_dlg.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,12 @@ namespace brxw::admin {
 namespace {
 constexpr std::uint8_t kForwardKind = 4;
 constexpr int kEntryRole = Qt::UserRole;  // the entry text's bytes, status digit first
+
+// The column width and the tab stop were laid out for a font of 5.5 pixels average character
+// width; a wider font gets them widened alike, so that names and counts do not run together.
+int Scaled(int pixels, const QFontMetrics& metrics) {
+    return std::max(pixels, pixels * metrics.averageCharWidth() * 2 / 11);
+}
 }  // namespace
 
 void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -34,7 +41,7 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
         AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(1, entry.size())));
     QTextOption layout;
     layout.setWrapMode(QTextOption::NoWrap);
-    layout.setTabStopDistance(kTabStop);
+    layout.setTabStopDistance(Scaled(kTabStop, option.fontMetrics));
     painter->drawText(QRectF(option.rect.adjusted(1, 1, 0, 0)), text, layout);
     if ((option.state & QStyle::State_HasFocus) != 0) {
         painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -46,7 +53,8 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 QSize CForwardEntryDelegate::sizeHint(const QStyleOptionViewItem& option,
                                       const QModelIndex&) const {
     // 15 pixels, or what the font needs so that no line is cut.
-    return {kColumnWidth, std::max(kItemHeight, option.fontMetrics.height() + 2)};
+    return {Scaled(kColumnWidth, option.fontMetrics),
+            std::max(kItemHeight, option.fontMetrics.height() + 2)};
 }
 
 CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, SendRequestFn send,

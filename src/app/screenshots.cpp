@@ -1,14 +1,25 @@
 #include "app/screenshots.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QTreeWidget>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 
+#include "admin/admin_dialogs.h"
+#include "admin/message_properties_dlg.h"
+#include "admin/pending_forward_dlg.h"
+#include "admin/remote_files_dlg.h"
+#include "admin/user_properties_dlg.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
@@ -54,6 +65,85 @@ bool SaveWithMenuOpen(CControlPanel& panel, QMenu& menu, const QString& path) {
     }
     return canvas.save(path);
 }
+// Lets the event loop run for a while (the dialogs' requests are answered meanwhile).
+void Pause(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// Runs the command, fills the administration dialog it opens (fill picks an entry; its record
+// or listing arrives meanwhile), saves the dialog's picture and closes it.
+bool SaveAdminDialog(CControlPanel& panel, int command, const std::function<void(QDialog&)>& fill,
+                     const QString& path) {
+    QAction* action = panel.Action(command);
+    if (action == nullptr || !action->isVisible()) {
+        return false;  // the server does not offer it
+    }
+    bool saved = false;
+    bool done = false;
+    QObject::connect(
+        &panel.AdminDialogs(), &admin::CAdminDialogs::dialogOpened, &panel,
+        [&](QDialog* dialog) {
+            QTimer::singleShot(0, dialog, [&, dialog] {
+                Pause(500);
+                fill(*dialog);
+                Pause(700);
+                saved = dialog->grab().save(path);
+                dialog->reject();
+                done = true;
+            });
+        },
+        Qt::SingleShotConnection);
+    panel.OnCommand(command);
+    QElapsedTimer clock;
+    clock.start();
+    while (!done && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return saved;
+}
+
+// The four administration dialogs, each filled from the server.
+void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
+    const auto pickRow = [](QListWidget* list, int row) {
+        if (list != nullptr && row < list->count()) {
+            list->setFocus();
+            list->setCurrentRow(row);
+        }
+    };
+    const struct {
+        int command;
+        const char* file;
+        std::function<void(QDialog&)> fill;
+    } dialogs[] = {
+        {cmd::kEditMessageProperties, "message-properties.png",
+         [&](QDialog& d) { pickRow(static_cast<admin::CMessagePropertiesDlg&>(d).KeyList(), 0); }},
+        {cmd::kEditUserProperties, "user-properties.png",
+         [](QDialog& d) {
+             QListWidget* users = static_cast<admin::CUserPropertiesDlg&>(d).UserList();
+             users->setFocus();
+             users->keyboardSearch(QStringLiteral("Q1ABC"));
+         }},
+        {cmd::kPendingForward, "pending-forward.png",
+         [&](QDialog& d) { pickRow(static_cast<admin::CPendingForwardDlg&>(d).List(), 3); }},
+        {cmd::kOpenConfigFile, "remote-files.png", [](QDialog& d) {
+             QTreeWidget* tree = static_cast<admin::CRemoteFilesDlg&>(d).Tree();
+             tree->setFocus();
+             if (tree->topLevelItemCount() > 2) {
+                 tree->setCurrentItem(tree->topLevelItem(2));
+             }
+         }}};
+    for (const auto& dialog : dialogs) {
+        const QString path = directory.absoluteFilePath(QString::fromLatin1(dialog.file));
+        if (SaveAdminDialog(panel, dialog.command, dialog.fill, path)) {
+            std::printf("screenshot: %s\n", qPrintable(path));
+        }
+    }
+}
+
 }  // namespace
 
 void OpenEveryWindow(CControlPanel& panel) {
@@ -122,6 +212,9 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         if (menu != nullptr && m_panel.isVisible() && SaveWithMenuOpen(m_panel, *menu, path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }
+    }
+    if (loggedIn && m_panel.isVisible()) {
+        SaveAdminDialogs(m_panel, QDir(m_directory));
     }
     if (!loggedIn) {
         std::fprintf(stderr, "brxw: no login within the time allowed\n");

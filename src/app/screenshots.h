@@ -1,6 +1,7 @@
 // Headless demonstration: once the panel has logged in and traffic has had time to arrive, save a
-// PNG of every visible window, and of the panel with its Options menu (and the Pactor menu, when
-// the server has one) opened over it, print the paths and quit. Used by "./run demo" without a
+// PNG of every visible window, of the panel with its Options menu (and the Pactor menu, when
+// the server has one) opened over it, and of the four administration dialogs filled from the
+// server, print the paths and quit. Used by "./run demo" without a
 // display.
 #pragma once
 
