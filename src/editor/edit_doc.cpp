@@ -135,7 +135,13 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path) {
         EditorTextFromFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     WriteDiagnosticDump(m_workingDirectory, text);
     if (m_host != nullptr && m_host->MessageEdit()) {
-        text = PrepareMessage(text, m_host->Options());
+        const MessageOptions options = m_host->Options();
+        // A message comes in the server's character set and goes back converted to it: shown
+        // in the Windows one, it keeps its accents both ways.
+        if (!options.ansiChar) {
+            text = OemToAnsi(text);
+        }
+        text = PrepareMessage(text, options);
     }
     SetEditorText(text);
     m_view.document()->setModified(false);

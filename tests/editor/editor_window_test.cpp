@@ -174,8 +174,12 @@ TEST_F(EditorWindowTest, MessageIsPreparedFormattedSentAndTheEditorGoesAway) {
     ASSERT_EQ(m_host.messages.size(), 2u);
     EXPECT_TRUE(m_host.messages[1].abort);
     EXPECT_FALSE(m_host.messageEdit);
-    Open(Write("plain.txt", "x\n"));
-    EXPECT_EQ(Doc().EditorText(), "x\r\n");
+    Open(Write("plain.txt", "M\x81ller\n"));
+    EXPECT_EQ(Doc().EditorText(), "M\x81ller\r\n");
+    // A message in the DOS character set is shown in the Windows one (and sent back in DOS).
+    m_host.messageEdit = true;
+    Open(Write("msg2.txt", "M\x81ller\n"));
+    EXPECT_EQ(Doc().EditorText(), "\r\n>M\xfcller\r\n>73 de Q0QQQ");
 }
 
 TEST_F(EditorWindowTest, UploadAsksItsOwnQuestionAndNoDeletesTheReceivedFile) {

@@ -2,6 +2,8 @@
 // the diagnostic dump.
 #include "editor/message_format.h"
 
+#include "link/message_text.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -189,6 +191,11 @@ TEST(MessageFormat, DumpsAreNumberedByOneCounterFromOne) {
     EXPECT_TRUE(WriteDiagnosticDump(dir.path() + QStringLiteral("/missing"), "x").isEmpty());
     EXPECT_EQ(QFileInfo(WriteDiagnosticDump(dir.path(), "x")).fileName(),
               QStringLiteral("debug_%1.txt").arg(n + 3));
+}
+
+TEST(MessageFormat, MessageTextOnTheWireHoldsNoZeroByte) {
+    // Plain text with a zero byte would start a framed record at the server.
+    EXPECT_EQ(MessageWireText(std::string("a\0b\r\n", 5), true), std::string("ab\n\x1a\n"));
 }
 
 }  // namespace
