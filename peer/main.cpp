@@ -78,7 +78,9 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Reference BBS remote console for brxW: challenge login, subscription streams, file\n"
-        "transfers and requests, a lively demo, and fault injection for tests."));
+        "transfers and requests, a lively demo, and fault injection for tests.\n"
+        "Console commands COMPOSE and EDIT <n> hand the client's editor a new message or\n"
+        "message n (control notices 3 and 4); the demo does so every few minutes."));
     parser.addHelpOption();
     const QCommandLineOption listen(
         {QStringLiteral("listen")},

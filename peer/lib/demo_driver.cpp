@@ -129,6 +129,20 @@ void DemoDriver::Tick() {
     if (Chance(4)) {
         PactorEvent();
     }
+    // Counted rather than drawn, so the other events keep their course for a given seed.
+    if (++m_ticks % kEditorEveryTicks == 0) {
+        EditorEvent();
+    }
+}
+
+void DemoDriver::EditorEvent() {
+    // Alternately a new message to write and one of the first messages to answer.
+    if ((m_ticks / kEditorEveryTicks) % 2 == 1) {
+        m_server.SendNotice(kComposeMessage);
+    } else {
+        static constexpr int kAnswered[] = {4711, 4712, 4713, 4714};
+        m_server.SendNotice(kEditMessage, QByteArray::number(kAnswered[Pick(4)]));
+    }
 }
 
 void DemoDriver::StationEvent() {

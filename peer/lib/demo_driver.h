@@ -2,7 +2,8 @@
 
 // The demo's lively BBS: stations on channels 1..30 connecting, changing and leaving, message
 // counters and system status moving, console, monitoring and channel traffic in every colour
-// code, and Pactor callers linking in while the controller scans. Works through PeerServer's public
+// code, Pactor callers linking in while the controller scans, and now and then a message for
+// the sysop's editor (a new one to write, or one to answer). Works through PeerServer's public
 // entry points on a timer, so each stream reaches a client only while it subscribes. Owned by
 // PeerServer; server thread only.
 
@@ -26,6 +27,8 @@ class DemoDriver : public QObject {
 
 public:
     static constexpr std::size_t kBusyStations = 12;
+    // Ticks between two messages handed to the sysop's editor: some minutes at demo speed.
+    static constexpr int kEditorEveryTicks = 1500;
 
     DemoDriver(PeerServer& server, const QString& dataDir, std::uint64_t seed, int intervalMs);
 
@@ -45,6 +48,7 @@ private:
     void ChannelEvent();
     void ConsoleEvent();
     void PactorEvent();
+    void EditorEvent();
 
     int Pick(int count);  // 0..count-1
     bool Chance(int percent);
@@ -55,7 +59,8 @@ private:
     PeerServer& m_server;
     QTimer m_timer;
     std::mt19937_64 m_rng;
-    int m_minutes = 14 * 60;  // the demo's time of day, advancing a minute per tick or so
+    int m_minutes = 14 * 60;
+    int m_ticks = 0;  // the demo's time of day, advancing a minute per tick or so
 
     QByteArrayList m_callsigns;
     QByteArrayList m_monitorLines;

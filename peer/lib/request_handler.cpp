@@ -283,6 +283,22 @@ void RequestHandler::Pactor(PeerConnection& connection, const QByteArray& text) 
 
 void RequestHandler::HandleConsoleLine(PeerConnection& connection, const QByteArray& line) {
     connection.SendStream(kConsole, 0, TrafficPayload(0, 0, line + '\n'));
+    // Two console commands hand the sysop's editor a message: "COMPOSE" a new one, "EDIT n"
+    // message n. Either way the text that comes back is taken as message text.
+    const QByteArrayList words = Words(line);
+    const QByteArray verb = words.value(0).toUpper();
+    if (verb == "COMPOSE" && words.size() == 1) {
+        if (connection.SendStream(kNotice, 0, NoticePayload(kComposeMessage, {}))) {
+            connection.ExpectMessage(-1);
+        }
+    } else if (verb == "EDIT" && words.size() == 2) {
+        bool ok = false;
+        const qint64 number = words[1].toLongLong(&ok);
+        if (ok && m_store.MessageText(number) &&
+            connection.SendStream(kNotice, 0, NoticePayload(kEditMessage, words[1]))) {
+            connection.ExpectMessage(number);
+        }
+    }
 }
 
 void RequestHandler::HandleMessage(PeerConnection& connection, const ClientEvent& event) {

@@ -263,6 +263,31 @@ TEST_F(PeerTransfers, MessageIsFetchedThenTakenBackAsPlainText) {
     EXPECT_EQ(echo->payload.mid(3), "after\n");
 }
 
+// The sysop's console commands hand the editor a message to answer or to write; the text that
+// comes back is stored, an unknown message number gets no notice.
+TEST_F(PeerTransfers, ConsoleCommandsHandTheEditorAMessage) {
+    m_client.Write("EDIT 4713\n");
+    const auto edit = m_client.WaitFor(128);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->payload, QByteArray("\x04") + "4713");
+    m_client.Write("Answered\nin two lines\n\x1a\n");
+    m_client.SendRecord(8, "MSG 4713");
+    const auto stored = Receive(8);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->data, "Answered\nin two lines\n");
+    m_client.Write("\n/ABORT\n");  // the fetch asked for an answer too
+
+    m_client.Write("compose\n");
+    const auto compose = m_client.WaitFor(128);
+    ASSERT_TRUE(compose);
+    EXPECT_EQ(compose->payload, "\x03");
+    m_client.Write("\n/ABORT\n");
+    m_client.Write("EDIT 99999999\n");
+    m_client.Write("EDIT\n");
+    SendMarkerAndWait();
+    EXPECT_EQ(m_client.FramesOf(128).size(), 2u);
+}
+
 TEST_F(PeerTransfers, UnknownKindsAndAMissingPactorControllerGetNoAnswer) {
     m_client.SendRecord(10, "SCAN 1 1");  // no Pactor controller configured
     m_client.SendRecord(11, "whatever");
