@@ -75,6 +75,13 @@ Line NextLine(std::string_view contents, std::size_t& pos) {
     return {contents.substr(start, end - start), contents.substr(end)};
 }
 
+// The line end for a last line that has none. A text that itself ends in a carriage return
+// (the last line "key=value\r\r", of which the last CR is stray) needs CR LF: a bare LF would
+// join that CR to the line end and take it from the value.
+std::string_view EndForUnended(const Line& line, std::string_view fileEol) {
+    return !line.text.empty() && line.text.back() == '\r' ? kCrLf : fileEol;
+}
+
 std::vector<Line> SplitLines(std::string_view contents) {
     std::vector<Line> lines;
     std::size_t pos = 0;
@@ -279,7 +286,7 @@ std::optional<std::string> IniStore::SetValue(std::string_view contents, std::st
         if (i == insertAfter) {
             // The new key takes the line end of the line it follows; an unended last line
             // gets the file's, and the new key becomes the last line, unended like it was.
-            out.append(lines[i].Ended() ? lines[i].eol : fileEol);
+            out.append(lines[i].Ended() ? lines[i].eol : EndForUnended(lines[i], fileEol));
             out.append(newLine).append(lines[i].eol);
             continue;
         }
@@ -288,7 +295,7 @@ std::optional<std::string> IniStore::SetValue(std::string_view contents, std::st
     if (sectionLine == kNone) {
         if (!lines.empty() && !lines.back().Ended()) {
             out.resize(out.size() - lines.back().eol.size());
-            out.append(fileEol);
+            out.append(EndForUnended(lines.back(), fileEol));
         }
         out.append("[").append(section).append("]").append(fileEol);
         out.append(newLine).append(fileEol);
