@@ -51,7 +51,10 @@ int TextViewState::ScrollWithin(int n, int writeLine) {
     if (n > 0) {
         n = std::min(n, distance);
     } else if (n < 0) {
-        const int above = std::max(0, m_ring.LineCount() - m_pageLines - distance);
+        // A window lower than one line still shows its bottom line: counting it as a row keeps
+        // that line within the stored ones (a full ring would otherwise wrap to the newest).
+        const int rows = std::max(1, m_pageLines);
+        const int above = std::max(0, m_ring.LineCount() - rows - distance);
         n = std::max(n, -above);
     }
     if (n != 0) {
@@ -68,8 +71,8 @@ void TextViewState::ScrollToThumb(int position) {
     position = std::clamp(position, 0, std::max(0, lineCount - m_pageLines));
     // Position p shows lineCount - page - p lines below the bottom row; while everything fits the
     // view simply follows.
-    const int distance =
-        std::clamp(lineCount - m_pageLines - position, 0, kRingLines - m_pageLines);
+    const int rows = std::max(1, m_pageLines);
+    const int distance = std::clamp(lineCount - rows - position, 0, kRingLines - rows);
     m_bottomLine = WrapSlot(m_ring.WriteLine() - distance);
 }
 
