@@ -1,7 +1,11 @@
 #include "admin/admin_dialogs.h"
 
+#include <QDialog>
+#include <QEventLoop>
 #include <QFile>
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 
 #include "admin/forward_list.h"
 #include "admin/message_properties_dlg.h"
@@ -34,11 +38,35 @@ CAdminDialogs::CAdminDialogs(QWidget& owner, SendRequestFn send, std::function<b
     : QObject(&owner), m_owner(owner), m_send(std::move(send)), m_ansiChar(std::move(ansiChar)) {}
 
 void CAdminDialogs::Run(QDialog& dialog) {
+    // Modal to the panel as a dialog is to the window that owns it: the panel's menus, toolbar
+    // and controls take no input until the dialog ends, while the event loop keeps delivering
+    // the server's frames. The panel's own window is not blocked, so its close box still ends
+    // the program at once (a dialog modal to the whole toolkit would swallow that request).
+    std::vector<QPointer<QWidget>> disabled;
+    for (QWidget* child : m_owner.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child->isEnabled()) {
+            child->setEnabled(false);
+            disabled.emplace_back(child);
+        }
+    }
     QDialog* outer = m_running;
     m_running = &dialog;
+    QEventLoop loop;
+    connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
     emit dialogOpened(&dialog);
-    dialog.exec();
+    if (dialog.isVisible()) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+    dialog.hide();
     m_running = outer;
+    for (const QPointer<QWidget>& child : disabled) {
+        if (child != nullptr) {
+            child->setEnabled(true);
+        }
+    }
 }
 
 void CAdminDialogs::OpenPendingForward(const QString& path) {

@@ -6,7 +6,10 @@
 #      seconds and every "State_*" key is as it was;
 #   3. start again: the windows come back where they were left, at the same size;
 #   4. Connect > Disconnect, Connect > Demo BBS: after the reconnection they are there again;
-#   5. the panel's close box (a WM_DELETE_WINDOW message) ends the program too.
+#   5. the four administration dialogs open from F4 and the toolbar, are worked from the
+#      keyboard and close with Escape;
+#   6. the panel's close box (a WM_DELETE_WINDOW message) ends the program too, also while an
+#      administration dialog is open.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
 set -euo pipefail
 
@@ -96,6 +99,20 @@ to_front() {
     else
         xdotool windowraise "$1"
     fi
+}
+# dialog_keys TITLE KEYS...: keys to the dialog of that title
+dialog_keys() {
+    local id
+    id=$(window "$1")
+    shift
+    to_front "$id"
+    xdotool windowfocus --sync "$id"
+    xdotool key --clearmodifiers --delay 150 "$@"
+}
+# toolbar X: a click on the panel's toolbar button whose middle is X pixels in
+toolbar() {
+    to_front "$(panel)"
+    xdotool mousemove --window "$(panel)" "$1" 33 click 1
 }
 panel_keys() {
     local id
@@ -193,7 +210,34 @@ wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened after the reco
 [ "$(geometry '^Monitoring$')" = "$mon" ] || fail "monitoring at $(geometry '^Monitoring$') after reconnecting, was $mon"
 [ "$(geometry '^All channels$')" = "$all" ] || fail "all channels at $(geometry '^All channels$') after reconnecting, was $all"
 
-echo "5. the panel's close box ends the program"
+echo "5. the administration dialogs"
+panel_keys F4
+wait_for 10 shown '^Pending forward$' || fail "F4 did not open Pending forward"
+dialog_keys '^Pending forward$' Down Escape
+wait_for 10 hidden '^Pending forward$' || fail "Escape did not close Pending forward"
+toolbar 204
+wait_for 10 shown '^User properties$' || fail "the toolbar did not open User properties"
+dialog_keys '^User properties$' Q 1 A B C Tab Tab
+dialog_keys '^User properties$' Escape
+wait_for 10 hidden '^User properties$' || fail "Escape did not close User properties"
+toolbar 179
+wait_for 10 shown '^Message properties$' || fail "the toolbar did not open Message properties"
+dialog_keys '^Message properties$' Down Down Escape
+wait_for 10 hidden '^Message properties$' || fail "Escape did not close Message properties"
+toolbar 254
+wait_for 10 shown '^Remote files$' || fail "the toolbar did not open Remote files"
+dialog_keys '^Remote files$' Down Return
+sleep 0.5
+dialog_keys '^Remote files$' BackSpace Escape
+wait_for 10 hidden '^Remote files$' || fail "Escape did not close Remote files"
+
+echo "6. the panel's close box ends the program, also with a dialog open"
+python3 "$HERE/close_window.py" "$(panel)"
+ends_within 2
+echo "   ... and with User properties open"
+start_brxw
+toolbar 204
+wait_for 10 shown '^User properties$' || fail "the toolbar did not open User properties again"
 python3 "$HERE/close_window.py" "$(panel)"
 ends_within 2
 [ "$(ini_value State_m)" = "5" ] && [ "$(ini_value State_0)" = "5" ] || fail "closing the panel rewrote the window states"
