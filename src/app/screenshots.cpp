@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QTextCursor>
 #include <QTreeWidget>
 #include <QWidget>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include "admin/pending_forward_dlg.h"
 #include "admin/remote_files_dlg.h"
 #include "admin/user_properties_dlg.h"
+#include "editor/main_frame.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
@@ -144,6 +146,40 @@ void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
     }
 }
 
+// The editor with a message of the BBS quoted for an answer and a reply typed above the quote.
+// The message is asked for as the sysop asks the demo BBS for one, with the console command
+// "EDIT n", so it comes by the real road: notice 4, "MSG n", the transfer, the editor.
+bool SaveEditorWithAnswer(CControlPanel& panel, const QString& path) {
+    CMainFrame* frame = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* candidate = qobject_cast<CMainFrame*>(window)) {
+            frame = candidate;
+        }
+    }
+    if (frame == nullptr) {
+        return false;
+    }
+    panel.GetSession().SendRawText("EDIT 4711\n");
+    QElapsedTimer clock;
+    clock.start();
+    const auto arrived = [frame] {
+        return frame->isVisible() && frame->View()->toPlainText().contains(u'>');
+    };
+    while (!arrived() && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (!arrived()) {
+        return false;
+    }
+    QTextCursor cursor(frame->View()->document());
+    cursor.insertText(
+        QStringLiteral("Hello Anna,\n\nyes, I will be there on Saturday, and I will "
+                       "bring the antenna for the club station.\n\n73, Q0QQQ\n"));
+    frame->View()->setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    return frame->grab().save(path);
+}
+
 }  // namespace
 
 void OpenEveryWindow(CControlPanel& panel) {
@@ -215,6 +251,10 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
     }
     if (loggedIn && m_panel.isVisible()) {
         SaveAdminDialogs(m_panel, QDir(m_directory));
+    }
+    const QString editorShot = QDir(m_directory).absoluteFilePath(QStringLiteral("editor.png"));
+    if (loggedIn && SaveEditorWithAnswer(m_panel, editorShot)) {
+        std::printf("screenshot: %s\n", qPrintable(editorShot));
     }
     if (!loggedIn) {
         std::fprintf(stderr, "brxw: no login within the time allowed\n");
