@@ -242,4 +242,47 @@ python3 "$HERE/close_window.py" "$(panel)"
 ends_within 2
 [ "$(ini_value State_m)" = "5" ] && [ "$(ini_value State_0)" = "5" ] || fail "closing the panel rewrote the window states"
 
+# The editor: a message asked for with the peer's console command EDIT opens with its quote; the
+# close box leads to the question, Escape (Cancel) keeps the editor with the text, Ctrl+S and Y
+# send the answer, which the peer stores; and the program still ends at once with the editor open.
+echo "7. the editor: close box, Cancel, the answer; ending with the editor open"
+console_line() {
+    local id
+    id=$(window '^Console$')
+    to_front "$id"
+    xdotool windowfocus --sync "$id"
+    xdotool type --delay 40 "$1"
+    xdotool key Return
+}
+editor_keys() {
+    local id
+    id=$(window 'brxWedit$')
+    to_front "$id"
+    xdotool windowfocus --sync "$id"
+    xdotool key --clearmodifiers --delay 100 "$@"
+}
+start_brxw
+PANEL_ID=$(panel)
+panel_keys F2
+wait_for 10 shown '^Console$' || fail "F2 did not open the console for the editor"
+console_line "EDIT 4711"
+wait_for 10 shown '^msg4711\.txt - brxWedit$' || fail "EDIT 4711 did not open the editor"
+editor_keys T h a n k s
+python3 "$HERE/close_window.py" "$(window 'brxWedit$')"
+wait_for 10 shown '^Editor$' || fail "the editor's close box did not ask what to do"
+dialog_keys '^Editor$' Escape
+wait_for 10 hidden '^Editor$' || fail "Escape did not answer the question"
+sleep 0.5
+shown 'brxWedit$' || fail "Cancel closed the editor"
+editor_keys ctrl+s
+wait_for 10 shown '^Editor$' || fail "Ctrl+S did not ask what to do"
+dialog_keys '^Editor$' y
+wait_for 10 hidden 'brxWedit$' || fail "Yes left the editor open"
+wait_for 10 grep -q 'message 4711 stored' "$WORK/peer.log" || fail "the peer did not store the answer"
+[ ! -e "$WORK/run/msg4711.txt" ] || fail "the sent message's file was left behind"
+console_line "EDIT 4712"
+wait_for 10 shown '^msg4712\.txt - brxWedit$' || fail "EDIT 4712 did not open the editor"
+python3 "$HERE/close_window.py" "$PANEL_ID"
+ends_within 2
+
 echo "PASS"
