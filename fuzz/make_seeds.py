@@ -114,6 +114,39 @@ def text_scan():
     write("text_scan", "charset", b"\x03" + bytes(range(256)))
 
 
-for make in [dispatch, station_lines, counters, pactor, options, ini, text_ring, text_scan]:
+def records():
+    message = (b"1 P\n2 N\n3 x\n4 1234\n5 1700000045\n7 DB0AAA\n8 Q1ABC\n9 ALL\n10 123_Q1ABC\n"
+               b"11 Caf\x82 meeting\n12 1\n15 1700003600\n99 ignored\n")
+    write("records", "message", b"\x00" + piece(b"1234") + message)
+    write("records", "message_dos_long", b"\x80" + piece(b"12345678901234567890") + message * 4)
+    user = (b"1 Q1ABC-5\n14 4095\n17 3\n22 J\x94rg\n27 DB0AAA\n29 /home/q1abc\n31 secret\n"
+            b"32 12345\n")
+    write("records", "user", b"\x01" + piece(b"Q1ABC") + user)
+    write("records", "keys", b"\x02" + piece(b"") + b"Q1ABC\nq0qqq\n1 ALPHA\n2 beta x\n\n10\n9\n")
+    write("records", "callsign", b"\x03" + piece(b"Q1ABC") + b"q1abc-5")
+    write("records", "date", b"\x04" + struct.pack("<iB", 26562500, 5) + b"05-03-2001 14:07")
+
+
+def admin_lists():
+    write("admin_lists", "forward", b"\x00" + b"1 DB0AAA 2 3 14K\n0 DB0BBB 0 1 2K\nbad line\n" +
+          b"2 " + b"N" * 90 + b" 1 1 1K\n")
+    write("admin_lists", "listing", b"\x01" + b"d 0 mail Jan-05-2001\n- 1234 readme.txt Dec-31-1999\n"
+          b"- 99 bad\n-  \nd 0 sub feb-29-10:30\n")
+    write("admin_lists", "date", b"\x02" + b"Mar-07-14:22")
+    write("admin_lists", "browse", b"\x03" + b"\x00d" + piece(b"mail") + b"\x01" + b"\x00d" +
+          piece(b"sub") + b"\x01\x03\x00-" + piece(b"file.txt") + b"\x01\x02\x02\x02")
+
+
+def message_format():
+    text = b"Hello,\r\nthis is a message whose first line is long enough to be broken at its last blank.\r\n\r\n73"
+    write("message_format", "quote", b"\x30" + piece(b"\r\n73 de Q1ABC\r\n") + text)
+    write("message_format", "break", b"\x11" + text + b"\n" + b"x" * 200)
+    write("message_format", "justify", b"\x02" + b"  a few words to spread")
+    write("message_format", "dump", b"\x03" + bytes(range(40)))
+    write("message_format", "signature", b"\x04" + b"73 de Q1ABC\r\n  Home BBS\nback\\slash")
+
+
+for make in [dispatch, station_lines, counters, pactor, options, ini, text_ring, text_scan, records,
+             admin_lists, message_format]:
     make()
 print("seed corpora written under", os.path.join(HERE, "corpus"), file=sys.stderr)
