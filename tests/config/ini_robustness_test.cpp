@@ -91,6 +91,9 @@ std::vector<DamagedCase> DamagedFiles() {
              "Callsign=" + std::string(10000, 'C') + "\r\n",
          {With(Defaults(0), longName.substr(0, 15), 4000, ""), Defaults(1),
           With(Defaults(2), "", 3286, std::string(15, 'C')), Defaults(3)}},
+        {"a last line ending in two carriage returns, in a file of bare line feeds",
+         "[Settings]\nAnsiChar=0\n[Remote 0]\nName=Home\r\r",
+         {With(Defaults(0), "Home\r", 3286, ""), Defaults(1), Defaults(2), Defaults(3)}},
         {"sections and keys typed twice: the first wins",
          "[Remote 0]\r\nPort=1111\r\nport=2222\r\n[remote 0]\r\nName=Second\r\nPort=3333\r\n"
          "[Remote 3]\r\nName=Three\r\n[REMOTE 3]\r\nName=Again\r\n",
