@@ -9,7 +9,6 @@
 // a reception runs; every received file holds exactly the data frames of its transfer, lies in
 // the working directory under a plain name and is the only file the dispatch leaves there; the
 // panels keep their own promises (see checks.h).
-#include <unistd.h>
 #include <QDir>
 #include <QString>
 
@@ -44,26 +43,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One working directory per process, on a memory file system where there is one, so receptions
-// cost no disk writes; emptied after every input.
+// One working directory per process, emptied after every input.
 class WorkDir {
 public:
-    WorkDir() {
-        const fs::path base =
-            fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        m_path = base / ("brxw-fuzz-dispatch-" + std::to_string(::getpid()));
-        fs::create_directories(m_path);
-        m_qpath = QString::fromStdString(m_path.string());
-    }
-    ~WorkDir() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    const fs::path& Path() const { return m_path; }
+    WorkDir() : m_scratch("dispatch"), m_qpath(QString::fromStdString(m_scratch.Path().string())) {}
+    const fs::path& Path() const { return m_scratch.Path(); }
     const QString& QPath() const { return m_qpath; }
 
 private:
-    fs::path m_path;
+    fuzz::ScratchDirectory m_scratch;
     QString m_qpath;
 };
 

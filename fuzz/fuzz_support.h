@@ -5,11 +5,16 @@
 // Header-only; each target is one .cpp file with LLVMFuzzerTestOneInput.
 #pragma once
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +51,41 @@ inline std::string Show(std::string_view bytes) {
     }
     return out;
 }
+
+// A folder of the fuzz target's own, on a memory file system where there is one, so that files
+// cost no disk writes: "brxw-fuzz-<name>-<pid>". libFuzzer may end a run without destructors, so
+// the folders of processes that are gone are removed when the next one starts.
+class ScratchDirectory {
+public:
+    explicit ScratchDirectory(const std::string& name) {
+        namespace fs = std::filesystem;
+        const fs::path base =
+            fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        const std::string prefix = "brxw-fuzz-" + name + "-";
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(base, error)) {
+            const std::string folder = entry.path().filename().string();
+            if (folder.rfind(prefix, 0) == 0) {
+                const long pid = std::strtol(folder.c_str() + prefix.size(), nullptr, 10);
+                if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+                    fs::remove_all(entry.path(), error);
+                }
+            }
+        }
+        m_path = base / (prefix + std::to_string(::getpid()));
+        fs::create_directories(m_path);
+    }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
 
 // A copy of bytes in a heap block of exactly their size, with nothing readable after them.
 class ExactText {

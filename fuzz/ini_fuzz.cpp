@@ -9,8 +9,6 @@
 // key of the file reads as before; a value's stored form reads back as the value; through the
 // file a value comes back cut to 79 bytes at its first NUL, and a profile loaded from any file
 // keeps every field within its limit.
-#include <unistd.h>
-
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -76,18 +74,7 @@ std::optional<std::string> Find(std::string_view contents, const std::string& se
 
 class IniFile {
 public:
-    IniFile() {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        m_dir = base / ("brxw-fuzz-ini-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_file = m_dir / "BrxW.ini";
-    }
-    ~IniFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_dir, ignored);
-    }
+    IniFile() : m_scratch("ini"), m_file(m_scratch.Path() / "BrxW.ini") {}
     void Put(std::string_view contents) const {
         std::ofstream out(m_file, std::ios::binary | std::ios::trunc);
         out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
@@ -95,14 +82,15 @@ public:
     QString Path() const { return QString::fromStdString(m_file.string()); }
     std::size_t Entries() const {
         std::size_t n = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator(m_scratch.Path())) {
             ++n;
         }
         return n;
     }
 
 private:
-    std::filesystem::path m_dir;
+    fuzz::ScratchDirectory m_scratch;
     std::filesystem::path m_file;
 };
 
