@@ -20,6 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "admin/forward_list.h"
+#include "admin/record_exchange.h"
+#include "admin/remote_listing.h"
 #include "checks.h"
 #include "fuzz_support.h"
 #include "link/dispatch_target.h"
@@ -198,16 +201,20 @@ public:
         EndOfReception(path, NameInWorkDir(path));
     }
     bool UserPropertiesOpen() const override { return userPropertiesOpen; }
-    void UserRecordReply(std::string_view) override {
+    void UserRecordReply(std::string_view payload) override {
         FUZZ_CHECK(userPropertiesOpen, "a user record for a closed dialog");
+        admin::UserRecord record;
+        admin::ApplyUserReply(record, payload, NextCharset());
     }
     void OpenUserProperties(const QString& path) override {
         FUZZ_CHECK(!userPropertiesOpen, "a second user dialog");
         EndOfReception(path, NameInWorkDir(path));
     }
     bool MessagePropertiesOpen() const override { return messagePropertiesOpen; }
-    void MessageRecordReply(std::string_view) override {
+    void MessageRecordReply(std::string_view payload) override {
         FUZZ_CHECK(messagePropertiesOpen, "a message record for a closed dialog");
+        admin::MessageRecord record;
+        admin::ApplyMessageReply(record, payload, NextCharset());
     }
     void OpenMessageProperties(const QString& path) override {
         FUZZ_CHECK(!messagePropertiesOpen, "a second message dialog");
@@ -215,6 +222,12 @@ public:
     }
 
 private:
+    // The AnsiChar setting for the next record reply: both settings, in turn.
+    bool NextCharset() {
+        m_ansiChar = !m_ansiChar;
+        return m_ansiChar;
+    }
+
     // The file name of path, which must lie directly in the working directory.
     static std::string NameInWorkDir(const QString& path) {
         const int slash = path.lastIndexOf(QLatin1Char('/'));
@@ -234,6 +247,12 @@ private:
         FUZZ_CHECK(got == *expectedFile, "received file differs: got " +
                                              std::to_string(got.size()) + " bytes, sent " +
                                              std::to_string(expectedFile->size()));
+        // What the dialog that opens on the file reads from it.
+        const fuzz::ExactText file(got);
+        admin::ReadForwardList(file.View());
+        admin::ReadListing(file.View());
+        admin::ReadUserKeys(file.View());
+        admin::ReadMessageKeys(file.View());
         expectedFile.reset();
         // As the file system spells it.
         leftFiles.insert(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).toStdString());
@@ -245,6 +264,7 @@ private:
     ChannelRouter m_router;
     PactorControl m_pactor;
     ServerOptions m_options;
+    bool m_ansiChar = false;
 };
 
 bool IsReceptionKind(std::uint8_t kind) {
