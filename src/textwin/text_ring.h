@@ -52,8 +52,10 @@ struct Selection {
 constexpr int WrapSlot(int slot) {
     return ((slot % kRingLines) + kRingLines) % kRingLines;
 }
+// Column 80, the end of a line (where a word that reaches the last column ends), is column 0 of
+// the next slot; after the last slot that is slot 0, so every position stays within the ring.
 constexpr int MakePosition(int slot, int column) {
-    return WrapSlot(slot) * kLineColumns + column;
+    return WrapSlot(slot + column / kLineColumns) * kLineColumns + column % kLineColumns;
 }
 constexpr int SlotOf(int position) {
     return position / kLineColumns;
