@@ -146,7 +146,14 @@ def message_format():
     write("message_format", "signature", b"\x04" + b"73 de Q1ABC\r\n  Home BBS\nback\\slash")
 
 
+def login():
+    head = struct.pack("<I", 140) + piece(b"Q0QQQ") + piece(b"7305")
+    write("login", "challenge", head + b"  1234567890 welcome\r\n")
+    write("login", "nul", head + b"abc\x00def")
+    write("login", "empty", head + b" \t\r\n")
+
+
 for make in [dispatch, station_lines, counters, pactor, options, ini, text_ring, text_scan, records,
-             admin_lists, message_format]:
+             admin_lists, message_format, login]:
     make()
 print("seed corpora written under", os.path.join(HERE, "corpus"), file=sys.stderr)
