@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,8 +11,10 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 
+#include "admin/admin_dialogs.h"
 #include "config/app_config.h"
 #include "editor/main_frame.h"
 #include "panel/control_panel.h"
@@ -190,7 +193,12 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
     EXPECT_TRUE(panel->Action(cmd::kEditUserProperties)->isVisible());
     EXPECT_TRUE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
 
-    // The administration buttons send their list requests.
+    EXPECT_TRUE(panel->Action(cmd::kOpenConfigFile)->isVisible());  // capability code 1
+
+    // The administration buttons send their list requests; the dialog the answer opens is
+    // closed again at once.
+    QObject::connect(&panel->AdminDialogs(), &admin::CAdminDialogs::dialogOpened, panel.get(),
+                     [](QDialog* dialog) { QTimer::singleShot(0, dialog, &QDialog::reject); });
     panel->Action(cmd::kEditUserProperties)->trigger();
     EXPECT_TRUE(WaitUntil(
         [&] { return m_peer.ReceivedBytes().contains(QByteArray("\x00\x06\x04\x00LIST", 8)); }));
