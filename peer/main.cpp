@@ -101,6 +101,11 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("root")},
         QStringLiteral("Folder served to the remote file browser (demo: a copy of its own)."),
         QStringLiteral("DIR"));
+    const QCommandLineOption data(
+        {QStringLiteral("data")},
+        QStringLiteral("Folder of the demo data: records/ (messages, users, choices, forwards), "
+                       "root/ and the traffic lines (default: peer/data of the sources)."),
+        QStringLiteral("DIR"));
     const QCommandLineOption record(
         {QStringLiteral("record")},
         QStringLiteral("Write every received byte here: one line \"<conn> <count> <hex>\" each."),
@@ -135,7 +140,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Fault: close after the login line, before the challenge."));
     const QCommandLineOption refuseLogin({QStringLiteral("refuse-login")},
                                          QStringLiteral("Fault: close after any login reply."));
-    parser.addOptions({listen, user, seed, demo, demoInterval, root, record, capabilities,
+    parser.addOptions({listen, user, seed, demo, demoInterval, root, data, record, capabilities,
                        pieceSize, pactor, dropAfter, stall, splitWrites, oversize, garbage,
                        closeBeforeChallenge, refuseLogin});
     parser.process(app);
@@ -160,6 +165,7 @@ int main(int argc, char* argv[]) {
         Fail(QStringLiteral("bad --demo-interval"));
     }
     config.rootDir = parser.value(root);
+    config.dataDir = parser.value(data);
     config.recordFile = parser.value(record);
     if (parser.isSet(capabilities) && !ParseCapabilities(parser.value(capabilities), config)) {
         Fail(QStringLiteral("bad --capabilities"));
