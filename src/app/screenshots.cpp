@@ -127,7 +127,7 @@ void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
          [](QDialog& d) {
              QListWidget* users = static_cast<admin::CUserPropertiesDlg&>(d).UserList();
              users->setFocus();
-             users->keyboardSearch(QStringLiteral("Q1ABC"));
+             users->keyboardSearch(QStringLiteral("Q0QQQ"));  // the sysop: flags set
          }},
         {cmd::kPendingForward, "pending-forward.png",
          [&](QDialog& d) { pickRow(static_cast<admin::CPendingForwardDlg&>(d).List(), 3); }},
