@@ -252,6 +252,11 @@ void Dispatcher::StartNamed(std::uint8_t kind, std::string_view payload) {
     const char* name = kind == kind::kDirectory ? kDirectoryFile
                        : kind == kind::kForward ? kForwardFile
                                                 : kServiceFile;
+    // Without the zero byte there is no size field, so this is no announcement: a record reply
+    // that came after its dialog had closed, say. It must not open an empty dialog.
+    if (payload.find('\0') == std::string_view::npos) {
+        return;
+    }
     const TransferAnnouncement announcement = ParseAnnouncement(payload);
     if (announcement.size == 0) {
         // An empty list (no users, no forwards, an empty directory) comes announced with size

@@ -217,6 +217,14 @@ TEST_F(DispatcherTest, SizeZeroAnnouncements) {
     EXPECT_FALSE(m_dispatcher.Slot().InProgress());
     EXPECT_EQ(ReadFile(QDir(m_work).filePath("forward.txt")), QByteArray());
     EXPECT_EQ(m_target.calls, Calls{"OpenPendingForward forward.txt"});
+
+    // A record reply that arrives after its dialog has closed has no size field: it announces
+    // nothing, and no empty dialog opens.
+    m_target.calls.clear();
+    Feed(0, 6, "1 Q1ABC\n14 0\n");
+    Feed(0, 7, "");
+    EXPECT_TRUE(m_target.calls.empty());
+    EXPECT_FALSE(QFile::exists(QDir(m_work).filePath("service.txt")));
 }
 
 TEST_F(DispatcherTest, DirectoryListingWithoutTheDialogLeavesNothing) {
