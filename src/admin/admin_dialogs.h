@@ -1,6 +1,6 @@
 // CAdminDialogs: the four administration dialogs as the control panel holds them. It opens
-// each one, modal to the panel, when its list arrives (or, for the remote files, on the command), keeps a
-// reference to the one that runs so that the dispatch can route replies and listings to it,
+// each one, modal to the panel, when its list arrives (or, for the remote files, on the command),
+// keeps a reference to the one that runs so that the dispatch can route replies and listings to it,
 // and forgets it when it ends. Owned by the control panel, which forwards the dispatch's calls
 // here. User-interface thread only.
 #pragma once

@@ -2,9 +2,13 @@
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QWidget>
 #include <algorithm>
+#include <cstring>
 
 #include "text/charset.h"
 
@@ -15,6 +19,36 @@ void WarningBox(QWidget* dialog, const std::string& caption, const std::string& 
     shown.remove(QLatin1Char('\r'));
     QMessageBox box(QMessageBox::Warning, AnsiToQString(caption), shown, QMessageBox::Ok, dialog);
     box.exec();
+}
+
+QLineEdit* LabelledEdits::Add(QGridLayout& grid, QWidget* parent, const char* name,
+                              const char* mnemonic, int row, int column, int span) {
+    auto* edit = new QLineEdit(parent);
+    auto* label = new QLabel(QString::fromLatin1(mnemonic), parent);
+    label->setBuddy(edit);
+    grid.addWidget(label, row, column);
+    grid.addWidget(edit, row, column + 1, 1, span);
+    m_edits.emplace_back(name, edit);
+    return edit;
+}
+
+QLineEdit* LabelledEdits::Find(const char* name) const {
+    for (const auto& [key, edit] : m_edits) {
+        if (std::strcmp(key, name) == 0) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+void LabelledEdits::Show(const char* name, const std::string& ansi) const {
+    QLineEdit* edit = Find(name);
+    edit->setText(AnsiToQString(ansi));
+    edit->setCursorPosition(0);  // a long value shows its beginning
+}
+
+std::string LabelledEdits::Text(const char* name) const {
+    return QStringToAnsi(Find(name)->text());
 }
 
 QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y) {

@@ -12,7 +12,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+class QGridLayout;
+class QLineEdit;
 class QWidget;
 
 namespace brxw::admin {
@@ -23,6 +27,20 @@ using SendRequestFn = std::function<void(std::uint8_t kind, std::string_view tex
 using WarningFn =
     std::function<void(QWidget* dialog, const std::string& caption, const std::string& text)>;
 void WarningBox(QWidget* dialog, const std::string& caption, const std::string& text);
+
+// The record dialogs' line edits, each with its label in a grid, found again by name; texts go
+// in and out as ANSI bytes.
+class LabelledEdits {
+public:
+    QLineEdit* Add(QGridLayout& grid, QWidget* parent, const char* name, const char* mnemonic,
+                   int row, int column, int span = 1);
+    QLineEdit* Find(const char* name) const;
+    void Show(const char* name, const std::string& ansi) const;
+    std::string Text(const char* name) const;
+
+private:
+    std::vector<std::pair<const char*, QLineEdit*>> m_edits;
+};
 
 QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y);
 // Sizes the dialog to x by y dialog units, or to what its layout needs when that is more.

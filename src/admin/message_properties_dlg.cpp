@@ -103,23 +103,14 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
 
     // Two columns of boxes, then VIA and Title across.
     auto* grid = new QGridLayout;
-    const auto addEdit = [&](const char* label, const char* mnemonic, int row, int column,
-                             int span) {
-        auto* edit = new QLineEdit(this);
-        auto* caption = new QLabel(QString::fromLatin1(mnemonic), this);
-        caption->setBuddy(edit);
-        grid->addWidget(caption, row, column);
-        grid->addWidget(edit, row, column + 1, 1, span);
-        m_edits.emplace_back(label, edit);
-    };
-    addEdit("From", "&From", 0, 0, 1);
-    addEdit("Sent", "S&ent", 0, 2, 1);
-    addEdit("To", "&To", 1, 0, 1);
-    addEdit("Received", "&Received", 1, 2, 1);
-    addEdit("BID", "&BID", 2, 0, 1);
-    addEdit("Size", "Si&ze", 2, 2, 1);
-    addEdit("VIA", "&VIA", 3, 0, 3);
-    addEdit("Title", "T&itle", 4, 0, 3);
+    m_edits.Add(*grid, this, "From", "&From", 0, 0, 1);
+    m_edits.Add(*grid, this, "Sent", "S&ent", 0, 2, 1);
+    m_edits.Add(*grid, this, "To", "&To", 1, 0, 1);
+    m_edits.Add(*grid, this, "Received", "&Received", 1, 2, 1);
+    m_edits.Add(*grid, this, "BID", "&BID", 2, 0, 1);
+    m_edits.Add(*grid, this, "Size", "Si&ze", 2, 2, 1);
+    m_edits.Add(*grid, this, "VIA", "&VIA", 3, 0, 3);
+    m_edits.Add(*grid, this, "Title", "T&itle", 4, 0, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
@@ -145,12 +136,7 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
 }
 
 QLineEdit* CMessagePropertiesDlg::Edit(const char* label) const {
-    for (const auto& [name, edit] : m_edits) {
-        if (std::strcmp(name, label) == 0) {
-            return edit;
-        }
-    }
-    return nullptr;
+    return m_edits.Find(label);
 }
 
 void CMessagePropertiesDlg::OnKeyChosen() {
@@ -186,8 +172,7 @@ void CMessagePropertiesDlg::Show(const MessageRecord& record) {
                                                                 {"Received", &record.received.text},
                                                                 {"Sent", &record.sent.text}};
     for (const auto& [label, value] : texts) {
-        Edit(label)->setText(AnsiToQString(*value));
-        Edit(label)->setCursorPosition(0);
+        m_edits.Show(label, *value);
     }
 }
 
@@ -196,7 +181,7 @@ MessageRecord CMessagePropertiesDlg::ShownRecord() const {
     record.type = CheckedLetter(*m_types);
     record.status = CheckedLetter(*m_statuses);
     record.data = m_data->isChecked();
-    const auto text = [this](const char* label) { return QStringToAnsi(Edit(label)->text()); };
+    const auto text = [this](const char* label) { return m_edits.Text(label); };
     record.from = text("From");
     record.to = text("To");
     record.bid = text("BID");

@@ -57,7 +57,7 @@ private:
     QCheckBox* m_data = nullptr;
     QButtonGroup* m_types = nullptr;
     QButtonGroup* m_statuses = nullptr;
-    std::vector<std::pair<const char*, QLineEdit*>> m_edits;
+    LabelledEdits m_edits;
     QPushButton* m_apply = nullptr;
     QPushButton* m_quit = nullptr;
 };

@@ -109,12 +109,7 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
                                                          {"Home BBS", "&Home BBS"}};
     int row = 0;
     for (const auto& [label, mnemonic] : boxes) {
-        auto* edit = new QLineEdit(this);
-        auto* caption = new QLabel(QString::fromLatin1(mnemonic), this);
-        caption->setBuddy(edit);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(edit, row++, 1);
-        m_edits.emplace_back(label, edit);
+        m_edits.Add(*grid, this, label, mnemonic, row++, 0);
     }
 
     m_add = new QPushButton(QStringLiteral("Add &user"), this);
@@ -153,12 +148,7 @@ QCheckBox* CUserPropertiesDlg::FlagBox(const char* label) const {
 }
 
 QLineEdit* CUserPropertiesDlg::Edit(const char* label) const {
-    for (const auto& [name, edit] : m_edits) {
-        if (std::strcmp(name, label) == 0) {
-            return edit;
-        }
-    }
-    return nullptr;
+    return m_edits.Find(label);
 }
 
 std::optional<std::string> CUserPropertiesDlg::SelectedCallsign() const {
@@ -219,8 +209,7 @@ void CUserPropertiesDlg::Show(const UserRecord& record) {
                                                                 {"Private DIR", &record.privateDir},
                                                                 {"Home BBS", &record.homeBbs}};
     for (const auto& [label, value] : texts) {
-        Edit(label)->setText(AnsiToQString(*value));
-        Edit(label)->setCursorPosition(0);
+        m_edits.Show(label, *value);
     }
 }
 
@@ -232,7 +221,7 @@ UserRecord CUserPropertiesDlg::ShownRecord() const {
             record.checked |= kUserFlags[i].bit;
         }
     }
-    const auto text = [this](const char* label) { return QStringToAnsi(Edit(label)->text()); };
+    const auto text = [this](const char* label) { return m_edits.Text(label); };
     record.name = text("Name");
     record.password = text("Password");
     record.zip = text("ZIP code");

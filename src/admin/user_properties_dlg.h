@@ -88,7 +88,7 @@ private:
     QListWidget* m_users = nullptr;
     QListWidget* m_choices = nullptr;
     std::array<QCheckBox*, std::size(kUserFlags)> m_flags{};
-    std::vector<std::pair<const char*, QLineEdit*>> m_edits;
+    LabelledEdits m_edits;
     QPushButton* m_add = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_apply = nullptr;

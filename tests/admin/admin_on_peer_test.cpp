@@ -24,6 +24,7 @@
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/main_frame.h"
+#include "link/frame.h"
 #include "panel/control_panel.h"
 #include "resources/command_ids.h"
 #include "support/running_peer.h"
@@ -35,13 +36,9 @@ namespace {
 using admin::CAdminDialogs;
 using test::WaitUntil;
 
-// A frame as the client sends it: 0, kind, length (little-endian), text.
-QByteArray Request(int kind, const QByteArray& text) {
-    QByteArray frame(4, '\0');
-    frame[1] = static_cast<char>(kind);
-    frame[2] = static_cast<char>(text.size() & 0xff);
-    frame[3] = static_cast<char>(text.size() >> 8);
-    return frame + text;
+// A frame as the client sends it.
+QByteArray Request(int kind, const char* text) {
+    return QByteArray::fromStdString(EncodeFrame(static_cast<std::uint8_t>(kind), text));
 }
 
 QByteArray ReadFile(const QString& path) {
