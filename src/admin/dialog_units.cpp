@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QWidget>
 #include <algorithm>
@@ -49,6 +50,17 @@ void LabelledEdits::Show(const char* name, const std::string& ansi) const {
 
 std::string LabelledEdits::Text(const char* name) const {
     return QStringToAnsi(Find(name)->text());
+}
+
+QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row) {
+    auto* item = new QListWidgetItem(AnsiToQString(key));
+    item->setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
+    list.insertItem(row < 0 ? list.count() : row, item);
+    return item;
+}
+
+std::string KeyOf(const QListWidgetItem& item) {
+    return item.data(Qt::UserRole).toByteArray().toStdString();
 }
 
 QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y) {

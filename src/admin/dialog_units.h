@@ -17,6 +17,8 @@
 
 class QGridLayout;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QWidget;
 
 namespace brxw::admin {
@@ -41,6 +43,10 @@ public:
 private:
     std::vector<std::pair<const char*, QLineEdit*>> m_edits;
 };
+
+// A list entry showing `key` (ANSI bytes, kept as they came for the requests); row -1 appends.
+QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row = -1);
+std::string KeyOf(const QListWidgetItem& item);
 
 QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y);
 // Sizes the dialog to x by y dialog units, or to what its layout needs when that is more.

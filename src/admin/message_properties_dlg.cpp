@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cstring>
 
 #include "admin/admin_texts.h"
 #include "text/charset.h"
@@ -33,17 +32,6 @@ QButtonGroup* LetterGroup(std::string_view letters, QHBoxLayout& row, QWidget* p
 }
 
 }  // namespace
-
-QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row) {
-    auto* item = new QListWidgetItem(AnsiToQString(key));
-    item->setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
-    list.insertItem(row < 0 ? list.count() : row, item);
-    return item;
-}
-
-std::string KeyOf(const QListWidgetItem& item) {
-    return item.data(Qt::UserRole).toByteArray().toStdString();
-}
 
 void CheckLetter(QButtonGroup& group, char letter) {
     // An exclusive group keeps one button checked; a reply may leave none.

@@ -17,7 +17,6 @@ class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 namespace brxw::admin {
@@ -61,10 +60,6 @@ private:
     QPushButton* m_apply = nullptr;
     QPushButton* m_quit = nullptr;
 };
-
-// A list entry showing `key` (ANSI bytes, kept as they came for the requests); row -1 appends.
-QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row = -1);
-std::string KeyOf(const QListWidgetItem& item);
 
 // Checks the button whose text is `letter` in an exclusive group, or none when 0.
 void CheckLetter(QButtonGroup& group, char letter);

@@ -12,7 +12,6 @@
 #include <cstring>
 
 #include "admin/admin_texts.h"
-#include "admin/message_properties_dlg.h"
 #include "resources/strings.h"
 #include "text/charset.h"
 
