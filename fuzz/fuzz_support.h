@@ -5,8 +5,12 @@
 // Header-only; each target is one .cpp file with LLVMFuzzerTestOneInput.
 #pragma once
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <signal.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstddef>
@@ -65,14 +69,12 @@ public:
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(base, error)) {
             const std::string folder = entry.path().filename().string();
-            if (folder.rfind(prefix, 0) == 0) {
-                const long pid = std::strtol(folder.c_str() + prefix.size(), nullptr, 10);
-                if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-                    fs::remove_all(entry.path(), error);
-                }
+            if (folder.rfind(prefix, 0) == 0 &&
+                !Running(std::strtol(folder.c_str() + prefix.size(), nullptr, 10))) {
+                fs::remove_all(entry.path(), error);
             }
         }
-        m_path = base / (prefix + std::to_string(::getpid()));
+        m_path = base / (prefix + std::to_string(ThisProcess()));
         fs::create_directories(m_path);
     }
     ~ScratchDirectory() {
@@ -84,6 +86,22 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
 
 private:
+#ifdef _WIN32
+    static long ThisProcess() {
+        return _getpid();
+    }
+    static bool Running(long) {
+        return true;
+    }  // left for the system's own clean-up
+#else
+    static long ThisProcess() {
+        return static_cast<long>(::getpid());
+    }
+    static bool Running(long pid) {
+        return pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+    }
+#endif
+
     std::filesystem::path m_path;
 };
 
