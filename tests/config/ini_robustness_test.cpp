@@ -3,6 +3,7 @@
 // written or does not exist, and a writer killed in the middle of replacing the file.
 #include "config/app_config.h"
 #include "config/ini_store.h"
+#include "panel/settings.h"
 
 #include "config/config_test_support.h"
 
@@ -102,8 +103,9 @@ std::vector<DamagedCase> DamagedFiles() {
     };
 }
 
-// The program starts with what can be read and defaults for the rest; a write sets its key and
-// loses none of the others, whatever else the file holds.
+// The program starts with what can be read and defaults for the rest; the settings it writes
+// back at start and a later write set their keys and lose none of the others, whatever else the
+// file holds.
 TEST(IniRobustnessTest, DamagedFilesLoadWhatTheyCanAndWritesKeepEveryOtherKey) {
     for (const DamagedCase& c : DamagedFiles()) {
         SCOPED_TRACE(c.what);
@@ -117,10 +119,20 @@ TEST(IniRobustnessTest, DamagedFilesLoadWhatTheyCanAndWritesKeepEveryOtherKey) {
 
         IniStore& store = config.Store();
         std::vector<std::string> expected = EveryValue(store);
+        // The control panel's start: the settings take their defaults and write them back.
+        PanelSettings settings(config);
+        settings.Load();
+        EXPECT_EQ(settings.Font(), FontParams{});
+        EXPECT_EQ(settings.AnsiChar(), 0);
+        EXPECT_EQ(settings.Justification(), 1);
+        std::string& ansiChar = expected[expected.size() - 3];
+        ansiChar = ansiChar == "<none>" ? "0" : ansiChar;
+        EXPECT_EQ(EveryValue(store), expected);
+
         ASSERT_TRUE(store.Write("Remote 0", "Port", "4321"));
         ASSERT_TRUE(store.Write("Settings", "AnsiChar", "1"));
         expected[2] = "4321";
-        expected[expected.size() - 3] = "1";
+        ansiChar = "1";
         EXPECT_EQ(EveryValue(store), expected);
         // Nothing of the old file is thrown away: it is all still there, around the edits.
         const std::string now = ReadBytes(path);
