@@ -31,6 +31,14 @@ QString Printable(QByteArrayView bytes) {
     return out;
 }
 
+// One log line for a record written, added or deleted, or refused.
+void LogChange(const std::function<void(const QString&)>& log, const char* what,
+               const QByteArray& verb, const QByteArray& key, bool done) {
+    log(QStringLiteral("%1 %2 %3%4")
+            .arg(QString::fromLatin1(verb), QString::fromLatin1(what), Printable(key),
+                 done ? QString() : QStringLiteral(" refused")));
+}
+
 // A list with nothing in it is only announced, with size 0: the client then creates its file
 // empty and opens the list at once, and would read an end frame as a new announcement.
 void SendList(PeerConnection& connection, quint8 kind, QByteArrayView name, const QByteArray& data,
@@ -192,12 +200,11 @@ void RequestHandler::Users(PeerConnection& connection, const QByteArray& payload
         if (const auto reply = m_store.UserReply(words.value(1))) {
             connection.SendFrame(kReply, kUsers, *reply);
         }
-    } else if (verb == "PUT") {
-        m_store.PutUser(text);
-    } else if (verb == "NEW") {
-        m_store.NewUser(words.value(1));
-    } else if (verb == "DEL") {
-        m_store.DeleteUser(words.value(1));
+    } else if (verb == "PUT" || verb == "NEW" || verb == "DEL") {
+        const bool done = verb == "PUT"   ? m_store.PutUser(text)
+                          : verb == "NEW" ? m_store.NewUser(words.value(1))
+                                          : m_store.DeleteUser(words.value(1));
+        LogChange(m_hooks.log, "user", verb, words.value(1), done);
     }
 }
 
@@ -212,7 +219,7 @@ void RequestHandler::Messages(PeerConnection& connection, const QByteArray& payl
             connection.SendFrame(kReply, kMessages, *reply);
         }
     } else if (verb == "PUT") {
-        m_store.PutMessage(text);
+        LogChange(m_hooks.log, "message", verb, words.value(1), m_store.PutMessage(text));
     }
 }
 
