@@ -284,8 +284,9 @@ bool Continues(const RecordingPanel& panel, std::uint8_t kind) {
     return IsReceptionKind(kind);
 }
 
-// The first frame of a list transfer (name, NUL, decimal size) that announces nothing: the named
-// file it creates, or nothing when the frame starts a transfer or is not a list at all.
+// The first frame of a list transfer (name, NUL, decimal size) that announces an empty list: the
+// named file it creates, or nothing when the frame starts a transfer, has no size field or is not
+// a list at all.
 std::optional<std::string> EmptyListFile(const RecordingPanel& panel, std::uint8_t kind,
                                          std::string_view payload) {
     const std::size_t zero = payload.find('\0');
@@ -296,7 +297,8 @@ std::optional<std::string> EmptyListFile(const RecordingPanel& panel, std::uint8
                           : std::clamp<long>(fuzz::ReferenceLeadingLong(payload.substr(zero + 1)),
                                              INT32_MIN, INT32_MAX);
     FUZZ_CHECK(announced.size == size, "announced size of " + fuzz::Show(payload));
-    if (size != 0) {
+    // Without its size field a frame announces nothing (a record reply after its dialog closed).
+    if (size != 0 || zero == std::string_view::npos) {
         return std::nullopt;
     }
     switch (kind) {
