@@ -18,6 +18,8 @@
 #include "support/running_peer.h"
 #include "support/wait.h"
 #include "text/charset.h"
+#include "textwin/console_dlg.h"
+#include "textwin/input_edit.h"
 
 namespace brxw {
 namespace {
@@ -102,6 +104,8 @@ protected:
 TEST_F(EditorOnPeerTest, AnsweredMessageReachesThePeerFormattedAndIsStored) {
     m_panel->Settings().SetBreakLine(1);
     m_panel->Settings().SetSignature(1, "73 de Q0QQQ");
+    m_panel->OnCommand(cmd::kConsoleWindow);
+    ASSERT_TRUE(WaitUntil([&] { return m_panel->Console()->isVisible(); }));
     m_peer->SendNotice(4, "4711");
     ASSERT_TRUE(EditorOpenWith(QStringLiteral("\n>Hello,\n>\n>Meeting on Saturday.")));
     EXPECT_TRUE(Shown().endsWith(QStringLiteral("\n>Q1ABC\n>73 de Q0QQQ")));
@@ -128,6 +132,8 @@ TEST_F(EditorOnPeerTest, AnsweredMessageReachesThePeerFormattedAndIsStored) {
     ASSERT_TRUE(PeerReceivedEnding(QByteArray::fromStdString(wire) + "\x1a\n"));
     EXPECT_FALSE(m_frame.isVisible());
     EXPECT_FALSE(m_panel->isMinimized());
+    // The sysop goes on where he was: at the console's input line.
+    EXPECT_TRUE(WaitUntil([&] { return m_panel->Console()->InputLine()->hasFocus(); }));
     EXPECT_FALSE(m_panel->GetDispatcher().MessageEdit());
     EXPECT_FALSE(QFile::exists(m_work.filePath(QStringLiteral("msg4711.txt"))));
 
