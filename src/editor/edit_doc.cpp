@@ -131,6 +131,7 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path) {
         warn(QStringLiteral("Unexpected end of file while reading %1.").arg(path));
         return false;
     }
+    KeepUnsentText();
     std::string text =
         EditorTextFromFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     WriteDiagnosticDump(m_workingDirectory, text);
@@ -147,6 +148,19 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path) {
     m_view.document()->setModified(false);
     SetPath(path);
     return true;
+}
+
+void CBrxWeditDoc::KeepUnsentText() {
+    if (!IsModified() || m_view.document()->isEmpty()) {
+        return;
+    }
+    // Not in the document's own file: a received file of the same name has just replaced it.
+    const QString name =
+        m_path.isEmpty() ? QString::fromLatin1(kUntitledDocument) : QFileInfo(m_path).fileName();
+    const QString kept = QDir(m_workingDirectory).filePath(name + QStringLiteral(".unsent"));
+    if (WriteFile(kept, EditorText())) {
+        emit TextKept(kept);
+    }
 }
 
 bool CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes) {

@@ -39,8 +39,9 @@ public:
     const QString& PathName() const { return m_path; }
     bool IsModified() const;
 
-    // Loads the file into the view, writes the diagnostic dump, and prepares the text as a
-    // message when the message-edit flag is set. False, with the view unchanged, when the file
+    // Loads the file into the view (a changed text it replaces is kept, see KeepUnsentText),
+    // writes the diagnostic dump, and prepares the text as a message when the message-edit flag
+    // is set. False, with the view unchanged, when the file
     // cannot be read whole.
     bool OnOpenDocument(const QString& path);
     // An empty, untitled document.
@@ -62,9 +63,14 @@ public:
 
 signals:
     void PathChanged(const QString& path);
+    // A changed text that a newly opened file replaced was written to path first.
+    void TextKept(const QString& path);
 
 private:
     bool WriteFile(const QString& path, std::string_view bytes);
+    // Before a received file replaces a text the operator changed and has not handed back, the
+    // text is written to "<name>.unsent" in the working directory.
+    void KeepUnsentText();
     bool SaveMessage(const QString& path, bool written);
     bool SaveUpload(const QString& path, bool written);
     void HandedBack();

@@ -59,6 +59,10 @@ CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* par
     BuildToolBar();
     BuildStatusBar();
     connect(m_doc, &CBrxWeditDoc::PathChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_doc, &CBrxWeditDoc::TextKept, this, [this](const QString& path) {
+        statusBar()->showMessage(QStringLiteral("The text you were editing is kept in %1")
+                                     .arg(QDir::toNativeSeparators(path)));
+    });
     connect(m_view, &QPlainTextEdit::undoAvailable, Action(Command::Undo), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Cut), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Copy), &QAction::setEnabled);

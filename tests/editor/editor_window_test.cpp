@@ -131,6 +131,13 @@ TEST_F(EditorWindowTest, FilesLoadAlikeWhateverTheirLineEndsAndSaveWithCarriageR
     EXPECT_GT(m_frame.View()->document()->firstBlock().layout()->lineCount(), 1);
     EXPECT_FALSE(m_frame.OpenDocument(Path("missing.txt")));
     EXPECT_EQ(m_frame.DocumentPath(), Path("long.txt"));
+
+    // A file that arrives while the operator is editing does not take the edited text with it.
+    m_frame.View()->appendPlainText(QStringLiteral("my edit"));
+    Open(Write("long.txt", "the server's new version\n"));
+    EXPECT_EQ(ReadAll(Path("long.txt.unsent")), QByteArray(200, 'x') + "\r\nmy edit");
+    EXPECT_TRUE(m_frame.StatusText().contains(QStringLiteral("long.txt.unsent")));
+    EXPECT_EQ(Doc().EditorText(), "the server's new version\r\n");
 }
 
 TEST_F(EditorWindowTest, MessageIsPreparedFormattedSentAndTheEditorGoesAway) {
