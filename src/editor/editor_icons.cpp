@@ -1,27 +1,13 @@
 #include "editor/editor_icons.h"
 
 #include <QPainter>
-#include <QPixmap>
 
 #include "editor/main_frame.h"
+#include "panel/toolbar_icons.h"
 
 namespace brxw {
 
 namespace {
-
-constexpr int kScale = 2;  // drawn at twice the size for high-density screens
-
-template <typename Draw>
-QIcon Paint(Draw draw) {
-    QPixmap pixmap(16 * kScale, 15 * kScale);
-    pixmap.setDevicePixelRatio(kScale);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    p.end();
-    return QIcon(pixmap);
-}
 
 QPen Pen(const QColor& colour, qreal width = 1.1) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -45,7 +31,7 @@ void Sheet(QPainter& p, const QRectF& r) {
 QIcon EditorIcon(int command) {
     switch (static_cast<CMainFrame::Command>(command)) {
         case CMainFrame::Command::Save:  // a diskette
-            return Paint([](QPainter& p) {
+            return DrawToolbarIcon([](QPainter& p) {
                 p.setPen(Pen(kInk));
                 p.setBrush(QColor(40, 70, 150));
                 p.drawRect(QRectF(1.5, 1.5, 13, 12));
@@ -55,7 +41,7 @@ QIcon EditorIcon(int command) {
                 p.drawRect(QRectF(4.5, 9, 7, 4.5));
             });
         case CMainFrame::Command::Cut:  // scissors
-            return Paint([](QPainter& p) {
+            return DrawToolbarIcon([](QPainter& p) {
                 p.setPen(Pen(kInk, 1.3));
                 p.drawLine(QPointF(5, 1.5), QPointF(10, 9.5));
                 p.drawLine(QPointF(11, 1.5), QPointF(6, 9.5));
@@ -64,12 +50,12 @@ QIcon EditorIcon(int command) {
                 p.drawEllipse(QRectF(9.5, 9.5, 4, 4));
             });
         case CMainFrame::Command::Copy:  // two sheets
-            return Paint([](QPainter& p) {
+            return DrawToolbarIcon([](QPainter& p) {
                 Sheet(p, QRectF(1.5, 1.5, 8, 9));
                 Sheet(p, QRectF(6.5, 4.5, 8, 9.5));
             });
         case CMainFrame::Command::Paste:  // a clipboard with a sheet
-            return Paint([](QPainter& p) {
+            return DrawToolbarIcon([](QPainter& p) {
                 p.setPen(Pen(kInk));
                 p.setBrush(QColor(170, 120, 60));
                 p.drawRect(QRectF(1.5, 2.5, 9, 11));
@@ -78,7 +64,7 @@ QIcon EditorIcon(int command) {
                 Sheet(p, QRectF(6.5, 5.5, 8, 8.5));
             });
         case CMainFrame::Command::Print:  // a printer with paper
-            return Paint([](QPainter& p) {
+            return DrawToolbarIcon([](QPainter& p) {
                 Sheet(p, QRectF(4, 1.5, 8, 6));
                 p.setPen(Pen(kInk));
                 p.setBrush(QColor(160, 160, 160));

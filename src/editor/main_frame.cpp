@@ -276,31 +276,30 @@ void CMainFrame::OpenWithDialog() {
     }
 }
 
-void CMainFrame::PrintWithDialog() {
+QPrinter& CMainFrame::Printer() {
+    // One printer for the frame's life, so print setup's choices last until the next print.
     if (m_printer == nullptr) {
         m_printer = new QPrinter(QPrinter::HighResolution);
     }
-    QPrintDialog dialog(m_printer, this);
+    return *m_printer;
+}
+
+void CMainFrame::PrintWithDialog() {
+    QPrintDialog dialog(&Printer(), this);
     if (dialog.exec() == QDialog::Accepted) {
-        m_view->Print(*m_printer);
+        m_view->Print(Printer());
     }
 }
 
 void CMainFrame::PrintPreview() {
-    if (m_printer == nullptr) {
-        m_printer = new QPrinter(QPrinter::HighResolution);
-    }
-    QPrintPreviewDialog preview(m_printer, this);
+    QPrintPreviewDialog preview(&Printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { m_view->Print(*printer); });
     preview.exec();
 }
 
 void CMainFrame::PrintSetup() {
-    if (m_printer == nullptr) {
-        m_printer = new QPrinter(QPrinter::HighResolution);
-    }
-    QPageSetupDialog dialog(m_printer, this);
+    QPageSetupDialog dialog(&Printer(), this);
     dialog.exec();
 }
 

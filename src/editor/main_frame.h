@@ -87,6 +87,7 @@ private:
     QAction* AddAction(Command command, const QString& text, const QString& prompt,
                        const QList<QKeySequence>& keys = {});
     void Run(Command command);
+    QPrinter& Printer();
     void PrintWithDialog();
     void PrintPreview();
     void PrintSetup();

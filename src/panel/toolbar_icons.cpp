@@ -61,6 +61,10 @@ void Unplug(QPainter& p, const QColor& cross, qreal width) {
 
 }  // namespace
 
+QIcon DrawToolbarIcon(const std::function<void(QPainter&)>& draw) {
+    return Paint(draw);
+}
+
 QIcon ProgramIcon() {
     QPixmap pixmap(64, 64);
     pixmap.fill(Qt::transparent);

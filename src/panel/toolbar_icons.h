@@ -3,11 +3,17 @@
 #pragma once
 
 #include <QIcon>
+#include <functional>
+
+class QPainter;
 
 namespace brxw {
 
 QIcon ProgramIcon();
 // The toolbar image of a command; an empty icon for a command without one.
 QIcon ToolbarIcon(int command);
+// A 16 x 15 toolbar image drawn by draw (antialiased, on a transparent ground), for the other
+// windows' toolbars.
+QIcon DrawToolbarIcon(const std::function<void(QPainter&)>& draw);
 
 }  // namespace brxw

@@ -16,6 +16,7 @@
 #include "panel/control_panel.h"
 #include "resources/command_ids.h"
 #include "support/running_peer.h"
+#include "support/test_files.h"
 #include "support/wait.h"
 #include "text/charset.h"
 #include "textwin/console_dlg.h"
@@ -24,19 +25,9 @@
 namespace brxw {
 namespace {
 
+using test::ReadFile;
 using test::WaitUntil;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::WriteFile;
 
 peer::PeerConfig PeerWithRoot(const QString& root) {
     peer::PeerConfig config;

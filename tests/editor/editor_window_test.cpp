@@ -21,6 +21,7 @@
 #include "editor/edit_doc.h"
 #include "editor/editor_host.h"
 #include "editor/main_frame.h"
+#include "support/test_files.h"
 #include "support/wait.h"
 
 namespace brxw {
@@ -66,11 +67,6 @@ private:
     }
 };
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 class EditorWindowTest : public ::testing::Test {
 protected:
     EditorWindowTest()
@@ -86,10 +82,8 @@ protected:
     CBrxWeditDoc& Doc() { return m_frame.Document(); }
     QString Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     QString Write(const char* name, const QByteArray& bytes) {
-        QFile file(Path(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
+        test::WriteFile(Path(name), bytes);
+        return Path(name);
     }
     // Opens the file as the control panel does for a received one.
     void Open(const QString& path) {
@@ -135,7 +129,7 @@ TEST_F(EditorWindowTest, FilesLoadAlikeWhateverTheirLineEndsAndSaveWithCarriageR
     // A file that arrives while the operator is editing does not take the edited text with it.
     m_frame.View()->appendPlainText(QStringLiteral("my edit"));
     Open(Write("long.txt", "the server's new version\n"));
-    EXPECT_EQ(ReadAll(Path("long.txt.unsent")), QByteArray(200, 'x') + "\r\nmy edit");
+    EXPECT_EQ(test::ReadFile(Path("long.txt.unsent")), QByteArray(200, 'x') + "\r\nmy edit");
     EXPECT_TRUE(m_frame.StatusText().contains(QStringLiteral("long.txt.unsent")));
     EXPECT_EQ(Doc().EditorText(), "the server's new version\r\n");
 }
@@ -348,7 +342,7 @@ TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("out.pdf"));
     m_frame.View()->Print(printer);
-    EXPECT_TRUE(ReadAll(Path("out.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(test::ReadFile(Path("out.pdf")).startsWith("%PDF"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "peer/lib/peer_wire.h"
 #include "peer/raw_client.h"
 #include "support/running_peer.h"
+#include "support/test_files.h"
 #include "support/wait.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,6 @@ namespace brxw::test {
 namespace {
 
 using peer::PeerConfig;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // One transfer as the client receives it: first frame, data frames, end frame.
 struct Transfer {
