@@ -215,7 +215,9 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, bool written) {
                 }
             }
             if (!m_host->SendMessageText(path, false)) {
-                warn(QStringLiteral("Not connected: the message was not sent."));
+                warn(
+                    QStringLiteral("The message was not sent: not connected, or the connection "
+                                   "that asked for it was lost."));
                 return false;
             }
             break;

@@ -19,7 +19,8 @@ public:
     virtual void ClearMessageEdit() = 0;
     virtual MessageOptions Options() const = 0;
     // The outbound operations: true when sent (the local file is then gone), false when
-    // nothing went out (no session, file unreadable, no remote path); the file is then kept.
+    // nothing went out (no session, a message whose session has ended, file unreadable, no
+    // remote path); the file is then kept.
     virtual bool SendMessageText(const QString& path, bool abort) = 0;
     virtual bool UploadFile(const QString& path) = 0;
     // The editor went away: the control panel is shown in its normal size, and the console's

@@ -26,6 +26,9 @@ MessageOptions PanelEditorHost::Options() const {
 }
 
 bool PanelEditorHost::SendMessageText(const QString& path, bool abort) {
+    if (m_panel.GetDispatcher().MessageOrphaned()) {
+        return false;
+    }
     return m_panel.GetSession().SendMessageText(path, abort, m_panel.Settings().AnsiChar() != 0);
 }
 

@@ -39,6 +39,7 @@ void Dispatcher::DispatchOne() {
 }
 
 void Dispatcher::SessionEnded() {
+    m_messageOrphaned = true;
     if (m_reception.InProgress()) {
         m_reception.Abort();
         m_target.ProgressEnd();
@@ -161,12 +162,12 @@ void Dispatcher::Notice(std::string_view payload) {
         case 3:
             // Only the message file: a reception in progress goes on.
             m_reception.CreateEmpty(kMessageFile);
-            m_messageEdit = true;
+            SetMessageEdit(true);
             m_target.OpenInEditor(WorkingPath(kMessageFile));
             break;
         case 4: {
             const long number = ScanLeadingLong(payload.substr(1));
-            m_messageEdit = true;
+            SetMessageEdit(true);
             m_target.SendRequest(kind::kMessageText, StrPrintf("MSG %ld", number));
             break;
         }

@@ -51,7 +51,13 @@ public:
     void SessionEnded();
 
     bool MessageEdit() const { return m_messageEdit; }
-    void SetMessageEdit(bool on) { m_messageEdit = on; }
+    void SetMessageEdit(bool on) {
+        m_messageEdit = on;
+        m_messageOrphaned = false;
+    }
+    // The session that asked for the message has ended: nobody waits for its text any more, and
+    // plain text sent to a later session would be read as console commands.
+    bool MessageOrphaned() const { return m_messageEdit && m_messageOrphaned; }
     const Reception& Slot() const { return m_reception; }
     QString WorkingPath(const char* name) const;
 
@@ -72,6 +78,7 @@ private:
     QString m_directory;
     Reception m_reception;
     bool m_messageEdit = false;
+    bool m_messageOrphaned = false;
 };
 
 }  // namespace brxw

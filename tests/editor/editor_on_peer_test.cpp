@@ -168,6 +168,32 @@ TEST_F(EditorOnPeerTest, GivenUpMessageSendsTheAbortAndTheNextFileIsAnOrdinaryDo
                            QStringLiteral("Upload document")}));
 }
 
+// A message asked for by a session that has since ended goes to nobody: its text would reach the
+// next session as console commands. Yes keeps it in the editor, No closes it; neither sends.
+TEST_F(EditorOnPeerTest, MessageOfALostSessionIsNeverSentToTheNextOne) {
+    m_peer->SendNotice(4, "4712");
+    ASSERT_TRUE(EditorOpenWith(QStringLiteral("\n>Hello,")));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("DELETE ALL"));
+    m_peer->DropClients();
+    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
+    m_panel->OnCommand(cmd::kConnectRemote0);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return m_panel->GetSession().LoggedIn() && m_peer->LoggedInCount() == 1; }));
+    const qint64 before = m_peer->BytesReceived();
+
+    m_answer = QMessageBox::Yes;
+    EXPECT_FALSE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_TRUE(m_frame.isVisible());
+    EXPECT_EQ(m_warnings.size(), 1);
+    m_answer = QMessageBox::No;
+    EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_FALSE(m_frame.isVisible());
+    EXPECT_FALSE(m_panel->GetDispatcher().MessageEdit());
+    m_panel->GetSession().SendFrame(kind::kServerOptions, "GET");  // a marker
+    ASSERT_TRUE(WaitUntil([&] { return m_peer->ReceivedBytes().endsWith("GET"); }));
+    EXPECT_EQ(m_peer->BytesReceived(), before + 7);
+}
+
 TEST_F(EditorOnPeerTest, FetchedFileEditedAndUploadedArrivesByteExact) {
     const QString remote = m_root + QStringLiteral("/mail/welcome.txt");
     m_panel->GetSession().SendFrame(kind::kFetchedFile, "mail/welcome.txt");
