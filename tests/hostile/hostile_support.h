@@ -1,0 +1,99 @@
+#pragma once
+
+// What the hostile-peer suite and the soak share: frames as the server writes them, and the
+// session wired to the dispatch as the control panel wires them, with recording fakes.
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "config/app_config.h"
+#include "hostile/scripted_peer.h"
+#include "link/dispatcher.h"
+#include "link/session.h"
+#include "support/fake_dispatch_target.h"
+#include "support/fake_session_host.h"
+#include "support/wait.h"
+
+namespace brxw::test {
+
+// One inbound frame on the wire: category, kind, 16-bit little-endian length, payload.
+inline std::string WireFrame(std::uint8_t category, std::uint8_t kind, std::string_view payload,
+                             std::size_t announced = std::string_view::npos) {
+    const std::size_t length = announced == std::string_view::npos ? payload.size() : announced;
+    std::string frame{char(category), char(kind), char(length & 0xFF), char((length >> 8) & 0xFF)};
+    frame.append(payload);
+    return frame;
+}
+
+// The first frame of a file transfer: name, a zero byte, the size in decimal.
+inline std::string Announcement(std::uint8_t kind, std::string_view name, std::size_t size) {
+    std::string payload(name);
+    payload.push_back('\0');
+    payload += std::to_string(size);
+    return WireFrame(0, kind, payload);
+}
+
+// As the control panel does: a session that ends drops the reception in progress.
+class PanelLikeHost : public FakeSessionHost {
+public:
+    void SessionStateChanged(bool loggedIn) override {
+        FakeSessionHost::SessionStateChanged(loggedIn);
+        if (!loggedIn && dispatcher != nullptr) {
+            dispatcher->SessionEnded();
+        }
+    }
+    Dispatcher* dispatcher = nullptr;
+};
+
+// The client side of every case: profile 0 points at a ScriptedPeer; the countdown never ticks
+// by itself (the cases tick it); frames go through the real dispatch into a recording target.
+class HostileFixture {
+public:
+    HostileFixture()
+        : m_config(m_dir.filePath(QStringLiteral("BrxW.ini"))),
+          m_work(m_dir.filePath(QStringLiteral("work"))) {
+        QDir().mkpath(m_work);
+        PointProfileAt(m_peer.Port());
+        m_host.dispatcher = &m_dispatcher;
+        m_host.onFrameQueued = [this] { m_dispatcher.DispatchOne(); };
+        m_target.consoleCreated = true;
+        m_target.monitoringCreated = true;
+    }
+
+    void PointProfileAt(int port, const std::string& host = "127.0.0.1") {
+        RemoteConfig profile = AppConfig::DefaultProfile(0);
+        profile.hostName = host;
+        profile.port = port;
+        m_config.SaveProfile(0, profile);
+    }
+
+    using State = Session::State;
+
+    bool WaitForState(State state, int timeoutMs = 10000) {
+        return WaitUntil([&] { return m_session.CurrentState() == state; }, timeoutMs);
+    }
+    // The peer has played its script to the end and closed: nothing more is on its way.
+    bool WaitForPeerDone(int timeoutMs = 10000) {
+        return WaitUntil([&] { return m_peer.Finished() == m_peer.Accepted(); }, timeoutMs);
+    }
+    bool LogIn() {
+        const int before = m_host.logins;
+        m_session.Connect(0);
+        return WaitUntil([&] { return m_host.logins > before; });
+    }
+
+    QTemporaryDir m_dir;
+    AppConfig m_config;
+    QString m_work;
+    ScriptedPeer m_peer;
+    PanelLikeHost m_host;
+    FakeDispatchTarget m_target;
+    Session m_session{m_config, m_host, Session::Timing{10, 3600 * 1000, 5000}};
+    Dispatcher m_dispatcher{m_session.Queue(), m_target, m_work};
+};
+
+}  // namespace brxw::test
