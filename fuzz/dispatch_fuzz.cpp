@@ -1,6 +1,7 @@
 // The byte stream from the server, as the receive thread assembles it into frames and the
 // dispatch routes them to a recording control panel whose panels are the real logic: station
-// list, channel routing, counters, Pactor controls and server options.
+// list, channel routing, counters, Pactor controls, server options, the record exchange and the
+// readers of the received lists.
 //
 // Input: one byte of panel state (which windows and dialogs exist), then the stream.
 //
