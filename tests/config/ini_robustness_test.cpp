@@ -186,7 +186,10 @@ TEST(IniRobustnessTest, ReadOnlyOrMissingFolderReadsButRefusesToWrite) {
         return config.Store().Write("Remote 0", "Name", "Away") ? 12 : 0;
     });
     ::chmod(folder.toLocal8Bit().constData(), 0700);
-    EXPECT_EQ(result, 0) << "10: no user to run as, 11: not read, 12: written";
+    if (result == 10) {
+        GTEST_SKIP() << "no unprivileged user to write as";
+    }
+    EXPECT_EQ(result, 0) << "11: not read, 12: written";
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"BrxW.ini"});
 }
@@ -210,28 +213,39 @@ Outcome Look(const QString& path) {
     return outcome;
 }
 
+enum class Killed { kAtStop, kFinishedBefore, kNoTracing };
+
 // Starts a writer and kills it at its stop-th system-call stop (entry and exit count one each).
-// Returns false when the writer finished before that stop.
-bool KillWriterAt(const QString& path, int stop) {
+constexpr int kCannotTrace = 77;
+Killed KillWriterAt(const QString& path, int stop) {
     const pid_t child = ::fork();
     if (child == 0) {
-        ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
+            ::_exit(kCannotTrace);  // a sandbox without ptrace
+        }
         ::raise(SIGSTOP);
         IniStore store(path);
         ::_exit(store.Write("Remote 0", "Password", "new secret") ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);  // the child's own stop
+    if (WIFEXITED(status)) {
+        return Killed::kNoTracing;
+    }
     for (int seen = 0;; ++seen) {
         if (seen == stop) {
             ::kill(child, SIGKILL);
             ::waitpid(child, &status, 0);
-            return true;
+            return Killed::kAtStop;
         }
-        ::ptrace(PTRACE_SYSCALL, child, nullptr, nullptr);
+        if (::ptrace(PTRACE_SYSCALL, child, nullptr, nullptr) != 0) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return Killed::kNoTracing;
+        }
         ::waitpid(child, &status, 0);
         if (WIFEXITED(status) || WIFSIGNALED(status)) {
-            return false;
+            return Killed::kFinishedBefore;
         }
     }
 }
@@ -254,7 +268,11 @@ TEST(IniRobustnessTest, WriterKilledAtAnySystemCallLeavesTheOldOrTheNewFile) {
                 ASSERT_TRUE(WriteBytes(path, old));
                 ASSERT_EQ(::chmod(path.toLocal8Bit().constData(), 0600), 0);
             }
-            if (!KillWriterAt(path, stop)) {
+            const Killed killed = KillWriterAt(path, stop);
+            if (killed == Killed::kNoTracing) {
+                GTEST_SKIP() << "this system lets no process trace its child";
+            }
+            if (killed == Killed::kFinishedBefore) {
                 break;
             }
             const Outcome outcome = Look(path);
