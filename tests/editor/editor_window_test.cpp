@@ -318,6 +318,10 @@ TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Saves the document"));
     m_frame.statusBar()->clearMessage();
     EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Ready"));
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral("  "));
+    QTest::keyClick(m_frame.View(), Qt::Key_CapsLock);
+    QTest::keyClick(m_frame.View(), Qt::Key_ScrollLock);
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral("MAJ  DEF"));
     m_frame.Action(CMainFrame::Command::ToggleToolBar)->trigger();
     EXPECT_FALSE(m_frame.ToolBar()->isVisibleTo(&m_frame));
 
