@@ -75,6 +75,7 @@ protected:
         m_host.warnings.clear();
         m_host.logins = 0;
         m_host.logouts = 0;
+        m_host.stationListEmptied = 0;
         m_target.calls.clear();
     }
 
@@ -89,6 +90,9 @@ protected:
         EXPECT_FALSE(m_host.loggedIn);
         EXPECT_FALSE(m_host.waitCursor);
         EXPECT_EQ(m_host.checkedItem, 0);
+        // Handled once: the connect emptied the station list, and only a lost link after the
+        // login empties it again (a second handling would do so once more).
+        EXPECT_EQ(m_host.stationListEmptied, 1 + m_host.logins);
         EXPECT_FALSE(m_dispatcher.Slot().InProgress());
         // Every indicator begun has been ended.
         const auto begun =
