@@ -402,8 +402,8 @@ TEST_F(HostilePeer, GarbageForAChallenge) {
     }
 }
 
-// Bytes after the login that are not the frames a server means: runs of well-formed headers
-// with random categories, kinds and payloads, and random bytes between them. Whatever they say,
+// Bytes after the login that are not the frames a server means: well-formed headers with
+// random categories, kinds and payloads, then random bytes. Whatever they say,
 // every file lands in the working folder, the lost link is handled once and the next session
 // works.
 TEST_F(HostilePeer, GarbageAfterTheLogin) {
@@ -411,20 +411,7 @@ TEST_F(HostilePeer, GarbageAfterTheLogin) {
     for (int seed = 1; seed <= kSeeds; ++seed) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
-        static const std::uint8_t kCategories[] = {0, 0, 0, 1, 2, 4, 8, 16, 32, 64, 128, 3, 255};
-        std::string garbage;
-        for (int i = 0; i < 200; ++i) {
-            std::string payload(random() % 60, '\0');
-            for (char& c : payload) {
-                c = random() % 4 == 0 ? '/' : char(random() & 0xFF);
-            }
-            if (random() % 3 == 0) {
-                payload = "../" + std::to_string(random() % 5) + std::string(1, '\0') +
-                          std::to_string(random() % 200);
-            }
-            garbage += WireFrame(kCategories[random() % std::size(kCategories)],
-                                 std::uint8_t(random() % 13), payload);
-        }
+        std::string garbage = GarbageFrames(random, 200);
         for (int i = 0; i < 64; ++i) {
             garbage.push_back(char(random() & 0xFF));
         }

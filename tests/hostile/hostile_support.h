@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,39 @@ inline std::string Announcement(std::uint8_t kind, std::string_view name, std::s
     payload.push_back('\0');
     payload += std::to_string(size);
     return WireFrame(0, kind, payload);
+}
+
+// Frames a confused or hostile server might send: random categories (also ones no stream uses)
+// and kinds 0 to 12, with payloads that are transfer announcements whose names climb with "..",
+// empty end frames, notice codes with numbers, or random bytes.
+inline std::string GarbageFrames(std::mt19937& random, int count) {
+    static const std::uint8_t kCategories[] = {0,  0,  0,  0,   1,   2, 4,  8,
+                                               16, 32, 64, 128, 128, 3, 255};
+    std::string frames;
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t category = kCategories[random() % std::size(kCategories)];
+        const std::uint8_t kind = std::uint8_t(random() % 13);
+        std::string payload;
+        switch (random() % 6) {
+            case 0:
+            case 1:
+                payload = std::string(random() % 2 == 0 ? "../" : "a/b/") +
+                          std::to_string(random() % 5) + '\0' + std::to_string(random() % 300);
+                break;
+            case 2:
+                break;
+            case 3:
+                payload = char(random() % 6) + std::to_string(random() % 1000);
+                break;
+            default:
+                payload.resize(random() % 80);
+                for (char& c : payload) {
+                    c = char(random() & 0xFF);
+                }
+        }
+        frames += WireFrame(category, kind, payload);
+    }
+    return frames;
 }
 
 // As the control panel does: a session that ends drops the reception in progress.
