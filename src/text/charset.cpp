@@ -1,6 +1,7 @@
 #include "text/charset.h"
 
 #include <array>
+#include <cstring>
 
 namespace brxw {
 
@@ -255,6 +256,29 @@ std::string OemToAnsi(std::string_view oem) {
 }
 std::string AnsiToOem(std::string_view ansi) {
     return Convert(ansi, TheTables().ansiToOem);
+}
+
+void OemToAnsiInPlace(char* bytes, std::size_t count) {
+    // Eight bytes at a time: a word without a byte above 127 is the same in both sets.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t at = 0;
+    for (; at + 8 <= count; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + at, sizeof word);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+    }
+    if (at == count) {
+        return;
+    }
+    const auto& table = TheTables().oemToAnsi;
+    for (; at < count; ++at) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte >= 0x80) {
+            bytes[at] = static_cast<char>(table[byte]);
+        }
+    }
 }
 
 }  // namespace brxw

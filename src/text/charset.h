@@ -15,6 +15,9 @@ unsigned char OemToAnsi(unsigned char oem);
 unsigned char AnsiToOem(unsigned char ansi);
 std::string OemToAnsi(std::string_view oem);
 std::string AnsiToOem(std::string_view ansi);
+// Converts count bytes from the OEM to the ANSI code page where they lie; runs of plain ASCII
+// are passed over at memory speed.
+void OemToAnsiInPlace(char* bytes, std::size_t count);
 
 // The Unicode code point of a Windows-1252 byte (undefined bytes map to themselves), for the
 // few places that hand text to the toolkit.

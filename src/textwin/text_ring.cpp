@@ -1,6 +1,7 @@
 #include "textwin/text_ring.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "text/charset.h"
@@ -81,21 +82,22 @@ AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
         }
         m_dirty.set(static_cast<std::size_t>(m_writeLine));
 
-        bool ended = false;
-        while (next < bytes.size()) {
-            const auto byte = static_cast<unsigned char>(bytes[next++]);
-            if (byte == kLineFeed) {
-                ended = true;
-                break;
-            }
-            line.text[static_cast<std::size_t>(m_writeColumn)] =
-                static_cast<char>(m_ansiMode ? byte : OemToAnsi(byte));
-            if (m_writeColumn == kLineColumns - 1) {
-                ended = true;
-                break;
-            }
-            ++m_writeColumn;
+        // The bytes that fit on this line up to a line feed are copied in one go; outside ANSI
+        // mode only the bytes above 127 need the code-page table, the others are the same in both.
+        const std::size_t room = static_cast<std::size_t>(kLineColumns - m_writeColumn);
+        const std::size_t take = std::min(room, bytes.size() - next);
+        const char* from = bytes.data() + next;
+        const void* feed = std::memchr(from, kLineFeed, take);
+        const std::size_t count =
+            feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - from) : take;
+        char* to = line.text.data() + m_writeColumn;
+        std::memcpy(to, from, count);
+        if (!m_ansiMode) {
+            OemToAnsiInPlace(to, count);
         }
+        next += count + (feed ? 1 : 0);
+        m_writeColumn += static_cast<int>(count);
+        const bool ended = feed != nullptr || m_writeColumn == kLineColumns;
         if (ended) {
             EndLine();
             ++result.linesEnded;

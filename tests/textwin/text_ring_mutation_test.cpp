@@ -5,6 +5,10 @@
 
 #include <memory>
 #include <random>
+#include <string>
+#include <vector>
+
+#include "text/charset.h"
 
 #include "textwin/text_view_state.h"
 
@@ -73,6 +77,43 @@ TEST(TextRingMutation, RandomOperationsKeepTheRingSound) {
         const ColumnRange range =
             ring.SelectedColumns(pick(0, kRingLines - 1), view.CurrentSelection());
         ASSERT_TRUE(range.from >= 0 && range.to <= kLineColumns) << step;
+    }
+}
+
+// Runs of bytes are copied and converted in one go; the cells must come out as if every byte
+// had been stored alone: a line feed ends the line, a byte in column 79 ends it too, and outside
+// ANSI mode every byte above 127 goes through the code-page table, at every offset of a run.
+TEST(TextRingMutation, RunsOfBytesStoreAsByteByByte) {
+    std::mt19937 random(713);
+    for (const bool ansi : {false, true}) {
+        TextRing ring;
+        ring.SetAnsiMode(ansi);
+        std::vector<std::string> expected(1);
+        for (int call = 0; call < 3000; ++call) {
+            std::string bytes(std::uniform_int_distribution<std::size_t>(1, 200)(random), 'a');
+            for (char& byte : bytes) {
+                const int kind = std::uniform_int_distribution<int>(0, 40)(random);
+                byte = static_cast<char>(kind == 0   ? '\n'
+                                         : kind == 1 ? 0x80 + call * 37 % 128
+                                                     : 0x20 + kind * 3 % 95);
+                if (byte == '\n') {
+                    expected.emplace_back();
+                    continue;
+                }
+                const auto cell = static_cast<unsigned char>(byte);
+                expected.back().push_back(static_cast<char>(ansi ? cell : OemToAnsi(cell)));
+                if (expected.back().size() == kLineColumns) {
+                    expected.emplace_back();
+                }
+            }
+            ring.AppendText(bytes, 1);
+        }
+        ASSERT_EQ(ring.WriteColumn(), static_cast<int>(expected.back().size()));
+        for (int age = 0; age < kRingLines; ++age) {
+            std::string cells = expected[expected.size() - kRingLines + age];
+            cells.resize(kLineColumns, ' ');
+            ASSERT_EQ(ring.Line(ring.SlotAtAge(age)).Cells(), cells) << "age " << age;
+        }
     }
 }
 
