@@ -194,7 +194,11 @@ void CTextWnd::ScheduleFlush() {
         return;
     }
     m_flushPending = true;
-    QTimer::singleShot(0, this, [this] {
+    // However many appends arrive, the window flushes (and so paints) once per frame interval.
+    const qint64 since = m_lastFlush.isValid() ? m_lastFlush.elapsed() : kFrameIntervalMs;
+    const int wait =
+        static_cast<int>(std::clamp<qint64>(kFrameIntervalMs - since, 0, kFrameIntervalMs));
+    QTimer::singleShot(wait, Qt::PreciseTimer, this, [this] {
         if (m_flushPending) {
             FlushUpdates();
         }
@@ -208,6 +212,7 @@ void CTextWnd::RepaintAll() {
 
 void CTextWnd::FlushUpdates() {
     m_flushPending = false;
+    m_lastFlush.start();
     SyncScrollBar(false);
     const std::bitset<kRingLines> dirty = m_dirty | m_ring.DirtySlots();
     m_dirty.reset();

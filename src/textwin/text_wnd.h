@@ -4,15 +4,16 @@
 // print the selection (also from its context menu).
 //
 // The widget only paints and forwards input: the ring keeps the text, TextViewState keeps the
-// bottom line, the selection and the arithmetic. Appends and scrolls are collected and shown once
-// per event-loop pass (FlushUpdates): the pixels of rows still on screen are moved, and only rows
-// whose slots changed are repainted.
+// bottom line, the selection and the arithmetic. Appends and scrolls are collected and shown on a
+// frame clock, at most once per kFrameIntervalMs however fast traffic arrives (FlushUpdates): the
+// pixels of rows still on screen are moved once, and only rows whose slots changed are repainted.
 //
 // Owned by the window that holds it (console and traffic windows), for the whole program run;
 // the font belongs to the control panel, the text window keeps a copy. User-interface thread only.
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QRawFont>
 #include <bitset>
@@ -60,8 +61,11 @@ public:
     // The context menu as it would open now; Copy and Print are enabled only with a selection.
     std::unique_ptr<QMenu> CreateContextMenu();
 
+    // The shortest time between two flushes: about 60 a second.
+    static constexpr int kFrameIntervalMs = 16;
+
     // Shows what appends, scrolls and selection changes have queued: scroll bar, moved pixels and
-    // the repainted rows. Runs by itself once per event-loop pass after a change.
+    // the repainted rows. Runs by itself after a change, on the frame clock.
     void FlushUpdates();
 
     const TextRing& Ring() const { return m_ring; }
@@ -102,6 +106,7 @@ private:
     // The bottom line the pixels on screen were drawn for.
     int m_paintedBottom = 0;
     bool m_flushPending = false;
+    QElapsedTimer m_lastFlush;
     bool m_fullRepaint = true;
     // Slots to repaint at the next flush, besides the ring's own dirty slots.
     std::bitset<kRingLines> m_dirty;
