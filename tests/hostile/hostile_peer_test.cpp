@@ -101,6 +101,13 @@ protected:
         EXPECT_EQ(Count(m_target.calls, "ProgressEnd"), begun);
     }
 
+    // A lost link after a login, handled without a box.
+    void ExpectLostAfterLogin() {
+        ExpectWaitingToReconnect();
+        EXPECT_EQ(m_host.logins, 1);
+        EXPECT_TRUE(m_host.warnings.empty());
+    }
+
     // Ticks the countdown through: 59 "Will reconnect" texts and no connection, then the last
     // tick connects once and the next session logs in. afterLogin is what it is sent then.
     void ReconnectThroughTheCountdown(const std::function<int()>& connections,
@@ -227,9 +234,7 @@ TEST_F(HostilePeer, LinkCutAtEveryByteOfAFileTransfer) {
             script.dropAt = cut;
             script.reset = reset;
             ASSERT_NO_FATAL_FAILURE(RunUntilLost(script));
-            ExpectWaitingToReconnect();
-            EXPECT_EQ(m_host.logins, 1);
-            EXPECT_TRUE(m_host.warnings.empty());
+            ExpectLostAfterLogin();
             const bool whole = Count(m_target.calls, "OpenInEditor c.txt") == 1;
             if (!reset) {
                 EXPECT_EQ(whole, cut == start + std::int64_t(bytes.size()));
@@ -362,9 +367,7 @@ TEST_F(HostilePeer, LengthOver1020EndsTheLinkAfterWhatCameBefore) {
         const std::string oversize = WireFrame(32, 0, std::string(100, 'b'), announced);
         ASSERT_NO_FATAL_FAILURE(
             RunUntilLost(ScriptedPeer::Login(first + oversize + WireFrame(4, 0, "9"))));
-        ExpectWaitingToReconnect();
-        EXPECT_EQ(m_host.logins, 1);
-        EXPECT_TRUE(m_host.warnings.empty());
+        ExpectLostAfterLogin();
         EXPECT_EQ(m_target.calls, reference[1]);
         ASSERT_NO_FATAL_FAILURE(ReconnectThroughTheCountdown());
         ASSERT_NO_FATAL_FAILURE(EndSession());
@@ -392,9 +395,7 @@ TEST_F(HostilePeer, GarbageForAChallenge) {
         script.challenge = challenge;
         script.closeAfterWriting = true;
         ASSERT_NO_FATAL_FAILURE(RunUntilLost(script));
-        ExpectWaitingToReconnect();
-        EXPECT_EQ(m_host.logins, 1);
-        EXPECT_TRUE(m_host.warnings.empty());
+        ExpectLostAfterLogin();
         const std::string read = challenge.substr(0, 256);
         EXPECT_EQ(m_peer.Received(), kLoginLine + LoginReply(ChallengeWord(read), "7305"));
         ASSERT_NO_FATAL_FAILURE(ReconnectThroughTheCountdown());
@@ -421,9 +422,7 @@ TEST_F(HostilePeer, GarbageAfterTheLogin) {
         script.segmentMax = 700;
         script.seed = std::uint32_t(seed);
         ASSERT_NO_FATAL_FAILURE(RunUntilLost(script));
-        ExpectWaitingToReconnect();
-        EXPECT_EQ(m_host.logins, 1);
-        EXPECT_TRUE(m_host.warnings.empty());
+        ExpectLostAfterLogin();
         EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   (QStringList{QStringLiteral("BrxW.ini"), QStringLiteral("work")}));
         EXPECT_TRUE(QDir(m_work).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());

@@ -57,13 +57,20 @@ Resources Measure() {
     return now;
 }
 
-void Report(const char* what, const Resources& before, const Resources& after, std::int64_t n) {
+// Threads and descriptors as before the cycles; resident memory grown by less than 2 MB.
+void ExpectNoGrowth(const char* what, const Resources& before, const Resources& after,
+                    std::int64_t cycles) {
     std::printf(
         "[soak] %s: %lld cycles; threads %d -> %d, descriptors %d -> %d, resident %ld KB "
         "-> %ld KB (%+ld KB)\n",
-        what, static_cast<long long>(n), before.threads, after.threads, before.descriptors,
+        what, static_cast<long long>(cycles), before.threads, after.threads, before.descriptors,
         after.descriptors, before.residentKb, after.residentKb,
         after.residentKb - before.residentKb);
+    EXPECT_EQ(after.threads, before.threads);
+    EXPECT_EQ(after.descriptors, before.descriptors);
+    if (kMemoryIsMeaningful) {
+        EXPECT_LT(after.residentKb - before.residentKb, 2048);
+    }
 }
 
 // Frame n of the flood: its category, kind and length follow from n; the payload starts with n
@@ -137,19 +144,17 @@ TEST_F(Soak, NumberedFramesOfEveryCategoryArriveAllAndInOrder) {
     EXPECT_EQ(m_host.logins, 1);
 }
 
-// The same few frames in each session, through the dispatch.
-const std::vector<std::string> kSessionFrames = {
-    WireFrame(0, 0, "\x04\x05"), WireFrame(4, 0, "3"),
-    WireFrame(8, 0, "01Q1ABC     14:07 00:12   3  120 0/0"),
-    WireFrame(32, 0, std::string("\0\0\0console line", 15))};
+// The same few frames in each session, through the dispatch: six calls.
+std::string SessionFrames() {
+    return WireFrame(0, 0, "\x04\x05") + WireFrame(4, 0, "3") +
+           WireFrame(8, 0, "01Q1ABC     14:07 00:12   3  120 0/0") +
+           WireFrame(32, 0, std::string("\0\0\0console line", 15));
+}
 constexpr std::size_t kCallsPerSession = 6;
 
 TEST_F(Soak, ConnectAndDisconnectCyclesLeaveNothingBehind) {
     const std::int64_t cycles = CountFromEnvironment("BRXW_SOAK_CYCLES", 60);
-    std::string frames;
-    for (const std::string& frame : kSessionFrames) {
-        frames += frame;
-    }
+    const std::string frames = SessionFrames();
     auto cycle = [&] {
         m_peer.Queue(ScriptedPeer::Login(frames));
         ASSERT_TRUE(LogIn());
@@ -168,21 +173,13 @@ TEST_F(Soak, ConnectAndDisconnectCyclesLeaveNothingBehind) {
         ASSERT_NO_FATAL_FAILURE(cycle()) << "cycle " << i;
     }
     const Resources after = Measure();
-    Report("connect and disconnect", before, after, cycles);
-    EXPECT_EQ(after.threads, before.threads);
-    EXPECT_EQ(after.descriptors, before.descriptors);
-    if (kMemoryIsMeaningful) {
-        EXPECT_LT(after.residentKb - before.residentKb, 2048);
-    }
+    ExpectNoGrowth("connect and disconnect", before, after, cycles);
     EXPECT_EQ(m_peer.Accepted(), cycles + 10);
 }
 
 TEST_F(Soak, ReconnectionAfterEachDropLeavesNothingBehind) {
     const std::int64_t cycles = CountFromEnvironment("BRXW_SOAK_CYCLES", 60);
-    std::string frames;
-    for (const std::string& frame : kSessionFrames) {
-        frames += frame;
-    }
+    const std::string frames = SessionFrames();
     auto queue = [&] {
         PeerScript script = ScriptedPeer::Login(frames);
         script.closeAfterWriting = true;
@@ -220,12 +217,7 @@ TEST_F(Soak, ReconnectionAfterEachDropLeavesNothingBehind) {
         ASSERT_NO_FATAL_FAILURE(settle()) << "cycle " << i;
     }
     const Resources after = Measure();
-    Report("lost link and reconnection", before, after, cycles);
-    EXPECT_EQ(after.threads, before.threads);
-    EXPECT_EQ(after.descriptors, before.descriptors);
-    if (kMemoryIsMeaningful) {
-        EXPECT_LT(after.residentKb - before.residentKb, 2048);
-    }
+    ExpectNoGrowth("lost link and reconnection", before, after, cycles);
     EXPECT_EQ(m_host.logins, cycles + 10 + 1);
     EXPECT_TRUE(m_host.warnings.empty());
 }
