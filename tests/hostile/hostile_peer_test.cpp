@@ -108,6 +108,24 @@ protected:
         EXPECT_TRUE(m_host.warnings.empty());
     }
 
+    // Logs in to a peer that sends a console line, then stops 300 bytes into the 603-byte
+    // payload of a second one until released, then sends the frames after. Returns what the
+    // dispatch does with all of them sent whole; the first frame has been shown.
+    std::vector<std::vector<std::string>> LogInAndStallInTheSecondFrame(
+        const std::vector<std::string>& after) {
+        std::vector<std::string> frames = {
+            WireFrame(32, 0, std::string("\0\0\0before the stall", 20)),
+            WireFrame(32, 0, std::string(3, '\0') + std::string(600, 'y'))};
+        frames.insert(frames.end(), after.begin(), after.end());
+        PeerScript script = ScriptedPeer::Login(Join(frames));
+        script.stallAt = std::int64_t(kLoginEnd + frames[0].size() + 4 + 300);
+        m_peer.Queue(script);
+        const auto reference = ReferenceCalls(frames);
+        EXPECT_TRUE(LogIn());
+        EXPECT_TRUE(WaitUntil([&] { return m_peer.Stalled() && m_target.calls == reference[1]; }));
+        return reference;
+    }
+
     // Ticks the countdown through: 59 "Will reconnect" texts and no connection, then the last
     // tick connects once and the next session logs in. afterLogin is what it is sent then.
     void ReconnectThroughTheCountdown(const std::function<int()>& connections,
@@ -305,16 +323,9 @@ TEST_F(HostilePeer, OneByteSegmentsChangeNothing) {
 // The receive thread waits inside a payload: nothing of the half frame reaches the windows,
 // the interface keeps running, and the rest completes the frame when it comes.
 TEST_F(HostilePeer, StallInsideAPayload) {
-    const std::vector<std::string> frames = {
-        WireFrame(32, 0, std::string("\0\0\0before the stall", 20)),
-        WireFrame(32, 0, std::string(3, '\0') + std::string(600, 'y')),
-        WireFrame(8, 0, "01Q1ABC     14:07 00:12   3  120 0/0")};
-    const auto reference = ReferenceCalls(frames);
-    PeerScript script = ScriptedPeer::Login(Join(frames));
-    script.stallAt = std::int64_t(kLoginEnd + frames[0].size() + 4 + 300);
-    m_peer.Queue(script);
-    ASSERT_TRUE(LogIn());
-    ASSERT_TRUE(WaitUntil([&] { return m_peer.Stalled() && m_target.calls == reference[1]; }));
+    const auto reference =
+        LogInAndStallInTheSecondFrame({WireFrame(8, 0, "01Q1ABC     14:07 00:12   3  120 0/0")});
+    ASSERT_FALSE(HasFailure());
     int ticks = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
@@ -332,15 +343,8 @@ TEST_F(HostilePeer, StallInsideAPayload) {
 // The operator disconnects while the receive thread waits inside a payload: the thread ends at
 // once, the client is idle with nothing scheduled, and the half frame is never shown.
 TEST_F(HostilePeer, DisconnectDuringAStallInsideAPayload) {
-    const std::vector<std::string> frames = {
-        WireFrame(32, 0, std::string("\0\0\0before the stall", 20)),
-        WireFrame(32, 0, std::string(3, '\0') + std::string(600, 'y'))};
-    const auto reference = ReferenceCalls(frames);
-    PeerScript script = ScriptedPeer::Login(Join(frames));
-    script.stallAt = std::int64_t(kLoginEnd + frames[0].size() + 4 + 300);
-    m_peer.Queue(script);
-    ASSERT_TRUE(LogIn());
-    ASSERT_TRUE(WaitUntil([&] { return m_peer.Stalled() && m_target.calls == reference[1]; }));
+    const auto reference = LogInAndStallInTheSecondFrame({});
+    ASSERT_FALSE(HasFailure());
     m_session.Disconnect();
     EXPECT_EQ(m_session.CurrentState(), State::Idle);
     EXPECT_FALSE(m_session.HasSocket());
