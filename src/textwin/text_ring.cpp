@@ -71,11 +71,12 @@ AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
     ++m_revision;
     std::size_t next = 0;
     while (next < bytes.size()) {
-        TextLine& line = MutableLine(m_writeLine);
+        // The write line is always a valid slot, and blank while its column is 0: EndLine blanks
+        // the slot it moves to, and a code-page switch leaves blanks blank.
+        TextLine& line = m_lines[static_cast<std::size_t>(m_writeLine)];
         if (m_writeColumn == 0) {
             line.startColour = colour;
             line.changeColumn = 0;
-            line.Blank();
         } else if (colour != line.startColour) {
             line.secondColour = colour;
             line.changeColumn = m_writeColumn;
