@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_panel.h"
 #include "bench_stats.h"
 #include "config/app_config.h"
 #include "panel/control_panel.h"
@@ -79,24 +80,14 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     brxw::AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
     brxw::test::RunningPeer peer;
-    brxw::RemoteConfig profile = brxw::AppConfig::DefaultProfile(0);
-    profile.hostName = "127.0.0.1";
-    profile.port = peer.Port();
-    config.SaveProfile(0, profile);
+    brxw::bench::SaveLoopbackProfile(config, peer.Port());
 
     brxw::CControlPanel panel(config, brxw::Session::Timing{10, 3600 * 1000});
     panel.show();
     panel.Initialise("");
-    panel.OnCommand(brxw::cmd::kConnectRemote0);
-    if (!brxw::test::WaitUntil([&] { return panel.GetSession().LoggedIn(); })) {
+    if (!brxw::bench::LogInWithAllWindows(panel)) {
         std::fprintf(stderr, "flood: no login\n");
         return 1;
-    }
-    panel.OnCommand(brxw::cmd::kMonitoringWindow);
-    panel.OnCommand(brxw::cmd::kAllChannelsWindow);
-    panel.OnCommand(brxw::cmd::kOneChannelWindow);
-    if (!panel.Console()) {
-        panel.OnCommand(brxw::cmd::kConsoleWindow);
     }
     brxw::test::WaitUntil([&] { return (peer.OptionsByte() & (16 | 32 | 64)) == (16 | 32 | 64); });
     std::vector<QWidget*> windows{panel.Monitoring(), panel.AllChannels(), panel.OneChannel(),

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_panel.h"
 #include "bench_stats.h"
 #include "config/app_config.h"
 #include "panel/control_panel.h"
@@ -39,13 +40,8 @@ long ResidentKb() {
     return 0;
 }
 
-// The child's side: prints "shown" the moment its window is shown, then "rss <kB>" once settled.
-int RunBare(QApplication& app) {
-    QWidget window;
-    window.resize(640, 480);
-    window.show();
-    std::printf("shown\n");
-    std::fflush(stdout);
+// Prints "rss <kB>" once the start-up work has settled, and ends the child.
+int ReportResidentOnceSettled(QApplication& app) {
     QTimer::singleShot(200, &app, [] {
         std::printf("rss %ld\n", ResidentKb());
         std::fflush(stdout);
@@ -54,34 +50,29 @@ int RunBare(QApplication& app) {
     return app.exec();
 }
 
+// The child's side: prints "shown" the moment its window is shown, then "rss <kB>" once settled.
+int RunBare(QApplication& app) {
+    QWidget window;
+    window.resize(640, 480);
+    window.show();
+    std::printf("shown\n");
+    std::fflush(stdout);
+    return ReportResidentOnceSettled(app);
+}
+
 int RunPanel(QApplication& app, quint16 port) {
     QTemporaryDir dir;
     brxw::AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
-    brxw::RemoteConfig profile = brxw::AppConfig::DefaultProfile(0);
-    profile.hostName = "127.0.0.1";
-    profile.port = port;
-    config.SaveProfile(0, profile);
+    brxw::bench::SaveLoopbackProfile(config, port);
     brxw::CControlPanel panel(config, brxw::Session::Timing{10, 3600 * 1000});
     panel.show();
     panel.Initialise("");
     std::printf("shown\n");
     std::fflush(stdout);
-    panel.OnCommand(brxw::cmd::kConnectRemote0);
-    if (!brxw::test::WaitUntil([&] { return panel.GetSession().LoggedIn(); })) {
+    if (!brxw::bench::LogInWithAllWindows(panel)) {
         return 1;
     }
-    panel.OnCommand(brxw::cmd::kMonitoringWindow);
-    panel.OnCommand(brxw::cmd::kAllChannelsWindow);
-    panel.OnCommand(brxw::cmd::kOneChannelWindow);
-    if (!panel.Console()) {
-        panel.OnCommand(brxw::cmd::kConsoleWindow);
-    }
-    QTimer::singleShot(200, &app, [] {
-        std::printf("rss %ld\n", ResidentKb());
-        std::fflush(stdout);
-        QApplication::quit();
-    });
-    return app.exec();
+    return ReportResidentOnceSettled(app);
 }
 
 struct Sample {
