@@ -101,7 +101,9 @@ TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
 TEST_F(ControlPanelTest, ConnectLogsInAndALostLinkReturnsToNotConnected) {
     auto panel = MakePanel();
     panel->Action(cmd::kConnectRemote0 + 1)->trigger();
-    ASSERT_TRUE(WaitUntil([&] { return panel->GetSession().LoggedIn(); }));
+    // The client counts itself logged in once its reply is out; the peer, once it has read it.
+    ASSERT_TRUE(
+        WaitUntil([&] { return panel->GetSession().LoggedIn() && m_peer.LoggedInCount() == 1; }));
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW - Club"));
     // "Initializing ..." until the first station count replaces it.
     EXPECT_TRUE(panel->StatusText() == QStringLiteral("Initializing ...") ||
@@ -249,7 +251,9 @@ TEST_F(ControlPanelTest, AFetchedFileShowsProgressThenOpensInTheEditor) {
     EXPECT_EQ(panel.Progress(), nullptr);
 
     panel.OnCommand(cmd::kConnectRemote0 + 1);
-    ASSERT_TRUE(WaitUntil([&] { return panel.GetSession().LoggedIn(); }));
+    // The peer sends only to clients whose login it has read.
+    ASSERT_TRUE(
+        WaitUntil([&] { return panel.GetSession().LoggedIn() && m_peer.LoggedInCount() == 1; }));
     m_peer.SendFile(2, "conf/motd.txt", "Welcome to the BBS\r\n", 1000);
     ASSERT_TRUE(WaitUntil([&] { return editor.isVisible(); }));
     EXPECT_EQ(QFileInfo(editor.DocumentPath()).fileName(), QStringLiteral("motd.txt"));
