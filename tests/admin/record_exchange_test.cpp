@@ -58,10 +58,11 @@ TEST(KeyLists, UserKeysSplitIntoCallsignsAndChoices) {
 }
 
 TEST(FieldLines, NumberedLinesOnly) {
-    const std::string payload = std::string(
+    // The reply ends at its first zero byte; what follows must not be read.
+    static constexpr char kReply[] =
         "1 P\n\n\n10\t XY\r\nno number\n-3 minus\n99999999999 big\n"
-        "11\n12 1\0 after the end",
-        82);
+        "11\n12 1\0 after the end";
+    const std::string payload(kReply, sizeof kReply - 1);
     EXPECT_EQ(
         ParseFieldLines(payload),
         (std::vector<FieldLine>{{1, "P"}, {10, "XY\r"}, {2147483647, "big"}, {11, ""}, {12, "1"}}));
