@@ -167,9 +167,7 @@ void RequestHandler::Forward(PeerConnection& connection, const QByteArray& text)
         const int index = words[1].toInt(&ok);
         const bool start = words[0] == "START";
         const bool done = ok && (start ? m_store.StartForward(index) : m_store.StopForward(index));
-        m_hooks.log(QStringLiteral("%1 forward %2%3")
-                        .arg(start ? QStringLiteral("start") : QStringLiteral("stop"),
-                             Printable(words[1]), done ? QString() : QStringLiteral(" refused")));
+        LogChange(m_hooks.log, "forward", start ? "start" : "stop", words[1], done);
     }
 }
 
