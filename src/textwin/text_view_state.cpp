@@ -51,10 +51,7 @@ int TextViewState::ScrollWithin(int n, int writeLine) {
     if (n > 0) {
         n = std::min(n, distance);
     } else if (n < 0) {
-        // A window lower than one line still shows its bottom line: counting it as a row keeps
-        // that line within the stored ones (a full ring would otherwise wrap to the newest).
-        const int rows = std::max(1, m_pageLines);
-        const int above = std::max(0, m_ring.LineCount() - rows - distance);
+        const int above = std::max(0, m_ring.LineCount() - ShownRows() - distance);
         n = std::max(n, -above);
     }
     if (n != 0) {
@@ -71,7 +68,7 @@ void TextViewState::ScrollToThumb(int position) {
     position = std::clamp(position, 0, std::max(0, lineCount - m_pageLines));
     // Position p shows lineCount - page - p lines below the bottom row; while everything fits the
     // view simply follows.
-    const int rows = std::max(1, m_pageLines);
+    const int rows = ShownRows();
     const int distance = std::clamp(lineCount - rows - position, 0, kRingLines - rows);
     m_bottomLine = WrapSlot(m_ring.WriteLine() - distance);
 }

@@ -7,6 +7,7 @@
 // holds no pixels and draws nothing, so every rule here is testable without a window.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,10 @@ private:
     void UpdatePageLines();
     void KeepOldestOnTop();
     int ScrollWithin(int n, int writeLine);
+    // The rows the scrolling counts: a window lower than one line still shows its bottom line, and
+    // counting it as a row keeps that line within the stored ones (a full ring would otherwise
+    // wrap to the newest).
+    int ShownRows() const { return std::max(1, m_pageLines); }
     void MoveEnd(int position);
     // The selection is the double-clicked word that ends with its line.
     bool IsLineEndWord() const;
