@@ -122,9 +122,7 @@ TEST_F(HostilePanel, GarbageAfterTheLoginThroughTheWholePanel) {
         std::mt19937 random(seed);
         std::string garbage =
             WireFrame(0, 0, "\x01\x04\x05\x06\x07\x09") + GarbageFrames(random, 150);
-        for (int i = 0; i < 32; ++i) {
-            garbage.push_back(char(random() & 0xFF));
-        }
+        garbage += RandomBytes(random, 32);
         PeerScript script = ScriptedPeer::Login(garbage);
         script.closeAfterWriting = true;
         script.segmentMax = 500;

@@ -282,11 +282,8 @@ TEST_F(HostilePeer, LinkCutAtEveryByteOfAFileTransfer) {
 TEST_F(HostilePeer, OneByteSegmentsChangeNothing) {
     std::string big(1020, 'x');
     big[0] = big[1] = big[2] = '\0';
-    std::string binary;
     std::mt19937 random(3);
-    for (int i = 0; i < 2500; ++i) {
-        binary.push_back(char(random() & 0xFF));
-    }
+    const std::string binary = RandomBytes(random, 2500);
     const std::vector<std::string> frames = {
         WireFrame(0, 0, "\x01\x04\x05\x06\x07\x09"),
         WireFrame(1, 0, "2 5 40"),
@@ -386,10 +383,7 @@ TEST_F(HostilePeer, GarbageForAChallenge) {
     for (int i = 0; i < 300; ++i) {
         noBlanks.push_back(char('!' + random() % 94));
     }
-    std::string binary;
-    for (int i = 0; i < 200; ++i) {
-        binary.push_back(char(random() & 0xFF));
-    }
+    const std::string binary = RandomBytes(random, 200);
     const std::string cases[] = {noBlanks, std::string("AB\0CD EF\r\n", 10), "   \r\n", binary,
                                  std::string(256, ' ') + "late\r\n"};
     for (const std::string& challenge : cases) {
@@ -417,9 +411,7 @@ TEST_F(HostilePeer, GarbageAfterTheLogin) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
         std::string garbage = GarbageFrames(random, 200);
-        for (int i = 0; i < 64; ++i) {
-            garbage.push_back(char(random() & 0xFF));
-        }
+        garbage += RandomBytes(random, 64);
         ResetRecords();
         PeerScript script = ScriptedPeer::Login(garbage);
         script.closeAfterWriting = true;
@@ -534,11 +526,8 @@ TEST_F(HostilePeer, PeerRestartedDuringATransfer) {
 
     ASSERT_NO_FATAL_FAILURE(ReconnectThroughTheCountdown([&] { return peer.LoggedInCount(); }));
     ASSERT_TRUE(WaitUntil([&] { return peer.LoggedInCount() == 1; }));
-    QByteArray content(5000, '\0');
     std::mt19937 random(9);
-    for (char& c : content) {
-        c = char(random() & 0xFF);
-    }
+    const QByteArray content = QByteArray::fromStdString(RandomBytes(random, 5000));
     peer.SendFile(2, "dir/big.bin", content, 1000);
     ASSERT_TRUE(WaitUntil([&] { return Count(m_target.calls, "OpenInEditor big.bin") == 1; }));
     EXPECT_EQ(ReadFile(QDir(m_work).filePath(QStringLiteral("big.bin"))), content);

@@ -38,6 +38,15 @@ inline std::string Announcement(std::uint8_t kind, std::string_view name, std::s
     return WireFrame(0, kind, payload);
 }
 
+// count bytes of any value, drawn from random.
+inline std::string RandomBytes(std::mt19937& random, std::size_t count) {
+    std::string bytes(count, '\0');
+    for (char& c : bytes) {
+        c = char(random() & 0xFF);
+    }
+    return bytes;
+}
+
 // Frames a confused or hostile server might send: random categories (also ones no stream uses)
 // and kinds 0 to 12, with payloads that are transfer announcements whose names climb with "..",
 // empty end frames, notice codes with numbers, or random bytes.
@@ -61,10 +70,7 @@ inline std::string GarbageFrames(std::mt19937& random, int count) {
                 payload = char(random() % 6) + std::to_string(random() % 1000);
                 break;
             default:
-                payload.resize(random() % 80);
-                for (char& c : payload) {
-                    c = char(random() & 0xFF);
-                }
+                payload = RandomBytes(random, random() % 80);
         }
         frames += WireFrame(category, kind, payload);
     }
