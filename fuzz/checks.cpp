@@ -13,6 +13,7 @@
 #include "panel/counters.h"
 #include "panel/station_list.h"
 #include "resources/command_ids.h"
+#include "text/text_scan.h"
 
 namespace brxw::fuzz {
 
@@ -20,10 +21,6 @@ namespace {
 
 long Clamp32(long n) {
     return std::clamp<long>(n, INT32_MIN, INT32_MAX);
-}
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 void CheckLine(const PanelLine& line, std::string_view label, std::string_view value, bool red,
@@ -156,7 +153,7 @@ void ApplyAndCheckStationLine(StationList& list, std::string_view payload,
     FUZZ_CHECK(line->buf >= 0, "negative Buf shown");
     for (const std::string* word : {&line->callsign, &line->start, &line->time, &line->cfwd}) {
         FUZZ_CHECK(word->size() <= kMaxStationWord, "word over 254 bytes");
-        FUZZ_CHECK(std::none_of(word->begin(), word->end(), IsSpace) &&
+        FUZZ_CHECK(std::none_of(word->begin(), word->end(), IsCSpace) &&
                        word->find('\0') == std::string::npos,
                    "white space in a word: " + Show(*word));
     }
