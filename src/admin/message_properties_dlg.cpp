@@ -12,13 +12,12 @@
 #include <QVBoxLayout>
 
 #include "admin/admin_texts.h"
+#include "link/dispatcher.h"
 #include "text/charset.h"
 
 namespace brxw::admin {
 
 namespace {
-
-constexpr std::uint8_t kMessageKind = 7;
 
 QButtonGroup* LetterGroup(std::string_view letters, QHBoxLayout& row, QWidget* parent) {
     auto* group = new QButtonGroup(parent);
@@ -137,7 +136,7 @@ void CMessagePropertiesDlg::OnKeyChosen() {
         m_warning(this, text::kMessageProperties, get.refusal);
         return;
     }
-    m_send(kMessageKind, get.request);  // the boxes keep their values until the reply
+    m_send(kind::kMessageRecords, get.request);  // the boxes keep their values until the reply
 }
 
 void CMessagePropertiesDlg::RecordReply(std::string_view payload) {
@@ -195,7 +194,7 @@ void CMessagePropertiesDlg::Apply() {
         m_warning(this, text::kMessageProperties, put.refusal);
         return;
     }
-    m_send(kMessageKind, put.request);
+    m_send(kind::kMessageRecords, put.request);
 }
 
 }  // namespace brxw::admin

@@ -12,12 +12,12 @@
 
 #include "admin/admin_texts.h"
 #include "admin/forward_list.h"
+#include "link/dispatcher.h"
 #include "text/charset.h"
 
 namespace brxw::admin {
 
 namespace {
-constexpr std::uint8_t kForwardKind = 4;
 constexpr int kEntryRole = Qt::UserRole;  // the entry text's bytes, status digit first
 
 // The column width and the tab stop were laid out for a font of 5.5 pixels average character
@@ -104,7 +104,7 @@ void CPendingForwardDlg::Request(bool start) {
     if (row < 0) {
         return;
     }
-    m_send(kForwardKind, ForwardRequest(start, row));
+    m_send(kind::kForward, ForwardRequest(start, row));
     accept();
 }
 

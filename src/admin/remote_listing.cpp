@@ -5,6 +5,7 @@
 
 #include "admin/admin_texts.h"
 #include "admin/record_exchange.h"
+#include "link/dispatcher.h"
 #include "resources/strings.h"
 #include "text/text_scan.h"
 
@@ -95,9 +96,9 @@ RemoteBrowser::Step RemoteBrowser::Open() {
     if (m_type == 'd') {
         m_current = path;
         m_display = path;
-        return {true, {1, path.substr(1), false}, {}};
+        return {true, {kind::kDirectory, path.substr(1), false}, {}};
     }
-    return {true, {2, path.substr(1), true}, {}};
+    return {true, {kind::kFetchedFile, path.substr(1), true}, {}};
 }
 
 RemoteBrowser::Step RemoteBrowser::Up() {
@@ -109,7 +110,7 @@ RemoteBrowser::Step RemoteBrowser::Up() {
         m_current.resize(slash);
     }
     m_display = m_current;
-    return {true, {1, m_current, false}, {}};
+    return {true, {kind::kDirectory, m_current, false}, {}};
 }
 
 }  // namespace brxw::admin

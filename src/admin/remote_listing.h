@@ -41,7 +41,7 @@ std::string DateText(std::string_view word);
 class RemoteBrowser {
 public:
     struct Request {
-        std::uint8_t kind = 0;  // 1 a listing, 2 a file
+        std::uint8_t kind = 0;  // kind::kDirectory a listing, kind::kFetchedFile a file
         std::string text;
         bool endsDialog = false;
     };

@@ -12,14 +12,11 @@
 #include <cstring>
 
 #include "admin/admin_texts.h"
+#include "link/dispatcher.h"
 #include "resources/strings.h"
 #include "text/charset.h"
 
 namespace brxw::admin {
-
-namespace {
-constexpr std::uint8_t kUserKind = 6;
-}
 
 CInputDlg::CInputDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(text::kInput));
@@ -182,7 +179,7 @@ void CUserPropertiesDlg::OnUserChosen() {
         m_warning(this, text::kUserProperties, get.refusal);
         return;
     }
-    m_send(kUserKind, get.request);
+    m_send(kind::kUserRecords, get.request);
     // The reply selects the user again through its field 1.
     Clear();
 }
@@ -269,7 +266,7 @@ void CUserPropertiesDlg::Apply() {
         m_warning(this, text::kUserProperties, put.refusal);
         return;
     }
-    m_send(kUserKind, put.request);
+    m_send(kind::kUserRecords, put.request);
 }
 
 void CUserPropertiesDlg::DeleteUser() {
@@ -287,7 +284,7 @@ void CUserPropertiesDlg::DeleteUser() {
     delete m_users->selectedItems().front();
     m_selecting = false;
     Clear();
-    m_send(kUserKind, del.request);
+    m_send(kind::kUserRecords, del.request);
 }
 
 void CUserPropertiesDlg::AddUser() {
@@ -312,7 +309,7 @@ void CUserPropertiesDlg::AddUser() {
     }
     const auto place = std::lower_bound(calls.begin(), calls.end(), *call, ListOrder);
     AddKeyItem(*m_users, *call, static_cast<int>(place - calls.begin()));
-    m_send(kUserKind, add.request);
+    m_send(kind::kUserRecords, add.request);
 }
 
 }  // namespace brxw::admin
