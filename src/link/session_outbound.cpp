@@ -3,6 +3,7 @@
 // a file that was not sent is never deleted.
 #include <QFile>
 
+#include "link/dispatcher.h"
 #include "link/message_text.h"
 #include "link/session.h"
 
@@ -22,8 +23,7 @@ void Session::Send(std::string_view bytes) {
 }
 
 void Session::SendFrame(std::uint8_t kind, std::string_view text) {
-    constexpr std::uint8_t kFetchKind = 2;
-    if (kind == kFetchKind) {
+    if (kind == kind::kFetchedFile) {
         // The fetched file comes back to the editor; its upload goes to the same path.
         m_remoteFilePath = std::string(text);
     }
