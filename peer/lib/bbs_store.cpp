@@ -386,37 +386,34 @@ QByteArray BbsStore::PactorReport(int port) const {
 }
 
 bool BbsStore::ChangePactor(PactorChange change) {
-    constexpr int kLink = 1;
-    constexpr int kScanning = 2;
-    constexpr int kSending = 4;
     const int before = m_pactorState;
-    const bool link = (m_pactorState & kLink) != 0;
+    const bool link = (m_pactorState & kPactorLink) != 0;
     switch (change) {
         case PactorChange::ScanOn:
         case PactorChange::ScanOff:
             if (!link) {
-                m_pactorState = change == PactorChange::ScanOn ? kScanning : 0;
+                m_pactorState = change == PactorChange::ScanOn ? kPactorScanning : 0;
             }
             break;
         case PactorChange::BreakIn:
             if (link) {
-                m_pactorState = kLink | kSending;
+                m_pactorState = kPactorLink | kPactorSending;
             }
             break;
         case PactorChange::ChangeOver:
             if (link) {
-                m_pactorState = kLink;
+                m_pactorState = kPactorLink;
             }
             break;
         case PactorChange::LinkUp:
             if (!link) {
-                m_scanBeforeLink = (m_pactorState & kScanning) != 0;
-                m_pactorState = kLink;  // the caller sends first
+                m_scanBeforeLink = (m_pactorState & kPactorScanning) != 0;
+                m_pactorState = kPactorLink;  // the caller sends first
             }
             break;
         case PactorChange::LinkDown:
             if (link) {
-                m_pactorState = m_scanBeforeLink ? kScanning : 0;
+                m_pactorState = m_scanBeforeLink ? kPactorScanning : 0;
             }
             break;
     }

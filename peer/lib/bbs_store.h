@@ -58,6 +58,10 @@ public:
     // value != 0 switches the option on; true when the option exists and changed.
     bool SetOption(char letter, int value);
 
+    // The Pactor state's bits.
+    static constexpr int kPactorLink = 1;
+    static constexpr int kPactorScanning = 2;
+    static constexpr int kPactorSending = 4;
     // "%d %d": port and state (1 link, 2 scanning, 4 sending).
     QByteArray PactorReport(int port) const;
     int PactorState() const { return m_pactorState; }

@@ -1,5 +1,6 @@
 #include "peer/lib/demo_driver.h"
 
+#include "peer/lib/bbs_store.h"
 #include "peer/lib/peer_server.h"
 #include "peer/lib/peer_wire.h"
 
@@ -228,8 +229,8 @@ void DemoDriver::ChannelEvent() {
 void DemoDriver::PactorEvent() {
     // A caller links in only while the controller scans; the sysop's Scan switch is left alone.
     const int state = m_server.PactorState();
-    if ((state & 1) == 0) {
-        if (state & 2) {
+    if ((state & BbsStore::kPactorLink) == 0) {
+        if (state & BbsStore::kPactorScanning) {
             m_server.ChangePactor(PactorChange::LinkUp);
             m_server.SendTraffic(kConsole, 0, 4, "*** Pactor link from " + Callsign() + '\n');
         }
@@ -238,7 +239,8 @@ void DemoDriver::PactorEvent() {
         m_server.SendTraffic(kConsole, 0, 1, "*** Pactor link ended\n");
     } else {
         // The other side turns the link over.
-        m_server.ChangePactor((state & 4) ? PactorChange::ChangeOver : PactorChange::BreakIn);
+        m_server.ChangePactor((state & BbsStore::kPactorSending) ? PactorChange::ChangeOver
+                                                                 : PactorChange::BreakIn);
     }
 }
 
