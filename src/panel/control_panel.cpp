@@ -71,7 +71,6 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     BuildMenus();
     BuildToolBar();
     BuildServerControls();
-    BuildAdminDialogs();
     BuildCentralArea();
     BuildStatusBar();
     HideAdministrationButtons();

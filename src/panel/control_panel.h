@@ -157,7 +157,6 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildServerControls();
-    void BuildAdminDialogs();  // control_panel_dispatch.cpp
     void ShowPrompt(const QString& prompt);
     void HideAdministrationButtons();
     bool HasHandler(int command) const;

@@ -7,6 +7,7 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include "admin/admin_dialogs.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
@@ -167,6 +168,8 @@ void CControlPanel::BuildServerControls() {
     connect(m_pactor, &CPactorMenu::menuClosed, this,
             [this] { ShowPrompt(QString::fromLatin1(kIdlePrompt)); });
     m_optionItems = new CServerOptionItems(*m_optionsMenu, send, this);
+    // SendFrame keeps a fetched file's path for its upload.
+    m_admin = new admin::CAdminDialogs(*this, send, [this] { return m_ansiChar; });
 }
 
 void CControlPanel::BuildStatusBar() {

@@ -22,13 +22,6 @@ void CControlPanel::ServerOptionsList(std::string_view text) {
 void CControlPanel::PactorState(std::string_view text) {
     m_pactor->Report(text);
 }
-void CControlPanel::BuildAdminDialogs() {
-    // SendFrame keeps a fetched file's path for its upload.
-    const auto send = [this](std::uint8_t kind, std::string_view text) {
-        m_session->SendFrame(kind, text);
-    };
-    m_admin = new admin::CAdminDialogs(*this, send, [this] { return m_ansiChar; });
-}
 
 bool CControlPanel::RemoteFilesOpen() const {
     return m_admin->RemoteFilesOpen();
