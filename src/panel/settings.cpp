@@ -137,7 +137,11 @@ std::size_t SignatureExcess(std::string_view text) {
 SignatureFault CheckSignature(std::string_view text) {
     // The stored form cannot tell a typed backslash-'r' from a line break; files written
     // elsewhere rely on that form, so it stays, and such a text is refused instead.
-    if (text.find("\\r") != std::string_view::npos) {
+    // NUL bytes are dropped when the text is stored, so a backslash and an 'r' with NULs between
+    // them meet there: judge the text without them.
+    std::string plain(text);
+    std::erase(plain, '\0');
+    if (plain.find("\\r") != std::string::npos) {
         return SignatureFault::kBackslashR;
     }
     return SignatureExcess(text) > 0 ? SignatureFault::kTooLong : SignatureFault::kNone;

@@ -107,6 +107,7 @@ TEST_F(SettingsTest, SignatureWithoutAFaultComesBackAsTypedAndTheOthersAreNamed)
         {x39 + "\r\n" + x38, SignatureFault::kNone},  // 79 characters stored
         {"C:\\root", SignatureFault::kBackslashR},
         {"\\r", SignatureFault::kBackslashR},
+        {std::string("\\\0\0r", 4), SignatureFault::kBackslashR},
         {x39 + "\r\n" + x39, SignatureFault::kTooLong},
     };
     for (const auto& [text, fault] : cases) {
