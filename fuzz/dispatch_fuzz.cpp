@@ -365,6 +365,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (streamOpen) {
             // The receive thread: whole frames only; a length over the buffer loses the stream.
             batch.clear();
+            FrameBatch pushed;
             while (batch.size() < 8 && stream.size() - pos >= kFrameHeaderSize) {
                 const FrameHeader header =
                     DecodeHeader(reinterpret_cast<const unsigned char*>(stream.data() + pos));
@@ -374,15 +375,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     break;
                 }
                 const std::string_view frame = stream.substr(pos, kFrameHeaderSize + header.length);
-                FUZZ_CHECK(!queue.PushFrame(frame.data(), frame.size() - 1),
-                           "the queue took a frame shorter than its length");
-                FUZZ_CHECK(queue.PushFrame(frame.data(), frame.size()), "a whole frame refused");
+                FUZZ_CHECK(!pushed.Add(frame.data(), frame.size() - 1),
+                           "a batch took a frame shorter than its length");
+                FUZZ_CHECK(pushed.Add(frame.data(), frame.size()), "a whole frame refused");
                 batch.push_back(frame);
                 pos += frame.size();
             }
             if (batch.empty()) {
                 break;
             }
+            // Everything before was taken: the queue is empty, so the reader is to be told.
+            FUZZ_CHECK(queue.PushBatch(std::move(pushed)), "no notice asked for an empty queue");
             FUZZ_CHECK(queue.Size() == batch.size(), "the queue lost or gained frames");
             for (const std::string_view sent : batch) {
                 const std::optional<InboundFrame> frame = queue.PopFrame();

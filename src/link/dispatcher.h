@@ -1,5 +1,5 @@
-// The inbound dispatch: one frame per FrameQueued event, routed by category and kind to the
-// panels, the text windows, the dialogs and the reception slot.
+// The inbound dispatch: each frame the session takes from the queue, one at a time and in order,
+// routed by category and kind to the panels, the text windows, the dialogs and the reception slot.
 //
 // Owned by the control panel with the session; user-interface thread only. A modal dialog opened
 // at the end of a reception runs its own event loop, during which further frames are dispatched

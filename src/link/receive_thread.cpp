@@ -1,6 +1,8 @@
 #include "link/receive_thread.h"
 
 #include <QCoreApplication>
+#include <cstring>
+#include <vector>
 
 #include "link/frame.h"
 #include "link/frame_queue.h"
@@ -34,42 +36,46 @@ void ReceiveThread::Join() {
     }
 }
 
-bool ReceiveThread::ReadExactly(SocketHandle handle, char* buffer, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        if (!m_running.load()) {
-            return false;
-        }
-        const long got = RecvSome(handle, buffer + done, count - done);
-        if (got <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
                         std::uint64_t generation) {
-    char buffer[kFrameHeaderSize + kMaxInboundPayload];
-    while (m_running.load()) {
+    std::vector<char> buffer(kReadBufferSize);
+    std::size_t held = 0;  // bytes in the buffer, from its start
+    bool lost = false;     // a length over the protocol's limit: nothing after it is a frame
+    while (m_running.load() && !lost) {
         const int ready = WaitReadable(handle, kSelectTimeoutMs);
         if (ready == 0) {
             continue;
         }
-        if (ready < 0 || !ReadExactly(handle, buffer, kFrameHeaderSize)) {
+        if (ready < 0 || !m_running.load()) {
             break;
         }
-        const FrameHeader header = DecodeHeader(reinterpret_cast<unsigned char*>(buffer));
-        // A length over the buffer cannot be a frame of this protocol: the stream is lost.
-        if (header.length > kMaxInboundPayload ||
-            !ReadExactly(handle, buffer + kFrameHeaderSize, header.length)) {
+        const long got = RecvSome(handle, buffer.data() + held, buffer.size() - held);
+        if (got <= 0) {
             break;
         }
-        queue.PushFrame(buffer, kFrameHeaderSize + header.length);
-        // Posted even when the push failed: the dispatch then finds the queue short and
-        // does nothing, which keeps events and frames one to one.
-        Post(target, kFrameQueuedEvent, generation);
+        held += static_cast<std::size_t>(got);
+        FrameBatch batch;
+        std::size_t cut = 0;
+        while (held - cut >= kFrameHeaderSize) {
+            const FrameHeader header =
+                DecodeHeader(reinterpret_cast<const unsigned char*>(buffer.data() + cut));
+            if (header.length > kMaxInboundPayload) {
+                lost = true;
+                break;
+            }
+            const std::size_t whole = kFrameHeaderSize + header.length;
+            if (held - cut < whole) {
+                break;
+            }
+            batch.Add(buffer.data() + cut, whole);
+            cut += whole;
+        }
+        if (batch.Frames() > 0 && queue.PushBatch(std::move(batch))) {
+            Post(target, kFrameQueuedEvent, generation);
+        }
+        // What is left is less than one frame, so the buffer always has room for the next read.
+        std::memmove(buffer.data(), buffer.data() + cut, held - cut);
+        held -= cut;
     }
     Post(target, kLinkBrokenEvent, generation);
 }

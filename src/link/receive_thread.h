@@ -1,6 +1,8 @@
-// The receive thread: reads whole frames from the session socket, pushes each onto the frame
-// queue and posts FrameQueued to the user-interface thread; on end of stream, a failure or a
-// length the receive buffer cannot hold, it posts LinkBroken once and ends.
+// The receive thread: reads what the session socket holds into a large buffer, cuts the whole
+// frames from it and pushes them onto the frame queue as one batch, posting FrameQueued to the
+// user-interface thread only when the queue was empty (the reader drains it); on end of stream,
+// a failure or a length the protocol's receive buffer cannot hold, it posts LinkBroken once,
+// after every whole frame before it, and ends.
 //
 // Owned by the Session, started at login and always joined (never detached). Stop() may be
 // called from the user-interface thread while the thread runs; the thread touches nothing but
@@ -23,6 +25,8 @@ class ReceiveThread {
 public:
     // select() waits this long, so a stopped session is noticed within one wait.
     static constexpr int kSelectTimeoutMs = 100;
+    // One read takes up to this much; a partial frame left at its end moves to the front.
+    static constexpr std::size_t kReadBufferSize = 64 * 1024;
 
     ReceiveThread() = default;
     ~ReceiveThread();
@@ -38,8 +42,6 @@ public:
 
 private:
     void Run(SocketHandle handle, FrameQueue& queue, QObject* target, std::uint64_t generation);
-    // Reads exactly count bytes; false on close, error or stop.
-    bool ReadExactly(SocketHandle handle, char* buffer, std::size_t count);
 
     std::atomic<bool> m_running{false};
     std::thread m_thread;

@@ -259,9 +259,8 @@ void Session::OnLinkEvent(int type, std::uint64_t generation) {
         return;
     }
     if (type == kFrameQueuedEvent) {
-        // One frame per event, as queued; handed on from a zero-time timer, which runs after
+        // Frames wait in the queue; they are handed on from a zero-time timer, which runs after
         // the pending events, paints included, have had their turn.
-        ++m_pendingFrames;
         if (!m_dispatchTimer.isActive()) {
             m_dispatchTimer.start();
         }
@@ -279,16 +278,21 @@ void Session::OnLinkEvent(int type, std::uint64_t generation) {
 void Session::DispatchPending(bool all) {
     QElapsedTimer slice;
     slice.start();
-    // A handler may end the session (and so zero the count) or open a dialog whose event loop
-    // comes back here: the count is taken before each call.
-    while (m_pendingFrames > 0) {
-        --m_pendingFrames;
-        m_host.FrameQueued();
+    const std::uint64_t generation = m_generation;
+    // One frame at a time, in order. A handler may end the session (which empties the queue)
+    // or open a dialog whose event loop comes back here; each pop is whole by itself.
+    while (auto frame = m_queue.PopFrame()) {
+        m_host.FrameArrived(*frame);
+        if (generation != m_generation) {
+            return;  // the session ended or was replaced: what is queued now is not this pass's
+        }
         if (!all && slice.elapsed() >= kDispatchSliceMs) {
             break;
         }
     }
-    if (m_pendingFrames > 0 && !m_dispatchTimer.isActive()) {
+    // The receive thread posts again only once the queue was empty, so what is left is this
+    // side's to come back for.
+    if (m_queue.Size() > 0 && !m_dispatchTimer.isActive()) {
         m_dispatchTimer.start();
     }
 }
@@ -316,7 +320,6 @@ void Session::StopThreadAndClose() {
     // Frames and events of the closed session must not reach the next one.
     ++m_generation;
     m_queue.Clear();
-    m_pendingFrames = 0;
     m_dispatchTimer.stop();
 }
 

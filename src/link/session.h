@@ -120,7 +120,6 @@ private:
     QTimer m_startupTimer;
     QTimer m_countdownTimer;
     QTimer m_dispatchTimer;
-    int m_pendingFrames = 0;  // FrameQueued events received and not yet handed to the host
 
     State m_state = State::Idle;
     std::string m_startupName;

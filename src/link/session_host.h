@@ -7,6 +7,8 @@
 
 namespace brxw {
 
+class InboundFrame;
+
 class SessionHost {
 public:
     virtual ~SessionHost() = default;
@@ -26,8 +28,8 @@ public:
     virtual void RestoreWindows(bool allChannels, bool monitoring) = 0;
     // The refresh of the panel for the connected (logged in) or disconnected state.
     virtual void SessionStateChanged(bool loggedIn) = 0;
-    // A frame of the current session waits in the queue.
-    virtual void FrameQueued() = 0;
+    // The next frame of the current session, taken from the queue in the order it arrived.
+    virtual void FrameArrived(const InboundFrame& frame) = 0;
 };
 
 }  // namespace brxw

@@ -412,8 +412,8 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     UpdateCommandStates();
 }
 
-void CControlPanel::FrameQueued() {
-    m_dispatcher->DispatchOne();
+void CControlPanel::FrameArrived(const InboundFrame& frame) {
+    m_dispatcher->Dispatch(frame);
 }
 
 void CControlPanel::SavePosition() {

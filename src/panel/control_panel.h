@@ -105,7 +105,7 @@ public:
     void EmptyStationList() override;
     void RestoreWindows(bool allChannels, bool monitoring) override;
     void SessionStateChanged(bool loggedIn) override;
-    void FrameQueued() override;
+    void FrameArrived(const InboundFrame& frame) override;
 
     // DispatchTarget (control_panel_dispatch.cpp)
     void MessageCounters(std::string_view text) override;

@@ -42,7 +42,7 @@ protected:
         profile.hostName = "127.0.0.1";
         profile.port = m_peer.Port();
         m_config.SaveProfile(0, profile);
-        m_host.onFrameQueued = [this] { m_dispatcher.DispatchOne(); };
+        m_host.onFrame = [this](const InboundFrame& frame) { m_dispatcher.Dispatch(frame); };
         m_target.onSendRequest = [this](std::uint8_t kind, std::string_view text) {
             m_session.SendFrame(kind, text);
         };

@@ -30,7 +30,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_peer.Start());
         WriteProfile(0, "127.0.0.1", m_peer.Port());
-        m_host.queue = &m_session.Queue();
     }
 
     void WriteProfile(int n, const std::string& host, int port,
@@ -260,7 +259,6 @@ TEST(SessionSendTimeout, AServerThatStopsReadingEndsTheSessionInsteadOfFreezingI
     profile.port = peer.Port();
     config.SaveProfile(0, profile);
     test::FakeSessionHost host;
-    host.queue = nullptr;
     Session session(config, host, Session::Timing{10, 3600 * 1000, 200});
     peer::PeerFaults faults;
     faults.stall = true;
@@ -300,8 +298,8 @@ TEST_F(SessionE2E, FramesSentBeforeTheServerClosedAreAllDispatchedFirst) {
     ASSERT_TRUE(LogIn());
     int shown = 0;
     int shownAfterTheEnd = 0;
-    m_host.onFrameQueued = [&] {
-        if (auto frame = m_session.Queue().PopFrame(); frame && frame->Category() == 16) {
+    m_host.onFrame = [&](const InboundFrame& frame) {
+        if (frame.Category() == 16) {
             ++shown;
             shownAfterTheEnd += m_host.loggedIn ? 0 : 1;
         }
@@ -333,7 +331,7 @@ TEST_F(SessionE2E, StaleLinkEventsDoNotEndTheNewSession) {
     m_peer.SetFaults(faults);
     ASSERT_TRUE(LogIn());
     int dispatched = 0;
-    m_host.onFrameQueued = [&] { ++dispatched; };
+    m_host.onFrame = [&](const InboundFrame&) { ++dispatched; };
     QObject* target = m_session.LinkEventTarget();
     QCoreApplication::postEvent(target, new LinkEvent(kFrameQueuedEvent, 0));
     QCoreApplication::postEvent(target, new LinkEvent(kLinkBrokenEvent, 0));

@@ -99,7 +99,7 @@ public:
         QDir().mkpath(m_work);
         PointProfileAt(m_peer.Port());
         m_host.dispatcher = &m_dispatcher;
-        m_host.onFrameQueued = [this] { m_dispatcher.DispatchOne(); };
+        m_host.onFrame = [this](const InboundFrame& frame) { m_dispatcher.Dispatch(frame); };
         m_target.consoleCreated = true;
         m_target.monitoringCreated = true;
     }

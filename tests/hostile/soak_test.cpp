@@ -121,9 +121,8 @@ TEST_F(Soak, NumberedFramesOfEveryCategoryArriveAllAndInOrder) {
     };
     std::int64_t received = 0;
     std::int64_t firstWrong = -1;
-    m_host.onFrameQueued = [&] {
-        const auto frame = m_session.Queue().PopFrame();
-        if (!frame || !NumberedFrame(std::uint64_t(received)).Matches(*frame)) {
+    m_host.onFrame = [&](const InboundFrame& frame) {
+        if (!NumberedFrame(std::uint64_t(received)).Matches(frame)) {
             firstWrong = firstWrong < 0 ? received : firstWrong;
         }
         ++received;

@@ -72,6 +72,49 @@ TEST(FrameQueue, RefusesBytesThatAreNotOneWholeFrame) {
     EXPECT_EQ(queue.Size(), 0u);
 }
 
+// Batches: one notice per stretch of frames (true only when the queue was empty), frames
+// popped one at a time across batches in order, each outliving the batch it came in.
+TEST(FrameQueue, BatchesKeepOrderAndAskForANoticeOnlyWhenTheQueueWasEmpty) {
+    FrameQueue queue;
+    auto batchOf = [](int first, int count) {
+        FrameBatch batch;
+        for (int i = first; i < first + count; ++i) {
+            const std::string text = "frame " + std::to_string(i);
+            const std::string frame =
+                Bytes({16, 0, static_cast<unsigned char>(text.size()), 0}) + text;
+            EXPECT_TRUE(batch.Add(frame.data(), frame.size()));
+        }
+        return batch;
+    };
+    FrameBatch broken = batchOf(0, 1);
+    const std::string lying = Bytes({0, 2, 9, 0}) + "abc";
+    EXPECT_FALSE(broken.Add(lying.data(), lying.size()));
+    EXPECT_EQ(broken.Frames(), 1u);
+
+    EXPECT_TRUE(queue.PushBatch(batchOf(0, 3)));
+    EXPECT_FALSE(queue.PushBatch(batchOf(3, 2)));
+    EXPECT_FALSE(queue.PushBatch(FrameBatch()));
+    EXPECT_EQ(queue.Size(), 5u);
+    std::vector<InboundFrame> popped;
+    while (auto frame = queue.PopFrame()) {
+        popped.push_back(*frame);
+    }
+    EXPECT_TRUE(queue.PushBatch(batchOf(5, 1)));  // emptied: the next push asks again
+    popped.push_back(*queue.PopFrame());
+    ASSERT_EQ(popped.size(), 6u);
+    for (std::size_t i = 0; i < popped.size(); ++i) {
+        EXPECT_EQ(popped[i].Payload(), "frame " + std::to_string(i));
+        EXPECT_EQ(popped[i].PayloadText()[popped[i].Payload().size()], '\0');
+    }
+    EXPECT_TRUE(queue.PushBatch(batchOf(6, 2)));
+    queue.Clear();  // a closed session's frames
+
+    EXPECT_EQ(queue.Size(), 0u);
+    EXPECT_FALSE(queue.PopFrame());
+    EXPECT_TRUE(queue.PushBatch(batchOf(8, 1)));
+    EXPECT_EQ(queue.PopFrame()->Payload(), "frame 8");
+}
+
 class MessageText : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(MessageText, EndsWithCtrlZLineFeedAndCarriesNoCarriageReturn) {

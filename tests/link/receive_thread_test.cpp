@@ -123,6 +123,28 @@ TEST_F(ReceiveThreadTest, LargestFrameFitsTheBuffer) {
     EXPECT_EQ(m_queue.PopFrame()->Payload().size(), 1020u);
 }
 
+// A stream of many reads' worth, frames cut across the reads' ends, then a length no frame
+// can have: every frame before it is queued whole and in order, under one notice while nobody
+// takes them, and the link is broken once, after them.
+TEST_F(ReceiveThreadTest, AFloodIsQueuedInOrderUnderOneNoticeBeforeTheBrokenLink) {
+    Start();
+    constexpr int kFrames = 5000;  // about five read buffers
+    std::string stream;
+    for (int i = 0; i < kFrames; ++i) {
+        const std::string text = "line " + std::to_string(i) + std::string(i % 90, '.');
+        stream += std::string("\x10\x00", 2) + char(text.size()) + '\0' + text;
+    }
+    stream += std::string("\x00\x02\xFD\x03", 4) + "never read";
+    WriteInPieces(stream, {1, 70001, 70003});
+    ASSERT_TRUE(test::WaitUntil([&] { return m_log.broken == 1; }));
+    EXPECT_EQ(m_log.queued, 1);
+    ASSERT_EQ(m_queue.Size(), std::size_t(kFrames));
+    for (int i = 0; i < kFrames; ++i) {
+        const auto frame = m_queue.PopFrame();
+        ASSERT_EQ(frame->Payload(), "line " + std::to_string(i) + std::string(i % 90, '.'));
+    }
+}
+
 TEST_F(ReceiveThreadTest, StopWhileTheServerIsSilentJoins) {
     Start();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

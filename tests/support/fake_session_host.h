@@ -44,13 +44,11 @@ public:
         (loggedIn ? logins : logouts) += 1;
         this->loggedIn = loggedIn;
     }
-    void FrameQueued() override {
-        if (onFrameQueued) {
-            onFrameQueued();
-        } else if (queue != nullptr) {
-            if (auto frame = queue->PopFrame()) {
-                frames.push_back(std::move(*frame));
-            }
+    void FrameArrived(const InboundFrame& frame) override {
+        if (onFrame) {
+            onFrame(frame);
+        } else {
+            frames.push_back(frame);
         }
     }
 
@@ -60,9 +58,8 @@ public:
     }
 
     std::function<void(const std::string&)> onStatusText;  // e.g. to act at a given step
-    std::function<void()> onFrameQueued;  // set to dispatch frames as they are announced
-    FrameQueue* queue = nullptr;          // else set to collect them in `frames`
-    std::vector<InboundFrame> frames;
+    std::function<void(const InboundFrame&)> onFrame;  // set to dispatch frames as they arrive
+    std::vector<InboundFrame> frames;  // else they are collected here
     std::vector<std::string> statusTexts;
     std::vector<Warning> warnings;
     std::string title;
