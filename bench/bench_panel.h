@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/app_config.h"
+#include "link/dispatcher.h"
 #include "panel/control_panel.h"
 #include "resources/command_ids.h"
 #include "support/wait.h"
@@ -26,7 +27,8 @@ inline bool LogInWithAllWindows(CControlPanel& panel) {
     panel.OnCommand(cmd::kMonitoringWindow);
     panel.OnCommand(cmd::kAllChannelsWindow);
     panel.OnCommand(cmd::kOneChannelWindow);
-    if (!panel.Console()) {
+    // The console window may exist already, hidden; what counts is its subscription.
+    if ((panel.GetSession().Options() & category::kConsole) == 0) {
         panel.OnCommand(cmd::kConsoleWindow);
     }
     return true;

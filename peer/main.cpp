@@ -140,9 +140,42 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Fault: close after the login line, before the challenge."));
     const QCommandLineOption refuseLogin({QStringLiteral("refuse-login")},
                                          QStringLiteral("Fault: close after any login reply."));
-    parser.addOptions({listen, user, seed, demo, demoInterval, root, data, record, capabilities,
-                       pieceSize, pactor, dropAfter, stall, splitWrites, oversize, garbage,
-                       closeBeforeChallenge, refuseLogin});
+    const QCommandLineOption flood(
+        {QStringLiteral("flood")},
+        QStringLiteral("Load: send each client N numbered traffic frames (\"flood <n> ...\", 69 "
+                       "bytes of text each) as fast as its socket takes them, once it subscribes "
+                       "to the mix's categories; 1..1000000."),
+        QStringLiteral("N"));
+    const QCommandLineOption floodMix(
+        {QStringLiteral("flood-mix")},
+        QStringLiteral("Categories of the flood's frames in turn: 16 monitoring, 32 console, "
+                       "64 channel traffic (default 16,32,64,16)."),
+        QStringLiteral("LIST"), QStringLiteral("16,32,64,16"));
+    const QCommandLineOption floodChannels(
+        {QStringLiteral("flood-channels")},
+        QStringLiteral("Channel traffic of the flood cycles over channels 1..K (default 4)."),
+        QStringLiteral("K"), QStringLiteral("4"));
+    parser.addOptions({listen,
+                       user,
+                       seed,
+                       demo,
+                       demoInterval,
+                       root,
+                       data,
+                       record,
+                       capabilities,
+                       pieceSize,
+                       pactor,
+                       dropAfter,
+                       stall,
+                       splitWrites,
+                       oversize,
+                       garbage,
+                       closeBeforeChallenge,
+                       refuseLogin,
+                       flood,
+                       floodMix,
+                       floodChannels});
     parser.process(app);
 
     PeerConfig config;
@@ -191,6 +224,20 @@ int main(int argc, char* argv[]) {
         if (!ok || config.faults.garbageBytes < 0) {
             Fail(QStringLiteral("bad --garbage"));
         }
+    }
+    if (parser.isSet(flood)) {
+        config.floodFrames = parser.value(flood).toLongLong(&ok);
+        if (!ok || config.floodFrames < 1 ||
+            config.floodFrames > brxw::peer::FloodFeeder::kMaxFrames) {
+            Fail(QStringLiteral("bad --flood (1..1000000)"));
+        }
+    }
+    if (!brxw::peer::ParseFloodMix(parser.value(floodMix).toLatin1(), config.floodMix)) {
+        Fail(QStringLiteral("bad --flood-mix (a list of 16, 32 and 64)"));
+    }
+    config.floodMix.channels = parser.value(floodChannels).toInt(&ok);
+    if (!ok || config.floodMix.channels < 1 || config.floodMix.channels > 99) {
+        Fail(QStringLiteral("bad --flood-channels (1..99)"));
     }
     config.faults.stall = parser.isSet(stall);
     config.faults.splitWrites = parser.isSet(splitWrites);

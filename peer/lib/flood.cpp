@@ -1,5 +1,6 @@
 #include "peer/lib/flood.h"
 
+#include "peer/lib/peer_connection.h"
 #include "peer/lib/peer_wire.h"
 
 #include <algorithm>
@@ -43,6 +44,42 @@ bool ParseFloodMix(const QByteArray& text, FloodMix& mix) {
     }
     mix.categories = categories;
     return !categories.isEmpty();
+}
+
+quint8 FloodMix::Subscription() const {
+    quint8 bits = 0;
+    for (const quint8 category : categories) {
+        bits |= category;
+    }
+    return bits;
+}
+
+FloodFeeder::FloodFeeder(PeerConnection& connection, QByteArray frames)
+    : QObject(&connection), m_connection(connection), m_bytes(std::move(frames)) {
+    connect(&connection, &PeerConnection::BytesWritten, this, &FloodFeeder::Feed);
+    Feed();
+}
+
+void FloodFeeder::Feed() {
+    while (m_sent < m_bytes.size() && m_connection.PendingBytes() < kMaxPending) {
+        if (!m_connection.IsLoggedIn()) {
+            return;
+        }
+        // Whole frames only: whatever else the peer writes to this client meanwhile goes
+        // between two frames, never into one.
+        qint64 end = m_sent;
+        while (end + 4 <= m_bytes.size() && (end == m_sent || end - m_sent < kWriteBytes)) {
+            const auto low = static_cast<quint8>(m_bytes[end + 2]);
+            const auto high = static_cast<quint8>(m_bytes[end + 3]);
+            end += 4 + (low | high << 8);
+        }
+        end = std::min(std::max(end, m_sent + 1), m_bytes.size());
+        m_connection.SendRaw(QByteArrayView(m_bytes).sliced(m_sent, end - m_sent));
+        m_sent = end;
+    }
+    if (m_sent >= m_bytes.size()) {
+        deleteLater();
+    }
 }
 
 }  // namespace brxw::peer

@@ -8,6 +8,8 @@
 #include <QHostAddress>
 #include <QString>
 
+#include "peer/lib/flood.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -95,6 +97,10 @@ struct PeerConfig {
     QString recordFile;  // every received byte is also written here when set
 
     int pieceSize = 1000;  // data bytes per file-transfer frame, 1..1020
+    // > 0: every client, whenever it comes to subscribe to the mix's categories, gets this many
+    // numbered frames as fast as its socket takes them (see FloodFeeder).
+    qint64 floodFrames = 0;
+    FloodMix floodMix;
     bool demo = false;
     int demoIntervalMs = 300;
 

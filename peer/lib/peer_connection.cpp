@@ -17,6 +17,7 @@ PeerConnection::PeerConnection(int id, QTcpSocket* socket, ConnectionHost& host,
     m_socket->setReadBufferSize(kReadChunk);
     connect(m_socket, &QTcpSocket::readyRead, this, &PeerConnection::OnReadyRead);
     connect(m_socket, &QTcpSocket::disconnected, this, &PeerConnection::OnDisconnected);
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &PeerConnection::BytesWritten);
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError) {
         if (m_socket->state() == QAbstractSocket::UnconnectedState) {
             OnDisconnected();
@@ -209,6 +210,10 @@ void PeerConnection::SendRaw(QByteArrayView bytes) {
     if (m_state == State::LoggedIn && !Stalled()) {
         WriteBytes(bytes);
     }
+}
+
+qint64 PeerConnection::PendingBytes() const {
+    return m_socket->bytesToWrite();
 }
 
 void PeerConnection::WriteBytes(QByteArrayView bytes) {

@@ -67,6 +67,8 @@ public:
     bool SendStream(quint8 category, quint8 kind, QByteArrayView payload);
     // Bytes as they are, while logged in and not stalled.
     void SendRaw(QByteArrayView bytes);
+    // Bytes written and not yet taken by the operating system.
+    qint64 PendingBytes() const;
 
     // Plain text is message text from now on, until its terminator. messageNumber < 0: a
     // new message.
@@ -89,6 +91,10 @@ public:
     void Close();
     // Closes at once, dropping pending output.
     void Abort();
+
+signals:
+    // The socket handed some of the pending bytes to the operating system.
+    void BytesWritten();
 
 private:
     void OnReadyRead();

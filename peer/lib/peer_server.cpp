@@ -251,6 +251,33 @@ void PeerServer::OnLoggedIn(PeerConnection& connection) {
 
     connection.SendFrame(kReply, kCapabilities, m_config.capabilities);
     SendStreamsNewlySubscribed(connection, 0);
+    FloodWhenSubscribed(connection, 0);
+}
+
+void PeerServer::FloodWhenSubscribed(PeerConnection& connection, quint8 before) {
+    const quint8 wanted = m_config.floodMix.Subscription();
+    if (m_config.floodFrames <= 0 || (before & wanted) == wanted ||
+        (connection.Options() & wanted) != wanted) {
+        return;
+    }
+    Log(QStringLiteral("connection %1: flood of %2 frames")
+            .arg(connection.Id())
+            .arg(m_config.floodFrames));
+    if (m_floodFrames.isEmpty()) {
+        // Built once and shared by every connection's feeder.
+        m_floodFrames = FloodFrames(m_config.floodMix, 0,
+                                    std::min(m_config.floodFrames, FloodFeeder::kMaxFrames));
+    }
+    new FloodFeeder(connection, m_floodFrames);
+}
+
+void PeerServer::Flood(qint64 count, const FloodMix& mix) {
+    const QByteArray frames = FloodFrames(mix, 0, std::min(count, FloodFeeder::kMaxFrames));
+    RunOnServerThread([&] {
+        for (PeerConnection* connection : LoggedIn()) {
+            new FloodFeeder(*connection, frames);
+        }
+    });
 }
 
 void PeerServer::OnClientEvent(PeerConnection& connection, const ClientEvent& event) {
@@ -261,6 +288,7 @@ void PeerServer::OnClientEvent(PeerConnection& connection, const ClientEvent& ev
             connection.SetOptions(event.options);
             UpdateInfo(connection);
             SendStreamsNewlySubscribed(connection, before);
+            FloodWhenSubscribed(connection, before);
             break;
         }
         case ClientEvent::Type::Record:

@@ -85,6 +85,9 @@ public:
     void SendNotice(qint8 code, const QByteArray& extra = {});
     // Categories 16, 32 and 64, to subscribers.
     void SendTraffic(quint8 category, qint8 channel, quint8 colour, const QByteArray& text);
+    // Frames 0 .. count - 1 of a flood of the mix, as fast as each socket takes them, whatever
+    // the subscriptions.
+    void Flood(qint64 count, const FloodMix& mix);
     void CloseConnections();
 
     // --- The BBS's state (changes are sent to subscribers) -------------------------------
@@ -137,6 +140,8 @@ private:
     // Whatever a newly set options bit asks for: the current counts, lines and figures, and
     // for the console bit notice 1 (notice 2 when another client holds the single console).
     void SendStreamsNewlySubscribed(PeerConnection& connection, quint8 before);
+    // The configured flood, whenever a connection's options come to cover the flood's mix.
+    void FloodWhenSubscribed(PeerConnection& connection, quint8 before);
     void ConfirmConsole(PeerConnection& connection);
     void SendAllStations(PeerConnection& connection);
     void SendFigures(PeerConnection& connection, quint8 categories);
@@ -164,6 +169,7 @@ private:
     std::unique_ptr<RequestHandler> m_requests;
     std::unique_ptr<DemoDriver> m_demo;
     ReceivedRecord m_received;
+    QByteArray m_floodFrames;  // the configured flood, built at its first use
 
     struct Task {
         std::function<void()> work;

@@ -1,11 +1,15 @@
 // Subscriptions, station lines, counters, traffic, notices, console echo and the record of
 // received bytes, seen from a bare socket client.
+#include "peer/lib/flood.h"
 #include "peer/lib/peer_wire.h"
 #include "peer/raw_client.h"
 #include "support/running_peer.h"
 #include "support/wait.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace brxw::test {
 namespace {
@@ -235,6 +239,49 @@ TEST(PeerStreamsConfig, ASingleConsoleIsRefusedWhileAnotherClientHoldsIt) {
     const auto now = second.WaitFor(128);
     ASSERT_TRUE(now);
     EXPECT_EQ(now->payload, "\x01");
+}
+
+// The flood starts when a client comes to subscribe to its mix and goes out in whole frames,
+// so a frame the peer sends meanwhile lands between two flood frames, never inside one: the
+// stream parses, and every numbered frame arrives once, in order, in its category.
+TEST(PeerFlood, FramesArriveWholeInOrderWithOtherTrafficInterleaved) {
+    PeerConfig config;
+    config.floodFrames = 150000;  // about 11 MB: more than the sockets' buffers hold
+    config.floodMix = peer::FloodMix{{16, 64, 32}, 3};
+    RunningPeer peerServer(config);
+    RawClient client;
+    ASSERT_TRUE(client.LogIn(peerServer.Port(), 16 | 64));
+    client.Settle(50);
+    EXPECT_TRUE(client.FramesOf(peer::kMonitoring).empty());  // not yet subscribed to the mix
+    client.SendOptions(16 | 32 | 64);
+    // Not reading for a while fills the socket's buffers, so the flood is midway when the
+    // other frame is written.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    peerServer.SendFrame(0, 99, "between");
+    ASSERT_TRUE(client.WaitFor(0, 99, 20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            client.Settle(1);
+            return client.FramesOf(16).size() + client.FramesOf(32).size() +
+                       client.FramesOf(64).size() >=
+                   std::size_t(config.floodFrames);
+        },
+        20000));
+    int next = 0;
+    for (const Frame& frame : client.Frames()) {
+        if (frame.category != 16 && frame.category != 32 && frame.category != 64) {
+            continue;
+        }
+        if (!frame.payload.contains("flood ")) {
+            continue;  // the console's own lines
+        }
+        const QByteArray text = frame.payload.mid(3);
+        ASSERT_TRUE(text.startsWith("flood " + QByteArray::number(next) + ' ')) << text.constData();
+        EXPECT_EQ(frame.category, config.floodMix.categories[next % 3]);
+        EXPECT_EQ(text.size(), 69);
+        ++next;
+    }
+    EXPECT_EQ(next, config.floodFrames);
 }
 
 }  // namespace
