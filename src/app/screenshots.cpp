@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTextCursor>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWidget>
 #include <cstdio>
@@ -147,6 +148,35 @@ void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
 }
 
 // The editor with a message of the BBS quoted for an answer and a reply typed above the quote.
+// Runs a command that opens a modal dialog of the panel (settings, a profile's setup, about),
+// saves the dialog's picture once it is shown and cancels it, so that nothing changes.
+bool SaveModalDialog(CControlPanel& panel, int command, const QString& path) {
+    bool saved = false;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            return;
+        }
+        poll.stop();
+        Pause(200);
+        saved = dialog->grab().save(path);
+        dialog->reject();
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    poll.start();
+    giveUp.start(5000);
+    panel.OnCommand(command);  // returns when the dialog has been closed
+    return saved;
+}
+
 // The message is asked for as the sysop asks the demo BBS for one, with the console command
 // "EDIT n", so it comes by the real road: notice 4, "MSG n", the transfer, the editor.
 bool SaveEditorWithAnswer(CControlPanel& panel, const QString& path) {
@@ -186,9 +216,14 @@ void OpenEveryWindow(CControlPanel& panel) {
     if (panel.Console() != nullptr && !panel.Console()->isVisible()) {
         panel.OnCommand(cmd::kConsoleWindow);
     }
-    if (panel.Stations().Count() > 0 && !panel.OneChannel()->isVisible()) {
+    // The one-channel window may have come back at login with no station chosen yet: choose
+    // the first, as the operator would with a click.
+    if (panel.Stations().Count() > 0 && !panel.Stations().ReadSelection()) {
         panel.Stations().Select(std::size_t{0});
         panel.StationView()->Update();
+        emit panel.StationView()->SelectionChangedByOperator();
+    }
+    if (panel.Stations().Count() > 0 && !panel.OneChannel()->isVisible()) {
         panel.OnCommand(cmd::kOneChannelWindow);
     }
 }
@@ -251,6 +286,15 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
     }
     if (loggedIn && m_panel.isVisible()) {
         SaveAdminDialogs(m_panel, QDir(m_directory));
+    }
+    const std::pair<int, const char*> modals[] = {{cmd::kSettings, "settings.png"},
+                                                  {cmd::kConfigRemote0, "setup.png"},
+                                                  {cmd::kAbout, "about.png"}};
+    for (const auto& [command, name] : modals) {
+        const QString path = QDir(m_directory).absoluteFilePath(QString::fromLatin1(name));
+        if (m_panel.isVisible() && SaveModalDialog(m_panel, command, path)) {
+            std::printf("screenshot: %s\n", qPrintable(path));
+        }
     }
     const QString editorShot = QDir(m_directory).absoluteFilePath(QStringLiteral("editor.png"));
     if (loggedIn && SaveEditorWithAnswer(m_panel, editorShot)) {
