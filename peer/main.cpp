@@ -143,8 +143,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption flood(
         {QStringLiteral("flood")},
         QStringLiteral("Load: send each client N numbered traffic frames (\"flood <n> ...\", 69 "
-                       "bytes of text each) as fast as its socket takes them, once it subscribes "
-                       "to the mix's categories; 1..1000000."),
+                       "bytes of text each) in whole frames, as fast as its socket takes them, "
+                       "whenever its subscriptions come to cover the mix's categories (at login "
+                       "or by an options update); 1..1000000."),
         QStringLiteral("N"));
     const QCommandLineOption floodMix(
         {QStringLiteral("flood-mix")},
