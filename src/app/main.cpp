@@ -1,5 +1,6 @@
 // brxW: the sysop's control program for a packet-radio BBS's remote console.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "app/screenshots.h"
@@ -10,7 +11,25 @@
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // --help and --version answer before QApplication exists, as it needs a display; the
+    // QCoreApplication only gives the help its program name.
+    QStringList rawArgs;
+    for (int i = 0; i < argc; ++i) {
+        rawArgs.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const brxw::CommandLine::Request request = brxw::ParseCommandLine(rawArgs).request;
+    if (request != brxw::CommandLine::Request::Run) {
+        QCoreApplication core(argc, argv);
+        const QString text = request == brxw::CommandLine::Request::ShowHelp
+                                 ? brxw::CommandLineHelp()
+                                 : QStringLiteral("brxW " BRXW_VERSION "\n");
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brxW"));
 
@@ -20,6 +39,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // Parsed again from Qt's arguments, which on Windows come from the wide command line.
     const brxw::CommandLine commandLine = brxw::ParseCommandLine(QApplication::arguments());
     brxw::AppConfig config(commandLine.iniPath);
 
@@ -38,10 +58,9 @@ int main(int argc, char* argv[]) {
     brxw::FunctionKeyFilter keys(panel);
     app.installEventFilter(&keys);
 
-    const QString shotDir = brxw::ScreenshotDirFromArguments(QApplication::arguments());
     std::unique_ptr<brxw::ScreenshotRun> shots;
-    if (!shotDir.isEmpty()) {
-        shots = std::make_unique<brxw::ScreenshotRun>(panel, shotDir);
+    if (!commandLine.screenshotDir.isEmpty()) {
+        shots = std::make_unique<brxw::ScreenshotRun>(panel, commandLine.screenshotDir);
     }
 
     const int result = QApplication::exec();

@@ -4,26 +4,79 @@
 
 #include "config/ini_location.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QFileInfo>
 
 #include <array>
-#include <string_view>
 
 namespace brxw {
 namespace {
 
 // Qt's own switches that take the next argument as their value (QGuiApplication, QApplication
-// and the xcb platform), named with one leading dash as Qt also accepts them with two.
-constexpr std::array<std::string_view, 17> kQtSwitchesWithValue = {
-    "-platform",        "-platformpluginpath",
-    "-platformtheme",   "-plugin",
-    "-qwindowgeometry", "-qwindowtitle",
-    "-qwindowicon",     "-geometry",
-    "-title",           "-icon",
-    "-display",         "-name",
-    "-visual",          "-session",
-    "-style",           "-stylesheet",
-    "-qmljsdebugger"};
+// and the xcb platform). Qt accepts them with one dash or two.
+constexpr std::array<const char*, 17> kQtSwitchesWithValue = {
+    "platform",        "platformpluginpath",
+    "platformtheme",   "plugin",
+    "qwindowgeometry", "qwindowtitle",
+    "qwindowicon",     "geometry",
+    "title",           "icon",
+    "display",         "name",
+    "visual",          "session",
+    "style",           "stylesheet",
+    "qmljsdebugger"};
+
+#ifdef _WIN32
+constexpr const char* kDefaultIniText =
+    "BrxW.ini in the Windows directory when it can be written there, else in the user's "
+    "application-data folder";
+#else
+constexpr const char* kDefaultIniText =
+    "$XDG_CONFIG_HOME/BrxW.ini, or ~/.config/BrxW.ini when XDG_CONFIG_HOME is unset or relative";
+#endif
+
+// brxW's options, and Qt's valued switches hidden from the help, so that the parser gives every
+// switch its value and leaves only the true positional arguments.
+struct Parser {
+    Parser();
+
+    QCommandLineParser parser;
+    const QCommandLineOption help{
+        QStringList{QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
+        QStringLiteral("Show this help and exit.")};
+    const QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit.")};
+    const QCommandLineOption ini{
+        QStringList{QStringLiteral("ini")},
+        QStringLiteral("The settings file to read and write instead of the default, %1.")
+            .arg(QLatin1String(kDefaultIniText)),
+        QStringLiteral("FILE")};
+    const QCommandLineOption screenshots{
+        QStringList{QStringLiteral("screenshots")},
+        QStringLiteral("Demonstration run: once logged in, save a PNG of every window and dialog "
+                       "into DIR, print their paths and quit (exit code 1 when it could not log "
+                       "in). Works offscreen (QT_QPA_PLATFORM=offscreen)."),
+        QStringLiteral("DIR")};
+};
+
+Parser::Parser() {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("brxW: the sysop's control program for a packet-radio BBS's remote "
+                       "console.\nQt's own options (-platform NAME, -style NAME, ...) are "
+                       "accepted too; unknown options are ignored."));
+    parser.addPositionalArgument(
+        QStringLiteral("PROFILE"),
+        QStringLiteral("The name of a profile in BrxW.ini (Name= of [Remote 0] to [Remote 3], "
+                       "any case) to connect at start; it must be the last argument."),
+        QStringLiteral("[PROFILE]"));
+    parser.addOptions({help, version, ini, screenshots});
+    for (const char* name : kQtSwitchesWithValue) {
+        QCommandLineOption qtSwitch(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
+        qtSwitch.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtSwitch);
+    }
+}
 
 bool IsSwitch(const QString& arg) {
 #ifdef _WIN32
@@ -34,48 +87,43 @@ bool IsSwitch(const QString& arg) {
     return arg.startsWith(QLatin1Char('-'));
 }
 
-bool TakesValue(const QString& arg) {
-    QString name = arg;
-    if (name.startsWith(QStringLiteral("--"))) {
-        name.remove(0, 1);
-    }
-    const QByteArray latin = name.toLatin1();
-    const std::string_view view(latin.constData(), static_cast<std::size_t>(latin.size()));
-    for (std::string_view known : kQtSwitchesWithValue) {
-        if (view == known) {
-            return true;
-        }
-    }
-    return false;
+// Unknown switches and a switch without its value leave the parser's error set: ignored, as the
+// program starts whatever else the line says.
+qsizetype PositionalCount(const QStringList& args) {
+    Parser parsed;
+    parsed.parser.parse(args);
+    return parsed.parser.positionalArguments().size();
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& args) {
     CommandLine result;
-    qsizetype nameIndex = -1;  // the last argument that is neither a switch nor a value
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QStringLiteral("--ini")) {
-            if (i + 1 < args.size()) {
-                result.iniPath = args[++i];
-            }
-        } else if (arg.startsWith(QStringLiteral("--ini="))) {
-            result.iniPath = arg.mid(6);
-        } else if (IsSwitch(arg)) {
-            if (TakesValue(arg)) {
-                ++i;
-            }
-        } else {
-            nameIndex = i;
-        }
+    Parser parsed;
+    parsed.parser.parse(args);
+    if (parsed.parser.isSet(parsed.help)) {
+        result.request = CommandLine::Request::ShowHelp;
+    } else if (parsed.parser.isSet(parsed.version)) {
+        result.request = CommandLine::Request::ShowVersion;
     }
-    if (nameIndex >= 0 && nameIndex == args.size() - 1) {
-        result.startupName = QStringToAnsi(args[nameIndex]);
+    // The last argument is a positional one, not the value of the switch before it, exactly when
+    // leaving it out leaves one positional argument fewer.
+    if (args.size() > 1 && !IsSwitch(args.last()) &&
+        parsed.parser.positionalArguments().size() >
+            PositionalCount(args.mid(0, args.size() - 1))) {
+        result.startupName = QStringToAnsi(args.last());
     }
-    result.iniPath =
-        result.iniPath.isEmpty() ? DefaultIniPath() : QFileInfo(result.iniPath).absoluteFilePath();
+    result.screenshotDir = parsed.parser.value(parsed.screenshots);
+    if (result.request == CommandLine::Request::Run) {
+        const QString iniPath = parsed.parser.value(parsed.ini);
+        result.iniPath =
+            iniPath.isEmpty() ? DefaultIniPath() : QFileInfo(iniPath).absoluteFilePath();
+    }
     return result;
+}
+
+QString CommandLineHelp() {
+    return Parser().parser.helpText();
 }
 
 }  // namespace brxw

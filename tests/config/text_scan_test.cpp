@@ -1,10 +1,6 @@
 #include "text/text_scan.h"
-#include "config/command_line.h"
-#include "config/ini_location.h"
 
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <climits>
 #include <vector>
@@ -53,54 +49,6 @@ TEST(TextScanTest, FormatPairPadsLikePrintfAndScansBack) {
     for (const auto& [a, b, expected] : cases) {
         EXPECT_EQ(FormatPair(a, b), expected);
         EXPECT_EQ(ScanLongs(FormatPair(a, b), 2), (std::vector<long>{a, b}));
-    }
-}
-
-class CommandLineTest : public testing::Test {
-protected:
-    // Keep the default location inside a scratch folder.
-    void SetUp() override {
-        m_savedXdg = qgetenv("XDG_CONFIG_HOME");
-        m_savedHome = qgetenv("HOME");
-        qputenv("XDG_CONFIG_HOME", m_dir.filePath("xdg/cfg").toLocal8Bit());
-        qputenv("HOME", m_dir.filePath("home").toLocal8Bit());
-    }
-    void TearDown() override {
-        qputenv("XDG_CONFIG_HOME", m_savedXdg);
-        qputenv("HOME", m_savedHome);
-    }
-
-    QTemporaryDir m_dir;
-    QByteArray m_savedXdg;
-    QByteArray m_savedHome;
-};
-
-TEST_F(CommandLineTest, DefaultPathFollowsXdgAndCreatesTheFolder) {
-    EXPECT_EQ(DefaultIniPath(), m_dir.filePath("xdg/cfg/BrxW.ini"));
-    EXPECT_TRUE(QDir(m_dir.filePath("xdg/cfg")).exists());
-    qputenv("XDG_CONFIG_HOME", "relative/dir");
-    EXPECT_EQ(DefaultIniPath(), m_dir.filePath("home/.config/BrxW.ini"));
-}
-
-TEST_F(CommandLineTest, TakesIniFileAndStartupName) {
-    const QString defaultPath = m_dir.filePath("xdg/cfg/BrxW.ini");
-    const QString relative = QDir::current().absoluteFilePath("x.ini");
-    const std::vector<std::tuple<QStringList, QString, std::string>> cases = {
-        {{"brxw"}, defaultPath, ""},
-        {{"brxw", "Home"}, defaultPath, "Home"},
-        {{"brxw", "--ini", "x.ini"}, relative, ""},
-        {{"brxw", "--ini=/tmp/y.ini", "Home"}, "/tmp/y.ini", "Home"},
-        {{"brxw", "Home", "--ini", "/tmp/y.ini"}, "/tmp/y.ini", ""},
-        {{"brxw", "Home", "-v"}, defaultPath, ""},
-        {{"brxw", "-platform", "offscreen"}, defaultPath, ""},
-        {{"brxw", "Home", "--style", "Fusion"}, defaultPath, ""},
-        {{"brxw", "-platform", "offscreen", "-reverse", "Home"}, defaultPath, "Home"},
-        {{"brxw", "--ini"}, defaultPath, ""},
-        {{"brxw", QString::fromUtf8("Caf\u00e9 \u20ac \u4e00")}, defaultPath, "Caf\xE9 \x80 ?"}};
-    for (const auto& [args, iniPath, name] : cases) {
-        const CommandLine parsed = ParseCommandLine(args);
-        EXPECT_EQ(parsed.iniPath, iniPath) << args.join(' ').toStdString();
-        EXPECT_EQ(parsed.startupName, name) << args.join(' ').toStdString();
     }
 }
 

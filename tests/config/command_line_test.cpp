@@ -1,0 +1,154 @@
+#include "config/command_line.h"
+#include "config/ini_location.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace brxw {
+namespace {
+
+class CommandLineTest : public testing::Test {
+protected:
+    // Keep the default location inside a scratch folder.
+    void SetUp() override {
+        m_savedXdg = qgetenv("XDG_CONFIG_HOME");
+        m_savedHome = qgetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", XdgFolder().toLocal8Bit());
+        qputenv("HOME", m_dir.filePath("home").toLocal8Bit());
+    }
+    void TearDown() override {
+        qputenv("XDG_CONFIG_HOME", m_savedXdg);
+        qputenv("HOME", m_savedHome);
+    }
+    QString XdgFolder() const { return m_dir.filePath("xdg/cfg"); }
+
+    QTemporaryDir m_dir;
+    QByteArray m_savedXdg;
+    QByteArray m_savedHome;
+};
+
+TEST_F(CommandLineTest, DefaultPathFollowsXdgAndCreatesTheFolder) {
+    EXPECT_EQ(DefaultIniPath(), m_dir.filePath("xdg/cfg/BrxW.ini"));
+    EXPECT_TRUE(QDir(XdgFolder()).exists());
+    qputenv("XDG_CONFIG_HOME", "relative/dir");
+    EXPECT_EQ(DefaultIniPath(), m_dir.filePath("home/.config/BrxW.ini"));
+}
+
+TEST_F(CommandLineTest, TakesIniFileScreenshotsAndStartupName) {
+    const QString defaultPath = m_dir.filePath("xdg/cfg/BrxW.ini");
+    const QString relative = QDir::current().absoluteFilePath("x.ini");
+    struct Case {
+        QStringList args;
+        QString iniPath;
+        std::string name;
+        QString shots;
+    };
+    const std::vector<Case> cases = {
+        {{"brxw"}, defaultPath, "", ""},
+        {{"brxw", "Home"}, defaultPath, "Home", ""},
+        {{"brxw", "Old", "Home"}, defaultPath, "Home", ""},
+        // --ini in both forms, with one dash as Qt takes its own, and with nothing after it.
+        {{"brxw", "--ini", "x.ini"}, relative, "", ""},
+        {{"brxw", "--ini=/tmp/y.ini", "Home"}, "/tmp/y.ini", "Home", ""},
+        {{"brxw", "-ini", "/tmp/y.ini", "Home"}, "/tmp/y.ini", "Home", ""},
+        {{"brxw", "Home", "--ini", "/tmp/y.ini"}, "/tmp/y.ini", "", ""},
+        {{"brxw", "Home", "--ini", "Home"}, relative.chopped(5) + "Home", "", ""},
+        {{"brxw", "--ini", "-x.ini", "Home"}, relative.chopped(5) + "-x.ini", "Home", ""},
+        {{"brxw", "--ini=", "Home"}, defaultPath, "Home", ""},
+        {{"brxw", "Home", "--ini"}, defaultPath, "", ""},
+        {{"brxw", "--screenshots", "shots"}, defaultPath, "", "shots"},
+        {{"brxw", "--screenshots=/tmp/s", "Home"}, defaultPath, "Home", "/tmp/s"},
+        // The values of Qt's own switches, with one dash or two, are never the profile.
+        {{"brxw", "-platform", "offscreen"}, defaultPath, "", ""},
+        {{"brxw", "Home", "--style", "Fusion"}, defaultPath, "", ""},
+        {{"brxw", "Home", "-stylesheet", "a.qss"}, defaultPath, "", ""},
+        {{"brxw", "-platform", "offscreen", "-reverse", "Home"}, defaultPath, "Home", ""},
+        {{"brxw", "-qwindowgeometry", "640x480", "-display", ":1", "Home"},
+         defaultPath,
+         "Home",
+         ""},
+        // Unknown switches are ignored, whatever their spelling; a last one hides the name.
+        {{"brxw", "-x", "--foo=bar", "-nograb", "Home"}, defaultPath, "Home", ""},
+        {{"brxw", "Home", "-x"}, defaultPath, "", ""},
+        {{"brxw", "--", "-Home"}, defaultPath, "", ""},
+        {{"brxw", QString::fromUtf8("Caf\u00e9 \u20ac \u4e00")},
+         defaultPath,
+         "Caf\xE9 \x80 ?",
+         ""}};
+    for (const Case& c : cases) {
+        const CommandLine parsed = ParseCommandLine(c.args);
+        const std::string line = c.args.join(' ').toStdString();
+        EXPECT_EQ(parsed.request, CommandLine::Request::Run) << line;
+        EXPECT_EQ(parsed.iniPath, c.iniPath) << line;
+        EXPECT_EQ(parsed.startupName, c.name) << line;
+        EXPECT_EQ(parsed.screenshotDir, c.shots) << line;
+    }
+}
+
+TEST_F(CommandLineTest, HelpAndVersionAreRequestsThatTouchNoFolder) {
+    using Request = CommandLine::Request;
+    const std::vector<std::tuple<QStringList, Request>> cases = {
+        {{"brxw", "--help"}, Request::ShowHelp},
+        {{"brxw", "-h", "Home"}, Request::ShowHelp},
+        {{"brxw", "-?"}, Request::ShowHelp},
+        {{"brxw", "--version", "--help"}, Request::ShowHelp},
+        {{"brxw", "--version"}, Request::ShowVersion},
+        {{"brxw", "-platform", "offscreen", "-v", "--ini", "a.ini"}, Request::ShowVersion},
+        // A switch's value is not a request (last: these make the INI folder).
+        {{"brxw", "--ini", "--help"}, Request::Run},
+        {{"brxw", "-title", "-v"}, Request::Run}};
+    for (const auto& [args, request] : cases) {
+        const CommandLine parsed = ParseCommandLine(args);
+        EXPECT_EQ(parsed.request, request) << args.join(' ').toStdString();
+        if (request != Request::Run) {
+            EXPECT_TRUE(parsed.iniPath.isEmpty());
+            EXPECT_FALSE(QDir(XdgFolder()).exists()) << "the request made the INI folder";
+        }
+    }
+}
+
+#ifdef BRXW_PROGRAM
+// The program itself, as a sysop types it at a shell without a display: it answers and ends
+// before any window would need one.
+TEST_F(CommandLineTest, ProgramAnswersHelpAndVersionWithoutADisplay) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), XdgFolder());
+    const auto run = [&](const QStringList& args) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(BRXW_PROGRAM), args);
+        EXPECT_TRUE(process.waitForFinished(30000)) << args.join(' ').toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QString::fromLocal8Bit(process.readAllStandardOutput());
+    };
+
+    EXPECT_EQ(run({QStringLiteral("--version")}), QStringLiteral("brxW " BRXW_VERSION "\n"));
+    EXPECT_EQ(run({QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-v")}),
+              QStringLiteral("brxW " BRXW_VERSION "\n"));
+
+    const QString help = run({QStringLiteral("--help"), QStringLiteral("Home")});
+    for (const char* expected :
+         {"Usage: ", " [options] [PROFILE]", "\n  PROFILE ", "-h, -?, --help ", "-v, --version ",
+          "--ini <FILE> ", "~/.config/BrxW.ini", "--screenshots <DIR> "}) {
+        EXPECT_TRUE(help.contains(QLatin1String(expected))) << expected << "\n"
+                                                            << help.toStdString();
+    }
+    // Qt's own switches are known to the parser but are not brxW's to document.
+    EXPECT_FALSE(help.contains(QStringLiteral("<VALUE>"))) << help.toStdString();
+    EXPECT_FALSE(QDir(XdgFolder()).exists());
+}
+#endif
+
+}  // namespace
+}  // namespace brxw
