@@ -104,7 +104,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption data(
         {QStringLiteral("data")},
         QStringLiteral("Folder of the demo data: records/ (messages, users, choices, forwards), "
-                       "root/ and the traffic lines (default: peer/data of the sources)."),
+                       "root/ and the traffic lines (default: %1).")
+            .arg(brxw::peer::PeerServer::DefaultDataDir()),
         QStringLiteral("DIR"));
     const QCommandLineOption record(
         {QStringLiteral("record")},

@@ -4,6 +4,9 @@
 #include "peer/lib/peer_wire.h"
 #include "peer/lib/request_handler.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -27,6 +30,16 @@ std::mt19937_64 SeededGenerator(const std::optional<std::uint64_t>& seed) {
 }  // namespace
 
 QString PeerServer::DefaultDataDir() {
+    // Installed, the data lies beside the program's bin folder (../share/brxw/peer-data); run
+    // from the build tree there is none there, and the sources' folder serves.
+    if (QCoreApplication::instance() != nullptr) {
+        const QString installed =
+            QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral(BRXW_PEER_INSTALLED_DATA_DIR)));
+        if (QFileInfo(installed).isDir()) {
+            return installed;
+        }
+    }
     return QStringLiteral(BRXW_PEER_DATA_DIR);
 }
 
