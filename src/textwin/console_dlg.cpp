@@ -24,6 +24,8 @@ CConsoleDlg::CConsoleDlg(QObject* owner, AppConfig* config, SendFunction send, Q
     resize(kConsolePlacement.width, kConsolePlacement.height);
     // Typing goes to the input line whenever the console becomes active.
     setTabOrder(m_input, m_view);
+    // Closing the find bar hands the keyboard back to where commands are typed.
+    m_view->SetFocusHome(m_input);
     m_input->setFocus(Qt::OtherFocusReason);
 }
 

@@ -131,6 +131,14 @@ void CInputEdit::keyPressEvent(QKeyEvent* event) {
                 return;
             }
             break;
+        case Qt::Key_End:
+            // End moves nothing in an empty input: there it takes the view back to the newest line.
+            if (m_view != nullptr && modifiers == Qt::NoModifier && document()->isEmpty()) {
+                m_view->ScrollToNewest();
+                event->accept();
+                return;
+            }
+            break;
         case Qt::Key_C:
             if (control && !alt && !(modifiers & Qt::ShiftModifier)) {
                 Type(kCopyCode);

@@ -18,6 +18,19 @@ void TextViewState::SetClientSize(int width, int height) {
     UpdatePageLines();
 }
 
+void TextViewState::SetClientSizeKeepingTop(int width, int height) {
+    const int top = TopLine();
+    const int rows = ShownRows();
+    const bool following = Following();
+    SetClientSize(width, height);
+    const int bottom = WrapSlot(top + ShownRows() - 1);
+    // Never onto a slot that holds no stored line (a window made taller shows some above them).
+    if (!following && ShownRows() < rows &&
+        m_ring.AgeOf(bottom) >= kRingLines - m_ring.LineCount()) {
+        m_bottomLine = bottom;
+    }
+}
+
 void TextViewState::UpdatePageLines() {
     if (!m_sizeKnown) {
         return;
@@ -119,6 +132,35 @@ void TextViewState::ClearSelection() {
 void TextViewState::SelectAll() {
     m_selection = m_ring.WholeRing();
     m_lineEndWord = {};
+}
+
+void TextViewState::SelectColumns(int slot, int from, int to) {
+    from = std::clamp(from, 0, kLineColumns - 1);
+    to = std::clamp(to, from, kLineColumns);
+    m_selection = {MakePosition(slot, from), MakePosition(slot, to)};
+    m_lineEndWord = to == kLineColumns ? m_selection : Selection{};
+    m_dragging = false;
+}
+
+FindOrigin TextViewState::SearchOrigin(bool forward) const {
+    if (m_selection.Empty()) {
+        return forward ? FindOrigin{m_ring.AgeOf(WrapSlot(m_bottomLine - ShownRows() + 1)), -1}
+                       : FindOrigin{m_ring.AgeOf(m_bottomLine), kLineColumns};
+    }
+    const auto origin = [this](int position) {
+        return FindOrigin{m_ring.AgeOf(SlotOf(position)), ColumnOf(position)};
+    };
+    const FindOrigin a = origin(m_selection.anchor);
+    const FindOrigin b = origin(m_selection.end);
+    return (a.age < b.age || (a.age == b.age && a.column < b.column)) ? a : b;
+}
+
+int TextViewState::ScrollIntoView(int slot) {
+    if (RowOfSlot(slot) >= 0) {
+        return 0;
+    }
+    const int wantedBottom = m_ring.AgeOf(slot) + (ShownRows() - 1) / 2;
+    return ScrollLines(wantedBottom - m_ring.AgeOf(m_bottomLine));
 }
 
 void TextViewState::PressAt(int position, bool shift) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "textwin/print_layout.h"
+#include "textwin/ring_search.h"
 #include "textwin/text_ring.h"
 
 namespace brxw {
@@ -40,6 +41,9 @@ public:
     // most 500).
     void SetMetrics(int lineHeight, int charWidth);
     void SetClientSize(int width, int height);
+    // The same for a bar that opened or closed under the text: a shorter page loses its bottom
+    // rows and the top row keeps its line, unless the view follows the output.
+    void SetClientSizeKeepingTop(int width, int height);
     int LineHeight() const { return m_lineHeight; }
     int CharWidth() const { return m_charWidth; }
     int PageLines() const { return m_pageLines; }
@@ -86,6 +90,15 @@ public:
     // characters) under it.
     void SelectWordAt(int x, int y, bool wholeRun);
     void SelectAll();
+    // Selects columns from..to of slot (a match of the find bar); one that reaches the last
+    // column copies and prints as the match alone.
+    void SelectColumns(int slot, int from, int to);
+    // Where the search for the next (forward) or previous match starts: the older end of the
+    // selection, or without one the top row (forward) or the end of the bottom row.
+    FindOrigin SearchOrigin(bool forward) const;
+    // Scrolls so that slot is in the window, about in its middle when it was not. Returns the
+    // lines moved.
+    int ScrollIntoView(int slot);
 
     // Puts the ends in numeric order in place, as copy and print do, and returns the selection.
     const Selection& OrderSelection();

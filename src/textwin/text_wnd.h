@@ -8,6 +8,9 @@
 // frame clock, at most once per kFrameIntervalMs however fast traffic arrives (FlushUpdates): the
 // pixels of rows still on screen are moved once, and only rows whose slots changed are repainted.
 //
+// Under the text it can show a find bar (Ctrl+F; F3 and Shift+F3 search again with the bar closed)
+// and, while the view is scrolled back, an indicator that counts the lines that came in since.
+//
 // Owned by the window that holds it (console and traffic windows), for the whole program run;
 // the font belongs to the control panel, the text window keeps a copy. User-interface thread only.
 #pragma once
@@ -15,17 +18,22 @@
 #include <QAbstractScrollArea>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QPointer>
 #include <QRawFont>
 #include <bitset>
 #include <memory>
 #include <string_view>
 
+#include "textwin/ring_search.h"
 #include "textwin/text_ring.h"
 #include "textwin/text_view_state.h"
 
 class QMenu;
 
 namespace brxw {
+
+class CFindBar;
+class CScrolledBackBar;
 
 class CTextWnd : public QAbstractScrollArea {
     Q_OBJECT
@@ -57,6 +65,25 @@ public:
     void PrintSelection();
     // Moves the view n lines towards newer (n > 0) or older lines.
     void ScrollLines(int n);
+    // Back to the newest line: End, or a click on the scrolled-back indicator.
+    void ScrollToNewest();
+    // Lines completed since the view left the newest line; 0 while it follows the output.
+    long long NewLinesBelow() const { return m_newLines; }
+
+    // Opens the find bar with the focus in its field (Ctrl+F); a selection within one line
+    // becomes the text to find.
+    void OpenFindBar();
+    // Closes it and gives the focus to the focus home.
+    void CloseFindBar();
+    // Selects the next (forward) or previous match of the find bar's text and scrolls it into
+    // view (Enter and Shift+Enter in the bar, F3 and Shift+F3 in the window); opens the bar when
+    // there is nothing to find yet.
+    FindOutcome FindAgain(bool forward);
+    // The widget that takes the focus when the find bar closes (the console's input line); this
+    // window when none is set.
+    void SetFocusHome(QWidget* home) { m_focusHome = home; }
+    CFindBar* FindBar() const { return m_findBar; }
+    CScrolledBackBar* ScrolledBackBar() const { return m_backBar; }
 
     // The context menu as it would open now; Copy and Print are enabled only with a selection.
     std::unique_ptr<QMenu> CreateContextMenu();
@@ -97,6 +124,14 @@ private:
     int PositionAt(const QMouseEvent* event) const;
     void PaintRow(QPainter& painter, int row) const;
     void PaintCells(QPainter& painter, const TextLine& line, int from, int to, int y) const;
+    void PaintMatches(QPainter& painter, const TextLine& line, int y) const;
+    // Shows or hides the scrolled-back indicator and refreshes its count (on the frame clock).
+    void UpdateScrolledBack();
+    // Places the bars under the text and gives the text what is left.
+    void LayoutBars();
+    void OnPatternChanged();
+    // After the view moved by the operator's doing: at the newest line the count starts again.
+    void NoteViewMoved();
 
     TextRing m_ring;
     TextViewState m_view;
@@ -110,6 +145,15 @@ private:
     bool m_fullRepaint = true;
     // Slots to repaint at the next flush, besides the ring's own dirty slots.
     std::bitset<kRingLines> m_dirty;
+
+    RingSearch m_search;
+    CFindBar* m_findBar;
+    CScrolledBackBar* m_backBar;
+    QPointer<QWidget> m_focusHome;
+    bool m_backShown = false;
+    // The viewport is being resized for the bars; LayoutBars updates the view itself.
+    bool m_barsChanging = false;
+    long long m_newLines = 0;
 };
 
 }  // namespace brxw

@@ -1,0 +1,199 @@
+#include "textwin/find_bar.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace brxw {
+
+namespace {
+
+// Readable on the white text area above it and distinct from it.
+const QColor kFindBarBackground(236, 236, 236);
+const QColor kScrolledBackBackground(255, 236, 170);
+const QColor kScrolledBackText(64, 48, 0);
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+CFindBar::CFindBar(QWidget* parent)
+    : QWidget(parent),
+      m_field(new QLineEdit(this)),
+      m_matchCase(new QCheckBox(QStringLiteral("Match case"), this)),
+      m_next(new QPushButton(QStringLiteral("Next"), this)),
+      m_previous(new QPushButton(QStringLiteral("Previous"), this)),
+      m_highlightAll(new QCheckBox(QStringLiteral("Highlight all"), this)),
+      m_status(new QLabel(this)),
+      m_close(new QToolButton(this)) {
+    setObjectName(QStringLiteral("findBar"));
+    Paint(this, kFindBarBackground, palette().color(QPalette::WindowText));
+    m_field->setObjectName(QStringLiteral("findText"));
+    m_field->setPlaceholderText(QStringLiteral("Find"));
+    m_field->setClearButtonEnabled(true);
+    m_field->setMinimumWidth(80);
+    m_next->setToolTip(QStringLiteral("Next match (Enter, F3)"));
+    m_previous->setToolTip(QStringLiteral("Previous match (Shift+Enter, Shift+F3)"));
+    m_close->setText(QStringLiteral("\u2715"));
+    m_close->setAutoRaise(true);
+    m_close->setToolTip(QStringLiteral("Close (Escape)"));
+    m_status->setMinimumWidth(
+        m_status->fontMetrics().horizontalAdvance(QStringLiteral("Not found")));
+    // A click on a button leaves the focus in the field, so Enter goes on searching.
+    for (QWidget* control : std::initializer_list<QWidget*>{m_matchCase, m_next, m_previous,
+                                                            m_highlightAll, m_close}) {
+        control->setFocusPolicy(Qt::TabFocus);
+    }
+    for (QPushButton* button : {m_next, m_previous}) {
+        button->setAutoDefault(false);
+    }
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 2, 2, 2);
+    row->setSpacing(6);
+    row->addWidget(m_field, 1);
+    row->addWidget(m_matchCase);
+    row->addWidget(m_next);
+    row->addWidget(m_previous);
+    row->addWidget(m_highlightAll);
+    row->addWidget(m_status);
+    row->addWidget(m_close);
+
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
+    connect(m_field, &QLineEdit::textChanged, this, &CFindBar::PatternChanged);
+    connect(m_matchCase, &QCheckBox::toggled, this, &CFindBar::PatternChanged);
+    connect(m_highlightAll, &QCheckBox::toggled, this, &CFindBar::HighlightChanged);
+    connect(m_next, &QPushButton::clicked, this, [this] { emit FindRequested(true); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { emit FindRequested(false); });
+    connect(m_close, &QToolButton::clicked, this, &CFindBar::CloseRequested);
+}
+
+QString CFindBar::Text() const {
+    return m_field->text();
+}
+
+bool CFindBar::MatchCase() const {
+    return m_matchCase->isChecked();
+}
+
+bool CFindBar::HighlightAll() const {
+    return m_highlightAll->isChecked();
+}
+
+void CFindBar::ShowOutcome(FindOutcome outcome) {
+    switch (outcome) {
+        case FindOutcome::kFound:
+            m_status->clear();
+            break;
+        case FindOutcome::kWrapped:
+            m_status->setText(QStringLiteral("Wrapped"));
+            break;
+        case FindOutcome::kNotFound:
+            m_status->setText(QStringLiteral("Not found"));
+            break;
+    }
+}
+
+void CFindBar::ClearOutcome() {
+    m_status->clear();
+}
+
+bool CFindBar::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            // Before the field sees them: it would pass Enter on to the window's default button.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                key->key() == Qt::Key_Escape) {
+                keyPressEvent(key);
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+            emit FocusEntered();
+            break;
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            const QWidget* now = QApplication::focusWidget();
+            if (reason != Qt::PopupFocusReason && (now == nullptr || now->window() != window())) {
+                emit FocusLeftWindow();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CFindBar::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit FindRequested((event->modifiers() & Qt::ShiftModifier) == 0);
+            break;
+        case Qt::Key_Escape:
+            emit CloseRequested();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void CFindBar::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void CFindBar::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}
+
+CScrolledBackBar::CScrolledBackBar(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("scrolledBack"));
+    Paint(this, kScrolledBackBackground, kScrolledBackText);
+    setAlignment(Qt::AlignCenter);
+    setMargin(2);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Back to the newest line"));
+    SetNewLines(0);
+}
+
+void CScrolledBackBar::SetNewLines(long long count) {
+    if (count == m_count) {
+        return;
+    }
+    m_count = count;
+    const QString back = QStringLiteral("\u2014 End to return");
+    if (count <= 0) {
+        setText(QStringLiteral("\u25BC Scrolled back ") + back);
+    } else if (count == 1) {
+        setText(QStringLiteral("\u25BC 1 new line ") + back);
+    } else {
+        setText(QStringLiteral("\u25BC %1 new lines ").arg(count) + back);
+    }
+}
+
+void CScrolledBackBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit Clicked();
+    }
+    event->accept();
+}
+
+}  // namespace brxw
