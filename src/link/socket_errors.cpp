@@ -1,7 +1,8 @@
 #include "link/socket_errors.h"
 
+#ifndef _WIN32
 #include <cerrno>
-#include <iterator>
+#endif
 
 namespace brxw {
 
@@ -65,6 +66,7 @@ constexpr ErrorText kErrorTexts[] = {
     {11004, "No data record available"},
 };
 
+#ifndef _WIN32
 struct ErrnoCode {
     int error;
     int code;
@@ -88,6 +90,7 @@ constexpr ErrnoCode kErrnoCodes[] = {
     {EHOSTUNREACH, 10065}, {ENOTEMPTY, 10066},       {EDQUOT, 10069},
     {ESTALE, 10070},       {EREMOTE, 10071},
 };
+#endif
 
 }  // namespace
 
@@ -100,6 +103,7 @@ const char* SocketErrorText(int code) {
     return "Unknown";
 }
 
+#ifndef _WIN32
 int WsaFromErrno(int error) {
 #if EAGAIN != EWOULDBLOCK
     if (error == EAGAIN) {
@@ -113,5 +117,6 @@ int WsaFromErrno(int error) {
     }
     return wsa::kUnknown;
 }
+#endif
 
 }  // namespace brxw

@@ -42,8 +42,11 @@ inline constexpr int kUnknown = 10000;
 // The text of a code; "Unknown" for every code the table does not list.
 const char* SocketErrorText(int code);
 
+#ifndef _WIN32
 // The errno value of a failed call as a Windows Sockets code. Never 0: every failure stays a
-// failure, and a value with no counterpart gives wsa::kUnknown.
+// failure, and a value with no counterpart gives wsa::kUnknown. POSIX systems only: on Windows
+// the socket calls report Windows Sockets codes themselves (WSAGetLastError, SO_ERROR).
 int WsaFromErrno(int error);
+#endif
 
 }  // namespace brxw

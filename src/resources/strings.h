@@ -38,7 +38,11 @@ inline constexpr const char* kCannotFindConfig = "Cannot find %s in configuratio
 }  // namespace str
 
 // printf into a std::string; formats come from the table above, never from the server.
-#if defined(__GNUC__)
+#if defined(__MINGW32__)
+// MinGW's C++ library formats with its own C99 printf (__USE_MINGW_ANSI_STDIO), which knows %zu;
+// GCC's plain "printf" check there follows the older Microsoft runtime instead.
+__attribute__((format(gnu_printf, 1, 2)))
+#elif defined(__GNUC__)
 __attribute__((format(printf, 1, 2)))
 #endif
 inline std::string
