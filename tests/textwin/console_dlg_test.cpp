@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
 #include <functional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "link/traffic_colour.h"
+#include "textwin/find_bar.h"
 #include "textwin/input_edit.h"
 #include "textwin/text_wnd.h"
 
@@ -150,6 +152,43 @@ TEST_F(Console, ViewSelectionShowsWhileTheInputHasTheFocus) {
     EXPECT_TRUE(View()->View().SelectionShown());
     Input()->clearFocus();
     EXPECT_FALSE(View()->View().SelectionShown());
+}
+
+// Find works from the input line, where the operator's keyboard is, and gives it back: Enter in
+// the find bar searches and never sends the input, Escape closes only the bar, and End in an empty
+// input takes the view back to the newest line.
+TEST_F(Console, FindFromTheInputLineAndBackToIt) {
+    for (int i = 0; i < 100; ++i) {
+        m_dlg.AppendText("console " + std::to_string(i) + "\n", 0);
+    }
+    m_dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_dlg));
+    m_dlg.FocusInput();
+    QTest::keyClicks(Input(), "typed");
+    QTest::keyClick(Input(), Qt::Key_F, Qt::ControlModifier);
+    CFindBar* bar = View()->FindBar();
+    ASSERT_TRUE(bar->Field()->hasFocus());
+    QTest::keyClicks(bar->Field(), "console 7");
+    QTest::keyClick(bar->Field(), Qt::Key_Return, Qt::ShiftModifier);  // the newest first
+    EXPECT_EQ(View()->Ring().SelectionText(View()->View().CurrentSelection()), "console 7");
+    EXPECT_EQ(SlotOf(View()->View().CurrentSelection().anchor), 79);
+    QTest::keyClick(bar->Field(), Qt::Key_Enter);
+    EXPECT_TRUE(m_sent.empty());
+    QTest::keyClick(bar->Field(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(m_dlg.isVisible());
+    EXPECT_TRUE(Input()->hasFocus());
+    EXPECT_EQ(InputText(), QStringLiteral("typed"));
+
+    QTest::keyClick(Input(), Qt::Key_F3, Qt::ShiftModifier);  // bar closed: searches all the same
+    EXPECT_EQ(SlotOf(View()->View().CurrentSelection().anchor), 79);
+    View()->ScrollLines(-50);
+    ASSERT_FALSE(View()->View().Following());
+    QTest::keyClick(Input(), Qt::Key_End);  // the input has text: End is the input's
+    EXPECT_FALSE(View()->View().Following());
+    SetInput(QString(), 0);
+    QTest::keyClick(Input(), Qt::Key_End);
+    EXPECT_TRUE(View()->View().Following());
 }
 
 TEST_F(Console, EscapeCtrlBreakAndTheCloseBoxLeaveItOpen) {

@@ -4,10 +4,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QScreen>
@@ -15,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+
+#include "textwin/find_bar.h"
 
 namespace brxw {
 namespace {
@@ -279,6 +284,139 @@ TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
     ASSERT_TRUE(screenMatchesRepaint());
     QTest::keyClick(&wnd, Qt::Key_End);
     EXPECT_TRUE(screenMatchesRepaint());
+}
+
+// Ctrl+F, Enter, Shift+Enter, Escape and F3 as the operator uses them: the match is selected,
+// brought into view and copied by Ctrl+C, the search wraps and says so.
+TEST_F(TextWnd, FindBarKeysSelectScrollWrapAndCopy) {
+    for (int i = 0; i < 300; ++i) {
+        wnd.AppendText(i == 20 || i == 250 ? "from DL1ABC-" + std::to_string(i) + "\n"
+                                           : "line " + std::to_string(i) + "\n",
+                       kRed);
+    }
+    wnd.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&wnd));
+    wnd.setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(&wnd, Qt::Key_F, Qt::ControlModifier);
+    CFindBar* bar = wnd.FindBar();
+    ASSERT_TRUE(bar->isVisible());
+    ASSERT_TRUE(bar->Field()->hasFocus());
+    EXPECT_LE(bar->geometry().top(), wnd.viewport()->geometry().bottom() + 1);  // under the text
+    QTest::keyClicks(bar->Field(), "dl1abc");
+    const auto selected = [this] {
+        return wnd.Ring().SelectionText(wnd.View().CurrentSelection());
+    };
+    const auto shown = [this] {
+        return wnd.View().RowOfSlot(SlotOf(wnd.View().CurrentSelection().anchor)) >= 0;
+    };
+    QTest::keyClick(bar->Field(), Qt::Key_Return);  // from the top row on: wraps to the oldest
+    EXPECT_EQ(selected(), "DL1ABC");
+    EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 20);
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(bar->StatusLabel()->text(), QStringLiteral("Wrapped"));
+    EXPECT_TRUE(wnd.View().SelectionShown());  // in sight while the field has the focus
+    QTest::keyClick(bar->Field(), Qt::Key_Return);
+    EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 250);
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(bar->StatusLabel()->text(), QString());
+    QTest::keyClick(bar->Field(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 20);
+    bar->MatchCaseBox()->setChecked(true);
+    QTest::keyClick(bar->Field(), Qt::Key_Return);
+    EXPECT_EQ(bar->StatusLabel()->text(), QStringLiteral("Not found"));
+    EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 20);  // stays on the last match
+    bar->MatchCaseBox()->setChecked(false);
+
+    QTest::keyClick(bar->Field(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(wnd.hasFocus());
+    EXPECT_EQ(wnd.viewport()->height(), wnd.height() - 2 * wnd.frameWidth());
+    QTest::keyClick(&wnd, Qt::Key_F3);  // the last search, with the bar closed
+    EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 250);
+    QTest::keyClick(&wnd, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 20);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&wnd, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("DL1ABC"));
+    // Ctrl+F with the match selected offers it again as the text to find.
+    bar->Field()->clear();
+    QTest::keyClick(&wnd, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(bar->Field()->text(), QStringLiteral("DL1ABC"));
+}
+
+TEST_F(TextWnd, HighlightAllMarksMatchesOnScreenWhileTheBarIsOpen) {
+    wnd.AppendText("KK\n", kRed);
+    wnd.AppendText("xx KK yy kk\n", 0x0000FFFF);  // yellow, nearly unreadable on white
+    wnd.OpenFindBar();
+    wnd.FindBar()->Field()->setText(QStringLiteral("kk"));
+    wnd.FindBar()->HighlightAllBox()->setChecked(true);
+    const auto amber = [](QRgb p) {
+        return qRed(p) > 230 && qGreen(p) > 170 && qGreen(p) < 230 && qBlue(p) < 100;
+    };
+    const auto black = [](QRgb p) { return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60; };
+    QImage image = Grab();
+    const int page = wnd.View().PageLines();
+    const QRect cell = Cells(page - 2, 3, 5);
+    EXPECT_GT(Count(image, cell, amber), cell.width() * cell.height() / 2);
+    EXPECT_GT(Count(image, cell, black), 10);  // the text over it is dark, whatever its colour
+    EXPECT_GT(Count(image, Cells(page - 2, 9, 11), amber), 0);
+    EXPECT_GT(Count(image, Cells(page - 3, 0, 2), amber), 0);
+    EXPECT_EQ(Count(image, Cells(page - 2, 0, 3), amber), 0);
+    EXPECT_EQ(Count(image, Cells(page - 2, 5, 9), amber), 0);
+    wnd.CloseFindBar();
+    image = Grab();
+    EXPECT_EQ(Count(image, wnd.viewport()->rect(), amber), 0);
+}
+
+// While scrolled back the indicator counts what arrives, on the frame clock however fast it
+// comes, and End or a click returns to the newest line.
+TEST_F(TextWnd, ScrolledBackIndicatorCountsAFloodAndEndOrAClickReturns) {
+    for (int i = 0; i < 100; ++i) {
+        wnd.AppendText("line " + std::to_string(i) + "\n", kRed);
+    }
+    wnd.FlushUpdates();
+    CScrolledBackBar* back = wnd.ScrolledBackBar();
+    EXPECT_FALSE(back->isVisible());
+    QTest::keyClick(&wnd, Qt::Key_Home);
+    wnd.FlushUpdates();
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_TRUE(back->text().contains(QStringLiteral("Scrolled back")));
+    // The bar takes the bottom rows: the oldest line stays in the top row.
+    EXPECT_EQ(wnd.Ring().Line(wnd.View().TopLine()).Cells().substr(0, 7), "line 0 ");
+
+    struct CountPaints : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    QCoreApplication::processEvents();
+    back->installEventFilter(&counter);
+    for (int i = 0; i < 3000; ++i) {
+        wnd.AppendText("flood " + std::to_string(i) + "\n", kGreen);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }, 2000));
+    QCoreApplication::processEvents();
+    EXPECT_LE(counter.paints, 2);
+    back->removeEventFilter(&counter);
+    EXPECT_EQ(wnd.NewLinesBelow(), 3000);
+    EXPECT_TRUE(back->text().contains(QStringLiteral("3000 new lines")));
+
+    QTest::keyClick(&wnd, Qt::Key_End);
+    wnd.FlushUpdates();
+    EXPECT_FALSE(back->isVisible());
+    EXPECT_EQ(wnd.NewLinesBelow(), 0);
+    EXPECT_EQ(wnd.viewport()->height(), wnd.height() - 2 * wnd.frameWidth());
+    // Scrolled back again, the count starts afresh; a click on the bar returns.
+    QTest::keyClick(&wnd, Qt::Key_PageUp);
+    wnd.AppendText("one\n", kGreen);
+    wnd.FlushUpdates();
+    EXPECT_TRUE(back->text().contains(QStringLiteral("1 new line ")));
+    QTest::mouseClick(back, Qt::LeftButton);
+    wnd.FlushUpdates();
+    EXPECT_TRUE(wnd.View().Following());
+    EXPECT_FALSE(back->isVisible());
 }
 
 TEST_F(TextWnd, ZeroHeightDoesNotBreak) {
