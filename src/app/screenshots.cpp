@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,6 +31,8 @@
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
 #include "textwin/console_dlg.h"
+#include "textwin/find_bar.h"
+#include "textwin/text_wnd.h"
 #include "textwin/traffic_dlg.h"
 
 namespace brxw {
@@ -210,6 +214,50 @@ bool SaveEditorWithAnswer(CControlPanel& panel, const QString& path) {
     return frame->grab().save(path);
 }
 
+// The monitoring window with its find bar open on a station of the demo BBS and every match in
+// sight highlighted, then a text window scrolled back while traffic goes on arriving below it.
+void SaveFindAndScrolledBack(CControlPanel& panel, const QDir& directory) {
+    CTrafficDlg* monitoring = panel.Monitoring();
+    if (monitoring == nullptr || !monitoring->isVisible()) {
+        return;
+    }
+    CTextWnd* text = monitoring->TextView();
+    text->OpenFindBar();
+    text->FindBar()->Field()->setText(QStringLiteral("Q4BBS"));
+    text->FindBar()->HighlightAllBox()->setChecked(true);
+    text->FindAgain(false);
+    text->SetSelectionShown(true);  // as while the operator works in the bar
+    text->FlushUpdates();
+    QCoreApplication::processEvents();
+    const QString findShot = directory.absoluteFilePath(QStringLiteral("find-bar.png"));
+    if (monitoring->grab().save(findShot)) {
+        std::printf("screenshot: %s\n", qPrintable(findShot));
+    }
+    text->CloseFindBar();
+    text->ClearSelection();
+    text->ScrollToNewest();
+
+    // The window with the most text to scroll back in.
+    QDialog* scrolled = monitoring;
+    text = monitoring->TextView();
+    for (CTrafficDlg* window : {panel.AllChannels(), panel.OneChannel()}) {
+        if (window != nullptr && window->isVisible() &&
+            window->TextView()->Ring().LineCount() > text->Ring().LineCount()) {
+            scrolled = window;
+            text = window->TextView();
+        }
+    }
+    text->ScrollLines(-text->View().PageLines() / 2);
+    Pause(2500);
+    text->FlushUpdates();
+    QCoreApplication::processEvents();
+    const QString backShot = directory.absoluteFilePath(QStringLiteral("scrolled-back.png"));
+    if (scrolled->grab().save(backShot)) {
+        std::printf("screenshot: %s\n", qPrintable(backShot));
+    }
+    text->ScrollToNewest();
+}
+
 }  // namespace
 
 void OpenEveryWindow(CControlPanel& panel) {
@@ -270,6 +318,9 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         if (window->grab().save(path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }
+    }
+    if (loggedIn) {
+        SaveFindAndScrolledBack(m_panel, QDir(m_directory));
     }
     // The menus the server fills: its option items after "Settings", and the Pactor menu.
     const std::pair<QMenu*, const char*> menus[] = {
