@@ -6,10 +6,11 @@ set(CPACK_PACKAGE_VENDOR "brxW")
 set(CPACK_PACKAGE_CONTACT "brxW developers <brxw@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sysop's remote console for a packet-radio BBS")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "brxW watches and runs a packet-radio (AX.25) bulletin-board server over TCP: its console,
-radio traffic, connected stations, counters, message and user records, forwarding, files and
-Pactor controller, with a built-in message editor. The package also holds brxw-peer, a
-reference BBS server with demo data, to try brxW without a BBS.")
+  "brxW watches and runs a packet-radio (AX.25) bulletin-board server over TCP:
+its console, radio traffic, connected stations, counters, message and user
+records, forwarding, files and Pactor controller, with a built-in message
+editor. The package also holds brxw-peer, a reference BBS server with demo
+data, to try brxW without a BBS.")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
