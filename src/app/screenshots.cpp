@@ -276,16 +276,6 @@ void OpenEveryWindow(CControlPanel& panel) {
     }
 }
 
-QString ScreenshotDirFromArguments(const QStringList& arguments) {
-    const QString prefix = QStringLiteral("--screenshots=");
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(prefix)) {
-            return argument.mid(prefix.size());
-        }
-    }
-    return {};
-}
-
 ScreenshotRun::ScreenshotRun(CControlPanel& panel, QString directory, int settleMs, int giveUpMs)
     : m_panel(panel), m_directory(std::move(directory)) {
     m_settle.setSingleShot(true);

@@ -19,9 +19,6 @@ class CControlPanel;
 // shows every window.
 void OpenEveryWindow(CControlPanel& panel);
 
-// The directory of a "--screenshots=DIR" argument, or empty.
-QString ScreenshotDirFromArguments(const QStringList& arguments);
-
 class ScreenshotRun : public QObject {
     Q_OBJECT
 public:
