@@ -210,10 +210,15 @@ bool TextViewState::IsLineEndWord() const {
 }
 
 std::string TextViewState::CopyText() {
+    OrderSelection();
+    return SelectedText();
+}
+
+std::string TextViewState::SelectedText() const {
     if (m_selection.Empty()) {
         return {};
     }
-    OrderSelection();
+    // The ring reads a selection in age order whichever end comes first.
     return IsLineEndWord() ? LineEndWordText() : m_ring.SelectionText(m_selection);
 }
 

@@ -105,6 +105,8 @@ public:
     // The copy text of the selection (ordering it first); empty when the clipboard is to be left
     // as it is.
     std::string CopyText();
+    // The same text, leaving the selection's ends as they are.
+    std::string SelectedText() const;
     // The lines printing the selection puts on paper (ordering it first).
     std::vector<PrintLine> PrintLines();
 

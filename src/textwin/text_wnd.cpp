@@ -210,7 +210,7 @@ void CTextWnd::NoteViewMoved() {
 }
 
 void CTextWnd::OpenFindBar() {
-    const std::string selected = m_view.CopyText();
+    const std::string selected = m_view.SelectedText();
     if (!selected.empty() && selected.find_first_of("\r\n") == std::string::npos) {
         m_findBar->Field()->setText(AnsiToQString(selected));
     }
