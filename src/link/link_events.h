@@ -37,14 +37,28 @@ inline void MarkEventReceived([[maybe_unused]] QEvent* event) {
 inline constexpr QEvent::Type kFrameQueuedEvent = static_cast<QEvent::Type>(QEvent::User + 5);
 inline constexpr QEvent::Type kLinkBrokenEvent = static_cast<QEvent::Type>(QEvent::User + 6);
 
+// What the receive thread saw when its loop ended (LinkBroken only).
+enum class LinkEndCause {
+    EndOfStream,   // the server closed its side
+    ReceiveError,  // select or recv failed; the code is the Windows Sockets number
+    FrameTooLong,  // a header announced more than 1020 bytes; the code is that length
+};
+
 class LinkEvent : public QEvent {
 public:
-    LinkEvent(QEvent::Type type, std::uint64_t generation)
-        : QEvent(type), m_generation(generation) {}
+    LinkEvent(QEvent::Type type, std::uint64_t generation,
+              LinkEndCause cause = LinkEndCause::EndOfStream, int code = 0)
+        : QEvent(type), m_generation(generation), m_cause(cause), m_code(code) {}
     std::uint64_t Generation() const { return m_generation; }
+    LinkEndCause Cause() const { return m_cause; }
+    int Code() const { return m_code; }
 
 private:
+    // Written before the event is posted and only read after it arrives: the posting is the
+    // hand-over (see MarkEventPosted).
     std::uint64_t m_generation;
+    LinkEndCause m_cause;
+    int m_code;
 };
 
 }  // namespace brxw

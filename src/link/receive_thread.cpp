@@ -11,8 +11,9 @@
 namespace brxw {
 
 namespace {
-void Post(QObject* target, QEvent::Type type, std::uint64_t generation) {
-    auto* event = new LinkEvent(type, generation);
+void Post(QObject* target, QEvent::Type type, std::uint64_t generation,
+          LinkEndCause cause = LinkEndCause::EndOfStream, int code = 0) {
+    auto* event = new LinkEvent(type, generation, cause, code);
     MarkEventPosted(event);
     QCoreApplication::postEvent(target, event);
 }
@@ -41,16 +42,28 @@ void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
     std::vector<char> buffer(kReadBufferSize);
     std::size_t held = 0;  // bytes in the buffer, from its start
     bool lost = false;     // a length over the protocol's limit: nothing after it is a frame
+    LinkEndCause cause = LinkEndCause::EndOfStream;
+    int code = 0;
     while (m_running.load() && !lost) {
         const int ready = WaitReadable(handle, kSelectTimeoutMs);
         if (ready == 0) {
             continue;
         }
-        if (ready < 0 || !m_running.load()) {
+        if (ready < 0) {
+            cause = LinkEndCause::ReceiveError;
+            code = LastSocketError();
+            break;
+        }
+        if (!m_running.load()) {
             break;
         }
         const long got = RecvSome(handle, buffer.data() + held, buffer.size() - held);
-        if (got <= 0) {
+        if (got < 0) {
+            cause = LinkEndCause::ReceiveError;
+            code = LastSocketError();
+            break;
+        }
+        if (got == 0) {
             break;
         }
         held += static_cast<std::size_t>(got);
@@ -61,6 +74,8 @@ void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
                 DecodeHeader(reinterpret_cast<const unsigned char*>(buffer.data() + cut));
             if (header.length > kMaxInboundPayload) {
                 lost = true;
+                cause = LinkEndCause::FrameTooLong;
+                code = header.length;
                 break;
             }
             const std::size_t whole = kFrameHeaderSize + header.length;
@@ -77,7 +92,7 @@ void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
         std::memmove(buffer.data(), buffer.data() + cut, held - cut);
         held -= cut;
     }
-    Post(target, kLinkBrokenEvent, generation);
+    Post(target, kLinkBrokenEvent, generation, cause, code);
 }
 
 }  // namespace brxw

@@ -2,7 +2,7 @@
 // frames from it and pushes them onto the frame queue as one batch, posting FrameQueued to the
 // user-interface thread only when the queue was empty (the reader drains it); on end of stream,
 // a failure or a length the protocol's receive buffer cannot hold, it posts LinkBroken once,
-// after every whole frame before it, and ends.
+// after every whole frame before it, with the cause it saw, and ends.
 //
 // Owned by the Session, started at login and always joined (never detached). Stop() may be
 // called from the user-interface thread while the thread runs; the thread touches nothing but

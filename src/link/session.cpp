@@ -21,7 +21,7 @@ public:
     bool event(QEvent* e) override {
         MarkEventReceived(e);
         if (e->type() == kFrameQueuedEvent || e->type() == kLinkBrokenEvent) {
-            m_session.OnLinkEvent(e->type(), static_cast<LinkEvent*>(e)->Generation());
+            m_session.OnLinkEvent(*static_cast<LinkEvent*>(e));
             return true;
         }
         return QObject::event(e);
@@ -43,6 +43,18 @@ int WsaFromLookupError(QHostInfo::HostInfoError error) {
             break;
     }
     return wsa::kNoRecovery;
+}
+
+// A close or a reset: the server ended the connection (rather than the network failing).
+bool ClosedByServer(LinkEndCause cause, int code) {
+    return cause == LinkEndCause::EndOfStream ||
+           (cause == LinkEndCause::ReceiveError &&
+            (code == wsa::kConnectionReset || code == wsa::kConnectionAborted));
+}
+
+LinkReport ConnectFailure(int code) {
+    return code == wsa::kConnectionRefused ? LinkReport{LinkReport::Kind::Refused}
+                                           : LinkReport{LinkReport::Kind::ConnectFailed, code};
 }
 
 }  // namespace
@@ -106,7 +118,11 @@ void Session::Connect(int n) {
     m_countdownTimer.stop();
     m_host.EmptyStationList();
     AbortLookup();
+    const bool replacing = m_loggedIn;
     CloseSession();
+    if (replacing) {
+        Report({LinkReport::Kind::OperatorDisconnected});
+    }
 
     m_connectCommand = cmd::kConnectRemote0 + n;
     m_host.SetWaitCursor(true);
@@ -154,6 +170,8 @@ void Session::OnLookup(const QHostInfo& info) {
         m_host.SetWaitCursor(false);
         NetworkError(str::kErrorHostInfo, error);
         m_host.SetStatusText(str::kNotConnected);
+        Report(error == wsa::kHostNotFound ? LinkReport{LinkReport::Kind::HostNotFound}
+                                           : LinkReport{LinkReport::Kind::LookupFailed, error});
         return;
     }
     StartConnect(false);
@@ -191,6 +209,7 @@ void Session::StartConnect(bool direct) {
         if (direct) {
             m_host.SetStatusText(StrPrintf(str::kCannotConnect, m_remote.hostName.c_str()));
         }
+        Report(ConnectFailure(error));
     }
 }
 
@@ -201,6 +220,7 @@ void Session::OnConnectResult() {
         CloseSession();
         m_host.SetStatusText(StrPrintf(str::kCannotConnect, m_remote.hostName.c_str()));
         ScheduleReconnect();
+        Report(ConnectFailure(error));
         return;
     }
     m_state = State::AwaitingChallenge;
@@ -232,7 +252,16 @@ void Session::OnChallenge() {
     char buffer[256];
     const long got = RecvSome(m_socket.Handle(), buffer, sizeof buffer);
     if (got <= 0) {
+        const int code = got < 0 ? LastSocketError() : 0;
+        LinkReport report{LinkReport::Kind::LoginRefused};
+        if (m_sendFailure) {
+            report = *m_sendFailure;  // the login line itself could not go out
+        } else if (!ClosedByServer(got < 0 ? LinkEndCause::ReceiveError : LinkEndCause::EndOfStream,
+                                   code)) {
+            report = {LinkReport::Kind::ReceiveFailed, code};
+        }
         CloseSession();
+        Report(report);
         m_host.ShowWarning(str::kNetworkCaption, str::kConnectionClosed);
         ScheduleReconnect();
         return;
@@ -241,6 +270,8 @@ void Session::OnChallenge() {
     m_host.SetStatusText(str::kAuthenticating);
 
     ++m_generation;
+    m_frameSinceLogin = false;
+    m_sinceLogin.start();
     m_receiver.Start(m_socket.Handle(), m_queue, m_sink.get(), m_generation);
     SendRawText(LoginReply(challenge, m_remote.password));
 
@@ -251,9 +282,12 @@ void Session::OnChallenge() {
                           m_config.ReadProfileInt("State_m", 0) != 0);
     m_loggedIn = true;
     m_host.SessionStateChanged(true);
+    Report({LinkReport::Kind::LoggedIn});
 }
 
-void Session::OnLinkEvent(int type, std::uint64_t generation) {
+void Session::OnLinkEvent(const LinkEvent& event) {
+    const int type = event.type();
+    const std::uint64_t generation = event.Generation();
     // Events of a session that has been closed or replaced since they were posted.
     if (generation != m_generation || !m_socket.IsOpen() || !m_loggedIn) {
         return;
@@ -271,8 +305,33 @@ void Session::OnLinkEvent(int type, std::uint64_t generation) {
     if (generation != m_generation || !m_socket.IsOpen()) {
         return;  // a frame's handler ended or replaced the session meanwhile
     }
-    Disconnect();
+    const LinkReport report = BrokenLinkReport(event.Cause(), event.Code());
+    EndSession();
+    Report(report);
     ScheduleReconnect();
+}
+
+LinkReport Session::BrokenLinkReport(LinkEndCause cause, int code) const {
+    if (m_sendFailure) {
+        // This side shut the socket down after the failed send; the receive thread only saw
+        // the end that followed.
+        return *m_sendFailure;
+    }
+    if (cause == LinkEndCause::FrameTooLong) {
+        return {LinkReport::Kind::FrameTooLong, code};
+    }
+    if (ClosedByServer(cause, code) && !m_frameSinceLogin && m_sinceLogin.isValid() &&
+        !m_sinceLogin.hasExpired(m_timing.loginVerdictMs)) {
+        return {LinkReport::Kind::LoginRefused};
+    }
+    if (cause == LinkEndCause::ReceiveError) {
+        return {LinkReport::Kind::ReceiveFailed, code};
+    }
+    return {LinkReport::Kind::ServerClosed};
+}
+
+void Session::Report(LinkReport report) {
+    m_host.LinkReported(m_log.Add(m_remote.name, m_remote.hostName, report));
 }
 
 void Session::DispatchPending(bool all) {
@@ -282,6 +341,7 @@ void Session::DispatchPending(bool all) {
     // One frame at a time, in order. A handler may end the session (which empties the queue)
     // or open a dialog whose event loop comes back here; each pop is whole by itself.
     while (auto frame = m_queue.PopFrame()) {
+        m_frameSinceLogin = true;
         m_host.FrameArrived(*frame);
         if (generation != m_generation) {
             return;  // the session ended or was replaced: what is queued now is not this pass's
@@ -298,6 +358,14 @@ void Session::DispatchPending(bool all) {
 }
 
 void Session::Disconnect() {
+    const bool wasUp = m_loggedIn;
+    EndSession();
+    if (wasUp) {
+        Report({LinkReport::Kind::OperatorDisconnected});
+    }
+}
+
+void Session::EndSession() {
     m_countdownTimer.stop();
     m_host.EmptyStationList();
     AbortLookup();
@@ -319,6 +387,7 @@ void Session::StopThreadAndClose() {
     m_socket.Close();
     // Frames and events of the closed session must not reach the next one.
     ++m_generation;
+    m_sendFailure.reset();
     m_queue.Clear();
     m_dispatchTimer.stop();
 }

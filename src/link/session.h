@@ -6,15 +6,19 @@
 // The receive thread it starts only reads the socket and posts LinkEvents to an internal sink.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "config/remote_config.h"
+#include "link/connection_log.h"
 #include "link/frame_queue.h"
+#include "link/link_events.h"
 #include "link/native_socket.h"
 #include "link/receive_thread.h"
 
@@ -43,6 +47,9 @@ public:
         // A send that cannot go out in this time means the server no longer reads: the link
         // is treated as broken rather than freezing the program.
         int sendTimeoutMs = 20000;
+        // A server that closes this soon after the login reply, before sending any frame, has
+        // refused the login rather than dropped a working session.
+        int loginVerdictMs = 10000;
     };
     static constexpr int kReconnectSeconds = 60;
     // Queued frames are dispatched in slices of at most this long, so that a flood from the
@@ -57,6 +64,7 @@ public:
     void Start(std::string startupName);
     // Connect > configuration n (command 32776 + n); also the end of the countdown.
     void Connect(int n);
+    // Connect > Disconnect: ends the session and logs that the operator ended it.
     void Disconnect();
     void CloseSession();
 
@@ -70,6 +78,10 @@ public:
     // The message text, or "\n/ABORT\n" when aborted; deletes the file once sent. False, with
     // the file left in place, when there is no session or the file cannot be read.
     bool SendMessageText(const QString& localPath, bool abort, bool ansiCharset);
+
+    // Logins and link ends of this run, each also handed to the host as it happens.
+    const ConnectionLog& Log() const { return m_log; }
+    ConnectionLog& Log() { return m_log; }
 
     State CurrentState() const { return m_state; }
     bool LoggedIn() const { return m_loggedIn; }
@@ -98,7 +110,12 @@ private:
     void OnLookup(const QHostInfo& info);
     void OnConnectResult();
     void OnChallenge();
-    void OnLinkEvent(int type, std::uint64_t generation);
+    void OnLinkEvent(const LinkEvent& event);
+    // The reason a receive-side end gives, with what the session saw itself: a failed send,
+    // or a server that closed during the login.
+    LinkReport BrokenLinkReport(LinkEndCause cause, int code) const;
+    void Report(LinkReport report);
+    void EndSession();
     void ScheduleReconnect();
     void NetworkError(const char* caption, int code);
     void AbortLookup();
@@ -132,6 +149,11 @@ private:
     std::uint32_t m_options = 0;
     std::uint64_t m_generation = 0;
     std::string m_remoteFilePath;
+
+    ConnectionLog m_log;
+    std::optional<LinkReport> m_sendFailure;  // why this side shut the socket down, if it did
+    bool m_frameSinceLogin = false;
+    QElapsedTimer m_sinceLogin;
 };
 
 }  // namespace brxw

@@ -8,6 +8,7 @@
 namespace brxw {
 
 class InboundFrame;
+struct ConnectionLogEntry;
 
 class SessionHost {
 public:
@@ -30,6 +31,9 @@ public:
     virtual void SessionStateChanged(bool loggedIn) = 0;
     // The next frame of the current session, taken from the queue in the order it arrived.
     virtual void FrameArrived(const InboundFrame& frame) = 0;
+    // A login or the end of a session or an attempt, just added to the session's log; after
+    // the session's own status texts, before the reconnection countdown's first tick.
+    virtual void LinkReported(const ConnectionLogEntry& entry) = 0;
 };
 
 }  // namespace brxw

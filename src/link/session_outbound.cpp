@@ -6,6 +6,7 @@
 #include "link/dispatcher.h"
 #include "link/message_text.h"
 #include "link/session.h"
+#include "link/socket_errors.h"
 
 namespace brxw {
 
@@ -16,8 +17,16 @@ constexpr qint64 kUploadPiece = 1000;
 void Session::Send(std::string_view bytes) {
     // A send that failed part-way has broken the stream; shutting the socket down makes the
     // receive thread report the broken link, which closes the session and schedules the
-    // reconnection as for any lost link.
+    // reconnection as for any lost link. The failure is kept as the reason: the receive thread
+    // sees only the end of stream that the shutdown causes.
     if (m_socket.IsOpen() && !m_socket.SendAll(bytes)) {
+        const int code = LastSocketError();
+        if (!m_sendFailure) {
+            // The send time-out ends a blocked send with "would block".
+            m_sendFailure = code == wsa::kWouldBlock || code == wsa::kTimedOut
+                                ? LinkReport{LinkReport::Kind::SendTimedOut}
+                                : LinkReport{LinkReport::Kind::SendFailed, code};
+        }
         m_socket.Shutdown();
     }
 }

@@ -12,6 +12,8 @@ constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
 
 // Lines the operator types into the console are echoed in purple.
 inline constexpr std::uint32_t kEchoColour = Rgb(127, 0, 127);
+// Why the link went down, in the console: an orange that no traffic code gives.
+inline constexpr std::uint32_t kLinkNoticeColour = Rgb(208, 80, 0);
 
 constexpr std::uint32_t TrafficColour(int code) {
     switch (code) {

@@ -23,7 +23,9 @@
 #include "config/app_config.h"
 #include "editor/main_frame.h"
 #include "editor/panel_editor_host.h"
+#include "link/traffic_colour.h"
 #include "panel/about_dlg.h"
+#include "panel/connection_log_dlg.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
 #include "panel/font_mapping.h"
@@ -38,6 +40,7 @@
 #include "text/charset.h"
 #include "text/text_scan.h"
 #include "textwin/console_dlg.h"
+#include "textwin/text_wnd.h"
 #include "textwin/traffic_dlg.h"
 
 namespace brxw {
@@ -227,6 +230,7 @@ bool CControlPanel::HasHandler(int command) const {
     switch (command) {
         case cmd::kExit:
         case cmd::kDisconnect:
+        case cmd::kConnectionLog:
         case cmd::kAbout:
         case cmd::kCopyright:
         case cmd::kEditMessageProperties:
@@ -270,6 +274,9 @@ void CControlPanel::OnCommand(int command) {
             if (m_session->LoggedIn()) {
                 m_session->Disconnect();
             }
+            break;
+        case cmd::kConnectionLog:
+            ShowConnectionLog();
             break;
         case cmd::kExit:
             close();
@@ -350,6 +357,8 @@ QString CControlPanel::RunningText() const {
 }
 
 void CControlPanel::SetStatusText(const std::string& text) {
+    // The next state text, the countdown's first tick among them, ends a link report.
+    statusBar()->clearMessage();
     m_pane0->setText(AnsiToQString(text));
 }
 
@@ -414,6 +423,37 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
 
 void CControlPanel::FrameArrived(const InboundFrame& frame) {
     m_dispatcher->Dispatch(frame);
+}
+
+void CControlPanel::LinkReported(const ConnectionLogEntry& entry) {
+    if (m_connectionLog != nullptr) {
+        m_connectionLog->EntryAdded();
+    }
+    // Logins and the operator's own disconnects are for the log; every other end says why it
+    // happened where the sysop is looking, over the panes' own texts, until the next state
+    // text (the countdown's first tick) replaces it.
+    const auto kind = entry.report.kind;
+    if (kind == LinkReport::Kind::LoggedIn || kind == LinkReport::Kind::OperatorDisconnected) {
+        return;
+    }
+    const std::string line = ReportLine(entry.report);
+    statusBar()->showMessage(AnsiToQString(line));
+    if (m_consoleCreated) {
+        const QByteArray time = LocalTimeText(entry.time, QStringLiteral("hh:mm:ss")).toLatin1();
+        // On a line of its own, also after a console line that the server left unfinished.
+        std::string text = m_console->TextView()->Ring().WriteColumn() != 0 ? "\n" : "";
+        text += "*** " + time.toStdString() + " " + line + "\n";
+        m_console->AppendText(text, kLinkNoticeColour);
+    }
+}
+
+void CControlPanel::ShowConnectionLog() {
+    if (m_connectionLog == nullptr) {
+        m_connectionLog = new CConnectionLogDlg(m_session->Log(), this);
+    }
+    m_connectionLog->show();
+    m_connectionLog->raise();
+    m_connectionLog->activateWindow();
 }
 
 void CControlPanel::SavePosition() {

@@ -32,6 +32,7 @@ namespace admin {
 class CAdminDialogs;
 }
 class AppConfig;
+class CConnectionLogDlg;
 class CConsoleDlg;
 class CCounterPanel;
 class CMainFrame;
@@ -89,6 +90,9 @@ public:
     // The server's Pactor controls and option items.
     CPactorMenu* PactorMenu() const { return m_pactor; }
     CServerOptionItems* ServerOptionItems() const { return m_optionItems; }
+    // Connect > Connection log: created on first use, then shown and hidden.
+    void ShowConnectionLog();
+    CConnectionLogDlg* ConnectionLogWindow() const { return m_connectionLog; }
     // The four administration dialogs.
     admin::CAdminDialogs& AdminDialogs() const { return *m_admin; }
     // The disconnect commands; ask stands in for the confirmation box in tests.
@@ -106,6 +110,7 @@ public:
     void RestoreWindows(bool allChannels, bool monitoring) override;
     void SessionStateChanged(bool loggedIn) override;
     void FrameArrived(const InboundFrame& frame) override;
+    void LinkReported(const ConnectionLogEntry& entry) override;
 
     // DispatchTarget (control_panel_dispatch.cpp)
     void MessageCounters(std::string_view text) override;
@@ -203,6 +208,7 @@ private:
     QFont m_textFont;
     bool m_ansiChar = false;
     CConsoleDlg* m_console = nullptr;
+    CConnectionLogDlg* m_connectionLog = nullptr;
     CTrafficDlg* m_monitoring = nullptr;
     CTrafficDlg* m_allChannels = nullptr;
     CTrafficDlg* m_oneChannel = nullptr;

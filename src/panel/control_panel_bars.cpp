@@ -88,6 +88,7 @@ void CControlPanel::BuildMenus() {
     }
     connectMenu->addSeparator();
     AddCommand(connectMenu, QStringLiteral("&Disconnect"), cmd::kDisconnect);
+    AddCommand(connectMenu, QStringLiteral("Connection &log"), cmd::kConnectionLog);
 
     QMenu* config = menuBar()->addMenu(QStringLiteral("C&onfig"));
     for (int n = 0; n < cmd::kRemoteCount; ++n) {

@@ -9,6 +9,7 @@ inline constexpr int kMonitoringWindow = 32774;
 inline constexpr int kAllChannelsWindow = 32775;
 inline constexpr int kConnectRemote0 = 32776;  // 32776..32779: Connect > the four configurations
 inline constexpr int kDisconnect = 32780;
+inline constexpr int kConnectionLog = 32840;  // Connect > Connection log
 inline constexpr int kConfigRemote0 = 32783;  // 32783..32786: Config > the four configurations
 inline constexpr int kOpenConfigFile = 32794;
 inline constexpr int kOneChannelWindow = 32795;

@@ -49,6 +49,8 @@ inline const char* CommandPrompt(int command) {
             return "Connect \"Remote 3\"";
         case cmd::kDisconnect:
             return "Close the connection";
+        case cmd::kConnectionLog:
+            return "Show when the link came up and why it went down";
         case cmd::kConfigRemote0:
             return "Configure \"Remote 0\"";
         case cmd::kConfigRemote0 + 1:

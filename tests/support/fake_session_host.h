@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "link/connection_log.h"
 #include "link/frame_queue.h"
 #include "link/session_host.h"
 
@@ -52,16 +53,19 @@ public:
         }
     }
 
+    void LinkReported(const ConnectionLogEntry& entry) override { reports.push_back(entry.report); }
+
     const std::string& LastStatus() const {
         static const std::string none;
         return statusTexts.empty() ? none : statusTexts.back();
     }
 
     std::function<void(const std::string&)> onStatusText;  // e.g. to act at a given step
-    std::function<void(const InboundFrame&)> onFrame;  // set to dispatch frames as they arrive
-    std::vector<InboundFrame> frames;  // else they are collected here
+    std::function<void(const InboundFrame&)> onFrame;      // set to dispatch frames as they arrive
+    std::vector<InboundFrame> frames;                      // else they are collected here
     std::vector<std::string> statusTexts;
     std::vector<Warning> warnings;
+    std::vector<LinkReport> reports;
     std::string title;
     bool statusChecked = false;
     bool messagesChecked = false;

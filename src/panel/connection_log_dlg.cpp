@@ -1,0 +1,116 @@
+#include "panel/connection_log_dlg.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QDateTime>
+#include <QHeaderView>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "text/charset.h"
+
+namespace brxw {
+
+QString LocalTimeText(std::chrono::system_clock::time_point time, const QString& format) {
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();
+    return QDateTime::fromMSecsSinceEpoch(ms).toString(format);
+}
+
+ConnectionLogModel::ConnectionLogModel(const ConnectionLog& log, QObject* parent)
+    : QAbstractTableModel(parent), m_log(log) {}
+
+void ConnectionLogModel::Refresh() {
+    // At most a hundred short rows: reading them all again is simpler than tracking the ring.
+    beginResetModel();
+    endResetModel();
+}
+
+int ConnectionLogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_log.Entries().size());
+}
+
+int ConnectionLogModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant ConnectionLogModel::data(const QModelIndex& index, int role) const {
+    const auto& entries = m_log.Entries();
+    if (!index.isValid() || index.row() < 0 ||
+        static_cast<std::size_t>(index.row()) >= entries.size()) {
+        return {};
+    }
+    const ConnectionLogEntry& entry = entries[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+            case kTimeColumn:
+                return LocalTimeText(entry.time, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+            case kProfileColumn:
+                return AnsiToQString(entry.profile);
+            case kEventColumn:
+                return AnsiToQString(ReportLine(entry.report));
+            default:
+                return {};
+        }
+    }
+    if (role == Qt::ToolTipRole && index.column() == kProfileColumn) {
+        return AnsiToQString(entry.host);
+    }
+    // Logins in green, the ends that start a countdown in red; the operator's own in the text
+    // colour.
+    if (role == Qt::ForegroundRole && index.column() == kEventColumn) {
+        if (entry.report.kind == LinkReport::Kind::LoggedIn) {
+            return QBrush(QColor(0, 110, 0));
+        }
+        if (entry.report.kind != LinkReport::Kind::OperatorDisconnected) {
+            return QBrush(QColor(170, 0, 0));
+        }
+    }
+    return {};
+}
+
+QVariant ConnectionLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (section) {
+        case kTimeColumn:
+            return QStringLiteral("Time");
+        case kProfileColumn:
+            return QStringLiteral("Profile");
+        case kEventColumn:
+            return QStringLiteral("Event");
+        default:
+            return {};
+    }
+}
+
+CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
+    : QDialog(parent), m_model(new ConnectionLogModel(log, this)), m_view(new QTreeView(this)) {
+    setWindowTitle(QStringLiteral("Connection log"));
+    setModal(false);
+    setSizeGripEnabled(true);
+    m_view->setModel(m_model);
+    m_view->setRootIsDecorated(false);
+    m_view->setUniformRowHeights(true);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->header()->setStretchLastSection(true);
+    m_view->header()->setSectionsMovable(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_view);
+    resize(640, 280);
+    EntryAdded();
+}
+
+void CConnectionLogDlg::EntryAdded() {
+    m_model->Refresh();
+    // The time and profile columns fit their widest text; the event takes the rest.
+    m_view->resizeColumnToContents(ConnectionLogModel::kTimeColumn);
+    m_view->resizeColumnToContents(ConnectionLogModel::kProfileColumn);
+    m_view->scrollToBottom();
+}
+
+}  // namespace brxw
