@@ -25,6 +25,7 @@
 #include "admin/remote_files_dlg.h"
 #include "admin/user_properties_dlg.h"
 #include "editor/main_frame.h"
+#include "panel/connection_log_dlg.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
@@ -335,6 +336,19 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         const QString path = QDir(m_directory).absoluteFilePath(QString::fromLatin1(name));
         if (m_panel.isVisible() && SaveModalDialog(m_panel, command, path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
+        }
+    }
+    // The Connection log with the login of this run.
+    const QString logShot =
+        QDir(m_directory).absoluteFilePath(QStringLiteral("connection-log.png"));
+    if (loggedIn && m_panel.isVisible()) {
+        m_panel.OnCommand(cmd::kConnectionLog);
+        if (QWidget* log = m_panel.ConnectionLogWindow()) {
+            Pause(100);
+            if (log->grab().save(logShot)) {
+                std::printf("screenshot: %s\n", qPrintable(logShot));
+            }
+            log->close();
         }
     }
     const QString editorShot = QDir(m_directory).absoluteFilePath(QStringLiteral("editor.png"));

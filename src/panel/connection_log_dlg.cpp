@@ -108,8 +108,11 @@ CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
 void CConnectionLogDlg::EntryAdded() {
     m_model->Refresh();
     // The time and profile columns fit their widest text; the event takes the rest.
-    m_view->resizeColumnToContents(ConnectionLogModel::kTimeColumn);
-    m_view->resizeColumnToContents(ConnectionLogModel::kProfileColumn);
+    constexpr int kGap = 14;
+    for (int column : {ConnectionLogModel::kTimeColumn, ConnectionLogModel::kProfileColumn}) {
+        m_view->resizeColumnToContents(column);
+        m_view->setColumnWidth(column, m_view->columnWidth(column) + kGap);
+    }
     m_view->scrollToBottom();
 }
 
