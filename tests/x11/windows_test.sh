@@ -9,7 +9,10 @@
 #   5. the four administration dialogs open from F4 and the toolbar, are worked from the
 #      keyboard and close with Escape;
 #   6. the panel's close box (a WM_DELETE_WINDOW message) ends the program too, also while an
-#      administration dialog is open.
+#      administration dialog is open;
+#   7. the editor (see below);
+#   8. Connect > Connection log opens the log, Escape closes it, and the program ends at once
+#      with it open.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
 set -euo pipefail
 
@@ -283,6 +286,17 @@ wait_for 10 grep -q 'message 4711 stored' "$WORK/peer.log" || fail "the peer did
 console_line "EDIT 4712"
 wait_for 10 shown '^msg4712\.txt - brxWedit$' || fail "EDIT 4712 did not open the editor"
 python3 "$HERE/close_window.py" "$PANEL_ID"
+ends_within 2
+
+echo "8. Connect > Connection log: Escape closes it, and the program ends at once with it open"
+start_brxw
+panel_keys alt+c l
+wait_for 10 shown '^Connection log$' || fail "Connect > Connection log did not open the log"
+dialog_keys '^Connection log$' Escape
+wait_for 10 hidden '^Connection log$' || fail "Escape did not close the connection log"
+panel_keys alt+c l
+wait_for 10 shown '^Connection log$' || fail "the connection log did not open again"
+python3 "$HERE/close_window.py" "$(panel)"
 ends_within 2
 
 echo "PASS"
