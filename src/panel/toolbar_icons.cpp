@@ -66,20 +66,11 @@ QIcon DrawToolbarIcon(const std::function<void(QPainter&)>& draw) {
 }
 
 QIcon ProgramIcon() {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(0, 0, 128));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    p.setPen(QPen(QColor(255, 255, 0), 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(32, 54), QPointF(32, 22));  // the mast
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(20, 10, 24, 24), 30 * 16, 120 * 16);  // the waves
-    p.drawArc(QRectF(12, 2, 40, 40), 40 * 16, 100 * 16);
-    p.end();
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/brxw/brxw-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 QIcon ToolbarIcon(int command) {
