@@ -476,6 +476,14 @@ void CTextWnd::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             ScrollLines(m_ring.LineCount());
             break;
+        case Qt::Key_Escape:
+            // Closes an open find bar; otherwise Escape goes on to the window as before.
+            if (m_findBar->isHidden()) {
+                QAbstractScrollArea::keyPressEvent(event);
+                return;
+            }
+            CloseFindBar();
+            break;
         case Qt::Key_Insert:
         case Qt::Key_C:
             if (!control) {

@@ -342,6 +342,9 @@ TEST_F(TextWnd, FindBarKeysSelectScrollWrapAndCopy) {
     bar->Field()->clear();
     QTest::keyClick(&wnd, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(bar->Field()->text(), QStringLiteral("DL1ABC"));
+    wnd.setFocus(Qt::MouseFocusReason);  // Escape in the text closes the bar too
+    QTest::keyClick(&wnd, Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(TextWnd, HighlightAllMarksMatchesOnScreenWhileTheBarIsOpen) {
