@@ -1,4 +1,5 @@
-// Seeded random appends, scrolls, resizes and selections against the ring and its view state.
+// Seeded random appends, scrolls, resizes, selections and searches against the ring and its view
+// state.
 // Appended bytes sit in heap buffers of their exact size, so a sanitizer build sees any read past
 // them.
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "text/charset.h"
 
+#include "textwin/ring_search.h"
 #include "textwin/text_view_state.h"
 
 namespace brxw {
@@ -22,12 +24,13 @@ TEST(TextRingMutation, RandomOperationsKeepTheRingSound) {
     };
     TextRing ring;
     TextViewState view(ring);
+    RingSearch search;
     view.SetMetrics(14, 8);
     view.SetClientSize(640, 200);
     for (int step = 0; step < 20000; ++step) {
         const int x = pick(-50, 900);
         const int y = pick(-50, 400);
-        switch (pick(0, 9)) {
+        switch (pick(0, 10)) {
             case 0:
             case 1:
             case 2: {
@@ -65,6 +68,27 @@ TEST(TextRingMutation, RandomOperationsKeepTheRingSound) {
             case 9:
                 ring.SetAnsiMode(pick(0, 1) != 0);
                 break;
+            case 10: {
+                // Short needles of a few bytes, so that they are found now and then.
+                std::string needle(static_cast<std::size_t>(pick(0, pick(0, 9) ? 3 : 90)), 'a');
+                for (char& c : needle) {
+                    c = static_cast<char>(pick(0, 1) ? pick(0, 255) : 'a' + pick(0, 2));
+                }
+                search.SetPattern(needle, pick(0, 1) != 0);
+                const bool forward = pick(0, 1) != 0;
+                const FindOrigin origin = pick(0, 3) ? view.SearchOrigin(forward)
+                                                     : FindOrigin{pick(-9, 509), pick(-9, 89)};
+                const FindResult found = search.Find(ring, origin, forward);
+                if (found.outcome != FindOutcome::kNotFound) {
+                    const RingMatch& m = found.match;
+                    ASSERT_TRUE(m.from >= 0 && m.from < m.to && m.to <= kLineColumns) << step;
+                    view.SelectColumns(m.slot, m.from, m.to);
+                    view.ScrollIntoView(m.slot);
+                    ASSERT_GE(view.RowOfSlot(m.slot), view.PageLines() > 0 ? 0 : -1) << step;
+                }
+                view.SetClientSizeKeepingTop(x, pick(0, 1) ? y : pick(0, 900));
+                break;
+            }
         }
         ASSERT_LT(ring.WriteColumn(), kLineColumns) << step;
         ASSERT_LE(ring.LineCount(), kRingLines) << step;
