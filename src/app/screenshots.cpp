@@ -215,6 +215,16 @@ bool SaveEditorWithAnswer(CControlPanel& panel, const QString& path) {
     return frame->grab().save(path);
 }
 
+// Saves the picture of window once its text window has drawn what it was last given.
+void SaveTextWindow(QWidget& window, CTextWnd& text, const QDir& directory, const char* name) {
+    text.FlushUpdates();
+    QCoreApplication::processEvents();
+    const QString path = directory.absoluteFilePath(QString::fromLatin1(name));
+    if (window.grab().save(path)) {
+        std::printf("screenshot: %s\n", qPrintable(path));
+    }
+}
+
 // The monitoring window with its find bar open on a station of the demo BBS and every match in
 // sight highlighted, then a text window scrolled back while traffic goes on arriving below it.
 void SaveFindAndScrolledBack(CControlPanel& panel, const QDir& directory) {
@@ -228,12 +238,7 @@ void SaveFindAndScrolledBack(CControlPanel& panel, const QDir& directory) {
     text->FindBar()->HighlightAllBox()->setChecked(true);
     text->FindAgain(false);
     text->SetSelectionShown(true);  // as while the operator works in the bar
-    text->FlushUpdates();
-    QCoreApplication::processEvents();
-    const QString findShot = directory.absoluteFilePath(QStringLiteral("find-bar.png"));
-    if (monitoring->grab().save(findShot)) {
-        std::printf("screenshot: %s\n", qPrintable(findShot));
-    }
+    SaveTextWindow(*monitoring, *text, directory, "find-bar.png");
     text->CloseFindBar();
     text->ClearSelection();
     text->ScrollToNewest();
@@ -250,12 +255,7 @@ void SaveFindAndScrolledBack(CControlPanel& panel, const QDir& directory) {
     }
     text->ScrollLines(-text->View().PageLines() / 2);
     Pause(2500);
-    text->FlushUpdates();
-    QCoreApplication::processEvents();
-    const QString backShot = directory.absoluteFilePath(QStringLiteral("scrolled-back.png"));
-    if (scrolled->grab().save(backShot)) {
-        std::printf("screenshot: %s\n", qPrintable(backShot));
-    }
+    SaveTextWindow(*scrolled, *text, directory, "scrolled-back.png");
     text->ScrollToNewest();
 }
 
