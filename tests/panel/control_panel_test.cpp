@@ -81,6 +81,7 @@ TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
                                   "  Remote 3",
                                   "  ",
                                   "  &Disconnect",
+                                  "  Connection &log",
                                   "C&onfig",
                                   "  Remote 0",
                                   "  Club",
