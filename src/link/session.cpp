@@ -320,8 +320,8 @@ LinkReport Session::BrokenLinkReport(LinkEndCause cause, int code) const {
     if (cause == LinkEndCause::FrameTooLong) {
         return {LinkReport::Kind::FrameTooLong, code};
     }
-    if (ClosedByServer(cause, code) && !m_frameSinceLogin && m_sinceLogin.isValid() &&
-        !m_sinceLogin.hasExpired(m_timing.loginVerdictMs)) {
+    if (ClosedByServer(cause, code) && !m_frameSinceLogin && m_timing.loginVerdictMs > 0 &&
+        m_sinceLogin.isValid() && !m_sinceLogin.hasExpired(m_timing.loginVerdictMs)) {
         return {LinkReport::Kind::LoginRefused};
     }
     if (cause == LinkEndCause::ReceiveError) {

@@ -48,7 +48,7 @@ public:
         // is treated as broken rather than freezing the program.
         int sendTimeoutMs = 20000;
         // A server that closes this soon after the login reply, before sending any frame, has
-        // refused the login rather than dropped a working session.
+        // refused the login rather than dropped a working session. 0: no such verdict.
         int loginVerdictMs = 10000;
     };
     static constexpr int kReconnectSeconds = 60;
