@@ -124,6 +124,8 @@ private:
     int PositionAt(const QMouseEvent* event) const;
     void PaintRow(QPainter& painter, int row) const;
     void PaintCells(QPainter& painter, const TextLine& line, int from, int to, int y) const;
+    // The find bar's and the indicator's signals and the find shortcuts (text_wnd_bars.cpp).
+    void ConnectBars();
     void PaintMatches(QPainter& painter, const TextLine& line, int y) const;
     // Shows or hides the scrolled-back indicator and refreshes its count (on the frame clock).
     void UpdateScrolledBack();
