@@ -10,6 +10,7 @@
 #include "link/native_socket.h"
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
+#include "panel/toolbar_icons.h"
 
 #include <cstdio>
 
@@ -32,6 +33,10 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brxW"));
+    // Every window and dialog shows the installed icon, and the desktop matches the windows to
+    // brxw.desktop (the Wayland app id).
+    QApplication::setWindowIcon(brxw::ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("brxw"));
 
     if (!brxw::InitialiseSockets()) {
         QMessageBox::critical(nullptr, QStringLiteral("brxW"),
