@@ -1,5 +1,7 @@
 #include "config/ini_store.h"
 
+#include "text/charset.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -141,24 +143,6 @@ bool HasLineBreakOrNul(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-// Names match without regard to case, as Windows compares them: ASCII letters and the letters
-// of Windows-1252 (À..Þ, Š, Œ, Ž, Ÿ) fold to their lower-case forms.
-unsigned char FoldCase(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return static_cast<unsigned char>(c + 0x20);
-    }
-    switch (c) {
-        case 0x8A:
-        case 0x8C:
-        case 0x8E:
-            return static_cast<unsigned char>(c + 0x10);
-        case 0x9F:
-            return 0xFF;
-        default:
-            return c;
-    }
-}
-
 }  // namespace
 
 bool NamesEqual(std::string_view a, std::string_view b) {
@@ -166,8 +150,8 @@ bool NamesEqual(std::string_view a, std::string_view b) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(static_cast<unsigned char>(a[i])) !=
-            FoldCase(static_cast<unsigned char>(b[i]))) {
+        if (FoldAnsiCase(static_cast<unsigned char>(a[i])) !=
+            FoldAnsiCase(static_cast<unsigned char>(b[i]))) {
             return false;
         }
     }

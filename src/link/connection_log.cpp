@@ -4,6 +4,29 @@
 
 namespace brxw {
 
+namespace {
+
+// The headline a report goes under: "Logged in", "Link down", "Cannot connect" or
+// "Disconnected".
+const char* ReportHeadline(LinkReport::Kind kind) {
+    using Kind = LinkReport::Kind;
+    switch (kind) {
+        case Kind::LoggedIn:
+            return "Logged in";
+        case Kind::Refused:
+        case Kind::ConnectFailed:
+        case Kind::HostNotFound:
+        case Kind::LookupFailed:
+            return "Cannot connect";
+        case Kind::OperatorDisconnected:
+            return "Disconnected";
+        default:
+            return "Link down";
+    }
+}
+
+}  // namespace
+
 std::string ReasonText(const LinkReport& report) {
     using Kind = LinkReport::Kind;
     switch (report.kind) {
@@ -37,23 +60,6 @@ std::string ReasonText(const LinkReport& report) {
     return {};
 }
 
-const char* ReportHeadline(LinkReport::Kind kind) {
-    using Kind = LinkReport::Kind;
-    switch (kind) {
-        case Kind::LoggedIn:
-            return "Logged in";
-        case Kind::Refused:
-        case Kind::ConnectFailed:
-        case Kind::HostNotFound:
-        case Kind::LookupFailed:
-            return "Cannot connect";
-        case Kind::OperatorDisconnected:
-            return "Disconnected";
-        default:
-            return "Link down";
-    }
-}
-
 std::string ReportLine(const LinkReport& report) {
     switch (report.kind) {
         case LinkReport::Kind::LoggedIn:
@@ -63,12 +69,6 @@ std::string ReportLine(const LinkReport& report) {
         default:
             return std::string(ReportHeadline(report.kind)) + ": " + ReasonText(report);
     }
-}
-
-bool CountdownFollows(LinkReport::Kind kind) {
-    using Kind = LinkReport::Kind;
-    return kind != Kind::LoggedIn && kind != Kind::HostNotFound && kind != Kind::LookupFailed &&
-           kind != Kind::OperatorDisconnected;
 }
 
 const ConnectionLogEntry& ConnectionLog::Add(std::string profile, std::string host,

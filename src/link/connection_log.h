@@ -36,13 +36,9 @@ struct LinkReport {
 
 // The reason as a plain sentence ("the server closed the connection").
 std::string ReasonText(const LinkReport& report);
-// The headline it goes under: "Logged in", "Link down", "Cannot connect" or "Disconnected".
-const char* ReportHeadline(LinkReport::Kind kind);
 // The whole line the console and the status bar show: "Link down: the server closed the
 // connection"; for a login, "Logged in".
 std::string ReportLine(const LinkReport& report);
-// True when the reconnection countdown follows the report.
-bool CountdownFollows(LinkReport::Kind kind);
 
 struct ConnectionLogEntry {
     std::chrono::system_clock::time_point time;

@@ -11,6 +11,24 @@
 
 namespace brxw {
 
+// The lower-case form of a Windows-1252 letter, as Windows compares names without regard to
+// case: ASCII letters and À..Þ (but ×), Š, Œ, Ž, Ÿ; every other byte stays.
+constexpr unsigned char FoldAnsiCase(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return static_cast<unsigned char>(c + 0x20);
+    }
+    switch (c) {
+        case 0x8A:  // S caron
+        case 0x8C:  // OE
+        case 0x8E:  // Z caron
+            return static_cast<unsigned char>(c + 0x10);
+        case 0x9F:  // Y diaeresis
+            return 0xFF;
+        default:
+            return c;
+    }
+}
+
 unsigned char OemToAnsi(unsigned char oem);
 unsigned char AnsiToOem(unsigned char ansi);
 std::string OemToAnsi(std::string_view oem);

@@ -1,5 +1,7 @@
 #include "textwin/ring_search.h"
 
+#include "text/charset.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -15,23 +17,6 @@ constexpr bool ShownAsBlank(unsigned char byte) {
            byte == 0x90 || byte == 0x9D || byte == 0xAD;
 }
 
-// The lower-case letter of a Windows-1252 upper-case letter; other bytes stay.
-constexpr unsigned char FoldCase(unsigned char byte) {
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
-        return static_cast<unsigned char>(byte + 0x20);
-    }
-    switch (byte) {
-        case 0x8A:  // S caron
-        case 0x8C:  // OE
-        case 0x8E:  // Z caron
-            return static_cast<unsigned char>(byte + 0x10);
-        case 0x9F:  // Y diaeresis
-            return 0xFF;
-        default:
-            return byte;
-    }
-}
-
 constexpr std::array<char, 256> MakeTable(bool fold) {
     std::array<char, 256> table{};
     for (int i = 0; i < 256; ++i) {
@@ -39,7 +24,7 @@ constexpr std::array<char, 256> MakeTable(bool fold) {
         if (ShownAsBlank(byte)) {
             byte = ' ';
         } else if (fold) {
-            byte = FoldCase(byte);
+            byte = FoldAnsiCase(byte);
         }
         table[static_cast<std::size_t>(i)] = static_cast<char>(byte);
     }
