@@ -114,4 +114,32 @@ bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
     return ok;
 }
 
+ProfileCodePages AppConfig::LoadCodePages(int n) const {
+    ProfileCodePages pages;
+    if (!IsProfileNumber(n)) {
+        return pages;
+    }
+    const std::string section = ProfileSection(n);
+    const auto oem = CodePageFromNumber(ReadInt(section, kOemCodePageKey, 0));
+    if (oem && IsDosCodePage(*oem)) {
+        pages.oem = *oem;
+    }
+    const auto ansi = CodePageFromNumber(ReadInt(section, kAnsiCodePageKey, 0));
+    if (ansi && !IsDosCodePage(*ansi)) {
+        pages.ansi = *ansi;
+    }
+    return pages;
+}
+
+bool AppConfig::SaveCodePages(int n, ProfileCodePages pages) {
+    if (!IsProfileNumber(n)) {
+        return false;
+    }
+    const std::string section = ProfileSection(n);
+    const bool oem =
+        m_store.Write(section, kOemCodePageKey, std::to_string(CodePageNumber(pages.oem)));
+    return m_store.Write(section, kAnsiCodePageKey, std::to_string(CodePageNumber(pages.ansi))) &&
+           oem;
+}
+
 }  // namespace brxw

@@ -9,6 +9,7 @@
 
 #include "config/ini_store.h"
 #include "config/remote_config.h"
+#include "text/code_page.h"
 
 #include <QString>
 
@@ -18,6 +19,17 @@
 namespace brxw {
 
 inline constexpr std::string_view kSettingsSection = "Settings";
+inline constexpr std::string_view kOemCodePageKey = "OemCodePage";
+inline constexpr std::string_view kAnsiCodePageKey = "AnsiCodePage";
+
+// The code pages of one connection profile: the DOS page the server's text is in while the DOS
+// charset is chosen, and the Windows page the program keeps and shows text in (which is also
+// the server's while the ANSI charset is chosen). 437 and 1252 unless the profile says others.
+struct ProfileCodePages {
+    CodePage oem = CodePage::k437;
+    CodePage ansi = CodePage::k1252;
+    friend bool operator==(const ProfileCodePages&, const ProfileCodePages&) = default;
+};
 
 class AppConfig {
 public:
@@ -53,6 +65,12 @@ public:
     // Writes Name, Host Name, Callsign, Password, Port and AutoConnect, in that order. True when
     // all six were written; a number outside 0..3 writes nothing and gives false.
     bool SaveProfile(int n, const RemoteConfig& config);
+
+    // "OemCodePage" and "AnsiCodePage" of profile n; an absent key, or a number that is not a
+    // page of its kind, gives the default.
+    ProfileCodePages LoadCodePages(int n) const;
+    // Writes both keys; false when not both were written or n is no profile number.
+    bool SaveCodePages(int n, ProfileCodePages pages);
 
     // The profile with nothing read: what LoadProfile(n) gives without a file.
     static RemoteConfig DefaultProfile(int n);

@@ -129,6 +129,7 @@ void Session::Connect(int n) {
     m_options = kOptionsAtConnect;
     m_config.SetCurrentIndex(n);
     m_remote = m_config.LoadProfile(n);
+    m_host.ProfileChosen(n);
 
     if (auto address = ParseDottedIpv4(m_remote.hostName)) {
         m_address = *address;

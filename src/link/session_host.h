@@ -34,6 +34,9 @@ public:
     // A login or the end of a session or an attempt, just added to the session's log; after
     // the session's own status texts, before the reconnection countdown's first tick.
     virtual void LinkReported(const ConnectionLogEntry& entry) = 0;
+    // A connection to profile n begins (it is now the current profile), before anything of it
+    // is sent or received: the text conversions take the profile's code pages.
+    virtual void ProfileChosen(int n) { static_cast<void>(n); }
 };
 
 }  // namespace brxw

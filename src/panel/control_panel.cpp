@@ -231,6 +231,7 @@ bool CControlPanel::HasHandler(int command) const {
         case cmd::kExit:
         case cmd::kDisconnect:
         case cmd::kConnectionLog:
+        case cmd::kPreferences:
         case cmd::kAbout:
         case cmd::kCopyright:
         case cmd::kEditMessageProperties:
@@ -283,6 +284,9 @@ void CControlPanel::OnCommand(int command) {
             break;
         case cmd::kSettings:
             RunSettingsDialog();
+            break;
+        case cmd::kPreferences:
+            OpenPreferences();
             break;
         case cmd::kConsoleWindow:
             ToggleConsole();

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "config/app_config.h"
 #include "link/dispatch_target.h"
 #include "link/dispatcher.h"
 #include "link/session.h"
@@ -81,6 +82,11 @@ public:
     // The text windows and the editor take a new font, or a new character set.
     void ApplyTextFont(const QFont& font);
     void ApplyAnsiChar(bool ansi);
+    // Config > Preferences (control_panel_preferences.cpp).
+    void OpenPreferences();
+    // The conversions take the pages, and the text kept in the windows moves to the new
+    // Windows page.
+    void ApplyCodePages(ProfileCodePages pages);
 
     // The station list and the counters (control_panel_stations.cpp).
     StationList& Stations() { return m_stations; }
@@ -111,6 +117,7 @@ public:
     void SessionStateChanged(bool loggedIn) override;
     void FrameArrived(const InboundFrame& frame) override;
     void LinkReported(const ConnectionLogEntry& entry) override;
+    void ProfileChosen(int n) override;
 
     // DispatchTarget (control_panel_dispatch.cpp)
     void MessageCounters(std::string_view text) override;

@@ -95,6 +95,8 @@ void CControlPanel::BuildMenus() {
         AddCommand(config, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConfigRemote0 + n)
             ->setCheckable(true);
     }
+    config->addSeparator();
+    AddCommand(config, QStringLiteral("&Preferences..."), cmd::kPreferences);
 
     m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
     AddCommand(m_optionsMenu, QStringLiteral("Settings"), cmd::kSettings);

@@ -11,6 +11,7 @@ inline constexpr int kConnectRemote0 = 32776;  // 32776..32779: Connect > the fo
 inline constexpr int kDisconnect = 32780;
 inline constexpr int kConnectionLog = 32840;  // Connect > Connection log
 inline constexpr int kConfigRemote0 = 32783;  // 32783..32786: Config > the four configurations
+inline constexpr int kPreferences = 32841;    // Config > Preferences
 inline constexpr int kOpenConfigFile = 32794;
 inline constexpr int kOneChannelWindow = 32795;
 inline constexpr int kSettings = 32796;

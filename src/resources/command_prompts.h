@@ -51,6 +51,8 @@ inline const char* CommandPrompt(int command) {
             return "Close the connection";
         case cmd::kConnectionLog:
             return "Show when the link came up and why it went down";
+        case cmd::kPreferences:
+            return "Character sets, logging to files and alerts";
         case cmd::kConfigRemote0:
             return "Configure \"Remote 0\"";
         case cmd::kConfigRemote0 + 1:

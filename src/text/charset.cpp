@@ -1,44 +1,16 @@
 #include "text/charset.h"
 
+#include <QChar>
 #include <array>
+#include <atomic>
 #include <cstring>
+#include <vector>
+
+#include "text/code_page.h"
 
 namespace brxw {
 
 namespace {
-
-// Unicode of code page 437, bytes 128..255.
-constexpr char16_t kCp437High[128] = {
-    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,  // 80
-    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,  // 88
-    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,  // 90
-    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,  // 98
-    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,  // A0
-    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,  // A8
-    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,  // B0
-    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,  // B8
-    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,  // C0
-    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,  // C8
-    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,  // D0
-    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,  // D8
-    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,  // E0
-    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,  // E8
-    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,  // F0
-    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,  // F8
-};
-
-// Unicode of Windows-1252, bytes 128..159 (160..255 are Latin-1). Undefined bytes keep their
-// own value.
-constexpr char16_t kCp1252C1[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98
-};
-
-char16_t OemToUnicode(unsigned char oem) {
-    return oem < 128 ? oem : kCp437High[oem - 128];
-}
 
 // Nearest look-alike for characters one set has and the other lacks.
 char BestFit(char16_t u) {
@@ -167,35 +139,85 @@ char BestFit(char16_t u) {
     return '?';
 }
 
+// A look-alike made by dropping a letter's accent (the first character of its canonical
+// decomposition), when that is plain ASCII.
+char Unaccented(char16_t u) {
+    const QString parts = QChar(u).decomposition();
+    if (QChar(u).decompositionTag() == QChar::Canonical && !parts.isEmpty() &&
+        parts.at(0).unicode() < 0x80) {
+        return static_cast<char>(parts.at(0).unicode());
+    }
+    return '?';
+}
+
+// The conversions between one DOS page and one Windows page.
 struct Tables {
+    CodePage oem;
+    CodePage ansi;
     std::array<unsigned char, 256> oemToAnsi{};
     std::array<unsigned char, 256> ansiToOem{};
+    // The Windows page's characters; a byte it leaves undefined stands for itself.
+    std::array<char16_t, 256> ansiToUnicode{};
+    std::array<unsigned char, 256> fold{};
 
-    Tables() {
+    Tables(CodePage oemPage, CodePage ansiPage) : oem(oemPage), ansi(ansiPage) {
         for (int b = 0; b < 256; ++b) {
-            oemToAnsi[b] = ansiToOem[b] = static_cast<unsigned char>(b);
+            const auto byte = static_cast<unsigned char>(b);
+            oemToAnsi[b] = ansiToOem[b] = byte;
+            const char16_t u = CodePageToUnicode(ansi, byte);
+            ansiToUnicode[b] = u == kNoCharacter ? char16_t(b) : u;
         }
-        for (int oem = 128; oem < 256; ++oem) {
-            oemToAnsi[oem] = Lookup(OemToUnicode(static_cast<unsigned char>(oem)), AnsiToUnicode);
+        for (int b = 128; b < 256; ++b) {
+            const auto byte = static_cast<unsigned char>(b);
+            oemToAnsi[b] = Convert(CodePageToUnicode(oem, byte), ansi);
+            ansiToOem[b] = Convert(CodePageToUnicode(ansi, byte), oem);
         }
-        for (int ansi = 128; ansi < 256; ++ansi) {
-            ansiToOem[ansi] = Lookup(AnsiToUnicode(static_cast<unsigned char>(ansi)), OemToUnicode);
+        for (int b = 0; b < 256; ++b) {
+            const char16_t lower = QChar(ansiToUnicode[b]).toLower().unicode();
+            const auto folded = CodePageFromUnicode(ansi, lower);
+            fold[b] = folded && lower != kNoCharacter ? *folded : static_cast<unsigned char>(b);
         }
     }
 
-    static unsigned char Lookup(char16_t u, char16_t (*decode)(unsigned char)) {
-        for (int b = 128; b < 256; ++b) {
-            if (decode(static_cast<unsigned char>(b)) == u) {
-                return static_cast<unsigned char>(b);
-            }
+    static unsigned char Convert(char16_t u, CodePage to) {
+        if (const auto byte = CodePageFromUnicode(to, u)) {
+            return *byte;
         }
-        return static_cast<unsigned char>(BestFit(u));
+        const char fit = BestFit(u);
+        return static_cast<unsigned char>(fit != '?' ? fit : Unaccented(u));
     }
 };
 
+// Every pair, made once; the current one is switched by a pointer, so that a thread that
+// converts while the profile changes sees one pair or the other, never a mixture.
+const Tables& PairTables(CodePage oem, CodePage ansi) {
+    static const auto* const all = [] {
+        auto* tables = new std::vector<Tables>;
+        tables->reserve(kDosCodePages.size() * kWindowsCodePages.size());
+        for (const CodePage dos : kDosCodePages) {
+            for (const CodePage windows : kWindowsCodePages) {
+                tables->emplace_back(dos, windows);
+            }
+        }
+        return tables;
+    }();
+    for (const Tables& tables : *all) {
+        if (tables.oem == oem && tables.ansi == ansi) {
+            return tables;
+        }
+    }
+    return all->front();
+}
+
+std::atomic<const Tables*> g_current{nullptr};
+
 const Tables& TheTables() {
-    static const Tables tables;
-    return tables;
+    const Tables* current = g_current.load(std::memory_order_acquire);
+    if (current == nullptr) {
+        current = &PairTables(CodePage::k437, CodePage::k1252);
+        g_current.store(current, std::memory_order_release);
+    }
+    return *current;
 }
 
 std::string Convert(std::string_view in, const std::array<unsigned char, 256>& table) {
@@ -208,33 +230,64 @@ std::string Convert(std::string_view in, const std::array<unsigned char, 256>& t
 
 }  // namespace
 
-char16_t AnsiToUnicode(unsigned char ansi) {
-    if (ansi >= 0x80 && ansi < 0xA0) {
-        return kCp1252C1[ansi - 0x80];
+void SetCodePages(CodePage oem, CodePage ansi) {
+    if (!IsDosCodePage(oem)) {
+        oem = CodePage::k437;
     }
-    return ansi;
+    if (IsDosCodePage(ansi)) {
+        ansi = CodePage::k1252;
+    }
+    g_current.store(&PairTables(oem, ansi), std::memory_order_release);
+}
+
+std::array<unsigned char, 256> RecodeTable(CodePage from, CodePage to) {
+    std::array<unsigned char, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const char16_t u = CodePageToUnicode(from, byte);
+        table[b] = b < 128 || from == to || u == kNoCharacter ? byte : Tables::Convert(u, to);
+    }
+    return table;
+}
+
+CodePage OemCodePage() {
+    return TheTables().oem;
+}
+
+CodePage AnsiCodePage() {
+    return TheTables().ansi;
+}
+
+unsigned char FoldTextCase(unsigned char c) {
+    return TheTables().fold[c];
+}
+
+char16_t AnsiToUnicode(unsigned char ansi) {
+    return TheTables().ansiToUnicode[ansi];
 }
 
 QString AnsiToQString(std::string_view ansi) {
+    const auto& table = TheTables().ansiToUnicode;
     QString text;
     text.reserve(static_cast<qsizetype>(ansi.size()));
     for (char c : ansi) {
-        text.append(QChar(AnsiToUnicode(static_cast<unsigned char>(c))));
+        text.append(QChar(table[static_cast<unsigned char>(c)]));
     }
     return text;
 }
 
 std::string QStringToAnsi(const QString& text) {
+    const Tables& tables = TheTables();
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
         char byte = '?';
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        if (u < 0x80) {
             byte = static_cast<char>(u);
         } else {
-            for (int b = 0x80; b < 0xA0; ++b) {
-                if (kCp1252C1[b - 0x80] == u) {
+            for (int b = 0x80; b < 0x100; ++b) {
+                if (tables.ansiToUnicode[b] == u) {
                     byte = static_cast<char>(b);
                     break;
                 }

@@ -1,13 +1,21 @@
-// Conversion between the DOS (OEM, code page 437) and the Windows (ANSI, code page 1252)
-// character sets, by two 256-byte tables. Bytes below 128 are the same in both. A character
-// that the other set lacks becomes its nearest look-alike (a letter without its accent, a
-// box-drawing line as + - |), or '?' when there is none.
+// Conversion between the DOS (OEM) and the Windows (ANSI) character sets, by two 256-byte
+// tables. The pair is code pages 437 and 1252 unless the connection profile names others (for
+// a Cyrillic BBS 866 and 1251, say). Bytes below 128 are the same in both. A character that the
+// other set lacks becomes its nearest look-alike (a letter without its accent, a box-drawing
+// line as + - |), or '?' when there is none.
+//
+// The program keeps all its text in the ANSI page: the text windows' rings, the records, the
+// INI values. What the toolkit shows goes through AnsiToQString and comes back through
+// QStringToAnsi, so it follows the chosen page.
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "text/code_page.h"
 
 namespace brxw {
 
@@ -29,6 +37,17 @@ constexpr unsigned char FoldAnsiCase(unsigned char c) {
     }
 }
 
+// Chooses the pair: a DOS page as OEM (anything else means 437) and a Windows page as ANSI
+// (anything else means 1252). Threads that convert meanwhile see the old pair or the new one.
+void SetCodePages(CodePage oem, CodePage ansi);
+CodePage OemCodePage();
+CodePage AnsiCodePage();
+// What each byte of text in the code page `from` becomes in the page `to`: the same character,
+// or its look-alike ('?' when there is none).
+std::array<unsigned char, 256> RecodeTable(CodePage from, CodePage to);
+// The lower-case form of a byte of the ANSI page, for searching text without regard to case.
+unsigned char FoldTextCase(unsigned char c);
+
 unsigned char OemToAnsi(unsigned char oem);
 unsigned char AnsiToOem(unsigned char ansi);
 std::string OemToAnsi(std::string_view oem);
@@ -37,12 +56,10 @@ std::string AnsiToOem(std::string_view ansi);
 // are passed over at memory speed.
 void OemToAnsiInPlace(char* bytes, std::size_t count);
 
-// The Unicode code point of a Windows-1252 byte (undefined bytes map to themselves), for the
-// few places that hand text to the toolkit.
+// The Unicode character of a byte of the ANSI page (undefined bytes map to themselves).
 char16_t AnsiToUnicode(unsigned char ansi);
 
-// Windows-1252 bytes to and from the toolkit's strings; a character that Windows-1252 lacks
-// becomes '?'.
+// ANSI bytes to and from the toolkit's strings; a character that the ANSI page lacks becomes '?'.
 QString AnsiToQString(std::string_view ansi);
 std::string QStringToAnsi(const QString& text);
 

@@ -2,6 +2,8 @@
 
 #include "text/charset.h"
 
+#include <QChar>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -10,36 +12,28 @@ namespace brxw {
 
 namespace {
 
-// A byte the text window paints as a blank: control bytes, the bytes Windows-1252 leaves
-// undefined, and the soft hyphen, which fonts do not draw.
-constexpr bool ShownAsBlank(unsigned char byte) {
-    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-           byte == 0x90 || byte == 0x9D || byte == 0xAD;
-}
-
-constexpr std::array<char, 256> MakeTable(bool fold) {
+// The search sees a byte the text window paints as a blank (control bytes, the bytes the code
+// page leaves undefined, the soft hyphen, which fonts do not draw) as a space.
+std::array<char, 256> ShownTable(bool fold) {
     std::array<char, 256> table{};
     for (int i = 0; i < 256; ++i) {
         auto byte = static_cast<unsigned char>(i);
-        if (ShownAsBlank(byte)) {
+        if (byte < 0x20 || !QChar(AnsiToUnicode(byte)).isPrint()) {
             byte = ' ';
         } else if (fold) {
-            byte = FoldAnsiCase(byte);
+            byte = FoldTextCase(byte);
         }
         table[static_cast<std::size_t>(i)] = static_cast<char>(byte);
     }
     return table;
 }
 
-constexpr std::array<char, 256> kShown = MakeTable(false);
-constexpr std::array<char, 256> kShownFolded = MakeTable(true);
-
 }  // namespace
 
 void RingSearch::SetPattern(std::string needle, bool matchCase) {
-    const std::array<char, 256>& table = matchCase ? kShown : kShownFolded;
+    m_table = ShownTable(!matchCase);
     for (char& c : needle) {
-        c = table[static_cast<unsigned char>(c)];
+        c = m_table[static_cast<unsigned char>(c)];
     }
     m_needle = std::move(needle);
     m_matchCase = matchCase;
@@ -47,7 +41,7 @@ void RingSearch::SetPattern(std::string needle, bool matchCase) {
 
 std::string_view RingSearch::Prepare(const TextLine& line,
                                      std::array<char, kLineColumns>& buffer) const {
-    const std::array<char, 256>& table = m_matchCase ? kShown : kShownFolded;
+    const std::array<char, 256>& table = m_table;
     for (int column = 0; column < kLineColumns; ++column) {
         buffer[static_cast<std::size_t>(column)] = table[line.Cell(column)];
     }

@@ -41,9 +41,8 @@ struct FindOrigin {
 
 class RingSearch {
 public:
-    // needle in Windows-1252, as the ring stores text. Without matchCase the letters of the code
-    // page match either case (a-z, the accented letters, S/Z/OE with caron or ligature, Y
-    // diaeresis).
+    // needle in the ANSI code page, as the ring stores text. Without matchCase the letters of
+    // the code page match either case (a-z, the accented, Cyrillic and other letters it holds).
     void SetPattern(std::string needle, bool matchCase);
     const std::string& Needle() const { return m_needle; }
     bool MatchCase() const { return m_matchCase; }
@@ -62,6 +61,9 @@ private:
     // The line as the search sees it: shown bytes, folded unless matching case, trimmed.
     std::string_view Prepare(const TextLine& line, std::array<char, kLineColumns>& buffer) const;
 
+    // The shown (and, unless matching case, folded) form of each byte in the ANSI code page of
+    // SetPattern's time; the profile's code page changes only between sessions.
+    std::array<char, 256> m_table{};
     std::string m_needle;  // folded unless m_matchCase
     bool m_matchCase = false;
 };

@@ -144,6 +144,20 @@ ColumnRange TextRing::SelectedColumns(int slot, const Selection& sel) const {
     if (sel.Empty()) {
         return {};
     }
+void TextRing::Recode(const std::array<unsigned char, 256>& table) {
+    if (!m_lines) {
+        return;
+    }
+    for (int slot = 0; slot < kRingLines; ++slot) {
+        TextLine& line = MutableLine(slot);
+        for (char& cell : line.text) {
+            cell = static_cast<char>(table[static_cast<unsigned char>(cell)]);
+        }
+    }
+    ++m_revision;
+    m_dirty.set();
+}
+
     slot = WrapSlot(slot);
     const int anchorSlot = SlotOf(sel.anchor);
     const int endSlot = SlotOf(sel.end);

@@ -113,6 +113,9 @@ public:
     int SlotAtAge(int age) const { return WrapSlot(m_writeLine + 1 + age); }
 
     // The columns of slot that sel covers: the older end's slot from its column to the end of the
+    // Rewrites every stored byte through table: the text kept in one Windows code page, moved
+    // to another when the connection profile changes it.
+    void Recode(const std::array<unsigned char, 256>& table);
     // line, the newer end's slot from column 0 up to its column, every slot between them whole.
     ColumnRange SelectedColumns(int slot, const Selection& sel) const;
     // The word (or, with runOfPrintable, the run of printable characters) under slot/column; an

@@ -125,6 +125,11 @@ void CTextWnd::SetAnsiMode(bool ansi) {
 }
 
 void CTextWnd::ClearSelection() {
+void CTextWnd::Recode(const std::array<unsigned char, 256>& table) {
+    m_ring.Recode(table);
+    ScheduleFlush();
+}
+
     const Selection before = m_view.CurrentSelection();
     m_view.ClearSelection();
     MarkSelectionChange(before, m_view.SelectionShown());

@@ -57,6 +57,8 @@ public:
     void SetTextFont(const QFont& font, bool redraw);
     void SetAnsiMode(bool ansi);
     void ClearSelection();
+    // The stored text moves from one Windows code page to another (TextRing::Recode).
+    void Recode(const std::array<unsigned char, 256>& table);
     // The highlight shows only while set; the console sets it while its input line has the focus.
     void SetSelectionShown(bool shown);
     void CopySelection();

@@ -1,0 +1,49 @@
+// CPreferencesDlg: Config > Preferences, the operator's choices beyond the Settings dialog, one
+// tab (CPreferencesPage) each: the character sets of the connection profiles, logging of the
+// text windows to files, alerts. OK checks every page and writes them all; Cancel writes nothing.
+// Each page keeps its values under keys of its own in BrxW.ini and applies them at once.
+//
+// Modal, made by the control panel when the operator asks for it. User-interface thread only.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+class QTabWidget;
+
+namespace brxw {
+
+class CPreferencesPage : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+    // Checks the fields; on a fault shows why (a box with the caption "Preferences"), puts the
+    // focus on the field and returns false: the dialog stays open and nothing is written.
+    virtual bool Validate() { return true; }
+    // Writes the page's values to BrxW.ini and applies them at once.
+    virtual void Apply() = 0;
+};
+
+class CPreferencesDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CPreferencesDlg(QWidget* parent);
+
+    // The dialog takes ownership. The page's object name names its screenshot.
+    void AddPage(CPreferencesPage* page, const QString& title);
+    QTabWidget* Tabs() const { return m_tabs; }
+    const std::vector<CPreferencesPage*>& Pages() const { return m_pages; }
+
+    // Every page is checked first, the first faulty one is shown and the dialog stays; then
+    // every page is written.
+    void accept() override;
+
+private:
+    QTabWidget* m_tabs;
+    std::vector<CPreferencesPage*> m_pages;
+};
+
+}  // namespace brxw
