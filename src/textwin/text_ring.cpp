@@ -100,6 +100,10 @@ AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
         m_writeColumn += static_cast<int>(count);
         const bool ended = feed != nullptr || m_writeColumn == kLineColumns;
         if (ended) {
+            if (m_lineObserver != nullptr) {
+                m_lineObserver->LineCompleted(
+                    {line.text.data(), static_cast<std::size_t>(m_writeColumn)});
+            }
             EndLine();
             ++result.linesEnded;
         }
@@ -140,10 +144,6 @@ bool TextRing::SetAnsiMode(bool ansi) {
     return true;
 }
 
-ColumnRange TextRing::SelectedColumns(int slot, const Selection& sel) const {
-    if (sel.Empty()) {
-        return {};
-    }
 void TextRing::Recode(const std::array<unsigned char, 256>& table) {
     if (!m_lines) {
         return;
@@ -158,6 +158,10 @@ void TextRing::Recode(const std::array<unsigned char, 256>& table) {
     m_dirty.set();
 }
 
+ColumnRange TextRing::SelectedColumns(int slot, const Selection& sel) const {
+    if (sel.Empty()) {
+        return {};
+    }
     slot = WrapSlot(slot);
     const int anchorSlot = SlotOf(sel.anchor);
     const int endSlot = SlotOf(sel.end);

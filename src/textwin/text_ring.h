@@ -80,6 +80,18 @@ struct AppendResult {
     int linesEnded = 0;   // lines the call completed (by a line feed or a byte in column 79)
 };
 
+// Told of every line the ring completes, on the user-interface thread, while appending. It must
+// not append to the ring it observes.
+class LineObserver {
+public:
+    // The line's bytes as stored, from column 0 up to where it ended: before the line feed, or
+    // all 80 columns when the line filled up.
+    virtual void LineCompleted(std::string_view bytes) = 0;
+
+protected:
+    ~LineObserver() = default;
+};
+
 // Half-open range of selected columns on one slot; from == to when the slot has none.
 struct ColumnRange {
     int from = 0;
@@ -101,6 +113,9 @@ public:
     // arrived under the new setting. Returns false when the mode was already set.
     bool SetAnsiMode(bool ansi);
     bool AnsiMode() const { return m_ansiMode; }
+    // Rewrites every stored byte through table: the text kept in one Windows code page, moved
+    // to another when the connection profile changes it.
+    void Recode(const std::array<unsigned char, 256>& table);
 
     bool Allocated() const { return m_lines != nullptr; }
     const TextLine& Line(int slot) const;
@@ -113,9 +128,6 @@ public:
     int SlotAtAge(int age) const { return WrapSlot(m_writeLine + 1 + age); }
 
     // The columns of slot that sel covers: the older end's slot from its column to the end of the
-    // Rewrites every stored byte through table: the text kept in one Windows code page, moved
-    // to another when the connection profile changes it.
-    void Recode(const std::array<unsigned char, 256>& table);
     // line, the newer end's slot from column 0 up to its column, every slot between them whole.
     ColumnRange SelectedColumns(int slot, const Selection& sel) const;
     // The word (or, with runOfPrintable, the run of printable characters) under slot/column; an
@@ -134,6 +146,13 @@ public:
     const std::bitset<kRingLines>& DirtySlots() const { return m_dirty; }
     void ClearDirty() { m_dirty.reset(); }
 
+    // The observer told of completed lines; null (the default) for none. Not owned.
+    void SetLineObserver(LineObserver* observer) { m_lineObserver = observer; }
+    // The write line's bytes so far, up to the write column: the line not yet completed.
+    std::string_view PartialLine() const {
+        return {Line(m_writeLine).text.data(), static_cast<std::size_t>(m_writeColumn)};
+    }
+
 private:
     TextLine& MutableLine(int slot) { return m_lines[static_cast<std::size_t>(WrapSlot(slot))]; }
     void EndLine();
@@ -143,6 +162,7 @@ private:
     int m_writeLine = 0;
     int m_writeColumn = 0;
     bool m_ansiMode = false;
+    LineObserver* m_lineObserver = nullptr;
     std::uint64_t m_revision = 0;
     std::bitset<kRingLines> m_dirty;
 };

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "text/charset.h"
@@ -124,12 +125,12 @@ void CTextWnd::SetAnsiMode(bool ansi) {
     }
 }
 
-void CTextWnd::ClearSelection() {
 void CTextWnd::Recode(const std::array<unsigned char, 256>& table) {
     m_ring.Recode(table);
     ScheduleFlush();
 }
 
+void CTextWnd::ClearSelection() {
     const Selection before = m_view.CurrentSelection();
     m_view.ClearSelection();
     MarkSelectionChange(before, m_view.SelectionShown());
@@ -199,7 +200,20 @@ std::unique_ptr<QMenu> CTextWnd::CreateContextMenu() {
         action->setEnabled(item.enabled);
         connect(action, &QAction::triggered, this, item.run);
     }
+    if (m_logIsOn && m_setLog) {
+        menu->addSeparator();
+        QAction* log = menu->addAction(QStringLiteral("Log to file"));
+        log->setStatusTip(QStringLiteral("Writes every line of this window to a daily file"));
+        log->setCheckable(true);
+        log->setChecked(m_logIsOn());
+        connect(log, &QAction::triggered, this, [this](bool on) { m_setLog(on); });
+    }
     return menu;
+}
+
+void CTextWnd::SetLogSwitch(std::function<bool()> isOn, std::function<void(bool)> set) {
+    m_logIsOn = std::move(isOn);
+    m_setLog = std::move(set);
 }
 
 void CTextWnd::contextMenuEvent(QContextMenuEvent* event) {

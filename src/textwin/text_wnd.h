@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QRawFont>
 #include <bitset>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -56,9 +57,9 @@ public:
     // Takes a copy of font for all drawing; with redraw the whole window is repainted.
     void SetTextFont(const QFont& font, bool redraw);
     void SetAnsiMode(bool ansi);
-    void ClearSelection();
     // The stored text moves from one Windows code page to another (TextRing::Recode).
     void Recode(const std::array<unsigned char, 256>& table);
+    void ClearSelection();
     // The highlight shows only while set; the console sets it while its input line has the focus.
     void SetSelectionShown(bool shown);
     void CopySelection();
@@ -88,7 +89,12 @@ public:
     CScrolledBackBar* ScrolledBackBar() const { return m_backBar; }
 
     // The context menu as it would open now; Copy and Print are enabled only with a selection.
+    // With a log switch set it ends, after a separator, in the check item "Log to file".
     std::unique_ptr<QMenu> CreateContextMenu();
+    // The window's "Log to file" switch: isOn reads it, set turns it.
+    void SetLogSwitch(std::function<bool()> isOn, std::function<void(bool)> set);
+    // The observer told of every line the window completes (TextRing::SetLineObserver).
+    void SetLineObserver(LineObserver* observer) { m_ring.SetLineObserver(observer); }
 
     // The shortest time between two flushes: about 60 a second.
     static constexpr int kFrameIntervalMs = 16;
@@ -158,6 +164,8 @@ private:
     // The viewport is being resized for the bars; LayoutBars updates the view itself.
     bool m_barsChanging = false;
     long long m_newLines = 0;
+    std::function<bool()> m_logIsOn;
+    std::function<void(bool)> m_setLog;
 };
 
 }  // namespace brxw

@@ -1,0 +1,312 @@
+// Logging to file: the writing thread and the operator's switches, driven through real rings.
+#include "textwin/window_log.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "config/app_config.h"
+#include "support/test_files.h"
+#include "support/wait.h"
+
+namespace brxw {
+namespace {
+
+constexpr Colour kGreen = 0x0000FF00;
+
+std::int64_t LocalMs(QDate day, QTime time) {
+    return QDateTime(day, time).toMSecsSinceEpoch();
+}
+
+const QDate kDay(2026, 3, 14);
+const std::int64_t kNoon = LocalMs(kDay, QTime(12, 0, 0));
+
+QList<QByteArray> FileLines(const QString& path) {
+    QByteArray bytes = test::ReadFile(path);
+    if (bytes.endsWith('\n')) {
+        bytes.chop(1);
+    }
+    return bytes.isEmpty() ? QList<QByteArray>() : bytes.split('\n');
+}
+
+// A BrxW.ini with profile 0 named profileName, the given [Settings] lines, and the log folder.
+struct LogSetup {
+    explicit LogSetup(const std::string& profileName, const std::string& settings = "Log_Console=1")
+        : config(dir.filePath(QStringLiteral("BrxW.ini"))) {
+        logs = dir.filePath(QStringLiteral("logs"));
+        QDir().mkpath(logs);
+        test::WriteFile(
+            dir.filePath(QStringLiteral("BrxW.ini")),
+            QByteArray::fromStdString("[Remote 0]\r\nName=" + profileName + "\r\n[Settings]\r\n" +
+                                      settings + "\r\nLogFolder=" + logs.toStdString() + "\r\n"));
+        config.SetCurrentIndex(0);
+    }
+    QString Log(const QString& profilePart, LogWindow window, QDate day = kDay) const {
+        return QDir(logs).filePath(LogFileName(profilePart, window, day));
+    }
+
+    QTemporaryDir dir;
+    AppConfig config;
+    QString logs;
+};
+
+void BindRing(WindowLogs& logs, LogWindow window, TextRing& ring) {
+    logs.Bind(window, {[&ring](LineObserver* observer) { ring.SetLineObserver(observer); },
+                       [&ring] { return ring.PartialLine(); }});
+}
+
+TEST(WindowLog, FloodKeepsEveryLineInOrderStampedAndTheUnfinishedLineAtTheEnd) {
+    LogSetup setup("BBS");
+    TextRing console;
+    console.SetAnsiMode(true);  // bytes stored as received
+    TextRing monitoring;        // not switched on: its ring is never observed
+    std::int64_t now = kNoon;
+    {
+        WindowLogs logs(setup.config, [&now] { return now; });
+        BindRing(logs, LogWindow::kConsole, console);
+        BindRing(logs, LogWindow::kMonitoring, monitoring);
+        logs.Load();
+        EXPECT_TRUE(logs.Enabled(LogWindow::kConsole));
+        EXPECT_FALSE(logs.Enabled(LogWindow::kMonitoring));
+
+        // Several lines per append, as frames bring them; well beyond the ring's 500 lines.
+        constexpr int kLines = 20000;
+        std::string chunk;
+        for (int i = 0; i < kLines; ++i) {
+            chunk += "line " + std::to_string(i) + "\n";
+            if (i % 7 == 6) {
+                console.AppendText(chunk, kGreen);
+                monitoring.AppendText(chunk, kGreen);
+                chunk.clear();
+            }
+        }
+        console.AppendText(chunk, kGreen);
+        now += 1000;
+        // Bytes as the window stores them: a carriage return, a byte above 127, and a line of
+        // 81 bytes that the window wraps after column 79.
+        console.AppendText("cr\rend \xE9t\xE9  \n" + std::string(81, 'x') + "\nunfinished", kGreen);
+    }  // the program ends: the unfinished line is written, the thread joined
+
+    const QList<QByteArray> lines =
+        FileLines(setup.Log(QStringLiteral("BBS"), LogWindow::kConsole));
+    ASSERT_EQ(lines.size(), 20000 + 4);
+    for (int i = 0; i < 20000; ++i) {
+        ASSERT_EQ(lines[i], "12:00:00 line " + QByteArray::number(i)) << "line " << i;
+    }
+    EXPECT_EQ(lines[20000], "12:00:01 cr\rend \xE9t\xE9  ");
+    EXPECT_EQ(lines[20001], "12:00:01 " + QByteArray(80, 'x'));
+    EXPECT_EQ(lines[20002], "12:00:01 x");
+    EXPECT_EQ(lines[20003], "12:00:01 unfinished");
+    EXPECT_FALSE(QFileInfo::exists(setup.Log(QStringLiteral("BBS"), LogWindow::kMonitoring)));
+}
+
+TEST(WindowLog, NothingConfiguredStartsNothingAndWritesNothing) {
+    LogSetup setup("BBS", "");
+    const QByteArray ini = test::ReadFile(setup.config.Store().Path());
+    TextRing console;
+    {
+        WindowLogs logs(setup.config);
+        BindRing(logs, LogWindow::kConsole, console);
+        logs.Load();
+        console.AppendText("not logged\n", kGreen);
+        // Setting a value to what it is writes nothing either.
+        EXPECT_FALSE(logs.SetEnabled(LogWindow::kConsole, false));
+        EXPECT_FALSE(logs.SetUtf8(false));
+    }
+    EXPECT_EQ(test::ReadFile(setup.config.Store().Path()), ini);
+    EXPECT_EQ(QDir(setup.logs).entryList(QDir::Files), QStringList());
+}
+
+TEST(WindowLog, ANewFileBeginsAtLocalMidnight) {
+    LogSetup setup("BBS", "Log_Console=1\r\nLogUtf8=1");
+    TextRing console;
+    console.SetAnsiMode(true);
+    std::int64_t now = LocalMs(kDay, QTime(23, 59, 59, 999));
+    {
+        WindowLogs logs(setup.config, [&now] { return now; });
+        BindRing(logs, LogWindow::kConsole, console);
+        logs.Load();
+        console.AppendText("before midnight\nstarted ", kGreen);
+        now = LocalMs(kDay.addDays(1), QTime(0, 0, 0));
+        // The line completes after midnight and goes to the new day's file.
+        console.AppendText("late \xE9\n", kGreen);
+        console.AppendText("after midnight\n", kGreen);
+    }
+    EXPECT_EQ(FileLines(setup.Log(QStringLiteral("BBS"), LogWindow::kConsole)),
+              QList<QByteArray>{"23:59:59 before midnight"});
+    // LogUtf8=1: the window's byte 0xE9 is written as UTF-8.
+    EXPECT_EQ(FileLines(setup.Log(QStringLiteral("BBS"), LogWindow::kConsole, kDay.addDays(1))),
+              (QList<QByteArray>{"00:00:00 started late \xC3\xA9", "00:00:00 after midnight"}));
+}
+
+TEST(WindowLog, HostileProfileNamesNeverLeaveTheLogFolder) {
+    const struct {
+        QString name;
+        QString part;
+    } cases[] = {
+        {QStringLiteral("../x"), QStringLiteral("___x")},
+        {QStringLiteral("a/b\\c"), QStringLiteral("a_b_c")},
+        {QStringLiteral(".."), QStringLiteral("brxw")},
+        {QString(), QStringLiteral("brxw")},
+        {QStringLiteral("DB0ABC\x01\t\x7F"
+                        "x"),
+         QStringLiteral("DB0ABC___x")},
+        {QStringLiteral("M\u00FCnchen BBS"), QStringLiteral("M\u00FCnchen_BBS")},
+        {QString(200, QLatin1Char('n')), QString(kProfilePartLimit, QLatin1Char('n'))},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SafeFileNamePart(c.name), c.part) << c.name.toStdString();
+    }
+
+    // Through BrxW.ini and a window: the file lands in the log folder and nowhere else.
+    LogSetup setup("../../x/..\x01y");
+    TextRing console;
+    {
+        WindowLogs logs(setup.config, [] { return kNoon; });
+        BindRing(logs, LogWindow::kConsole, console);
+        logs.Load();
+        console.AppendText("hello\n", kGreen);
+    }
+    EXPECT_EQ(QDir(setup.logs).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{LogFileName(QStringLiteral("______x____y"), LogWindow::kConsole, kDay)});
+    EXPECT_EQ(QDir(setup.dir.path()).entryList(QDir::Files), QStringList{"BrxW.ini"});
+}
+
+TEST(WindowLog, AWriteErrorIsReportedOnceAndTheWindowGoesOn) {
+    LogSetup setup("BBS", "Log_Console=1\r\nLog_Monitoring=1");
+    // The console's file is a full disk; the monitoring window's file is a folder.
+    const QString consoleFile = setup.Log(QStringLiteral("BBS"), LogWindow::kConsole);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), consoleFile));
+    const QString monitoringFile = setup.Log(QStringLiteral("BBS"), LogWindow::kMonitoring);
+    ASSERT_TRUE(QDir().mkpath(monitoringFile));
+    TextRing console;
+    TextRing monitoring;
+    WindowLogs logs(setup.config, [] { return kNoon; });
+    BindRing(logs, LogWindow::kConsole, console);
+    BindRing(logs, LogWindow::kMonitoring, monitoring);
+    logs.Load();
+    QStringList reports;
+    QObject::connect(&logs, &WindowLogs::Stopped,
+                     [&reports](const QString& text) { reports.append(text); });
+
+    for (int i = 0; i < 100; ++i) {
+        console.AppendText("console line\n", kGreen);
+        monitoring.AppendText("monitoring line\n", kGreen);
+    }
+    ASSERT_TRUE(test::WaitUntil([&] { return reports.size() == 2; }));
+    console.AppendText("more\n", kGreen);
+    monitoring.AppendText("more\n", kGreen);
+    QCoreApplication::processEvents();
+    reports.sort();
+    EXPECT_EQ(
+        reports,
+        (QStringList{
+            "Logging stopped: " + QFileInfo(consoleFile).fileName() + ": No space left on device",
+            "Logging stopped: " + QFileInfo(monitoringFile).fileName() + ": Is a directory"}));
+    // The windows go on; their logs are off for this run, the stored switches stay on.
+    EXPECT_EQ(console.LineCount(), 102);
+    EXPECT_FALSE(logs.Enabled(LogWindow::kConsole));
+    EXPECT_FALSE(logs.Enabled(LogWindow::kMonitoring));
+    std::string stored;
+    ASSERT_TRUE(setup.config.ReadSetting(kSettingsSection, "Log_Console", stored));
+    EXPECT_EQ(stored, "1");
+
+    // Switched on again once the disk is mended, the window logs again.
+    ASSERT_TRUE(QFile::remove(consoleFile));
+    EXPECT_TRUE(logs.SetEnabled(LogWindow::kConsole, true));
+    console.AppendText("back\n", kGreen);
+    logs.Shutdown();
+    EXPECT_EQ(FileLines(consoleFile), QList<QByteArray>{"12:00:00 back"});
+    EXPECT_EQ(reports.size(), 2);
+}
+
+// The disk stalls (the file is a pipe nobody reads yet) while a flood arrives: the queue keeps
+// its bound, and the file says how many lines it lost, where it lost them.
+TEST(WindowLog, AStalledDiskDropsLinesWithACountAndKeepsTheBound) {
+    QTemporaryDir dir;
+    const QString path =
+        QDir(dir.path()).filePath(LogFileName(QStringLiteral("p"), LogWindow::kChannel, kDay));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    constexpr int kCapacity = 100;
+    constexpr int kLines = 1000;
+    QByteArray written;
+    {
+        LogWriter writer({}, kCapacity);
+        writer.SetTarget(dir.path(), QStringLiteral("p"));
+        for (int i = 0; i < kLines; ++i) {
+            writer.Append(LogWindow::kChannel, kNoon, "flood " + std::to_string(i));
+        }
+        std::thread reader([&] {
+            QFile pipe(path);
+            if (pipe.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+                written = pipe.readAll();
+            }
+        });
+        writer.Stop();
+        reader.join();
+    }
+    QList<QByteArray> lines = written.split('\n');
+    ASSERT_EQ(lines.takeLast(), "");
+    ASSERT_GE(lines.size(), 2);
+    const int kept = static_cast<int>(lines.size()) - 1;
+    EXPECT_LE(kept, kCapacity + 1);
+    for (int i = 0; i < kept; ++i) {
+        ASSERT_EQ(lines[i], "12:00:00 flood " + QByteArray::number(i));
+    }
+    EXPECT_EQ(lines.last(), "12:00:00 --- " + QByteArray::number(kLines - kept) +
+                                " lines dropped: the log file did not keep up ---");
+}
+
+// A crash (SIGKILL) loses nothing the writer has flushed, and the writer flushes by itself: the
+// lines reach the file without the program ending.
+TEST(WindowLog, AKilledProgramKeepsEveryFlushedLine) {
+    QTemporaryDir dir;
+    const QString path =
+        QDir(dir.path()).filePath(LogFileName(QStringLiteral("crash"), LogWindow::kConsole, kDay));
+    constexpr int kLines = 5000;
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        auto* writer = new LogWriter();  // never stopped: the process is killed
+        writer->SetTarget(dir.path(), QStringLiteral("crash"));
+        for (int i = 0; i < kLines; ++i) {
+            writer->Append(LogWindow::kConsole, kNoon, "before the crash " + std::to_string(i));
+        }
+        for (;;) {
+            ::pause();
+        }
+    }
+    const bool flushed = test::WaitUntil(
+        [&] {
+            const QByteArray bytes = test::ReadFile(path);
+            return bytes.endsWith('\n') && bytes.count('\n') == kLines;
+        },
+        20000);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(flushed) << "the writer did not flush by itself";
+    EXPECT_TRUE(WIFSIGNALED(status));
+    const QList<QByteArray> lines = FileLines(path);
+    ASSERT_EQ(lines.size(), kLines);
+    for (int i = 0; i < kLines; ++i) {
+        ASSERT_EQ(lines[i], "12:00:00 before the crash " + QByteArray::number(i));
+    }
+}
+
+}  // namespace
+}  // namespace brxw
