@@ -52,11 +52,12 @@ TEST(CodePage, EveryByteMatchesTheReferenceAndRoundTrips) {
         // The Windows pages leave a few bytes undefined; the DOS pages define all 256.
         EXPECT_EQ(defined, page == CodePage::k1252   ? 251
                            : page == CodePage::k1251 ? 255
+                           : page == CodePage::k1250 ? 251
                                                      : 256)
             << name;
         EXPECT_EQ(CodePageFromNumber(CodePageNumber(page)), page);
     }
-    EXPECT_FALSE(CodePageFromNumber(1250));
+    EXPECT_FALSE(CodePageFromNumber(1253));
     EXPECT_FALSE(CodePageFromUnicode(CodePage::k437, u'\u0416'));  // Cyrillic Zhe: not in 437
     EXPECT_EQ(CodePageFromUnicode(CodePage::k866, u'\u0416'), 0x86);
     EXPECT_FALSE(CodePageFromUnicode(CodePage::k1252, kNoCharacter));
