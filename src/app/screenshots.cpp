@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidget>
@@ -28,6 +29,7 @@
 #include "panel/connection_log_dlg.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
+#include "panel/preferences_dlg.h"
 #include "panel/server_option_items.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
@@ -155,7 +157,9 @@ void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
 // The editor with a message of the BBS quoted for an answer and a reply typed above the quote.
 // Runs a command that opens a modal dialog of the panel (settings, a profile's setup, about),
 // saves the dialog's picture once it is shown and cancels it, so that nothing changes.
-bool SaveModalDialog(CControlPanel& panel, int command, const QString& path) {
+// The dialog a command opens, saved by save (by default as it first shows, to path).
+bool SaveModalDialog(CControlPanel& panel, int command, const QString& path,
+                     const std::function<bool(QDialog&)>& save = {}) {
     bool saved = false;
     QTimer poll;
     poll.setInterval(20);
@@ -166,7 +170,7 @@ bool SaveModalDialog(CControlPanel& panel, int command, const QString& path) {
         }
         poll.stop();
         Pause(200);
-        saved = dialog->grab().save(path);
+        saved = save ? save(*dialog) : dialog->grab().save(path);
         dialog->reject();
     });
     QTimer giveUp;
@@ -337,6 +341,27 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         if (m_panel.isVisible() && SaveModalDialog(m_panel, command, path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }
+    }
+    // Config > Preferences, a picture of each tab, named after its page.
+    const QDir shots(m_directory);
+    if (m_panel.isVisible()) {
+        SaveModalDialog(m_panel, cmd::kPreferences, {}, [&shots](QDialog& dialog) {
+            auto* preferences = qobject_cast<CPreferencesDlg*>(&dialog);
+            bool all = preferences != nullptr;
+            for (int i = 0; preferences != nullptr && i < preferences->Tabs()->count(); ++i) {
+                preferences->Tabs()->setCurrentIndex(i);
+                Pause(100);
+                const QString path =
+                    shots.absoluteFilePath(QStringLiteral("preferences-%1.png")
+                                               .arg(preferences->Tabs()->widget(i)->objectName()));
+                const bool saved = dialog.grab().save(path);
+                if (saved) {
+                    std::printf("screenshot: %s\n", qPrintable(path));
+                }
+                all = all && saved;
+            }
+            return all;
+        });
     }
     // The Connection log with the login of this run.
     const QString logShot =

@@ -65,8 +65,7 @@ CCharsetPage::CCharsetPage(AppConfig& config, int current, bool ansiCharset,
     for (int n = 0; n < kRemoteConfigCount; ++n) {
         m_stored[static_cast<std::size_t>(n)] = m_edited[static_cast<std::size_t>(n)] =
             config.LoadCodePages(n);
-        m_profile->addItem(
-            QStringLiteral("%1: %2").arg(n + 1).arg(AnsiToQString(config.LoadProfile(n).name)));
+        m_profile->addItem(AnsiToQString(config.LoadProfile(n).name));
     }
     FillPages(*m_dos, kDosCodePages);
     FillPages(*m_windows, kWindowsCodePages);
