@@ -42,6 +42,7 @@
 #include "textwin/console_dlg.h"
 #include "textwin/text_wnd.h"
 #include "textwin/traffic_dlg.h"
+#include "textwin/window_log.h"
 
 namespace brxw {
 
@@ -88,6 +89,8 @@ CControlPanel::~CControlPanel() {
     // The session (and its receive thread) goes before the windows it reports to.
     m_session.reset();
     m_dispatcher.reset();
+    // The lines the windows have not completed are written, the log files closed.
+    m_logs->Shutdown();
     if (m_waitCursor) {
         QApplication::restoreOverrideCursor();
     }
@@ -220,6 +223,7 @@ void CControlPanel::Initialise(std::string startupName) {
     NameConnectItems();
     // Each stored setting, or its default, becomes current (and is written back when absent).
     m_settings.Load();
+    m_logs->Load();
     m_ansiChar = m_settings.AnsiChar() != 0;
     SetStatusText(str::kNotConnected);
     m_pane1->clear();

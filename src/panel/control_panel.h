@@ -43,6 +43,7 @@ class CServerOptionItems;
 class CStationListView;
 class CTrafficDlg;
 class PanelEditorHost;
+class WindowLogs;
 
 class CControlPanel : public QMainWindow, public SessionHost, public DispatchTarget {
     Q_OBJECT
@@ -82,6 +83,8 @@ public:
     // The text windows and the editor take a new font, or a new character set.
     void ApplyTextFont(const QFont& font);
     void ApplyAnsiChar(bool ansi);
+    // Logging of the four text windows to files (textwin/window_log.h).
+    WindowLogs& Logs() const { return *m_logs; }
     // Config > Preferences (control_panel_preferences.cpp).
     void OpenPreferences();
     // The conversions take the pages, and the text kept in the windows moves to the new
@@ -228,6 +231,7 @@ private:
     std::unique_ptr<TrafficSink> m_allChannelsSink;
     std::unique_ptr<TrafficSink> m_oneChannelSink;
     std::unique_ptr<ChannelRouter> m_router;
+    std::unique_ptr<WindowLogs> m_logs;
 
     StationList m_stations;
     CStationListView* m_stationView = nullptr;

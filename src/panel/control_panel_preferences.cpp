@@ -2,6 +2,7 @@
 #include "config/app_config.h"
 #include "panel/charset_page.h"
 #include "panel/control_panel.h"
+#include "panel/logging_page.h"
 #include "panel/preferences_dlg.h"
 #include "text/charset.h"
 #include "textwin/console_dlg.h"
@@ -19,6 +20,7 @@ void CControlPanel::OpenPreferences() {
                                         }
                                     }),
                    QStringLiteral("Character set"));
+    dialog.AddPage(new CLoggingPage(*m_logs), QStringLiteral("Logging"));
     // pages: add yours here
     dialog.exec();
     if (m_consoleCreated) {

@@ -2,6 +2,7 @@
 // options bits, placement and state keys, the close requests, and the routing of channel traffic.
 #include <QAction>
 #include <QEvent>
+#include <QStatusBar>
 #include <string>
 
 #include "config/app_config.h"
@@ -12,6 +13,7 @@
 #include "textwin/console_dlg.h"
 #include "textwin/placement.h"
 #include "textwin/traffic_dlg.h"
+#include "textwin/window_log_ui.h"
 
 namespace brxw {
 
@@ -54,6 +56,15 @@ void CControlPanel::CreateTextWindows() {
     m_allChannelsSink = std::make_unique<WindowSink>(*m_allChannels, m_allChannelsCreated, false);
     m_oneChannelSink = std::make_unique<WindowSink>(*m_oneChannel, m_oneChannelCreated, true);
     m_router = std::make_unique<ChannelRouter>(*m_allChannelsSink, *m_oneChannelSink);
+
+    m_logs = std::make_unique<WindowLogs>(m_config);
+    BindWindowLog(*m_logs, LogWindow::kConsole, *m_console->TextView());
+    BindWindowLog(*m_logs, LogWindow::kMonitoring, *m_monitoring->TextView());
+    BindWindowLog(*m_logs, LogWindow::kAllChannels, *m_allChannels->TextView());
+    BindWindowLog(*m_logs, LogWindow::kChannel, *m_oneChannel->TextView());
+    // A log that cannot be written says so where link reports show, until the next state text.
+    connect(m_logs.get(), &WindowLogs::Stopped, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
 void CControlPanel::TurnOn(CPlacedDlg& window, bool& created, char letter, int defaultHeight,
