@@ -263,7 +263,8 @@ TEST(WindowLog, AStalledDiskDropsLinesWithACountAndKeepsTheBound) {
     ASSERT_EQ(lines.takeLast(), "");
     ASSERT_GE(lines.size(), 2);
     const int kept = static_cast<int>(lines.size()) - 1;
-    EXPECT_LE(kept, kCapacity + 1);
+    // What the thread took before the pipe stalled it, and a full queue behind.
+    EXPECT_LE(kept, 2 * kCapacity);
     for (int i = 0; i < kept; ++i) {
         ASSERT_EQ(lines[i], "12:00:00 flood " + QByteArray::number(i));
     }
