@@ -1,6 +1,7 @@
 #include "panel/logging_page.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -67,9 +68,9 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
     auto* naming = new QLabel(
-        QStringLiteral("One file per window and day, named profile-window-date.log (for example "
-                       "BBS-console-2026-12-07.log); each line begins with the time it "
-                       "arrived."),
+        QStringLiteral("One file per window and day, named after the profile, the window and "
+                       "the date, such as %1.\nEach line begins with the time it arrived.")
+            .arg(LogFileName(QStringLiteral("BBS"), LogWindow::kConsole, QDate::currentDate())),
         files);
     naming->setWordWrap(true);
     auto* charsetLabel = new QLabel(QStringLiteral("Character set of the files:"), files);
