@@ -10,7 +10,7 @@
 #      keyboard and close with Escape;
 #   6. the panel's close box (a WM_DELETE_WINDOW message) ends the program too, also while an
 #      administration dialog is open;
-#   7. the editor (see below);
+#   7. the editor (see below), with the console logging to file from its context menu;
 #   8. Connect > Connection log opens the log, Escape closes it, and the program ends at once
 #      with it open.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
@@ -268,6 +268,16 @@ start_brxw
 PANEL_ID=$(panel)
 panel_keys F2
 wait_for 10 shown '^Console$' || fail "F2 did not open the console for the editor"
+# Log to file from the console's context menu (its last item), before the lines that follow.
+to_front "$(window '^Console$')"
+xdotool mousemove --window "$(window '^Console$')" 200 60 click 3
+sleep 0.5
+xdotool key --clearmodifiers --delay 150 Up Return
+wait_for 10 sh -c "tr -d '\\r' <'$WORK/BrxW.ini' | grep -qx 'Log_Console=1'" ||
+    fail "the console's Log to file did not switch logging on"
+# The right click gave the text the focus: a click in the input line takes it back.
+read -r _ _ _ con_h <<<"$(geometry '^Console$')"
+xdotool mousemove --window "$(window '^Console$')" 200 $((con_h - 30)) click 1
 console_line "EDIT 4711"
 wait_for 10 shown '^msg4711\.txt - brxWedit$' || fail "EDIT 4711 did not open the editor"
 editor_keys T h a n k s
@@ -287,6 +297,9 @@ console_line "EDIT 4712"
 wait_for 10 shown '^msg4712\.txt - brxWedit$' || fail "EDIT 4712 did not open the editor"
 python3 "$HERE/close_window.py" "$PANEL_ID"
 ends_within 2
+# Logging did not hold up the end, and the console's file, beside BrxW.ini, has the line stamped.
+grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} EDIT 4712$' "$WORK/Demo_BBS-console-$(date +%F).log" ||
+    fail "the console's log file lacks the stamped line 'EDIT 4712'"
 
 echo "8. Connect > Connection log: Escape closes it, and the program ends at once with it open"
 start_brxw
