@@ -62,6 +62,7 @@ CCharsetPage::CCharsetPage(AppConfig& config, int current, bool ansiCharset,
       m_serverPage(new QLabel(this)),
       m_sample(new QLabel(this)) {
     setObjectName(QStringLiteral("charset"));
+    setFocusProxy(m_profile);
     for (int n = 0; n < kRemoteConfigCount; ++n) {
         m_stored[static_cast<std::size_t>(n)] = m_edited[static_cast<std::size_t>(n)] =
             config.LoadCodePages(n);

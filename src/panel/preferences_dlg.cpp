@@ -21,6 +21,13 @@ void CPreferencesDlg::AddPage(CPreferencesPage* page, const QString& title) {
     m_pages.push_back(page);
 }
 
+void CPreferencesDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QWidget* page = m_tabs->currentWidget(); page != nullptr && page->focusProxy() != nullptr) {
+        page->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void CPreferencesDlg::accept() {
     // A page is shown while it is checked, so that its fault box can point at its field.
     QWidget* shown = m_tabs->currentWidget();

@@ -41,6 +41,10 @@ public:
     // every page is written.
     void accept() override;
 
+protected:
+    // The shown page's first field (its focus proxy) takes the focus.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QTabWidget* m_tabs;
     std::vector<CPreferencesPage*> m_pages;
