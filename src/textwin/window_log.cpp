@@ -351,7 +351,8 @@ QString WindowLogs::DefaultFolder() const {
 }
 
 QString WindowLogs::EffectiveFolder() const {
-    return m_folder.isEmpty() ? DefaultFolder() : m_folder;
+    // A hand-edited relative name is taken from BrxW.ini's folder, never the working directory.
+    return m_folder.isEmpty() ? DefaultFolder() : QDir(DefaultFolder()).filePath(m_folder);
 }
 
 bool WindowLogs::SetFolder(const QString& folder) {

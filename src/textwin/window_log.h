@@ -184,6 +184,8 @@ public:
     // The stored folder; empty: the folder of BrxW.ini.
     const QString& Folder() const { return m_folder; }
     QString DefaultFolder() const;
+    // The folder the files go to: the stored one (a relative name from BrxW.ini's folder), or
+    // BrxW.ini's folder.
     QString EffectiveFolder() const;
     bool SetFolder(const QString& folder);
     bool Utf8() const { return m_utf8; }
