@@ -26,6 +26,7 @@
 #include "admin/remote_files_dlg.h"
 #include "admin/user_properties_dlg.h"
 #include "editor/main_frame.h"
+#include "panel/alerts_page.h"
 #include "panel/connection_log_dlg.h"
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
@@ -152,6 +153,19 @@ void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }
     }
+}
+
+// The Alerts tab as a sysop would fill it in (shown only: the dialog is closed with Cancel).
+void FillAlertsExample(CAlertsPage& page) {
+    page.StationsBox()->setChecked(false);
+    page.ChosenBox()->setChecked(true);
+    page.CallsignsEdit()->setText(QStringLiteral("Q5MV, Q3CN-10"));
+    page.Traffic().on->setChecked(true);
+    page.Traffic().text->setText(QStringLiteral("QST, SYSOP"));
+    page.Console().on->setChecked(true);
+    page.Console().regex->setChecked(true);
+    page.Console().text->setText(QStringLiteral("new mail for (SYSOP|Q0QQQ)"));
+    page.DesktopBox()->setChecked(true);
 }
 
 // The editor with a message of the BBS quoted for an answer and a reply typed above the quote.
@@ -350,6 +364,9 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
             bool all = preferences != nullptr;
             for (int i = 0; preferences != nullptr && i < preferences->Tabs()->count(); ++i) {
                 preferences->Tabs()->setCurrentIndex(i);
+                if (auto* alerts = qobject_cast<CAlertsPage*>(preferences->Tabs()->widget(i))) {
+                    FillAlertsExample(*alerts);
+                }
                 Pause(100);
                 const QString path =
                     shots.absoluteFilePath(QStringLiteral("preferences-%1.png")

@@ -195,6 +195,7 @@ public:
     void Tick();
     std::optional<Clock> NextDue() const { return m_limiter.NextDue(); }
     Clock Now() const { return m_now(); }
+    void SetClock(std::function<Clock()> now) { m_now = std::move(now); }
 
     // A sample alert for the Preferences page's Test button, past the rate limit.
     void FireTest();

@@ -25,6 +25,7 @@
 #include "editor/panel_editor_host.h"
 #include "link/traffic_colour.h"
 #include "panel/about_dlg.h"
+#include "panel/alerts_notifier.h"
 #include "panel/connection_log_dlg.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
@@ -77,6 +78,9 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     BuildServerControls();
     BuildCentralArea();
     BuildStatusBar();
+    m_alerts = new CAlertsNotifier(
+        statusBar(), [this] { return m_ansiChar; }, this);
+    m_alerts->Configure(LoadAlertSettings(m_config));
     HideAdministrationButtons();
     UpdateCommandStates();
 }
@@ -404,6 +408,7 @@ void CControlPanel::SetWaitCursor(bool waiting) {
 
 void CControlPanel::SessionStateChanged(bool loggedIn) {
     if (loggedIn) {
+        m_alerts->SessionStarted();
         SetStatusText(str::kInitializing);
         m_pane1->setText(QString::fromLatin1(str::kRunning));
         UpdateCommandStates();

@@ -33,6 +33,7 @@ namespace admin {
 class CAdminDialogs;
 }
 class AppConfig;
+class CAlertsNotifier;
 class CConnectionLogDlg;
 class CConsoleDlg;
 class CCounterPanel;
@@ -99,6 +100,8 @@ public:
     // The server's Pactor controls and option items.
     CPactorMenu* PactorMenu() const { return m_pactor; }
     CServerOptionItems* ServerOptionItems() const { return m_optionItems; }
+    // The operator's alerts: what the server sends is passed to it (panel/alerts_notifier.h).
+    CAlertsNotifier& AlertsNotifier() const { return *m_alerts; }
     // Connect > Connection log: created on first use, then shown and hidden.
     void ShowConnectionLog();
     CConnectionLogDlg* ConnectionLogWindow() const { return m_connectionLog; }
@@ -237,6 +240,7 @@ private:
     CStationListView* m_stationView = nullptr;
     CCounterPanel* m_statusPanel = nullptr;
     CCounterPanel* m_messagesPanel = nullptr;
+    CAlertsNotifier* m_alerts = nullptr;
     bool m_waitCursor = false;
     bool m_positionSaved = false;
 };

@@ -1,5 +1,6 @@
 // Config > Preferences, and the connection profile's code pages taking effect.
 #include "config/app_config.h"
+#include "panel/alerts_page.h"
 #include "panel/charset_page.h"
 #include "panel/control_panel.h"
 #include "panel/logging_page.h"
@@ -20,6 +21,7 @@ void CControlPanel::OpenPreferences() {
                                         }
                                     }),
                    QStringLiteral("Character set"));
+    dialog.AddPage(new CAlertsPage(m_config, *m_alerts), QStringLiteral("Alerts"));
     dialog.AddPage(new CLoggingPage(*m_logs), QStringLiteral("Logging"));
     // pages: add yours here
     dialog.exec();

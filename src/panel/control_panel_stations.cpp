@@ -5,6 +5,7 @@
 
 #include "config/app_config.h"
 #include "link/frame.h"
+#include "panel/alerts_notifier.h"
 #include "panel/control_panel.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
@@ -17,6 +18,7 @@
 namespace brxw {
 
 void CControlPanel::StationLine(std::string_view text) {
+    m_alerts->StationLine(text);
     std::optional<int> follows;
     if (m_oneChannelCreated && m_oneChannel->Channel() >= 0) {
         follows = m_oneChannel->Channel();

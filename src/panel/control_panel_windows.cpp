@@ -7,6 +7,7 @@
 
 #include "config/app_config.h"
 #include "link/frame.h"
+#include "panel/alerts_notifier.h"
 #include "panel/control_panel.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
@@ -219,6 +220,7 @@ bool CControlPanel::ConsoleCreated() const {
 }
 void CControlPanel::ConsoleText(std::string_view text, std::uint32_t colour) {
     m_console->AppendText(text, colour);
+    m_alerts->ConsoleText(text);
 }
 void CControlPanel::ShowConsole() {
     if (m_consoleCreated) {
@@ -235,9 +237,11 @@ bool CControlPanel::MonitoringCreated() const {
 }
 void CControlPanel::MonitoringText(std::string_view text, std::uint32_t colour) {
     m_monitoring->AppendText(text, colour);
+    m_alerts->MonitoringText(text);
 }
 void CControlPanel::ChannelTraffic(int channel, std::uint8_t trafficByte, std::string_view text) {
     m_router->Route(channel, trafficByte, text);
+    m_alerts->ChannelText(channel, text);
 }
 
 }  // namespace brxw
