@@ -19,24 +19,6 @@
 
 namespace brxw {
 
-namespace {
-
-const char* WindowLabel(LogWindow window) {
-    switch (window) {
-        case LogWindow::kConsole:
-            return "&Console";
-        case LogWindow::kMonitoring:
-            return "&Monitoring";
-        case LogWindow::kAllChannels:
-            return "&All channels";
-        case LogWindow::kChannel:
-            break;
-    }
-    return "&One channel";
-}
-
-}  // namespace
-
 CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     : CPreferencesPage(parent),
       m_logs(logs),
@@ -49,7 +31,9 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     auto* windows = new QGroupBox(QStringLiteral("Log to file"), this);
     auto* windowsLayout = new QVBoxLayout(windows);
     for (const LogWindow window : kLogWindows) {
-        auto* box = new QCheckBox(QString::fromLatin1(WindowLabel(window)), windows);
+        // Each title's first letter is its accelerator: C, M, A, O.
+        auto* box =
+            new QCheckBox(QLatin1Char('&') + QLatin1String(LogWindowTitle(window)), windows);
         box->setChecked(logs.Enabled(window));
         windowsLayout->addWidget(box);
         m_windows[static_cast<std::size_t>(window)] = box;

@@ -22,32 +22,36 @@ const QEvent::Type kLogFailedEvent = static_cast<QEvent::Type>(QEvent::registerE
 
 }  // namespace
 
+namespace {
+
+struct WindowNames {
+    std::string_view name;
+    std::string_view key;
+    std::string_view title;
+};
+constexpr std::array<WindowNames, kLogWindowCount> kWindowNames = {{
+    {"console", "Log_Console", "Console"},
+    {"monitoring", "Log_Monitoring", "Monitoring"},
+    {"allchannels", "Log_AllChannels", "All channels"},
+    {"channel", "Log_Channel", "One channel"},
+}};
+
+const WindowNames& NamesOf(LogWindow window) {
+    return kWindowNames[static_cast<std::size_t>(window) % kWindowNames.size()];
+}
+
+}  // namespace
+
 std::string_view LogWindowName(LogWindow window) {
-    switch (window) {
-        case LogWindow::kConsole:
-            return "console";
-        case LogWindow::kMonitoring:
-            return "monitoring";
-        case LogWindow::kAllChannels:
-            return "allchannels";
-        case LogWindow::kChannel:
-            break;
-    }
-    return "channel";
+    return NamesOf(window).name;
 }
 
 std::string_view LogWindowKey(LogWindow window) {
-    switch (window) {
-        case LogWindow::kConsole:
-            return "Log_Console";
-        case LogWindow::kMonitoring:
-            return "Log_Monitoring";
-        case LogWindow::kAllChannels:
-            return "Log_AllChannels";
-        case LogWindow::kChannel:
-            break;
-    }
-    return "Log_Channel";
+    return NamesOf(window).key;
+}
+
+std::string_view LogWindowTitle(LogWindow window) {
+    return NamesOf(window).title;
 }
 
 QString SafeFileNamePart(const QString& name) {

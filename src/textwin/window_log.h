@@ -40,6 +40,8 @@ std::string_view LogWindowName(LogWindow window);
 // The key in [Settings] that switches its log: "Log_Console", "Log_Monitoring",
 // "Log_AllChannels", "Log_Channel" (1 on, absent or 0 off).
 std::string_view LogWindowKey(LogWindow window);
+// What the operator calls it: "Console", "Monitoring", "All channels", "One channel".
+std::string_view LogWindowTitle(LogWindow window);
 // The folder of the files; absent or empty: the folder of BrxW.ini.
 inline constexpr std::string_view kLogFolderKey = "LogFolder";
 // 1: lines are written in UTF-8; absent or 0: in the window's own character set, byte for byte.
