@@ -161,6 +161,8 @@ void CControlPanel::RunSetupDialog(int n) {
         ShowWarning("Setup", "The configuration could not be written to " +
                                  QStringToAnsi(m_config.Store().Path()) + ".");
     }
+    // Log files are named after the profile: a renamed one names the next lines' files.
+    m_logs->ProfileEdited();
 }
 
 void CControlPanel::RunSettingsDialog() {

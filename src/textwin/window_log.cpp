@@ -438,6 +438,12 @@ void WindowLogs::UpdateTarget() {
     m_writer->SetTarget(EffectiveFolder(), SafeFileNamePart(name));
 }
 
+void WindowLogs::ProfileEdited() {
+    if (m_writer) {
+        UpdateTarget();
+    }
+}
+
 void WindowLogs::Shutdown() {
     if (m_shutDown) {
         return;

@@ -193,6 +193,9 @@ public:
     bool Utf8() const { return m_utf8; }
     bool SetUtf8(bool utf8);
 
+    // A profile was edited: the files follow its name from the next line on.
+    void ProfileEdited();
+
     // Ends logging for the program's end: the lines not completed are written, every file is
     // closed and the writing thread joined. The switches stay as stored.
     void Shutdown();

@@ -180,9 +180,16 @@ TEST(WindowLog, HostileProfileNamesNeverLeaveTheLogFolder) {
         BindRing(logs, LogWindow::kConsole, console);
         logs.Load();
         console.AppendText("hello\n", kGreen);
+        // Renamed in Setup: the next line goes to the new name's file.
+        ASSERT_TRUE(setup.config.WriteSetting("Remote 0", "Name", "Club"));
+        logs.ProfileEdited();
+        console.AppendText("renamed\n", kGreen);
     }
     EXPECT_EQ(QDir(setup.logs).entryList(QDir::Files | QDir::Hidden | QDir::System),
-              QStringList{LogFileName(QStringLiteral("______x____y"), LogWindow::kConsole, kDay)});
+              (QStringList{LogFileName(QStringLiteral("______x____y"), LogWindow::kConsole, kDay),
+                           LogFileName(QStringLiteral("Club"), LogWindow::kConsole, kDay)}));
+    EXPECT_EQ(FileLines(setup.Log(QStringLiteral("Club"), LogWindow::kConsole)),
+              QList<QByteArray>{"12:00:00 renamed"});
     EXPECT_EQ(QDir(setup.dir.path()).entryList(QDir::Files), QStringList{"BrxW.ini"});
 }
 
