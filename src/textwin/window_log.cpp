@@ -20,10 +20,6 @@ constexpr std::size_t kStampLength = 9;  // "HH:MM:SS "
 
 const QEvent::Type kLogFailedEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
-}  // namespace
-
-namespace {
-
 struct WindowNames {
     std::string_view name;
     std::string_view key;
