@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,38 @@ TEST_F(AlertsTest, LinesAreAssembledPerSourceAcrossFrames) {
                          "e");
     ASSERT_EQ(m_got.size(), 1u);
     EXPECT_EQ(m_got[0].detail, "console: " + QString(kAlertQuoteLength, 'x') + "...");
+}
+
+// However the server cuts its text into frames, the same lines raise the same alerts; random
+// bytes (line feeds, carriage returns, NULs, overlong lines) go through without harm.
+TEST(AlertsSplit, AnySplitOfTheStreamGivesTheSameAlerts) {
+    std::mt19937 random(1234);
+    std::string stream;
+    const std::string pieces[] = {"QST",     "qs", "T\n", "\r\n", "\n", "x", std::string(1, '\0'),
+                                  "\xE1\x81"};  // DOS sharp s and u-umlaut
+    for (int i = 0; i < 4000; ++i) {
+        stream += random() % 50 == 0 ? std::string(700, 'q') : pieces[random() % 8];
+    }
+    const auto alertsOf = [&stream](const std::function<std::size_t(std::size_t)>& cut) {
+        std::vector<AlertNotice> got;
+        milliseconds now{0};
+        // Every match finds its quiet period over, so none is counted away.
+        Alerts alerts([&got](const AlertNotice& n) { got.push_back(n); },
+                      [&now] { return now += kAlertQuietPeriod; });
+        AlertSettings settings;
+        settings.traffic = {true, true, false, "q{2}st|\\x{DF}"};
+        alerts.Configure(settings);
+        for (std::size_t at = 0; at < stream.size();) {
+            const std::size_t n = std::min(cut(at), stream.size() - at);
+            alerts.ChannelText(-7, std::string_view(stream).substr(at, n));
+            at += n;
+        }
+        return got;
+    };
+    const auto whole = alertsOf([](std::size_t) { return std::string::npos; });
+    EXPECT_GT(whole.size(), 100u);
+    EXPECT_EQ(alertsOf([&random](std::size_t) { return 1 + random() % 40; }), whole);
+    EXPECT_EQ(alertsOf([](std::size_t) { return 1; }), whole);
 }
 
 TEST_F(AlertsTest, StoredPatternsAreUntrusted) {
