@@ -17,7 +17,7 @@ struct CommandLine {
     // --ini FILE or --ini=FILE, made absolute; else DefaultIniPath(). Left empty for a help or
     // version request, which must not create the default folder.
     QString iniPath;
-    std::string startupName;  // Windows-1252 bytes; empty when none was given
+    std::string startupName;  // Windows code page bytes; empty when none was given
     QString screenshotDir;    // --screenshots DIR: the headless demonstration run
 };
 

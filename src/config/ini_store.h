@@ -4,7 +4,7 @@
 //
 // Owned by AppConfig (one per process); used from the UI thread only. There is no cache: every
 // read reads the file and every write rewrites it, because several windows write their own keys.
-// Text is bytes in the ANSI code page (Windows-1252), never decoded.
+// Text is bytes in the ANSI code page, never decoded.
 #pragma once
 
 #include <QString>

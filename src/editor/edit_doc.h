@@ -52,8 +52,8 @@ public:
     bool OnSaveDocument(const QString& path);
     void DeleteContents();
 
-    // The view's text as the file holds it: Windows-1252 bytes, CR LF between lines. A character
-    // the code page lacks is shown as '?' from now on, so the text sent is the text seen.
+    // The view's text as the file holds it: bytes of the Windows code page, CR LF between lines. A
+    // character the code page lacks is shown as '?' from now on, so the text sent is the text seen.
     std::string EditorText();
     void SetEditorText(std::string_view text);
 

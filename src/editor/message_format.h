@@ -1,6 +1,6 @@
 // What the message editor does to a text around the editing: the quote prefix and the signature
 // when a message opens, the line breaking at 78 columns with its justification before a message
-// is sent, and the diagnostic dump "debug_%d.txt". Texts are Windows-1252 bytes with carriage
+// is sent, and the diagnostic dump "debug_%d.txt". Texts are Windows code page bytes with carriage
 // return plus line feed between lines, as the editor holds them.
 //
 // Plain functions, no window; the counter of the dumps is process-wide and thread-safe.

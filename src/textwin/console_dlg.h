@@ -30,8 +30,8 @@ public:
 
     // The font of both the text view and the input line.
     void SetTextFont(const QFont& font, bool redraw);
-    // The "AnsiChar" setting: lines are sent, and traffic is read, in Windows-1252 when set and
-    // in the OEM code page otherwise.
+    // The "AnsiChar" setting: lines are sent, and traffic is read, in the Windows code page when
+    // set and in the OEM code page otherwise.
     void SetAnsiMode(bool ansi);
     bool AnsiMode() const { return m_ansiMode; }
     void AppendText(std::string_view bytes, Colour colour);

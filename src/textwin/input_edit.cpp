@@ -195,7 +195,8 @@ void CInputEdit::insertFromMimeData(const QMimeData* source) {
     if (source == nullptr || !source->hasText()) {
         return;
     }
-    // Pasted text is kept to what can be sent: Windows-1252 characters, lines ended by '\n'.
+    // Pasted text is kept to what can be sent: characters of the Windows code page, lines ended by
+    // '\n'.
     QString text = source->text();
     text.remove(QLatin1Char('\r'));
     QMimeData sendable;

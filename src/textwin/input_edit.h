@@ -7,9 +7,9 @@
 // The input also serves the console's text view: Ctrl+C copies the view's selection (not the
 // input's), every typed character clears it, and it is shown only while the input has the focus.
 //
-// The edit shows Unicode but holds only characters of Windows-1252, one byte each, so columns
-// count bytes and what is seen is what is sent. Lines go out in Windows-1252 in ANSI mode and in
-// the OEM code page otherwise.
+// The edit shows Unicode but holds only characters of the Windows code page, one byte each, so
+// columns count bytes and what is seen is what is sent. Lines go out in that page in ANSI mode and
+// in the OEM code page otherwise.
 //
 // Owned by the console window (CConsoleDlg) for the program's run; user-interface thread only.
 #pragma once
@@ -36,7 +36,7 @@ public:
     CInputEdit(CTextWnd* view, SendFunction sendLine, QWidget* parent = nullptr);
 
     // Chooses the code page lines are sent in. The text already typed stays as it is: it was
-    // typed in Windows-1252 and is converted only when it is sent.
+    // typed in the Windows code page and is converted only when it is sent.
     void SetAnsiMode(bool ansi);
     bool AnsiMode() const { return m_ansiMode; }
 

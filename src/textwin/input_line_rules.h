@@ -7,7 +7,7 @@
 // line it is refused with a beep. Enter sends the caret line; the input keeps its last 20 lines
 // so earlier commands can be sent again.
 //
-// The text is Windows-1252 bytes, lines separated by '\n', whatever the console's charset
+// The text is Windows code page bytes, lines separated by '\n', whatever the console's charset
 // setting: conversion to the OEM code page is the sender's business. Free functions and plain
 // structs; CInputEdit (the widget) keeps the text, any thread may run the rules on a copy.
 #pragma once
@@ -41,7 +41,7 @@ struct InputLine {
 
 // What typing one character asks of the window around the input.
 struct TypingOutcome {
-    // Lines to send, in order, each ending in "\n", still in Windows-1252.
+    // Lines to send, in order, each ending in "\n", still in the Windows code page.
     std::vector<std::string> sent;
     bool beep = false;
     // Ctrl+C: the console's text view copies its own selection.

@@ -22,7 +22,7 @@ namespace brxw {
 inline constexpr Colour kPrintBlack = 0;
 
 struct PrintLine {
-    std::string text;  // Windows-1252, without trailing blanks
+    std::string text;  // Windows code page, without trailing blanks
     Colour colour = kPrintBlack;
     bool operator==(const PrintLine&) const = default;
 };

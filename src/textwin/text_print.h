@@ -21,8 +21,9 @@ namespace brxw {
 inline constexpr const char* kPrintDocumentName = "brxW selection";
 
 // Prints lines (SelectionPrintLines) on a printer that is set up already, without any dialog.
-// caption names the window that holds the text, in Windows-1252; now is the time the footers
-// show. Without lines nothing is printed and no page started. Returns the number of pages printed.
+// caption names the window that holds the text, in the Windows code page; now is the time the
+// footers show. Without lines nothing is printed and no page started. Returns the number of pages
+// printed.
 int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::string_view caption,
                  const QDateTime& now = QDateTime::currentDateTime());
 

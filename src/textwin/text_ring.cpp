@@ -50,7 +50,8 @@ bool IsRunByte(unsigned char byte) {
     if (byte == 0xA0) {
         return false;
     }
-    // Undefined Windows-1252 bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to themselves.
+    // Bytes the code page leaves undefined (in 1252: 0x81, 0x8D, 0x8F, 0x90, 0x9D) map to
+    // themselves.
     return byte >= 0xA0 || AnsiToUnicode(byte) != byte;
 }
 

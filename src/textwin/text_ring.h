@@ -1,5 +1,5 @@
 // TextRing: the scrollback of one text window, a fixed ring of 500 lines of 80 columns that
-// receives traffic as bytes in the ANSI code page (Windows-1252) with a colour per piece. It also
+// receives traffic as bytes in the ANSI (Windows) code page with a colour per piece. It also
 // answers the questions that the selection commands ask of the stored text: word bounds, the
 // cells a selection covers on a line, and the text a copy yields.
 //
@@ -69,8 +69,8 @@ std::size_t TrimmedLength(std::string_view bytes);
 
 // Word rule of the double click: a letter or digit in the low seven bits, or the underscore.
 bool IsWordByte(unsigned char byte);
-// Run rule of the double click with Ctrl: a printable Windows-1252 character other than blanks
-// (0x20, 0xA0); control bytes and the five bytes the code page leaves undefined are not.
+// Run rule of the double click with Ctrl: a printable character of the Windows code page other than
+// blanks (0x20, 0xA0); control bytes and the bytes the code page leaves undefined are not.
 bool IsRunByte(unsigned char byte);
 
 // What one AppendText call did, for the view to catch up with.

@@ -48,7 +48,7 @@ public:
     explicit CTextWnd(QWidget* parent = nullptr);
     ~CTextWnd() override;
 
-    // Appends received bytes (Windows-1252, or the OEM code page outside ANSI mode) in colour
+    // Appends received bytes (Windows code page, or the OEM code page outside ANSI mode) in colour
     // (0x00BBGGRR). Bytes of every value are stored; a null pointer or a length below 1 appends
     // nothing.
     void AppendText(const char* bytes, int length, Colour colour);
