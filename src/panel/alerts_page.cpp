@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "config/app_config.h"
 #include "panel/alerts_notifier.h"
@@ -106,6 +107,16 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     layout->addWidget(when);
     layout->addWidget(how);
     layout->addStretch(1);
+
+    // The first switch takes the focus when the tab is shown; Tab goes down the page.
+    setFocusProxy(m_stations);
+    QWidget* order[] = {m_stations,     m_chosen,        m_callsigns,         m_traffic.on,
+                        m_traffic.text, m_traffic.regex, m_traffic.matchCase, m_console.on,
+                        m_console.text, m_console.regex, m_console.matchCase, m_sound,
+                        m_desktop,      m_test};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 
     connect(m_test, &QPushButton::clicked, this,
             [this] { m_notifier.FireTest(m_sound->isChecked(), m_desktop->isChecked()); });
