@@ -93,6 +93,8 @@ void CControlPanel::ProgressBegin(std::int32_t total) {
 
 void CControlPanel::ProgressUpdate(std::int32_t received) {
     if (m_progress != nullptr) {
+        // Pane 1 narrows while an alert shows beside it; the indicator follows.
+        m_progress->setGeometry(m_pane1->geometry());
         m_progress->setValue(std::min(received, m_progress->maximum()));
     }
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -190,6 +191,7 @@ TEST(AlertsOnPeer, ConfiguredInPreferencesRaisedByThePeerAndSummedUp) {
     notifier.showOnDesktop = [&desktop](const QString& text) { desktop << text; };
     QLabel* pane = notifier.Pane();
     EXPECT_TRUE(pane->isHidden());  // no alert configured, no pane
+    panel->ProgressBegin(1000);     // a reception over pane 1, which an alert will narrow
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CPreferencesDlg*>(QApplication::activeModalWidget());
@@ -219,6 +221,9 @@ TEST(AlertsOnPeer, ConfiguredInPreferencesRaisedByThePeerAndSummedUp) {
     EXPECT_EQ(pane->accessibleName(), "Alert: DL1ABC-7 connected on channel 5");
     EXPECT_EQ(bells, 1);
     EXPECT_EQ(desktop, QStringList{"Alert: DL1ABC-7 connected on channel 5"});
+    panel->ProgressUpdate(10);
+    EXPECT_FALSE(panel->Progress()->geometry().intersects(pane->geometry()));
+    panel->ProgressEnd();
 
     // The word arrives in two frames; then a flood of it.
     peer.Server().SendTraffic(category::kMonitoring, 0, 1, "Q4BBS> Q");
