@@ -60,6 +60,9 @@ TEST(ConnectionLogPanel, ALostLinkSaysWhyAndTheLogWindowListsTheSession) {
     panel->OnCommand(cmd::kConsoleWindow);
     // A console line the server left unfinished: the notice still gets a line of its own.
     panel->Console()->AppendText("BBS>", 0);
+    // The peer has read the console's options update: a close with bytes still unread would
+    // reach us as a reset, not as the end of the stream.
+    ASSERT_TRUE(WaitUntil([&] { return (peer.OptionsByte() & 32) != 0; }));
 
     peer.DropClients();
     ASSERT_TRUE(WaitUntil([&] { return panel->GetSession().CountdownRunning(); }));

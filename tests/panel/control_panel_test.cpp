@@ -87,6 +87,8 @@ TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
                                   "  Club",
                                   "  Remote 2",
                                   "  Remote 3",
+                                  "  ",
+                                  "  &Preferences...",
                                   "&Options",
                                   "  Settings",
                                   "&Help",

@@ -13,8 +13,8 @@
 #   7. the editor (see below), with the console logging to file from its context menu;
 #   8. Connect > Connection log opens the log, Escape closes it, and the program ends at once
 #      with it open;
-#   9. Config > Preferences: a code page chosen from the keyboard is written to BrxW.ini, and
-#      the program ends at once with the dialog open.
+#   9. Config > Preferences: a code page chosen from the keyboard is written to BrxW.ini, a
+#      change left by the close box is not, and the program ends at once after it.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
 set -euo pipefail
 
@@ -314,17 +314,22 @@ wait_for 10 shown '^Connection log$' || fail "the connection log did not open ag
 python3 "$HERE/close_window.py" "$(panel)"
 ends_within 2
 
-echo "9. Config > Preferences: a DOS code page chosen from the keyboard is kept, and the program ends at once with the dialog open"
+echo "9. Config > Preferences: a DOS code page chosen from the keyboard is kept; the close box keeps nothing"
 start_brxw
-panel_keys alt+o p
+panel_keys alt+c Right p  # Config shares its mnemonic with Options: reached from Connect
 wait_for 10 shown '^Preferences$' || fail "Config > Preferences did not open"
 # The focus starts on the profile; Tab reaches the DOS code page, three steps down is 866.
 dialog_keys '^Preferences$' Tab Down Down Down Return
 wait_for 10 hidden '^Preferences$' || fail "Enter did not accept Preferences"
 [ "$(ini_value OemCodePage)" = "866" ] || fail "OemCodePage stored as '$(ini_value OemCodePage)'"
 [ "$(ini_value AnsiCodePage)" = "1251" ] || fail "AnsiCodePage stored as '$(ini_value AnsiCodePage)'"
-panel_keys alt+o p
+panel_keys alt+c Right p
 wait_for 10 shown '^Preferences$' || fail "Preferences did not open again"
+dialog_keys '^Preferences$' Tab Up
+# The dialog is modal, as Settings is: its close box (Cancel) comes before the panel's.
+python3 "$HERE/close_window.py" "$(window '^Preferences$')"
+wait_for 10 hidden '^Preferences$' || fail "the close box did not close Preferences"
+[ "$(ini_value OemCodePage)" = "866" ] || fail "the close box kept OemCodePage '$(ini_value OemCodePage)'"
 python3 "$HERE/close_window.py" "$(panel)"
 ends_within 2
 
