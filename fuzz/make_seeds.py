@@ -153,7 +153,21 @@ def login():
     write("login", "empty", head + b" \t\r\n")
 
 
+def alerts():
+    # Flags: stations, chosen, traffic words, console expression; then the three pieces.
+    head = bytes([0x01 | 0x02 | 0x04 | 0x20 | 0x40]) + piece(b"QST, new bulletin") + \
+        piece(b"new mail for (SYSOP|Q0QQQ)") + piece(b"Q5MV, Q3CN-2")
+    tick = b"\x04\xa8\x61\x05"  # 25 s on, then the tick
+    write("alerts", "traffic", head + b"\x01" + piece(b"QST de Q4BBS\r\nQS") + b"\x01" +
+          piece(b"T again\n") + b"\x03\x04" + piece(b"new bulletin\n") + tick + tick)
+    write("alerts", "stations", head + b"\x06" + b"\x00" + piece(b"05 Q5MV-3 10:00 00:05 3 -2 fwd") +
+          b"\x04\xff\x7f" + b"\x00" + piece(b"07 Q3CN-2 10:01 00:01 1 0 in") +
+          b"\x00" + piece(b"07 Q9ZZZ 10:01 00:01 1 0 in") + tick)
+    write("alerts", "console", head + b"\x02" + piece(b"New mail for SYSOP\n") + b"\x07\x00" +
+          b"\x02" + piece(b"new mail for \x8e\n" * 3) + tick)
+
+
 for make in [dispatch, station_lines, counters, pactor, options, ini, text_ring, text_scan, records,
-             admin_lists, message_format, login]:
+             admin_lists, message_format, login, alerts]:
     make()
 print("seed corpora written under", os.path.join(HERE, "corpus"), file=sys.stderr)

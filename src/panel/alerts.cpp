@@ -230,6 +230,13 @@ std::optional<AlertNotice> AlertLimiter::Offer(AlertKind kind, const QString& de
         state.last = detail;
         return std::nullopt;
     }
+    if (state.quietUntil && state.counted > 0) {
+        // The period ended and its summary has not been asked for yet: the summary goes now,
+        // and this match opens the next period's count.
+        const AlertNotice summary{kind, state.last, state.counted};
+        state = State{now + m_quiet, 1, detail};
+        return summary;
+    }
     state = State{now + m_quiet, 0, {}};
     return AlertNotice{kind, detail, 0};
 }

@@ -78,6 +78,18 @@ TEST_F(AlertsTest, BurstGivesOneAlertAtOnceAndOneSummaryWhenTheQuietPeriodEnds) 
     m_alerts.MonitoringText("new bulletin\n");
     ASSERT_EQ(m_got.size(), 4u);
     EXPECT_EQ(m_got[3].Text(), "Alert: monitoring: new bulletin");
+
+    // A match that comes when a period has ended but the tick has not yet asked for its summary
+    // brings the summary out first and counts towards the next one: no match is lost.
+    m_alerts.MonitoringText("QST two\n");
+    Pass(kAlertQuietPeriod);
+    m_alerts.MonitoringText("QST three\n");
+    ASSERT_EQ(m_got.size(), 5u);
+    EXPECT_EQ(m_got[4].Text(), "Alert: 1 more, the last: monitoring: QST two");
+    Pass(kAlertQuietPeriod);
+    m_alerts.Tick();
+    ASSERT_EQ(m_got.size(), 6u);
+    EXPECT_EQ(m_got[5].Text(), "Alert: 1 more, the last: monitoring: QST three");
 }
 
 TEST_F(AlertsTest, StationsConnectingAndChosenCallsigns) {
