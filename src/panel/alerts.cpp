@@ -58,10 +58,6 @@ bool IsAsciiAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // "-0" is written as no SSID at all on the air.
 int SsidOrZero(const std::optional<int>& ssid) {
     return ssid.value_or(0);

@@ -37,6 +37,11 @@ constexpr unsigned char FoldAnsiCase(unsigned char c) {
     }
 }
 
+// An ASCII letter in upper case (callsigns); every other byte stays.
+constexpr char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Chooses the pair: a DOS page as OEM (anything else means 437) and a Windows page as ANSI
 // (anything else means 1252). Threads that convert meanwhile see the old pair or the new one.
 void SetCodePages(CodePage oem, CodePage ansi);
