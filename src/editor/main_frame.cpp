@@ -1,6 +1,7 @@
 #include "editor/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -59,10 +61,8 @@ CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* par
     BuildToolBar();
     BuildStatusBar();
     connect(m_doc, &CBrxWeditDoc::PathChanged, this, &CMainFrame::UpdateTitle);
-    connect(m_doc, &CBrxWeditDoc::TextKept, this, [this](const QString& path) {
-        statusBar()->showMessage(QStringLiteral("The text you were editing is kept in %1")
-                                     .arg(QDir::toNativeSeparators(path)));
-    });
+    connect(m_doc, &CBrxWeditDoc::TextKept, this, &CMainFrame::ShowTextKept);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CMainFrame::KeepUnsentForQuit);
     connect(m_view, &QPlainTextEdit::undoAvailable, Action(Command::Undo), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Cut), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Copy), &QAction::setEnabled);
@@ -253,7 +253,7 @@ void CMainFrame::Run(Command command) {
             m_view->paste();
             break;
         case Command::New:
-            m_doc->OnNewDocument();
+            NewDocument();
             break;
         case Command::Open:
             OpenWithDialog();
@@ -267,13 +267,41 @@ void CMainFrame::Run(Command command) {
     }
 }
 
+void CMainFrame::NewDocument() {
+    if (m_doc->SaveModified()) {
+        m_doc->OnNewDocument();
+    }
+}
+
 void CMainFrame::OpenWithDialog() {
+    if (!m_doc->SaveModified()) {
+        return;
+    }
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QFileInfo(DocumentPath()).path(),
                                      QStringLiteral("All Files (*)"));
     if (!path.isEmpty()) {
-        m_doc->OnOpenDocument(path);
+        m_doc->OnOpenDocument(path, CBrxWeditDoc::OpenedBy::Operator);
     }
+}
+
+void CMainFrame::ShowTextKept(const QString& path) {
+    // A box that stays until read, without stopping the reception that replaced the text.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Editor"),
+                                QStringLiteral("A new file arrived while you were editing. The "
+                                               "text you were editing is kept in\n%1")
+                                    .arg(QDir::toNativeSeparators(path)),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("textKeptBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->show();
+}
+
+QString CMainFrame::KeepUnsentForQuit() {
+    m_quitting = true;
+    return m_doc->KeepUnsentForQuit();
 }
 
 QPrinter& CMainFrame::Printer() {
@@ -304,6 +332,10 @@ void CMainFrame::PrintSetup() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_quitting) {
+        event->accept();  // the program ends; the text is kept already
+        return;
+    }
     // Closing hands the document back instead; the document hides the frame after Yes or No.
     event->ignore();
     m_doc->OnSaveDocument(m_doc->PathName());

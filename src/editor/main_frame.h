@@ -70,8 +70,12 @@ public:
     // Moves the frame to the stored "Size_e" and "Position_e" (600 by 400 at 0, 0 by default),
     // then records every later move and resize.
     void RestorePlacement();
-    // Opens the file as the document; false when it cannot be read whole.
+    // Opens a received file as the document; false when it cannot be read whole.
     bool OpenDocument(const QString& path);
+    // The program ends and nobody may be there to answer: a changed text is kept in
+    // "<name>.unsent" beside its file, and the frame closes from now on without asking.
+    // Called on the application's aboutToQuit too; returns the file written, if any.
+    QString KeepUnsentForQuit();
     const QString& DocumentPath() const;
 
 protected:
@@ -91,7 +95,9 @@ private:
     void PrintWithDialog();
     void PrintPreview();
     void PrintSetup();
+    void NewDocument();
     void OpenWithDialog();
+    void ShowTextKept(const QString& path);
     void UpdateTitle();
     void FitFrame();
     void WritePair(const char* key, int a, int b);
@@ -108,6 +114,7 @@ private:
     QPrinter* m_printer = nullptr;  // kept between print setup and printing
     bool m_placementSaving = false;
     bool m_frameFitted = false;
+    bool m_quitting = false;
     Placement m_placement;
 };
 

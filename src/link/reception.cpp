@@ -113,8 +113,10 @@ bool Reception::Commit(QTemporaryFile& file, const std::string& name) const {
     if (!file.flush()) {
         return false;
     }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
+    // Received files may be private mail: the owner's alone, as the temporary file was
+    // created (the umask may have narrowed that further; it is never widened).
+    file.setPermissions(file.permissions() & (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadUser | QFileDevice::WriteUser));
     file.close();
     // rename() replaces the directory entry: an existing file or a symbolic link in its place is
     // replaced, never written through.
