@@ -27,9 +27,8 @@ constexpr const char* kUnsentSuffix = ".unsent";
 
 // Files the editor creates hold messages, which may be private mail: the owner's alone (the
 // umask may narrow it further). An existing file keeps its permissions.
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner |
-                                                QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                                                QFileDevice::WriteUser;
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadUser | QFileDevice::WriteUser;
 
 QMessageBox::StandardButton AskWithBox(QWidget* owner, const QString& text) {
     return QMessageBox::question(owner, QString::fromLatin1(kCaption), text,
@@ -178,8 +177,7 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path, OpenedBy by) {
 
 void CBrxWeditDoc::Dump(std::string_view text) {
     QString failure;
-    if (WriteDiagnosticDump(m_workingDirectory, text, &failure).isEmpty() &&
-        !m_dumpFailureShown) {
+    if (WriteDiagnosticDump(m_workingDirectory, text, &failure).isEmpty() && !m_dumpFailureShown) {
         // Said once: the same folder would fail the same way on every later file.
         m_dumpFailureShown = true;
         warn(QStringLiteral("%1 No diagnostic dump is written.").arg(failure));
@@ -189,9 +187,9 @@ void CBrxWeditDoc::Dump(std::string_view text) {
 QString CBrxWeditDoc::UnsentPath() const {
     // Beside the document's file, never in it: a received file of the same name may just have
     // replaced it.
-    const QString name = m_path.isEmpty() ? QDir(m_workingDirectory).filePath(
-                                                QString::fromLatin1(kUntitledDocument))
-                                          : m_path;
+    const QString name =
+        m_path.isEmpty() ? QDir(m_workingDirectory).filePath(QString::fromLatin1(kUntitledDocument))
+                         : m_path;
     return name + QString::fromLatin1(kUnsentSuffix);
 }
 
@@ -290,8 +288,7 @@ bool CBrxWeditDoc::OnSaveDocument(const QString& given) {
     return message ? SaveMessage(path, failure) : SaveUpload(path, failure);
 }
 
-QString CBrxWeditDoc::OutgoingFile(const QString& path, std::string_view bytes,
-                                   QString& failure) {
+QString CBrxWeditDoc::OutgoingFile(const QString& path, std::string_view bytes, QString& failure) {
     const QString out = OwnFile(path)
                             ? path
                             : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
@@ -315,9 +312,8 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
             }
             // The sent file is deleted: a file of the operator's own goes out as a copy.
             QString outFailure;
-            const QString out = options.breakLine || !OwnFile(path)
-                                    ? OutgoingFile(path, text, outFailure)
-                                    : path;
+            const QString out =
+                options.breakLine || !OwnFile(path) ? OutgoingFile(path, text, outFailure) : path;
             if (!outFailure.isEmpty()) {
                 warn(outFailure + QStringLiteral(" The message was not sent."));
                 return false;
@@ -335,10 +331,10 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
         }
         case QMessageBox::No: {
             // The abort sends no text; only a file of the program's own is given up with it.
-            const QString out = OwnFile(path)
-                                    ? path
-                                    : QDir(m_workingDirectory)
-                                          .filePath(QString::fromLatin1(kOutgoingCopy));
+            const QString out =
+                OwnFile(path)
+                    ? path
+                    : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
             if (!m_host->SendMessageText(out, true) && out == path) {
                 QFile::remove(path);  // given up; nobody waits for it any more
             }
@@ -370,8 +366,7 @@ bool CBrxWeditDoc::SaveUpload(const QString& path, const QString& failure) {
             if (!m_host->UploadFile(path, *m_origin)) {
                 warn(QStringLiteral("Not connected to the session that %1 was fetched from: "
                                     "nothing was uploaded. The text is kept in %2.")
-                         .arg(AnsiToQString(m_origin->remotePath),
-                              QDir::toNativeSeparators(path)));
+                         .arg(AnsiToQString(m_origin->remotePath), QDir::toNativeSeparators(path)));
                 return false;
             }
             break;

@@ -175,9 +175,9 @@ QString WriteDiagnosticDump(const QString& directory, std::string_view text, QSt
         QDir(directory).filePath(QStringLiteral("debug_%1.txt").arg(ProcessDumpCounter().Next()));
     QFile file(path);
     // The dump holds the whole text, which may be private mail: the owner's alone.
-    constexpr QFileDevice::Permissions kOwnerOnly =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-        QFileDevice::WriteUser;
+    constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner |
+                                                    QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadUser | QFileDevice::WriteUser;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text, kOwnerOnly)) {
         if (error != nullptr) {
             *error = QStringLiteral("Cannot create %1: %2.").arg(path, file.errorString());

@@ -36,7 +36,7 @@ using test::WaitUntil;
 struct Sent {
     QString path;
     bool abort = false;
-    QByteArray bytes;  // the file as it was when handed over
+    QByteArray bytes;        // the file as it was when handed over
     std::string remotePath;  // an upload's
 };
 
@@ -60,7 +60,7 @@ public:
 
     bool messageEdit = false;
     bool connected = true;
-    std::uint64_t session = 1;        // changes as another session starts
+    std::uint64_t session = 1;         // changes as another session starts
     std::optional<FetchOrigin> fetch;  // the file asked for and not yet received
     MessageOptions options;
     std::vector<Sent> messages;
@@ -539,8 +539,9 @@ TEST_F(EditorWindowTest, FailuresSayWhichFileAndWhyAndCreatedFilesAreTheOwners) 
     const mode_t umaskBefore = ::umask(022);
     EXPECT_FALSE(m_frame.OpenDocument(Path("msg4711.txt")));
     ASSERT_EQ(m_warnings.size(), 1);
-    EXPECT_EQ(m_warnings[0], QStringLiteral("Cannot open %1: No such file or directory.")
-                                 .arg(Path("msg4711.txt")));
+    EXPECT_EQ(
+        m_warnings[0],
+        QStringLiteral("Cannot open %1: No such file or directory.").arg(Path("msg4711.txt")));
 
     // A folder in the file's place: which file, and why.
     ASSERT_TRUE(QDir().mkdir(Path("held.txt")));
@@ -551,7 +552,8 @@ TEST_F(EditorWindowTest, FailuresSayWhichFileAndWhyAndCreatedFilesAreTheOwners) 
     ASSERT_EQ(m_warnings.size(), 2);
     EXPECT_TRUE(m_warnings[1].startsWith(QStringLiteral("Cannot write %1: ").arg(Path("held.txt"))))
         << m_warnings[1].toStdString();
-    EXPECT_GT(m_warnings[1].size(), QStringLiteral("Cannot write %1: .").arg(Path("held.txt")).size());
+    EXPECT_GT(m_warnings[1].size(),
+              QStringLiteral("Cannot write %1: .").arg(Path("held.txt")).size());
 
     // Created 0600: the saved file, the dump of an opened one, a kept text.
     auto mode = [](const QString& path) {
@@ -578,7 +580,8 @@ TEST_F(EditorWindowTest, FailuresSayWhichFileAndWhyAndCreatedFilesAreTheOwners) 
     EXPECT_TRUE(elsewhere.OpenDocument(Path("next.txt")));
     EXPECT_TRUE(elsewhere.OpenDocument(Path("next.txt")));
     ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].contains(QStringLiteral("No such file or directory"))) << said[0].toStdString();
+    EXPECT_TRUE(said[0].contains(QStringLiteral("No such file or directory")))
+        << said[0].toStdString();
     ::umask(umaskBefore);
 }
 
