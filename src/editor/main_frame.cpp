@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <cstdio>
+#include <functional>
 
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
@@ -31,6 +32,25 @@ constexpr const char* kIdle = "Ready";
 // Caps lock, num lock and scroll lock, as the status bar names them.
 constexpr const char* kKeyNames[3] = {"MAJ", "NUM", "DEF"};
 constexpr int kLockKeys[3] = {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock};
+
+// Sees the application's quit request (quit(), the session manager's end of the session) before
+// the application asks every window to close, so the frame can close without a question.
+class QuitWatcher : public QObject {
+public:
+    QuitWatcher(QObject* parent, std::function<void()> quitting)
+        : QObject(parent), m_quitting(std::move(quitting)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+            m_quitting();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_quitting;
+};
 }  // namespace
 
 CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -62,7 +82,9 @@ CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* par
     BuildStatusBar();
     connect(m_doc, &CBrxWeditDoc::PathChanged, this, &CMainFrame::UpdateTitle);
     connect(m_doc, &CBrxWeditDoc::TextKept, this, &CMainFrame::ShowTextKept);
+    // However the program ends, nobody may be there to answer: the text is kept instead.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CMainFrame::KeepUnsentForQuit);
+    qApp->installEventFilter(new QuitWatcher(this, [this] { KeepUnsentForQuit(); }));
     connect(m_view, &QPlainTextEdit::undoAvailable, Action(Command::Undo), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Cut), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Copy), &QAction::setEnabled);

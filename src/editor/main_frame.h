@@ -2,6 +2,7 @@
 // until a message or a file is to be edited. Owns the view (the text), the document (what
 // happens on opening and saving), the menus, the toolbar and the status bar. Closing it, or
 // "Quit", saves the document instead: the document hides the frame once the text is handed back.
+// When the program ends, a changed text is kept in "<name>.unsent" and nothing is asked.
 // User-interface thread only.
 #pragma once
 
@@ -74,7 +75,8 @@ public:
     bool OpenDocument(const QString& path);
     // The program ends and nobody may be there to answer: a changed text is kept in
     // "<name>.unsent" beside its file, and the frame closes from now on without asking.
-    // Called on the application's aboutToQuit too; returns the file written, if any.
+    // Called by itself on the application's quit request and on aboutToQuit (exit() included);
+    // returns the file written, if any.
     QString KeepUnsentForQuit();
     const QString& DocumentPath() const;
 

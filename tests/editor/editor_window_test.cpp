@@ -588,18 +588,30 @@ TEST_F(EditorWindowTest, FailuresSayWhichFileAndWhyAndCreatedFilesAreTheOwners) 
 // The program ends (a signal, the session manager, File > Exit) with nobody to answer: a changed
 // text is kept beside its file and nothing asks.
 TEST_F(EditorWindowTest, EndingTheProgramKeepsAChangedTextWithoutAsking) {
+    // The application's quit request (quit(), the session manager) closes every window.
     m_host.messageEdit = true;
     Open(Write("msg4714.txt", ""));
     QTest::keyClicks(m_frame.View(), QStringLiteral("half an answer"));
-    // The application's end calls it by itself (an event loop that is told to exit).
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QApplication::exec();
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    EXPECT_FALSE(m_frame.isVisible());
     EXPECT_EQ(test::ReadFile(Path("msg4714.txt.unsent")), "half an answer");
-    EXPECT_TRUE(m_frame.close());  // closes without the question
     EXPECT_TRUE(m_asked.isEmpty());
     EXPECT_TRUE(m_host.messages.empty());
+
+    // The event loop's end (exit(), as File > Exit does), and a close after it.
+    CMainFrame later(m_config, m_dir.path());
+    later.Document().ask = m_frame.Document().ask;
+    later.show();
+    ASSERT_TRUE(later.OpenDocument(Write("notes.txt", "")));
+    QTest::keyClicks(later.View(), QStringLiteral("a note"));
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+    EXPECT_EQ(test::ReadFile(Path("notes.txt.unsent")), "a note");
+    EXPECT_TRUE(later.close());
+    EXPECT_TRUE(m_asked.isEmpty());
     // Called again with nothing changed since, nothing more is written.
-    EXPECT_TRUE(m_frame.KeepUnsentForQuit().isEmpty());
+    EXPECT_TRUE(later.KeepUnsentForQuit().isEmpty());
 }
 
 }  // namespace
