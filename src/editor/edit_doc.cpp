@@ -148,7 +148,7 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path, OpenedBy by) {
     }
     // The operator who opens a file has answered for the changed text already (Save or
     // Discard); a received file comes unasked, so the text goes to safety first.
-    if (by == OpenedBy::Reception && !KeepUnsentText()) {
+    if (by == OpenedBy::Reception && !KeepUnsentText(path)) {
         return false;
     }
     std::string text =
@@ -193,16 +193,16 @@ QString CBrxWeditDoc::UnsentPath() const {
     return name + QString::fromLatin1(kUnsentSuffix);
 }
 
-bool CBrxWeditDoc::KeepUnsentText() {
+bool CBrxWeditDoc::KeepUnsentText(const QString& arriving) {
     if (!IsModified() || m_view.document()->isEmpty()) {
         return true;
     }
     const QString kept = UnsentPath();
     const QString failure = WriteFile(kept, EditorText(), true);
     if (!failure.isEmpty()) {
-        warn(QStringLiteral("%1 The text you were editing stays in the editor; the file that "
-                            "arrived was not opened.")
-                 .arg(failure));
+        warn(QStringLiteral("%1 The text you were editing stays in the editor; %2, which "
+                            "arrived, was not opened.")
+                 .arg(failure, QDir::toNativeSeparators(arriving)));
         return false;
     }
     emit TextKept(kept);
@@ -217,7 +217,7 @@ QString CBrxWeditDoc::KeepUnsentForQuit() {
     const QString failure = WriteFile(kept, EditorText(), true);
     if (!failure.isEmpty()) {
         // Nobody may be there to read a box while the program ends.
-        std::fprintf(stderr, "brxW: %s The text being edited is lost.\n", qPrintable(failure));
+        std::fprintf(stderr, "brxW: %s The changed text could not be kept.\n", qPrintable(failure));
         return {};
     }
     m_view.document()->setModified(false);

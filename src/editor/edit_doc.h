@@ -86,8 +86,9 @@ private:
     QString WriteFile(const QString& path, std::string_view bytes, bool ownerOnly = false);
     void Dump(std::string_view text);
     // Before a received file replaces a text the operator changed and has not handed back, the
-    // text is written to "<name>.unsent". False when it could not be (the warning said why).
-    bool KeepUnsentText();
+    // text is written to "<name>.unsent". False when it could not be (the warning said why,
+    // naming the file that arrived).
+    bool KeepUnsentText(const QString& arriving);
     QString UnsentPath() const;
     // The file that goes out: the document's own when the program received or created it,
     // otherwise a copy in the working directory, as what goes out is deleted once sent.

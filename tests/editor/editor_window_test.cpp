@@ -1,6 +1,7 @@
 // The editor's document, view and frame (offscreen) with a recording host in place of the
 // control panel: loading and saving, the two questions and each answer, the close box, the keys,
-// hostile files, a write that fails, the placement keys and printing.
+// hostile files, a write that fails, the placement keys and printing; New and Open on a changed
+// text, where an upload may go, which files are deleted, and the program's end.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -251,7 +252,7 @@ TEST_F(EditorWindowTest, NothingGoesOutThatTheOperatorDidNotSee) {
     EXPECT_EQ(Doc().EditorText(), "\r\n>text\r\n>");
     ASSERT_TRUE(QDir().rmdir(Path("msg1.txt")));
 
-    // A character the code page lacks is sent as the '?' the editor now shows.
+    // A character the code page lacks is sent as '?'.
     m_host.messages.clear();
     m_frame.View()->setPlainText(QStringLiteral("caf\u00e9 \u4e2d"));
     EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
@@ -572,6 +573,17 @@ TEST_F(EditorWindowTest, FailuresSayWhichFileAndWhyAndCreatedFilesAreTheOwners) 
     for (const QString& dump : dumps) {
         EXPECT_EQ(mode(m_dir.filePath(dump)), 0600u) << dump.toStdString();
     }
+
+    // A changed text that cannot be kept is not replaced by the file that arrives.
+    ASSERT_TRUE(QDir().mkdir(Path("next.txt.unsent")));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("typed"));
+    const int warned = m_warnings.size();
+    EXPECT_FALSE(m_frame.OpenDocument(Write("third.txt", "third\n")));
+    ASSERT_EQ(m_warnings.size(), warned + 1);
+    EXPECT_TRUE(m_warnings.back().startsWith(
+        QStringLiteral("Cannot write %1: ").arg(Path("next.txt.unsent"))));
+    EXPECT_TRUE(m_warnings.back().contains(Path("third.txt")));
+    EXPECT_EQ(m_frame.View()->toPlainText(), QStringLiteral("typednext\n"));
 
     // A working folder where no dump can be made says so, once.
     CMainFrame elsewhere(m_config, m_dir.filePath(QStringLiteral("gone")));
