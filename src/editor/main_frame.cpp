@@ -13,13 +13,16 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <cstdio>
+#include <memory>
 
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_icons.h"
 #include "panel/toolbar_icons.h"
+#include "textwin/text_print.h"
 
 namespace brxw {
 
@@ -42,7 +45,11 @@ CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void CBrxWeditView::Print(QPrinter& printer) const {
-    print(&printer);
+    // The text font is sized in screen pixels, which the printer would take as its own (a 1200-dpi
+    // printer's): a copy of the text is printed in the font's size in points instead.
+    const std::unique_ptr<QTextDocument> copy(document()->clone());
+    copy->setDefaultFont(PaperFont(font(), logicalDpiY()));
+    copy->print(&printer);
 }
 
 CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* parent)

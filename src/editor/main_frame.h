@@ -27,7 +27,8 @@ class CBrxWeditView : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CBrxWeditView(QWidget* parent = nullptr);
-    // The text laid out on the printer's pages (also the print preview's).
+    // The text laid out on the printer's pages (also the print preview's), in the view's font at
+    // the size it has on screen.
     void Print(QPrinter& printer) const;
 };
 

@@ -21,6 +21,9 @@
 #include "editor/edit_doc.h"
 #include "editor/editor_host.h"
 #include "editor/main_frame.h"
+#include "panel/font_mapping.h"
+#include "panel/settings.h"
+#include "support/pdf_words.h"
 #include "support/test_files.h"
 #include "support/wait.h"
 
@@ -341,12 +344,21 @@ TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     ASSERT_TRUE(m_config.ReadSetting(kSettingsSection, "Size_e", value));
     EXPECT_EQ(value, "0640 0480");
 
+    // Printed in the panel's text font (sized in pixels) at the points it measures on screen:
+    // about 10 for the default one.
     Open(Write("print.txt", "first line\nsecond line\n"));
+    m_frame.View()->setFont(FontFromParams(FontParams{}));
+    const double points = m_frame.View()->font().pixelSize() * 72.0 / m_frame.View()->logicalDpiY();
+    EXPECT_NEAR(points, 10, 1);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("out.pdf"));
     m_frame.View()->Print(printer);
-    EXPECT_TRUE(test::ReadFile(Path("out.pdf")).startsWith("%PDF"));
+    if (test::HavePdfToText()) {
+        const double height = test::PdfWordHeight(test::PdfWords(Path("out.pdf")), "second");
+        EXPECT_GT(height, points * 0.95);
+        EXPECT_LT(height, points * 1.35);
+    }
 }
 
 }  // namespace
