@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 #include <memory>
@@ -32,6 +33,9 @@ constexpr const char* kIdle = "Ready";
 // Caps lock, num lock and scroll lock, as the status bar names them.
 constexpr const char* kKeyNames[3] = {"MAJ", "NUM", "DEF"};
 constexpr int kLockKeys[3] = {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock};
+// How often the lock keys are asked while the editor is active: their lights may change with the
+// keyboard in another window's hands, or with no key event reaching the editor at all.
+constexpr int kLockKeyPollMs = 250;
 }  // namespace
 
 CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -170,6 +174,9 @@ void CMainFrame::BuildToolBar() {
         }
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    // The frame's context menu hides and shows the toolbar too: Display > Toolbar follows it.
+    connect(m_toolBar, &QToolBar::visibilityChanged, Action(Command::ToggleToolBar),
+            &QAction::setChecked);
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -183,6 +190,9 @@ void CMainFrame::BuildStatusBar() {
         m_keys[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MAJW")));
         statusBar()->addPermanentWidget(m_keys[i]);
     }
+    m_lockKeyPoll = new QTimer(this);
+    m_lockKeyPoll->setInterval(kLockKeyPollMs);
+    connect(m_lockKeyPoll, &QTimer::timeout, this, &CMainFrame::RefreshLockKeys);
 }
 
 QString CMainFrame::StatusText() const {
@@ -198,18 +208,58 @@ QString CMainFrame::KeyIndicators() const {
     return shown.join(u' ');
 }
 
+void CMainFrame::ShowKey(int index, bool on) {
+    m_keyOn[index] = on;
+    m_keys[index]->setText(on ? QString::fromLatin1(kKeyNames[index]) : QString());
+}
+
+bool CMainFrame::RefreshLockKeys() {
+    const std::optional<LockKeys> keys = readLockKeys ? readLockKeys() : std::nullopt;
+    if (!keys) {
+        return false;
+    }
+    ShowKey(0, keys->caps);
+    ShowKey(1, keys->num);
+    ShowKey(2, keys->scroll);
+    return true;
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The lock keys' states follow their presses while the editor has the keyboard.
-    if (watched == m_view && event->type() == QEvent::KeyPress) {
+    // A lock key pressed or released in the editor: its light is read again at once (a lock may
+    // go off only on the release). Where the platform cannot tell, the press toggles the last
+    // known state.
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched == m_view && (press || event->type() == QEvent::KeyRelease)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         for (int i = 0; i < 3; ++i) {
-            if (key == kLockKeys[i]) {
-                m_keyOn[i] = !m_keyOn[i];
-                m_keys[i]->setText(m_keyOn[i] ? QString::fromLatin1(kKeyNames[i]) : QString());
+            if (key == kLockKeys[i] && !RefreshLockKeys() && press) {
+                ShowKey(i, !m_keyOn[i]);
             }
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            RefreshLockKeys();
+            m_lockKeyPoll->start();
+        } else {
+            m_lockKeyPoll->stop();
+        }
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    RefreshLockKeys();
+}
+
+void CMainFrame::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    m_lockKeyPoll->stop();
 }
 
 void CMainFrame::SetHost(EditorHost* host) {

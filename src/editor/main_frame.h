@@ -7,13 +7,17 @@
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <functional>
 #include <map>
+#include <optional>
 
+#include "editor/lock_keys.h"
 #include "textwin/placement.h"
 
 class QAction;
 class QLabel;
 class QPrinter;
+class QTimer;
 class QToolBar;
 
 namespace brxw {
@@ -63,8 +67,13 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     // The idle text "Ready", or the prompt of the command under the pointer.
     QString StatusText() const;
-    // The three key indicators "MAJ", "NUM" and "DEF", as shown (empty while the key is off).
+    // The three key indicators "MAJ", "NUM" and "DEF" (caps, num and scroll lock), as shown
+    // (empty while the key is off).
     QString KeyIndicators() const;
+    // Where the indicators learn the lock keys' state: asked when the frame is shown, when it
+    // becomes active and every quarter second while it stays active (never while it is not).
+    // Where it cannot tell, the indicators follow the lock keys pressed in the editor.
+    std::function<std::optional<LockKeys>()> readLockKeys = ReadLockKeys;
 
     // The control panel's side of the document; set once when the panel is created.
     void SetHost(EditorHost* host);
@@ -77,6 +86,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +108,9 @@ private:
     void UpdateTitle();
     void FitFrame();
     void WritePair(const char* key, int a, int b);
+    // Shows the lock keys' state; false (nothing changed) where the platform cannot tell.
+    bool RefreshLockKeys();
+    void ShowKey(int index, bool on);
 
     AppConfig& m_config;
     QString m_workingDirectory;
@@ -106,7 +121,8 @@ private:
     QLabel* m_ready = nullptr;
     QLabel* m_keys[3] = {};
     bool m_keyOn[3] = {};
-    QPrinter* m_printer = nullptr;  // kept between print setup and printing
+    QTimer* m_lockKeyPoll = nullptr;  // runs only while the frame is the active window
+    QPrinter* m_printer = nullptr;    // kept between print setup and printing
     bool m_placementSaving = false;
     bool m_frameFitted = false;
     Placement m_placement;

@@ -315,6 +315,45 @@ TEST_F(EditorWindowTest, CloseBoxAndKeysLeadToTheQuestionWhoseButtonsAnswerToThe
     EXPECT_EQ(m_host.uploads.size(), 2u);
 }
 
+TEST_F(EditorWindowTest, IndicatorsAndTheToolbarCheckShowTheRealState) {
+    // Caps and scroll lock on before the editor was ever shown: the indicators say so at once.
+    LockKeys keys{true, false, true};
+    int reads = 0;
+    m_frame.readLockKeys = [&] {
+        ++reads;
+        return std::optional<LockKeys>(keys);
+    };
+    m_frame.show();
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral("MAJ  DEF"));
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    // Changed without a key event reaching the editor: followed while the editor is active.
+    keys = {false, true, false};
+    EXPECT_TRUE(WaitUntil([&] { return m_frame.KeyIndicators() == QStringLiteral(" NUM "); }));
+    // A lock key pressed in the editor shows what the keyboard says, not a toggle of the shown.
+    keys = {false, true, true};
+    QTest::keyClick(m_frame.View(), Qt::Key_CapsLock);
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral(" NUM DEF"));
+    // Nothing is asked while the editor is out of sight.
+    m_frame.hide();
+    QApplication::processEvents();
+    const int seen = reads;
+    QTest::qWait(700);
+    EXPECT_EQ(reads, seen);
+
+    // Display > Toolbar follows the toolbar hidden and shown again from the frame's context menu.
+    m_frame.show();
+    QAction* check = m_frame.Action(CMainFrame::Command::ToggleToolBar);
+    m_frame.ToolBar()->toggleViewAction()->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+    EXPECT_FALSE(check->isChecked());
+    m_frame.ToolBar()->toggleViewAction()->trigger();
+    EXPECT_TRUE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+    EXPECT_TRUE(check->isChecked());
+    check->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->toggleViewAction()->isChecked());
+}
+
 TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Ready"));
     m_frame.Action(CMainFrame::Command::Save)->showStatusText(&m_frame);
