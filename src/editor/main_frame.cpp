@@ -15,14 +15,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_icons.h"
 #include "panel/toolbar_icons.h"
+#include "textwin/text_print.h"
 
 namespace brxw {
 
@@ -51,6 +55,9 @@ protected:
 private:
     std::function<void()> m_quitting;
 };
+// How often the lock keys are asked while the editor is active: their lights may change with the
+// keyboard in another window's hands, or with no key event reaching the editor at all.
+constexpr int kLockKeyPollMs = 250;
 }  // namespace
 
 CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -64,7 +71,11 @@ CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void CBrxWeditView::Print(QPrinter& printer) const {
-    print(&printer);
+    // The text font is sized in screen pixels, which the printer would take as its own (a 1200-dpi
+    // printer's): a copy of the text is printed in the font's size in points instead.
+    const std::unique_ptr<QTextDocument> copy(document()->clone());
+    copy->setDefaultFont(PaperFont(font(), logicalDpiY()));
+    copy->print(&printer);
 }
 
 CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* parent)
@@ -185,6 +196,9 @@ void CMainFrame::BuildToolBar() {
         }
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    // The frame's context menu hides and shows the toolbar too: Display > Toolbar follows it.
+    connect(m_toolBar, &QToolBar::visibilityChanged, Action(Command::ToggleToolBar),
+            &QAction::setChecked);
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -198,6 +212,9 @@ void CMainFrame::BuildStatusBar() {
         m_keys[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MAJW")));
         statusBar()->addPermanentWidget(m_keys[i]);
     }
+    m_lockKeyPoll = new QTimer(this);
+    m_lockKeyPoll->setInterval(kLockKeyPollMs);
+    connect(m_lockKeyPoll, &QTimer::timeout, this, &CMainFrame::RefreshLockKeys);
 }
 
 QString CMainFrame::StatusText() const {
@@ -213,18 +230,58 @@ QString CMainFrame::KeyIndicators() const {
     return shown.join(u' ');
 }
 
+void CMainFrame::ShowKey(int index, bool on) {
+    m_keyOn[index] = on;
+    m_keys[index]->setText(on ? QString::fromLatin1(kKeyNames[index]) : QString());
+}
+
+bool CMainFrame::RefreshLockKeys() {
+    const std::optional<LockKeys> keys = readLockKeys ? readLockKeys() : std::nullopt;
+    if (!keys) {
+        return false;
+    }
+    ShowKey(0, keys->caps);
+    ShowKey(1, keys->num);
+    ShowKey(2, keys->scroll);
+    return true;
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The lock keys' states follow their presses while the editor has the keyboard.
-    if (watched == m_view && event->type() == QEvent::KeyPress) {
+    // A lock key pressed or released in the editor: its light is read again at once (a lock may
+    // go off only on the release). Where the platform cannot tell, the press toggles the last
+    // known state.
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched == m_view && (press || event->type() == QEvent::KeyRelease)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         for (int i = 0; i < 3; ++i) {
-            if (key == kLockKeys[i]) {
-                m_keyOn[i] = !m_keyOn[i];
-                m_keys[i]->setText(m_keyOn[i] ? QString::fromLatin1(kKeyNames[i]) : QString());
+            if (key == kLockKeys[i] && !RefreshLockKeys() && press) {
+                ShowKey(i, !m_keyOn[i]);
             }
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            RefreshLockKeys();
+            m_lockKeyPoll->start();
+        } else {
+            m_lockKeyPoll->stop();
+        }
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    RefreshLockKeys();
+}
+
+void CMainFrame::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    m_lockKeyPoll->stop();
 }
 
 void CMainFrame::SetHost(EditorHost* host) {

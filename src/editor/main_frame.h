@@ -8,13 +8,17 @@
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <functional>
 #include <map>
+#include <optional>
 
+#include "editor/lock_keys.h"
 #include "textwin/placement.h"
 
 class QAction;
 class QLabel;
 class QPrinter;
+class QTimer;
 class QToolBar;
 
 namespace brxw {
@@ -28,7 +32,8 @@ class CBrxWeditView : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CBrxWeditView(QWidget* parent = nullptr);
-    // The text laid out on the printer's pages (also the print preview's).
+    // The text laid out on the printer's pages (also the print preview's), in the view's font at
+    // the size it has on screen.
     void Print(QPrinter& printer) const;
 };
 
@@ -63,8 +68,13 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     // The idle text "Ready", or the prompt of the command under the pointer.
     QString StatusText() const;
-    // The three key indicators "MAJ", "NUM" and "DEF", as shown (empty while the key is off).
+    // The three key indicators "MAJ", "NUM" and "DEF" (caps, num and scroll lock), as shown
+    // (empty while the key is off).
     QString KeyIndicators() const;
+    // Where the indicators learn the lock keys' state: asked when the frame is shown, when it
+    // becomes active and every quarter second while it stays active (never while it is not).
+    // Where it cannot tell, the indicators follow the lock keys pressed in the editor.
+    std::function<std::optional<LockKeys>()> readLockKeys = ReadLockKeys;
 
     // The control panel's side of the document; set once when the panel is created.
     void SetHost(EditorHost* host);
@@ -82,6 +92,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,6 +116,9 @@ private:
     void UpdateTitle();
     void FitFrame();
     void WritePair(const char* key, int a, int b);
+    // Shows the lock keys' state; false (nothing changed) where the platform cannot tell.
+    bool RefreshLockKeys();
+    void ShowKey(int index, bool on);
 
     AppConfig& m_config;
     QString m_workingDirectory;
@@ -113,7 +129,8 @@ private:
     QLabel* m_ready = nullptr;
     QLabel* m_keys[3] = {};
     bool m_keyOn[3] = {};
-    QPrinter* m_printer = nullptr;  // kept between print setup and printing
+    QTimer* m_lockKeyPoll = nullptr;  // runs only while the frame is the active window
+    QPrinter* m_printer = nullptr;    // kept between print setup and printing
     bool m_placementSaving = false;
     bool m_frameFitted = false;
     bool m_quitting = false;

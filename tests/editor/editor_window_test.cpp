@@ -26,6 +26,9 @@
 #include "editor/edit_doc.h"
 #include "editor/editor_host.h"
 #include "editor/main_frame.h"
+#include "panel/font_mapping.h"
+#include "panel/settings.h"
+#include "support/pdf_words.h"
 #include "support/test_files.h"
 #include "support/wait.h"
 
@@ -340,6 +343,45 @@ TEST_F(EditorWindowTest, CloseBoxAndKeysLeadToTheQuestionWhoseButtonsAnswerToThe
     EXPECT_EQ(m_host.uploads.size(), 2u);
 }
 
+TEST_F(EditorWindowTest, IndicatorsAndTheToolbarCheckShowTheRealState) {
+    // Caps and scroll lock on before the editor was ever shown: the indicators say so at once.
+    LockKeys keys{true, false, true};
+    int reads = 0;
+    m_frame.readLockKeys = [&] {
+        ++reads;
+        return std::optional<LockKeys>(keys);
+    };
+    m_frame.show();
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral("MAJ  DEF"));
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    // Changed without a key event reaching the editor: followed while the editor is active.
+    keys = {false, true, false};
+    EXPECT_TRUE(WaitUntil([&] { return m_frame.KeyIndicators() == QStringLiteral(" NUM "); }));
+    // A lock key pressed in the editor shows what the keyboard says, not a toggle of the shown.
+    keys = {false, true, true};
+    QTest::keyClick(m_frame.View(), Qt::Key_CapsLock);
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral(" NUM DEF"));
+    // Nothing is asked while the editor is out of sight.
+    m_frame.hide();
+    QApplication::processEvents();
+    const int seen = reads;
+    QTest::qWait(700);
+    EXPECT_EQ(reads, seen);
+
+    // Display > Toolbar follows the toolbar hidden and shown again from the frame's context menu.
+    m_frame.show();
+    QAction* check = m_frame.Action(CMainFrame::Command::ToggleToolBar);
+    m_frame.ToolBar()->toggleViewAction()->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+    EXPECT_FALSE(check->isChecked());
+    m_frame.ToolBar()->toggleViewAction()->trigger();
+    EXPECT_TRUE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+    EXPECT_TRUE(check->isChecked());
+    check->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->toggleViewAction()->isChecked());
+}
+
 TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     EXPECT_EQ(m_frame.StatusText(), QStringLiteral("Ready"));
     m_frame.Action(CMainFrame::Command::Save)->showStatusText(&m_frame);
@@ -369,12 +411,21 @@ TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     ASSERT_TRUE(m_config.ReadSetting(kSettingsSection, "Size_e", value));
     EXPECT_EQ(value, "0640 0480");
 
+    // Printed in the panel's text font (sized in pixels) at the points it measures on screen:
+    // about 10 for the default one.
     Open(Write("print.txt", "first line\nsecond line\n"));
+    m_frame.View()->setFont(FontFromParams(FontParams{}));
+    const double points = m_frame.View()->font().pixelSize() * 72.0 / m_frame.View()->logicalDpiY();
+    EXPECT_NEAR(points, 10, 1);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("out.pdf"));
     m_frame.View()->Print(printer);
-    EXPECT_TRUE(test::ReadFile(Path("out.pdf")).startsWith("%PDF"));
+    if (test::HavePdfToText()) {
+        const double height = test::PdfWordHeight(test::PdfWords(Path("out.pdf")), "second");
+        EXPECT_GT(height, points * 0.95);
+        EXPECT_LT(height, points * 1.35);
+    }
 }
 
 // The upload replaces a file on the BBS: only the fetched document goes, under the path it was
