@@ -198,8 +198,10 @@ void CUserPropertiesDlg::OnUserChosen() {
         return;
     }
     ++m_asked;
-    // The reply selects the user again through its field 1.
-    Clear();
+    // The boxes are emptied until the reply; the entry stays selected (the list would select
+    // it again at once, asking a second time), and the reply selects the user its field 1
+    // names.
+    ClearRecord();
 }
 
 void CUserPropertiesDlg::UpdateButtons() {
@@ -215,6 +217,10 @@ void CUserPropertiesDlg::SessionEnded() {
 
 void CUserPropertiesDlg::Clear() {
     SelectUserRow(-1);
+    ClearRecord();
+}
+
+void CUserPropertiesDlg::ClearRecord() {
     m_choices->clearSelection();
     UserRecord cleared;
     cleared.receivedFlags = m_record.receivedFlags;  // the flags word stays

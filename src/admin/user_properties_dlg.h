@@ -80,6 +80,7 @@ private:
     // and no request for a record is unanswered.
     void UpdateButtons();
     void Clear();
+    void ClearRecord();  // Clear, but the user list keeps its selection
     void Show(const UserRecord& record);
     std::optional<std::string> SelectedCallsign() const;
     void SelectUserRow(int row);

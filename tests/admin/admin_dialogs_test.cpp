@@ -49,6 +49,15 @@ void Key(QWidget* widget, Qt::Key key) {
     QTest::keyClick(widget, key, Qt::NoModifier);
 }
 
+// Shows the dialog as the active window, so that the focus really arrives in its list.
+void ShowActive(QDialog& dialog, QWidget* focus) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    focus->setFocus();
+    ASSERT_TRUE(focus->hasFocus());
+}
+
 TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
     Recorder r;
     CMessagePropertiesDlg dialog({"10", "100", "9"}, true, r.Send());
@@ -91,6 +100,65 @@ TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST(MessagePropertiesDlg, ApplyWaitsForTheSelectedKeysRecord) {
+    Recorder r;
+    CMessagePropertiesDlg dialog({"4711", "555"}, true, r.Send());
+    dialog.SetWarning(r.Warn());
+    ShowActive(dialog, dialog.KeyList());
+    QListWidget* keys = dialog.KeyList();
+    // The first Down chooses the first key.
+    Key(keys, Qt::Key_Down);
+    ASSERT_EQ(r.sent, (std::vector<std::string>{"7 GET 4711"}));
+    dialog.RecordReply("1 B\n2 N\n5 983804711\n8 Q1ABC\n9 Q2XYZ\n15 983804711\n");
+    EXPECT_TRUE(dialog.ApplyButton()->isEnabled());
+
+    // 555's record is slow: its key is not written with 4711's fields meanwhile.
+    Key(keys, Qt::Key_Down);
+    EXPECT_EQ(r.sent.back(), "7 GET 555");
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    Key(keys, Qt::Key_Return);
+    dialog.Apply();
+    EXPECT_EQ(r.sent.size(), 2u);
+    // Back to 4711 and on to 555 again before any reply: the first reply answers 555's
+    // first request, not the key selected now.
+    Key(keys, Qt::Key_Up);
+    Key(keys, Qt::Key_Down);
+    dialog.RecordReply("8 Q5AAA\n");
+    dialog.RecordReply("8 Q4BBB\n");
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    dialog.RecordReply("8 Q5CCC\n");
+    ASSERT_TRUE(dialog.ApplyButton()->isEnabled());
+    Key(keys, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back().rfind("7 PUT 555 ", 0), 0u) << r.sent.back();
+    EXPECT_NE(r.sent.back().find("\n8 Q5CCC\n"), std::string::npos);
+
+    // Tab enters the Type and Status groups on their checked buttons.
+    const auto button = [](QButtonGroup* group, char letter) {
+        for (QAbstractButton* b : group->buttons()) {
+            if (b->text() == QString(QLatin1Char(letter))) {
+                return b;
+            }
+        }
+        return static_cast<QAbstractButton*>(nullptr);
+    };
+    dialog.DataBox()->setFocus();
+    Key(dialog.DataBox(), Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), button(dialog.TypeGroup(), 'B'));
+    Key(dialog.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), button(dialog.StatusGroup(), 'N'));
+
+    // With the link down a choice asks for nothing and says so; Apply stays off, as the boxes
+    // show 555's record and 4711 is selected.
+    r.linked = false;
+    keys->setFocus();
+    Key(keys, Qt::Key_Up);
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_NE(r.warnings[0].find("GET 4711"), std::string::npos) << r.warnings[0];
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    dialog.SessionEnded();
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+}
+
 TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     Recorder r;
     CUserPropertiesDlg dialog(ReadUserKeys("Q2XYZ\nQ1ABC\nQ0QQQ\n1 ALPHA\n2 BRAVO\n"), true,
@@ -104,8 +172,7 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     QTest::keyClicks(users, QStringLiteral("q1"));
     ASSERT_FALSE(r.sent.empty());
     EXPECT_EQ(r.sent.back(), "6 GET Q1ABC");
-    EXPECT_TRUE(users->selectedItems().isEmpty());  // until the reply selects it again
-    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());  // until the reply
 
     // The search chose Q0QQQ on "q", then Q1ABC: Apply waits for both replies.
     dialog.RecordReply("1 Q0QQQ\n22 Otto\n");
@@ -145,6 +212,53 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     EXPECT_EQ(r.sent.back(), "6 DEL Q1AB");
     EXPECT_EQ(users->count(), 3);
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+}
+
+TEST(UserPropertiesDlg, AddKeepsTheBoxesAndNothingChangesUnsent) {
+    Recorder r;
+    CUserPropertiesDlg dialog(ReadUserKeys("Q1ABC\nQ2XYZ\n"), true, r.Send());
+    dialog.SetWarning(r.Warn());
+    std::optional<std::string> typed = "Q1AB";
+    dialog.SetAskCallsign([&](QWidget*) { return typed; });
+    QListWidget* users = dialog.UserList();
+    ShowActive(dialog, users);
+    Key(users, Qt::Key_Down);  // the first Down chooses the first user
+    ASSERT_EQ(r.sent, (std::vector<std::string>{"6 GET Q1ABC"}));
+    dialog.RecordReply("1 Q1ABC\n14 0\n22 Anna\n");
+    ASSERT_TRUE(dialog.ApplyButton()->isEnabled());
+    dialog.Edit("Name")->setText(QStringLiteral("Anna B"));
+
+    // Q1AB goes in above the selected Q1ABC: only NEW goes out, the new entry is selected,
+    // the boxes keep the edit, and nothing can be written under Q1AB before its record.
+    dialog.AddUser();
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"6 GET Q1ABC", "6 NEW Q1AB"}));
+    ASSERT_EQ(users->selectedItems().size(), 1);
+    EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1AB"));
+    EXPECT_EQ(dialog.Edit("Name")->text(), QStringLiteral("Anna B"));
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    // Enter, or a click, on the selected new entry asks for its record; no PUT goes out.
+    Key(users, Qt::Key_Return);
+    QTest::mouseClick(users->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      users->visualItemRect(users->selectedItems().front()).center());
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"6 GET Q1ABC", "6 NEW Q1AB", "6 GET Q1AB"}));
+    dialog.RecordReply("1 Q1AB\n14 0\n");
+    EXPECT_TRUE(dialog.ApplyButton()->isEnabled());
+
+    // With the link down: a box each time, and the list stays as the server has it.
+    r.linked = false;
+    dialog.DeleteUser();
+    typed = "Q3NEW";
+    dialog.AddUser();
+    dialog.Apply();
+    EXPECT_EQ(r.sent.size(), 3u);
+    ASSERT_EQ(r.warnings.size(), 3u);
+    EXPECT_NE(r.warnings[0].find("DEL Q1AB"), std::string::npos) << r.warnings[0];
+    EXPECT_NE(r.warnings[1].find("NEW Q3NEW"), std::string::npos) << r.warnings[1];
+    EXPECT_NE(r.warnings[2].find("PUT Q1AB"), std::string::npos) << r.warnings[2];
+    ASSERT_EQ(users->count(), 3);
+    EXPECT_EQ(users->item(0)->text(), QStringLiteral("Q1AB"));
+    EXPECT_EQ(users->item(2)->text(), QStringLiteral("Q2XYZ"));
+    EXPECT_TRUE(users->item(0)->isSelected());
 }
 
 TEST(InputDlg, UpperCasesAndRefusesOtherCharacters) {
