@@ -317,6 +317,28 @@ TEST(PendingForwardDlg, ColoursAndStart) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST(PendingForwardDlg, FirstDownChoosesTheFirstEntryAndCountsStayInTheirColumn) {
+    Recorder r;
+    CPendingForwardDlg dialog(
+        ReadForwardList("1 Q1BBS 0 2 5K\n2 Q1VERYLONGBBSNAME.EU 0 2 5K\n3 Q3BBS 0 0 0K\n"),
+        r.Send());
+    ShowActive(dialog, dialog.List());
+    QListWidget* list = dialog.List();
+    // The counts of a short and a long name are drawn alike at the same place: the part of
+    // each row from a little after the tab stop on is the same picture.
+    const QImage image = list->viewport()->grab().toImage();
+    const auto countsPart = [&](int row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        return image.copy(rect.adjusted(rect.width() / 2, 0, 0, 0));
+    };
+    EXPECT_EQ(countsPart(0), countsPart(1));
+    EXPECT_NE(countsPart(0), countsPart(2));  // other counts do show otherwise
+
+    Key(list, Qt::Key_Down);
+    Key(list, Qt::Key_Return);
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"4 START 0"}));
+}
+
 TEST(RemoteFilesDlg, ListingOpenAndUp) {
     QTemporaryDir work;
     const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
@@ -365,6 +387,43 @@ TEST(RemoteFilesDlg, ListingOpenAndUp) {
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "2 welcome.txt");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(RemoteFilesDlg, NothingIsChosenUntilTheOperatorMoves) {
+    QTemporaryDir work;
+    const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
+    const auto deliver = [&](CRemoteFilesDlg& dialog, const QByteArray& text) {
+        QFile file(listing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        dialog.Listing(listing);
+    };
+    Recorder r;
+    CRemoteFilesDlg dialog(r.Send());
+    dialog.Start();
+    deliver(dialog, "d 0 mail jan-05-2001\n- 4096 init.cfg oct-12-12:30\n");
+    QTreeWidget* tree = dialog.Tree();
+    ShowActive(dialog, tree);
+    Key(tree, Qt::Key_Return);  // the focus arriving chose nothing
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"1 "}));
+    Key(tree, Qt::Key_Down);  // the first Down chooses the first item
+    EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("mail"));
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 mail");
+    // The name belonged to the root: a second Enter does not ask for mail/mail.
+    EXPECT_EQ(dialog.NameBox()->text(), QString());
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.size(), 2u);
+    deliver(dialog, "d 0 sub jan-05-2001\n");
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.size(), 2u);
+    Key(tree, Qt::Key_Down);
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 mail/sub");
+    dialog.UpButton()->click();
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 /mail");
 }
 
 }  // namespace
