@@ -167,7 +167,10 @@ void Dispatcher::Notice(std::string_view payload) {
             break;
         case 3:
             // Only the message file: a reception in progress goes on.
-            m_reception.CreateEmpty(kMessageFile);
+            if (!m_reception.CreateEmpty(kMessageFile)) {
+                m_target.ReceptionFailed(kind::kMessageText, WorkingPath(kMessageFile),
+                                         m_reception.Failure());
+            }
             SetMessageEdit(true);
             m_target.OpenInEditor(WorkingPath(kMessageFile));
             break;

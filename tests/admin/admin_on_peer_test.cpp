@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -275,6 +276,13 @@ TEST_F(AdminOnPeerTest, ADoubleClickAsksForOneKeyList) {
     ASSERT_TRUE(WithDialog<admin::CMessagePropertiesDlg>(Command(cmd::kEditMessageProperties),
                                                          [](admin::CMessagePropertiesDlg&) {}));
     EXPECT_EQ(m_peer.ReceivedBytes().count(Request(7, "LIST")), 2);
+
+    // With the link down nothing can be asked, and the status bar says so.
+    m_panel->GetSession().Disconnect();
+    ASSERT_FALSE(m_panel->GetSession().HasSocket());
+    m_panel->OnCommand(cmd::kEditUserProperties);
+    EXPECT_TRUE(m_panel->statusBar()->currentMessage().contains(QStringLiteral("LIST")))
+        << m_panel->statusBar()->currentMessage().toStdString();
 }
 
 TEST_F(AdminOnPeerTest, AListingThatCannotBeStoredIsReported) {
