@@ -120,8 +120,11 @@ void CPendingForwardDlg::Request(bool start) {
     if (row < 0) {
         return;
     }
-    m_send(kind::kForward, ForwardRequest(start, row));
-    accept();
+    // Unsent, the dialog stays: the operator learns it and may try again or cancel.
+    if (SendOrWarn(m_send, m_warning, this, text::kPendingForward, kind::kForward,
+                   ForwardRequest(start, row))) {
+        accept();
+    }
 }
 
 }  // namespace brxw::admin

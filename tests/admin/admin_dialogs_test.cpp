@@ -334,9 +334,16 @@ TEST(PendingForwardDlg, FirstDownChoosesTheFirstEntryAndCountsStayInTheirColumn)
     EXPECT_EQ(countsPart(0), countsPart(1));
     EXPECT_NE(countsPart(0), countsPart(2));  // other counts do show otherwise
 
+    dialog.SetWarning(r.Warn());
     Key(list, Qt::Key_Down);
+    r.linked = false;  // unsent: a box, and the dialog stays for another try
+    Key(list, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(r.warnings.size(), 1u);
+    r.linked = true;
     Key(list, Qt::Key_Return);
     EXPECT_EQ(r.sent, (std::vector<std::string>{"4 START 0"}));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(RemoteFilesDlg, ListingOpenAndUp) {
