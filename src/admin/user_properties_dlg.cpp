@@ -276,8 +276,13 @@ void CUserPropertiesDlg::RecordReply(std::string_view payload) {
         }
         row = FindCallsign(calls, *keys.callsign);
     }
-    SelectUserRow(row ? static_cast<int>(*row) : -1);
-    m_shownCall = SelectedCallsign();
+    if (m_asked == 0) {
+        SelectUserRow(row ? static_cast<int>(*row) : -1);
+        m_shownCall = SelectedCallsign();
+    } else {
+        // An older request's reply: the selection stays on the user the operator chose last.
+        m_shownCall.reset();
+    }
     if (keys.choice) {
         for (int i = 0; i < m_choices->count(); ++i) {
             if (m_choices->item(i)->data(Qt::UserRole).toInt() == *keys.choice) {

@@ -177,6 +177,8 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     // The search chose Q0QQQ on "q", then Q1ABC: Apply waits for both replies.
     dialog.RecordReply("1 Q0QQQ\n22 Otto\n");
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    ASSERT_EQ(users->selectedItems().size(), 1);  // still the user chosen last
+    EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1ABC"));
     dialog.RecordReply("1 Q1ABC-3\n14 4352\n22 Anna\n");
     ASSERT_EQ(users->selectedItems().size(), 1);
     EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1ABC"));
