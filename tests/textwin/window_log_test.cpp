@@ -166,9 +166,9 @@ TEST(WindowLog, HostileProfileNamesNeverLeaveTheLogFolder) {
         {QStringLiteral("a/b\\c"), QStringLiteral("a_b_c")},
         {QStringLiteral(".."), QStringLiteral("brxw")},
         {QString(), QStringLiteral("brxw")},
-        {QStringLiteral("DB0ABC\x01\t\x7F"
+        {QStringLiteral("Q4BBS\x01\t\x7F"
                         "x"),
-         QStringLiteral("DB0ABC___x")},
+         QStringLiteral("Q4BBS___x")},
         {QStringLiteral("M\u00FCnchen BBS"), QStringLiteral("M\u00FCnchen_BBS")},
         {QString(200, QLatin1Char('n')), QString(kProfilePartLimit, QLatin1Char('n'))},
     };
