@@ -282,10 +282,12 @@ TEST(WindowLog, AStalledDiskDropsLinesWithACountAndKeepsTheBound) {
         // A line longer than the pipe holds: the thread takes it alone and stalls writing it.
         const std::string stall(static_cast<std::size_t>(pipeSize) * 2, 's');
         writer.Append(LogWindow::kChannel, kNoon, stall);
-        ASSERT_TRUE(test::WaitUntil([fd] {
-            int queued = 0;
-            return ::ioctl(fd, FIONREAD, &queued) == 0 && queued > 0;
-        }));
+        ASSERT_TRUE(test::WaitUntil(
+            [fd] {
+                int queued = 0;
+                return ::ioctl(fd, FIONREAD, &queued) == 0 && queued > 0;
+            },
+            20000));
         for (int i = 0; i < kCapacity + kDropped; ++i) {
             writer.Append(LogWindow::kChannel, kNoon, "flood " + std::to_string(i));
         }
