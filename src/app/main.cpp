@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/screenshots.h"
+#include "brxw_version.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
 #include "editor/main_frame.h"
