@@ -80,7 +80,7 @@ private:
         if (!abort) {  // an abort sends no text
             file.open(QIODevice::ReadOnly);
         }
-        into.push_back({path, abort, file.isOpen() ? file.readAll() : QByteArray()});
+        into.push_back({path, abort, file.isOpen() ? file.readAll() : QByteArray(), {}});
         file.close();
         QFile::remove(path);
         return true;
