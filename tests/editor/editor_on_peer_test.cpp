@@ -76,6 +76,16 @@ protected:
     bool EditorOpenWith(const QString& start) {
         return WaitUntil([&] { return m_frame.isVisible() && Shown().startsWith(start); });
     }
+    // The peer drops the client and the profile connects anew: a session of its own.
+    bool LinkDropsAndANewSessionLogsIn() {
+        m_peer->DropClients();
+        if (!WaitUntil([&] { return !m_panel->GetSession().HasSocket(); })) {
+            return false;
+        }
+        m_panel->OnCommand(cmd::kConnectRemote0);
+        return WaitUntil(
+            [&] { return m_panel->GetSession().LoggedIn() && m_peer->LoggedInCount() == 1; });
+    }
     // The plain text the peer took last: everything after the last frame it received.
     bool PeerReceivedEnding(const QByteArray& tail) {
         return WaitUntil([&] { return m_peer->ReceivedBytes().endsWith(tail); });
@@ -176,11 +186,7 @@ TEST_F(EditorOnPeerTest, MessageOfALostSessionIsNeverSentToTheNextOne) {
     m_peer->SendNotice(4, "4712");
     ASSERT_TRUE(EditorOpenWith(QStringLiteral("\n>Hello,")));
     QTest::keyClicks(m_frame.View(), QStringLiteral("DELETE ALL"));
-    m_peer->DropClients();
-    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
-    m_panel->OnCommand(cmd::kConnectRemote0);
-    ASSERT_TRUE(WaitUntil(
-        [&] { return m_panel->GetSession().LoggedIn() && m_peer->LoggedInCount() == 1; }));
+    ASSERT_TRUE(LinkDropsAndANewSessionLogsIn());
     const qint64 before = m_peer->BytesReceived();
 
     m_answer = QMessageBox::Yes;
@@ -252,11 +258,7 @@ TEST_F(EditorOnPeerTest, UploadGoesOnlyToThePathAndSessionTheFileCameFrom) {
     m_panel->GetSession().SendFrame(kind::kFetchedFile, "mail/welcome.txt");
     ASSERT_TRUE(EditorOpenWith(QStringLiteral("Gr\u00fc\u00dfe")));
     QTest::keyClicks(m_frame.View(), QStringLiteral("EDITED "));
-    m_peer->DropClients();
-    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
-    m_panel->OnCommand(cmd::kConnectRemote0);
-    ASSERT_TRUE(WaitUntil(
-        [&] { return m_panel->GetSession().LoggedIn() && m_peer->LoggedInCount() == 1; }));
+    ASSERT_TRUE(LinkDropsAndANewSessionLogsIn());
     const qint64 before = m_peer->BytesReceived();
     EXPECT_FALSE(Doc().OnSaveDocument(m_frame.DocumentPath()));
     EXPECT_EQ(m_warnings.size(), 2);
