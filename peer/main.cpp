@@ -74,6 +74,7 @@ bool ParseCapabilities(const QString& text, PeerConfig& config) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brxw-peer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRXW_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
         "Console commands COMPOSE and EDIT <n> hand the client's editor a new message or\n"
         "message n (control notices 3 and 4); the demo does so every few minutes."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption listen(
         {QStringLiteral("listen")},
         QStringLiteral("Address and port to listen on; port 0 picks a free one."),

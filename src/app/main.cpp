@@ -15,13 +15,23 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    // --help and --version answer before QApplication exists, as it needs a display; the
-    // QCoreApplication only gives the help its program name.
+    // --help, --version and a wrong command line answer before QApplication exists, as it needs
+    // a display; the QCoreApplication only gives the help its program name.
     QStringList rawArgs;
     for (int i = 0; i < argc; ++i) {
         rawArgs.append(QString::fromLocal8Bit(argv[i]));
     }
-    const brxw::CommandLine::Request request = brxw::ParseCommandLine(rawArgs).request;
+    const brxw::CommandLine parsed = brxw::ParseCommandLine(rawArgs);
+    const brxw::CommandLine::Request request = parsed.request;
+    if (request == brxw::CommandLine::Request::Refuse) {
+        // As any command-line tool: the fault and the usage on stderr, status 2, no window.
+        QCoreApplication core(argc, argv);
+        std::fputs(qPrintable(QStringLiteral("%1: %2\n\n%3")
+                                  .arg(QCoreApplication::applicationName(), parsed.error,
+                                       brxw::CommandLineHelp())),
+                   stderr);
+        return 2;
+    }
     if (request != brxw::CommandLine::Request::Run) {
         QCoreApplication core(argc, argv);
         const QString text = request == brxw::CommandLine::Request::ShowHelp
