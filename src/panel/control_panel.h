@@ -173,6 +173,9 @@ private:
     // control_panel_bars.cpp
     void BuildMenus();
     void BuildToolBar();
+    // A separator shows only between two groups that each show a button, so that hidden
+    // administration or Pactor buttons leave no separators side by side or at the end.
+    void UpdateToolbarSeparators();
     void BuildStatusBar();
     void BuildServerControls();
     void ShowPrompt(const QString& prompt);

@@ -192,6 +192,19 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
                         cmd::kDisconnectChannel}) {
         EXPECT_FALSE(panel->Action(command)->isVisible()) << command;
     }
+    // What the sysop sees: a separator only between two groups that both show a button.
+    const auto shown = [&] {
+        QStringList texts;
+        for (QAction* action : panel->ToolBar()->actions()) {
+            if (action->isVisible()) {
+                texts << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+            }
+        }
+        return texts;
+    };
+    const QStringList windowsOnly = {"Console connection", "Ports monitoring",
+                                     "All channels monitoring", "Channel monitoring"};
+    EXPECT_EQ(shown(), windowsOnly);
 
     panel->OnCommand(cmd::kConnectRemote0 + 1);
     ASSERT_TRUE(WaitUntil([&] { return panel->Action(cmd::kPendingForward)->isVisible(); }));
@@ -199,6 +212,9 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
     EXPECT_TRUE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
 
     EXPECT_TRUE(panel->Action(cmd::kOpenConfigFile)->isVisible());  // capability code 1
+    EXPECT_EQ(shown().mid(4, 8),
+              (QStringList{"|", "Disconnect", "Immediate disconnect", "|", "Message properties",
+                           "User properties", "Pending forward", "Open file"}));
 
     // The administration buttons send their list requests; the dialog the answer opens is
     // closed again at once.
@@ -212,6 +228,7 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
     ASSERT_TRUE(WaitUntil([&] { return !panel->GetSession().HasSocket(); }));
     EXPECT_FALSE(panel->Action(cmd::kPendingForward)->isVisible());
     EXPECT_FALSE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
+    EXPECT_EQ(shown(), windowsOnly);
 }
 
 TEST_F(ControlPanelTest, EnterAndEscapeDoNotCloseThePanel) {
