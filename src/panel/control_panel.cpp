@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "admin/admin_dialogs.h"
@@ -83,9 +84,36 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     m_alerts->Configure(LoadAlertSettings(m_config));
     HideAdministrationButtons();
     UpdateCommandStates();
+    m_config.SetFailureHandler(
+        [this](const QString& message, bool repeated) { ReportConfigFailure(message, repeated); });
+}
+
+void CControlPanel::ReportConfigFailure(const QString& message, bool repeated) {
+    std::fprintf(stderr, "brxw: %s\n", qPrintable(message));
+    statusBar()->showMessage(message);
+    if (m_collectConfigFailures) {
+        if (m_collectedConfigFailure.isEmpty()) {
+            m_collectedConfigFailure = message;
+        }
+        return;
+    }
+    if (repeated || m_configFailureBox) {
+        return;
+    }
+    // Not modal to the program: the write may come from a move or a closing dialog, which must
+    // go on; the box stays until the sysop has read it.
+    m_configFailureBox =
+        new QMessageBox(QMessageBox::Warning, QString::fromLatin1(str::kPanelTitle), message,
+                        QMessageBox::Ok, this);
+    m_configFailureBox->setAttribute(Qt::WA_DeleteOnClose);
+    m_configFailureBox->open();
 }
 
 CControlPanel::~CControlPanel() {
+    // Nothing more is shown: a failure to store the place goes to stderr only.
+    m_config.SetFailureHandler([](const QString& message, bool) {
+        std::fprintf(stderr, "brxw: %s\n", qPrintable(message));
+    });
     SavePosition();
     if (m_editorFrame != nullptr) {
         m_editorFrame->SetHost(nullptr);
@@ -146,7 +174,10 @@ void CControlPanel::NameConnectItems() {
 }
 
 void CControlPanel::RunSetupDialog(int n) {
+    m_collectConfigFailures = true;
+    m_collectedConfigFailure.clear();
     const auto outcome = RunSetup(m_config, n, this);
+    m_collectConfigFailures = false;
     if (!outcome) {
         return;  // cancelled: nothing changes
     }
@@ -158,8 +189,13 @@ void CControlPanel::RunSetupDialog(int n) {
         }
     }
     if (!outcome->saved) {
-        ShowWarning("Setup", "The configuration could not be written to " +
-                                 QStringToAnsi(m_config.Store().Path()) + ".");
+        // The store's message names the file and the system's reason.
+        ShowWarning(
+            "Setup",
+            "The configuration could not be written. " +
+                QStringToAnsi(m_collectedConfigFailure.isEmpty()
+                                  ? QStringLiteral("Cannot write %1.").arg(m_config.Store().Path())
+                                  : m_collectedConfigFailure));
     }
     // Log files are named after the profile: a renamed one names the next lines' files.
     m_logs->ProfileEdited();
@@ -226,6 +262,8 @@ void CControlPanel::Initialise(std::string startupName) {
         move(*place);
         PlaceFrameWhenFramed(*place);
     }
+    // A file that exists but cannot be read gives every default, auto-connect off: say so.
+    m_config.CheckReadable();
     NameConnectItems();
     // Each stored setting, or its default, becomes current (and is written back when absent).
     m_settings.Load();

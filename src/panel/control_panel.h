@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -22,6 +23,7 @@
 #include "panel/station_list.h"
 
 class QAction;
+class QMessageBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -246,6 +248,13 @@ private:
     CAlertsNotifier* m_alerts = nullptr;
     bool m_waitCursor = false;
     bool m_positionSaved = false;
+    // A failed write of BrxW.ini, or a file that cannot be read: shown in a box (one at a time,
+    // and once for the same fault until a write succeeds again), in the status bar and on
+    // stderr. Setup collects its own and says them in its message.
+    void ReportConfigFailure(const QString& message, bool repeated);
+    QPointer<QMessageBox> m_configFailureBox;
+    bool m_collectConfigFailures = false;
+    QString m_collectedConfigFailure;
 };
 
 }  // namespace brxw
