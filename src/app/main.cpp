@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
+#include "app/quit_signals.h"
 #include "app/screenshots.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
@@ -42,6 +44,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // Caught from here on; one that comes before the panel is up is answered once the event
+    // loop runs.
+    brxw::QuitSignals quitSignals;
     QApplication::setApplicationName(QStringLiteral("brxW"));
     // Every window and dialog shows the installed icon, and the desktop matches the windows to
     // brxw.desktop (the Wayland app id).
@@ -69,6 +74,17 @@ int main(int argc, char* argv[]) {
     panel.show();
     panel.raise();
     editorFrame.RestorePlacement();
+
+    // SIGTERM, SIGINT and SIGHUP, and the session manager's request at logout, end the program
+    // as File > Exit does: closing the panel keeps what ending keeps and leaves the event loop,
+    // even from within a dialog or a question box.
+    QObject::connect(&quitSignals, &brxw::QuitSignals::quitRequested, &panel,
+                     [&panel] { panel.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &panel,
+                     [&panel](QSessionManager&) { panel.close(); });
+    // Any other way out of the event loop keeps the same.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &panel,
+                     [&panel] { panel.PrepareToEnd(); });
 
     brxw::FunctionKeyFilter keys(panel);
     app.installEventFilter(&keys);

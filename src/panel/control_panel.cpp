@@ -549,8 +549,12 @@ void CControlPanel::PlaceFrameWhenFramed(QPoint place) {
     poll->start();
 }
 
-void CControlPanel::closeEvent(QCloseEvent* event) {
+void CControlPanel::PrepareToEnd() {
     SavePosition();
+}
+
+void CControlPanel::closeEvent(QCloseEvent* event) {
+    PrepareToEnd();
     event->accept();
     // Closing the panel ends the program, editor frame included, without asking anything.
     // exit() rather than quit(): quit() first asks every window to close, the traffic windows

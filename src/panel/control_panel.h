@@ -161,6 +161,10 @@ public:
     void MessageRecordReply(std::string_view payload) override;
     void OpenMessageProperties(const QString& path) override;
 
+    // What ending the program keeps, whichever way it ends (File > Exit, a quit signal, the
+    // session manager): the panel's place. Done once; closing the panel calls it.
+    void PrepareToEnd();
+
 signals:
     // Emitted after every refresh for the logged-in state (the demo waits for it).
     void LoggedIn();

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 #include <string>
 #include <tuple>
@@ -183,6 +187,32 @@ TEST_F(CommandLineTest, ProgramAnswersHelpAndVersionWithoutADisplay) {
     EXPECT_EQ(peer.exitCode(), 0);
     EXPECT_EQ(QString::fromLocal8Bit(peer.readAllStandardOutput()),
               QStringLiteral("brxw-peer " BRXW_VERSION "\n"));
+}
+// SIGTERM (logout, shutdown, kill), SIGINT and SIGHUP end the program as File > Exit does: a
+// normal exit that stores the panel's place; killed by the signal, it stored nothing.
+TEST_F(CommandLineTest, ProgramEndsOnAQuitSignalAsFileExitDoes) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        const QString ini = m_dir.filePath(QStringLiteral("signal%1.ini").arg(signal));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(BRXW_PROGRAM), {QStringLiteral("--ini"), ini});
+        ASSERT_TRUE(process.waitForStarted(30000));
+        // The settings written back at start show that the panel is up.
+        for (int i = 0; i < 3000 && !QFile::exists(ini); ++i) {
+            QThread::msleep(10);
+        }
+        ASSERT_TRUE(QFile::exists(ini)) << signal;
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(30000)) << signal;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(process.exitCode(), 0) << signal;
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains("\nPosition=")) << signal;
+    }
 }
 #endif
 
