@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -259,8 +260,7 @@ void CControlPanel::Initialise(std::string startupName) {
         place = QPoint(0, 0);
     }
     if (place) {
-        move(*place);
-        PlaceFrameWhenFramed(*place);
+        PlaceFrame(*place);
     }
     // A file that exists but cannot be read gives every default, auto-connect off: say so.
     m_config.CheckReadable();
@@ -518,35 +518,30 @@ void CControlPanel::SavePosition() {
     m_config.WriteSetting(kSettingsSection, "Position", FormatPair(topLeft.x(), topLeft.y()));
 }
 
-// The stored position is the frame's. The first window of the program is placed before any
-// frame is known, and an X11 window manager then puts the inside of the window at that point:
-// the title bar lies off the screen and the next start reads a place further up and left.
-// Once the manager has framed the shown window it is moved again, to where its frame belongs,
-// until the frame has stood there for a few checks (what the window system first reports of a
-// newly framed window may still be the place it had before the manager moved it). Without a
-// window manager, or offscreen, no frame ever appears and the checks run out.
-void CControlPanel::PlaceFrameWhenFramed(QPoint place) {
-    constexpr int kChecks = 60;  // every 50 ms: three seconds at most
-    constexpr int kSettled = 4;  // checks in a row that find the frame in place
-    auto* poll = new QTimer(this);
-    poll->setInterval(50);
-    connect(poll, &QTimer::timeout, this,
-            [this, poll, place, checks = kChecks, settled = 0]() mutable {
-                const QWindow* window = windowHandle();
-                const bool framed = isVisible() && window != nullptr && window->isExposed() &&
-                                    frameGeometry().size() != geometry().size();
-                if (framed && frameGeometry().topLeft() != place) {
-                    move(place);
-                    settled = 0;
-                } else if (framed) {
-                    ++settled;
-                }
-                if (settled >= kSettled || --checks <= 0) {
-                    poll->stop();
-                    poll->deleteLater();
-                }
-            });
-    poll->start();
+// The stored position is the frame's. An X11 window manager frames a new window around the
+// place its inside asks for, unless the window says that the place is its frame's: placed by its
+// inside at 0 0, the title bar would lie above the screen, and a move once the manager has framed
+// the window races the manager's own placement. So before the first showing the place goes to the
+// window as its frame's position, last of all (showing first sizes the window, which makes the
+// place the inside's again); the manager then maps the frame there.
+void CControlPanel::PlaceFrame(QPoint place) {
+    move(place);
+    if (!isVisible()) {
+        m_framePlace = place;
+    }
+}
+
+void CControlPanel::showEvent(QShowEvent* event) {
+    if (m_framePlace && !event->spontaneous()) {
+        if (QWindow* window = windowHandle()) {
+            // Its size first: a window whose geometry differs from the widget's is given the
+            // widget's as the inside's at the showing.
+            window->resize(size());
+            window->setFramePosition(*m_framePlace);
+        }
+        m_framePlace.reset();
+    }
+    QMainWindow::showEvent(event);
 }
 
 void CControlPanel::PrepareToEnd() {

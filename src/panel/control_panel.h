@@ -7,10 +7,12 @@
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "config/app_config.h"
@@ -171,11 +173,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PlaceFrameWhenFramed(QPoint place);
+    void PlaceFrame(QPoint place);
     // control_panel_bars.cpp
     void BuildMenus();
     void BuildToolBar();
@@ -252,6 +255,7 @@ private:
     CAlertsNotifier* m_alerts = nullptr;
     bool m_waitCursor = false;
     bool m_positionSaved = false;
+    std::optional<QPoint> m_framePlace;  // where the frame goes at the first showing
     // A failed write of BrxW.ini, or a file that cannot be read: shown in a box (one at a time,
     // and once for the same fault until a write succeeds again), in the status bar and on
     // stderr. Setup collects its own and says them in its message.
