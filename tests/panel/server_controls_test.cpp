@@ -93,12 +93,12 @@ protected:
 TEST_F(ServerControlsTest, OptionItemsFollowThePeersListsAndGoWithTheSession) {
     CServerOptionItems& options = *m_panel->ServerOptionItems();
     ASSERT_TRUE(WaitUntil([&] { return options.Item(35200 + '[' - 'A') != nullptr; }));
-    EXPECT_EQ(OptionsMenuTexts(),
-              (QStringList{"Settings", "Accept new users [x]", "Bulletins held for review",
-                           "Forwarding enabled [x]", "Guest logins (read only) [x]",
-                           "Mail beacon every 30 minutes", "Pactor mailbox access [x]",
-                           "White pages updates to neighbours",
-                           "Extended log of forwarding sessions"}));
+    EXPECT_EQ(
+        OptionsMenuTexts(),
+        (QStringList{"Settings", "Accept new users [x]", "Bulletins held for review",
+                     "Forwarding enabled [x]", "Guest logins (read only) [x]",
+                     "Mail beacon every 30 minutes", "Pactor mailbox access [x]",
+                     "White pages updates to neighbours", "Extended log of forwarding sessions"}));
     EXPECT_EQ(Sent(9, "GET"), 1);
     EXPECT_EQ(options.Item(35201)->data().toChar(), QLatin1Char('B'));
 
