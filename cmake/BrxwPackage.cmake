@@ -2,6 +2,7 @@
 # "cmake --install" puts under the prefix, with the libraries it needs found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brxw)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})  # the version of project(), as About shows it
 set(CPACK_PACKAGE_VENDOR "brxW")
 set(CPACK_PACKAGE_CONTACT "brxW developers <brxw@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sysop's remote console for a packet-radio BBS")

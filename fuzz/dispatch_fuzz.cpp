@@ -173,6 +173,11 @@ public:
             FUZZ_CHECK(kind == 9 && t == "GET", "an unexpected request: " + fuzz::Show(t));
         }
     }
+    void ReceptionFailed(std::uint8_t, const QString& path, const QString& reason) override {
+        // The working directory is writable: every file the server sends can be stored.
+        FUZZ_CHECK(false, "a received file that could not be stored: " + NameInWorkDir(path) +
+                              ": " + reason.toStdString());
+    }
     void OpenInEditor(const QString& path) override {
         const std::string name = NameInWorkDir(path);
         if (name == kMessageFile && !expectedFile) {

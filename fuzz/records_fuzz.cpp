@@ -29,17 +29,10 @@ void UseUtc() {
     (void)done;
 }
 
-// What a reply's date becomes in a PUT when the box is left alone: the minute it shows, or the
-// value itself when the box cannot show it as a date that reads back (no local time, or a year
-// beyond the four digits the box takes).
+// What a reply's date becomes in a PUT when the box is left alone: the value received, seconds
+// and all (the box shows only the minute).
 long AsShown(const DateField& field) {
-    if (!field.seconds) {
-        return 0;
-    }
-    if (!ParseRecordDate(field.text)) {
-        return *field.seconds;
-    }
-    return *field.seconds - ((*field.seconds % 60) + 60) % 60;
+    return field.seconds.value_or(0);
 }
 
 std::string_view BodyOf(const Composed& put, std::string_view key, std::size_t limit) {

@@ -1,6 +1,7 @@
 // brxw-peer: the reference BBS remote console, for the demo, the end-to-end tests and the
 // benchmarks. A thin shell over brxw::peer::PeerServer.
 
+#include "brxw_version.h"
 #include "peer/lib/peer_server.h"
 
 #include <QCommandLineParser>

@@ -3,15 +3,20 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
+#include <QMainWindow>
 #include <QPointer>
+#include <QStatusBar>
 #include <QWidget>
 #include <vector>
 
+#include "admin/admin_texts.h"
 #include "admin/forward_list.h"
 #include "admin/message_properties_dlg.h"
 #include "admin/pending_forward_dlg.h"
 #include "admin/remote_files_dlg.h"
 #include "admin/user_properties_dlg.h"
+#include "link/dispatcher.h"
+#include "resources/strings.h"
 
 namespace brxw::admin {
 
@@ -69,7 +74,46 @@ void CAdminDialogs::Run(QDialog& dialog) {
     }
 }
 
+void CAdminDialogs::RequestList(std::uint8_t kind) {
+    const bool open = kind == kind::kForward          ? PendingForwardOpen()
+                      : kind == kind::kUserRecords    ? UserPropertiesOpen()
+                      : kind == kind::kMessageRecords ? MessagePropertiesOpen()
+                                                      : true;
+    // While a record dialog runs every frame of its kind is a record reply for it, so a second
+    // key list would be read as field lines; one list asked for is enough.
+    if (open || ListAsked(kind)) {
+        return;
+    }
+    if (!m_send(kind, "LIST")) {
+        if (auto* window = qobject_cast<QMainWindow*>(&m_owner)) {
+            window->statusBar()->showMessage(
+                QString::fromLatin1(StrPrintf(text::kNotSent, "LIST").c_str()));
+        }
+        return;
+    }
+    m_listsAsked.insert(kind);
+}
+
+bool CAdminDialogs::ListAsked(std::uint8_t kind) const {
+    return m_listsAsked.count(kind) != 0;
+}
+
+void CAdminDialogs::ListFailed(std::uint8_t kind) {
+    m_listsAsked.erase(kind);
+}
+
+void CAdminDialogs::SessionEnded() {
+    m_listsAsked.clear();
+    if (m_userProperties != nullptr) {
+        m_userProperties->SessionEnded();
+    }
+    if (m_messageProperties != nullptr) {
+        m_messageProperties->SessionEnded();
+    }
+}
+
 void CAdminDialogs::OpenPendingForward(const QString& path) {
+    m_listsAsked.erase(kind::kForward);
     CPendingForwardDlg dialog(ReadForwardList(ReadAndDelete(path, kMaxListBytes)), m_send,
                               &m_owner);
     Registered registered(m_pendingForward, dialog);
@@ -77,6 +121,7 @@ void CAdminDialogs::OpenPendingForward(const QString& path) {
 }
 
 void CAdminDialogs::OpenUserProperties(const QString& path) {
+    m_listsAsked.erase(kind::kUserRecords);
     CUserPropertiesDlg dialog(ReadUserKeys(ReadAndDelete(path, kMaxListBytes)), m_ansiChar(),
                               m_send, &m_owner);
     Registered registered(m_userProperties, dialog);
@@ -84,6 +129,7 @@ void CAdminDialogs::OpenUserProperties(const QString& path) {
 }
 
 void CAdminDialogs::OpenMessageProperties(const QString& path) {
+    m_listsAsked.erase(kind::kMessageRecords);
     CMessagePropertiesDlg dialog(ReadMessageKeys(ReadAndDelete(path, kMaxListBytes)), m_ansiChar(),
                                  m_send, &m_owner);
     Registered registered(m_messageProperties, dialog);

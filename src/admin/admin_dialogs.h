@@ -8,7 +8,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <set>
 #include <string_view>
 
 #include "admin/dialog_units.h"
@@ -41,6 +43,15 @@ public:
     void OpenMessageProperties(const QString& path);
     // "Open configuration file".
     void RunRemoteFiles();
+    // A record button (kinds 4, 6 and 7): sends "LIST" unless the kind's dialog is open or a
+    // "LIST" of the kind is still unanswered (a double click sends one); with the link down it
+    // says so in the owner's status bar.
+    void RequestList(std::uint8_t kind);
+    bool ListAsked(std::uint8_t kind) const;
+    // The kind's list transfer ended without a list to show (it could not be stored).
+    void ListFailed(std::uint8_t kind);
+    // The link ended: no request sent before will be answered.
+    void SessionEnded();
 
     void DirectoryListingReceived(const QString& path);
     void UserRecordReply(std::string_view payload);
@@ -65,6 +76,7 @@ private:
     CUserPropertiesDlg* m_userProperties = nullptr;
     CMessagePropertiesDlg* m_messageProperties = nullptr;
     QDialog* m_running = nullptr;
+    std::set<std::uint8_t> m_listsAsked;  // kinds whose "LIST" is unanswered
 };
 
 }  // namespace brxw::admin

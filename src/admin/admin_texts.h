@@ -22,6 +22,7 @@ inline constexpr const char* kNoForwards = "No forwards are pending.";
 inline constexpr const char* kEmptyDirectory = "This directory is empty.";
 
 // Why a request is not sent.
+inline constexpr const char* kNotSent = "Not connected to the BBS: \"%s\" was not sent.";
 inline constexpr const char* kKeyTooLong =
     "The key \"%s\" is longer than %zu characters and cannot be requested.";
 inline constexpr const char* kRecordTooLong =

@@ -1,8 +1,12 @@
 #include "admin/dialog_units.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +15,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "admin/admin_texts.h"
+#include "resources/strings.h"
 #include "text/charset.h"
 
 namespace brxw::admin {
@@ -20,6 +26,17 @@ void WarningBox(QWidget* dialog, const std::string& caption, const std::string& 
     shown.remove(QLatin1Char('\r'));
     QMessageBox box(QMessageBox::Warning, AnsiToQString(caption), shown, QMessageBox::Ok, dialog);
     box.exec();
+}
+
+bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* dialog,
+                const char* caption, std::uint8_t kind, std::string_view request) {
+    if (send(kind, request)) {
+        return true;
+    }
+    // The request's first line names it ("PUT 4711 97", "DEL Q1ABC").
+    const std::string_view name = request.substr(0, request.find('\n'));
+    warning(dialog, caption, StrPrintf(text::kNotSent, std::string(name).c_str()));
+    return false;
 }
 
 QLineEdit* LabelledEdits::Add(QGridLayout& grid, QWidget* parent, const char* name,
@@ -61,6 +78,52 @@ QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row) 
 
 std::string KeyOf(const QListWidgetItem& item) {
     return item.data(Qt::UserRole).toByteArray().toStdString();
+}
+
+namespace {
+
+// Without a current row the view takes every move to the first row; End goes to the last.
+class EndKeyWithoutCurrent : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* view = qobject_cast<QAbstractItemView*>(watched);
+        if (view != nullptr && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_End &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
+            !view->currentIndex().isValid() && view->model() != nullptr &&
+            view->model()->rowCount(view->rootIndex()) > 0) {
+            const int last = view->model()->rowCount(view->rootIndex()) - 1;
+            view->setCurrentIndex(view->model()->index(last, 0, view->rootIndex()));
+            return true;
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void NoCurrentRow(QAbstractItemView& view) {
+    // An invalid index set on purpose: the view then leaves the current row alone on focus-in.
+    view.setCurrentIndex(QModelIndex());
+    const QString filterName = QStringLiteral("EndKeyWithoutCurrent");
+    if (view.findChild<QObject*>(filterName, Qt::FindDirectChildrenOnly) == nullptr) {
+        auto* filter = new EndKeyWithoutCurrent(&view);
+        filter->setObjectName(filterName);
+        view.installEventFilter(filter);
+    }
+}
+
+void TabToChecked(QButtonGroup& group) {
+    const QList<QAbstractButton*> buttons = group.buttons();
+    QAbstractButton* target = group.checkedButton();
+    if (target == nullptr && !buttons.isEmpty()) {
+        target = buttons.front();
+    }
+    // The buttons of a group are one stop in the tab chain; the arrow keys move within it.
+    for (QAbstractButton* button : buttons) {
+        button->setFocusPolicy(button == target ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y) {

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+class QAbstractItemView;
+class QButtonGroup;
 class QGridLayout;
 class QLineEdit;
 class QListWidget;
@@ -23,12 +25,16 @@ class QWidget;
 
 namespace brxw::admin {
 
-// Sends one request frame of the kind (the session's SendFrame).
-using SendRequestFn = std::function<void(std::uint8_t kind, std::string_view text)>;
+// Sends one request frame of the kind (the session's SendFrame); false when nothing went out
+// (no link to the server).
+using SendRequestFn = std::function<bool(std::uint8_t kind, std::string_view text)>;
 // Shows a warning box over the dialog; text in ANSI bytes, "\r\n" breaking lines.
 using WarningFn =
     std::function<void(QWidget* dialog, const std::string& caption, const std::string& text)>;
 void WarningBox(QWidget* dialog, const std::string& caption, const std::string& text);
+// Sends the request; when it could not go out, says so in a box (caption) and returns false.
+bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* dialog,
+                const char* caption, std::uint8_t kind, std::string_view request);
 
 // The record dialogs' line edits, each with its label in a grid, found again by name; texts go
 // in and out as ANSI bytes.
@@ -47,6 +53,13 @@ private:
 // A list entry showing `key` (ANSI bytes, kept as they came for the requests); row -1 appends.
 QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row = -1);
 std::string KeyOf(const QListWidgetItem& item);
+
+// The list has no current row until the operator moves in it: the focus arriving makes none
+// current (a first Down lands on the first entry, and Enter finds nothing chosen). Called again
+// after the list's model is reset, which forgets it.
+void NoCurrentRow(QAbstractItemView& view);
+// Tab enters the exclusive group on its checked button, or on the first when none is checked.
+void TabToChecked(QButtonGroup& group);
 
 QSize DialogUnitsToPixels(const QWidget& dialog, int x, int y);
 // Sizes the dialog to x by y dialog units, or to what its layout needs when that is more.

@@ -119,6 +119,10 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     connect(m_apply, &QPushButton::clicked, this, &CMessagePropertiesDlg::Apply);
     connect(m_quit, &QPushButton::clicked, this, &QDialog::reject);
     ResizeInDialogUnits(*this, 202, 194);
+    TabToChecked(*m_types);
+    TabToChecked(*m_statuses);
+    // Choosing a key asks for its record: the operator's first move chooses the first key.
+    NoCurrentRow(*m_keys);
     m_keys->setFocus();
 }
 
@@ -126,29 +130,60 @@ QLineEdit* CMessagePropertiesDlg::Edit(const char* label) const {
     return m_edits.Find(label);
 }
 
-void CMessagePropertiesDlg::OnKeyChosen() {
+std::optional<std::string> CMessagePropertiesDlg::SelectedKey() const {
     const QList<QListWidgetItem*> selected = m_keys->selectedItems();
     if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    return KeyOf(*selected.front());
+}
+
+void CMessagePropertiesDlg::UpdateApply() {
+    m_apply->setEnabled(m_asked.empty() && m_shownKey && SelectedKey() == m_shownKey);
+}
+
+void CMessagePropertiesDlg::OnKeyChosen() {
+    const std::optional<std::string> key = SelectedKey();
+    if (!key) {
+        UpdateApply();
         return;
     }
-    const Composed get = ComposeGet("GET", KeyOf(*selected.front()));
+    const Composed get = ComposeGet("GET", *key);
     if (!get.Ok()) {
+        UpdateApply();
         m_warning(this, text::kMessageProperties, get.refusal);
         return;
     }
-    m_send(kind::kMessageRecords, get.request);  // the boxes keep their values until the reply
+    // The boxes keep their values until the reply, but they are not this key's record: Apply
+    // waits for it.
+    if (SendOrWarn(m_send, m_warning, this, text::kMessageProperties, kind::kMessageRecords,
+                   get.request)) {
+        m_asked.push_back(*key);
+    }
+    UpdateApply();
 }
 
 void CMessagePropertiesDlg::RecordReply(std::string_view payload) {
+    if (!m_asked.empty()) {
+        m_shownKey = m_asked.front();
+        m_asked.pop_front();
+    }
     m_record = ShownRecord();
     ApplyMessageReply(m_record, payload, m_ansiChar);
     Show(m_record);
-    m_apply->setEnabled(true);
+    UpdateApply();
+}
+
+void CMessagePropertiesDlg::SessionEnded() {
+    m_asked.clear();
+    UpdateApply();
 }
 
 void CMessagePropertiesDlg::Show(const MessageRecord& record) {
     CheckLetter(*m_types, record.type);
     CheckLetter(*m_statuses, record.status);
+    TabToChecked(*m_types);
+    TabToChecked(*m_statuses);
     m_data->setChecked(record.data);
     const std::pair<const char*, const std::string*> texts[] = {{"From", &record.from},
                                                                 {"To", &record.to},
@@ -184,17 +219,18 @@ void CMessagePropertiesDlg::Apply() {
     if (!m_apply->isEnabled()) {
         return;
     }
-    const QList<QListWidgetItem*> selected = m_keys->selectedItems();
-    if (selected.isEmpty()) {
+    const std::optional<std::string> key = SelectedKey();
+    if (!key || key != m_shownKey) {
         m_warning(this, text::kMessageProperties, text::kNoMessageSelected);
         return;
     }
-    const Composed put = ComposeMessagePut(ShownRecord(), KeyOf(*selected.front()), m_ansiChar);
+    const Composed put = ComposeMessagePut(ShownRecord(), *key, m_ansiChar);
     if (!put.Ok()) {
         m_warning(this, text::kMessageProperties, put.refusal);
         return;
     }
-    m_send(kind::kMessageRecords, put.request);
+    SendOrWarn(m_send, m_warning, this, text::kMessageProperties, kind::kMessageRecords,
+               put.request);
 }
 
 }  // namespace brxw::admin

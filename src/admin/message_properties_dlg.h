@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QDialog>
+#include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,15 +45,24 @@ public:
     QLineEdit* Edit(const char* label) const;
 
     void Apply();
+    // The link ended: requests still unanswered never will be.
+    void SessionEnded();
 
 private:
     void OnKeyChosen();
     void Show(const MessageRecord& record);
+    std::optional<std::string> SelectedKey() const;
+    // Apply is enabled only while the boxes show the record of the selected key and no
+    // request for a record is unanswered.
+    void UpdateApply();
 
     bool m_ansiChar;
     SendRequestFn m_send;
     WarningFn m_warning = WarningBox;
     MessageRecord m_record;
+    // The keys asked for with GET, oldest first: each record reply answers the oldest one.
+    std::deque<std::string> m_asked;
+    std::optional<std::string> m_shownKey;  // whose record the boxes show
     QListWidget* m_keys = nullptr;
     QCheckBox* m_data = nullptr;
     QButtonGroup* m_types = nullptr;

@@ -31,6 +31,7 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
                                   const QModelIndex& index) const {
     const std::string entry = index.data(kEntryRole).toByteArray().toStdString();
     painter->save();
+    painter->setClipRect(option.rect);  // nothing runs into the next column
     const bool selected = (option.state & QStyle::State_Selected) != 0;
     painter->fillRect(option.rect,
                       selected ? QColor(192, 192, 192) : option.palette.color(QPalette::Base));
@@ -41,8 +42,20 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
         AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(1, entry.size())));
     QTextOption layout;
     layout.setWrapMode(QTextOption::NoWrap);
-    layout.setTabStopDistance(Scaled(kTabStop, option.fontMetrics));
-    painter->drawText(QRectF(option.rect.adjusted(1, 1, 0, 0)), text, layout);
+    const QRect area = option.rect.adjusted(1, 1, 0, 0);
+    const int tabStop = Scaled(kTabStop, option.fontMetrics);
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab < 0) {
+        painter->drawText(QRectF(area), text, layout);
+    } else {
+        // The counts stay in their column: a name too long for the room before the tab stop is
+        // cut short with an ellipsis rather than pushing them to the next stop.
+        const int nameRoom = std::max(0, tabStop - option.fontMetrics.averageCharWidth() / 2);
+        const QString name = option.fontMetrics.elidedText(text.left(tab), Qt::ElideRight, nameRoom,
+                                                           Qt::TextSingleLine);
+        painter->drawText(QRectF(area.adjusted(0, 0, nameRoom - area.width(), 0)), name, layout);
+        painter->drawText(QRectF(area.adjusted(tabStop, 0, 0, 0)), text.mid(tab + 1), layout);
+    }
     if ((option.state & QStyle::State_HasFocus) != 0) {
         painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
@@ -95,6 +108,9 @@ CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { Request(true); });
     ResizeInDialogUnits(*this, 392, 223);
+    // Start is the default button: nothing is chosen until the operator moves, and the first
+    // Down chooses the first entry.
+    NoCurrentRow(*m_list);
     m_list->setFocus();
 }
 
@@ -104,8 +120,11 @@ void CPendingForwardDlg::Request(bool start) {
     if (row < 0) {
         return;
     }
-    m_send(kind::kForward, ForwardRequest(start, row));
-    accept();
+    // Unsent, the dialog stays: the operator learns it and may try again or cancel.
+    if (SendOrWarn(m_send, m_warning, this, text::kPendingForward, kind::kForward,
+                   ForwardRequest(start, row))) {
+        accept();
+    }
 }
 
 }  // namespace brxw::admin

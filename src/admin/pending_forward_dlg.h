@@ -35,6 +35,7 @@ public:
     CPendingForwardDlg(const std::vector<std::string>& entries, SendRequestFn send,
                        QWidget* parent = nullptr);
 
+    void SetWarning(WarningFn warning) { m_warning = std::move(warning); }
     QListWidget* List() const { return m_list; }
     QPushButton* StartButton() const { return m_start; }
     QPushButton* StopButton() const { return m_stop; }
@@ -45,6 +46,7 @@ public:
 
 private:
     SendRequestFn m_send;
+    WarningFn m_warning = WarningBox;
     QListWidget* m_list = nullptr;
     QPushButton* m_start = nullptr;
     QPushButton* m_stop = nullptr;

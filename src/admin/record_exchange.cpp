@@ -37,13 +37,14 @@ void AppendField(std::string& body, int number, std::string_view value, std::str
 }
 
 std::optional<long> DateSeconds(const DateField& field, const char* box, std::string& refusal) {
-    if (const auto seconds = ParseRecordDate(field.text)) {
-        return seconds;
-    }
-    // A box left as the reply showed it (empty when the value had no local time) writes the
-    // value received back unchanged.
+    // A box left as the reply showed it writes the value received back unchanged: the box
+    // shows minutes, so reading it again would drop the seconds (and an empty box, a value
+    // without local time, would not read at all).
     if (field.seconds && field.text == field.shown) {
         return field.seconds;
+    }
+    if (const auto seconds = ParseRecordDate(field.text)) {
+        return seconds;
     }
     if (refusal.empty()) {
         refusal = StrPrintf(text::kNotADate, box, field.text.c_str());

@@ -82,12 +82,16 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     layout->addWidget(m_empty);
     layout->addLayout(nameRow);
 
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (item == nullptr) {
-            return;
+    // The chosen item is the selected one: the focus arriving in the list makes an item
+    // current without the operator choosing it.
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
+        if (selected.isEmpty()) {
+            m_browser.ClearChoice();
+        } else {
+            m_browser.ItemChanged(selected.front()->data(0, kNameRole).toByteArray().toStdString(),
+                                  static_cast<char>(selected.front()->data(0, kTypeRole).toInt()));
         }
-        m_browser.ItemChanged(item->data(0, kNameRole).toByteArray().toStdString(),
-                              static_cast<char>(item->data(0, kTypeRole).toInt()));
         m_name->setText(AnsiToQString(m_browser.Name()));
     });
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &CRemoteFilesDlg::Open);
@@ -97,6 +101,7 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     connect(m_up, &QToolButton::clicked, this, &CRemoteFilesDlg::Up);
     ResizeInDialogUnits(*this, 283, 143);
     resize(std::max(width(), 214 + 100 + 70 + 40), height());
+    NoCurrentRow(*m_tree);
     m_tree->setFocus();
 }
 
@@ -125,6 +130,7 @@ void CRemoteFilesDlg::Listing(const QString& path) {
         item->setData(0, kTypeRole, static_cast<int>(static_cast<unsigned char>(entry.type)));
     }
     m_empty->setVisible(items.empty());
+    NoCurrentRow(*m_tree);  // the new listing, too, waits for the operator's choice
 }
 
 void CRemoteFilesDlg::SortItems() {
@@ -149,6 +155,11 @@ void CRemoteFilesDlg::Send(const RemoteBrowser::Step& step) {
         return;
     }
     m_directory->setText(AnsiToQString(m_browser.Display()));
+    if (!step.request.endsDialog) {
+        // The items shown belong to the directory left: none of them is chosen any more.
+        m_tree->clearSelection();
+        m_name->setText(AnsiToQString(m_browser.Name()));
+    }
     m_send(step.request.kind, step.request.text);
     if (step.request.endsDialog) {
         accept();

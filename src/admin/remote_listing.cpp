@@ -96,6 +96,7 @@ RemoteBrowser::Step RemoteBrowser::Open() {
     if (m_type == 'd') {
         m_current = path;
         m_display = path;
+        ClearChoice();  // a second Open must not ask for the name inside itself
         return {true, {kind::kDirectory, path.substr(1), false}, {}};
     }
     return {true, {kind::kFetchedFile, path.substr(1), true}, {}};
@@ -110,6 +111,7 @@ RemoteBrowser::Step RemoteBrowser::Up() {
         m_current.resize(slash);
     }
     m_display = m_current;
+    ClearChoice();
     return {true, {kind::kDirectory, m_current, false}, {}};
 }
 

@@ -60,8 +60,11 @@ public:
     static Request Start() { return {1, {}, false}; }
     // The list reports an item changed (became current).
     void ItemChanged(std::string name, char type);
+    // No item is chosen any more (Open does nothing until the next item change).
+    void ClearChoice() { ItemChanged({}, 0); }
     // A listing arrived and fills the list.
     void ListingShown() { m_display = m_current; }
+    // Both leave no item chosen: the name belonged to the directory shown before.
     Step Open();
     Step Up();
 

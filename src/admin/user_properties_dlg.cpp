@@ -126,11 +126,23 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
     layout->addLayout(buttons);
 
     connect(m_users, &QListWidget::itemSelectionChanged, this, &CUserPropertiesDlg::OnUserChosen);
+    // An entry selected without its record (a user just added) is chosen by a click on it or
+    // Enter, as the selection does not change then.
+    const auto chooseAgain = [this](QListWidgetItem* item) {
+        if (item->isSelected() && m_asked == 0 && SelectedCallsign() != m_shownCall) {
+            OnUserChosen();
+        }
+    };
+    connect(m_users, &QListWidget::itemClicked, this, chooseAgain);
+    connect(m_users, &QListWidget::itemActivated, this, chooseAgain);
     connect(m_add, &QPushButton::clicked, this, &CUserPropertiesDlg::AddUser);
     connect(m_delete, &QPushButton::clicked, this, &CUserPropertiesDlg::DeleteUser);
     connect(m_apply, &QPushButton::clicked, this, &CUserPropertiesDlg::Apply);
     connect(m_quit, &QPushButton::clicked, this, &QDialog::reject);
     ResizeInDialogUnits(*this, 233, 226);
+    // Choosing a user asks for the record: the operator's first move chooses the first one.
+    NoCurrentRow(*m_users);
+    NoCurrentRow(*m_choices);
     m_users->setFocus();
 }
 
@@ -171,6 +183,7 @@ void CUserPropertiesDlg::OnUserChosen() {
     }
     const std::optional<std::string> call = SelectedCallsign();
     if (!call) {
+        UpdateButtons();
         return;
     }
     const Composed get = ComposeGet("GET", *call);
@@ -179,20 +192,42 @@ void CUserPropertiesDlg::OnUserChosen() {
         m_warning(this, text::kUserProperties, get.refusal);
         return;
     }
-    m_send(kind::kUserRecords, get.request);
-    // The reply selects the user again through its field 1.
-    Clear();
+    if (!SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords,
+                    get.request)) {
+        UpdateButtons();  // the boxes stay, but they are not this user's record
+        return;
+    }
+    ++m_asked;
+    // The boxes are emptied until the reply; the entry stays selected (the list would select
+    // it again at once, asking a second time), and the reply selects the user its field 1
+    // names.
+    ClearRecord();
+}
+
+void CUserPropertiesDlg::UpdateButtons() {
+    const bool shown = m_asked == 0 && m_shownCall && SelectedCallsign() == m_shownCall;
+    m_apply->setEnabled(shown);
+    m_delete->setEnabled(shown);
+}
+
+void CUserPropertiesDlg::SessionEnded() {
+    m_asked = 0;
+    UpdateButtons();
 }
 
 void CUserPropertiesDlg::Clear() {
     SelectUserRow(-1);
+    ClearRecord();
+}
+
+void CUserPropertiesDlg::ClearRecord() {
     m_choices->clearSelection();
     UserRecord cleared;
     cleared.receivedFlags = m_record.receivedFlags;  // the flags word stays
     m_record = cleared;
     Show(m_record);
-    m_apply->setEnabled(false);
-    m_delete->setEnabled(false);
+    m_shownCall.reset();
+    UpdateButtons();
 }
 
 void CUserPropertiesDlg::Show(const UserRecord& record) {
@@ -229,13 +264,24 @@ UserRecord CUserPropertiesDlg::ShownRecord() const {
 void CUserPropertiesDlg::RecordReply(std::string_view payload) {
     m_record = ShownRecord();
     const UserReplyKeys keys = ApplyUserReply(m_record, payload, m_ansiChar);
+    if (m_asked > 0) {
+        --m_asked;
+    }
+    // The record is the user its field 1 names; without it, nobody's that Apply could write.
+    std::optional<std::size_t> row;
     if (keys.callsign) {
         std::vector<std::string> calls;
         for (int i = 0; i < m_users->count(); ++i) {
             calls.push_back(KeyOf(*m_users->item(i)));
         }
-        const auto row = FindCallsign(calls, *keys.callsign);
+        row = FindCallsign(calls, *keys.callsign);
+    }
+    if (m_asked == 0) {
         SelectUserRow(row ? static_cast<int>(*row) : -1);
+        m_shownCall = SelectedCallsign();
+    } else {
+        // An older request's reply: the selection stays on the user the operator chose last.
+        m_shownCall.reset();
     }
     if (keys.choice) {
         for (int i = 0; i < m_choices->count(); ++i) {
@@ -246,8 +292,7 @@ void CUserPropertiesDlg::RecordReply(std::string_view payload) {
         }
     }
     Show(m_record);
-    m_apply->setEnabled(true);
-    m_delete->setEnabled(true);
+    UpdateButtons();
 }
 
 void CUserPropertiesDlg::Apply() {
@@ -255,7 +300,7 @@ void CUserPropertiesDlg::Apply() {
         return;
     }
     const std::optional<std::string> call = SelectedCallsign();
-    if (!call) {
+    if (!call || call != m_shownCall) {
         m_warning(this, text::kUserProperties, text::kNoUserSelected);
         return;
     }
@@ -266,7 +311,7 @@ void CUserPropertiesDlg::Apply() {
         m_warning(this, text::kUserProperties, put.refusal);
         return;
     }
-    m_send(kind::kUserRecords, put.request);
+    SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords, put.request);
 }
 
 void CUserPropertiesDlg::DeleteUser() {
@@ -280,11 +325,15 @@ void CUserPropertiesDlg::DeleteUser() {
         m_warning(this, text::kUserProperties, del.refusal);
         return;
     }
+    // The entry goes only once the request is out: the list stays as the server has it.
+    if (!SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords,
+                    del.request)) {
+        return;
+    }
     m_selecting = true;  // the row that becomes current is not a choice of the operator
     delete m_users->selectedItems().front();
     m_selecting = false;
     Clear();
-    m_send(kind::kUserRecords, del.request);
 }
 
 void CUserPropertiesDlg::AddUser() {
@@ -307,9 +356,20 @@ void CUserPropertiesDlg::AddUser() {
         m_warning(this, text::kAddUser, add.refusal);
         return;
     }
+    if (!SendOrWarn(m_send, m_warning, this, text::kAddUser, kind::kUserRecords, add.request)) {
+        return;
+    }
+    // The new entry is selected and shown without asking for its record, and the boxes keep
+    // what they hold; inserting it moves the rows under the selection, which is no choice of
+    // the operator either. The boxes are not the new user's record, so Apply and Del user
+    // wait until the operator chooses the entry.
     const auto place = std::lower_bound(calls.begin(), calls.end(), *call, ListOrder);
-    AddKeyItem(*m_users, *call, static_cast<int>(place - calls.begin()));
-    m_send(kind::kUserRecords, add.request);
+    m_selecting = true;
+    QListWidgetItem* item = AddKeyItem(*m_users, *call, static_cast<int>(place - calls.begin()));
+    m_selecting = false;
+    SelectUserRow(m_users->row(item));
+    m_users->scrollToItem(item);
+    UpdateButtons();
 }
 
 }  // namespace brxw::admin

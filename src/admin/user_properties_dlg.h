@@ -71,10 +71,16 @@ public:
     void Apply();
     void DeleteUser();
     void AddUser();
+    // The link ended: requests still unanswered never will be.
+    void SessionEnded();
 
 private:
     void OnUserChosen();
+    // Apply and Del user are enabled only while the boxes show the record of the selected user
+    // and no request for a record is unanswered.
+    void UpdateButtons();
     void Clear();
+    void ClearRecord();  // Clear, but the user list keeps its selection
     void Show(const UserRecord& record);
     std::optional<std::string> SelectedCallsign() const;
     void SelectUserRow(int row);
@@ -84,7 +90,9 @@ private:
     WarningFn m_warning = WarningBox;
     AskCallsignFn m_askCallsign;
     UserRecord m_record;
-    bool m_selecting = false;  // the dialog itself changes the user list's selection
+    int m_asked = 0;                         // GET requests not answered yet
+    std::optional<std::string> m_shownCall;  // whose record the boxes show
+    bool m_selecting = false;                // the dialog itself changes the user list's selection
     QListWidget* m_users = nullptr;
     QListWidget* m_choices = nullptr;
     std::array<QCheckBox*, std::size(kUserFlags)> m_flags{};

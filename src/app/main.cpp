@@ -6,6 +6,7 @@
 
 #include "app/quit_signals.h"
 #include "app/screenshots.h"
+#include "brxw_version.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
 #include "editor/main_frame.h"

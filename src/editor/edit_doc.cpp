@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextCursor>
+#include <cstdio>
 
 #include "editor/editor_host.h"
 #include "editor/main_frame.h"
@@ -20,11 +21,25 @@ constexpr const char* kUploadDocument = "Upload document";
 // Names for a document made with New, which has no file of its own yet.
 constexpr const char* kUntitledMessage = "brx_message.txt";
 constexpr const char* kUntitledDocument = "brx_document.txt";
+// A copy of a file the operator opened, made to be sent and deleted in its place.
+constexpr const char* kOutgoingCopy = "brx_outgoing.txt";
+constexpr const char* kUnsentSuffix = ".unsent";
+
+// Files the editor creates hold messages, which may be private mail: the owner's alone (the
+// umask may narrow it further). An existing file keeps its permissions.
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadUser | QFileDevice::WriteUser;
 
 QMessageBox::StandardButton AskWithBox(QWidget* owner, const QString& text) {
     return QMessageBox::question(owner, QString::fromLatin1(kCaption), text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                  QMessageBox::Yes);
+}
+
+QMessageBox::StandardButton AskSaveChangesWithBox(QWidget* owner, const QString& text) {
+    return QMessageBox::warning(owner, QString::fromLatin1(kCaption), text,
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                QMessageBox::Save);
 }
 
 // The view's text with '\n' between lines; no character is replaced on the way (plain-text
@@ -57,6 +72,7 @@ std::string EditorTextFromFile(std::string_view bytes) {
 CBrxWeditDoc::CBrxWeditDoc(CBrxWeditView& view, QWidget& frame, QString workingDirectory)
     : m_view(view), m_frame(frame), m_workingDirectory(std::move(workingDirectory)) {
     ask = [this](const QString& text) { return AskWithBox(&m_frame, text); };
+    askSaveChanges = [this](const QString& text) { return AskSaveChangesWithBox(&m_frame, text); };
     warn = [this](const QString& text) {
         QMessageBox::warning(&m_frame, QString::fromLatin1(kCaption), text);
     };
@@ -71,9 +87,10 @@ void CBrxWeditDoc::SetPath(const QString& path) {
     emit PathChanged(m_path);
 }
 
-std::string CBrxWeditDoc::EditorText() {
-    const QString shown = ViewText(m_view);
-    const std::string bytes = QStringToAnsi(shown);
+std::string CBrxWeditDoc::EditorText() const {
+    // Characters outside the code page (typed or pasted) are written as '?'; the view keeps
+    // them, its caret and its undo steps, so a cancelled save changes nothing on screen.
+    const std::string bytes = QStringToAnsi(ViewText(m_view));
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 16 + 1);
     for (const char c : bytes) {
@@ -82,12 +99,6 @@ std::string CBrxWeditDoc::EditorText() {
         } else {
             text.push_back(c);
         }
-    }
-    // Characters outside the code page (typed or pasted) become what is sent: '?'.
-    if (AnsiToQString(bytes) != shown) {
-        const bool modified = IsModified();
-        SetEditorText(text);
-        m_view.document()->setModified(modified);
     }
     return text;
 }
@@ -112,13 +123,15 @@ void CBrxWeditDoc::DeleteContents() {
 
 void CBrxWeditDoc::OnNewDocument() {
     DeleteContents();
+    m_own = false;
+    m_origin.reset();
     SetPath({});
 }
 
-bool CBrxWeditDoc::OnOpenDocument(const QString& path) {
+bool CBrxWeditDoc::OnOpenDocument(const QString& path, OpenedBy by) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("Cannot open %1.").arg(path));
+        warn(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorString()));
         return false;
     }
     const qint64 length = file.size();
@@ -128,14 +141,21 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path) {
     }
     const QByteArray bytes = file.read(length);
     if (bytes.size() != length) {
-        warn(QStringLiteral("Unexpected end of file while reading %1.").arg(path));
+        warn(file.error() != QFileDevice::NoError
+                 ? QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString())
+                 : QStringLiteral("Unexpected end of file while reading %1.").arg(path));
         return false;
     }
-    KeepUnsentText();
+    // The operator who opens a file has answered for the changed text already (Save or
+    // Discard); a received file comes unasked, so the text goes to safety first.
+    if (by == OpenedBy::Reception && !KeepUnsentText(path)) {
+        return false;
+    }
     std::string text =
         EditorTextFromFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    WriteDiagnosticDump(m_workingDirectory, text);
-    if (m_host != nullptr && m_host->MessageEdit()) {
+    Dump(text);
+    const bool message = m_host != nullptr && m_host->MessageEdit();
+    if (message) {
         const MessageOptions options = m_host->Options();
         // A message comes in the server's character set and goes back converted to it: shown
         // in the Windows one, it keeps its accents both ways.
@@ -146,32 +166,102 @@ bool CBrxWeditDoc::OnOpenDocument(const QString& path) {
     }
     SetEditorText(text);
     m_view.document()->setModified(false);
+    m_own = by == OpenedBy::Reception;
+    m_origin.reset();
+    if (m_own && !message && m_host != nullptr) {
+        m_origin = m_host->TakeFetchOrigin();
+    }
     SetPath(path);
     return true;
 }
 
-void CBrxWeditDoc::KeepUnsentText() {
-    if (!IsModified() || m_view.document()->isEmpty()) {
-        return;
-    }
-    // Not in the document's own file: a received file of the same name has just replaced it.
-    const QString name =
-        m_path.isEmpty() ? QString::fromLatin1(kUntitledDocument) : QFileInfo(m_path).fileName();
-    const QString kept = QDir(m_workingDirectory).filePath(name + QStringLiteral(".unsent"));
-    if (WriteFile(kept, EditorText())) {
-        emit TextKept(kept);
+void CBrxWeditDoc::Dump(std::string_view text) {
+    QString failure;
+    if (WriteDiagnosticDump(m_workingDirectory, text, &failure).isEmpty() && !m_dumpFailureShown) {
+        // Said once: the same folder would fail the same way on every later file.
+        m_dumpFailureShown = true;
+        warn(QStringLiteral("%1 No diagnostic dump is written.").arg(failure));
     }
 }
 
-bool CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+QString CBrxWeditDoc::UnsentPath() const {
+    // Beside the document's file, never in it: a received file of the same name may just have
+    // replaced it.
+    const QString name =
+        m_path.isEmpty() ? QDir(m_workingDirectory).filePath(QString::fromLatin1(kUntitledDocument))
+                         : m_path;
+    return name + QString::fromLatin1(kUnsentSuffix);
+}
+
+bool CBrxWeditDoc::KeepUnsentText(const QString& arriving) {
+    if (!IsModified() || m_view.document()->isEmpty()) {
+        return true;
+    }
+    const QString kept = UnsentPath();
+    const QString failure = WriteFile(kept, EditorText(), true);
+    if (!failure.isEmpty()) {
+        warn(QStringLiteral("%1 The text you were editing stays in the editor; %2, which "
+                            "arrived, was not opened.")
+                 .arg(failure, QDir::toNativeSeparators(arriving)));
         return false;
+    }
+    emit TextKept(kept);
+    return true;
+}
+
+QString CBrxWeditDoc::KeepUnsentForQuit() {
+    if (!IsModified() || m_view.document()->isEmpty()) {
+        return {};
+    }
+    const QString kept = UnsentPath();
+    const QString failure = WriteFile(kept, EditorText(), true);
+    if (!failure.isEmpty()) {
+        // Nobody may be there to read a box while the program ends.
+        std::fprintf(stderr, "brxW: %s The changed text could not be kept.\n", qPrintable(failure));
+        return {};
+    }
+    m_view.document()->setModified(false);
+    return kept;
+}
+
+QString CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes, bool ownerOnly) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, kOwnerOnly)) {
+        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
+    }
+    if (ownerOnly) {
+        file.setPermissions(file.permissions() & kOwnerOnly);
     }
     const bool written =
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) == qint64(bytes.size());
     file.close();
-    return written && file.error() == QFileDevice::NoError;
+    if (!written || file.error() != QFileDevice::NoError) {
+        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
+    }
+    return {};
+}
+
+bool CBrxWeditDoc::OwnFile(const QString& path) const {
+    // Received or created by the program, in its working directory: the program's to delete.
+    return m_own &&
+           QFileInfo(path).absolutePath() == QFileInfo(m_workingDirectory).absoluteFilePath();
+}
+
+bool CBrxWeditDoc::SaveModified() {
+    if (!IsModified()) {
+        return true;
+    }
+    const QString name =
+        m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
+    switch (askSaveChanges(QStringLiteral("Save the changes to %1?").arg(name))) {
+        case QMessageBox::Save:
+            m_handedBack = false;
+            return OnSaveDocument(m_path) && !m_handedBack;
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool CBrxWeditDoc::OnSaveDocument(const QString& given) {
@@ -180,41 +270,58 @@ bool CBrxWeditDoc::OnSaveDocument(const QString& given) {
     if (path.isEmpty()) {
         path = QDir(m_workingDirectory)
                    .filePath(QString::fromLatin1(message ? kUntitledMessage : kUntitledDocument));
+        m_own = true;  // created by the program
     }
-    const bool written = WriteFile(path, EditorText());
-    if (written) {
+    const QString failure = WriteFile(path, EditorText());
+    if (failure.isEmpty()) {
         m_view.document()->setModified(false);
         if (path != m_path) {
             SetPath(path);
         }
     }
     if (m_host == nullptr) {
-        if (!written) {
-            warn(QStringLiteral("Cannot write %1.").arg(path));
+        if (!failure.isEmpty()) {
+            warn(failure);
         }
-        return written;
+        return failure.isEmpty();
     }
-    return message ? SaveMessage(path, written) : SaveUpload(path, written);
+    return message ? SaveMessage(path, failure) : SaveUpload(path, failure);
 }
 
-bool CBrxWeditDoc::SaveMessage(const QString& path, bool written) {
+QString CBrxWeditDoc::OutgoingFile(const QString& path, std::string_view bytes, QString& failure) {
+    const QString out = OwnFile(path)
+                            ? path
+                            : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
+    failure = WriteFile(out, bytes);
+    return out;
+}
+
+bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
     switch (ask(QString::fromLatin1(kSendMessage))) {
         case QMessageBox::Yes: {
             // The file is what goes out: one that could not be written would send old text.
-            if (!written) {
-                warn(QStringLiteral("Cannot write %1: the message was not sent.").arg(path));
+            if (!failure.isEmpty()) {
+                warn(failure + QStringLiteral(" The message was not sent."));
                 return false;
             }
             const MessageOptions options = m_host->Options();
+            std::string text = EditorText();
             if (options.breakLine) {
-                const std::string text = EditorText();
-                WriteDiagnosticDump(m_workingDirectory, text);
-                if (!WriteFile(path, BreakMessageLines(text, options.justification))) {
-                    warn(QStringLiteral("Cannot write %1: the message was not sent.").arg(path));
-                    return false;
-                }
+                Dump(text);
+                text = BreakMessageLines(text, options.justification);
             }
-            if (!m_host->SendMessageText(path, false)) {
+            // The sent file is deleted: a file of the operator's own goes out as a copy.
+            QString outFailure;
+            const QString out =
+                options.breakLine || !OwnFile(path) ? OutgoingFile(path, text, outFailure) : path;
+            if (!outFailure.isEmpty()) {
+                warn(outFailure + QStringLiteral(" The message was not sent."));
+                return false;
+            }
+            if (!m_host->SendMessageText(out, false)) {
+                if (out != path) {
+                    QFile::remove(out);
+                }
                 warn(
                     QStringLiteral("The message was not sent: not connected, or the connection "
                                    "that asked for it was lost."));
@@ -222,11 +329,17 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, bool written) {
             }
             break;
         }
-        case QMessageBox::No:
-            if (!m_host->SendMessageText(path, true)) {
+        case QMessageBox::No: {
+            // The abort sends no text; only a file of the program's own is given up with it.
+            const QString out =
+                OwnFile(path)
+                    ? path
+                    : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
+            if (!m_host->SendMessageText(out, true) && out == path) {
                 QFile::remove(path);  // given up; nobody waits for it any more
             }
             break;
+        }
         default:
             return false;
     }
@@ -235,25 +348,32 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, bool written) {
     return true;
 }
 
-bool CBrxWeditDoc::SaveUpload(const QString& path, bool written) {
+bool CBrxWeditDoc::SaveUpload(const QString& path, const QString& failure) {
     switch (ask(QString::fromLatin1(kUploadDocument))) {
         case QMessageBox::Yes:
-            if (!written) {
-                warn(QStringLiteral("Cannot write %1: the document was not uploaded.").arg(path));
+            if (!failure.isEmpty()) {
+                warn(failure + QStringLiteral(" The document was not uploaded."));
                 return false;
             }
-            if (!m_host->UploadFile(path)) {
-                warn(
-                    QStringLiteral("Not connected, or no remote file to write to: the document "
-                                   "was not uploaded."));
+            // Only the fetched file goes back, to the path and the session it came from.
+            if (!m_origin) {
+                warn(QStringLiteral("This document was not fetched from the BBS, so there is no "
+                                    "file there to replace: nothing was uploaded. The text is "
+                                    "kept in %1.")
+                         .arg(QDir::toNativeSeparators(path)));
+                return false;
+            }
+            if (!m_host->UploadFile(path, *m_origin)) {
+                warn(QStringLiteral("Not connected to the session that %1 was fetched from: "
+                                    "nothing was uploaded. The text is kept in %2.")
+                         .arg(AnsiToQString(m_origin->remotePath), QDir::toNativeSeparators(path)));
                 return false;
             }
             break;
         case QMessageBox::No:
             // A received file is done with; a file of the operator's own, opened from
             // elsewhere, is not the editor's to delete.
-            if (QFileInfo(path).absolutePath() ==
-                QFileInfo(m_workingDirectory).absoluteFilePath()) {
+            if (OwnFile(path)) {
                 QFile::remove(path);
             }
             break;
@@ -268,6 +388,9 @@ void CBrxWeditDoc::HandedBack() {
     m_frame.hide();
     m_host->EditorDone();
     DeleteContents();
+    m_own = false;
+    m_origin.reset();
+    m_handedBack = true;
     SetPath({});
 }
 

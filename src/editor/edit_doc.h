@@ -15,10 +15,11 @@
 #include <string>
 #include <string_view>
 
+#include "editor/editor_host.h"
+
 namespace brxw {
 
 class CBrxWeditView;
-class EditorHost;
 
 // The editor's text from a file's bytes: carriage returns dropped, each line feed a carriage
 // return plus line feed. A zero byte ends no line but is dropped too: the text is sent as plain
@@ -39,11 +40,15 @@ public:
     const QString& PathName() const { return m_path; }
     bool IsModified() const;
 
-    // Loads the file into the view (a changed text it replaces is kept, see KeepUnsentText),
-    // writes the diagnostic dump, and prepares the text as a message when the message-edit flag
-    // is set. False, with the view unchanged, when the file
-    // cannot be read whole.
-    bool OnOpenDocument(const QString& path);
+    // Who opens a file: the program with a file it received (the control panel), or the
+    // operator with Open. Only a received file may be uploaded or deleted once done with.
+    enum class OpenedBy { Reception, Operator };
+
+    // Loads the file into the view, writes the diagnostic dump, and prepares the text as a
+    // message when the message-edit flag is set. A received file that replaces a changed text
+    // keeps that text first (see KeepUnsentText). False, with the view unchanged, when the
+    // file cannot be read whole or the changed text could not be kept.
+    bool OnOpenDocument(const QString& path, OpenedBy by = OpenedBy::Reception);
     // An empty, untitled document.
     void OnNewDocument();
     // Saves the text to path (the document's own file when empty) and asks "Send message" or
@@ -51,14 +56,24 @@ public:
     // after Cancel and when the text could not be written or handed over (the editor stays).
     bool OnSaveDocument(const QString& path);
     void DeleteContents();
+    // Before New or Open: a changed text asks Save, Discard or Cancel. True when the command
+    // may go on: after Discard, and after a Save that wrote the text and left it in the
+    // editor. False after Cancel, a Save that failed or was cancelled, and a Save that handed
+    // the document back (the editor is gone, its work done).
+    bool SaveModified();
+    // The program is ending with nobody to ask: a changed text is written to "<name>.unsent"
+    // beside the document's file (in the working directory when untitled) and the document is
+    // emptied. Returns the path written, empty when nothing needed keeping or it failed.
+    QString KeepUnsentForQuit();
 
-    // The view's text as the file holds it: bytes of the Windows code page, CR LF between lines. A
-    // character the code page lacks is shown as '?' from now on, so the text sent is the text seen.
-    std::string EditorText();
+    // The view's text as the file holds it: bytes of the Windows code page, CR LF between
+    // lines, a character the code page lacks written as '?'. The view is left as it is.
+    std::string EditorText() const;
     void SetEditorText(std::string_view text);
 
     // The question boxes and the warnings; tests may answer them without a box.
     std::function<QMessageBox::StandardButton(const QString& text)> ask;
+    std::function<QMessageBox::StandardButton(const QString& text)> askSaveChanges;
     std::function<void(const QString& text)> warn;
 
 signals:
@@ -67,20 +82,34 @@ signals:
     void TextKept(const QString& path);
 
 private:
-    bool WriteFile(const QString& path, std::string_view bytes);
+    // Writes the file; an empty string, or the reason it failed with the path.
+    QString WriteFile(const QString& path, std::string_view bytes, bool ownerOnly = false);
+    void Dump(std::string_view text);
     // Before a received file replaces a text the operator changed and has not handed back, the
-    // text is written to "<name>.unsent" in the working directory.
-    void KeepUnsentText();
-    bool SaveMessage(const QString& path, bool written);
-    bool SaveUpload(const QString& path, bool written);
+    // text is written to "<name>.unsent". False when it could not be (the warning said why,
+    // naming the file that arrived).
+    bool KeepUnsentText(const QString& arriving);
+    QString UnsentPath() const;
+    // The file that goes out: the document's own when the program received or created it,
+    // otherwise a copy in the working directory, as what goes out is deleted once sent.
+    QString OutgoingFile(const QString& path, std::string_view bytes, QString& failure);
+    bool SaveMessage(const QString& path, const QString& failure);
+    bool SaveUpload(const QString& path, const QString& failure);
     void HandedBack();
     void SetPath(const QString& path);
+    bool OwnFile(const QString& path) const;
 
     CBrxWeditView& m_view;
     QWidget& m_frame;
     QString m_workingDirectory;
     EditorHost* m_host = nullptr;
     QString m_path;
+    // The file was received or created by the program (not opened by the operator).
+    bool m_own = false;
+    // Where the document was fetched from; none for anything but a fetched file.
+    std::optional<FetchOrigin> m_origin;
+    bool m_handedBack = false;
+    bool m_dumpFailureShown = false;
 };
 
 }  // namespace brxw

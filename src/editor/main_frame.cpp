@@ -1,6 +1,7 @@
 #include "editor/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -8,18 +9,24 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_icons.h"
 #include "panel/toolbar_icons.h"
+#include "textwin/text_print.h"
 
 namespace brxw {
 
@@ -29,6 +36,28 @@ constexpr const char* kIdle = "Ready";
 // Caps lock, num lock and scroll lock, as the status bar names them.
 constexpr const char* kKeyNames[3] = {"MAJ", "NUM", "DEF"};
 constexpr int kLockKeys[3] = {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock};
+
+// Sees the application's quit request (quit(), the session manager's end of the session) before
+// the application asks every window to close, so the frame can close without a question.
+class QuitWatcher : public QObject {
+public:
+    QuitWatcher(QObject* parent, std::function<void()> quitting)
+        : QObject(parent), m_quitting(std::move(quitting)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+            m_quitting();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_quitting;
+};
+// How often the lock keys are asked while the editor is active: their lights may change with the
+// keyboard in another window's hands, or with no key event reaching the editor at all.
+constexpr int kLockKeyPollMs = 250;
 }  // namespace
 
 CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
@@ -42,7 +71,11 @@ CBrxWeditView::CBrxWeditView(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void CBrxWeditView::Print(QPrinter& printer) const {
-    print(&printer);
+    // The text font is sized in screen pixels, which the printer would take as its own (a 1200-dpi
+    // printer's): a copy of the text is printed in the font's size in points instead.
+    const std::unique_ptr<QTextDocument> copy(document()->clone());
+    copy->setDefaultFont(PaperFont(font(), logicalDpiY()));
+    copy->print(&printer);
 }
 
 CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* parent)
@@ -59,10 +92,10 @@ CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* par
     BuildToolBar();
     BuildStatusBar();
     connect(m_doc, &CBrxWeditDoc::PathChanged, this, &CMainFrame::UpdateTitle);
-    connect(m_doc, &CBrxWeditDoc::TextKept, this, [this](const QString& path) {
-        statusBar()->showMessage(QStringLiteral("The text you were editing is kept in %1")
-                                     .arg(QDir::toNativeSeparators(path)));
-    });
+    connect(m_doc, &CBrxWeditDoc::TextKept, this, &CMainFrame::ShowTextKept);
+    // However the program ends, nobody may be there to answer: the text is kept instead.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CMainFrame::KeepUnsentForQuit);
+    qApp->installEventFilter(new QuitWatcher(this, [this] { KeepUnsentForQuit(); }));
     connect(m_view, &QPlainTextEdit::undoAvailable, Action(Command::Undo), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Cut), &QAction::setEnabled);
     connect(m_view, &QPlainTextEdit::copyAvailable, Action(Command::Copy), &QAction::setEnabled);
@@ -163,6 +196,9 @@ void CMainFrame::BuildToolBar() {
         }
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    // The frame's context menu hides and shows the toolbar too: Display > Toolbar follows it.
+    connect(m_toolBar, &QToolBar::visibilityChanged, Action(Command::ToggleToolBar),
+            &QAction::setChecked);
 }
 
 void CMainFrame::BuildStatusBar() {
@@ -176,6 +212,9 @@ void CMainFrame::BuildStatusBar() {
         m_keys[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MAJW")));
         statusBar()->addPermanentWidget(m_keys[i]);
     }
+    m_lockKeyPoll = new QTimer(this);
+    m_lockKeyPoll->setInterval(kLockKeyPollMs);
+    connect(m_lockKeyPoll, &QTimer::timeout, this, &CMainFrame::RefreshLockKeys);
 }
 
 QString CMainFrame::StatusText() const {
@@ -191,18 +230,58 @@ QString CMainFrame::KeyIndicators() const {
     return shown.join(u' ');
 }
 
+void CMainFrame::ShowKey(int index, bool on) {
+    m_keyOn[index] = on;
+    m_keys[index]->setText(on ? QString::fromLatin1(kKeyNames[index]) : QString());
+}
+
+bool CMainFrame::RefreshLockKeys() {
+    const std::optional<LockKeys> keys = readLockKeys ? readLockKeys() : std::nullopt;
+    if (!keys) {
+        return false;
+    }
+    ShowKey(0, keys->caps);
+    ShowKey(1, keys->num);
+    ShowKey(2, keys->scroll);
+    return true;
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The lock keys' states follow their presses while the editor has the keyboard.
-    if (watched == m_view && event->type() == QEvent::KeyPress) {
+    // A lock key pressed or released in the editor: its light is read again at once (a lock may
+    // go off only on the release). Where the platform cannot tell, the press toggles the last
+    // known state.
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched == m_view && (press || event->type() == QEvent::KeyRelease)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         for (int i = 0; i < 3; ++i) {
-            if (key == kLockKeys[i]) {
-                m_keyOn[i] = !m_keyOn[i];
-                m_keys[i]->setText(m_keyOn[i] ? QString::fromLatin1(kKeyNames[i]) : QString());
+            if (key == kLockKeys[i] && !RefreshLockKeys() && press) {
+                ShowKey(i, !m_keyOn[i]);
             }
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            RefreshLockKeys();
+            m_lockKeyPoll->start();
+        } else {
+            m_lockKeyPoll->stop();
+        }
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    RefreshLockKeys();
+}
+
+void CMainFrame::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    m_lockKeyPoll->stop();
 }
 
 void CMainFrame::SetHost(EditorHost* host) {
@@ -253,7 +332,7 @@ void CMainFrame::Run(Command command) {
             m_view->paste();
             break;
         case Command::New:
-            m_doc->OnNewDocument();
+            NewDocument();
             break;
         case Command::Open:
             OpenWithDialog();
@@ -267,13 +346,41 @@ void CMainFrame::Run(Command command) {
     }
 }
 
+void CMainFrame::NewDocument() {
+    if (m_doc->SaveModified()) {
+        m_doc->OnNewDocument();
+    }
+}
+
 void CMainFrame::OpenWithDialog() {
+    if (!m_doc->SaveModified()) {
+        return;
+    }
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QFileInfo(DocumentPath()).path(),
                                      QStringLiteral("All Files (*)"));
     if (!path.isEmpty()) {
-        m_doc->OnOpenDocument(path);
+        m_doc->OnOpenDocument(path, CBrxWeditDoc::OpenedBy::Operator);
     }
+}
+
+void CMainFrame::ShowTextKept(const QString& path) {
+    // A box that stays until read, without stopping the reception that replaced the text.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Editor"),
+                                QStringLiteral("A new file arrived while you were editing. The "
+                                               "text you were editing is kept in\n%1")
+                                    .arg(QDir::toNativeSeparators(path)),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("textKeptBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->show();
+}
+
+QString CMainFrame::KeepUnsentForQuit() {
+    m_quitting = true;
+    return m_doc->KeepUnsentForQuit();
 }
 
 QPrinter& CMainFrame::Printer() {
@@ -304,6 +411,10 @@ void CMainFrame::PrintSetup() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_quitting) {
+        event->accept();  // the program ends; the text is kept already
+        return;
+    }
     // Closing hands the document back instead; the document hides the frame after Yes or No.
     event->ignore();
     m_doc->OnSaveDocument(m_doc->PathName());

@@ -2,18 +2,23 @@
 // until a message or a file is to be edited. Owns the view (the text), the document (what
 // happens on opening and saving), the menus, the toolbar and the status bar. Closing it, or
 // "Quit", saves the document instead: the document hides the frame once the text is handed back.
+// When the program ends, a changed text is kept in "<name>.unsent" and nothing is asked.
 // User-interface thread only.
 #pragma once
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <functional>
 #include <map>
+#include <optional>
 
+#include "editor/lock_keys.h"
 #include "textwin/placement.h"
 
 class QAction;
 class QLabel;
 class QPrinter;
+class QTimer;
 class QToolBar;
 
 namespace brxw {
@@ -27,7 +32,8 @@ class CBrxWeditView : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CBrxWeditView(QWidget* parent = nullptr);
-    // The text laid out on the printer's pages (also the print preview's).
+    // The text laid out on the printer's pages (also the print preview's), in the view's font at
+    // the size it has on screen.
     void Print(QPrinter& printer) const;
 };
 
@@ -62,20 +68,33 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     // The idle text "Ready", or the prompt of the command under the pointer.
     QString StatusText() const;
-    // The three key indicators "MAJ", "NUM" and "DEF", as shown (empty while the key is off).
+    // The three key indicators "MAJ", "NUM" and "DEF" (caps, num and scroll lock), as shown
+    // (empty while the key is off).
     QString KeyIndicators() const;
+    // Where the indicators learn the lock keys' state: asked when the frame is shown, when it
+    // becomes active and every quarter second while it stays active (never while it is not).
+    // Where it cannot tell, the indicators follow the lock keys pressed in the editor.
+    std::function<std::optional<LockKeys>()> readLockKeys = ReadLockKeys;
 
     // The control panel's side of the document; set once when the panel is created.
     void SetHost(EditorHost* host);
     // Moves the frame to the stored "Size_e" and "Position_e" (600 by 400 at 0, 0 by default),
     // then records every later move and resize.
     void RestorePlacement();
-    // Opens the file as the document; false when it cannot be read whole.
+    // Opens a received file as the document; false when it cannot be read whole.
     bool OpenDocument(const QString& path);
+    // The program ends and nobody may be there to answer: a changed text is kept in
+    // "<name>.unsent" beside its file, and the frame closes from now on without asking.
+    // Called by itself on the application's quit request and on aboutToQuit (exit() included);
+    // returns the file written, if any.
+    QString KeepUnsentForQuit();
     const QString& DocumentPath() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,10 +110,15 @@ private:
     void PrintWithDialog();
     void PrintPreview();
     void PrintSetup();
+    void NewDocument();
     void OpenWithDialog();
+    void ShowTextKept(const QString& path);
     void UpdateTitle();
     void FitFrame();
     void WritePair(const char* key, int a, int b);
+    // Shows the lock keys' state; false (nothing changed) where the platform cannot tell.
+    bool RefreshLockKeys();
+    void ShowKey(int index, bool on);
 
     AppConfig& m_config;
     QString m_workingDirectory;
@@ -105,9 +129,11 @@ private:
     QLabel* m_ready = nullptr;
     QLabel* m_keys[3] = {};
     bool m_keyOn[3] = {};
-    QPrinter* m_printer = nullptr;  // kept between print setup and printing
+    QTimer* m_lockKeyPoll = nullptr;  // runs only while the frame is the active window
+    QPrinter* m_printer = nullptr;    // kept between print setup and printing
     bool m_placementSaving = false;
     bool m_frameFitted = false;
+    bool m_quitting = false;
     Placement m_placement;
 };
 

@@ -170,15 +170,32 @@ DumpCounter& ProcessDumpCounter() {
     return counter;
 }
 
-QString WriteDiagnosticDump(const QString& directory, std::string_view text) {
+QString WriteDiagnosticDump(const QString& directory, std::string_view text, QString* error) {
     const QString path =
         QDir(directory).filePath(QStringLiteral("debug_%1.txt").arg(ProcessDumpCounter().Next()));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    // The dump holds the whole text, which may be private mail: the owner's alone.
+    constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner |
+                                                    QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadUser | QFileDevice::WriteUser;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text, kOwnerOnly)) {
+        if (error != nullptr) {
+            *error = QStringLiteral("Cannot create %1: %2.").arg(path, file.errorString());
+        }
         return {};
     }
+    // A dump left by an earlier run keeps its old permissions when overwritten: narrow them.
+    file.setPermissions(file.permissions() & kOwnerOnly);
     const std::string lines = DumpLines(text);
-    file.write(lines.data(), static_cast<qint64>(lines.size()));
+    const bool written = file.write(lines.data(), static_cast<qint64>(lines.size())) ==
+                         static_cast<qint64>(lines.size());
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        if (error != nullptr) {
+            *error = QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
+        }
+        return {};
+    }
     return path;
 }
 

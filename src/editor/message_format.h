@@ -56,7 +56,9 @@ private:
 DumpCounter& ProcessDumpCounter();
 
 // Writes the dump of text to "debug_N.txt" in directory, N the next number of the process-wide
-// counter. A file that cannot be created is skipped; returns its path, or empty when skipped.
-QString WriteDiagnosticDump(const QString& directory, std::string_view text);
+// counter, readable by the owner alone. Returns its path; empty when the file could not be
+// created or written, with the reason (path and system error) in *error when error is given.
+QString WriteDiagnosticDump(const QString& directory, std::string_view text,
+                            QString* error = nullptr);
 
 }  // namespace brxw

@@ -1,5 +1,6 @@
 #include "editor/panel_editor_host.h"
 
+#include "link/session.h"
 #include "panel/control_panel.h"
 #include "textwin/console_dlg.h"
 
@@ -32,8 +33,30 @@ bool PanelEditorHost::SendMessageText(const QString& path, bool abort) {
     return m_panel.GetSession().SendMessageText(path, abort, m_panel.Settings().AnsiChar() != 0);
 }
 
-bool PanelEditorHost::UploadFile(const QString& path) {
-    return m_panel.GetSession().UploadFile(path);
+bool PanelEditorHost::UploadFile(const QString& path, const FetchOrigin& origin) {
+    Session& session = m_panel.GetSession();
+    // Another session, even a new one of the same profile, may be another BBS.
+    if (!session.LoggedIn() || origin.session != session.Generation() ||
+        origin.remotePath.empty()) {
+        return false;
+    }
+    // The upload goes under the document's own path, whatever was asked for since.
+    const std::string asked = session.RemoteFilePath();
+    session.SetRemoteFilePath(origin.remotePath);
+    const bool sent = session.UploadFile(path);
+    session.SetRemoteFilePath(asked);
+    return sent;
+}
+
+std::optional<FetchOrigin> PanelEditorHost::TakeFetchOrigin() {
+    Session& session = m_panel.GetSession();
+    if (!session.LoggedIn() || session.RemoteFilePath().empty()) {
+        return std::nullopt;
+    }
+    FetchOrigin origin{session.RemoteFilePath(), session.Generation()};
+    // One fetch, one document: a file the server sends later on its own has no path to go to.
+    session.SetRemoteFilePath({});
+    return origin;
 }
 
 void PanelEditorHost::EditorDone() {

@@ -18,7 +18,8 @@ public:
     void ClearMessageEdit() override;
     MessageOptions Options() const override;
     bool SendMessageText(const QString& path, bool abort) override;
-    bool UploadFile(const QString& path) override;
+    bool UploadFile(const QString& path, const FetchOrigin& origin) override;
+    std::optional<FetchOrigin> TakeFetchOrigin() override;
     void EditorDone() override;
 
 private:

@@ -41,6 +41,10 @@ public:
     virtual void SendRequest(std::uint8_t kind, std::string_view text) = 0;
     virtual void OpenInEditor(const QString& path) = 0;
 
+    // A file the server sent could not be stored: its path and why (the transfer of `kind`
+    // has ended; an administration dialog does not open on it).
+    virtual void ReceptionFailed(std::uint8_t kind, const QString& path, const QString& reason) = 0;
+
     // The file-reception indicator over status pane 1.
     virtual void ProgressBegin(std::int32_t total) = 0;
     virtual void ProgressUpdate(std::int32_t received) = 0;

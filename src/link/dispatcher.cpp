@@ -20,6 +20,12 @@ constexpr std::size_t kTrafficTextOffset = 3;
 // message the server means the operator to see.
 constexpr std::size_t kConsoleMessageLength = 27;
 constexpr std::uint8_t kConsoleBit = category::kConsole;
+
+// Transfers that end in the editor; the others end in an administration dialog.
+bool ShowsInEditor(std::uint8_t kind) {
+    return kind != kind::kDirectory && kind != kind::kForward && kind != kind::kUserRecords &&
+           kind != kind::kMessageRecords;
+}
 }  // namespace
 
 Dispatcher::Dispatcher(FrameQueue& queue, DispatchTarget& target, QString workingDirectory)
@@ -161,7 +167,10 @@ void Dispatcher::Notice(std::string_view payload) {
             break;
         case 3:
             // Only the message file: a reception in progress goes on.
-            m_reception.CreateEmpty(kMessageFile);
+            if (!m_reception.CreateEmpty(kMessageFile)) {
+                m_target.ReceptionFailed(kind::kMessageText, WorkingPath(kMessageFile),
+                                         m_reception.Failure());
+            }
             SetMessageEdit(true);
             m_target.OpenInEditor(WorkingPath(kMessageFile));
             break;
@@ -263,7 +272,10 @@ void Dispatcher::StartNamed(std::uint8_t kind, std::string_view payload) {
         // An empty list (no users, no forwards, an empty directory) comes announced with size
         // 0: no reception starts, but the file is created empty and its end action runs, so
         // that its dialog opens, or shows the empty list.
-        m_reception.CreateEmpty(name);
+        if (!m_reception.CreateEmpty(name)) {
+            m_target.ReceptionFailed(kind, WorkingPath(name), m_reception.Failure());
+            return;
+        }
         EndAction(kind, WorkingPath(name));
         return;
     }
@@ -281,8 +293,14 @@ void Dispatcher::Continue(std::uint8_t kind, std::string_view payload) {
         return;
     }
     const QString path = m_reception.Path();
-    m_reception.Finish();
+    const bool written = m_reception.Finish();
     m_target.ProgressEnd();
+    if (!written) {
+        m_target.ReceptionFailed(kind, path, m_reception.Failure());
+        if (!ShowsInEditor(kind)) {
+            return;  // no dialog on a list that is not there (or is an older one)
+        }
+    }
     EndAction(kind, path);
 }
 

@@ -77,6 +77,7 @@ QString Reception::PathOf(const std::string& name) const {
 
 bool Reception::Begin(std::string name, std::int32_t size) {
     Abort();
+    m_failure.clear();
     if (size == 0) {
         return false;
     }
@@ -91,6 +92,7 @@ std::unique_ptr<QTemporaryFile> Reception::OpenTemporary() const {
     auto file = std::make_unique<QTemporaryFile>(
         QDir(m_directory).filePath(QStringLiteral(".brx_reception_XXXXXX")));
     if (!file->open()) {
+        m_failure = file->errorString();
         return nullptr;  // the reception still runs; its data is dropped
     }
     return file;
@@ -105,21 +107,28 @@ void Reception::Append(std::string_view piece) {
     m_received += static_cast<std::int64_t>(piece.size());
     if (m_file && m_file->write(piece.data(), static_cast<qint64>(piece.size())) !=
                       static_cast<qint64>(piece.size())) {
+        m_failure = m_file->errorString();
         m_file.reset();  // a short write spoils the file: drop it, keep the old one
     }
 }
 
 bool Reception::Commit(QTemporaryFile& file, const std::string& name) const {
     if (!file.flush()) {
+        m_failure = file.errorString();
         return false;
     }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
+    // Received files may be private mail: the owner's alone, as the temporary file was
+    // created (the umask may have narrowed that further; it is never widened).
+    file.setPermissions(file.permissions() & (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadUser | QFileDevice::WriteUser));
     file.close();
     // rename() replaces the directory entry: an existing file or a symbolic link in its place is
     // replaced, never written through.
     std::error_code error;
     std::filesystem::rename(file.fileName().toStdU16String(), PathOf(name).toStdU16String(), error);
+    if (error) {
+        m_failure = QString::fromLocal8Bit(error.message());
+    }
     return !error;
 }
 

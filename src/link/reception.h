@@ -46,6 +46,8 @@ public:
     const std::string& Name() const { return m_name; }
     QString Path() const;
     bool FileOpen() const { return m_file != nullptr; }
+    // Why the file of the last reception, or of CreateEmpty, could not be written.
+    const QString& Failure() const { return m_failure; }
 
     // Starts a reception into the file `name` (already a safe name). False, with nothing
     // started, when size is 0. The reception runs even when the file cannot be created.
@@ -70,6 +72,7 @@ private:
     std::int64_t m_received = 0;
     std::string m_name;
     std::unique_ptr<QTemporaryFile> m_file;  // beside the final name, renamed over it
+    mutable QString m_failure;
 };
 
 }  // namespace brxw

@@ -386,8 +386,10 @@ void Session::StopThreadAndClose() {
     m_socket.Shutdown();
     m_receiver.Join();
     m_socket.Close();
-    // Frames and events of the closed session must not reach the next one.
+    // Frames, events and the fetched file's path of the closed session must not reach the next
+    // one.
     ++m_generation;
+    m_remoteFilePath.clear();
     m_sendFailure.reset();
     m_queue.Clear();
     m_dispatchTimer.stop();

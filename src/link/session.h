@@ -85,6 +85,9 @@ public:
 
     State CurrentState() const { return m_state; }
     bool LoggedIn() const { return m_loggedIn; }
+    // Changes when a session starts and when it ends: what one session asked for is told
+    // apart from what the next may be sent.
+    std::uint64_t Generation() const { return m_generation; }
     bool HasSocket() const { return m_socket.IsOpen(); }
     std::uint32_t Options() const { return m_options; }
     void SetOptions(std::uint32_t options) { m_options = options; }
@@ -92,6 +95,7 @@ public:
     int Countdown() const { return m_countdown; }
     const RemoteConfig& Remote() const { return m_remote; }
     FrameQueue& Queue() { return m_queue; }
+    // The path of the last file fetched in this session; empty once the session ends.
     const std::string& RemoteFilePath() const { return m_remoteFilePath; }
     void SetRemoteFilePath(std::string path) { m_remoteFilePath = std::move(path); }
 

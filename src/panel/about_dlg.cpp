@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "brxw_version.h"
 #include "panel/toolbar_icons.h"
 
 namespace brxw {
 
 namespace {
-constexpr const char* kVersion = "0.1";
+constexpr const char* kVersion = BRXW_VERSION;
 
 QDialogButtonBox* OkButton(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);

@@ -129,10 +129,10 @@ inline constexpr std::size_t kAlertKindCount = 4;
 // a quiet period (more: how many matched meanwhile, detail: the last of them).
 struct AlertNotice {
     AlertKind kind = AlertKind::kStation;
-    QString detail;  // e.g. "DL1ABC connected on channel 5"
+    QString detail;  // e.g. "Q1ABC connected on channel 5"
     int more = 0;
 
-    // "Alert: DL1ABC connected on channel 5", or "Alert: 12 more, the last: ..." for a summary.
+    // "Alert: Q1ABC connected on channel 5", or "Alert: 12 more, the last: ..." for a summary.
     QString Text() const;
     bool operator==(const AlertNotice&) const = default;
 };

@@ -53,7 +53,7 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     m_chosen->setChecked(stored.chosen);
     m_callsigns->setMaxLength(static_cast<int>(kAlertValueLimit));
     m_callsigns->setText(StoredText(stored.callsigns));
-    m_callsigns->setPlaceholderText(QStringLiteral("DL1ABC, DB0XYZ-7"));
+    m_callsigns->setPlaceholderText(QStringLiteral("Q1ABC, Q4BBS-7"));
     m_traffic = MakePattern(stored.traffic);
     m_traffic.on->setText(QStringLiteral("&Monitoring or channel traffic contains:"));
     m_traffic.text->setPlaceholderText(QStringLiteral("QST, SYSOP"));
@@ -63,10 +63,9 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     m_sound->setChecked(stored.sound);
     m_desktop->setChecked(stored.desktop);
 
-    auto* callsHint =
-        new QLabel(QStringLiteral("Calls separated by blanks or commas; DL1ABC stands "
-                                  "for all its SSIDs, DL1ABC-7 for that one only."),
-                   this);
+    auto* callsHint = new QLabel(QStringLiteral("Calls separated by blanks or commas; Q1ABC stands "
+                                                "for all its SSIDs, Q1ABC-7 for that one only."),
+                                 this);
     callsHint->setWordWrap(true);
     callsHint->setStyleSheet(QStringLiteral("color: palette(dark)"));
 

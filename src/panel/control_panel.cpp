@@ -366,25 +366,17 @@ void CControlPanel::OnCommand(int command) {
             m_pactor->Press(command);
             break;
         // The replies to these requests open their dialogs.
-        // While a record dialog runs every frame of its kind is a record reply for it, so a
-        // second key list would be read as field lines.
         case cmd::kEditMessageProperties:
-            if (!MessagePropertiesOpen()) {
-                m_session->SendFrame(kind::kMessageRecords, "LIST");
-            }
+            m_admin->RequestList(kind::kMessageRecords);
             break;
         case cmd::kEditUserProperties:
-            if (!UserPropertiesOpen()) {
-                m_session->SendFrame(kind::kUserRecords, "LIST");
-            }
+            m_admin->RequestList(kind::kUserRecords);
             break;
         case cmd::kOpenConfigFile:
             m_admin->RunRemoteFiles();
             break;
         case cmd::kPendingForward:
-            if (!PendingForwardOpen()) {
-                m_session->SendFrame(kind::kForward, "LIST");
-            }
+            m_admin->RequestList(kind::kForward);
             break;
         default:
             break;
@@ -468,6 +460,7 @@ void CControlPanel::SessionStateChanged(bool loggedIn) {
     HideAdministrationButtons();
     SetCounterChecks(false, false);
     m_dispatcher->SessionEnded();
+    m_admin->SessionEnded();
     m_pane1->clear();
     m_optionItems->Detach();
     SetStationCount(0);

@@ -149,6 +149,7 @@ public:
     void PactorState(std::string_view text) override;
     void SendRequest(std::uint8_t kind, std::string_view text) override;
     void OpenInEditor(const QString& path) override;
+    void ReceptionFailed(std::uint8_t kind, const QString& path, const QString& reason) override;
     void ProgressBegin(std::int32_t total) override;
     void ProgressUpdate(std::int32_t received) override;
     void ProgressEnd() override;

@@ -196,8 +196,16 @@ void CControlPanel::BuildServerControls() {
     connect(m_pactor, &CPactorMenu::menuClosed, this,
             [this] { ShowPrompt(QString::fromLatin1(kIdlePrompt)); });
     m_optionItems = new CServerOptionItems(*m_optionsMenu, send, this);
-    // SendFrame keeps a fetched file's path for its upload.
-    m_admin = new admin::CAdminDialogs(*this, send, [this] { return m_ansiChar; });
+    // SendFrame keeps a fetched file's path for its upload. The dialogs learn whether a
+    // request went out: with the link down they say so and leave their lists as they are.
+    const auto request = [this](std::uint8_t kind, std::string_view text) {
+        if (!m_session->HasSocket()) {
+            return false;
+        }
+        m_session->SendFrame(kind, text);
+        return true;
+    };
+    m_admin = new admin::CAdminDialogs(*this, request, [this] { return m_ansiChar; });
 }
 
 void CControlPanel::BuildStatusBar() {

@@ -1,5 +1,6 @@
 // The control panel as the inbound dispatch's target: the server's options and Pactor state,
 // the administration dialogs (CAdminDialogs), the editor and the reception indicator.
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -10,6 +11,8 @@
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
+#include "resources/strings.h"
+#include "text/charset.h"
 
 namespace brxw {
 
@@ -60,6 +63,15 @@ std::uint32_t CControlPanel::Options() const {
 
 void CControlPanel::SendRequest(std::uint8_t kind, std::string_view text) {
     m_session->SendFrame(kind, text);
+}
+
+void CControlPanel::ReceptionFailed(std::uint8_t kind, const QString& path, const QString& reason) {
+    // A list asked for that will not show: its button works again.
+    m_admin->ListFailed(kind);
+    ShowWarning(
+        str::kReceptionCaption,
+        StrPrintf(str::kCannotStoreReceived, QStringToAnsi(QDir::toNativeSeparators(path)).c_str(),
+                  QStringToAnsi(reason).c_str()));
 }
 
 void CControlPanel::OpenInEditor(const QString& path) {

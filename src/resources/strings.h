@@ -35,6 +35,9 @@ inline constexpr const char* kErrorEstablishing = "Error establishing connection
 inline constexpr const char* kErrorHostInfo = "Error retrieving host information";
 inline constexpr const char* kConnectionClosed = "Connection closed";
 inline constexpr const char* kCannotFindConfig = "Cannot find %s in configuration";
+// A file the server sent that could not be stored: its path, then why.
+inline constexpr const char* kReceptionCaption = "Reception";
+inline constexpr const char* kCannotStoreReceived = "Cannot write the received file %s:\n%s";
 }  // namespace str
 
 // printf into a std::string; formats come from the table above, never from the server.

@@ -49,7 +49,7 @@ struct PageLayout {
     int LinesPerPage() const;
 };
 
-// The layout for a printer's page and its default font's height and external leading: the line
+// The layout for a printer's page and the print font's height and external leading: the line
 // spacing is height plus leading, or height plus a fifth when the font has no leading, and at
 // least one pixel.
 PageLayout MakePageLayout(int width, int height, int fontHeight, int fontLeading);

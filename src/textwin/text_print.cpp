@@ -36,8 +36,9 @@ QString PrintableText(std::string_view bytes) {
 // it holds the lines the layout gives it.
 class PageWriter {
 public:
-    PageWriter(QPrinter& printer, std::string_view caption, const QDateTime& now)
+    PageWriter(QPrinter& printer, std::string_view caption, const QFont& font, const QDateTime& now)
         : m_printer(printer),
+          m_font(font),
           m_title(QString::fromLatin1(kTitleFormat).arg(AnsiToQString(caption))),
           m_date(QLocale::c().toString(now, QString::fromLatin1(kFooterDateFormat))) {}
 
@@ -70,6 +71,7 @@ private:
             if (!m_painter.begin(&m_printer)) {
                 return false;
             }
+            m_painter.setFont(m_font);
             const QFontMetrics metrics = m_painter.fontMetrics();
             m_layout = MakePageLayout(m_printer.width(), m_printer.height(), metrics.height(),
                                       metrics.leading());
@@ -101,6 +103,7 @@ private:
 
     QPrinter& m_printer;
     QPainter m_painter;
+    QFont m_font;
     QString m_title;
     QString m_date;
     PageLayout m_layout;
@@ -111,13 +114,20 @@ private:
 
 }  // namespace
 
+QFont PaperFont(QFont font, qreal screenDpi) {
+    if (font.pixelSize() > 0 && screenDpi > 0) {
+        font.setPointSizeF(font.pixelSize() * 72.0 / screenDpi);
+    }
+    return font;
+}
+
 int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::string_view caption,
-                 const QDateTime& now) {
+                 const QFont& font, const QDateTime& now) {
     if (lines.empty()) {
         return 0;
     }
     printer.setDocName(QString::fromLatin1(kPrintDocumentName));
-    PageWriter writer(printer, caption, now);
+    PageWriter writer(printer, caption, font, now);
     for (const PrintLine& line : lines) {
         if (!writer.Print(line)) {
             break;
@@ -127,7 +137,7 @@ int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::st
 }
 
 int PrintLinesWithDialog(QWidget* parent, const std::vector<PrintLine>& lines,
-                         std::string_view caption) {
+                         std::string_view caption, const QFont& font) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kPrintDocumentName));
     printer.setFromTo(1, 1);
@@ -135,7 +145,7 @@ int PrintLinesWithDialog(QWidget* parent, const std::vector<PrintLine>& lines,
     if (dialog.exec() != QDialog::Accepted) {
         return 0;
     }
-    return PrintLinesTo(printer, lines, caption);
+    return PrintLinesTo(printer, lines, caption, font);
 }
 
 }  // namespace brxw

@@ -164,7 +164,7 @@ void CTextWnd::PrintSelection() {
     if (caption.size() > kCaptionLimit) {
         caption.resize(kCaptionLimit);
     }
-    PrintLinesWithDialog(this, lines, caption);
+    PrintLinesWithDialog(this, lines, caption, PaperFont(m_font, logicalDpiY()));
 }
 
 void CTextWnd::ScrollLines(int n) {

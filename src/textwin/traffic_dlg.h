@@ -101,7 +101,7 @@ public:
     // The one-channel window's channel (set by the station list with the title).
     int Channel() const { return m_channel; }
     void SetChannel(int channel) { m_channel = channel; }
-    // A title in Windows code page bytes, e.g. "Channel 3 : DL1ABC".
+    // A title in Windows code page bytes, e.g. "Channel 3 : Q1ABC".
     void SetTitleText(const std::string& title);
 
     CTextWnd* TextView() const { return m_view; }

@@ -25,12 +25,17 @@ namespace brxw::admin {
 namespace {
 
 // Every request a dialog sends ("7 GET 10") and every warning it shows.
+// With `linked` false nothing goes out, as with the link down.
 struct Recorder {
     std::vector<std::string> sent;
     std::vector<std::string> warnings;
+    bool linked = true;
     SendRequestFn Send() {
         return [this](std::uint8_t kind, std::string_view text) {
-            sent.push_back(std::to_string(kind) + ' ' + std::string(text));
+            if (linked) {
+                sent.push_back(std::to_string(kind) + ' ' + std::string(text));
+            }
+            return linked;
         };
     }
     WarningFn Warn() {
@@ -42,6 +47,15 @@ struct Recorder {
 
 void Key(QWidget* widget, Qt::Key key) {
     QTest::keyClick(widget, key, Qt::NoModifier);
+}
+
+// Shows the dialog as the active window, so that the focus really arrives in its list.
+void ShowActive(QDialog& dialog, QWidget* focus) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    focus->setFocus();
+    ASSERT_TRUE(focus->hasFocus());
 }
 
 TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
@@ -86,6 +100,65 @@ TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST(MessagePropertiesDlg, ApplyWaitsForTheSelectedKeysRecord) {
+    Recorder r;
+    CMessagePropertiesDlg dialog({"4711", "555"}, true, r.Send());
+    dialog.SetWarning(r.Warn());
+    ShowActive(dialog, dialog.KeyList());
+    QListWidget* keys = dialog.KeyList();
+    // The first Down chooses the first key.
+    Key(keys, Qt::Key_Down);
+    ASSERT_EQ(r.sent, (std::vector<std::string>{"7 GET 4711"}));
+    dialog.RecordReply("1 B\n2 N\n5 983804711\n8 Q1ABC\n9 Q2XYZ\n15 983804711\n");
+    EXPECT_TRUE(dialog.ApplyButton()->isEnabled());
+
+    // 555's record is slow: its key is not written with 4711's fields meanwhile.
+    Key(keys, Qt::Key_Down);
+    EXPECT_EQ(r.sent.back(), "7 GET 555");
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    Key(keys, Qt::Key_Return);
+    dialog.Apply();
+    EXPECT_EQ(r.sent.size(), 2u);
+    // Back to 4711 and on to 555 again before any reply: the first reply answers 555's
+    // first request, not the key selected now.
+    Key(keys, Qt::Key_Up);
+    Key(keys, Qt::Key_Down);
+    dialog.RecordReply("8 Q5AAA\n");
+    dialog.RecordReply("8 Q4BBB\n");
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    dialog.RecordReply("8 Q5CCC\n");
+    ASSERT_TRUE(dialog.ApplyButton()->isEnabled());
+    Key(keys, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back().rfind("7 PUT 555 ", 0), 0u) << r.sent.back();
+    EXPECT_NE(r.sent.back().find("\n8 Q5CCC\n"), std::string::npos);
+
+    // Tab enters the Type and Status groups on their checked buttons.
+    const auto button = [](QButtonGroup* group, char letter) {
+        for (QAbstractButton* b : group->buttons()) {
+            if (b->text() == QString(QLatin1Char(letter))) {
+                return b;
+            }
+        }
+        return static_cast<QAbstractButton*>(nullptr);
+    };
+    dialog.DataBox()->setFocus();
+    Key(dialog.DataBox(), Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), button(dialog.TypeGroup(), 'B'));
+    Key(dialog.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(dialog.focusWidget(), button(dialog.StatusGroup(), 'N'));
+
+    // With the link down a choice asks for nothing and says so; Apply stays off, as the boxes
+    // show 555's record and 4711 is selected.
+    r.linked = false;
+    keys->setFocus();
+    Key(keys, Qt::Key_Up);
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_NE(r.warnings[0].find("GET 4711"), std::string::npos) << r.warnings[0];
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    dialog.SessionEnded();
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+}
+
 TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     Recorder r;
     CUserPropertiesDlg dialog(ReadUserKeys("Q2XYZ\nQ1ABC\nQ0QQQ\n1 ALPHA\n2 BRAVO\n"), true,
@@ -99,9 +172,13 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     QTest::keyClicks(users, QStringLiteral("q1"));
     ASSERT_FALSE(r.sent.empty());
     EXPECT_EQ(r.sent.back(), "6 GET Q1ABC");
-    EXPECT_TRUE(users->selectedItems().isEmpty());  // until the reply selects it again
-    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());  // until the reply
 
+    // The search chose Q0QQQ on "q", then Q1ABC: Apply waits for both replies.
+    dialog.RecordReply("1 Q0QQQ\n22 Otto\n");
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    ASSERT_EQ(users->selectedItems().size(), 1);  // still the user chosen last
+    EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1ABC"));
     dialog.RecordReply("1 Q1ABC-3\n14 4352\n22 Anna\n");
     ASSERT_EQ(users->selectedItems().size(), 1);
     EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1ABC"));
@@ -112,15 +189,16 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     QTest::keyClick(dialog.Edit("Name"), Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "6 PUT Q1ABC 38\n14 4096\n17 -1\n22 Anna\n27 \n29 \n31 \n32 \n");
 
-    // A reply for a user the list does not hold selects nobody; Apply then asks for one.
+    // A reply for a user the list does not hold selects nobody; nothing can be written.
     dialog.RecordReply("1 Q9NONE\n17 2\n");
     EXPECT_TRUE(users->selectedItems().isEmpty());
     EXPECT_EQ(dialog.ChoiceList()->selectedItems().front()->text(), QStringLiteral("BRAVO"));
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
     const std::size_t before = r.sent.size();
     dialog.Apply();
     dialog.DeleteUser();
     EXPECT_EQ(r.sent.size(), before);
-    EXPECT_EQ(r.warnings.size(), 2u);
+    EXPECT_EQ(r.warnings.size(), 1u);
 
     typed = "Q1ABC";
     dialog.AddUser();
@@ -136,6 +214,53 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     EXPECT_EQ(r.sent.back(), "6 DEL Q1AB");
     EXPECT_EQ(users->count(), 3);
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+}
+
+TEST(UserPropertiesDlg, AddKeepsTheBoxesAndNothingChangesUnsent) {
+    Recorder r;
+    CUserPropertiesDlg dialog(ReadUserKeys("Q1ABC\nQ2XYZ\n"), true, r.Send());
+    dialog.SetWarning(r.Warn());
+    std::optional<std::string> typed = "Q1AB";
+    dialog.SetAskCallsign([&](QWidget*) { return typed; });
+    QListWidget* users = dialog.UserList();
+    ShowActive(dialog, users);
+    Key(users, Qt::Key_Down);  // the first Down chooses the first user
+    ASSERT_EQ(r.sent, (std::vector<std::string>{"6 GET Q1ABC"}));
+    dialog.RecordReply("1 Q1ABC\n14 0\n22 Anna\n");
+    ASSERT_TRUE(dialog.ApplyButton()->isEnabled());
+    dialog.Edit("Name")->setText(QStringLiteral("Anna B"));
+
+    // Q1AB goes in above the selected Q1ABC: only NEW goes out, the new entry is selected,
+    // the boxes keep the edit, and nothing can be written under Q1AB before its record.
+    dialog.AddUser();
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"6 GET Q1ABC", "6 NEW Q1AB"}));
+    ASSERT_EQ(users->selectedItems().size(), 1);
+    EXPECT_EQ(users->selectedItems().front()->text(), QStringLiteral("Q1AB"));
+    EXPECT_EQ(dialog.Edit("Name")->text(), QStringLiteral("Anna B"));
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+    // Enter, or a click, on the selected new entry asks for its record; no PUT goes out.
+    Key(users, Qt::Key_Return);
+    QTest::mouseClick(users->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      users->visualItemRect(users->selectedItems().front()).center());
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"6 GET Q1ABC", "6 NEW Q1AB", "6 GET Q1AB"}));
+    dialog.RecordReply("1 Q1AB\n14 0\n");
+    EXPECT_TRUE(dialog.ApplyButton()->isEnabled());
+
+    // With the link down: a box each time, and the list stays as the server has it.
+    r.linked = false;
+    dialog.DeleteUser();
+    typed = "Q3NEW";
+    dialog.AddUser();
+    dialog.Apply();
+    EXPECT_EQ(r.sent.size(), 3u);
+    ASSERT_EQ(r.warnings.size(), 3u);
+    EXPECT_NE(r.warnings[0].find("DEL Q1AB"), std::string::npos) << r.warnings[0];
+    EXPECT_NE(r.warnings[1].find("NEW Q3NEW"), std::string::npos) << r.warnings[1];
+    EXPECT_NE(r.warnings[2].find("PUT Q1AB"), std::string::npos) << r.warnings[2];
+    ASSERT_EQ(users->count(), 3);
+    EXPECT_EQ(users->item(0)->text(), QStringLiteral("Q1AB"));
+    EXPECT_EQ(users->item(2)->text(), QStringLiteral("Q2XYZ"));
+    EXPECT_TRUE(users->item(0)->isSelected());
 }
 
 TEST(InputDlg, UpperCasesAndRefusesOtherCharacters) {
@@ -194,6 +319,35 @@ TEST(PendingForwardDlg, ColoursAndStart) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST(PendingForwardDlg, FirstDownChoosesTheFirstEntryAndCountsStayInTheirColumn) {
+    Recorder r;
+    CPendingForwardDlg dialog(
+        ReadForwardList("1 Q1BBS 0 2 5K\n2 Q1VERYLONGBBSNAME.EU 0 2 5K\n3 Q3BBS 0 0 0K\n"),
+        r.Send());
+    ShowActive(dialog, dialog.List());
+    QListWidget* list = dialog.List();
+    // The counts of a short and a long name are drawn alike at the same place: the part of
+    // each row from a little after the tab stop on is the same picture.
+    const QImage image = list->viewport()->grab().toImage();
+    const auto countsPart = [&](int row) {
+        const QRect rect = list->visualItemRect(list->item(row));
+        return image.copy(rect.adjusted(rect.width() / 2, 0, 0, 0));
+    };
+    EXPECT_EQ(countsPart(0), countsPart(1));
+    EXPECT_NE(countsPart(0), countsPart(2));  // other counts do show otherwise
+
+    dialog.SetWarning(r.Warn());
+    Key(list, Qt::Key_Down);
+    r.linked = false;  // unsent: a box, and the dialog stays for another try
+    Key(list, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(r.warnings.size(), 1u);
+    r.linked = true;
+    Key(list, Qt::Key_Return);
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"4 START 0"}));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST(RemoteFilesDlg, ListingOpenAndUp) {
     QTemporaryDir work;
     const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
@@ -242,6 +396,43 @@ TEST(RemoteFilesDlg, ListingOpenAndUp) {
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "2 welcome.txt");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(RemoteFilesDlg, NothingIsChosenUntilTheOperatorMoves) {
+    QTemporaryDir work;
+    const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
+    const auto deliver = [&](CRemoteFilesDlg& dialog, const QByteArray& text) {
+        QFile file(listing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        dialog.Listing(listing);
+    };
+    Recorder r;
+    CRemoteFilesDlg dialog(r.Send());
+    dialog.Start();
+    deliver(dialog, "d 0 mail jan-05-2001\n- 4096 init.cfg oct-12-12:30\n");
+    QTreeWidget* tree = dialog.Tree();
+    ShowActive(dialog, tree);
+    Key(tree, Qt::Key_Return);  // the focus arriving chose nothing
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"1 "}));
+    Key(tree, Qt::Key_Down);  // the first Down chooses the first item
+    EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("mail"));
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 mail");
+    // The name belonged to the root: a second Enter does not ask for mail/mail.
+    EXPECT_EQ(dialog.NameBox()->text(), QString());
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.size(), 2u);
+    deliver(dialog, "d 0 sub jan-05-2001\n");
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.size(), 2u);
+    Key(tree, Qt::Key_Down);
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 mail/sub");
+    dialog.UpButton()->click();
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent.back(), "1 /mail");
 }
 
 }  // namespace

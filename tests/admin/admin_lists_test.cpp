@@ -37,6 +37,11 @@ TEST(ForwardList, EntriesColoursAndRequests) {
     ASSERT_EQ(cut.size(), 2u);
     EXPECT_LE(cut[0].size(), kMaxForwardEntryBytes);
     EXPECT_EQ(cut[1], "0 .");
+    // A name longer than its room is cut to fill the entry's 79 bytes exactly.
+    const std::string counts = "\t1/0 - 2K";
+    const auto full = ReadForwardList("1 " + std::string(69, 'N') + " 1 0 2K\n");
+    ASSERT_EQ(full.size(), 1u);
+    EXPECT_EQ(full[0], "2 " + std::string(kMaxForwardEntryBytes - 2 - counts.size(), 'N') + counts);
 }
 
 TEST(Listing, DirectoriesFirstWithTheirDates) {
@@ -64,6 +69,12 @@ TEST(Listing, DirectoriesFirstWithTheirDates) {
     ASSERT_EQ(limits.size(), 1u);
     EXPECT_EQ(limits[0].name, "ok.txt");
     EXPECT_EQ(limits[0].date, "");
+    // Words that just fit are kept whole: a 79-byte size, a 255-byte name.
+    const auto fits =
+        ReadListing("- " + std::string(79, '9') + " size.txt\n- 1 " + std::string(255, 'n') + "\n");
+    ASSERT_EQ(fits.size(), 2u);
+    EXPECT_EQ(fits[0].size, std::string(79, '9'));
+    EXPECT_EQ(fits[1].name, std::string(255, 'n'));
 }
 
 TEST(Browser, OpenAndUpPaths) {
@@ -87,12 +98,22 @@ TEST(Browser, OpenAndUpPaths) {
     EXPECT_EQ(browser.Up().request.text, "/");
     EXPECT_EQ(browser.Up().request.text, "/");
 
-    // A path beyond 255 bytes is refused, not cut.
+    // A path beyond 255 bytes is refused, not cut; one of 255 bytes is asked for.
     browser.ItemChanged(std::string(255, 'd'), 'd');
     step = browser.Open();
     EXPECT_FALSE(step.send);
     EXPECT_FALSE(step.refusal.empty());
     EXPECT_EQ(browser.Current(), "/");
+    browser.ItemChanged(std::string(254, 'f'), '-');
+    step = browser.Open();
+    EXPECT_TRUE(step.send);
+    EXPECT_EQ(step.request.text, std::string(254, 'f'));
+    browser.ItemChanged(std::string(126, 'd'), 'd');
+    ASSERT_TRUE(browser.Open().send);
+    browser.ItemChanged(std::string(127, 'f'), '-');
+    step = browser.Open();
+    EXPECT_TRUE(step.send) << step.refusal;
+    EXPECT_EQ(step.request.text, std::string(126, 'd') + "/" + std::string(127, 'f'));
 }
 
 // Every parser on mutated input, each input in a heap buffer of its exact size so that the

@@ -3,6 +3,7 @@
 // started, and a remote file browsed to, opened in the editor, changed and uploaded back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -10,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -255,6 +258,56 @@ TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
     ASSERT_TRUE(m_editor->Document().OnSaveDocument({}));
     const QString remote = RootPath() + QStringLiteral("/mail/welcome.txt");
     EXPECT_TRUE(WaitUntil([&] { return ReadFile(remote).contains("Edited from brxW."); }));
+}
+
+TEST_F(AdminOnPeerTest, ADoubleClickAsksForOneKeyList) {
+    ASSERT_TRUE(WithDialog<admin::CMessagePropertiesDlg>(
+        [this] {
+            m_panel->OnCommand(cmd::kEditMessageProperties);
+            m_panel->OnCommand(cmd::kEditMessageProperties);
+        },
+        [this](admin::CMessagePropertiesDlg& dialog) {
+            // A second key list would arrive as a record reply.
+            QTest::qWait(300);
+            EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
+            EXPECT_EQ(m_peer.ReceivedBytes().count(Request(7, "LIST")), 1);
+        }));
+    // Answered: the button asks again.
+    ASSERT_TRUE(WithDialog<admin::CMessagePropertiesDlg>(Command(cmd::kEditMessageProperties),
+                                                         [](admin::CMessagePropertiesDlg&) {}));
+    EXPECT_EQ(m_peer.ReceivedBytes().count(Request(7, "LIST")), 2);
+
+    // With the link down nothing can be asked, and the status bar says so.
+    m_panel->GetSession().Disconnect();
+    ASSERT_FALSE(m_panel->GetSession().HasSocket());
+    m_panel->OnCommand(cmd::kEditUserProperties);
+    EXPECT_TRUE(m_panel->statusBar()->currentMessage().contains(QStringLiteral("LIST")))
+        << m_panel->statusBar()->currentMessage().toStdString();
+}
+
+TEST_F(AdminOnPeerTest, AListingThatCannotBeStoredIsReported) {
+    // The working directory is gone: the listing file cannot be created.
+    const QString work = m_work.path();
+    ASSERT_TRUE(QDir(work).removeRecursively());
+    QString reported;
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, [&reported] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            reported = box->text();
+            box->accept();
+        }
+    });
+    boxes.start(20);
+    ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
+        Command(cmd::kOpenConfigFile), [&](admin::CRemoteFilesDlg& dialog) {
+            ASSERT_TRUE(WaitUntil([&] { return !reported.isEmpty(); }));
+            EXPECT_EQ(dialog.Tree()->topLevelItemCount(), 0);
+        }));
+    EXPECT_TRUE(
+        reported.contains(QDir::toNativeSeparators(work + QStringLiteral("/brx_directory.txt"))))
+        << reported.toStdString();
+    EXPECT_TRUE(reported.contains(QStringLiteral("No such file or directory")))
+        << reported.toStdString();
 }
 
 }  // namespace

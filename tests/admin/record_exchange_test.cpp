@@ -116,6 +116,17 @@ TEST(MessageRecord, DatesAreLocalTimeBothWays) {
     const Composed refused = ComposeMessagePut(record, "1", true);
     EXPECT_FALSE(refused.Ok());
     EXPECT_NE(refused.refusal.find("Received"), std::string::npos);
+
+    // A box left as it came writes the very value received, seconds and all, on every Apply;
+    // one the operator changed is read as a date.
+    MessageRecord exact;
+    ApplyMessageReply(exact, "5 983804711\n15 983804711\n", true);
+    exact.sent.text = "5-3-2001 14:07";
+    for (int apply = 0; apply < 2; ++apply) {
+        lines = PutLines(ComposeMessagePut(exact, "1", true));
+        EXPECT_EQ(lines[3], "5 983804711");
+        EXPECT_EQ(lines.back(), "15 983797620");
+    }
 }
 
 TEST(MessageRecord, TitleTravelsInTheDosCharsetWhenAsked) {

@@ -22,6 +22,8 @@
 #include "textwin/console_dlg.h"
 #include "textwin/input_edit.h"
 
+#include <sys/stat.h>
+
 namespace brxw {
 namespace {
 
@@ -222,6 +224,49 @@ TEST_F(EditorOnPeerTest, FetchedFileEditedAndUploadedArrivesByteExact) {
     // Nothing landed anywhere else in the peer's folder.
     EXPECT_EQ(QDir(m_root + QStringLiteral("/mail")).entryList(QDir::Files),
               QStringList{QStringLiteral("welcome.txt")});
+}
+
+// A fetched file goes back only as itself, only to the session it came from: neither a new
+// document nor a later session's BBS gets it. The received file is the owner's alone.
+TEST_F(EditorOnPeerTest, UploadGoesOnlyToThePathAndSessionTheFileCameFrom) {
+    const mode_t umaskBefore = ::umask(022);
+    const QString remote = m_root + QStringLiteral("/mail/welcome.txt");
+    const QByteArray served = ReadFile(remote);
+    const QString local = m_work.filePath(QStringLiteral("welcome.txt"));
+    m_panel->GetSession().SendFrame(kind::kFetchedFile, "mail/welcome.txt");
+    ASSERT_TRUE(EditorOpenWith(QStringLiteral("Gr\u00fc\u00dfe")));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(local).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ::umask(umaskBefore);
+
+    // New, typed, Save, Yes: the BBS's file is not overwritten with the new text.
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    QTest::keyClicks(m_frame.View(), QStringLiteral("NEW TEXT"));
+    m_answer = QMessageBox::Yes;
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    EXPECT_EQ(m_warnings.size(), 1);
+    EXPECT_TRUE(m_frame.isVisible());
+
+    // Fetched again, then the link drops and a session starts anew: nothing goes to it.
+    m_panel->GetSession().SendFrame(kind::kFetchedFile, "mail/welcome.txt");
+    ASSERT_TRUE(EditorOpenWith(QStringLiteral("Gr\u00fc\u00dfe")));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("EDITED "));
+    m_peer->DropClients();
+    ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().HasSocket(); }));
+    m_panel->OnCommand(cmd::kConnectRemote0);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return m_panel->GetSession().LoggedIn() && m_peer->LoggedInCount() == 1; }));
+    const qint64 before = m_peer->BytesReceived();
+    EXPECT_FALSE(Doc().OnSaveDocument(m_frame.DocumentPath()));
+    EXPECT_EQ(m_warnings.size(), 2);
+    EXPECT_TRUE(ReadFile(local).startsWith("EDITED "));  // kept for the sysop
+    m_panel->GetSession().SendFrame(kind::kServerOptions, "MARK");
+    ASSERT_TRUE(WaitUntil([&] { return m_peer->ReceivedBytes().mid(before).contains("MARK"); }));
+    const QByteArray sent = m_peer->ReceivedBytes().mid(before);
+    EXPECT_FALSE(sent.contains("welcome")) << sent.toStdString();
+    EXPECT_FALSE(sent.contains("NEW TEXT")) << sent.toStdString();
+    EXPECT_EQ(ReadFile(remote), served);
 }
 
 }  // namespace

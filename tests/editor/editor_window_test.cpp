@@ -1,6 +1,7 @@
 // The editor's document, view and frame (offscreen) with a recording host in place of the
 // control panel: loading and saving, the two questions and each answer, the close box, the keys,
-// hostile files, a write that fails, the placement keys and printing.
+// hostile files, a write that fails, the placement keys and printing; New and Open on a changed
+// text, where an upload may go, which files are deleted, and the program's end.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,11 +17,18 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
+#include <optional>
+#include <utility>
+
+#include <sys/stat.h>
 
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_host.h"
 #include "editor/main_frame.h"
+#include "panel/font_mapping.h"
+#include "panel/settings.h"
+#include "support/pdf_words.h"
 #include "support/test_files.h"
 #include "support/wait.h"
 
@@ -32,7 +40,8 @@ using test::WaitUntil;
 struct Sent {
     QString path;
     bool abort = false;
-    QByteArray bytes;  // the file as it was when handed over
+    QByteArray bytes;        // the file as it was when handed over
+    std::string remotePath;  // an upload's
 };
 
 class RecordingHost : public EditorHost {
@@ -43,11 +52,20 @@ public:
     bool SendMessageText(const QString& path, bool abort) override {
         return Take(path, abort, messages);
     }
-    bool UploadFile(const QString& path) override { return Take(path, false, uploads); }
+    bool UploadFile(const QString& path, const FetchOrigin& origin) override {
+        if (origin.session != session || !Take(path, false, uploads)) {
+            return false;
+        }
+        uploads.back().remotePath = origin.remotePath;
+        return true;
+    }
+    std::optional<FetchOrigin> TakeFetchOrigin() override { return std::exchange(fetch, {}); }
     void EditorDone() override { ++done; }
 
     bool messageEdit = false;
     bool connected = true;
+    std::uint64_t session = 1;         // changes as another session starts
+    std::optional<FetchOrigin> fetch;  // the file asked for and not yet received
     MessageOptions options;
     std::vector<Sent> messages;
     std::vector<Sent> uploads;
@@ -59,8 +77,10 @@ private:
             return false;  // nothing sent, the file is kept
         }
         QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        into.push_back({path, abort, file.readAll()});
+        if (!abort) {  // an abort sends no text
+            file.open(QIODevice::ReadOnly);
+        }
+        into.push_back({path, abort, file.isOpen() ? file.readAll() : QByteArray()});
         file.close();
         QFile::remove(path);
         return true;
@@ -89,6 +109,11 @@ protected:
     void Open(const QString& path) {
         m_frame.show();
         ASSERT_TRUE(m_frame.OpenDocument(path));
+    }
+    // Receives the file as fetched from remote in the current session.
+    void OpenFetched(const QString& path, const std::string& remote) {
+        m_host.fetch = FetchOrigin{remote, m_host.session};
+        Open(path);
     }
 
     QTemporaryDir m_dir;
@@ -130,7 +155,12 @@ TEST_F(EditorWindowTest, FilesLoadAlikeWhateverTheirLineEndsAndSaveWithCarriageR
     m_frame.View()->appendPlainText(QStringLiteral("my edit"));
     Open(Write("long.txt", "the server's new version\n"));
     EXPECT_EQ(test::ReadFile(Path("long.txt.unsent")), QByteArray(200, 'x') + "\r\nmy edit");
-    EXPECT_TRUE(m_frame.StatusText().contains(QStringLiteral("long.txt.unsent")));
+    // The sysop is told where, with the whole path, in a box that stays until read.
+    auto* kept = m_frame.findChild<QMessageBox*>(QStringLiteral("textKeptBox"));
+    ASSERT_NE(kept, nullptr);
+    EXPECT_TRUE(kept->isVisible());
+    EXPECT_TRUE(kept->text().contains(QDir::toNativeSeparators(Path("long.txt.unsent"))));
+    kept->close();
     EXPECT_EQ(Doc().EditorText(), "the server's new version\r\n");
 }
 
@@ -184,13 +214,14 @@ TEST_F(EditorWindowTest, MessageIsPreparedFormattedSentAndTheEditorGoesAway) {
 }
 
 TEST_F(EditorWindowTest, UploadAsksItsOwnQuestionAndNoDeletesTheReceivedFile) {
-    Open(Write("init.cfg", "callsign Q4BBS\n"));
+    OpenFetched(Write("init.cfg", "callsign Q4BBS\n"), "conf/init.cfg");
     m_frame.View()->appendPlainText(QStringLiteral("ports 3"));
     m_answer = QMessageBox::Yes;
     EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
     EXPECT_EQ(m_asked, QStringList{QStringLiteral("Upload document")});
     ASSERT_EQ(m_host.uploads.size(), 1u);
     EXPECT_EQ(m_host.uploads[0].bytes, "callsign Q4BBS\r\n\r\nports 3");
+    EXPECT_EQ(m_host.uploads[0].remotePath, "conf/init.cfg");
 
     Open(Write("other.cfg", "x"));
     m_answer = QMessageBox::No;
@@ -224,7 +255,7 @@ TEST_F(EditorWindowTest, NothingGoesOutThatTheOperatorDidNotSee) {
     EXPECT_EQ(Doc().EditorText(), "\r\n>text\r\n>");
     ASSERT_TRUE(QDir().rmdir(Path("msg1.txt")));
 
-    // A character the code page lacks is sent as the '?' the editor now shows.
+    // A character the code page lacks is sent as '?'.
     m_host.messages.clear();
     m_frame.View()->setPlainText(QStringLiteral("caf\u00e9 \u4e2d"));
     EXPECT_TRUE(Doc().OnSaveDocument(m_frame.DocumentPath()));
@@ -238,7 +269,7 @@ TEST_F(EditorWindowTest, HugeFilesAndLongLinesRoundTrip) {
         big += i % 50 == 0 ? QByteArray(10000, char('A' + i % 26)) : QByteArray("line\n");
         big += '\n';
     }
-    Open(Write("big.txt", big));
+    OpenFetched(Write("big.txt", big), "big.txt");
     const std::string text = Doc().EditorText();
     EXPECT_EQ(text.size(), std::size_t(big.size() + big.count('\n')));
     m_answer = QMessageBox::Yes;
@@ -292,7 +323,7 @@ TEST_F(EditorWindowTest, CloseBoxAndKeysLeadToTheQuestionWhoseButtonsAnswerToThe
     ASSERT_EQ(m_host.messages.size(), 1u);
     EXPECT_TRUE(m_host.messages[0].abort);
 
-    Open(Write("file.txt", "b\n"));
+    OpenFetched(Write("file.txt", "b\n"), "file.txt");
     m_frame.View()->setFocus();
     m_frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
@@ -302,7 +333,7 @@ TEST_F(EditorWindowTest, CloseBoxAndKeysLeadToTheQuestionWhoseButtonsAnswerToThe
     EXPECT_EQ(*seen, QStringLiteral("Editor:Upload document"));
     ASSERT_EQ(m_host.uploads.size(), 1u);
 
-    Open(Write("file2.txt", "c\n"));
+    OpenFetched(Write("file2.txt", "c\n"), "file2.txt");
     m_frame.View()->setFocus();
     m_frame.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
@@ -310,6 +341,45 @@ TEST_F(EditorWindowTest, CloseBoxAndKeysLeadToTheQuestionWhoseButtonsAnswerToThe
     QTest::keyClick(m_frame.View(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(WaitUntil([&] { return !m_frame.isVisible(); }));
     EXPECT_EQ(m_host.uploads.size(), 2u);
+}
+
+TEST_F(EditorWindowTest, IndicatorsAndTheToolbarCheckShowTheRealState) {
+    // Caps and scroll lock on before the editor was ever shown: the indicators say so at once.
+    LockKeys keys{true, false, true};
+    int reads = 0;
+    m_frame.readLockKeys = [&] {
+        ++reads;
+        return std::optional<LockKeys>(keys);
+    };
+    m_frame.show();
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral("MAJ  DEF"));
+    m_frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    // Changed without a key event reaching the editor: followed while the editor is active.
+    keys = {false, true, false};
+    EXPECT_TRUE(WaitUntil([&] { return m_frame.KeyIndicators() == QStringLiteral(" NUM "); }));
+    // A lock key pressed in the editor shows what the keyboard says, not a toggle of the shown.
+    keys = {false, true, true};
+    QTest::keyClick(m_frame.View(), Qt::Key_CapsLock);
+    EXPECT_EQ(m_frame.KeyIndicators(), QStringLiteral(" NUM DEF"));
+    // Nothing is asked while the editor is out of sight.
+    m_frame.hide();
+    QApplication::processEvents();
+    const int seen = reads;
+    QTest::qWait(700);
+    EXPECT_EQ(reads, seen);
+
+    // Display > Toolbar follows the toolbar hidden and shown again from the frame's context menu.
+    m_frame.show();
+    QAction* check = m_frame.Action(CMainFrame::Command::ToggleToolBar);
+    m_frame.ToolBar()->toggleViewAction()->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+    EXPECT_FALSE(check->isChecked());
+    m_frame.ToolBar()->toggleViewAction()->trigger();
+    EXPECT_TRUE(m_frame.ToolBar()->isVisibleTo(&m_frame));
+    EXPECT_TRUE(check->isChecked());
+    check->trigger();
+    EXPECT_FALSE(m_frame.ToolBar()->toggleViewAction()->isChecked());
 }
 
 TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
@@ -341,12 +411,270 @@ TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
     ASSERT_TRUE(m_config.ReadSetting(kSettingsSection, "Size_e", value));
     EXPECT_EQ(value, "0640 0480");
 
+    // Printed in the panel's text font (sized in pixels) at the points it measures on screen:
+    // about 10 for the default one.
     Open(Write("print.txt", "first line\nsecond line\n"));
+    m_frame.View()->setFont(FontFromParams(FontParams{}));
+    const double points = m_frame.View()->font().pixelSize() * 72.0 / m_frame.View()->logicalDpiY();
+    EXPECT_NEAR(points, 10, 1);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("out.pdf"));
     m_frame.View()->Print(printer);
-    EXPECT_TRUE(test::ReadFile(Path("out.pdf")).startsWith("%PDF"));
+    if (test::HavePdfToText()) {
+        const double height = test::PdfWordHeight(test::PdfWords(Path("out.pdf")), "second");
+        EXPECT_GT(height, points * 0.95);
+        EXPECT_LT(height, points * 1.35);
+    }
+}
+
+// The upload replaces a file on the BBS: only the fetched document goes, under the path it was
+// fetched from, to the session that sent it. Anything else is refused with the file kept.
+TEST_F(EditorWindowTest, UploadGoesOnlyFromTheFetchedDocumentToItsPathAndSession) {
+    m_answer = QMessageBox::Yes;
+    // Fetched, then New: the new text is not the fetched file.
+    OpenFetched(Write("readme.txt", "the BBS's readme\n"), "info/readme.txt");
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    QTest::keyClicks(m_frame.View(), QStringLiteral("new text"));
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    EXPECT_TRUE(m_host.uploads.empty());
+    ASSERT_EQ(m_warnings.size(), 1);
+    EXPECT_TRUE(m_warnings[0].contains(QStringLiteral("nothing was uploaded")));
+    EXPECT_EQ(test::ReadFile(Path("brx_document.txt")), "new text");
+    EXPECT_TRUE(m_frame.isVisible());
+
+    // Opened by the operator, or sent by the server unasked: nowhere to go either.
+    Doc().OnOpenDocument(Write("own.txt", "mine\n"), CBrxWeditDoc::OpenedBy::Operator);
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    Open(Write("pushed.txt", "unasked\n"));
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    EXPECT_TRUE(m_host.uploads.empty());
+    EXPECT_EQ(m_warnings.size(), 3);
+
+    // Fetched in a session that has since ended: not to the next one, whatever its BBS.
+    OpenFetched(Write("a.txt", "a\n"), "info/a.txt");
+    ++m_host.session;
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    EXPECT_TRUE(m_host.uploads.empty());
+    EXPECT_TRUE(m_warnings.back().contains(QStringLiteral("info/a.txt")));
+    EXPECT_TRUE(QFile::exists(Path("a.txt")));
+
+    // The fetched document goes under its own path, though another file was asked for since.
+    OpenFetched(Write("b.txt", "b\n"), "info/b.txt");
+    m_host.fetch = FetchOrigin{"info/c.txt", m_host.session};
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    ASSERT_EQ(m_host.uploads.size(), 1u);
+    EXPECT_EQ(m_host.uploads[0].remotePath, "info/b.txt");
+    EXPECT_EQ(m_host.uploads[0].bytes, "b\r\n");
+    EXPECT_EQ(m_warnings.size(), 4);
+}
+
+// Like any desktop editor: New and Open ask before a changed text goes; Cancel changes nothing,
+// Save saves that document as Save does, Discard goes on.
+TEST_F(EditorWindowTest, NewAndOpenAskBeforeAChangedTextGoes) {
+    QStringList questions;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    Doc().askSaveChanges = [&](const QString& text) {
+        questions << text;
+        return answer;
+    };
+    m_host.messageEdit = true;
+    Open(Write("msg4713.txt", "the BBS's text\n"));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("my answer"));
+    const QString typed = m_frame.View()->toPlainText();
+
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    m_frame.Action(CMainFrame::Command::Open)->trigger();  // asks before any file dialog
+    EXPECT_EQ(questions, QStringList(2, QStringLiteral("Save the changes to msg4713.txt?")));
+    EXPECT_EQ(m_frame.View()->toPlainText(), typed);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(m_frame.DocumentPath(), Path("msg4713.txt"));
+
+    // Save is the message's Save: its own question, whose Cancel stops the New as well.
+    answer = QMessageBox::Save;
+    m_answer = QMessageBox::Cancel;
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    EXPECT_EQ(m_asked, QStringList{QStringLiteral("Send message")});
+    EXPECT_EQ(m_frame.View()->toPlainText(), typed);
+    EXPECT_TRUE(m_host.messages.empty());
+
+    // Discard goes on; an unchanged document asks nothing.
+    answer = QMessageBox::Discard;
+    QTest::keyClicks(m_frame.View(), QStringLiteral("!"));
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    EXPECT_TRUE(m_frame.View()->toPlainText().isEmpty());
+    EXPECT_TRUE(m_frame.DocumentPath().isEmpty());
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    EXPECT_EQ(questions.size(), 4);
+
+    // Without a host Save writes the file and the New goes on.
+    m_frame.SetHost(nullptr);
+    Open(Write("notes.txt", "a\n"));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("b"));
+    answer = QMessageBox::Save;
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    EXPECT_EQ(test::ReadFile(Path("notes.txt")), "ba\r\n");
+    EXPECT_TRUE(m_frame.DocumentPath().isEmpty());
+    EXPECT_TRUE(m_host.messages.empty());
+}
+
+// What goes out is deleted once sent; a file the operator opened from elsewhere is not the
+// program's to delete: it goes out as a copy and stays.
+TEST_F(EditorWindowTest, OnlyTheProgramsOwnFilesAreDeletedOnceHandedBack) {
+    QTemporaryDir home;
+    const QString draft = home.filePath(QStringLiteral("draft.txt"));
+    const QString inWork = Write("notes.txt", "in the working folder\n");
+    test::WriteFile(draft, "from home\n");
+    m_answer = QMessageBox::Yes;
+
+    m_host.messageEdit = true;
+    Open(Write("brx_message.txt", ""));
+    ASSERT_TRUE(Doc().OnOpenDocument(draft, CBrxWeditDoc::OpenedBy::Operator));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    ASSERT_EQ(m_host.messages.size(), 1u);
+    EXPECT_EQ(m_host.messages[0].bytes, "\r\n>from home\r\n>");
+    EXPECT_EQ(test::ReadFile(draft), "\r\n>from home\r\n>");  // saved, not deleted
+    EXPECT_NE(m_host.messages[0].path, draft);
+
+    // Given up (No), and opened from the working folder by the operator: kept as well.
+    m_host.messageEdit = true;
+    m_answer = QMessageBox::No;
+    m_frame.show();
+    ASSERT_TRUE(Doc().OnOpenDocument(inWork, CBrxWeditDoc::OpenedBy::Operator));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    ASSERT_EQ(m_host.messages.size(), 2u);
+    EXPECT_TRUE(m_host.messages[1].abort);
+    EXPECT_TRUE(QFile::exists(inWork));
+    m_host.connected = false;  // a message whose session ended: No keeps the operator's file
+    m_host.messageEdit = true;
+    ASSERT_TRUE(Doc().OnOpenDocument(draft, CBrxWeditDoc::OpenedBy::Operator));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    EXPECT_TRUE(QFile::exists(draft));
+    m_host.connected = true;
+    ASSERT_TRUE(Doc().OnOpenDocument(inWork, CBrxWeditDoc::OpenedBy::Operator));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));  // upload question, No
+    EXPECT_TRUE(QFile::exists(inWork));
+
+    // The program's own files go: a received one given up, an untitled one it created.
+    Open(Write("received.txt", "r\n"));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    EXPECT_FALSE(QFile::exists(Path("received.txt")));
+    m_frame.show();
+    m_frame.Action(CMainFrame::Command::New)->trigger();
+    QTest::keyClicks(m_frame.View(), QStringLiteral("x"));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    EXPECT_FALSE(QFile::exists(Path("brx_document.txt")));
+    EXPECT_FALSE(QFile::exists(Path("brx_outgoing.txt")));  // no copy is left behind
+}
+
+// Saving writes characters outside the code page as '?' and leaves the view alone: after
+// Cancel the text, the caret and the undo steps are as they were.
+TEST_F(EditorWindowTest, SavingConvertsOnlyWhatIsWritten) {
+    Open(Write("cafe.txt", ""));
+    m_frame.View()->insertPlainText(QStringLiteral("caf\u00e9 \u4e2d end"));
+    QTextCursor caret = m_frame.View()->textCursor();
+    caret.setPosition(5);
+    m_frame.View()->setTextCursor(caret);
+    m_answer = QMessageBox::Cancel;
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    EXPECT_EQ(test::ReadFile(Path("cafe.txt")), "caf\xe9 ? end");
+    EXPECT_EQ(m_frame.View()->toPlainText(), QStringLiteral("caf\u00e9 \u4e2d end"));
+    EXPECT_EQ(m_frame.View()->textCursor().position(), 5);
+    ASSERT_TRUE(m_frame.View()->document()->isUndoAvailable());
+    m_frame.View()->undo();
+    EXPECT_NE(m_frame.View()->toPlainText(), QStringLiteral("caf\u00e9 \u4e2d end"));
+}
+
+// Every file the editor cannot read or write names itself and the reason; what it creates is
+// the owner's alone.
+TEST_F(EditorWindowTest, FailuresSayWhichFileAndWhyAndCreatedFilesAreTheOwners) {
+    const mode_t umaskBefore = ::umask(022);
+    EXPECT_FALSE(m_frame.OpenDocument(Path("msg4711.txt")));
+    ASSERT_EQ(m_warnings.size(), 1);
+    EXPECT_EQ(
+        m_warnings[0],
+        QStringLiteral("Cannot open %1: No such file or directory.").arg(Path("msg4711.txt")));
+
+    // A folder in the file's place: which file, and why.
+    ASSERT_TRUE(QDir().mkdir(Path("held.txt")));
+    m_frame.SetHost(nullptr);
+    m_frame.show();
+    QTest::keyClicks(m_frame.View(), QStringLiteral("text"));
+    EXPECT_FALSE(Doc().OnSaveDocument(Path("held.txt")));
+    ASSERT_EQ(m_warnings.size(), 2);
+    EXPECT_TRUE(m_warnings[1].startsWith(QStringLiteral("Cannot write %1: ").arg(Path("held.txt"))))
+        << m_warnings[1].toStdString();
+    EXPECT_GT(m_warnings[1].size(),
+              QStringLiteral("Cannot write %1: .").arg(Path("held.txt")).size());
+
+    // Created 0600: the saved file, the dump of an opened one, a kept text.
+    auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0777u;
+    };
+    EXPECT_TRUE(Doc().OnSaveDocument(Path("saved.txt")));
+    EXPECT_EQ(mode(Path("saved.txt")), 0600u);
+    const QStringList before = QDir(m_dir.path()).entryList({QStringLiteral("debug_*")});
+    QTest::keyClicks(m_frame.View(), QStringLiteral("more"));
+    m_frame.SetHost(&m_host);
+    Open(Write("next.txt", "next\n"));
+    EXPECT_EQ(mode(Path("saved.txt.unsent")), 0600u);
+    const QStringList dumps = QDir(m_dir.path()).entryList({QStringLiteral("debug_*")});
+    ASSERT_EQ(dumps.size(), before.size() + 1);
+    for (const QString& dump : dumps) {
+        EXPECT_EQ(mode(m_dir.filePath(dump)), 0600u) << dump.toStdString();
+    }
+
+    // A changed text that cannot be kept is not replaced by the file that arrives.
+    ASSERT_TRUE(QDir().mkdir(Path("next.txt.unsent")));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("typed"));
+    const int warned = m_warnings.size();
+    EXPECT_FALSE(m_frame.OpenDocument(Write("third.txt", "third\n")));
+    ASSERT_EQ(m_warnings.size(), warned + 1);
+    EXPECT_TRUE(m_warnings.back().startsWith(
+        QStringLiteral("Cannot write %1: ").arg(Path("next.txt.unsent"))));
+    EXPECT_TRUE(m_warnings.back().contains(Path("third.txt")));
+    EXPECT_EQ(m_frame.View()->toPlainText(), QStringLiteral("typednext\n"));
+
+    // A working folder where no dump can be made says so, once.
+    CMainFrame elsewhere(m_config, m_dir.filePath(QStringLiteral("gone")));
+    QStringList said;
+    elsewhere.Document().warn = [&](const QString& text) { said << text; };
+    EXPECT_TRUE(elsewhere.OpenDocument(Path("next.txt")));
+    EXPECT_TRUE(elsewhere.OpenDocument(Path("next.txt")));
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(QStringLiteral("No such file or directory")))
+        << said[0].toStdString();
+    ::umask(umaskBefore);
+}
+
+// The program ends (a signal, the session manager, File > Exit) with nobody to answer: a changed
+// text is kept beside its file and nothing asks.
+TEST_F(EditorWindowTest, EndingTheProgramKeepsAChangedTextWithoutAsking) {
+    // The application's quit request (quit(), the session manager) closes every window.
+    m_host.messageEdit = true;
+    Open(Write("msg4714.txt", ""));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("half an answer"));
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    EXPECT_FALSE(m_frame.isVisible());
+    EXPECT_EQ(test::ReadFile(Path("msg4714.txt.unsent")), "half an answer");
+    EXPECT_TRUE(m_asked.isEmpty());
+    EXPECT_TRUE(m_host.messages.empty());
+
+    // The event loop's end (exit(), as File > Exit does), and a close after it.
+    CMainFrame later(m_config, m_dir.path());
+    later.Document().ask = m_frame.Document().ask;
+    later.show();
+    ASSERT_TRUE(later.OpenDocument(Write("notes.txt", "")));
+    QTest::keyClicks(later.View(), QStringLiteral("a note"));
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+    EXPECT_EQ(test::ReadFile(Path("notes.txt.unsent")), "a note");
+    EXPECT_TRUE(later.close());
+    EXPECT_TRUE(m_asked.isEmpty());
+    // Called again with nothing changed since, nothing more is written.
+    EXPECT_TRUE(later.KeepUnsentForQuit().isEmpty());
 }
 
 }  // namespace

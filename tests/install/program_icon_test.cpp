@@ -1,11 +1,14 @@
 // The windows show the icon that is installed for the desktop, sharp at every installed size:
-// the PNGs of packaging/icons reach the program as a resource of the widgets library.
+// the PNGs of packaging/icons reach the program as a resource of the widgets library. About
+// shows the version the package and "--version" carry.
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
 
+#include "panel/about_dlg.h"
 #include "panel/toolbar_icons.h"
 
 namespace {
@@ -23,6 +26,16 @@ TEST(ProgramIcon, IsTheInstalledIconAtEverySize) {
         EXPECT_EQ(shown.size(), installed.size()) << size << " px";
         EXPECT_TRUE(shown == installed) << "the " << size << " px icon is not the installed one";
     }
+}
+
+TEST(ProgramVersion, AboutShowsTheProjectVersion) {
+    brxw::CAboutDlg about;
+    QStringList texts;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        texts.append(label->text());
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("<b>brxW</b> version " BRXW_VERSION)))
+        << texts.join(QLatin1Char('|')).toStdString();
 }
 
 }  // namespace

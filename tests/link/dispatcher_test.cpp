@@ -265,6 +265,33 @@ TEST_F(DispatcherTest, NamedReceptionsEndInTheirDialogs) {
     Feed(0, 7, "M");
     Feed(0, 7, "");
     EXPECT_EQ(m_target.calls.back(), "OpenMessageProperties service.txt");
+
+    // Without the working directory nothing can be stored: each end says which file and why,
+    // and no dialog opens on a list that is not there; a new message's file is reported too.
+    ASSERT_TRUE(QDir(m_work).removeRecursively());
+    m_target.calls.clear();
+    Feed(0, 7, Announce("x", "1"));
+    Feed(0, 7, "M");
+    Feed(0, 7, "");
+    Feed(0, 6, Announce("x", "0"));
+    Feed(0, 1, Announce("x", "3"));
+    Feed(0, 1, "a b");
+    Feed(0, 1, "");
+    Feed(128, 0, "\x03");
+    Calls failures;
+    for (const std::string& call : m_target.calls) {
+        const bool dialog = call.rfind("DirectoryListing", 0) == 0 ||
+                            (call.rfind("Open", 0) == 0 && call.rfind("OpenInEditor", 0) != 0);
+        EXPECT_FALSE(dialog) << call;
+        if (call.rfind("ReceptionFailed", 0) == 0) {
+            failures.push_back(call);
+        }
+    }
+    const std::string reason = ": No such file or directory";
+    EXPECT_EQ(failures, (Calls{"ReceptionFailed 7 service.txt" + reason,
+                               "ReceptionFailed 6 service.txt" + reason,
+                               "ReceptionFailed 1 brx_directory.txt" + reason,
+                               "ReceptionFailed 8 brx_message.txt" + reason}));
 }
 
 TEST_F(DispatcherTest, RecordRepliesGoToAnOpenDialogEvenWhenEmpty) {

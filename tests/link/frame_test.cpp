@@ -106,13 +106,18 @@ TEST(FrameQueue, BatchesKeepOrderAndAskForANoticeOnlyWhenTheQueueWasEmpty) {
         EXPECT_EQ(popped[i].Payload(), "frame " + std::to_string(i));
         EXPECT_EQ(popped[i].PayloadText()[popped[i].Payload().size()], '\0');
     }
-    EXPECT_TRUE(queue.PushBatch(batchOf(6, 2)));
+    // A session ends with a batch partly dispatched: the next session's frames are read from
+    // their own first byte.
+    EXPECT_TRUE(queue.PushBatch(batchOf(6, 3)));
+    EXPECT_EQ(queue.PopFrame()->Payload(), "frame 6");
     queue.Clear();  // a closed session's frames
 
     EXPECT_EQ(queue.Size(), 0u);
     EXPECT_FALSE(queue.PopFrame());
-    EXPECT_TRUE(queue.PushBatch(batchOf(8, 1)));
-    EXPECT_EQ(queue.PopFrame()->Payload(), "frame 8");
+    EXPECT_TRUE(queue.PushBatch(batchOf(9, 2)));
+    EXPECT_EQ(queue.PopFrame()->Payload(), "frame 9");
+    EXPECT_EQ(queue.PopFrame()->Payload(), "frame 10");
+    EXPECT_FALSE(queue.PopFrame());
 }
 
 class MessageText : public ::testing::TestWithParam<std::size_t> {};

@@ -90,6 +90,21 @@ TEST_F(AlertsTest, BurstGivesOneAlertAtOnceAndOneSummaryWhenTheQuietPeriodEnds) 
     m_alerts.Tick();
     ASSERT_EQ(m_got.size(), 6u);
     EXPECT_EQ(m_got[5].Text(), "Alert: 1 more, the last: monitoring: QST three");
+
+    // Of two kinds with a summary waiting, the earlier is due first, and on time.
+    m_got.clear();
+    Pass(kAlertQuietPeriod);
+    m_alerts.Tick();
+    m_alerts.ConsoleText("new mail for Q1ABC\nnew mail for Q2XYZ\n");
+    const milliseconds consoleDue = m_now + kAlertQuietPeriod;
+    Pass(seconds(10));
+    m_alerts.MonitoringText("QST one\nQST two\n");
+    EXPECT_EQ(m_alerts.NextDue(), consoleDue);
+    Pass(kAlertQuietPeriod - seconds(10));
+    m_alerts.Tick();
+    ASSERT_EQ(m_got.size(), 3u);
+    EXPECT_EQ(m_got[2].Text(), "Alert: 1 more, the last: console: new mail for Q2XYZ");
+    EXPECT_EQ(m_alerts.NextDue(), consoleDue + seconds(10));
 }
 
 TEST_F(AlertsTest, StationsConnectingAndChosenCallsigns) {
@@ -132,6 +147,17 @@ TEST_F(AlertsTest, StationsConnectingAndChosenCallsigns) {
     m_alerts.StationLine("11 Q5MV 12:06 0:00 0 0 -");
     EXPECT_EQ(Texts(), (std::vector<QString>{"Alert: 1 more, the last: Q3CN connected on channel 8",
                                              "Alert: Q5MV connected on channel 11"}));
+
+    // After a reconnect the stations of the last session are forgotten: a listed station back
+    // on the channel it had before is a connect.
+    m_got.clear();
+    Pass(kAlertQuietPeriod);
+    m_alerts.Tick();
+    m_alerts.SessionStarted();
+    m_alerts.StationLine("10 Q9AAA 12:06 0:04 0 0 -");  // still there
+    Pass(kAlertLoginSettle);
+    m_alerts.StationLine("11 Q5MV 12:10 0:00 0 0 -");
+    EXPECT_EQ(Texts(), (std::vector<QString>{"Alert: Q5MV connected on channel 11"}));
 }
 
 TEST_F(AlertsTest, LinesAreAssembledPerSourceAcrossFrames) {
@@ -167,6 +193,15 @@ TEST_F(AlertsTest, LinesAreAssembledPerSourceAcrossFrames) {
                          "e");
     ASSERT_EQ(m_got.size(), 1u);
     EXPECT_EQ(m_got[0].detail, "console: " + QString(kAlertQuoteLength, 'x') + "...");
+    // A line of just the quote's length is quoted whole.
+    Pass(kAlertQuietPeriod);
+    m_alerts.Tick();
+    m_alerts.ConsoleText(std::string(kAlertQuoteLength - 5, 'y') +
+                         "Gr\x81\xE1"
+                         "e\n");
+    ASSERT_EQ(m_got.size(), 2u);
+    EXPECT_EQ(m_got[1].detail,
+              "console: " + QString(kAlertQuoteLength - 5, 'y') + QStringLiteral("Grüße"));
 }
 
 // However the server cuts its text into frames, the same lines raise the same alerts; random
@@ -227,8 +262,11 @@ TEST_F(AlertsTest, StoredPatternsAreUntrusted) {
 
     EXPECT_EQ(CompilePattern({true, false, false, " , ,"}).error, "There is no word to look for.");
     EXPECT_FALSE(CompilePattern({true, false, false, "a.b*"}).expression->match("ab").hasMatch());
-    EXPECT_EQ(FirstBadCallsign("DL1ABC, DL1ABC-7 Q5MV-16"), "Q5MV-16");
-    EXPECT_FALSE(FirstBadCallsign("dl1abc,dl1abc-15;;"));
+    EXPECT_EQ(FirstBadCallsign("Q1ABC, Q1ABC-7 Q5MV-16"), "Q5MV-16");
+    EXPECT_FALSE(FirstBadCallsign("q1abc,q1abc-15;;"));
+    // Up to nine letters and digits, Z included, before the SSID.
+    EXPECT_FALSE(FirstBadCallsign("QZ9ABCDEZ qz9abcdez-15 Z"));
+    EXPECT_EQ(FirstBadCallsign("QZ9ABCDEZ QZ9ABCDEZ0-1"), "QZ9ABCDEZ0-1");
 }
 
 TEST_F(AlertsTest, NothingSwitchedOnGivesNothingAndWritesNothing) {

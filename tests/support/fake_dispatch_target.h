@@ -47,6 +47,9 @@ public:
         }
     }
     void OpenInEditor(const QString& path) override { Log("OpenInEditor", Name(path)); }
+    void ReceptionFailed(std::uint8_t kind, const QString& path, const QString& reason) override {
+        Log("ReceptionFailed " + std::to_string(kind), Name(path) + ": " + reason.toStdString());
+    }
     void ProgressBegin(std::int32_t total) override {
         Log("ProgressBegin " + std::to_string(total));
     }

@@ -56,6 +56,15 @@ TEST(CodePage, EveryByteMatchesTheReferenceAndRoundTrips) {
                                                      : 256)
             << name;
         EXPECT_EQ(CodePageFromNumber(CodePageNumber(page)), page);
+        // Nothing else is encoded: a character the page lacks (the C1 controls from U+0080 on
+        // among them) has no byte rather than one that reads as another character.
+        for (int c = 0; c <= 0xFFFF; ++c) {
+            const auto byte = CodePageFromUnicode(page, static_cast<char16_t>(c));
+            if (byte) {
+                ASSERT_EQ(int(CodePageToUnicode(page, *byte)), c) << name << " U+" << std::hex << c;
+            }
+        }
+        EXPECT_FALSE(CodePageFromUnicode(page, u'\u0080')) << name;
     }
     EXPECT_FALSE(CodePageFromNumber(1253));
     EXPECT_FALSE(CodePageFromUnicode(CodePage::k437, u'\u0416'));  // Cyrillic Zhe: not in 437

@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
+
+#include "support/pdf_words.h"
 
 namespace brxw {
 namespace {
@@ -17,20 +18,21 @@ namespace {
 class PrintToPdf : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        if (!test::HavePdfToText()) {
             GTEST_SKIP() << "pdftotext is not installed";
         }
         ASSERT_TRUE(m_dir.isValid());
     }
 
-    // Prints sel and returns the pages printed; the text of the PDF lands in text.
+    // Prints sel in font and returns the pages printed; the text of the PDF lands in text.
     int Print(const Selection& sel, QString* text) {
-        const QString path = m_dir.filePath(QStringLiteral("job%1.pdf").arg(++m_jobs));
+        const QString path = LastPdf(++m_jobs);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
         const QDateTime when(QDate(2024, 1, 1), QTime(9, 5));
-        const int pages = PrintLinesTo(printer, SelectionPrintLines(ring, sel), "Monitoring", when);
+        const int pages =
+            PrintLinesTo(printer, SelectionPrintLines(ring, sel), "Monitoring", font, when);
         text->clear();
         if (QFile::exists(path)) {
             QProcess process;
@@ -42,7 +44,12 @@ protected:
         return pages;
     }
 
+    QString LastPdf(int job = 0) const {
+        return m_dir.filePath(QStringLiteral("job%1.pdf").arg(job > 0 ? job : m_jobs));
+    }
+
     TextRing ring;
+    QFont font;
 
 private:
     QTemporaryDir m_dir;
@@ -65,6 +72,24 @@ TEST_F(PrintToPdf, ThreeLineSelectionPrintsOnePage) {
     EXPECT_LT(text.indexOf(QStringLiteral("brxW selection")),
               text.indexOf(QStringLiteral("alpha")));
     EXPECT_LT(text.indexOf(QStringLiteral("alpha")), text.indexOf(QStringLiteral("bravo")));
+}
+
+TEST_F(PrintToPdf, TextComesOutAtThePointSizeItHasOnScreen) {
+    // A text font of 27 pixels measures 20.25 points on a 96-dpi screen; on a 1200-dpi printer the
+    // pixels alone would make it under 2 points, the printer's own font 9 or 10.
+    QFont screen(QStringLiteral("Courier New"));
+    screen.setStyleHint(QFont::TypeWriter);
+    screen.setPixelSize(27);
+    font = PaperFont(screen, 96);
+    ring.AppendText("alpha bravo\n", 0);
+    QString text;
+    ASSERT_EQ(Print({MakePosition(0, 0), MakePosition(0, 11)}, &text), 1);
+    const auto words = test::PdfWords(LastPdf());
+    for (const char* word : {"alpha", "Monitoring", "Page"}) {
+        const double height = test::PdfWordHeight(words, QString::fromLatin1(word));
+        EXPECT_GT(height, 20.25 * 0.95) << word;
+        EXPECT_LT(height, 20.25 * 1.35) << word;
+    }
 }
 
 TEST_F(PrintToPdf, NothingToPrintMakesNoPage) {
