@@ -1,6 +1,7 @@
 // brxw-peer: the reference BBS remote console, for the demo, the end-to-end tests and the
 // benchmarks. A thin shell over brxw::peer::PeerServer.
 
+#include "brxw_version.h"
 #include "peer/lib/peer_server.h"
 
 #include <QCommandLineParser>
@@ -74,6 +75,7 @@ bool ParseCapabilities(const QString& text, PeerConfig& config) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brxw-peer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRXW_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -82,6 +84,7 @@ int main(int argc, char* argv[]) {
         "Console commands COMPOSE and EDIT <n> hand the client's editor a new message or\n"
         "message n (control notices 3 and 4); the demo does so every few minutes."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption listen(
         {QStringLiteral("listen")},
         QStringLiteral("Address and port to listen on; port 0 picks a free one."),

@@ -198,7 +198,9 @@ BbsStore::BbsStore() {
                  {'G', 1, "Guest logins (read only)"},
                  {'M', 0, "Mail beacon every 30 minutes"},
                  {'P', 1, "Pactor mailbox access"},
-                 {'W', 0, "White pages updates to neighbours"}};
+                 {'W', 0, "White pages updates to neighbours"},
+                 // The 27th letter, the character after 'Z', which a client must not drop.
+                 {'[', 0, "Extended log of forwarding sessions"}};
 }
 
 QByteArray BbsStore::Reply(const FieldMap& fields) {

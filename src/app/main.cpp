@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
+#include "app/quit_signals.h"
 #include "app/screenshots.h"
 #include "brxw_version.h"
 #include "config/app_config.h"
@@ -16,13 +18,23 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    // --help and --version answer before QApplication exists, as it needs a display; the
-    // QCoreApplication only gives the help its program name.
+    // --help, --version and a wrong command line answer before QApplication exists, as it needs
+    // a display; the QCoreApplication only gives the help its program name.
     QStringList rawArgs;
     for (int i = 0; i < argc; ++i) {
         rawArgs.append(QString::fromLocal8Bit(argv[i]));
     }
-    const brxw::CommandLine::Request request = brxw::ParseCommandLine(rawArgs).request;
+    const brxw::CommandLine parsed = brxw::ParseCommandLine(rawArgs);
+    const brxw::CommandLine::Request request = parsed.request;
+    if (request == brxw::CommandLine::Request::Refuse) {
+        // As any command-line tool: the fault and the usage on stderr, status 2, no window.
+        QCoreApplication core(argc, argv);
+        std::fputs(qPrintable(QStringLiteral("%1: %2\n\n%3")
+                                  .arg(QCoreApplication::applicationName(), parsed.error,
+                                       brxw::CommandLineHelp())),
+                   stderr);
+        return 2;
+    }
     if (request != brxw::CommandLine::Request::Run) {
         QCoreApplication core(argc, argv);
         const QString text = request == brxw::CommandLine::Request::ShowHelp
@@ -33,6 +45,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // Caught from here on; one that comes before the panel is up is answered once the event
+    // loop runs.
+    brxw::QuitSignals quitSignals;
     QApplication::setApplicationName(QStringLiteral("brxW"));
     // Every window and dialog shows the installed icon, and the desktop matches the windows to
     // brxw.desktop (the Wayland app id).
@@ -60,6 +75,17 @@ int main(int argc, char* argv[]) {
     panel.show();
     panel.raise();
     editorFrame.RestorePlacement();
+
+    // SIGTERM, SIGINT and SIGHUP, and the session manager's request at logout, end the program
+    // as File > Exit does: closing the panel keeps what ending keeps and leaves the event loop,
+    // even from within a dialog or a question box.
+    QObject::connect(&quitSignals, &brxw::QuitSignals::quitRequested, &panel,
+                     [&panel] { panel.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &panel,
+                     [&panel](QSessionManager&) { panel.close(); });
+    // Any other way out of the event loop keeps the same.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &panel,
+                     [&panel] { panel.PrepareToEnd(); });
 
     brxw::FunctionKeyFilter keys(panel);
     app.installEventFilter(&keys);

@@ -47,9 +47,35 @@ bool AppConfig::ReadProfileText(std::string_view key, std::string& dest) const {
     return IsProfileNumber(m_currentIndex) && ReadText(ProfileSection(m_currentIndex), key, dest);
 }
 
+bool AppConfig::Write(std::string_view section, std::string_view key, std::string_view text) {
+    if (m_store.Write(section, key, text)) {
+        m_lastFailure.clear();
+        return true;
+    }
+    const QString& message = m_store.LastWriteError();
+    const bool repeated = message == m_lastFailure;
+    m_lastFailure = message;
+    if (m_onFailure) {
+        m_onFailure(message, repeated);
+    }
+    return false;
+}
+
+bool AppConfig::CheckReadable() {
+    const QString error = m_store.ReadError();
+    if (error.isEmpty()) {
+        return true;
+    }
+    if (m_onFailure) {
+        m_onFailure(error + QStringLiteral(" Every profile shows its defaults, none connects by "
+                                           "itself, and no setting can be saved."),
+                    false);
+    }
+    return false;
+}
+
 bool AppConfig::WriteProfileText(std::string_view key, std::string_view text) {
-    return IsProfileNumber(m_currentIndex) &&
-           m_store.Write(ProfileSection(m_currentIndex), key, text);
+    return IsProfileNumber(m_currentIndex) && Write(ProfileSection(m_currentIndex), key, text);
 }
 
 bool AppConfig::ReadSetting(std::string_view section, std::string_view key,
@@ -59,7 +85,7 @@ bool AppConfig::ReadSetting(std::string_view section, std::string_view key,
 
 bool AppConfig::WriteSetting(std::string_view section, std::string_view key,
                              std::string_view text) {
-    return m_store.Write(section, key, text);
+    return Write(section, key, text);
 }
 
 RemoteConfig AppConfig::DefaultProfile(int n) {
@@ -105,12 +131,12 @@ bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
     const std::string section = ProfileSection(n);
     // Every key is attempted even after a failure, so that one refused value does not lose
     // the others.
-    bool ok = m_store.Write(section, "Name", config.name);
-    ok = m_store.Write(section, "Host Name", config.hostName) && ok;
-    ok = m_store.Write(section, "Callsign", config.callsign) && ok;
-    ok = m_store.Write(section, "Password", config.password) && ok;
-    ok = m_store.Write(section, "Port", std::to_string(config.port)) && ok;
-    ok = m_store.Write(section, "AutoConnect", std::to_string(config.autoConnect)) && ok;
+    bool ok = Write(section, "Name", config.name);
+    ok = Write(section, "Host Name", config.hostName) && ok;
+    ok = Write(section, "Callsign", config.callsign) && ok;
+    ok = Write(section, "Password", config.password) && ok;
+    ok = Write(section, "Port", std::to_string(config.port)) && ok;
+    ok = Write(section, "AutoConnect", std::to_string(config.autoConnect)) && ok;
     return ok;
 }
 
@@ -136,10 +162,8 @@ bool AppConfig::SaveCodePages(int n, ProfileCodePages pages) {
         return false;
     }
     const std::string section = ProfileSection(n);
-    const bool oem =
-        m_store.Write(section, kOemCodePageKey, std::to_string(CodePageNumber(pages.oem)));
-    return m_store.Write(section, kAnsiCodePageKey, std::to_string(CodePageNumber(pages.ansi))) &&
-           oem;
+    const bool oem = Write(section, kOemCodePageKey, std::to_string(CodePageNumber(pages.oem)));
+    return Write(section, kAnsiCodePageKey, std::to_string(CodePageNumber(pages.ansi))) && oem;
 }
 
 }  // namespace brxw

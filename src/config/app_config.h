@@ -13,6 +13,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -75,12 +76,24 @@ public:
     // The profile with nothing read: what LoadProfile(n) gives without a file.
     static RemoteConfig DefaultProfile(int n);
 
+    // Told of every write that failed, with the store's message (path and reason). `repeated`
+    // is true while the same message was already told and no write has succeeded since, so
+    // that a read-only file is announced once and then only noted.
+    using FailureHandler = std::function<void(const QString& message, bool repeated)>;
+    void SetFailureHandler(FailureHandler handler) { m_onFailure = std::move(handler); }
+    // Tells the handler when the file exists but cannot be read (everything then reads as the
+    // defaults and nothing can be written); true when it can be read or does not exist.
+    bool CheckReadable();
+
 private:
+    bool Write(std::string_view section, std::string_view key, std::string_view text);
     bool ReadText(std::string_view section, std::string_view key, std::string& dest) const;
     int ReadInt(std::string_view section, std::string_view key, int def) const;
 
     IniStore m_store;
     int m_currentIndex = -1;
+    FailureHandler m_onFailure;
+    QString m_lastFailure;
 };
 
 }  // namespace brxw

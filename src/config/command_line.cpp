@@ -25,6 +25,9 @@ constexpr std::array<const char*, 17> kQtSwitchesWithValue = {
     "visual",          "session",
     "style",           "stylesheet",
     "qmljsdebugger"};
+// And those that take no value.
+constexpr std::array<const char*, 7> kQtSwitchesAlone = {
+    "reverse", "nograb", "dograb", "sync", "widgetcount", "cmap", "testability"};
 
 #ifdef _WIN32
 constexpr const char* kDefaultIniText =
@@ -64,7 +67,7 @@ Parser::Parser() {
     parser.setApplicationDescription(
         QStringLiteral("brxW: the sysop's control program for a packet-radio BBS's remote "
                        "console.\nQt's own options (-platform NAME, -style NAME, ...) are "
-                       "accepted too; unknown options are ignored."));
+                       "accepted too; any other option is an error (exit status 2)."));
     parser.addPositionalArgument(
         QStringLiteral("PROFILE"),
         QStringLiteral("The name of a profile in BrxW.ini (Name= of [Remote 0] to [Remote 3], "
@@ -73,6 +76,11 @@ Parser::Parser() {
     parser.addOptions({help, version, ini, screenshots});
     for (const char* name : kQtSwitchesWithValue) {
         QCommandLineOption qtSwitch(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
+        qtSwitch.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtSwitch);
+    }
+    for (const char* name : kQtSwitchesAlone) {
+        QCommandLineOption qtSwitch(QString::fromLatin1(name));
         qtSwitch.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtSwitch);
     }
@@ -87,8 +95,6 @@ bool IsSwitch(const QString& arg) {
     return arg.startsWith(QLatin1Char('-'));
 }
 
-// Unknown switches and a switch without its value leave the parser's error set: ignored, as the
-// program starts whatever else the line says.
 qsizetype PositionalCount(const QStringList& args) {
     Parser parsed;
     parsed.parser.parse(args);
@@ -100,7 +106,19 @@ qsizetype PositionalCount(const QStringList& args) {
 CommandLine ParseCommandLine(const QStringList& args) {
     CommandLine result;
     Parser parsed;
-    parsed.parser.parse(args);
+    if (!parsed.parser.parse(args)) {
+        result.request = CommandLine::Request::Refuse;
+        result.error = parsed.parser.errorText();
+        return result;
+    }
+    for (const QCommandLineOption* valued : {&parsed.ini, &parsed.screenshots}) {
+        if (parsed.parser.isSet(*valued) && parsed.parser.value(*valued).isEmpty()) {
+            result.request = CommandLine::Request::Refuse;
+            result.error =
+                QStringLiteral("Empty value for option '%1'.").arg(valued->names().constFirst());
+            return result;
+        }
+    }
     if (parsed.parser.isSet(parsed.help)) {
         result.request = CommandLine::Request::ShowHelp;
     } else if (parsed.parser.isSet(parsed.version)) {

@@ -1,5 +1,5 @@
 // The program's command line: which INI file to use, which profile to connect at start-up, and
-// the requests that answer without starting the program (--help, --version).
+// the requests that answer without starting the program (--help, --version, a wrong line).
 // Parsed once by the application object at start-up; any thread.
 #pragma once
 
@@ -11,11 +11,14 @@
 namespace brxw {
 
 struct CommandLine {
-    enum class Request { Run, ShowHelp, ShowVersion };
+    // Refuse: an unknown option or an option without its value; `error` says which, and the
+    // program prints it with the usage to stderr and exits 2.
+    enum class Request { Run, ShowHelp, ShowVersion, Refuse };
 
-    Request request = Request::Run;  // --help wins over --version
-    // --ini FILE or --ini=FILE, made absolute; else DefaultIniPath(). Left empty for a help or
-    // version request, which must not create the default folder.
+    Request request = Request::Run;  // a wrong line wins, then --help, then --version
+    QString error;
+    // --ini FILE or --ini=FILE, made absolute; else DefaultIniPath(). Left empty for any other
+    // request than Run, which must not create the default folder.
     QString iniPath;
     std::string startupName;  // Windows code page bytes; empty when none was given
     QString screenshotDir;    // --screenshots DIR: the headless demonstration run
@@ -24,7 +27,8 @@ struct CommandLine {
 // args[0] is the program. The last argument names the profile to connect at start-up when it
 // is not a switch (it starts with '-', or on Windows also '/') and not the value of one: the
 // FILE of --ini, the DIR of --screenshots, or the value of Qt's own switches (-platform X,
-// -style X, ...). Unknown switches are ignored, so that an old start-up shortcut keeps working.
+// -style X, ...). An unknown switch, or --ini or --screenshots without a value, is refused:
+// started anyway, a mistyped --inii FILE would take FILE for the profile's name.
 // Options are also accepted with one dash (-ini FILE), as Qt accepts its own.
 CommandLine ParseCommandLine(const QStringList& args);
 

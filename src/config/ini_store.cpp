@@ -6,13 +6,39 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 #include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace brxw {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Why the file cannot be replaced, in the system's words where it can tell: the file or its
+// folder not writable, the folder missing. `fallback` is what the writer itself reported.
+QString WriteReason(const QString& path, const QString& fallback) {
+#ifndef _WIN32
+    const QByteArray file = QFile::encodeName(path);
+    if (::access(file.constData(), F_OK) == 0 && ::access(file.constData(), W_OK) != 0) {
+        return SystemReason(errno);
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (::access(folder.constData(), W_OK | X_OK) != 0) {
+        return SystemReason(errno);
+    }
+#endif
+    return fallback;
+}
 
 // Windows strips spaces, tabs and vertical tabs around names and values; nothing else.
 bool IsBlank(char c) {
@@ -287,20 +313,33 @@ std::optional<std::string> IniStore::SetValue(std::string_view contents, std::st
     return out;
 }
 
-std::optional<std::string> IniStore::Load(bool& readable) const {
+std::optional<std::string> IniStore::Load(bool& readable, QString* reason) const {
     readable = true;
     const QFileInfo info(m_path);
     if (!info.exists()) {
         return std::nullopt;
     }
     QFile file(m_path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (info.isDir()) {
         readable = false;
+        if (reason != nullptr) {
+            *reason = SystemReason(EISDIR);
+        }
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        readable = false;
+        if (reason != nullptr) {
+            *reason = file.errorString();  // the system's reason for the failed open
+        }
         return std::nullopt;
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         readable = false;
+        if (reason != nullptr) {
+            *reason = file.errorString();
+        }
         return std::nullopt;
     }
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
@@ -338,16 +377,32 @@ bool IniStore::Has(std::string_view section, std::string_view key) const {
     return contents && FindValue(*contents, section, key).has_value();
 }
 
-bool IniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
+QString IniStore::ReadError() const {
     bool readable = true;
-    const std::optional<std::string> old = Load(readable);
+    QString reason;
+    Load(readable, &reason);
+    return readable ? QString() : QStringLiteral("Cannot read %1: %2.").arg(m_path, reason);
+}
+
+bool IniStore::Fail(const QString& reason) {
+    m_lastWriteError = QStringLiteral("Cannot write %1: %2.").arg(m_path, reason);
+    return false;
+}
+
+bool IniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
+    m_lastWriteError.clear();
+    bool readable = true;
+    QString unreadable;
+    const std::optional<std::string> old = Load(readable, &unreadable);
     if (!readable) {
-        return false;  // rewriting a file we cannot read would throw its contents away
+        // Rewriting a file we cannot read would throw its contents away.
+        return Fail(QStringLiteral("it cannot be read (%1)").arg(unreadable));
     }
     const std::optional<std::string> updated =
         SetValue(old ? std::string_view(*old) : std::string_view(), section, key, value);
     if (!updated) {
-        return false;
+        return Fail(QStringLiteral("the value of %1 cannot be stored in one line")
+                        .arg(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
     }
     if (old && *old == *updated) {
         return true;
@@ -356,21 +411,28 @@ bool IniStore::Write(std::string_view section, std::string_view key, std::string
     // QSaveFile writes a temporary file beside the target and renames it over the target on
     // commit, so a crash or a full disk leaves the old file whole.
     QSaveFile file(m_path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        const int error = errno;
+        return Fail(WriteReason(m_path, error != 0 ? SystemReason(error) : file.errorString()));
     }
     if (!old && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;  // the file holds passwords: never create it readable by others
+        return Fail(reason);  // the file holds passwords: never create it readable by others
     }
     const auto size = static_cast<qint64>(updated->size());
     // The write is buffered: a full disk may show only when the buffer is flushed, and
     // commit() does not report a failed flush in every Qt version.
     if (file.write(updated->data(), size) != size || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return Fail(reason);
     }
-    return file.commit();
+    if (!file.commit()) {
+        return Fail(WriteReason(m_path, file.errorString()));
+    }
+    return true;
 }
 
 }  // namespace brxw

@@ -44,6 +44,12 @@ public:
     // or the value cannot be stored as one line (an empty name, a line break or a NUL anywhere,
     // a ']' in the section name, a '=' in the key name, a key starting with ';' or '[').
     bool Write(std::string_view section, std::string_view key, std::string_view value);
+    // Why the last Write failed, naming the file: "Cannot write /path/BrxW.ini: Permission
+    // denied." (the system's reason); empty after a Write that succeeded.
+    const QString& LastWriteError() const { return m_lastWriteError; }
+    // Why the file cannot be read, as "Cannot read /path/BrxW.ini: reason."; empty when it can
+    // be read or does not exist (a missing file is the first start).
+    QString ReadError() const;
 
     // What the file holds for `value`: the value as given, or, when reading would strip blanks
     // around it or a pair of matching quotes around it, the value in double quotes (reading
@@ -68,9 +74,11 @@ public:
 private:
     // The whole file, nullopt when it does not exist; `readable` false when it exists but
     // cannot be read.
-    std::optional<std::string> Load(bool& readable) const;
+    std::optional<std::string> Load(bool& readable, QString* reason = nullptr) const;
+    bool Fail(const QString& reason);
 
     QString m_path;
+    QString m_lastWriteError;
 };
 
 }  // namespace brxw

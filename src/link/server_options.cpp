@@ -65,10 +65,14 @@ void ServerOptions::List(std::string_view text) {
             start + 1, end == std::string_view::npos ? std::string_view::npos : end - start - 1);
         start = end;
         const auto option = ScanOptionLine(line);
-        if (!option || option->letter < 'A' || option->letter > 'Z') {
+        if (!option) {
             continue;
         }
-        const int id = kServerOptionFirstId + (option->letter - 'A');
+        // Letters run from 'A' to the character after 'Z' ('['), one command id each.
+        const int id = kServerOptionFirstId + (static_cast<unsigned char>(option->letter) - 'A');
+        if (option->letter < 'A' || !IsOptionCommand(id)) {
+            continue;
+        }
         auto item = std::find_if(m_items.begin(), m_items.end(),
                                  [id](const ServerOptionItem& i) { return i.id == id; });
         if (item == m_items.end()) {

@@ -13,7 +13,8 @@
 
 namespace brxw {
 
-// Options menu command ids: 35200 + (letter - 'A'). Only this range is handled as commands.
+// Options menu command ids: 35200 + (letter - 'A'), for the 27 letters 'A' to 'Z' and '['.
+// Only this range is handled as commands.
 inline constexpr int kServerOptionFirstId = 35200;
 inline constexpr int kServerOptionLastId = 35226;
 // Labels are kept to this many bytes.
@@ -35,7 +36,7 @@ public:
     std::optional<std::string> Attach();
     // A kind-9 list: a title line, then "%c %d %[^\n]" per option. Letters new to the menu
     // become items in their order of arrival; known ones only take the new check mark. Lines
-    // that do not scan, have no label or carry a letter outside A to Z are passed over, so no
+    // that do not scan, have no label or carry a letter outside 'A' to '[' are passed over, so no
     // item ever has an id outside the command range. Ignored while detached.
     void List(std::string_view text);
     // The item's command: "SET %c %d" (kind 9) asking for the opposite of its check mark; the

@@ -11,12 +11,14 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "admin/admin_dialogs.h"
@@ -83,9 +85,36 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     m_alerts->Configure(LoadAlertSettings(m_config));
     HideAdministrationButtons();
     UpdateCommandStates();
+    m_config.SetFailureHandler(
+        [this](const QString& message, bool repeated) { ReportConfigFailure(message, repeated); });
+}
+
+void CControlPanel::ReportConfigFailure(const QString& message, bool repeated) {
+    std::fprintf(stderr, "brxw: %s\n", qPrintable(message));
+    statusBar()->showMessage(message);
+    if (m_collectConfigFailures) {
+        if (m_collectedConfigFailure.isEmpty()) {
+            m_collectedConfigFailure = message;
+        }
+        return;
+    }
+    if (repeated || m_configFailureBox) {
+        return;
+    }
+    // Not modal to the program: the write may come from a move or a closing dialog, which must
+    // go on; the box stays until the sysop has read it.
+    m_configFailureBox =
+        new QMessageBox(QMessageBox::Warning, QString::fromLatin1(str::kPanelTitle), message,
+                        QMessageBox::Ok, this);
+    m_configFailureBox->setAttribute(Qt::WA_DeleteOnClose);
+    m_configFailureBox->open();
 }
 
 CControlPanel::~CControlPanel() {
+    // Nothing more is shown: a failure to store the place goes to stderr only.
+    m_config.SetFailureHandler([](const QString& message, bool) {
+        std::fprintf(stderr, "brxw: %s\n", qPrintable(message));
+    });
     SavePosition();
     if (m_editorFrame != nullptr) {
         m_editorFrame->SetHost(nullptr);
@@ -146,7 +175,10 @@ void CControlPanel::NameConnectItems() {
 }
 
 void CControlPanel::RunSetupDialog(int n) {
+    m_collectConfigFailures = true;
+    m_collectedConfigFailure.clear();
     const auto outcome = RunSetup(m_config, n, this);
+    m_collectConfigFailures = false;
     if (!outcome) {
         return;  // cancelled: nothing changes
     }
@@ -158,8 +190,13 @@ void CControlPanel::RunSetupDialog(int n) {
         }
     }
     if (!outcome->saved) {
-        ShowWarning("Setup", "The configuration could not be written to " +
-                                 QStringToAnsi(m_config.Store().Path()) + ".");
+        // The store's message names the file and the system's reason.
+        ShowWarning(
+            "Setup",
+            "The configuration could not be written. " +
+                QStringToAnsi(m_collectedConfigFailure.isEmpty()
+                                  ? QStringLiteral("Cannot write %1.").arg(m_config.Store().Path())
+                                  : m_collectedConfigFailure));
     }
     // Log files are named after the profile: a renamed one names the next lines' files.
     m_logs->ProfileEdited();
@@ -223,9 +260,10 @@ void CControlPanel::Initialise(std::string startupName) {
         place = QPoint(0, 0);
     }
     if (place) {
-        move(*place);
-        PlaceFrameWhenFramed(*place);
+        PlaceFrame(*place);
     }
+    // A file that exists but cannot be read gives every default, auto-connect off: say so.
+    m_config.CheckReadable();
     NameConnectItems();
     // Each stored setting, or its default, becomes current (and is written back when absent).
     m_settings.Load();
@@ -473,39 +511,38 @@ void CControlPanel::SavePosition() {
     m_config.WriteSetting(kSettingsSection, "Position", FormatPair(topLeft.x(), topLeft.y()));
 }
 
-// The stored position is the frame's. The first window of the program is placed before any
-// frame is known, and an X11 window manager then puts the inside of the window at that point:
-// the title bar lies off the screen and the next start reads a place further up and left.
-// Once the manager has framed the shown window it is moved again, to where its frame belongs,
-// until the frame has stood there for a few checks (what the window system first reports of a
-// newly framed window may still be the place it had before the manager moved it). Without a
-// window manager, or offscreen, no frame ever appears and the checks run out.
-void CControlPanel::PlaceFrameWhenFramed(QPoint place) {
-    constexpr int kChecks = 60;  // every 50 ms: three seconds at most
-    constexpr int kSettled = 4;  // checks in a row that find the frame in place
-    auto* poll = new QTimer(this);
-    poll->setInterval(50);
-    connect(poll, &QTimer::timeout, this,
-            [this, poll, place, checks = kChecks, settled = 0]() mutable {
-                const QWindow* window = windowHandle();
-                const bool framed = isVisible() && window != nullptr && window->isExposed() &&
-                                    frameGeometry().size() != geometry().size();
-                if (framed && frameGeometry().topLeft() != place) {
-                    move(place);
-                    settled = 0;
-                } else if (framed) {
-                    ++settled;
-                }
-                if (settled >= kSettled || --checks <= 0) {
-                    poll->stop();
-                    poll->deleteLater();
-                }
-            });
-    poll->start();
+// The stored position is the frame's. An X11 window manager frames a new window around the
+// place its inside asks for, unless the window says that the place is its frame's: placed by its
+// inside at 0 0, the title bar would lie above the screen, and a move once the manager has framed
+// the window races the manager's own placement. So before the first showing the place goes to the
+// window as its frame's position, last of all (showing first sizes the window, which makes the
+// place the inside's again); the manager then maps the frame there.
+void CControlPanel::PlaceFrame(QPoint place) {
+    move(place);
+    if (!isVisible()) {
+        m_framePlace = place;
+    }
+}
+
+void CControlPanel::showEvent(QShowEvent* event) {
+    if (m_framePlace && !event->spontaneous()) {
+        if (QWindow* window = windowHandle()) {
+            // Its size first: a window whose geometry differs from the widget's is given the
+            // widget's as the inside's at the showing.
+            window->resize(size());
+            window->setFramePosition(*m_framePlace);
+        }
+        m_framePlace.reset();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void CControlPanel::PrepareToEnd() {
+    SavePosition();
 }
 
 void CControlPanel::closeEvent(QCloseEvent* event) {
-    SavePosition();
+    PrepareToEnd();
     event->accept();
     // Closing the panel ends the program, editor frame included, without asking anything.
     // exit() rather than quit(): quit() first asks every window to close, the traffic windows

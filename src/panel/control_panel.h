@@ -7,9 +7,12 @@
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "config/app_config.h"
@@ -22,6 +25,7 @@
 #include "panel/station_list.h"
 
 class QAction;
+class QMessageBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -160,20 +164,28 @@ public:
     void MessageRecordReply(std::string_view payload) override;
     void OpenMessageProperties(const QString& path) override;
 
+    // What ending the program keeps, whichever way it ends (File > Exit, a quit signal, the
+    // session manager): the panel's place. Done once; closing the panel calls it.
+    void PrepareToEnd();
+
 signals:
     // Emitted after every refresh for the logged-in state (the demo waits for it).
     void LoggedIn();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PlaceFrameWhenFramed(QPoint place);
+    void PlaceFrame(QPoint place);
     // control_panel_bars.cpp
     void BuildMenus();
     void BuildToolBar();
+    // A separator shows only between two groups that each show a button, so that hidden
+    // administration or Pactor buttons leave no separators side by side or at the end.
+    void UpdateToolbarSeparators();
     void BuildStatusBar();
     void BuildServerControls();
     void ShowPrompt(const QString& prompt);
@@ -244,6 +256,14 @@ private:
     CAlertsNotifier* m_alerts = nullptr;
     bool m_waitCursor = false;
     bool m_positionSaved = false;
+    std::optional<QPoint> m_framePlace;  // where the frame goes at the first showing
+    // A failed write of BrxW.ini, or a file that cannot be read: shown in a box (one at a time,
+    // and once for the same fault until a write succeeds again), in the status bar and on
+    // stderr. Setup collects its own and says them in its message.
+    void ReportConfigFailure(const QString& message, bool repeated);
+    QPointer<QMessageBox> m_configFailureBox;
+    bool m_collectConfigFailures = false;
+    QString m_collectedConfigFailure;
 };
 
 }  // namespace brxw

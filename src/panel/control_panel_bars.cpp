@@ -154,9 +154,34 @@ void CControlPanel::BuildToolBar() {
         action->setIconVisibleInMenu(false);
         action->setToolTip(TooltipPart(command));
         m_toolBar->addAction(action);
+        connect(action, &QAction::visibleChanged, this, &CControlPanel::UpdateToolbarSeparators);
     }
     for (int command : kPactorButtons) {
         Action(command)->setVisible(false);
+    }
+    UpdateToolbarSeparators();
+}
+
+void CControlPanel::UpdateToolbarSeparators() {
+    QAction* pending = nullptr;  // the first separator after the last group shown so far
+    bool buttonShown = false;
+    for (QAction* action : m_toolBar->actions()) {
+        if (action->isSeparator()) {
+            if (buttonShown && pending == nullptr) {
+                pending = action;
+            } else {
+                action->setVisible(false);
+            }
+        } else if (action->isVisible()) {
+            if (pending != nullptr) {
+                pending->setVisible(true);
+                pending = nullptr;
+            }
+            buttonShown = true;
+        }
+    }
+    if (pending != nullptr) {
+        pending->setVisible(false);
     }
 }
 

@@ -21,6 +21,7 @@
 #include <csignal>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brxw {
@@ -154,13 +155,44 @@ int InChild(Body body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
 }
 
-TEST(IniRobustnessTest, ReadOnlyOrMissingFolderReadsButRefusesToWrite) {
+TEST(IniRobustnessTest, ReadOnlyOrMissingFolderReadsButRefusesToWriteAndSaysWhy) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("gone/BrxW.ini");
     AppConfig absent(missing);
+    std::vector<std::pair<QString, bool>> told;
+    absent.SetFailureHandler(
+        [&](const QString& message, bool repeated) { told.emplace_back(message, repeated); });
+    EXPECT_TRUE(absent.CheckReadable());  // no file yet is the first start, not a fault
     EXPECT_EQ(absent.LoadProfile(0), AppConfig::DefaultProfile(0));
     EXPECT_FALSE(absent.Store().Write("Remote 0", "Name", "x"));
+    EXPECT_EQ(absent.Store().LastWriteError(),
+              "Cannot write " + missing + ": No such file or directory.");
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("gone")));
+    // Through the accessors every failure is told; the same one again is marked as repeated.
+    EXPECT_FALSE(absent.WriteSetting("Settings", "Position", "0010 0010"));
+    EXPECT_FALSE(absent.SaveProfile(1, AppConfig::DefaultProfile(1)));
+    ASSERT_EQ(told.size(), 7u);
+    EXPECT_EQ(told[0], std::make_pair(absent.Store().LastWriteError(), false));
+    EXPECT_EQ(told[6], std::make_pair(absent.Store().LastWriteError(), true));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("gone")));
+    EXPECT_TRUE(absent.WriteSetting("Settings", "Position", "0010 0010"));
+    EXPECT_TRUE(absent.Store().LastWriteError().isEmpty());
+    ASSERT_TRUE(QDir(dir.filePath("gone")).removeRecursively());
+    EXPECT_FALSE(absent.WriteSetting("Settings", "Position", "0020 0020"));
+    EXPECT_EQ(told.back(), std::make_pair(absent.Store().LastWriteError(), false));
+
+    // A file that exists but cannot be read is told at start, and never rewritten.
+    const QString folderAsFile = dir.filePath("dir.ini");
+    ASSERT_TRUE(QDir().mkpath(folderAsFile));
+    AppConfig unreadable(folderAsFile);
+    unreadable.SetFailureHandler(
+        [&](const QString& message, bool repeated) { told.emplace_back(message, repeated); });
+    EXPECT_FALSE(unreadable.CheckReadable());
+    EXPECT_TRUE(told.back().first.startsWith("Cannot read " + folderAsFile + ": Is a directory."))
+        << told.back().first.toStdString();
+    EXPECT_FALSE(unreadable.WriteSetting("Settings", "Position", "0010 0010"));
+    EXPECT_EQ(told.back().first,
+              "Cannot write " + folderAsFile + ": it cannot be read (Is a directory).");
 
     // A folder the user may read but not write. Root writes anywhere, so the writer runs as an
     // unprivileged user when the test runs as root.
@@ -183,13 +215,29 @@ TEST(IniRobustnessTest, ReadOnlyOrMissingFolderReadsButRefusesToWrite) {
         if (config.LoadProfile(0).name != "Home") {
             return 11;
         }
-        return config.Store().Write("Remote 0", "Name", "Away") ? 12 : 0;
+        if (config.Store().Write("Remote 0", "Name", "Away")) {
+            return 12;
+        }
+        if (config.Store().LastWriteError() != "Cannot write " + path + ": Permission denied.") {
+            return 13;
+        }
+        // The file itself read-only, in a folder the user may write.
+        if (::chmod(folder.toLocal8Bit().constData(), 0700) != 0 ||
+            ::chmod(path.toLocal8Bit().constData(), 0400) != 0) {
+            return 14;
+        }
+        if (config.Store().Write("Remote 0", "Name", "Away")) {
+            return 15;
+        }
+        return config.Store().LastWriteError() == "Cannot write " + path + ": Permission denied."
+                   ? 0
+                   : 16;
     });
     ::chmod(folder.toLocal8Bit().constData(), 0700);
     if (result == 10) {
         GTEST_SKIP() << "no unprivileged user to write as";
     }
-    EXPECT_EQ(result, 0) << "11: not read, 12: written";
+    EXPECT_EQ(result, 0) << "11: not read, 12 or 15: written, 13 or 16: no reason given";
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"BrxW.ini"});
 }

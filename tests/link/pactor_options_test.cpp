@@ -134,6 +134,12 @@ TEST(ServerOptionsTest, ALaterListChangesOnlyTheCheckMarksAndEachItemAsksForTheO
     options.List("A 1 Auto forward");
     options.List("A 1 Auto forward\n");
     EXPECT_EQ(options.Items(), second);
+    // The 27th letter, the character after 'Z', is switched like the others.
+    options.List("Server options\n[ 0 Bracket\n");
+    EXPECT_EQ(Sent(options.Toggle(35226)), "SET [ 1");
+    options.List("Server options\n[ 1 Bracket\n");
+    EXPECT_EQ(Sent(options.Toggle(35226)), "SET [ 0");
+    EXPECT_EQ(Sent(options.Toggle(35227)), "<nothing>");
 }
 
 TEST(ServerOptionsTest, HostileListsLeaveOnlyWellFormedItemsInTheCommandRange) {
@@ -152,7 +158,9 @@ TEST(ServerOptionsTest, HostileListsLeaveOnlyWellFormedItemsInTheCommandRange) {
         {"", {}},
         {"\n\n\n", {}},
         {"T\nA\nB 1\nC 1 \nD x Label\n E 1 Blank letter\n", {}},  // no value or no label
-        {"T\na 1 lower\n@ 1 at\n[ 1 bracket\n\xC4 1 high\n\0 1 nul\n"s, {}},  // outside A-Z
+        {"T\na 1 lower\n@ 1 at\n\\ 1 backslash\n\xC4 1 high\n\0 1 nul\n"s, {}},  // outside A-[
+        // The 27th letter, the character after 'Z', is an option like the others.
+        {"T\n[ 1 Bracket\nZ 0 Zed\n", {{35226, '[', "Bracket", true}, {35225, 'Z', "Zed", false}}},
         {"T\nA 1 " + longLabel + "\n", {{35200, 'A', std::string(79, 'x'), true}}},
         {"T\nA 1 Before\0after\nB\0 1 Cut\n"s, {{35200, 'A', "Before", true}}},
         {"T\r\nA 0 Windows line\r\n", {{35200, 'A', "Windows line", false}}},
@@ -165,11 +173,11 @@ TEST(ServerOptionsTest, HostileListsLeaveOnlyWellFormedItemsInTheCommandRange) {
         options.List(c.list);
         EXPECT_EQ(options.Items(), c.expected);
     }
-    // Thousands of lines over every byte: one item per letter A to Z, each id in range.
+    // Thousands of lines over every byte: one item per letter A to [, each id in range.
     ServerOptions options;
     options.Attach();
     options.List(thousands);
-    ASSERT_EQ(options.Items().size(), 26u);
+    ASSERT_EQ(options.Items().size(), 27u);
     for (const ServerOptionItem& item : options.Items()) {
         EXPECT_TRUE(ServerOptions::IsOptionCommand(item.id)) << item.id;
         EXPECT_EQ(item.id, kServerOptionFirstId + (item.letter - 'A'));

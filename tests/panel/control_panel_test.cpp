@@ -3,22 +3,31 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+
+#include <functional>
+#include <vector>
 
 #include "admin/admin_dialogs.h"
 #include "config/app_config.h"
 #include "editor/main_frame.h"
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
+#include "panel/settings_dlg.h"
+#include "panel/setup_dlg.h"
 #include "resources/command_ids.h"
 #include "support/qt_printers.h"
 #include "support/running_peer.h"
@@ -192,6 +201,19 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
                         cmd::kDisconnectChannel}) {
         EXPECT_FALSE(panel->Action(command)->isVisible()) << command;
     }
+    // What the sysop sees: a separator only between two groups that both show a button.
+    const auto shown = [&] {
+        QStringList texts;
+        for (QAction* action : panel->ToolBar()->actions()) {
+            if (action->isVisible()) {
+                texts << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+            }
+        }
+        return texts;
+    };
+    const QStringList windowsOnly = {"Console connection", "Ports monitoring",
+                                     "All channels monitoring", "Channel monitoring"};
+    EXPECT_EQ(shown(), windowsOnly);
 
     panel->OnCommand(cmd::kConnectRemote0 + 1);
     ASSERT_TRUE(WaitUntil([&] { return panel->Action(cmd::kPendingForward)->isVisible(); }));
@@ -199,6 +221,9 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
     EXPECT_TRUE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
 
     EXPECT_TRUE(panel->Action(cmd::kOpenConfigFile)->isVisible());  // capability code 1
+    EXPECT_EQ(shown().mid(4, 8),
+              (QStringList{"|", "Disconnect", "Immediate disconnect", "|", "Message properties",
+                           "User properties", "Pending forward", "Open file"}));
 
     // The administration buttons send their list requests; the dialog the answer opens is
     // closed again at once.
@@ -212,6 +237,93 @@ TEST_F(ControlPanelTest, ToolbarButtonsInOrderWithTooltipsAndCapabilityRules) {
     ASSERT_TRUE(WaitUntil([&] { return !panel->GetSession().HasSocket(); }));
     EXPECT_FALSE(panel->Action(cmd::kPendingForward)->isVisible());
     EXPECT_FALSE(panel->Action(cmd::kImmediateDisconnect)->isVisible());
+    EXPECT_EQ(shown(), windowsOnly);
+}
+
+// Answers the dialogs that come up, in turn: each answer gets the modal dialog, or the box shown
+// over the panel, and returns true once it has closed it.
+void AnswerInTurn(std::vector<std::function<bool(QWidget*)>> answers) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answers, next = std::size_t{0}]() mutable {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (shown == nullptr) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (qobject_cast<QMessageBox*>(top) != nullptr && top->isVisible()) {
+                    shown = top;
+                }
+            }
+        }
+        if (shown != nullptr && next < answers.size() && answers[next](shown)) {
+            ++next;
+        }
+        if (next == answers.size()) {
+            poll->deleteLater();
+        }
+    });
+    poll->start();
+}
+
+TEST_F(ControlPanelTest, ABrxWIniThatCannotBeWrittenOrReadSaysSoWithTheReason) {
+    // The file's folder is gone: the settings written back at start fail, and a box says where
+    // and why.
+    const QString path = m_dir.filePath(QStringLiteral("gone/BrxW.ini"));
+    const QString cannot = "Cannot write " + path + ": No such file or directory.";
+    AppConfig config(path);
+    auto panel = std::make_unique<CControlPanel>(config, Session::Timing{10, 3600 * 1000});
+    panel->show();
+    panel->Initialise("");
+    const auto box = [&] { return panel->findChild<QMessageBox*>(); };
+    ASSERT_TRUE(WaitUntil([&] { return box() != nullptr && box()->isVisible(); }));
+    EXPECT_EQ(box()->text(), cannot);
+    box()->accept();
+    ASSERT_TRUE(WaitUntil([&] { return box() == nullptr; }));
+
+    // Settings: OK with a change says so again (once told, in the status bar).
+    panel->statusBar()->clearMessage();
+    AnswerInTurn({[](QWidget* shown) {
+        auto* dialog = qobject_cast<CSettingsDlg*>(shown);
+        if (dialog != nullptr) {
+            dialog->BreakLineBox()->toggle();
+            dialog->OkButton()->click();
+        }
+        return dialog != nullptr;
+    }});
+    panel->OnCommand(cmd::kSettings);
+    EXPECT_EQ(panel->statusBar()->currentMessage(), cannot);
+
+    // Setup: its own message names the file and the reason.
+    QString told;
+    AnswerInTurn({[](QWidget* shown) {
+                      auto* dialog = qobject_cast<CSetupDlg*>(shown);
+                      if (dialog != nullptr) {
+                          dialog->accept();
+                      }
+                      return dialog != nullptr;
+                  },
+                  [&told](QWidget* shown) {
+                      auto* message = qobject_cast<QMessageBox*>(shown);
+                      if (message != nullptr) {
+                          told = message->windowTitle() + "|" + message->text();
+                          message->accept();
+                      }
+                      return message != nullptr;
+                  }});
+    panel->OnCommand(cmd::kConfigRemote0 + 2);
+    EXPECT_EQ(told, "Setup|The configuration could not be written. " + cannot);
+    panel.reset();
+
+    // A file that cannot be read: every profile would silently be the default one.
+    const QString folder = m_dir.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    AppConfig unreadable(folder);
+    panel = std::make_unique<CControlPanel>(unreadable, Session::Timing{10, 3600 * 1000});
+    panel->show();
+    panel->Initialise("");
+    ASSERT_TRUE(WaitUntil([&] { return box() != nullptr && box()->isVisible(); }));
+    EXPECT_TRUE(box()->text().startsWith("Cannot read " + folder + ": Is a directory."))
+        << box()->text().toStdString();
+    panel.reset();  // before the configuration it uses
 }
 
 TEST_F(ControlPanelTest, EnterAndEscapeDoNotCloseThePanel) {

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "config/app_config.h"
+#include "link/frame.h"
 #include "panel/control_panel.h"
 #include "panel/logging_page.h"
 #include "panel/preferences_dlg.h"
@@ -141,7 +142,10 @@ TEST(Logging, PreferencesAndContextMenuSwitchTheSameLogAndAFailureShowsInTheStat
     CTextWnd* monitoring = panel->Monitoring()->TextView();
     LogItem(*monitoring, menu)->trigger();
     EXPECT_EQ(Stored(config, "Log_Monitoring"), "1");
-    peer.Server().SendTraffic(16, 0, 4, "fm Q1ABC to Q2XYZ ctl I00\n");
+    // The peer sends monitoring traffic only to a client it has seen ask for it: sent before
+    // the window's options update arrived, the line would be dropped and never logged.
+    ASSERT_TRUE(WaitUntil([&] { return (peer.OptionsByte() & category::kMonitoring) != 0; }));
+    peer.Server().SendTraffic(category::kMonitoring, 0, 4, "fm Q1ABC to Q2XYZ ctl I00\n");
     ASSERT_TRUE(WaitUntil([&] { return !panel->Logs().Enabled(LogWindow::kMonitoring); }));
     EXPECT_EQ(
         messages.filter(QStringLiteral("Logging")),

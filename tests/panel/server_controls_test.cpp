@@ -92,12 +92,13 @@ protected:
 
 TEST_F(ServerControlsTest, OptionItemsFollowThePeersListsAndGoWithTheSession) {
     CServerOptionItems& options = *m_panel->ServerOptionItems();
-    ASSERT_TRUE(WaitUntil([&] { return options.Item(35200 + 'W' - 'A') != nullptr; }));
-    EXPECT_EQ(OptionsMenuTexts(),
-              (QStringList{"Settings", "Accept new users [x]", "Bulletins held for review",
-                           "Forwarding enabled [x]", "Guest logins (read only) [x]",
-                           "Mail beacon every 30 minutes", "Pactor mailbox access [x]",
-                           "White pages updates to neighbours"}));
+    ASSERT_TRUE(WaitUntil([&] { return options.Item(35200 + '[' - 'A') != nullptr; }));
+    EXPECT_EQ(
+        OptionsMenuTexts(),
+        (QStringList{"Settings", "Accept new users [x]", "Bulletins held for review",
+                     "Forwarding enabled [x]", "Guest logins (read only) [x]",
+                     "Mail beacon every 30 minutes", "Pactor mailbox access [x]",
+                     "White pages updates to neighbours", "Extended log of forwarding sessions"}));
     EXPECT_EQ(Sent(9, "GET"), 1);
     EXPECT_EQ(options.Item(35201)->data().toChar(), QLatin1Char('B'));
 
@@ -123,7 +124,12 @@ TEST_F(ServerControlsTest, OptionItemsFollowThePeersListsAndGoWithTheSession) {
     m_panel->OnCommand(35201);
     ASSERT_TRUE(WaitUntil([&] { return !options.Item(35201)->isChecked(); }));
     EXPECT_EQ(Sent(9, "SET B 0"), 1);
-    EXPECT_EQ(OptionsMenuTexts().size(), 8);  // the lists after each change added nothing
+    // The 27th option, "[", goes to the server and back like the others.
+    EXPECT_EQ(options.Item(35226)->data().toChar(), QLatin1Char('['));
+    m_panel->OnCommand(35226);
+    ASSERT_TRUE(WaitUntil([&] { return options.Item(35226)->isChecked(); }));
+    EXPECT_EQ(Sent(9, "SET [ 1"), 1);
+    EXPECT_EQ(OptionsMenuTexts().size(), 9);  // the lists after each change added nothing
 
     // A lost link leaves only "Settings"; the next session asks again once capability 9 comes.
     m_peer.DropClients();
@@ -131,7 +137,7 @@ TEST_F(ServerControlsTest, OptionItemsFollowThePeersListsAndGoWithTheSession) {
     EXPECT_EQ(OptionsMenuTexts(), QStringList{"Settings"});
     EXPECT_EQ(options.Item(35200), nullptr);
     Connect();
-    ASSERT_TRUE(WaitUntil([&] { return OptionsMenuTexts().size() == 8; }));
+    ASSERT_TRUE(WaitUntil([&] { return OptionsMenuTexts().size() == 9; }));
     EXPECT_EQ(Sent(9, "GET"), 2);
 }
 

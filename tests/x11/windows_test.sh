@@ -7,14 +7,19 @@
 #   3. start again: the windows come back where they were left, at the same size;
 #   4. Connect > Disconnect, Connect > Demo BBS: after the reconnection they are there again;
 #   5. the four administration dialogs open from F4 and the toolbar, are worked from the
-#      keyboard and close with Escape;
+#      keyboard and close with Escape; Add user sends only its NEW (no GET for a neighbour) and
+#      keeps what was typed in the boxes; Enter in Remote files as it opens sends nothing;
 #   6. the panel's close box (a WM_DELETE_WINDOW message) ends the program too, also while an
 #      administration dialog is open;
-#   7. the editor (see below), with the console logging to file from its context menu;
+#   7. the editor (see below), with the console logging to file from its context menu; Ctrl+N on
+#      a changed message asks first; SIGTERM ends the program as File > Exit does and keeps the
+#      changed message as <name>.unsent;
 #   8. Connect > Connection log opens the log, Escape closes it, and the program ends at once
 #      with it open;
 #   9. Config > Preferences: a code page chosen from the keyboard is written to BrxW.ini, a
-#      change left by the close box is not, and the program ends at once after it.
+#      change left by the close box is not, and the program ends at once after it;
+#  10. five fresh starts without a stored Position: the panel's frame, title bar included, is
+#      on the screen each time, and the place stored at the end is 0 0.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
 set -euo pipefail
 
@@ -79,6 +84,10 @@ geometry() {
         /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}'
 }
 ini_value() { tr -d '\r' <"$WORK/BrxW.ini" | sed -n "s/^$1=//p" | head -n 1; }
+# What the program sent since the mark: the bytes the peer received, as hex.
+mark_sent() { MARK=$(wc -l <"$WORK/sent.hex"); }
+sent_since_mark() { tail -n +"$((MARK + 1))" "$WORK/sent.hex" | cut -d' ' -f3 | tr -d '\n'; }
+hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
 panel() { window '^brxW'; }
 # move_window ID X Y: without a window manager the window is moved from outside; with one it is
 # dragged by its title bar as the operator drags it (a move from outside races the manager's
@@ -151,7 +160,9 @@ if [ -n "${BRXW_X11_WM:-}" ]; then
     wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "$BRXW_X11_WM did not start"
 fi
-"$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 >"$WORK/peer.out" 2>"$WORK/peer.log" &
+# --record: every byte the program sends, one line of hex per read, to see what went out.
+"$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 --record "$WORK/sent.hex" \
+    >"$WORK/peer.out" 2>"$WORK/peer.log" &
 PEER_PID=$!
 wait_for 10 grep -q '^listening on' "$WORK/peer.out" || fail "brxw-peer did not start"
 PORT=$(sed -n 's/^listening on [0-9.]*:\([0-9]*\).*/\1/p' "$WORK/peer.out")
@@ -223,6 +234,23 @@ wait_for 10 hidden '^Pending forward$' || fail "Escape did not close Pending for
 toolbar 204
 wait_for 10 shown '^User properties$' || fail "the toolbar did not open User properties"
 dialog_keys '^User properties$' Q 1 A B C Tab Tab
+# Add user with a name typed in the box: only the NEW goes out (the rows the new callsign
+# shifts bring no GET for a neighbour), and the box still holds the name (copied from it to the
+# clipboard, which Tk reads).
+sleep 0.5
+dialog_keys '^User properties$' alt+n End space Z e d
+mark_sent
+dialog_keys '^User properties$' alt+u
+wait_for 10 shown '^Input$' || fail "Add user did not ask for the callsign"
+dialog_keys '^Input$' Q 0 A A A Return
+wait_for 10 hidden '^Input$' || fail "Enter did not add the user"
+wait_for 5 sh -c "tail -n +$((MARK + 1)) '$WORK/sent.hex' | grep -q $(hex 'NEW Q0AAA')" ||
+    fail "Add user did not send NEW Q0AAA"
+sleep 0.5
+case $(sent_since_mark) in *$(hex GET)*) fail "Add user sent a GET: $(sent_since_mark)" ;; esac
+dialog_keys '^User properties$' alt+n ctrl+a ctrl+c
+name=$(python3 -c 'import tkinter; r = tkinter.Tk(); r.withdraw(); print(r.clipboard_get())')
+[[ $name == *" Zed" ]] || fail "the name typed before Add user was not kept: '$name'"
 dialog_keys '^User properties$' Escape
 wait_for 10 hidden '^User properties$' || fail "Escape did not close User properties"
 toolbar 179
@@ -231,6 +259,12 @@ dialog_keys '^Message properties$' Down Down Escape
 wait_for 10 hidden '^Message properties$' || fail "Escape did not close Message properties"
 toolbar 254
 wait_for 10 shown '^Remote files$' || fail "the toolbar did not open Remote files"
+# Enter before anything was chosen opens nothing: no request goes out.
+sleep 0.5
+mark_sent
+dialog_keys '^Remote files$' Return
+sleep 0.5
+[ -z "$(sent_since_mark)" ] || fail "Enter in Remote files as it opened sent $(sent_since_mark)"
 dialog_keys '^Remote files$' Down Return
 sleep 0.5
 dialog_keys '^Remote files$' BackSpace Escape
@@ -297,8 +331,18 @@ wait_for 10 grep -q 'message 4711 stored' "$WORK/peer.log" || fail "the peer did
 [ ! -e "$WORK/run/msg4711.txt" ] || fail "the sent message's file was left behind"
 console_line "EDIT 4712"
 wait_for 10 shown '^msg4712\.txt - brxWedit$' || fail "EDIT 4712 did not open the editor"
-python3 "$HERE/close_window.py" "$PANEL_ID"
+# Ctrl+N on the changed message asks first; Escape (Cancel) keeps the message.
+editor_keys ctrl+End Return K e p t space o n space T E R M
+editor_keys ctrl+n
+wait_for 10 shown '^Editor$' || fail "Ctrl+N on a changed message did not ask what to do"
+dialog_keys '^Editor$' Escape
+wait_for 10 hidden '^Editor$' || fail "Escape did not answer Ctrl+N's question"
+shown '^msg4712\.txt - brxWedit$' || fail "Cancel on Ctrl+N's question did not keep the message"
+# SIGTERM (logout, shutdown) ends the program as File > Exit does, the changed text kept.
+kill -TERM "$BRXW_PID"
 ends_within 2
+grep -q 'Kept on TERM' "$WORK/run/msg4712.txt.unsent" 2>/dev/null ||
+    fail "SIGTERM did not keep the changed message in msg4712.txt.unsent"
 # Logging did not hold up the end, and the console's file, beside BrxW.ini, has the line stamped.
 grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} EDIT 4712$' "$WORK/Demo_BBS-console-$(date +%F).log" ||
     fail "the console's log file lacks the stamped line 'EDIT 4712'"
@@ -332,5 +376,29 @@ wait_for 10 hidden '^Preferences$' || fail "the close box did not close Preferen
 [ "$(ini_value OemCodePage)" = "866" ] || fail "the close box kept OemCodePage '$(ini_value OemCodePage)'"
 python3 "$HERE/close_window.py" "$(panel)"
 ends_within 2
+
+echo "10. five fresh starts without a stored Position: the panel's frame is on the screen"
+# frame_on_screen: the panel's inside less the frame a window manager put around it
+# (_NET_FRAME_EXTENTS: left, right, top, bottom) is at or below and right of 0 0.
+frame_on_screen() {
+    local id x y left=0 top=0 extents
+    id=$(panel)
+    read -r x y _ <<<"$(geometry '^brxW')"
+    extents=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null || true)
+    if [[ $extents == *=* ]]; then
+        IFS=', ' read -r left _ top _ <<<"${extents#*= }"
+    fi
+    FRAME="$((x - left)) $((y - top))"
+    [ "$((x - left))" -ge 0 ] && [ "$((y - top))" -ge 0 ]
+}
+for start in 1 2 3 4 5; do
+    sed -i '/^Position=/d' "$WORK/BrxW.ini"
+    start_brxw
+    frame_on_screen || fail "start $start: the panel's frame at $FRAME, off the screen"
+    python3 "$HERE/close_window.py" "$(panel)"
+    ends_within 2
+    [ "$(ini_value Position)" = "0000 0000" ] ||
+        fail "start $start: the panel's place stored as '$(ini_value Position)', not 0 0"
+done
 
 echo "PASS"
