@@ -268,7 +268,7 @@ void CheckServerOptions(const ServerOptions& options) {
     }
     std::set<int> ids;
     for (const ServerOptionItem& item : options.Items()) {
-        FUZZ_CHECK(item.letter >= 'A' && item.letter <= 'Z', "option letter outside A to Z");
+        FUZZ_CHECK(item.letter >= 'A' && item.letter <= 'Z' + 1, "option letter outside A to [");
         FUZZ_CHECK(item.id == kServerOptionFirstId + (item.letter - 'A'), "option id");
         FUZZ_CHECK(ServerOptions::IsOptionCommand(item.id), "option id outside the commands");
         FUZZ_CHECK(ids.insert(item.id).second, "two items for one option");
