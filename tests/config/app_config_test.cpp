@@ -41,7 +41,7 @@ TEST(AppConfigFileTest, LoadsHandWrittenProfilesWithinLimits) {
 
     const AppConfig crlf(IniData("read_crlf.ini"));
     EXPECT_EQ(crlf.LoadProfile(1),
-              (RemoteConfig{"Crlf Name", "bbs.example.org", 6300, 1, "DL1ABC", "secret"}));
+              (RemoteConfig{"Crlf Name", "bbs.example.org", 6300, 1, "QA1ABC", "secret"}));
     EXPECT_EQ(crlf.LoadProfile(3).hostName, "10.0.0.7");
     EXPECT_EQ(crlf.LoadProfile(3).port, 99999);  // kept; the connection refuses it
 }
@@ -59,20 +59,20 @@ TEST_F(AppConfigTest, FieldsAreCutToTheirLimits) {
 }
 
 TEST_F(AppConfigTest, SaveThenLoadRoundTripsAndKeepsTheIndex) {
-    const RemoteConfig saved{"Club BBS", "bbs.example.org", 6300, 1, "DL1ABC", "s3cr3t"};
+    const RemoteConfig saved{"Club BBS", "bbs.example.org", 6300, 1, "QA1ABC", "s3cr3t"};
     m_config.SetCurrentIndex(0);
     ASSERT_TRUE(m_config.SaveProfile(2, saved));
     EXPECT_EQ(m_config.LoadProfile(2), saved);
     EXPECT_EQ(m_config.CurrentIndex(), 0);
     EXPECT_EQ(ReadBytes(m_config.Store().Path()),
-              "[Remote 2]\r\nName=Club BBS\r\nHost Name=bbs.example.org\r\nCallsign=DL1ABC\r\n"
+              "[Remote 2]\r\nName=Club BBS\r\nHost Name=bbs.example.org\r\nCallsign=QA1ABC\r\n"
               "Password=s3cr3t\r\nPort=6300\r\nAutoConnect=1\r\n");
 
     // A password with blanks or quotes around it comes back as typed, or the next login fails.
-    const RemoteConfig padded{"Club BBS ", "bbs.example.org", 6300, 0, "DL1ABC", " 'pw' "};
+    const RemoteConfig padded{"Club BBS ", "bbs.example.org", 6300, 0, "QA1ABC", " 'pw' "};
     ASSERT_TRUE(m_config.SaveProfile(1, padded));
     EXPECT_EQ(m_config.LoadProfile(1), padded);
-    const RemoteConfig quoted{"\"Club\"", "bbs.example.org", 6300, 0, "DL1ABC", "\"pw\""};
+    const RemoteConfig quoted{"\"Club\"", "bbs.example.org", 6300, 0, "QA1ABC", "\"pw\""};
     ASSERT_TRUE(m_config.SaveProfile(1, quoted));
     EXPECT_EQ(m_config.LoadProfile(1), quoted);
 }
@@ -113,7 +113,7 @@ TEST_F(AppConfigTest, TextAccessorsNeedOneCharacterAndKeepTheDefault) {
     EXPECT_EQ(dest, "5");
 
     // A stored line break is the two characters '\' and 'r'; long values come back cut.
-    const std::string signature = "73\\rde DL1ABC" + std::string(80, '-');
+    const std::string signature = "73\\rde QA1ABC" + std::string(80, '-');
     ASSERT_TRUE(m_config.WriteSetting("Settings", "SignatureText", signature));
     EXPECT_TRUE(m_config.ReadSetting("Settings", "SignatureText", dest));
     EXPECT_EQ(dest, signature.substr(0, 79));

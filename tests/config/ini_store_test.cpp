@@ -217,11 +217,11 @@ TEST(IniStoreTest, WriteKeepsHandEditedLines) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     IniStore store(path);
     ASSERT_TRUE(store.Write("remote 0", "NAME", "Away"));
-    ASSERT_TRUE(store.Write("Remote 0", "Callsign", "DL1ABC"));
+    ASSERT_TRUE(store.Write("Remote 0", "Callsign", "QA1ABC"));
     ASSERT_TRUE(store.Write("Remote 1", "Port", "6300"));
     EXPECT_EQ(ReadBytes(path),
               "; BrxW settings, edited by hand\r\n\r\n[Remote 0]\r\nName=Away\r\n; the old port\r\n"
-              "Unknown Key = keep me \r\nPort=3286\r\nCallsign=DL1ABC\r\n\r\n"
+              "Unknown Key = keep me \r\nPort=3286\r\nCallsign=QA1ABC\r\n\r\n"
               "; trailing comment of Remote 0\r\n[Other]\r\nFoo=bar\r\n"
               "[Remote 1]\r\nPort=6300\r\n");
     EXPECT_EQ(store.Read("Remote 0", "Unknown key"), "keep me");

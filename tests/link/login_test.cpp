@@ -39,7 +39,7 @@ TEST(Login, ReplyIsTheDigestOfChallengeThenPasswordAndALineFeed) {
 
 TEST(Login, LineCarriesOptionsZeroAndCallsign) {
     EXPECT_EQ(LoginLine(140, "Q0QQQ"), "140 0 Q0QQQ\n");
-    EXPECT_EQ(LoginLine(143, "DL1ABC"), "143 0 DL1ABC\n");
+    EXPECT_EQ(LoginLine(143, "QA1ABC"), "143 0 QA1ABC\n");
 }
 
 TEST(Login, ChallengeIsTheFirstWord) {

@@ -147,9 +147,9 @@ TEST_F(AlertsPageTest, StoredFaultsShowAndUnusablePatternsAreRefused) {
 
     page.ChosenBox()->setChecked(true);
     EXPECT_EQ(Refusal(page), "Enter the callsigns of the stations to watch for.");
-    page.CallsignsEdit()->setText("DL1ABC, DL1ABC-16");
-    EXPECT_TRUE(Refusal(page).startsWith("\"DL1ABC-16\" is not a callsign"));
-    page.CallsignsEdit()->setText("DL1ABC, DB0XYZ-7");
+    page.CallsignsEdit()->setText("QA1ABC, QA1ABC-16");
+    EXPECT_TRUE(Refusal(page).startsWith("\"QA1ABC-16\" is not a callsign"));
+    page.CallsignsEdit()->setText("QA1ABC, DB0XYZ-7");
     page.Console().on->setChecked(true);
     page.Console().text->setText(QString::fromUtf8("Привет"));  // not in Windows-1252
     EXPECT_TRUE(Refusal(page).contains("lacks"));
@@ -200,7 +200,7 @@ TEST(AlertsOnPeer, ConfiguredInPreferencesRaisedByThePeerAndSummedUp) {
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(dialog->Tabs()->tabText(dialog->Tabs()->indexOf(page)), "Alerts");
         page->ChosenBox()->setChecked(true);
-        page->CallsignsEdit()->setText("dl1abc");
+        page->CallsignsEdit()->setText("qa1abc");
         page->Traffic().on->setChecked(true);
         page->Traffic().text->setText("qst");
         page->SoundBox()->setChecked(true);
@@ -216,11 +216,11 @@ TEST(AlertsOnPeer, ConfiguredInPreferencesRaisedByThePeerAndSummedUp) {
     ASSERT_TRUE(WaitUntil([&] { return peer.OptionsByte() & category::kMonitoring; }));
     now += kAlertLoginSettle;
 
-    peer.SendFrame(category::kStationLine, 0, "5 DL1ABC-7 21:00 0:00 0 0 -");
+    peer.SendFrame(category::kStationLine, 0, "5 QA1ABC-7 21:00 0:00 0 0 -");
     ASSERT_TRUE(WaitUntil([&] { return !pane->isHidden(); }));
-    EXPECT_EQ(pane->accessibleName(), "Alert: DL1ABC-7 connected on channel 5");
+    EXPECT_EQ(pane->accessibleName(), "Alert: QA1ABC-7 connected on channel 5");
     EXPECT_EQ(bells, 1);
-    EXPECT_EQ(desktop, QStringList{"Alert: DL1ABC-7 connected on channel 5"});
+    EXPECT_EQ(desktop, QStringList{"Alert: QA1ABC-7 connected on channel 5"});
     panel->ProgressUpdate(10);
     EXPECT_FALSE(panel->Progress()->geometry().intersects(pane->geometry()));
     panel->ProgressEnd();

@@ -78,7 +78,7 @@ TEST_F(SettingsDlgTest, ShowsTheCurrentValuesAndOkWithoutChangesWritesNothing) {
     m_settings.SetAnsiChar(1);
     // Two lines, a no-break space and an accented letter must survive the box unchanged.
     m_settings.SetSignature(1,
-                            "73 de DL1ABC\r\nGr\xFC\xDF\xA0"
+                            "73 de QA1ABC\r\nGr\xFC\xDF\xA0"
                             "e\r\n");
     const std::string before = File();
     auto dlg = Open();
@@ -126,7 +126,7 @@ TEST_F(SettingsDlgTest, OkHandsEditorOptionsAndTypedSignatureToTheSetters) {
     dlg->PrefixBox()->click();
     dlg->JustifyBox()->click();
     dlg->SignatureBox()->click();
-    QTest::keyClicks(dlg->SignatureEdit(), QStringLiteral("73 de DL1ABC"));
+    QTest::keyClicks(dlg->SignatureEdit(), QStringLiteral("73 de QA1ABC"));
     QTest::keyClick(dlg->SignatureEdit(), Qt::Key_Return);
     QTest::keyClicks(dlg->SignatureEdit(), QStringLiteral("BBS Ulm"));
     dlg->OkButton()->click();
@@ -135,18 +135,18 @@ TEST_F(SettingsDlgTest, OkHandsEditorOptionsAndTypedSignatureToTheSetters) {
     EXPECT_EQ(Stored(kPrefixKey), "0");
     EXPECT_EQ(Stored(kJustificationKey), "0");
     EXPECT_EQ(Stored(kSignatureKey), "1");
-    EXPECT_EQ(Stored(kSignatureTextKey), "73 de DL1ABC\\rBBS Ulm");
+    EXPECT_EQ(Stored(kSignatureTextKey), "73 de QA1ABC\\rBBS Ulm");
 
     PanelSettings next(m_config);
     next.Load();
-    EXPECT_EQ(next.SignatureText(), "73 de DL1ABC\r\nBBS Ulm");
+    EXPECT_EQ(next.SignatureText(), "73 de QA1ABC\r\nBBS Ulm");
 }
 
 // OK with a signature that would not come back as typed says why and stores nothing; the dialog
 // stays open until the operator changes it.
 TEST_F(SettingsDlgTest, OkRefusesASignatureThatCannotBeStoredAsTyped) {
     const std::pair<QString, QString> cases[] = {
-        {QStringLiteral("73 de DL1ABC\nC:\\radio"), QStringLiteral("come back as a line break")},
+        {QStringLiteral("73 de QA1ABC\nC:\\radio"), QStringLiteral("come back as a line break")},
         {QString(50, QLatin1Char('x')) + QStringLiteral("\n") + QString(30, QLatin1Char('y')),
          QStringLiteral("Shorten it by 3 characters")},
         {QStringLiteral("73 \u2713"), QStringLiteral("without \u2713")},
@@ -169,10 +169,10 @@ TEST_F(SettingsDlgTest, OkRefusesASignatureThatCannotBeStoredAsTyped) {
         EXPECT_NE(dlg->result(), QDialog::Accepted);
         EXPECT_EQ(File(), before);
 
-        dlg->SignatureEdit()->setPlainText(QStringLiteral("73 de DL1ABC\nC:\\ radio"));
+        dlg->SignatureEdit()->setPlainText(QStringLiteral("73 de QA1ABC\nC:\\ radio"));
         dlg->OkButton()->click();
         EXPECT_EQ(dlg->result(), QDialog::Accepted);
-        EXPECT_EQ(Stored(kSignatureTextKey), "73 de DL1ABC\\rC:\\ radio");
+        EXPECT_EQ(Stored(kSignatureTextKey), "73 de QA1ABC\\rC:\\ radio");
         m_settings.SetSignature(0, "");
     }
 }

@@ -21,7 +21,7 @@
 namespace brxw {
 namespace {
 
-const RemoteConfig kProfile{"Home BBS", "bbs.example.org", 6300, 0, "DL1ABC", "secret"};
+const RemoteConfig kProfile{"Home BBS", "bbs.example.org", 6300, 0, "QA1ABC", "secret"};
 
 TEST(SetupDlgTest, TypingBeyondALimitIsRefused) {
     CSetupDlg dlg(RemoteConfig{});
@@ -48,7 +48,7 @@ TEST(SetupDlgTest, FailedCheckShowsItsMessageAndKeepsTheDialogOpenOnTheField) {
         QString message;
     };
     RemoteConfig longCallsign = kProfile;
-    longCallsign.callsign = "DL1ABCDEFG";  // 10: the file holds up to 15, the dialog takes 9
+    longCallsign.callsign = "QA1ABCDEFG";  // 10: the file holds up to 15, the dialog takes 9
     const Case cases[] = {
         {kProfile, [](CSetupDlg& d) { d.Edit(SetupField::Port)->setText("10001"); },
          SetupField::Port, "Please enter an integer between 0 and 10000."},

@@ -78,7 +78,7 @@ void ExpectSound(const StationList& list) {
 }
 
 TEST(StationCountersMutation, StationLinesKeepTheListSound) {
-    const std::vector<std::string> seeds = {"05 DL1ABC 12:00 00:15 3 7 yes",
+    const std::vector<std::string> seeds = {"05 QA1ABC 12:00 00:15 3 7 yes",
                                             "<12 dk0xyz 11:58 00:02 0 -3 fwd", "!5", "42",
                                             "*99 CALL s t 10 20 C/F"};
     Mutator mutator(20240611);

@@ -27,11 +27,11 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, ParseStationLineTest,
     ::testing::Values(
         ParseCase{"AllSeven",
-                  "05 DL1ABC 12:00 00:15 3 7 yes",
-                  {' ', 5, "DL1ABC", "12:00", "00:15", 3, 7, "yes"}},
+                  "05 QA1ABC 12:00 00:15 3 7 yes",
+                  {' ', 5, "QA1ABC", "12:00", "00:15", 3, 7, "yes"}},
         ParseCase{"RedRaisesBufUpperCasesCfwd",
-                  "<05 dl1abc 12:00 00:15 3 -3 fwd/b",
-                  {'<', 5, "dl1abc", "12:00", "00:15", 3, 0, "FWD/B"}},
+                  "<05 qa1abc 12:00 00:15 3 -3 fwd/b",
+                  {'<', 5, "qa1abc", "12:00", "00:15", 3, 0, "FWD/B"}},
         ParseCase{"BlueKeepsCase", ">7 X a b 1 -1 c", {'>', 7, "X", "a", "b", 1, 0, "c"}},
         ParseCase{"BareChannelRemoves", " 5  \r\n", {'!', 5, "", "", "", 0, 0, ""}},
         ParseCase{"MinusIsAStatus", "-1 X", {'-', 1, "X", "", "", 0, 0, ""}},
@@ -83,11 +83,11 @@ TEST(StationList, RowsStandInChannelOrderWhateverTheArrival) {
 
 TEST(StationList, RemovalTakesTheSelectionAndRetitlesTheOneChannelWindow) {
     // The window is left on an empty channel even when the "!" line carries a callsign.
-    for (const char* removal : {"!5", "5", "!05 DL1ABC 12:00 00:15 3 7 yes"}) {
+    for (const char* removal : {"!5", "5", "!05 QA1ABC 12:00 00:15 3 7 yes"}) {
         SCOPED_TRACE(removal);
         StationList list;
         list.ApplyStationLine("3 DL3X a b 1 2 c");
-        list.ApplyStationLine("05 DL1ABC 12:00 00:15 3 7 yes");
+        list.ApplyStationLine("05 QA1ABC 12:00 00:15 3 7 yes");
         ASSERT_TRUE(list.Select(1));
 
         const StationUpdate update = list.ApplyStationLine(removal, 5);
@@ -104,17 +104,17 @@ TEST(StationList, RemovalTakesTheSelectionAndRetitlesTheOneChannelWindow) {
 TEST(StationList, RedThenBlueRedrawsTheSameRow) {
     StationList list;
     list.ApplyStationLine("9 A a b 1 2 c");
-    const StationUpdate red = list.ApplyStationLine("<5 DL1ABC 12:00 00:15 3 -3 fwd", 5);
-    EXPECT_EQ(red.oneChannelTitle, "Channel 5 : DL1ABC");
-    EXPECT_EQ(list.Entry(0), "05<05\tDL1ABC\t12:00\t00:15\t3\t0\tFWD");
+    const StationUpdate red = list.ApplyStationLine("<5 QA1ABC 12:00 00:15 3 -3 fwd", 5);
+    EXPECT_EQ(red.oneChannelTitle, "Channel 5 : QA1ABC");
+    EXPECT_EQ(list.Entry(0), "05<05\tQA1ABC\t12:00\t00:15\t3\t0\tFWD");
     EXPECT_EQ(StationRowColour(StationStatusOf(list.Entry(0))), 0x0000FFu);
 
-    const StationUpdate blue = list.ApplyStationLine(">5 DL1ABC 12:00 00:16 3 4 fwd", 6);
+    const StationUpdate blue = list.ApplyStationLine(">5 QA1ABC 12:00 00:16 3 4 fwd", 6);
     EXPECT_EQ(blue.removedRow, 0u);
     EXPECT_EQ(blue.insertedRow, 0u);
     EXPECT_FALSE(blue.oneChannelTitle.has_value());  // the window follows another channel
     EXPECT_EQ(StationRowColour(StationStatusOf(list.Entry(0))), 0xFF0000u);
-    EXPECT_EQ(StationRowOf(list.Entry(0)), "05\tDL1ABC\t12:00\t00:16\t3\t4\tfwd");
+    EXPECT_EQ(StationRowOf(list.Entry(0)), "05\tQA1ABC\t12:00\t00:16\t3\t4\tfwd");
 }
 
 TEST(StationList, UpdatingOtherChannelsKeepsTheSelectionByChannel) {

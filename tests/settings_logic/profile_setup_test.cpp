@@ -60,7 +60,7 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
         {[](SetupFields& f) { f.port = "12a"; }, SetupField::Port, integer},
         {[](SetupFields& f) { f.port = "+"; }, SetupField::Port, integer},
         {[](SetupFields& f) {
-             f.callsign = "DL1ABCDEFG";
+             f.callsign = "QA1ABCDEFG";
              f.name.assign(16, 'N');
              f.port = "x";
          },
@@ -77,15 +77,15 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
          SetupField::Password, tooLong(79)},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SetupFields fields{"Home BBS", "bbs.example.org", "3286", "DL1ABC", "secret", true};
+        SetupFields fields{"Home BBS", "bbs.example.org", "3286", "QA1ABC", "secret", true};
         cases[i].change(fields);
         const SetupValidation result = ValidateSetup(fields);
         EXPECT_EQ(result.failed, cases[i].failed) << "case " << i;
         EXPECT_EQ(result.message, cases[i].message) << "case " << i;
     }
-    const SetupFields valid{"Home BBS", "bbs.example.org", " 6300", "DL1ABC", "secret", true};
+    const SetupFields valid{"Home BBS", "bbs.example.org", " 6300", "QA1ABC", "secret", true};
     EXPECT_EQ(ValidateSetup(valid).profile,
-              (RemoteConfig{"Home BBS", "bbs.example.org", 6300, 1, "DL1ABC", "secret"}));
+              (RemoteConfig{"Home BBS", "bbs.example.org", 6300, 1, "QA1ABC", "secret"}));
 }
 
 class ApplySetupTest : public testing::Test {
@@ -129,13 +129,13 @@ TEST_F(ApplySetupTest, AutorunMovesFromThreeToOneTouchingOnlyThatKey) {
     RemoteConfig three = AppConfig::DefaultProfile(3);
     three.autoConnect = 1;
     ASSERT_TRUE(m_config.SaveProfile(3, three));
-    ASSERT_TRUE(m_config.WriteSetting("Remote 3", "Callsign", "DL1ABC-15/PORTABLE"));
+    ASSERT_TRUE(m_config.WriteSetting("Remote 3", "Callsign", "QA1ABC-15/PORTABLE"));
     RemoteConfig edited = m_config.LoadProfile(1);
     edited.autoConnect = 1;
     const SetupOutcome out = ApplySetup(m_config, 1, edited, 0);
 
     EXPECT_EQ(m_config.Store().Read("Remote 3", "AutoConnect"), "0");
-    EXPECT_EQ(m_config.Store().Read("Remote 3", "Callsign"), "DL1ABC-15/PORTABLE");
+    EXPECT_EQ(m_config.Store().Read("Remote 3", "Callsign"), "QA1ABC-15/PORTABLE");
     EXPECT_FALSE(m_config.Store().Has("Remote 0", "AutoConnect"));
     EXPECT_FALSE(m_config.Store().Has("Remote 2", "AutoConnect"));
     EXPECT_EQ(m_config.LoadProfile(1).autoConnect, 1);

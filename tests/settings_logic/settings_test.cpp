@@ -59,11 +59,11 @@ TEST_F(SettingsTest, SettersWriteOnlyChanges) {
 }
 
 TEST_F(SettingsTest, TwoLineSignatureIsStoredOnOneLineAndComesBackAsTwo) {
-    EXPECT_TRUE(Loaded().SetSignature(1, "73 de DL1ABC\r\nBBS Ulm"));
-    EXPECT_EQ(Stored(kSignatureTextKey), "73 de DL1ABC\\rBBS Ulm");
+    EXPECT_TRUE(Loaded().SetSignature(1, "73 de QA1ABC\r\nBBS Ulm"));
+    EXPECT_EQ(Stored(kSignatureTextKey), "73 de QA1ABC\\rBBS Ulm");
     const std::string before = File();
     const PanelSettings next = Loaded();
-    EXPECT_EQ(next.SignatureText(), "73 de DL1ABC\r\nBBS Ulm");
+    EXPECT_EQ(next.SignatureText(), "73 de QA1ABC\r\nBBS Ulm");
     EXPECT_EQ(next.Signature(), 1);
     EXPECT_EQ(File(), before);  // written back as it was
 }
@@ -99,7 +99,7 @@ TEST_F(SettingsTest, SignatureWithoutAFaultComesBackAsTypedAndTheOthersAreNamed)
     const std::string x39(39, 'x');
     const std::string x38(38, 'x');
     const std::pair<std::string, SignatureFault> cases[] = {
-        {"73 de DL1ABC\r\nBBS Ulm", SignatureFault::kNone},
+        {"73 de QA1ABC\r\nBBS Ulm", SignatureFault::kNone},
         {"C:\\ham\\\r\nD:\\", SignatureFault::kNone},  // a backslash before a line break
         {"  73  \r\n", SignatureFault::kNone},         // blanks around it
         {"\"73\"", SignatureFault::kNone},             // quotes around it

@@ -290,7 +290,7 @@ TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
 // brought into view and copied by Ctrl+C, the search wraps and says so.
 TEST_F(TextWnd, FindBarKeysSelectScrollWrapAndCopy) {
     for (int i = 0; i < 300; ++i) {
-        wnd.AppendText(i == 20 || i == 250 ? "from DL1ABC-" + std::to_string(i) + "\n"
+        wnd.AppendText(i == 20 || i == 250 ? "from QA1ABC-" + std::to_string(i) + "\n"
                                            : "line " + std::to_string(i) + "\n",
                        kRed);
     }
@@ -302,7 +302,7 @@ TEST_F(TextWnd, FindBarKeysSelectScrollWrapAndCopy) {
     ASSERT_TRUE(bar->isVisible());
     ASSERT_TRUE(bar->Field()->hasFocus());
     EXPECT_LE(bar->geometry().top(), wnd.viewport()->geometry().bottom() + 1);  // under the text
-    QTest::keyClicks(bar->Field(), "dl1abc");
+    QTest::keyClicks(bar->Field(), "qa1abc");
     const auto selected = [this] {
         return wnd.Ring().SelectionText(wnd.View().CurrentSelection());
     };
@@ -310,7 +310,7 @@ TEST_F(TextWnd, FindBarKeysSelectScrollWrapAndCopy) {
         return wnd.View().RowOfSlot(SlotOf(wnd.View().CurrentSelection().anchor)) >= 0;
     };
     QTest::keyClick(bar->Field(), Qt::Key_Return);  // from the top row on: wraps to the oldest
-    EXPECT_EQ(selected(), "DL1ABC");
+    EXPECT_EQ(selected(), "QA1ABC");
     EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 20);
     EXPECT_TRUE(shown());
     EXPECT_EQ(bar->StatusLabel()->text(), QStringLiteral("Wrapped"));
@@ -337,11 +337,11 @@ TEST_F(TextWnd, FindBarKeysSelectScrollWrapAndCopy) {
     EXPECT_EQ(SlotOf(wnd.View().CurrentSelection().anchor), 20);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(&wnd, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("DL1ABC"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("QA1ABC"));
     // Ctrl+F with the match selected offers it again as the text to find.
     bar->Field()->clear();
     QTest::keyClick(&wnd, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(bar->Field()->text(), QStringLiteral("DL1ABC"));
+    EXPECT_EQ(bar->Field()->text(), QStringLiteral("QA1ABC"));
     wnd.setFocus(Qt::MouseFocusReason);  // Escape in the text closes the bar too
     QTest::keyClick(&wnd, Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());

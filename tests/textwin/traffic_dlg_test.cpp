@@ -83,14 +83,14 @@ TEST(TrafficDlg, MonitoringKeepsItsTextWhenShownAgain) {
     dlg.SetPlacement(0, 0, 400, 300);
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
-    dlg.AppendText("heard DL1ABC\n", TrafficColour(2));
+    dlg.AppendText("heard QA1ABC\n", TrafficColour(2));
     dlg.close();
     QCoreApplication::sendPostedEvents(&owner);
     EXPECT_FALSE(dlg.isVisible());
     dlg.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
     const TextLine& line = dlg.TextView()->Ring().Line(0);
-    EXPECT_EQ(line.Cells().substr(0, 12), "heard DL1ABC");
+    EXPECT_EQ(line.Cells().substr(0, 12), "heard QA1ABC");
     EXPECT_EQ(line.startColour, TrafficColour(2));
 }
 
