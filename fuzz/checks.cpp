@@ -9,6 +9,7 @@
 #include "fuzz_support.h"
 #include "link/pactor_control.h"
 #include "link/server_options.h"
+#include "link/station_line.h"
 #include "link/traffic_colour.h"
 #include "panel/counters.h"
 #include "panel/station_list.h"

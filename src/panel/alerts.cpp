@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "config/app_config.h"
-#include "panel/station_list.h"
+#include "link/station_line.h"
 #include "text/charset.h"
 
 namespace brxw {

@@ -7,10 +7,9 @@
 // channels 0 to 99 is channel order. The list also keeps the operator's selection (one entry or
 // none) and carries it across updates by channel.
 //
-// Station lines are untrusted: a line without a readable channel number, or with a channel
-// outside 0 to 99, is rejected and changes nothing; a word is cut to its first 254 bytes and an
-// entry to its first 79 bytes, so a row can grow too long to read in full but never lands out
-// of place.
+// Station lines are untrusted (link/station_line.h reads them): a rejected line changes nothing,
+// and an entry is cut to its first 79 bytes, so a row can grow too long to read in full but never
+// lands out of place.
 //
 // Owned by the control panel for the whole program run; CStationListView shows it and writes
 // the operator's selection into it. User-interface thread only.
@@ -24,44 +23,16 @@
 #include <string_view>
 #include <vector>
 
+#include "link/station_line.h"
+
 namespace brxw {
 
 // The fixed label above the list; the rows' tab stops are taken from its column positions.
 inline constexpr const char* kStationHeader = "Ch Callsign          Start   Time    Rt Buf C/Fwd";
 
-inline constexpr int kMaxStationChannel = 99;
 inline constexpr std::size_t kMaxStationEntry = 79;
-inline constexpr std::size_t kMaxStationWord = 254;
 // The station row starts after the two channel digits and the status character.
 inline constexpr std::size_t kStationRowOffset = 3;
-
-// Status characters with a meaning; any other non-digit is kept and drawn black.
-inline constexpr char kStatusNone = ' ';
-inline constexpr char kStatusRemove = '!';
-inline constexpr char kStatusRed = '<';
-inline constexpr char kStatusBlue = '>';
-
-// One station line as it will be shown: buf already raised to 0, cfwd already upper-cased for
-// "<", status already "!" when the line held nothing but the channel number.
-struct StationLine {
-    char status = kStatusNone;
-    int channel = 0;
-    std::string callsign;
-    std::string start;
-    std::string time;
-    int rt = 0;
-    int buf = 0;
-    std::string cfwd;
-
-    bool operator==(const StationLine&) const = default;
-};
-void PrintTo(const StationLine& line, std::ostream* os);
-
-// Reads a station line: an optional status character (any non-digit first byte), then
-// "%d %s %s %s %d %d %s" with scanf's rules; missing words stay empty and missing numbers 0.
-// The text ends at the first NUL byte. Nothing when the channel is missing, not a number or
-// outside 0 to 99.
-std::optional<StationLine> ParseStationLine(std::string_view payload);
 
 // "%02d\t%s\t%s\t%s\t%d\t%d\t%s".
 std::string FormatStationRow(const StationLine& line);
