@@ -15,7 +15,7 @@
 #include "config/ini_store.h"
 #include "editor/message_format.h"
 #include "fuzz_support.h"
-#include "panel/settings.h"
+#include "settings/settings.h"
 
 namespace brxw {
 namespace {

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "panel/alerts.h"
-#include "panel/preferences_dlg.h"
+#include "settings/preferences_page.h"
 
 class QCheckBox;
 class QLabel;

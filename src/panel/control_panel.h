@@ -21,8 +21,8 @@
 #include "link/session.h"
 #include "link/session_host.h"
 #include "panel/channel_router.h"
-#include "panel/settings.h"
 #include "panel/station_list.h"
+#include "settings/settings.h"
 
 class QAction;
 class QMessageBox;

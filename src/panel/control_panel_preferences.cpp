@@ -1,10 +1,10 @@
 // Config > Preferences, and the connection profile's code pages taking effect.
 #include "config/app_config.h"
 #include "panel/alerts_page.h"
-#include "panel/charset_page.h"
 #include "panel/control_panel.h"
-#include "panel/logging_page.h"
 #include "panel/preferences_dlg.h"
+#include "settings/charset_page.h"
+#include "settings/logging_page.h"
 #include "text/charset.h"
 #include "textwin/console_dlg.h"
 #include "textwin/text_wnd.h"

@@ -1,7 +1,8 @@
 // CPreferencesDlg: Config > Preferences, the operator's choices beyond the Settings dialog, one
-// tab (CPreferencesPage) each: the character sets of the connection profiles, logging of the
-// text windows to files, alerts. OK checks every page and writes them all; Cancel writes nothing.
-// Each page keeps its values under keys of its own in BrxW.ini and applies them at once.
+// tab (a CPreferencesPage, settings/preferences_page.h) each: the character sets of the connection
+// profiles, logging of the text windows to files, alerts. OK checks every page and writes them all;
+// Cancel writes nothing. Each page keeps its values under keys of its own in BrxW.ini and applies
+// them at once.
 //
 // Modal, made by the control panel when the operator asks for it. User-interface thread only.
 #pragma once
@@ -9,22 +10,11 @@
 #include <QDialog>
 #include <vector>
 
+#include "settings/preferences_page.h"
+
 class QTabWidget;
 
 namespace brxw {
-
-class CPreferencesPage : public QWidget {
-    Q_OBJECT
-
-public:
-    using QWidget::QWidget;
-
-    // Checks the fields; on a fault shows why (a box with the caption "Preferences"), puts the
-    // focus on the field and returns false: the dialog stays open and nothing is written.
-    virtual bool Validate() { return true; }
-    // Writes the page's values to BrxW.ini and applies them at once.
-    virtual void Apply() = 0;
-};
 
 class CPreferencesDlg : public QDialog {
     Q_OBJECT

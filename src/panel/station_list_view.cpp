@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <string>
 
-#include "panel/font_mapping.h"
+#include "settings/font_mapping.h"
 #include "text/charset.h"
 
 namespace brxw {

@@ -3,7 +3,7 @@
 // written or does not exist, and a writer killed in the middle of replacing the file.
 #include "config/app_config.h"
 #include "config/ini_store.h"
-#include "panel/settings.h"
+#include "settings/settings.h"
 
 #include "config/config_test_support.h"
 

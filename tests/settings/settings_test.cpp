@@ -1,4 +1,4 @@
-#include "panel/settings.h"
+#include "settings/settings.h"
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "panel/preferences_dlg.h"
+#include "settings/preferences_page.h"
 #include "textwin/window_log.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "panel/logging_page.h"
+#include "settings/logging_page.h"
 
 #include <QCheckBox>
 #include <QDate>

@@ -19,7 +19,7 @@
 // Free functions; they need a QGuiApplication (fonts are matched), UI thread only.
 #pragma once
 
-#include "panel/settings.h"
+#include "settings/settings.h"
 
 #include <QFont>
 

@@ -1,4 +1,4 @@
-#include "panel/charset_page.h"
+#include "settings/charset_page.h"
 
 #include <QComboBox>
 #include <QFormLayout>

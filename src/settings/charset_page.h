@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "config/app_config.h"
-#include "panel/preferences_dlg.h"
+#include "settings/preferences_page.h"
 
 class QComboBox;
 class QLabel;

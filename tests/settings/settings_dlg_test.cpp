@@ -1,9 +1,9 @@
-#include "panel/settings_dlg.h"
+#include "settings/settings_dlg.h"
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"
-#include "panel/font_mapping.h"
-#include "panel/settings.h"
+#include "settings/font_mapping.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // profile, and saving the profile with what follows from it (the names of its Connect and Config
 // menu items, and the rule that at most one profile connects by itself at start-up).
 //
-// Free functions on plain data; the dialog (panel/setup_dlg.h) and the control panel call them
+// Free functions on plain data; the dialog (settings/setup_dlg.h) and the control panel call them
 // on the UI thread.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "panel/font_mapping.h"
+#include "settings/font_mapping.h"
 
 #include "text/charset.h"
 

@@ -6,7 +6,7 @@
 // initialisation and changes it through the setters (the Settings dialog calls them). Every
 // change reaches the file at once. UI thread only. The font is kept as the thirteen numbers and
 // the face name of the stored record; turning them into a toolkit font is the widgets' business
-// (panel/font_mapping.h).
+// (settings/font_mapping.h).
 #pragma once
 
 #include <optional>

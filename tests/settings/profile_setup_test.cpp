@@ -1,4 +1,4 @@
-#include "panel/profile_setup.h"
+#include "settings/profile_setup.h"
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"

@@ -1,7 +1,7 @@
-#include "panel/settings_dlg.h"
+#include "settings/settings_dlg.h"
 
-#include "panel/font_mapping.h"
-#include "panel/settings.h"
+#include "settings/font_mapping.h"
+#include "settings/settings.h"
 #include "text/charset.h"
 
 #include <QApplication>

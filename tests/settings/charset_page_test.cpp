@@ -12,11 +12,11 @@
 #include <QTimer>
 
 #include "config/app_config.h"
-#include "panel/charset_page.h"
 #include "panel/control_panel.h"
 #include "panel/preferences_dlg.h"
-#include "panel_on_peer.h"
 #include "resources/command_ids.h"
+#include "settings/charset_page.h"
+#include "support/panel_on_peer.h"
 #include "support/running_peer.h"
 #include "support/wait.h"
 #include "text/charset.h"

@@ -4,12 +4,12 @@
 // while shown. UI thread only.
 //
 // The edit boxes refuse typing beyond their limits; OK checks the fields in the order callsign,
-// name, host name, password, port (panel/profile_setup.h), shows the first failure's message,
+// name, host name, password, port (settings/profile_setup.h), shows the first failure's message,
 // puts the focus on that field and keeps the dialog open.
 #pragma once
 
 #include "config/remote_config.h"
-#include "panel/profile_setup.h"
+#include "settings/profile_setup.h"
 
 #include <QDialog>
 #include <functional>

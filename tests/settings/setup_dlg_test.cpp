@@ -1,4 +1,4 @@
-#include "panel/setup_dlg.h"
+#include "settings/setup_dlg.h"
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"
