@@ -9,9 +9,9 @@
 // least one) no sooner than a quiet period after it; every alert reads as text.
 #include <chrono>
 
+#include "alerts/alerts.h"
 #include "checks.h"
 #include "fuzz_support.h"
-#include "panel/alerts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brxw;

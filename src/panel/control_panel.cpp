@@ -22,12 +22,12 @@
 #include <optional>
 
 #include "admin/admin_dialogs.h"
+#include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
 #include "editor/main_frame.h"
 #include "editor/panel_editor_host.h"
 #include "link/traffic_colour.h"
 #include "panel/about_dlg.h"
-#include "panel/alerts_notifier.h"
 #include "panel/connection_log_dlg.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"

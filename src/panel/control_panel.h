@@ -104,7 +104,7 @@ public:
     // The server's Pactor controls and option items.
     CPactorMenu* PactorMenu() const { return m_pactor; }
     CServerOptionItems* ServerOptionItems() const { return m_optionItems; }
-    // The operator's alerts: what the server sends is passed to it (panel/alerts_notifier.h).
+    // The operator's alerts: what the server sends is passed to it (alerts/alerts_notifier.h).
     CAlertsNotifier& AlertsNotifier() const { return *m_alerts; }
     // Connect > Connection log: created on first use, then shown and hidden.
     void ShowConnectionLog();

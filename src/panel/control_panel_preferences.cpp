@@ -1,6 +1,6 @@
 // Config > Preferences, and the connection profile's code pages taking effect.
+#include "alerts/alerts_page.h"
 #include "config/app_config.h"
-#include "panel/alerts_page.h"
 #include "panel/control_panel.h"
 #include "panel/preferences_dlg.h"
 #include "settings/charset_page.h"

@@ -3,9 +3,9 @@
 // one-channel window follows, and the two disconnect commands.
 #include <QMessageBox>
 
+#include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
 #include "link/frame.h"
-#include "panel/alerts_notifier.h"
 #include "panel/control_panel.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"

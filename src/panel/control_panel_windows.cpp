@@ -5,9 +5,9 @@
 #include <QStatusBar>
 #include <string>
 
+#include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
 #include "link/frame.h"
-#include "panel/alerts_notifier.h"
 #include "panel/control_panel.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"

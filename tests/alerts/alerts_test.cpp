@@ -1,4 +1,4 @@
-#include "panel/alerts.h"
+#include "alerts/alerts.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>

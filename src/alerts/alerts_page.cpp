@@ -1,4 +1,4 @@
-#include "panel/alerts_page.h"
+#include "alerts/alerts_page.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
-#include "panel/alerts_notifier.h"
 #include "text/charset.h"
 
 namespace brxw {

@@ -21,11 +21,11 @@
 #include <QDBusConnection>
 #endif
 
+#include "alerts/alerts_notifier.h"
+#include "alerts/alerts_page.h"
 #include "config/app_config.h"
 #include "config/config_test_support.h"
 #include "link/frame.h"
-#include "panel/alerts_notifier.h"
-#include "panel/alerts_page.h"
 #include "panel/control_panel.h"
 #include "panel/preferences_dlg.h"
 #include "resources/command_ids.h"

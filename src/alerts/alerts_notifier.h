@@ -16,7 +16,7 @@
 #include <optional>
 #include <string_view>
 
-#include "panel/alerts.h"
+#include "alerts/alerts.h"
 
 class QLabel;
 class QStatusBar;

@@ -3,10 +3,10 @@
 // monitoring or channel traffic, a console line matching a pattern), how it shows besides the
 // status bar (the bell, a desktop notification), and a Test button. Each pattern carries a hint
 // that says at once whether it can be used; one stored unusable is shown with its fault.
-// Stored in section "Settings" (panel/alerts.h names the keys); only changed values are written.
+// Stored in section "Settings" (alerts/alerts.h names the keys); only changed values are written.
 #pragma once
 
-#include "panel/alerts.h"
+#include "alerts/alerts.h"
 #include "settings/preferences_page.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "panel/alerts_notifier.h"
+#include "alerts/alerts_notifier.h"
 
 #include <QApplication>
 #include <QDateTime>
