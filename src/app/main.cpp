@@ -13,7 +13,7 @@
 #include "link/native_socket.h"
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
-#include "panel/toolbar_icons.h"
+#include "resources/toolbar_icons.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // What the editor's document needs from the rest of the program: the message-edit flag, the
 // editor's settings, the two ways of handing a text back to the server, and the control panel
-// coming back once the editor is done. The control panel provides it (panel_editor_host.h);
+// coming back once the editor is done. The control panel provides it (panel/panel_editor_host.h);
 // tests can provide their own. User-interface thread only.
 #pragma once
 

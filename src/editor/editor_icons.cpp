@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "editor/main_frame.h"
-#include "panel/toolbar_icons.h"
+#include "resources/toolbar_icons.h"
 
 namespace brxw {
 

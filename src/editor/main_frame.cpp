@@ -25,7 +25,7 @@
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_icons.h"
-#include "panel/toolbar_icons.h"
+#include "resources/toolbar_icons.h"
 #include "textwin/text_print.h"
 
 namespace brxw {

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "brxw_version.h"
-#include "panel/toolbar_icons.h"
+#include "resources/toolbar_icons.h"
 
 namespace brxw {
 

@@ -11,10 +11,10 @@
 #include "panel/control_panel.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
-#include "panel/toolbar_icons.h"
 #include "resources/command_ids.h"
 #include "resources/command_prompts.h"
 #include "resources/strings.h"
+#include "resources/toolbar_icons.h"
 #include "textwin/traffic_dlg.h"
 
 namespace brxw {

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "panel/about_dlg.h"
-#include "panel/toolbar_icons.h"
+#include "resources/toolbar_icons.h"
 
 namespace {
 

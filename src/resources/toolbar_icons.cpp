@@ -1,4 +1,4 @@
-#include "panel/toolbar_icons.h"
+#include "resources/toolbar_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "editor/panel_editor_host.h"
+#include "panel/panel_editor_host.h"
 
 #include "link/session.h"
 #include "panel/control_panel.h"
