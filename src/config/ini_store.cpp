@@ -319,28 +319,23 @@ std::optional<std::string> IniStore::Load(bool& readable, QString* reason) const
     if (!info.exists()) {
         return std::nullopt;
     }
-    QFile file(m_path);
+    const auto unreadable = [&](const QString& why) -> std::optional<std::string> {
+        readable = false;
+        if (reason != nullptr) {
+            *reason = why;
+        }
+        return std::nullopt;
+    };
     if (info.isDir()) {
-        readable = false;
-        if (reason != nullptr) {
-            *reason = SystemReason(EISDIR);
-        }
-        return std::nullopt;
+        return unreadable(SystemReason(EISDIR));
     }
+    QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        readable = false;
-        if (reason != nullptr) {
-            *reason = file.errorString();  // the system's reason for the failed open
-        }
-        return std::nullopt;
+        return unreadable(file.errorString());  // the system's reason for the failed open
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        readable = false;
-        if (reason != nullptr) {
-            *reason = file.errorString();
-        }
-        return std::nullopt;
+        return unreadable(file.errorString());
     }
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }

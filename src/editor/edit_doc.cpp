@@ -288,10 +288,13 @@ bool CBrxWeditDoc::OnSaveDocument(const QString& given) {
     return message ? SaveMessage(path, failure) : SaveUpload(path, failure);
 }
 
+QString CBrxWeditDoc::OutgoingPath(const QString& path) const {
+    return OwnFile(path) ? path
+                         : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
+}
+
 QString CBrxWeditDoc::OutgoingFile(const QString& path, std::string_view bytes, QString& failure) {
-    const QString out = OwnFile(path)
-                            ? path
-                            : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
+    const QString out = OutgoingPath(path);
     failure = WriteFile(out, bytes);
     return out;
 }
@@ -331,10 +334,7 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
         }
         case QMessageBox::No: {
             // The abort sends no text; only a file of the program's own is given up with it.
-            const QString out =
-                OwnFile(path)
-                    ? path
-                    : QDir(m_workingDirectory).filePath(QString::fromLatin1(kOutgoingCopy));
+            const QString out = OutgoingPath(path);
             if (!m_host->SendMessageText(out, true) && out == path) {
                 QFile::remove(path);  // given up; nobody waits for it any more
             }

@@ -92,6 +92,7 @@ private:
     QString UnsentPath() const;
     // The file that goes out: the document's own when the program received or created it,
     // otherwise a copy in the working directory, as what goes out is deleted once sent.
+    QString OutgoingPath(const QString& path) const;
     QString OutgoingFile(const QString& path, std::string_view bytes, QString& failure);
     bool SaveMessage(const QString& path, const QString& failure);
     bool SaveUpload(const QString& path, const QString& failure);
