@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel as the benches use it: a profile for the peer on the loopback port, and the
 // four traffic windows opened once logged in.
 #pragma once

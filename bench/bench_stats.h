@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every bench prints: a figure measured several times, its median and spread, and its ratio
 // to a reference measured in the same run. The machine is shared, so only same-run ratios mean
 // anything; no bench ever fails on time.

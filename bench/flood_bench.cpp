@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // B2: a flood of traffic from the reference peer through the real session, dispatch and the four
 // traffic windows, offscreen, at a steady 20 000 frames/s (numbered frames of monitoring, console
 // and channel traffic, sent in writes of 10 ms worth). Five runs with the windows shown and five

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // B1: frames per second from the socket into the window rings. The reference peer floods each
 // reader with the same numbered frames (monitoring, console, channel, monitoring; 69-byte lines)
 // as fast as the socket takes them. Per run, three readers take one flood each:

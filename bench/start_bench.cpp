@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // B5: resident memory after login with all four traffic windows open, and the time from the
 // process start to the control panel shown, each against a bare Qt Widgets window started the
 // same way in the same run. Every sample is a fresh child process of this program; the peer runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // B3 and B4: the cost of the text ring and of the text window, each against a reference
 // measured in the same run.
 //   B3 AppendText ns/byte of 69-byte traffic lines, DOS charset and ANSI, ÷ memcpy of the same

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One helper makes each library with its alias and its warnings; another makes each test.
 # Dependencies run one way: brxw_core (logic) never links QtGui or QtWidgets.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by "./run package" (cpack in build-package): everything that
 # "cmake --install" puts under the prefix, with the libraries it needs found by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

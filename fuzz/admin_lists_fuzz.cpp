@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pending-forward list and the remote directory listing (files the dispatch received), the
 // Date column, and the remote browser's Open and Up over the listed names.
 //

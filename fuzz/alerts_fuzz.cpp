@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alerts fed with the server's bytes: station lines, monitoring, console and channel text, with
 // patterns and a callsign list of the input's choosing and a clock that the input moves on.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The promises of the panels' logic, checked after every call a fuzz target makes: shared by the
 // dispatch target (whose recording panel feeds the real logic) and the targets of each surface.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message counters (category 1), system status (category 2) and the station count (category 4)
 // as the Status and Messages panels and status pane 0 show them.
 //

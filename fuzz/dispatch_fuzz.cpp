@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte stream from the server, as the receive thread assembles it into frames and the
 // dispatch routes them to a recording control panel whose panels are the real logic: station
 // list, channel routing, counters, Pactor controls, server options, the record exchange and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every fuzz target shares: the check that turns a broken property into a crash libFuzzer
 // keeps, a reader that takes the input apart into operations and their arguments, and copies of
 // text into exact-size heap blocks so that AddressSanitizer sees a parser read one byte too far.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader and editor: BrxW.ini contents of any bytes, read and edited in memory as
 // GetPrivateProfileString and WritePrivateProfileString do, and now and then through the file,
 // with profiles loaded from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The login exchange before the first frame: the challenge word taken from the server's first
 // read (at most 256 bytes), the MD5 reply to it and the login line.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpora of the fuzz targets (fuzz/corpus/<target>/): small hand-made inputs in
 each target's input layout, and the INI files of tests/data. Run it again after changing a
 target's layout; libFuzzer grows its own working corpus from these."""

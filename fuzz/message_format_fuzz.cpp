@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message editor's text handling: the quote prefix and signature of an answered message,
 // the line breaking with justification before a message is sent, the diagnostic dump, and the
 // signature as BrxW.ini stores it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's option lists (category 0, kind 9) into the Options menu's items, interleaved with
 // capability 9 (attach) and the end of the session (detach).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pactor state reports (category 0, kind 10, "%d %d") interleaved with the Status frame being
 // hidden, which removes the controls.
 //

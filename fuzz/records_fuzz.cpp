@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Record replies of the Message properties and User properties dialogs (category 0, kinds 7
 // and 6, numbered field lines), their key list files, and the PUT requests written back.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain-program form of a fuzz target for builds without libFuzzer: it runs
 // LLVMFuzzerTestOneInput once over every file named on the command line, or over every file in
 // each folder named, so ctest replays the seed and regression corpora. A broken property aborts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Station lines (category 8) into the station list, interleaved with the operator's selection,
 // the disconnect request it yields and channel traffic routed to the two traffic windows.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrollback of a text window: appends of any bytes in any colour interleaved with charset
 // switches, scrolling, resizing, mouse selection, word selection, select all, copy and print, as
 // the text window drives its ring and view state.

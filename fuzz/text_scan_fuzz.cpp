@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text scanners shared by every layer: the scanf-style number reading of server and INI
 // text, the "%04d %04d" pair format, and the DOS/Windows character-set tables.
 //

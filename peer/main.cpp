@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brxw-peer: the reference BBS remote console, for the demo, the end-to-end tests and the
 // benchmarks. A thin shell over brxw::peer::PeerServer.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG icons that are committed beside this script: brxw-small.svg for 16 px,
 # brxw.svg for every larger size. Needs rsvg-convert (Debian: librsvg2-bin); run it after
 # changing either drawing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "peer/lib/bbs_store.h"
 
 #include "peer/lib/peer_wire.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The BBS's administrative data as the remote console exposes it: user records (kind 6),

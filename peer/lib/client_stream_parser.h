@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Incremental reader of what a logged-in client sends: plain text (console lines ending in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "peer/lib/demo_driver.h"
 
 #include "peer/lib/bbs_store.h"

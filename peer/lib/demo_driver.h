@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The demo's lively BBS: stations on channels 1..30 connecting, changing and leaving, message

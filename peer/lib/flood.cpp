@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "peer/lib/flood.h"
 
 #include "peer/lib/peer_connection.h"

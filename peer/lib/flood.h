@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The peer's flood: numbered traffic frames of a chosen mix of categories, built back to back in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Plain settings of the reference BBS peer: users, faults, initial BBS figures and the knobs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One client of the peer: the login exchange (login line, challenge, MD5 reply), then frames

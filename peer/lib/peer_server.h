@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // brxw-peer's server: the reference BBS remote console on a QTcpServer. Owns the connections,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Byte layouts of what the peer writes: frames (category, kind, 16-bit little-endian length,

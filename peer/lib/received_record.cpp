@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "peer/lib/received_record.h"
 
 namespace brxw::peer {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Answers what a logged-in client asks: the framed requests of kinds 1 to 10 (listings,

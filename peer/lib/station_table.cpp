@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "peer/lib/station_table.h"
 
 namespace brxw::peer {

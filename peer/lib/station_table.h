@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The BBS's connected stations, one per channel, and the station lines (category 8) that

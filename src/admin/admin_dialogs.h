@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAdminDialogs: the four administration dialogs as the control panel holds them. It opens
 // each one, modal to the panel, when its list arrives (or, for the remote files, on the command),
 // keeps a reference to the one that runs so that the dispatch can route replies and listings to it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the administration dialogs that the program composes: captions, message boxes and
 // the reasons a request is refused. Formats are filled with StrPrintf.
 #pragma once

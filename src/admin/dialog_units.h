@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the administration dialogs share: the request sender they are given, the warning box
 // (which tests replace), and dialog units.
 //

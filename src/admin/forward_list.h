@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pending-forward list file: one list entry per line read, in file order, so that an
 // entry's position is its line's position in the server's list ("START %d" and "STOP %d" name
 // it by that position). Logic only; any thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMessagePropertiesDlg: the modal "Message properties" dialog. It lists the message keys of
 // the key list file, asks the server for the record the operator picks ("GET"), shows each
 // record reply the dispatch hands it while it runs, and writes the record back on Apply

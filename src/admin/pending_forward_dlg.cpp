@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "admin/pending_forward_dlg.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPendingForwardDlg: the modal "Pending forward" dialog. It shows the forward list file's
 // entries (one per line, coloured by their status) flowing in columns, and sends at most one
 // "START %d" or "STOP %d" for the selected entry before it ends. Created and run by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record exchange shared by the Message properties and User properties dialogs: the key
 // list files, the numbered field lines of a record reply, the dates and character sets of the
 // fields, and the "PUT" request that writes a record back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CRemoteFilesDlg: the modal "Remote files" dialog, a browser of the server's file tree one
 // directory at a time. It asks for the root's listing as it starts, shows each listing file
 // the dispatch hands it (directories first), and on Open either asks for the chosen

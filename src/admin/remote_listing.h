@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remote file browser's logic: the directory listing file, the Date column, and the paths
 // that Open and Up request. Logic only; any thread.
 #pragma once

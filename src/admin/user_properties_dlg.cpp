@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "admin/user_properties_dlg.h"
 
 #include <QCheckBox>

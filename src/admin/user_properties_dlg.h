@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CUserPropertiesDlg: the modal "User properties" dialog, and CInputDlg, the small "Input"
 // dialog that asks Add user for a callsign. The user dialog lists the callsigns and the
 // numbered choices of the key list file, asks for the record of the user the operator picks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alerts: the operator asks to be told when a station connects, when one of a list of callsigns
 // connects, when a word or regular expression turns up in monitoring or channel traffic, or when
 // a console line matches a pattern. This is the logic: the settings as stored in section

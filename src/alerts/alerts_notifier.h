@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAlertsNotifier: shows the alerts that the logic (Alerts) raises. Every alert takes the alert
 // pane at the right of the control panel's status bar (hidden until the first alert, so nothing
 // changes for an operator who wants none); on request the bell rings and a desktop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAlertsPage: the "Alerts" tab of the Preferences: what raises an alert (any station
 // connecting, a station of a callsign list connecting, a word or regular expression in the
 // monitoring or channel traffic, a console line matching a pattern), how it shows besides the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brxW: the sysop's control program for a packet-radio BBS's remote console.
 #include <QApplication>
 #include <QCoreApplication>

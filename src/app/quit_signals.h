@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The requests to end the program that come from outside it: SIGTERM (logout, shutdown, kill),
 // SIGINT (Ctrl+C in the terminal it was started from) and SIGHUP (that terminal closed). Each
 // becomes the quitRequested() signal in the event loop, so that the program ends the way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Headless demonstration: once the panel has logged in and traffic has had time to arrive, save a
 // PNG of every visible window, of the panel with its Options menu (and the Pactor menu, when
 // the server has one) opened over it, of the four administration dialogs filled from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AppConfig: the application object's configuration part: the INI file and the current
 // configuration index, with the accessors through which every other part reads and writes
 // BrxW.ini. The application object owns the one instance; UI thread only.

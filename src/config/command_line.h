@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: which INI file to use, which profile to connect at start-up, and
 // the requests that answer without starting the program (--help, --version, a wrong line).
 // Parsed once by the application object at start-up; any thread.

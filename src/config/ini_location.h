@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where BrxW.ini lives when the command line does not name it. Used once at start-up by the
 // command-line parser; any thread.
 #pragma once

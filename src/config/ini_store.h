@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // IniStore: the INI file BrxW.ini, read and written as the Windows private-profile functions
 // (GetPrivateProfileString, WritePrivateProfileString) do, so that files move freely between
 // Windows and other systems and hand edits survive our writes.

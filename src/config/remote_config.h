@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RemoteConfig: one connection profile (name, server address, login), as stored in the section
 // "Remote %d" of BrxW.ini. Plain data: AppConfig loads and saves it, the session record holds
 // the loaded one and the set-up dialog edits it.

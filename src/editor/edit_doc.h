@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's document: decides what happens around the editing. Opening prepares a message
 // (quote prefix and signature) when the server waits for one; saving asks the operator what to
 // do with the text and hands it back, as a message or as a file upload, then hides the editor.

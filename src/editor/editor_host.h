@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor's document needs from the rest of the program: the message-edit flag, the
 // editor's settings, the two ways of handing a text back to the server, and the control panel
 // coming back once the editor is done. The control panel provides it (panel/panel_editor_host.h);

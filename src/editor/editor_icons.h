@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 16 x 15 toolbar images of the editor (save, cut, copy, paste, print), drawn at run time
 // like the control panel's.
 #pragma once

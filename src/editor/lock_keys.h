@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the caps-lock, num-lock and scroll-lock keys as the window system tells it, for
 // the editor's key indicators. Under X11 the keyboard extension's indicators are asked (one round
 // trip per key); on Windows the keys' toggle state. Where the platform cannot tell (Wayland, the

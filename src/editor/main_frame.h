@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message editor's frame: the program's main window, created at start-up and kept hidden
 // until a message or a file is to be edited. Owns the view (the text), the document (what
 // happens on opening and saving), the menus, the toolbar and the status bar. Closing it, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the message editor does to a text around the editing: the quote prefix and the signature
 // when a message opens, the line breaking at 78 columns with its justification before a message
 // is sent, and the diagnostic dump "debug_%d.txt". Texts are Windows code page bytes with carriage

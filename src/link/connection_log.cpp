@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/connection_log.h"
 
 #include "link/socket_errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a session began or ended, in the sysop's words, and the short history of it that the
 // Connection log window shows: the last 100 logins and link ends of this run, oldest first.
 //

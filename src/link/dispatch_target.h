@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the inbound dispatch hands frames to: the panels, the text windows, the toolbar,
 // the progress indicator, the editor and the administration dialogs. The control panel
 // implements it; the dispatch's tests use a recording fake.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inbound dispatch: each frame the session takes from the queue, one at a time and in order,
 // routed by category and kind to the panels, the text windows, the dialogs and the reception slot.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit of the remote-console protocol: a 4-byte header (category, kind, 16-bit little-endian
 // payload length) and the payload. The server sends nothing else after login; the client mixes
 // frames (always category 0, always starting with a zero byte) with plain text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inbound frame queue: the receive thread pushes the whole frames of each read as one batch,
 // the user-interface thread pops them one at a time, in order. The one mutex is held only for
 // one push or one pop; a batch is one allocation however many frames it holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events the receive thread posts to the user-interface thread. Each carries the generation
 // of the session whose thread posted it, so that a notice from a replaced session is ignored.
 #pragma once

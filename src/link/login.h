@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The login exchange, as plain text before the first frame: the login line, the challenge word
 // and the MD5 reply that proves the password without sending it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/native_socket.h"
 
 #include "link/socket_errors.h"

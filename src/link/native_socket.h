@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A TCP/IPv4 socket over the platform's native calls (POSIX here, Winsock on Windows): the only
 // file that includes socket headers. Errors are reported as Windows Sockets codes.
 //

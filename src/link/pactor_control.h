@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's Pactor controller as the control panel shows it: a "Pactor" menu and three
 // toolbar buttons that follow the kind-10 state reports, and the commands those controls send.
 // Plain logic, no widgets: the panel's Pactor menu (panel/pactor_menu.h) shows View() and sends

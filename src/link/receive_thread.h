@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The receive thread: reads what the session socket holds into a large buffer, cuts the whole
 // frames from it and pushes them onto the frame queue as one batch, posting FrameQueued to the
 // user-interface thread only when the queue was empty (the reader drains it); on end of stream,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reception slot: the one file transfer in progress (only one at a time, whatever its kind),
 // written into the working directory under a name that cannot leave it.
 //

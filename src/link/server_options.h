@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's on/off options as check items of the control panel's Options menu: attached by
 // capability 9 (which asks for the list once per session), filled and re-checked by every
 // kind-9 option list, and detached when the session ends so that only "Settings" remains.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one TCP session with the server: host lookup, non-blocking connect, login, the receive
 // thread, closing, and the reconnection countdown; plus the outbound operations, which all use
 // its socket. A state machine driven by commands, two timers and socket notifications.

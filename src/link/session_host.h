@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the session needs from the window that owns it (the control panel): status texts, boxes,
 // the title, menu checks, the cursor and the refresh for the connected or disconnected state.
 // Tests implement it with a recording fake.

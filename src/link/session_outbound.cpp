@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outbound operations of the session: frames, the options update, plain text, uploads and
 // message text. All run on the user-interface thread and send nothing without a session socket;
 // a file that was not sent is never deleted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network error codes the operator reads in "Network" boxes. The codes are the Windows
 // Sockets numbers; this platform's socket and resolver errors are mapped onto them so that every
 // system shows the same texts.

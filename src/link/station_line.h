@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A station line (category 8): one channel of the BBS and the station on it, sent while bit 8 of
 // the options word is set. An optional status character, then "%d %s %s %s %d %d %s" (channel,
 // callsign, start, time, rt, buf, cfwd) read with scanf's rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours of traffic text: a traffic frame's colour code to an RGB colour, stored as
 // 0x00BBGGRR like every colour of the text windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panel/about_dlg.h"
 
 #include <QDialogButtonBox>
@@ -40,12 +41,16 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 CCopyrightDlg::CCopyrightDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Copyright"));
     auto* layout = new QVBoxLayout(this);
+    // The licence in plain words; LICENSE beside the program holds its full text.
     const char* paragraphs[] = {
         "brxW \u00A9 2026 the brxW authors.",
-        "You may use, copy and pass on this program for the operation of amateur radio "
-        "bulletin-board systems, free of charge, provided this notice stays with it.",
-        "This program is provided as it is, without warranty of any kind, express or implied. "
-        "The authors are not liable for any damage arising from its use.",
+        "brxW is free software: you may use it for any purpose, study and change it, and pass "
+        "it on, changed or not, under the terms of the GNU General Public License as published "
+        "by the Free Software Foundation, version 3 of the License or (at your choice) any later "
+        "version. Whoever passes it on must pass on its source code under the same terms.",
+        "brxW comes with no warranty at all, not even that it is fit for sale or for a "
+        "particular purpose. The full licence is in /usr/share/common-licenses/GPL-3 on Debian, "
+        "and at https://www.gnu.org/licenses/.",
     };
     for (const char* text : paragraphs) {
         auto* label = new QLabel(QString::fromUtf8(text), this);

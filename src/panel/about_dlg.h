@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box and the Copyright dialog of the Help menu: small modal dialogs with an OK button.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panel/channel_router.h"
 
 #include "link/traffic_colour.h"

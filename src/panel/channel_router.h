@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routing of channel traffic (category 64) to the all-channels and the one-channel windows.
 //
 // The all-channels window gets every frame. The one-channel window gets a frame only when it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "panel/connection_log_dlg.h"
 
 #include <QBrush>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CConnectionLogDlg: the Connection log window (Connect > Connection log), a small modeless list
 // of the session's last logins and link ends with their date, time, profile and reason, newest
 // last. It shows the Session's ConnectionLog and stores nothing of its own.

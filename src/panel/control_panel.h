@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel: the window the operator works from. It carries the menu bar and the status
 // bar, owns the Session and answers its calls (status texts, boxes, title, menu checks, the
 // refresh for the connected and disconnected states). Closing it ends the program.

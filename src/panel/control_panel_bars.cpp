@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's menu bar, toolbar and status bar: their items, the prompts shown over
 // status pane 0, and the enable/check/visible rules recomputed on every change of state.
 #include <QAction>

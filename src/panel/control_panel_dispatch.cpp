@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel as the inbound dispatch's target: the server's options and Pactor state,
 // the administration dialogs (CAdminDialogs), the editor and the reception indicator.
 #include <QDir>

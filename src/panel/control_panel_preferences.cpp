@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Config > Preferences, and the connection profile's code pages taking effect.
 #include "alerts/alerts_page.h"
 #include "config/app_config.h"

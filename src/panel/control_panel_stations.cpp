@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's station list and counters: station lines and the connected-stations
 // count, the Status and Messages panels with their subscriptions, the selection that the
 // one-channel window follows, and the two disconnect commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's four text windows: creation on first opening, the toggles with their
 // options bits, placement and state keys, the close requests, and the routing of channel traffic.
 #include <QAction>

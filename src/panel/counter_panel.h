@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CCounterPanel: the Status or the Messages panel of the control panel — a frame whose caption
 // is a check box, with three owner-drawn lines (CCounterLine) beneath it.
 //

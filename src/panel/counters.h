@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the control panel's Status and Messages panels and of status pane 0: the
 // message counters (category 1, while bit 1 is set), the system status (category 2, while bit 2
 // is set) and the connected-stations count (category 4 and the station list's size).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's Pactor controls: the "&Pactor" menu, inserted before "&Help" by the first
 // state report and removed when the Status frame is hidden or the session ends, and the three
 // toolbar buttons (the panel's actions) shown, pressed and grayed as PactorControl says.

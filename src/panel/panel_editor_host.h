@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's side of the editor: the message-edit flag kept by the dispatch, the
 // editor's settings, the session's message and upload sends, and the panel and console coming
 // back after a hand-over. Owned by the control panel, which hands it to the editor frame.

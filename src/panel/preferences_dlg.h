@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPreferencesDlg: Config > Preferences, the operator's choices beyond the Settings dialog, one
 // tab (a CPreferencesPage, settings/preferences_page.h) each: the character sets of the connection
 // profiles, logging of the text windows to files, alerts. OK checks every page and writes them all;

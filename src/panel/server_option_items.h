@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's option items in the control panel's Options menu, after "Settings": one check
 // item per option letter, marked as the server's latest list says; triggering one asks the
 // server to switch the option. Owned by the control panel; user-interface thread only.

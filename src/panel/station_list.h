@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The station list: one entry per channel of the BBS that has a station on it, kept up to date
 // from the station lines the server sends (category 8) while bit 8 of the options word is set.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CStationListView: the left half of the control panel — the fixed column header above the list
 // of connected stations, one row per channel.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command identifiers of the control panel. The numbers are fixed: the Connect and Config items
 // are addressed by arithmetic on them (32776 + n, 32783 + n).
 #pragma once

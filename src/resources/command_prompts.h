@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompt texts of the control panel's commands: shown in status pane 0 while a menu item is
 // highlighted or the pointer rests on a toolbar button. The part after the first line break is
 // the toolbar button's tooltip.

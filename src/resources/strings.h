@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's string table: every text the operator reads that the program itself composes.
 // Texts with printf conversions are formats; StrPrintf fills them in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the program: its icon and the 16 x 15 toolbar images, drawn at run time so
 // that they stay crisp at any scale and need no image files.
 #pragma once

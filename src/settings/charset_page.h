@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CCharsetPage: the "Character set" tab of the Preferences: for each connection profile, the DOS
 // code page its server's text is in while "DOS charset" is chosen in Settings, and the Windows
 // code page the program keeps and shows text in (the server's own while "ANSI charset" is

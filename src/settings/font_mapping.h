@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text font of the text windows, the editor's view and the signature box, between the
 // toolkit's QFont and the stored record of thirteen numbers and a face name (FontParams).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CLoggingPage: the "Logging" tab of the Preferences: which text windows write their lines to
 // daily files, the folder of the files and their character set. The same switches as each
 // window's "Log to file" context-menu item (WindowLogs keeps them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPreferencesPage: one tab of Config > Preferences (panel/preferences_dlg.h). Each page keeps
 // its values under keys of its own in BrxW.ini and applies them at once; the folder that owns a
 // choice owns its page (character set and logging here, alerts in alerts/), and the control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logic of the Setup dialog: checking the six fields the operator typed for one connection
 // profile, and saving the profile with what follows from it (the names of its Connect and Config
 // menu items, and the rule that at most one profile connects by itself at start-up).

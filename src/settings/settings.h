@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator's preferences that belong to no connection profile: the charset of the text
 // windows, the message editor's options, the signature and the text font, as stored in section
 // "Settings" of BrxW.ini.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSettingsDlg: the modal "Settings" dialog (Options > Settings) in which the operator chooses
 // the charset and the font of the text windows, the message editor's options and the signature.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/setup_dlg.h"
 
 #include "config/app_config.h"

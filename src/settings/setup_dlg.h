@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSetupDlg: the modal "Setup" dialog in which the operator edits one connection profile (name,
 // host, port, callsign, password, automatic connection). The control panel creates it on the
 // stack from its Config menu and runs it (RunSetup below does the whole round); it lives only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the DOS (OEM) and the Windows (ANSI) character sets, by two 256-byte
 // tables. The pair is code pages 437 and 1252 unless the connection profile names others (for
 // a Cyrillic BBS 866 and 1251, say). Bytes below 128 are the same in both. A character that the

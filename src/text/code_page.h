@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code pages a BBS may keep its text in: the DOS pages 437 (the usual one), 850 (Western
 // Europe), 852 (Central Europe) and 866 (Cyrillic), and the Windows pages 1250 (Central Europe),
 // 1251 (Cyrillic) and 1252 (Western Europe). Our own tables, byte for byte; no platform converter

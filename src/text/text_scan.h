@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number scanning and formatting for text that comes from the INI file or the server.
 //
 // The stored formats are the C library's ("%d", "%ld %ld", "%04d %04d"), but the text is

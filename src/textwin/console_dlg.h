@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CConsoleDlg: the console window, the BBS server's console. Its text view shows console traffic
 // and, in purple, every line the operator sends; the input line below it (always 77 pixels high)
 // is where console commands are typed.

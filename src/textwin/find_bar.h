@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two bars a text window (CTextWnd) shows under its text: the find bar (Ctrl+F) and the
 // scrolled-back indicator. Both belong to the text window, which places them, feeds them and acts
 // on what they report; they keep no text state of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CInputEdit: the console's input line, where the operator types console commands. Each line is
 // sent when it is finished (Enter, or typing past 79 characters), never key by key; lines stay in
 // the input so they can be sent again, up to the last 20. The rules themselves are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // InputLine and TypeCharacter: the typing rules of the console's input line, stated on plain
 // bytes so that every rule is testable without a window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placement: where a traffic window (console, monitoring, all channels, one channel) opens, as
 // remembered per remote configuration in the keys "Size_<letter>" and "Position_<letter>"
 // ("%04d %04d": width and height, left and top of the whole window in screen pixels).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What printing a text window's selection puts on paper, worked out without a printer: the lines
 // a selection prints with their colours, and where the header, the body lines and the footer of a
 // page go for a page size and line spacing in printer device pixels.

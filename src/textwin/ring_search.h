@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RingSearch: finding text in a TextRing's scrollback, for the find bar of the text windows. The
 // text searched is the text as shown: a cell that is painted as a blank (a control byte, a byte
 // the code page leaves undefined) counts as a blank, the trailing blanks of a line are not part

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing of a text window's selection: every page carries the title "brxW selection - <window
 // caption>" over a rule, the selected lines from five lines down, and a
 // footer with a rule, the date and "Page n". Printer device pixels throughout, in the window's

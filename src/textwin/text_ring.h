@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TextRing: the scrollback of one text window, a fixed ring of 500 lines of 80 columns that
 // receives traffic as bytes in the ANSI (Windows) code page with a colour per piece. It also
 // answers the questions that the selection commands ask of the stored text: word bounds, the

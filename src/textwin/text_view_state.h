@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TextViewState: what one text window shows of its TextRing and what the operator has selected:
 // the bottom line (the slot in the bottom text row), the page lines that fit, the selection ends
 // and the dragging flag, plus the arithmetic between pixels, rows, slots and positions. Following

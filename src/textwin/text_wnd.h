@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CTextWnd: the scrolling, terminal-like text view every traffic window is made of. It shows the
 // last 500 lines of 80 columns of its TextRing, newest at the bottom unless the operator has
 // scrolled back, and lets the operator select text with the mouse, copy it, select everything and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of CTextWnd that serve the bars under the text: the find bar with its shortcuts and
 // the highlight of matches, and the scrolled-back indicator with the count it shows.
 #include <QApplication>

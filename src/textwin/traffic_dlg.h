@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The traffic windows: small tool windows of the control panel that show server traffic in a text
 // view. CPlacedDlg is what all four share (the console window builds on it too); CTrafficDlg is
 // the monitoring ('m'), all-channels ('a') and one-channel ('o') window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logging to file: every line a text window completes (console, monitoring, all channels, one
 // channel) can also go to a daily file "<profile>-<window>-YYYY-MM-DD.log" in a folder the
 // operator picks, each line stamped "HH:MM:SS " in local time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "textwin/window_log_ui.h"
 
 #include "textwin/text_wnd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text windows' side of logging to file: a window's ring tells the logs of its lines, and its
 // context menu carries the "Log to file" switch. User-interface thread only.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four administration dialogs on their own (offscreen), driven from the keyboard: what
 // each sends, what it shows, and the boxes it raises instead of sending a bad request.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pending-forward list and the remote file browser's listing and paths, as logic; and
 // every administration parser fed mutated input.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The administration dialogs against the reference peer (offscreen), as the sysop uses them:
 // a user's record edited and found changed on reopening, users added and deleted, a forward
 // started, and a remote file browsed to, opened in the editor, changed and uploaded back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record exchange's edges, each where a slip of one character would let the sysop's Apply
 // refuse a good value, send a bad one, or point at the wrong box.
 #include <gtest/gtest.h>

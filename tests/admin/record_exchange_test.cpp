@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record exchange as logic: key lists, field lines, the message and user records with
 // their dates, character sets and limits, and the requests they compose.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alerts in the running program: set up through Config > Preferences, raised by what the
 // reference peer sends (a station connecting, a word split over two monitoring frames), shown
 // in the status bar, with the bell and the desktop, and summed up after the quiet period. The

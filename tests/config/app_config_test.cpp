@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/app_config.h"
 
 #include "config/config_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the configuration tests: data file paths and whole-file byte I/O.
 #pragma once
 

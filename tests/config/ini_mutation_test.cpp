@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deterministic mutation test: seeded random and mutated INI contents go through the parser
 // and the editor from exact-size heap buffers, so AddressSanitizer sees any over-read.
 #include "config/ini_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BrxW.ini as a sysop's disk may leave it: cut off in the middle of a line, overwritten with
 // binary garbage, lines of 10 000 bytes, sections and keys typed twice, a folder that cannot be
 // written or does not exist, and a writer killed in the middle of replacing the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ini_store.h"
 
 #include "config/config_test_support.h"

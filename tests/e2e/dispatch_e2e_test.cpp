@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames from the reference peer through the receive thread into the dispatch: file transfers
 // land whole in the working directory, whatever the segments and whatever the name.
 #include <gtest/gtest.h>

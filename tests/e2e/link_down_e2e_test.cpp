@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why the link went down: every kind of end against the reference peer gives its own reason,
 // and the session's log keeps the logins and ends in order with the times they happened.
 #include <gtest/gtest.h>

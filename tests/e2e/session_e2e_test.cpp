@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session against the reference peer over loopback: login, failures, the reconnection
 // countdown and the outbound operations, with the receive thread running for real.
 #include <gtest/gtest.h>

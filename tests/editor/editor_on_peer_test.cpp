@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor with the real control panel against the reference peer (offscreen): a message the
 // server asks to be answered, a new message given up, and a fetched file uploaded again, each
 // checked at the peer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's document, view and frame (offscreen) with a recording host in place of the
 // control panel: loading and saving, the two questions and each answer, the close box, the keys,
 // hostile files, a write that fails, the placement keys and printing; New and Open on a changed

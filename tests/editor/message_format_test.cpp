@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message editor's formatting: quote prefix, signature, line breaking, justification and
 // the diagnostic dump.
 #include "editor/message_format.h"

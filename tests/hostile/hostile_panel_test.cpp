@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole control panel against the scripted hostile server: the status bar as the sysop reads
 // it through a lost link and the countdown, the "Connection closed" box, and garbage frames
 // reaching the real station list, counters, windows and dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client against servers that misbehave on purpose, over loopback, with the real session,
 // receive thread and dispatch: the link cut at every byte of a login and of a file transfer,
 // one-byte segments, a stall inside a payload, lengths over 1020, garbage before and after the

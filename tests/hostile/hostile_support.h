@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the hostile-peer suite and the soak share: frames as the server writes them, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A hostile server for the client's failure paths: a bare TCP listener on 127.0.0.1 (a free

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: numbered frames of every category in random segment sizes, none lost and none out
 // of order; connect and disconnect cycles, and lost links with the reconnection after each,
 // with no growth in threads, descriptors or memory. ctest runs small counts; ./run soak sets

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What "cmake --install" and the package deliver.
 #   install_test.sh desktop FILE          desktop-file-validate accepts the desktop entry
 #                                         (77, skipped, when desktop-file-utils is missing)

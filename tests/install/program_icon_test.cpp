@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows show the icon that is installed for the desktop, sharp at every installed size:
 // the PNGs of packaging/icons reach the program as a resource of the widgets library. About
 // shows the version the package and "--version" carry.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layout of src/, checked from the #include lines alone (no build needed):
 #  - no folder includes a folder that, directly or through others, includes it back;
 #  - no logic file (one that a src/*/CMakeLists.txt hands to brxw_core) includes a widget header

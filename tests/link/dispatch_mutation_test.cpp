@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random and mutated frame streams through the dispatch (seeded, so a failure
 // repeats): no crash, no over-read (each frame is its own exact-size heap buffer under the
 // sanitizers), no file outside the working directory, and no temporary file left behind.

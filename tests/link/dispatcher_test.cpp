@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routing of inbound frames, the reception slot and safe file names, against a recording fake.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Pactor controls and the server options as logic: what each state report shows, what each
 // press sends, and which option items an option list leaves in the menu.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why the link went down, as the sysop sees it in the panel (offscreen, against the reference
 // peer): the console line and the status bar message, the countdown taking over, and the
 // Connection log window on the Connect menu.

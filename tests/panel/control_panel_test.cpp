@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel driving a real session against the reference peer (offscreen).
 #include <gtest/gtest.h>
 

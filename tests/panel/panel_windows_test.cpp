@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's text windows, station list and counters, driven against the reference
 // peer (offscreen): toggles and their subscriptions, the console line reaching the server, the
 // disconnect commands, and the panel after a lost link.

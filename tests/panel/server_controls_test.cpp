@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel's Pactor controls and server option items against the reference peer
 // (offscreen): the peer's reports and lists drive the menus and buttons, the operator's presses
 // reach the peer, and a hidden Status frame or a lost link takes the controls away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded mutations of station lines and counter payloads. Each input is copied into a heap
 // buffer of exactly its size, so AddressSanitizer reports any read past its end.
 #include <gtest/gtest.h>

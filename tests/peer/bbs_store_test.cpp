@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The peer's record store: the demo data it loads, PUT/NEW/DEL applied so that the next GET
 // shows them, requests that would corrupt a record refused, forwards started and stopped, and
 // an empty list announced with size 0 alone.

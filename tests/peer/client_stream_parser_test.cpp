@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The peer's reader of the client stream: records and plain text mixed, split anywhere.
 #include "peer/lib/client_stream_parser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The BBS's remote controls: the Pactor controller reported to every client that shows the
 // status lines, and the server options that SET switches, seen from bare socket clients.
 #include "peer/lib/peer_wire.h"

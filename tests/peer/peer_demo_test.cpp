@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo BBS: every stream comes alive, and its station lines and counts agree.
 #include "peer/lib/peer_wire.h"
 #include "peer/raw_client.h"

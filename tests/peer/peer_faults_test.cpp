@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The peer's faults on purpose: split writes, drop after N frames, oversize length, stall,
 // garbage.
 #include "peer/lib/peer_wire.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The peer's login exchange over loopback, driven by a bare socket client.
 #include "peer/lib/peer_wire.h"
 #include "peer/raw_client.h"

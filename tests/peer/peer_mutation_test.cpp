@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random and mutated client streams against the peer, seeded so a failure repeats: the peer
 // must not crash, must keep serving, and must never write outside its root folder.
 #include "peer/raw_client.h"

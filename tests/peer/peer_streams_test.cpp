@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Subscriptions, station lines, counters, traffic, notices, console echo and the record of
 // received bytes, seen from a bare socket client.
 #include "peer/lib/flood.h"

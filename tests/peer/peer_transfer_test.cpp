@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File transfers and requests: names sent as given, the root folder's fence, listings,
 // uploads, record exchange and message text.
 #include "peer/lib/peer_wire.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A bare client for the peer's tests, written from the wire format alone (not the product's

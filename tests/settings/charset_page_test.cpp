@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A connection profile's code pages in the running program, against the reference peer: a
 // Cyrillic line typed in the console reaches the server in code page 866 and comes back shown
 // as typed; changing the pages through Config > Preferences writes only that profile's keys

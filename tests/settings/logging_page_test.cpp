@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logging to file in the program: the Logging tab of the Preferences and each window's
 // "Log to file" item switch the same log, against the reference peer (offscreen).
 #include <gtest/gtest.h>

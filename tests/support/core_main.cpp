@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point for tests that need Qt's event loop but no windows.
 #include <gtest/gtest.h>
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A DispatchTarget that records every call as one line of text ("StationLine 05Q1ABC"), so a
 // test compares what the dispatch did with a list of expected lines.
 #pragma once

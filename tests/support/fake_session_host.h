@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A SessionHost that records every call, for the session's tests.
 #pragma once
 

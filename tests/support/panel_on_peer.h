@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panel tests against the reference peer: profile 0 aimed at the peer and a shown, initialised
 // control panel on it, not yet connected.
 #pragma once

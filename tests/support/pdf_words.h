@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The words of a printed PDF as pdftotext lays them out, each with the height of its box in points

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest printers for Qt types, so failures show text instead of bytes.
 #pragma once
 

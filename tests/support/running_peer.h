@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The reference peer on a thread of its own, for tests: listens on 127.0.0.1 (port 0 picks a

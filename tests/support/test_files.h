@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Files for tests: bytes written to a path (its folders made first), and a file read back whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point for widget tests; they run offscreen unless a platform is chosen.
 #include <gtest/gtest.h>
 #include <QApplication>

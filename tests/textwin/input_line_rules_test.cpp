@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "textwin/input_line_rules.h"
 
 #include <gtest/gtest.h>

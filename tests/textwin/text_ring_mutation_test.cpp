@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random appends, scrolls, resizes, selections and searches against the ring and its view
 // state.
 // Appended bytes sit in heap buffers of their exact size, so a sanitizer build sees any read past

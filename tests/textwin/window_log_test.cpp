@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logging to file: the writing thread and the operator's switches, driven through real rings.
 #include "textwin/window_log.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Ask an X window to close as its close box does: send it the WM_DELETE_WINDOW message.
 usage: close_window.py WINDOW_ID"""
 import ctypes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program under a real X server, driven with the keyboard and the mouse as a sysop drives it:
 #   1. log in to brxw-peer; the stored states reopen Monitoring and All channels;
 #   2. move and resize the windows, open the console (F2) and the one-channel window (double

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the demo BBS's records: messages.txt, users.txt, choices.txt and forward.txt.
 
 Each record file holds blocks: a "[key]" line, then the record's field lines ("number value")
