@@ -44,7 +44,7 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     auto* folderLabel = new QLabel(QStringLiteral("&Folder:"), files);
     folderLabel->setBuddy(m_folder);
     m_folder->setText(logs.Folder());
-    // Empty stands for the folder of BrxW.ini, which the field shows greyed.
+    // Empty stands for the user's state folder, which the field shows greyed.
     m_folder->setPlaceholderText(logs.DefaultFolder());
     m_folder->setClearButtonEnabled(true);
     m_folder->setMinimumWidth(300);
@@ -107,6 +107,9 @@ QString CLoggingPage::FolderFault(const QString& folder) const {
             .arg(kLogFolderLimit);
     }
     const QFileInfo info(path);
+    if (folder.isEmpty() && !info.exists()) {
+        return {};  // the default folder is made with the first file
+    }
     if (!info.isDir()) {
         return QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(path));
     }

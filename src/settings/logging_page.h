@@ -30,7 +30,7 @@ public:
     void Apply() override;
 
     // Why folder cannot hold the logs, for the operator; empty when it can. An empty folder is
-    // the folder of BrxW.ini.
+    // the default one, the user's state folder.
     QString FolderFault(const QString& folder) const;
 
     QCheckBox* WindowBox(LogWindow window) const {

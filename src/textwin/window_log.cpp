@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 #include "config/app_config.h"
@@ -16,6 +18,35 @@
 namespace brxw {
 
 namespace {
+
+// Makes folder and each missing parent readable by the user alone (logs hold the BBS's traffic);
+// an empty result when it exists or was made, otherwise the folder and the system's reason.
+QString MakePrivateFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (info.isDir()) {
+        return {};
+    }
+    if (info.exists()) {
+        return QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
+               QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    }
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (parent != folder) {
+        const QString fault = MakePrivateFolder(parent);
+        if (!fault.isEmpty()) {
+            return fault;
+        }
+    }
+    errno = 0;
+    if (!QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner) &&
+        !QFileInfo(folder).isDir()) {
+        const int error = errno;
+        return QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
+               QString::fromLocal8Bit(std::strerror(error != 0 ? error : EACCES));
+    }
+    return {};
+}
 
 constexpr std::size_t kStampLength = 9;  // "HH:MM:SS "
 
@@ -101,8 +132,8 @@ void LogWriter::PushDropped(int index) {
     m_dropped[static_cast<std::size_t>(index)] = 0;
 }
 
-void LogWriter::SetTarget(const QString& folder, const QString& profilePart) {
-    auto target = std::make_shared<const Target>(Target{folder, profilePart});
+void LogWriter::SetTarget(const QString& folder, const QString& profilePart, bool createFolder) {
+    auto target = std::make_shared<const Target>(Target{folder, profilePart, createFolder});
     const std::lock_guard lock(m_mutex);
     if (!m_stopping) {
         Push({Entry::Kind::Target, LogWindow::kConsole, 0, {}, 0, std::move(target)});
@@ -251,6 +282,13 @@ void LogWriter::WriteLine(LogWindow window, std::int64_t when, std::string_view 
         const QString folder = m_target ? m_target->folder : QString();
         const QString name = LogFileName(m_target ? m_target->profilePart : QStringLiteral("brxw"),
                                          window, m_stampDay);
+        if (m_target && m_target->createFolder) {
+            const QString fault = MakePrivateFolder(folder);
+            if (!fault.isEmpty()) {
+                Fail(window, fault);
+                return;
+            }
+        }
         log.file.setFileName(QDir(folder).filePath(name));
         // Text mode: each line ends as the platform's text files do.
         if (!log.file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
@@ -347,13 +385,21 @@ bool WindowLogs::SetEnabled(LogWindow window, bool on) {
     return true;
 }
 
-QString WindowLogs::DefaultFolder() const {
-    return QFileInfo(m_config.Store().Path()).absolutePath();
+QString WindowLogs::DefaultFolder() {
+    // The base directory specification ignores a relative XDG_STATE_HOME.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || !QDir::isAbsolutePath(state)) {
+        state = QDir::home().filePath(QStringLiteral(".local/state"));
+    }
+    return QDir(state).filePath(QStringLiteral("brxw"));
 }
 
 QString WindowLogs::EffectiveFolder() const {
+    if (m_folder.isEmpty()) {
+        return DefaultFolder();
+    }
     // A hand-edited relative name is taken from BrxW.ini's folder, never the working directory.
-    return m_folder.isEmpty() ? DefaultFolder() : QDir(DefaultFolder()).filePath(m_folder);
+    return QDir(QFileInfo(m_config.Store().Path()).absolutePath()).filePath(m_folder);
 }
 
 bool WindowLogs::SetFolder(const QString& folder) {
@@ -432,7 +478,7 @@ void WindowLogs::UpdateTarget() {
         AppConfig::IsProfileNumber(m_config.CurrentIndex()) ? m_config.CurrentIndex() : -1;
     const QString name =
         m_targetIndex < 0 ? QString() : AnsiToQString(m_config.LoadProfile(m_targetIndex).name);
-    m_writer->SetTarget(EffectiveFolder(), SafeFileNamePart(name));
+    m_writer->SetTarget(EffectiveFolder(), SafeFileNamePart(name), m_folder.isEmpty());
 }
 
 void WindowLogs::ProfileEdited() {

@@ -43,7 +43,9 @@ std::string_view LogWindowName(LogWindow window);
 std::string_view LogWindowKey(LogWindow window);
 // What the operator calls it: "Console", "Monitoring", "All channels", "One channel".
 std::string_view LogWindowTitle(LogWindow window);
-// The folder of the files; absent or empty: the folder of BrxW.ini.
+// The folder of the files; absent or empty: the user's state folder, "$XDG_STATE_HOME/brxw"
+// (~/.local/state/brxw), made private (0700) when it is first needed. A relative name is taken
+// from the folder of BrxW.ini, as it always was.
 inline constexpr std::string_view kLogFolderKey = "LogFolder";
 // 1: lines are written in UTF-8; absent or 0: in the window's own character set, byte for byte.
 inline constexpr std::string_view kLogUtf8Key = "LogUtf8";
@@ -86,7 +88,9 @@ public:
 
     // The folder and the profile part of the file names of lines appended from now on; files
     // open for earlier lines are closed.
-    void SetTarget(const QString& folder, const QString& profilePart);
+    // With createFolder, a missing folder is made (with its missing parents) readable by the user
+    // alone before the first file opens in it.
+    void SetTarget(const QString& folder, const QString& profilePart, bool createFolder = false);
     // A line without its line end, stamped with when (milliseconds since the epoch).
     void Append(LogWindow window, std::int64_t when, std::string line);
     // Closes the window's file once what is queued before is written, and lets a window whose
@@ -102,6 +106,7 @@ private:
     struct Target {
         QString folder;
         QString profilePart;
+        bool createFolder;
     };
     struct Entry {
         enum class Kind : std::uint8_t { Line, Dropped, Close, Target };
@@ -184,11 +189,12 @@ public:
     // BrxW.ini and applied, and true is returned. Switching a window off writes the line it has
     // not completed and closes its file.
     bool SetEnabled(LogWindow window, bool on);
-    // The stored folder; empty: the folder of BrxW.ini.
+    // The stored folder; empty: the default one.
     const QString& Folder() const { return m_folder; }
-    QString DefaultFolder() const;
+    // "$XDG_STATE_HOME/brxw", or "~/.local/state/brxw" when that is unset or not absolute.
+    static QString DefaultFolder();
     // The folder the files go to: the stored one (a relative name from BrxW.ini's folder), or
-    // BrxW.ini's folder.
+    // the default one.
     QString EffectiveFolder() const;
     bool SetFolder(const QString& folder);
     bool Utf8() const { return m_utf8; }

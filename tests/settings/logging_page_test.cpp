@@ -87,7 +87,7 @@ TEST(Logging, PreferencesAndContextMenuSwitchTheSameLogAndAFailureShowsInTheStat
         CLoggingPage page(panel->Logs());
         EXPECT_FALSE(page.WindowBox(LogWindow::kConsole)->isChecked());
         EXPECT_TRUE(page.FolderEdit()->text().isEmpty());
-        EXPECT_EQ(page.FolderEdit()->placeholderText(), QDir(dir.path()).absolutePath());
+        EXPECT_EQ(page.FolderEdit()->placeholderText(), WindowLogs::DefaultFolder());
         EXPECT_TRUE(page.WindowCharsetButton()->isChecked());
         EXPECT_TRUE(page.Validate());  // nothing logs and the folder is unchanged
 

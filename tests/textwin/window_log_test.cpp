@@ -351,6 +351,57 @@ TEST(WindowLog, ARelativeFolderIsTakenFromTheFolderOfBrxWIni) {
               (QList<QByteArray>{"12:00:00 typed", "12:00:00 stored"}));
 }
 
+// Without a folder of their own the files go to the user's state folder, made private with its
+// missing parents; a state folder that cannot be made is reported with its path and the reason.
+TEST(WindowLog, WithoutAFolderTheFilesGoToTheUsersStateFolderMadePrivate) {
+    QTemporaryDir dir;
+    const QString ini = QDir(dir.path()).filePath(QStringLiteral("BrxW.ini"));
+    test::WriteFile(ini, "[Remote 0]\r\nName=BBS\r\n[Settings]\r\nLog_Console=1\r\n");
+    const QString state = QDir(dir.path()).filePath(QStringLiteral("home/state"));
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", state.toLocal8Bit());
+    AppConfig config(ini);
+    config.SetCurrentIndex(0);
+    TextRing console;
+    {
+        WindowLogs logs(config, [] { return kNoon; });
+        BindRing(logs, LogWindow::kConsole, console);
+        logs.Load();
+        EXPECT_EQ(logs.EffectiveFolder(), state + QStringLiteral("/brxw"));
+        console.AppendText("kept\n", kGreen);
+    }
+    const QString folder = state + QStringLiteral("/brxw");
+    EXPECT_EQ(FileLines(QDir(folder).filePath(
+                  LogFileName(QStringLiteral("BBS"), LogWindow::kConsole, kDay))),
+              QList<QByteArray>{"12:00:00 kept"});
+    for (const QString& made : {state, folder}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(made).constData(), &info), 0) << made.toStdString();
+        EXPECT_EQ(info.st_mode & 07777, 0700u) << made.toStdString();
+    }
+
+    // A state folder below a plain file cannot be made.
+    const QString blocked = QDir(dir.path()).filePath(QStringLiteral("file/state"));
+    test::WriteFile(QDir(dir.path()).filePath(QStringLiteral("file")), "not a folder");
+    qputenv("XDG_STATE_HOME", blocked.toLocal8Bit());
+    WindowLogs logs(config, [] { return kNoon; });
+    BindRing(logs, LogWindow::kConsole, console);
+    QStringList reports;
+    QObject::connect(&logs, &WindowLogs::Stopped,
+                     [&reports](const QString& text) { reports.append(text); });
+    logs.Load();
+    console.AppendText("lost\n", kGreen);
+    EXPECT_TRUE(test::WaitUntil([&] { return !reports.isEmpty(); }));
+    EXPECT_EQ(reports.value(0), "Logging stopped: " + QDir(dir.path()).filePath(QStringLiteral("file")) +
+                                    ": Not a directory");
+    logs.Shutdown();
+    if (saved.isNull()) {
+        qunsetenv("XDG_STATE_HOME");
+    } else {
+        qputenv("XDG_STATE_HOME", saved);
+    }
+}
+
 // A crash (SIGKILL) loses nothing the writer has flushed, and the writer flushes by itself: the
 // lines reach the file without the program ending.
 TEST(WindowLog, AKilledProgramKeepsEveryFlushedLine) {

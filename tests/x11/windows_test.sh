@@ -42,6 +42,8 @@ WM_PID=""
 
 WORK=$(mktemp -d)
 export XDG_RUNTIME_DIR=$WORK/xdg
+# The window logs' default folder, never the tester's own.
+export XDG_STATE_HOME=$WORK/state
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 PEER_PID=""
 BRXW_PID=""
@@ -344,8 +346,8 @@ kill -TERM "$BRXW_PID"
 ends_within 2
 grep -q 'Kept on TERM' "$WORK/run/msg4712.txt.unsent" 2>/dev/null ||
     fail "SIGTERM did not keep the changed message in msg4712.txt.unsent"
-# Logging did not hold up the end, and the console's file, beside BrxW.ini, has the line stamped.
-grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} EDIT 4712$' "$WORK/Demo_BBS-console-$(date +%F).log" ||
+# Logging did not hold up the end, and the console's file, in the state folder, has the line stamped.
+grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} EDIT 4712$' "$XDG_STATE_HOME/brxw/Demo_BBS-console-$(date +%F).log" ||
     fail "the console's log file lacks the stamped line 'EDIT 4712'"
 
 echo "8. Connect > Connection log: Escape closes it, and the program ends at once with it open"
