@@ -121,17 +121,22 @@ check_tree() {
         [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
     done
 
-    # What the guides' pages link to and show is installed beside them, and each image the
-    # Markdown guide shows made it into the page.
+    # What the guides' pages link to and show in their folder (not on the web) is installed
+    # beside them, and each image the Markdown guide shows made it into the page.
     local page target
     for page in guide peer; do
-        for target in $(grep -oE '(href|src)="[^"#:]+' "$prefix/share/doc/brxw/$page.html" | sed 's/^[a-z]*="//'); do
+        for target in $(grep -oE '(href|src)="[^"#:]+["#]' "$prefix/share/doc/brxw/$page.html" | sed 's/^[a-z]*="//; s/.$//'); do
             [ -f "$prefix/share/doc/brxw/$target" ] || fail "$page.html links to $target, which is not installed"
         done
     done
     for target in $(grep -oE '\]\(screenshots/[^)]+\.png\)' "$src/docs/guide.md" | sed 's/^](//; s/)$//'); do
         grep -qF "src=\"$target\"" "$prefix/share/doc/brxw/guide.html" || fail "guide.html does not show $target"
     done
+
+    # The metainfo and the desktop entry it launches, as a software centre reads them together.
+    if command -v appstreamcli >/dev/null; then
+        appstreamcli validate-tree --no-net "$prefix" >&2 || fail "appstreamcli rejects the installed tree"
+    fi
 
     # The installed peer must serve the installed data, not the sources' folder.
     QT_QPA_PLATFORM=offscreen "$prefix/bin/brxw-peer" --help | tr -s ' \n' ' ' |

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/qt_printers.h"
 #include "support/test_files.h"
 
 namespace brxw {
