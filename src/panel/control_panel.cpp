@@ -511,7 +511,11 @@ void CControlPanel::ShowConnectionLog() {
 }
 
 void CControlPanel::OpenUserGuide() {
-    const GuideSearch search = FindUserGuide(QCoreApplication::applicationDirPath());
+    // Both places come from CMake (src/panel/CMakeLists.txt): the docs folder relative to the
+    // bin folder, and the build's own copy.
+    const GuideSearch search =
+        FindUserGuide(QCoreApplication::applicationDirPath(), QStringLiteral(BRXW_INSTALLED_GUIDE),
+                      QStringLiteral(BRXW_BUILD_TREE_GUIDE));
     QString problem;
     if (search.found.isEmpty()) {
         problem = QStringLiteral("The user guide was not found. It was looked for in:\n%1")

@@ -23,10 +23,4 @@ GuideSearch FindUserGuide(const QString& programDir, const QString& installedFro
     return search;
 }
 
-GuideSearch FindUserGuide(const QString& programDir) {
-    // Both come from CMake: the docs folder relative to the bin folder, and the build's copy.
-    return FindUserGuide(programDir, QStringLiteral(BRXW_INSTALLED_GUIDE),
-                         QStringLiteral(BRXW_BUILD_TREE_GUIDE));
-}
-
 }  // namespace brxw

@@ -19,7 +19,4 @@ struct GuideSearch {
 GuideSearch FindUserGuide(const QString& programDir, const QString& installedFromProgram,
                           const QString& buildTreeGuide);
 
-// The same with the places this build installs to and renders into.
-GuideSearch FindUserGuide(const QString& programDir);
-
 }  // namespace brxw
