@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -16,6 +17,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -35,6 +37,7 @@
 #include "panel/panel_editor_host.h"
 #include "panel/server_option_items.h"
 #include "panel/station_list_view.h"
+#include "panel/user_guide.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "resources/toolbar_icons.h"
@@ -283,6 +286,7 @@ bool CControlPanel::HasHandler(int command) const {
         case cmd::kPreferences:
         case cmd::kAbout:
         case cmd::kCopyright:
+        case cmd::kUserGuide:
         case cmd::kEditMessageProperties:
         case cmd::kEditUserProperties:
         case cmd::kPendingForward:
@@ -360,6 +364,9 @@ void CControlPanel::OnCommand(int command) {
             break;
         case cmd::kCopyright:
             CCopyrightDlg(this).exec();
+            break;
+        case cmd::kUserGuide:
+            OpenUserGuide();
             break;
         case cmd::kPactorScan:
         case cmd::kPactorReceive:
@@ -501,6 +508,29 @@ void CControlPanel::ShowConnectionLog() {
     m_connectionLog->show();
     m_connectionLog->raise();
     m_connectionLog->activateWindow();
+}
+
+void CControlPanel::OpenUserGuide() {
+    // Both places come from CMake (src/panel/CMakeLists.txt): the docs folder relative to the
+    // bin folder, and the build's own copy.
+    const GuideSearch search =
+        FindUserGuide(QCoreApplication::applicationDirPath(), QStringLiteral(BRXW_INSTALLED_GUIDE),
+                      QStringLiteral(BRXW_BUILD_TREE_GUIDE));
+    QString problem;
+    if (search.found.isEmpty()) {
+        problem = QStringLiteral("The user guide was not found. It was looked for in:\n%1")
+                      .arg(search.tried.join(QLatin1Char('\n')));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(search.found))) {
+        problem = QStringLiteral(
+                      "The user guide %1 could not be opened: the desktop has no "
+                      "browser or viewer for it. Open it in a browser yourself.")
+                      .arg(search.found);
+    }
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("User guide"), problem,
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
 }
 
 void CControlPanel::SavePosition() {

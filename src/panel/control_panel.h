@@ -110,6 +110,9 @@ public:
     // Connect > Connection log: created on first use, then shown and hidden.
     void ShowConnectionLog();
     CConnectionLogDlg* ConnectionLogWindow() const { return m_connectionLog; }
+    // Help > User guide: the installed guide (else the build tree's) in the desktop's browser;
+    // a box names where it was looked for when there is none or nothing could show it.
+    void OpenUserGuide();
     // The four administration dialogs.
     admin::CAdminDialogs& AdminDialogs() const { return *m_admin; }
     // The disconnect commands; ask stands in for the confirmation box in tests.

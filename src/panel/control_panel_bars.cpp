@@ -106,6 +106,8 @@ void CControlPanel::BuildMenus() {
     AddCommand(help, QStringLiteral("&Copyright"), cmd::kCopyright);
     help->addSeparator();
     AddCommand(help, QStringLiteral("&About"), cmd::kAbout);
+    help->addSeparator();
+    AddCommand(help, QStringLiteral("&User guide"), cmd::kUserGuide);
 
     // Closing a menu brings back pane 0's own text at once.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {

@@ -13,6 +13,7 @@ inline constexpr int kDisconnect = 32780;
 inline constexpr int kConnectionLog = 32840;  // Connect > Connection log
 inline constexpr int kConfigRemote0 = 32783;  // 32783..32786: Config > the four configurations
 inline constexpr int kPreferences = 32841;    // Config > Preferences
+inline constexpr int kUserGuide = 32842;      // Help > User guide
 inline constexpr int kOpenConfigFile = 32794;
 inline constexpr int kOneChannelWindow = 32795;
 inline constexpr int kSettings = 32796;

@@ -54,6 +54,8 @@ inline const char* CommandPrompt(int command) {
             return "Show when the link came up and why it went down";
         case cmd::kPreferences:
             return "Character sets, logging to files and alerts";
+        case cmd::kUserGuide:
+            return "Open the sysop's guide in the browser";
         case cmd::kConfigRemote0:
             return "Configure \"Remote 0\"";
         case cmd::kConfigRemote0 + 1:

@@ -10,7 +10,7 @@ import re
 import sys
 
 SPDX = "SPDX-License-Identifier: GPL-3.0-or-later"
-SOURCE = re.compile(r"(\.(cpp|h|cmake|py|sh|in|svg|desktop|dict|supp|md)|^CMakeLists\.txt|^run)$")
+SOURCE = re.compile(r"(\.(cpp|h|cmake|py|sh|in|svg|desktop|dict|supp|md|xml)|^CMakeLists\.txt|^run)$")
 SKIP_DIRS = {".git", ".ci", "corpus", "regressions", "screenshots", "debian"}
 SKIP_PREFIXES = ("build", ".demo", ".package-check")
 

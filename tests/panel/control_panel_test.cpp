@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include <functional>
 #include <vector>
@@ -104,7 +106,9 @@ TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
                                   "&Help",
                                   "  &Copyright",
                                   "  ",
-                                  "  &About"};
+                                  "  &About",
+                                  "  ",
+                                  "  &User guide"};
     EXPECT_EQ(MenuTexts(*panel), expected);
     EXPECT_FALSE(panel->Action(cmd::kDisconnect)->isEnabled());
     EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
@@ -327,6 +331,48 @@ TEST_F(ControlPanelTest, ABrxWIniThatCannotBeWrittenOrReadSaysSoWithTheReason) {
     panel.reset();  // before the configuration it uses
 }
 
+// Stands in for the desktop's browser: records the pages it is asked to open.
+class DesktopBrowser : public QObject {
+    Q_OBJECT
+
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+
+public:
+    QList<QUrl> opened;
+};
+
+TEST_F(ControlPanelTest, UserGuideGoesToTheDesktopsBrowserOrABoxSaysWhichFile) {
+    auto panel = MakePanel();
+    DesktopBrowser browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
+    panel->Action(cmd::kUserGuide)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(browser.opened.size(), 1);
+    // This program is not installed: the guide is the build tree's page, beside its pictures.
+    const QFileInfo guide(browser.opened.front().toLocalFile());
+    EXPECT_EQ(guide.fileName(), QStringLiteral("guide.html"));
+    EXPECT_TRUE(guide.isFile()) << guide.filePath().toStdString();
+    EXPECT_TRUE(QFileInfo::exists(guide.dir().filePath(QStringLiteral("screenshots/panel.png"))));
+
+    // Nothing on the desktop can show it (the handler has no such slot, so opening fails).
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "NoSuchSlot");
+    QString told;
+    AnswerInTurn({[&told](QWidget* shown) {
+        auto* box = qobject_cast<QMessageBox*>(shown);
+        if (box != nullptr) {
+            told = box->windowTitle() + "|" + box->text();
+            box->accept();
+        }
+        return box != nullptr;
+    }});
+    panel->Action(cmd::kUserGuide)->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("User guide|")) &&
+                told.contains(guide.absoluteFilePath()))
+        << told.toStdString();
+}
+
 TEST_F(ControlPanelTest, EnterAndEscapeDoNotCloseThePanel) {
     auto panel = MakePanel();
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -388,3 +434,5 @@ TEST(FunctionKeys, MapToThePanelCommands) {
 
 }  // namespace
 }  // namespace brxw
+
+#include "control_panel_test.moc"
