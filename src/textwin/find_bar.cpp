@@ -10,19 +10,21 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "textwin/colour_scheme.h"
+
 namespace brxw {
 
 namespace {
 
-// Readable on the white text area above it and distinct from it.
-const QColor kFindBarBackground(236, 236, 236);
-const QColor kScrolledBackBackground(255, 236, 170);
-const QColor kScrolledBackText(64, 48, 0);
+QColor ToQColor(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+void Paint(QWidget* widget, const ColourPair& colours) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, ToQColor(colours.background));
+    palette.setColor(QPalette::WindowText, ToQColor(colours.text));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -39,11 +41,11 @@ CFindBar::CFindBar(QWidget* parent)
       m_status(new QLabel(this)),
       m_close(new QToolButton(this)) {
     setObjectName(QStringLiteral("findBar"));
-    Paint(this, kFindBarBackground, palette().color(QPalette::WindowText));
+    ApplyColours();
     m_field->setObjectName(QStringLiteral("findText"));
     m_field->setPlaceholderText(QStringLiteral("Find"));
     m_field->setClearButtonEnabled(true);
-    m_field->setMinimumWidth(80);
+    m_field->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 12);
     m_next->setToolTip(QStringLiteral("Next match (Enter, F3)"));
     m_previous->setToolTip(QStringLiteral("Previous match (Shift+Enter, Shift+F3)"));
     m_close->setText(QStringLiteral("\u2715"));
@@ -165,9 +167,18 @@ void CFindBar::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
+// Readable on the text area above it and distinct from it.
+void CFindBar::ApplyColours() {
+    Paint(this, CurrentColours().findBar);
+}
+
+void CScrolledBackBar::ApplyColours() {
+    Paint(this, CurrentColours().scrolledBackBar);
+}
+
 CScrolledBackBar::CScrolledBackBar(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("scrolledBack"));
-    Paint(this, kScrolledBackBackground, kScrolledBackText);
+    ApplyColours();
     setAlignment(Qt::AlignCenter);
     setMargin(2);
     setCursor(Qt::PointingHandCursor);

@@ -37,6 +37,8 @@ public:
     // "Wrapped" or "Not found" after a search; nothing after a plain find or when cleared.
     void ShowOutcome(FindOutcome outcome);
     void ClearOutcome();
+    // Takes the bar's colours from the current colour scheme.
+    void ApplyColours();
 
 signals:
     void FindRequested(bool forward);
@@ -76,6 +78,8 @@ public:
     // Changes the text only when the count differs, so a flood costs one repaint per frame.
     void SetNewLines(long long count);
     long long NewLines() const { return m_count; }
+    // Takes the bar's colours from the current colour scheme.
+    void ApplyColours();
 
 signals:
     void Clicked();
