@@ -78,10 +78,9 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     BuildServerControls();
     BuildCentralArea();
     BuildStatusBar();
-    // The scheme of BrxW.ini from the first paint on; the classic one changes nothing.
-    if (const ColourScheme scheme = LoadColourScheme(m_config); scheme != ColourScheme::kClassic) {
-        ApplyColours(scheme);
-    }
+    // The scheme of BrxW.ini from the first paint on (the classic one leaves the system's
+    // window colours alone).
+    ApplyColours(LoadColourScheme(m_config));
     m_alerts = new CAlertsNotifier(
         statusBar(), [this] { return m_ansiChar; }, this);
     m_alerts->Configure(LoadAlertSettings(m_config));
