@@ -2,6 +2,7 @@
 // Config > Preferences, and the connection profile's code pages and the colour scheme taking
 // effect.
 #include <QListView>
+#include <QToolBar>
 
 #include "alerts/alerts_page.h"
 #include "config/app_config.h"
@@ -42,6 +43,9 @@ void CControlPanel::OpenPreferences() {
 
 void CControlPanel::ApplyColours(ColourScheme scheme) {
     ApplyColourScheme(scheme);
+    // A style sheet keeps the colours its widget was polished with: polished again, the
+    // toolbar takes the new ones.
+    m_toolBar->setStyleSheet(m_toolBar->styleSheet());
     // Every window exists from the start, shown or not.
     m_console->TextView()->ApplyColours();
     for (CTrafficDlg* window : {m_monitoring, m_allChannels, m_oneChannel}) {

@@ -119,6 +119,7 @@ QPalette SchemePalette(const SchemeColours& c) {
         palette.setColor(group, QPalette::HighlightedText, ToQColor(c.highlightedText));
         palette.setColor(group, QPalette::BrightText, ToQColor(c.counterAttention));
         palette.setColor(group, QPalette::Link, ToQColor(c.stationOutgoing));
+        palette.setColor(group, QPalette::Dark, ToQColor(c.hintText));
         // Hints that are drawn in these read as text too.
         palette.setColor(group, QPalette::PlaceholderText, ToQColor(c.traffic[8]));
     }

@@ -38,6 +38,8 @@ SchemeColours MakeClassic() {
     c.ownPalette = false;
     c.counterNormal = kBlack;
     c.counterAttention = kClassicRed;
+    c.logLogin = Rgb(0, 110, 0);
+    c.logLoss = Rgb(170, 0, 0);
     return c;
 }
 
@@ -76,10 +78,14 @@ SchemeColours MakeLightHighContrast() {
     c.windowText = kBlack;
     c.base = kWhite;
     c.baseText = kBlack;
-    c.highlight = Rgb(0, 60, 140);
-    c.highlightedText = kWhite;
+    // Light, so that the toolbar's icons still show on a checked button.
+    c.highlight = Rgb(175, 200, 245);
+    c.highlightedText = kBlack;
+    c.hintText = Rgb(82, 82, 82);
     c.counterNormal = kBlack;
     c.counterAttention = Rgb(176, 0, 0);
+    c.logLogin = Rgb(0, 110, 0);
+    c.logLoss = Rgb(170, 0, 0);
     return c;
 }
 
@@ -120,8 +126,11 @@ SchemeColours MakeDark() {
     c.baseText = Rgb(225, 225, 225);
     c.highlight = Rgb(190, 210, 255);
     c.highlightedText = kBlack;
+    c.hintText = Rgb(165, 165, 165);
     c.counterNormal = Rgb(225, 225, 225);
     c.counterAttention = Rgb(255, 125, 125);
+    c.logLogin = Rgb(100, 215, 100);
+    c.logLoss = Rgb(255, 125, 125);
     return c;
 }
 

@@ -86,12 +86,18 @@ struct SchemeColours {
     std::uint32_t baseText = 0;
     std::uint32_t highlight = 0;
     std::uint32_t highlightedText = 0;
+    // The windows' greyed hints (the palette's dark role), still readable on window.
+    std::uint32_t hintText = 0;
     std::uint32_t counterNormal = 0;
     std::uint32_t counterAttention = 0;  // the counters' red
+    // The Connection log's events on the base colour: logins, and ends that start a countdown.
+    std::uint32_t logLogin = 0;
+    std::uint32_t logLoss = 0;
 
     // How a line's stored (classic) colour shows in this scheme.
     std::uint32_t Traffic(std::uint32_t classic) const;
-    // The colour of a station row from its classic colour (station_list.h: StationRowColour).
+    // The colour of a station row, or of a pending-forward entry, from its classic colour
+    // (station_list.h: StationRowColour).
     std::uint32_t Station(std::uint32_t classic) const;
     // The colour of a counter line from its classic colour (kPanelBlack or kPanelRed).
     std::uint32_t Counter(std::uint32_t classic) const;

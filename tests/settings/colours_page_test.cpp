@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <functional>
 #include <memory>
 
@@ -141,6 +142,8 @@ TEST(ColoursTab, OkWritesAndRepaintsEveryWindowCancelWritesNothingAndStartBrings
     EXPECT_GT(CountPixels(selected, dark.selection.text), 0);
 
     QCoreApplication::processEvents();
+    // The toolbar too, though a style sheet of its own keeps the colours it was polished with.
+    EXPECT_EQ(panel->ToolBar()->palette().color(QPalette::Window).rgb(), Opaque(dark.window));
     QWidget* list = panel->StationView()->ListView()->viewport();
     const QImage listImage = Rendered(*list);
     EXPECT_EQ(listImage.pixel(listImage.width() / 2, listImage.height() - 2),

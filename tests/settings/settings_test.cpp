@@ -231,6 +231,9 @@ TEST(ColourSchemes, EveryTextColourOfTheNewSchemesReadsAtFourAndAHalfToOne) {
         pairs.push_back({"window text", c.windowText, c.window});
         pairs.push_back({"base text", c.baseText, c.base});
         pairs.push_back({"highlighted text", c.highlightedText, c.highlight});
+        pairs.push_back({"hint", c.hintText, c.window});
+        pairs.push_back({"log login", c.logLogin, c.base});
+        pairs.push_back({"log loss", c.logLoss, c.base});
 
         const Pair* worst = &pairs.front();
         for (const Pair& pair : pairs) {
@@ -281,6 +284,8 @@ TEST(ColourSchemes, ClassicShowsEveryColourAsStoredAndIsTheDefault) {
     EXPECT_FALSE(c.ownPalette);
     EXPECT_EQ(c.Counter(kPanelBlack), kPanelBlack);
     EXPECT_EQ(c.Counter(kPanelRed), kPanelRed);
+    EXPECT_EQ(c.logLogin, Rgb(0, 110, 0));
+    EXPECT_EQ(c.logLoss, Rgb(170, 0, 0));
     EXPECT_EQ(CurrentColours().scheme, ColourScheme::kClassic);
 }
 
