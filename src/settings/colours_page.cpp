@@ -52,6 +52,9 @@ public:
         update();
     }
 
+    // Every line shown whole, whatever the font's size.
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
     QSize sizeHint() const override {
         const QFontMetrics metrics(font());
         int width = 0;

@@ -131,7 +131,8 @@ FindOutcome CTextWnd::FindAgain(bool forward) {
 }
 
 void CTextWnd::LayoutBars() {
-    const int findHeight = m_findBar->isHidden() ? 0 : m_findBar->sizeHint().height();
+    const int findHeight =
+        m_findBar->isHidden() ? 0 : m_findBar->heightForWidth(viewport()->width());
     const int backHeight = m_backShown ? m_backBar->sizeHint().height() : 0;
     if (viewportMargins().bottom() != findHeight + backHeight) {
         const int pageLines = m_view.PageLines();

@@ -210,6 +210,32 @@ TEST(PanelSizes, PaneZeroAndTheCountersFollowTheFonts) {
         EXPECT_GT(pane0->width(), metrics.horizontalAdvance(QString::fromLatin1(text))) << text;
     }
 
+    // Every tab of the Preferences shows its wrapped texts and its colour sample whole.
+    QStringList cut;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CPreferencesDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (int i = 0; i < dialog->Tabs()->count(); ++i) {
+            dialog->Tabs()->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            QWidget* page = dialog->Tabs()->widget(i);
+            for (QLabel* label : page->findChildren<QLabel*>()) {
+                if (label->wordWrap() && label->isVisible() &&
+                    label->height() < label->heightForWidth(label->width())) {
+                    cut.append(label->text().left(30));
+                }
+            }
+            if (auto* colours = qobject_cast<CColoursPage*>(page)) {
+                if (colours->Sample()->height() < colours->Sample()->sizeHint().height()) {
+                    cut.append(QStringLiteral("colour sample"));
+                }
+            }
+        }
+        dialog->reject();
+    });
+    panel->OnCommand(cmd::kPreferences);
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral(" | ")).toStdString();
+
     // The counters: at least the system's size, and the text font's when that is larger.
     CCounterPanel* status = panel->StatusPanel();
     EXPECT_EQ(QFontInfo(status->LineWidget(0)->font()).pixelSize(), 30);
