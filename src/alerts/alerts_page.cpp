@@ -15,6 +15,7 @@
 #include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
 #include "text/charset.h"
+#include "textwin/colour_scheme.h"
 
 namespace brxw {
 
@@ -177,7 +178,15 @@ void CAlertsPage::UpdateHints() {
                        : QStringLiteral("Any of these words (separated by commas) raises it.");
         }
         fields->hint->setText(hint);
-        fields->hint->setStyleSheet(fault ? QStringLiteral("color: #c00000")
+        // A fault in red: the colour scheme's own, which reads on its window colour.
+        const std::uint32_t red = CurrentColours().counterAttention;
+        const QString faultColour =
+            CurrentColours().ownPalette
+                ? QColor(static_cast<int>(red & 0xFF), static_cast<int>((red >> 8) & 0xFF),
+                         static_cast<int>((red >> 16) & 0xFF))
+                      .name()
+                : QStringLiteral("#c00000");
+        fields->hint->setStyleSheet(fault ? QStringLiteral("color: ") + faultColour
                                           : QStringLiteral("color: palette(dark)"));
     }
 }

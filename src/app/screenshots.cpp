@@ -35,6 +35,7 @@
 #include "panel/server_option_items.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
+#include "textwin/colour_scheme.h"
 #include "textwin/console_dlg.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_wnd.h"
@@ -278,6 +279,48 @@ void SaveFindAndScrolledBack(CControlPanel& panel, const QDir& directory) {
     text->ScrollToNewest();
 }
 
+// The panel beside the monitoring window, once in each colour scheme (colours-classic.png,
+// colours-light.png, colours-dark.png); the scheme in use comes back afterwards.
+void SaveColourSchemes(CControlPanel& panel, const QDir& directory) {
+    CTrafficDlg* monitoring = panel.Monitoring();
+    if (monitoring == nullptr || !monitoring->isVisible() || !panel.isVisible()) {
+        return;
+    }
+    const ColourScheme before = CurrentColours().scheme;
+    const std::pair<ColourScheme, const char*> schemes[] = {
+        {ColourScheme::kClassic, "colours-classic.png"},
+        {ColourScheme::kLightHighContrast, "colours-light.png"},
+        {ColourScheme::kDark, "colours-dark.png"}};
+    for (const auto& [scheme, name] : schemes) {
+        panel.ApplyColours(scheme);
+        monitoring->TextView()->FlushUpdates();
+        Pause(200);
+        const QPixmap left = panel.grab();
+        const QPixmap right = monitoring->grab();
+        // Laid out in the windows' own (device-independent) pixels, at the screen's scale.
+        constexpr qreal kGap = 12;
+        const QSizeF l = left.deviceIndependentSize();
+        const QSizeF r = right.deviceIndependentSize();
+        const qreal scale = left.devicePixelRatio();
+        QPixmap canvas(
+            (QSizeF(l.width() + kGap + r.width(), std::max(l.height(), r.height())) * scale)
+                .toSize());
+        canvas.setDevicePixelRatio(scale);
+        canvas.fill(QColor(128, 128, 128));
+        {
+            QPainter painter(&canvas);
+            painter.drawPixmap(QPointF(0, 0), left);
+            painter.drawPixmap(QPointF(l.width() + kGap, 0), right);
+        }
+        const QString path = directory.absoluteFilePath(QString::fromLatin1(name));
+        if (canvas.save(path)) {
+            std::printf("screenshot: %s\n", qPrintable(path));
+        }
+    }
+    panel.ApplyColours(before);
+    Pause(100);
+}
+
 }  // namespace
 
 void OpenEveryWindow(CControlPanel& panel) {
@@ -331,6 +374,7 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
     }
     if (loggedIn) {
         SaveFindAndScrolledBack(m_panel, QDir(m_directory));
+        SaveColourSchemes(m_panel, QDir(m_directory));
     }
     // The menus the server fills: its option items after "Settings", and the Pactor menu.
     const std::pair<QMenu*, const char*> menus[] = {

@@ -2,9 +2,9 @@
 // Headless demonstration: once the panel has logged in and traffic has had time to arrive, save a
 // PNG of every visible window, of the panel with its Options menu (and the Pactor menu, when
 // the server has one) opened over it, of the four administration dialogs filled from the
-// server, of the monitoring window with its find bar open and of a text window scrolled back,
-// print the paths and quit. Used by "./run demo" without a
-// display.
+// server, of the monitoring window with its find bar open, of a text window scrolled back and
+// of the panel beside the monitoring window in each colour scheme, print the paths and quit.
+// Used by "./run demo" without a display.
 #pragma once
 
 #include <QObject>

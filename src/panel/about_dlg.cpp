@@ -55,7 +55,8 @@ CCopyrightDlg::CCopyrightDlg(QWidget* parent) : QDialog(parent) {
     for (const char* text : paragraphs) {
         auto* label = new QLabel(QString::fromUtf8(text), this);
         label->setWordWrap(true);
-        label->setMinimumWidth(360);
+        // About 55 characters a line, whatever the font's size.
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 55);
         layout->addWidget(label);
     }
     layout->addWidget(OkButton(this));

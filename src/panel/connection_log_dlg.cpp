@@ -9,8 +9,18 @@
 #include <QVBoxLayout>
 
 #include "text/charset.h"
+#include "textwin/colour_scheme.h"
 
 namespace brxw {
+
+namespace {
+
+QColor Shown(std::uint32_t colour) {  // 0x00BBGGRR
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+}  // namespace
 
 QString LocalTimeText(std::chrono::system_clock::time_point time, const QString& format) {
     const auto ms =
@@ -60,11 +70,12 @@ QVariant ConnectionLogModel::data(const QModelIndex& index, int role) const {
     // Logins in green, the ends that start a countdown in red; the operator's own in the text
     // colour.
     if (role == Qt::ForegroundRole && index.column() == kEventColumn) {
+        const SchemeColours& colours = CurrentColours();
         if (entry.report.kind == LinkReport::Kind::LoggedIn) {
-            return QBrush(QColor(0, 110, 0));
+            return QBrush(Shown(colours.logLogin));
         }
         if (entry.report.kind != LinkReport::Kind::OperatorDisconnected) {
-            return QBrush(QColor(170, 0, 0));
+            return QBrush(Shown(colours.logLoss));
         }
     }
     return {};

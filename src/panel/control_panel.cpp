@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -53,10 +54,6 @@
 
 namespace brxw {
 
-namespace {
-constexpr int kPane0Width = 250;
-}
-
 CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFrame* editorFrame,
                              QString workingDirectory, QWidget* parent)
     : QMainWindow(parent),
@@ -84,6 +81,9 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     BuildServerControls();
     BuildCentralArea();
     BuildStatusBar();
+    // The scheme of BrxW.ini from the first paint on (the classic one leaves the system's
+    // window colours alone).
+    ApplyColours(LoadColourScheme(m_config));
     m_alerts = new CAlertsNotifier(
         statusBar(), [this] { return m_ansiChar; }, this);
     m_alerts->Configure(LoadAlertSettings(m_config));
@@ -145,12 +145,10 @@ void CControlPanel::BuildCentralArea() {
     m_statusPanel = new CCounterPanel(QString::fromLatin1(counter_text::kStatusCaption), central);
     m_messagesPanel =
         new CCounterPanel(QString::fromLatin1(counter_text::kMessagesCaption), central);
-    // Room for the widest figures from the start: a top-level window does not grow by itself
-    // when a longer value arrives later.
     for (CCounterPanel* panel : {m_statusPanel, m_messagesPanel}) {
-        panel->setMinimumWidth(panel->sizeHint().width());
         counters->addWidget(panel);
     }
+    SizeCounters();
     counters->addStretch(1);
     layout->addLayout(counters);
     setCentralWidget(central);
@@ -228,9 +226,25 @@ void CControlPanel::ForEachCreatedTrafficWindow(const std::function<void(CTraffi
     }
 }
 
+void CControlPanel::SizeCounters() {
+    // The figures are as large as the traffic's text, and never smaller than the system's.
+    QFont font = QApplication::font();
+    const int textPixels = QFontInfo(m_textFont).pixelSize();
+    if (textPixels > QFontInfo(font).pixelSize()) {
+        font.setPixelSize(textPixels);
+    }
+    for (CCounterPanel* panel : {m_statusPanel, m_messagesPanel}) {
+        panel->setFont(font);
+        // Room for the widest figures from the start: a top-level window does not grow by
+        // itself when a longer value arrives later.
+        panel->setMinimumWidth(panel->sizeHint().width());
+    }
+}
+
 void CControlPanel::ApplyTextFont(const QFont& font) {
     m_textFont = font;
     m_stationView->SetFont(font);
+    SizeCounters();
     if (m_consoleCreated) {
         m_console->SetTextFont(font, true);
     }

@@ -24,6 +24,7 @@
 #include "panel/channel_router.h"
 #include "panel/station_list.h"
 #include "settings/settings.h"
+#include "textwin/colour_scheme.h"
 
 class QAction;
 class QMessageBox;
@@ -96,6 +97,9 @@ public:
     // The conversions take the pages, and the text kept in the windows moves to the new
     // Windows page.
     void ApplyCodePages(ProfileCodePages pages);
+    // The program takes the colour scheme (textwin/colour_scheme.h) and every window it has
+    // made repaints in it: the text windows, the station list and the counters.
+    void ApplyColours(ColourScheme scheme);
 
     // The station list and the counters (control_panel_stations.cpp).
     StationList& Stations() { return m_stations; }
@@ -191,6 +195,10 @@ private:
     // administration or Pactor buttons leave no separators side by side or at the end.
     void UpdateToolbarSeparators();
     void BuildStatusBar();
+    // The counter panels take the text font's size (at least the system's) and room for it.
+    void SizeCounters();
+    // Pane 0's width in its font: at least 250 pixels, and room for its own texts.
+    int Pane0Width() const;
     void BuildServerControls();
     void ShowPrompt(const QString& prompt);
     void HideAdministrationButtons();

@@ -2,26 +2,31 @@
 // The control panel's menu bar, toolbar and status bar: their items, the prompts shown over
 // status pane 0, and the enable/check/visible rules recomputed on every change of state.
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <algorithm>
 
 #include "admin/admin_dialogs.h"
 #include "panel/control_panel.h"
+#include "panel/counters.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
 #include "resources/command_ids.h"
 #include "resources/command_prompts.h"
 #include "resources/strings.h"
 #include "resources/toolbar_icons.h"
+#include "text/charset.h"
 #include "textwin/traffic_dlg.h"
 
 namespace brxw {
 
 namespace {
 
+// Pane 0 is never narrower than this; it widens for a larger font.
 constexpr int kPane0Width = 250;
 
 // The prompt is the part before the first line break; the tooltip the part after it.
@@ -213,11 +218,26 @@ void CControlPanel::BuildServerControls() {
 
 void CControlPanel::BuildStatusBar() {
     m_pane0 = new QLabel(QString::fromLatin1(str::kNotConnected), this);
-    m_pane0->setFixedWidth(kPane0Width);
+    m_pane0->setFixedWidth(Pane0Width());
     m_pane1 = new QLabel(this);
     statusBar()->addWidget(m_pane0);
     statusBar()->addWidget(m_pane1, 1);
     statusBar()->setSizeGripEnabled(false);
+}
+
+int CControlPanel::Pane0Width() const {
+    // Room for the longest text of its own in its own font: the connection states and a
+    // four-digit station count. The commands' prompts lie over the whole bar while a menu is
+    // open, and may run over; at the usual font the pane keeps its classic 250 pixels.
+    const QStringList texts = {QString::fromLatin1(str::kNotConnected),
+                               QString::fromLatin1(str::kInitializing),
+                               AnsiToQString(StationCountText(true, 9999))};
+    const QFontMetrics metrics(m_pane0->font());
+    int widest = 0;
+    for (const QString& text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(' ') + text));
+    }
+    return std::max(kPane0Width, widest + 2 * metrics.averageCharWidth());
 }
 
 void CControlPanel::HideAdministrationButtons() {

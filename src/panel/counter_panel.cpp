@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "text/charset.h"
+#include "textwin/colour_scheme.h"
 
 namespace brxw {
 namespace {
@@ -93,7 +94,7 @@ void CCounterLine::paintEvent(QPaintEvent*) {
         return;
     }
     const SplitText parts = Split(m_line.text);
-    painter.setPen(ToQColor(m_line.colour));
+    painter.setPen(ToQColor(CurrentColours().Counter(m_line.colour)));
     const int h = height();
     painter.drawText(QRect(0, 0, LabelRight(), h),
                      Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, parts.label);

@@ -15,6 +15,12 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
+    // The dialog is sized for the tab it opens on; a tab that needs more room (its wrapped
+    // texts taller in a large font) widens and heightens it rather than being cut.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
+        this->layout()->activate();
+        resize(size().expandedTo(sizeHint()));
+    });
 }
 
 void CPreferencesDlg::AddPage(CPreferencesPage* page, const QString& title) {

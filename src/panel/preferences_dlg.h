@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CPreferencesDlg: Config > Preferences, the operator's choices beyond the Settings dialog, one
 // tab (a CPreferencesPage, settings/preferences_page.h) each: the character sets of the connection
-// profiles, logging of the text windows to files, alerts. OK checks every page and writes them all;
-// Cancel writes nothing. Each page keeps its values under keys of its own in BrxW.ini and applies
-// them at once.
+// profiles, logging of the text windows to files, alerts, colours. OK checks every page and
+// writes them all; Cancel writes nothing. Each page keeps its values under keys of its own in
+// BrxW.ini and applies them at once.
 //
 // Modal, made by the control panel when the operator asks for it. User-interface thread only.
 #pragma once

@@ -14,6 +14,7 @@
 
 #include "settings/font_mapping.h"
 #include "text/charset.h"
+#include "textwin/colour_scheme.h"
 
 namespace brxw {
 namespace {
@@ -90,8 +91,10 @@ void CStationRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const QRect rect = option.rect;
     const bool selected = (option.state & QStyle::State_Selected) != 0;
     painter->save();
-    painter->fillRect(
-        rect, selected ? QColor::fromRgb(kSelectedFill) : option.palette.color(QPalette::Base));
+    const SchemeColours& colours = CurrentColours();
+    const QColor base = colours.ownListBackground ? ToQColor(colours.listBackground)
+                                                  : option.palette.color(QPalette::Base);
+    painter->fillRect(rect, selected ? ToQColor(colours.stationSelectedFill) : base);
     painter->setFont(m_font);
     painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
     const QString row = index.data(Qt::DisplayRole).toString();
@@ -129,7 +132,7 @@ public:
             case Qt::DisplayRole:
                 return AnsiToQString(StationRowOf(entry));
             case Qt::ForegroundRole:
-                return ToQColor(StationRowColour(StationStatusOf(entry)));
+                return ToQColor(CurrentColours().Station(StationRowColour(StationStatusOf(entry))));
             default:
                 return {};
         }

@@ -39,7 +39,6 @@ std::vector<int> HeaderTabStops(const QFontMetrics& metrics);
 // Draws one station row. Owned by the view; user-interface thread only.
 class CStationRowDelegate : public QStyledItemDelegate {
 public:
-    static constexpr QRgb kSelectedFill = 0xFFC0C0C0;  // RGB(192, 192, 192)
     // Blank pixels between the item's left edge and the row text.
     static constexpr int kTextIndent = 2;
 

@@ -53,7 +53,7 @@ inline const char* CommandPrompt(int command) {
         case cmd::kConnectionLog:
             return "Show when the link came up and why it went down";
         case cmd::kPreferences:
-            return "Character sets, logging to files and alerts";
+            return "Character sets, logging to files, alerts and colours";
         case cmd::kUserGuide:
             return "Open the sysop's guide in the browser";
         case cmd::kConfigRemote0:

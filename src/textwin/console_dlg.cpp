@@ -2,6 +2,7 @@
 #include "textwin/console_dlg.h"
 
 #include <QResizeEvent>
+#include <QTextDocument>
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -33,6 +34,15 @@ CConsoleDlg::CConsoleDlg(QObject* owner, AppConfig* config, SendFunction send, Q
 void CConsoleDlg::SetTextFont(const QFont& font, bool redraw) {
     m_input->setFont(font);
     m_view->SetTextFont(font, redraw);
+    // The input line's height follows its font.
+    LayoutChildren();
+}
+
+int CConsoleDlg::InputHeight() const {
+    const int frame = 2 * m_input->frameWidth();
+    const int margin = static_cast<int>(2 * m_input->document()->documentMargin());
+    return std::max(kInputHeight,
+                    kInputLines * m_input->fontMetrics().lineSpacing() + frame + margin);
 }
 
 void CConsoleDlg::SetAnsiMode(bool ansi) {
@@ -66,11 +76,16 @@ void CConsoleDlg::OnDefaultButton() {
     SendLine(m_ansiMode ? text : AnsiToOem(text));
 }
 
-void CConsoleDlg::resizeEvent(QResizeEvent* event) {
+void CConsoleDlg::LayoutChildren() {
     const int w = std::max(0, width());
-    const int textHeight = std::max(0, height() - kInputHeight);
+    const int inputHeight = InputHeight();
+    const int textHeight = std::max(0, height() - inputHeight);
     m_view->setGeometry(0, 0, w, textHeight);
-    m_input->setGeometry(0, textHeight, w, kInputHeight);
+    m_input->setGeometry(0, textHeight, w, inputHeight);
+}
+
+void CConsoleDlg::resizeEvent(QResizeEvent* event) {
+    LayoutChildren();
     CPlacedDlg::resizeEvent(event);
 }
 

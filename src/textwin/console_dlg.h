@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CConsoleDlg: the console window, the BBS server's console. Its text view shows console traffic
-// and, in purple, every line the operator sends; the input line below it (always 77 pixels high)
-// is where console commands are typed.
+// and, in purple, every line the operator sends; the input line below it (77 pixels high, or four
+// lines of its font when they need more) is where console commands are typed.
 //
 // Owned by the control panel from the panel's construction to its destruction, and only ever
 // hidden and shown again (see CPlacedDlg). Escape and Ctrl+Break do nothing here; the close box
@@ -25,7 +25,10 @@ public:
     // no connection. Every sent line is echoed in the console all the same.
     using SendFunction = std::function<void(std::string_view)>;
 
+    // The input line's height: never less than kInputHeight, and room for kInputLines lines.
     static constexpr int kInputHeight = 77;
+    static constexpr int kInputLines = 4;
+    int InputHeight() const;
 
     CConsoleDlg(QObject* owner, AppConfig* config, SendFunction send, QWidget* parent = nullptr);
 
@@ -49,6 +52,8 @@ protected:
     void OnDefaultButton() override;
 
 private:
+    void LayoutChildren();
+
     SendFunction m_send;
     bool m_ansiMode = false;
     CTextWnd* m_view;

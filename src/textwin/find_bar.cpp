@@ -9,20 +9,27 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "textwin/colour_scheme.h"
 
 namespace brxw {
 
 namespace {
 
-// Readable on the white text area above it and distinct from it.
-const QColor kFindBarBackground(236, 236, 236);
-const QColor kScrolledBackBackground(255, 236, 170);
-const QColor kScrolledBackText(64, 48, 0);
+constexpr QMargins kMargins(4, 2, 2, 2);
+constexpr int kSpacing = 6;
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+QColor ToQColor(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+void Paint(QWidget* widget, const ColourPair& colours) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, ToQColor(colours.background));
+    palette.setColor(QPalette::WindowText, ToQColor(colours.text));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -39,11 +46,11 @@ CFindBar::CFindBar(QWidget* parent)
       m_status(new QLabel(this)),
       m_close(new QToolButton(this)) {
     setObjectName(QStringLiteral("findBar"));
-    Paint(this, kFindBarBackground, palette().color(QPalette::WindowText));
+    ApplyColours();
     m_field->setObjectName(QStringLiteral("findText"));
     m_field->setPlaceholderText(QStringLiteral("Find"));
     m_field->setClearButtonEnabled(true);
-    m_field->setMinimumWidth(80);
+    m_field->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 12);
     m_next->setToolTip(QStringLiteral("Next match (Enter, F3)"));
     m_previous->setToolTip(QStringLiteral("Previous match (Shift+Enter, Shift+F3)"));
     m_close->setText(QStringLiteral("\u2715"));
@@ -60,16 +67,16 @@ CFindBar::CFindBar(QWidget* parent)
         button->setAutoDefault(false);
     }
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 2, 2, 2);
-    row->setSpacing(6);
-    row->addWidget(m_field, 1);
-    row->addWidget(m_matchCase);
-    row->addWidget(m_next);
-    row->addWidget(m_previous);
-    row->addWidget(m_highlightAll);
-    row->addWidget(m_status);
-    row->addWidget(m_close);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(kMargins);
+    rows->setSpacing(kSpacing);
+    m_firstRow = new QHBoxLayout;
+    m_secondRow = new QHBoxLayout;
+    for (QHBoxLayout* row : {m_firstRow, m_secondRow}) {
+        row->setSpacing(kSpacing);
+        rows->addLayout(row);
+    }
+    Arrange(false);
 
     for (QWidget* control : findChildren<QWidget*>()) {
         control->installEventFilter(this);
@@ -80,6 +87,60 @@ CFindBar::CFindBar(QWidget* parent)
     connect(m_next, &QPushButton::clicked, this, [this] { emit FindRequested(true); });
     connect(m_previous, &QPushButton::clicked, this, [this] { emit FindRequested(false); });
     connect(m_close, &QToolButton::clicked, this, &CFindBar::CloseRequested);
+}
+
+int CFindBar::OneRowWidth() const {
+    int width = kMargins.left() + kMargins.right() + 6 * kSpacing + m_field->minimumWidth();
+    for (const QWidget* control : std::initializer_list<const QWidget*>{
+             m_matchCase, m_next, m_previous, m_highlightAll, m_status, m_close}) {
+        width += std::max(control->sizeHint().width(), control->minimumWidth());
+    }
+    return width;
+}
+
+int CFindBar::heightForWidth(int width) const {
+    int row = 0;
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        row = std::max(row, control->sizeHint().height());
+    }
+    const int rows = width < OneRowWidth() ? 2 : 1;
+    return kMargins.top() + kMargins.bottom() + rows * row + (rows - 1) * kSpacing;
+}
+
+void CFindBar::Arrange(bool twoRows) {
+    if (twoRows == m_twoRows && m_firstRow->count() > 0) {
+        return;
+    }
+    m_twoRows = twoRows;
+    for (QHBoxLayout* row : {m_firstRow, m_secondRow}) {
+        while (QLayoutItem* item = row->takeAt(0)) {
+            delete item;  // the widgets stay, as children of the bar
+        }
+    }
+    // One row: everything in reading order. Two rows: the field with its buttons, then the
+    // switches and what the last search found.
+    m_firstRow->addWidget(m_field, 1);
+    QHBoxLayout* switches = twoRows ? m_secondRow : m_firstRow;
+    if (!twoRows) {
+        switches->addWidget(m_matchCase);
+    }
+    m_firstRow->addWidget(m_next);
+    m_firstRow->addWidget(m_previous);
+    if (twoRows) {
+        m_firstRow->addWidget(m_close);
+        switches->addWidget(m_matchCase);
+    }
+    switches->addWidget(m_highlightAll);
+    switches->addWidget(m_status, twoRows ? 1 : 0);
+    if (!twoRows) {
+        m_firstRow->addWidget(m_close);
+    }
+}
+
+void CFindBar::resizeEvent(QResizeEvent* event) {
+    // With a large font in a narrow window the controls take two rows rather than being cut.
+    Arrange(width() < OneRowWidth());
+    QWidget::resizeEvent(event);
 }
 
 QString CFindBar::Text() const {
@@ -165,9 +226,18 @@ void CFindBar::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
+// Readable on the text area above it and distinct from it.
+void CFindBar::ApplyColours() {
+    Paint(this, CurrentColours().findBar);
+}
+
+void CScrolledBackBar::ApplyColours() {
+    Paint(this, CurrentColours().scrolledBackBar);
+}
+
 CScrolledBackBar::CScrolledBackBar(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("scrolledBack"));
-    Paint(this, kScrolledBackBackground, kScrolledBackText);
+    ApplyColours();
     setAlignment(Qt::AlignCenter);
     setMargin(2);
     setCursor(Qt::PointingHandCursor);

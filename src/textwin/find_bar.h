@@ -12,6 +12,7 @@
 #include "textwin/ring_search.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -37,6 +38,13 @@ public:
     // "Wrapped" or "Not found" after a search; nothing after a plain find or when cleared.
     void ShowOutcome(FindOutcome outcome);
     void ClearOutcome();
+    // Takes the bar's colours from the current colour scheme.
+    void ApplyColours();
+    // One row of controls when the bar is this wide; two when it is narrower (a large font in a
+    // narrow window), so that none is cut.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    bool TwoRows() const { return m_twoRows; }
 
 signals:
     void FindRequested(bool forward);
@@ -54,8 +62,15 @@ protected:
     // Clicks on the bar's background must not reach the text window behind it.
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int OneRowWidth() const;
+    void Arrange(bool twoRows);
+
+    QHBoxLayout* m_firstRow = nullptr;
+    QHBoxLayout* m_secondRow = nullptr;
+    bool m_twoRows = false;
     QLineEdit* m_field;
     QCheckBox* m_matchCase;
     QPushButton* m_next;
@@ -76,6 +91,8 @@ public:
     // Changes the text only when the count differs, so a flood costs one repaint per frame.
     void SetNewLines(long long count);
     long long NewLines() const { return m_count; }
+    // Takes the bar's colours from the current colour scheme.
+    void ApplyColours();
 
 signals:
     void Clicked();

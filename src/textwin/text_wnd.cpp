@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "text/charset.h"
+#include "textwin/colour_scheme.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_print.h"
 
@@ -67,7 +68,7 @@ CTextWnd::CTextWnd(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // paintEvent fills every pixel it is asked for with white first.
+    // paintEvent fills every pixel it is asked for with the background first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             &CTextWnd::OnScrollAction);
@@ -498,7 +499,7 @@ void CTextWnd::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(viewport());
     const QRect area = event->rect();
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, ToQColor(CurrentColours().textBackground));
     painter.setFont(m_font);
     const int lineHeight = m_view.LineHeight();
     const int first = std::max(0, area.top() / lineHeight);
@@ -517,11 +518,12 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
     painter.setClipRect(
         QRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight));
 
+    const SchemeColours& colours = CurrentColours();
     const int change = std::clamp(static_cast<int>(line.changeColumn), 0, kLineColumns);
-    painter.setPen(ToQColor(line.startColour));
+    painter.setPen(ToQColor(colours.Traffic(line.startColour)));
     if (change > 0) {
         PaintCells(painter, line, 0, change, y);
-        painter.setPen(ToQColor(line.secondColour));
+        painter.setPen(ToQColor(colours.Traffic(line.secondColour)));
         PaintCells(painter, line, change, kLineColumns, y);
     } else {
         PaintCells(painter, line, 0, kLineColumns, y);
@@ -532,14 +534,19 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
 
     if (m_view.SelectionShown()) {
         const ColumnRange cells = m_ring.SelectedColumns(slot, m_view.CurrentSelection());
-        if (!cells.Empty()) {
+        const QRect rect(kLeftMargin + cells.from * charWidth, y,
+                         (cells.to - cells.from) * charWidth, lineHeight);
+        if (!cells.Empty() && colours.invertSelection) {
             // White in difference mode inverts, so the highlight shows the text's own colours
             // inverted.
             painter.setCompositionMode(QPainter::CompositionMode_Difference);
-            painter.fillRect(QRect(kLeftMargin + cells.from * charWidth, y,
-                                   (cells.to - cells.from) * charWidth, lineHeight),
-                             Qt::white);
+            painter.fillRect(rect, Qt::white);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        } else if (!cells.Empty()) {
+            // Inverted colours are not all readable: the scheme's own pair instead.
+            painter.fillRect(rect, ToQColor(colours.selection.background));
+            painter.setPen(ToQColor(colours.selection.text));
+            PaintCells(painter, line, cells.from, cells.to, y);
         }
     }
     painter.setClipping(false);

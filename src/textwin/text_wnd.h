@@ -71,6 +71,8 @@ public:
     void ScrollLines(int n);
     // Back to the newest line: End, or a click on the scrolled-back indicator.
     void ScrollToNewest();
+    // Repaints the text and its bars in the current colour scheme (textwin/colour_scheme.h).
+    void ApplyColours();
     // Lines completed since the view left the newest line; 0 while it follows the output.
     long long NewLinesBelow() const { return m_newLines; }
 

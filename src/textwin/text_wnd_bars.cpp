@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "text/charset.h"
+#include "textwin/colour_scheme.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_wnd.h"
 
@@ -17,10 +18,10 @@ namespace brxw {
 
 namespace {
 
-// Matches of "Highlight all": dark text on amber reads well whatever colour the traffic has, and
-// the selection's inversion of it (white on dark blue) still tells the current match apart.
-const QColor kMatchBackground(255, 200, 60);
-const QColor kMatchText(0, 0, 0);
+QColor ToQColor(std::uint32_t colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
 
 }  // namespace
 
@@ -45,6 +46,12 @@ void CTextWnd::ConnectBars() {
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), [this] { OpenFindBar(); });
     addShortcut(QKeySequence(Qt::Key_F3), [this] { FindAgain(true); });
     addShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { FindAgain(false); });
+}
+
+void CTextWnd::ApplyColours() {
+    m_findBar->ApplyColours();
+    m_backBar->ApplyColours();
+    RepaintAll();
 }
 
 void CTextWnd::ScrollToNewest() {
@@ -124,7 +131,8 @@ FindOutcome CTextWnd::FindAgain(bool forward) {
 }
 
 void CTextWnd::LayoutBars() {
-    const int findHeight = m_findBar->isHidden() ? 0 : m_findBar->sizeHint().height();
+    const int findHeight =
+        m_findBar->isHidden() ? 0 : m_findBar->heightForWidth(viewport()->width());
     const int backHeight = m_backShown ? m_backBar->sizeHint().height() : 0;
     if (viewportMargins().bottom() != findHeight + backHeight) {
         const int pageLines = m_view.PageLines();
@@ -157,12 +165,15 @@ void CTextWnd::UpdateScrolledBack() {
 // Only the rows being painted are searched, so highlighting costs nothing while traffic scrolls
 // past rows that are not repainted.
 void CTextWnd::PaintMatches(QPainter& painter, const TextLine& line, int y) const {
+    // Matches of "Highlight all": dark text on amber reads well whatever colour the traffic
+    // has, and the selection (inverted: white on dark blue) still tells the current match apart.
+    const ColourPair& colours = CurrentColours().findMatch;
     const int charWidth = m_view.CharWidth();
-    painter.setPen(kMatchText);
+    painter.setPen(ToQColor(colours.text));
     for (const ColumnRange& cells : m_search.MatchesIn(line)) {
         painter.fillRect(QRect(TextViewState::kLeftMargin + cells.from * charWidth, y,
                                (cells.to - cells.from) * charWidth, m_view.LineHeight()),
-                         kMatchBackground);
+                         ToQColor(colours.background));
         PaintCells(painter, line, cells.from, cells.to, y);
     }
 }

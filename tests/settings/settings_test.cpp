@@ -3,11 +3,17 @@
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"
+#include "panel/counters.h"
+#include "panel/station_list.h"
+#include "textwin/colour_scheme.h"
+#include "textwin/text_ring.h"
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace brxw {
 namespace {
@@ -182,6 +188,131 @@ TEST_F(SettingsTest, SetFontStoresAUsableRecordAndRefusesOthers) {
     EXPECT_FALSE(settings.SetFont(unstorable));
     EXPECT_EQ(File(), before);
     EXPECT_EQ(settings.Font(), chosen);
+}
+
+// Every colour the text windows, the station list, the counters and the windows around them can
+// draw text in, with the background it is drawn on. Printed with its ratio, so that the worst
+// pair of each scheme is in the test's output.
+TEST(ColourSchemes, EveryTextColourOfTheNewSchemesReadsAtFourAndAHalfToOne) {
+    for (const ColourScheme scheme : {ColourScheme::kLightHighContrast, ColourScheme::kDark}) {
+        const SchemeColours& c = ColoursOf(scheme);
+        EXPECT_EQ(c.scheme, scheme);
+        struct Pair {
+            std::string what;
+            std::uint32_t text;
+            std::uint32_t background;
+        };
+        std::vector<Pair> pairs;
+        // Every code the server can send (a byte), the console's own colours, a fresh slot's.
+        for (int code = 0; code < 256; ++code) {
+            pairs.push_back(
+                {"code " + std::to_string(code), c.Traffic(TrafficColour(code)), c.textBackground});
+        }
+        pairs.push_back({"echo", c.Traffic(kEchoColour), c.textBackground});
+        pairs.push_back({"link notice", c.Traffic(kLinkNoticeColour), c.textBackground});
+        pairs.push_back({"fresh slot", c.Traffic(kFreshStartColour), c.textBackground});
+        pairs.push_back({"default", c.defaultText, c.textBackground});
+        ASSERT_FALSE(c.invertSelection);  // inverted colours are not all readable
+        pairs.push_back({"selection", c.selection.text, c.selection.background});
+        pairs.push_back({"find match", c.findMatch.text, c.findMatch.background});
+        pairs.push_back({"scrolled back", c.scrolledBackBar.text, c.scrolledBackBar.background});
+        pairs.push_back({"find bar", c.findBar.text, c.findBar.background});
+        ASSERT_TRUE(c.ownListBackground);
+        for (const char status : {'<', '>', ' '}) {
+            const std::uint32_t row = c.Station(StationRowColour(status));
+            pairs.push_back({std::string("station ") + status, row, c.listBackground});
+            pairs.push_back(
+                {std::string("selected station ") + status, row, c.stationSelectedFill});
+        }
+        ASSERT_TRUE(c.ownPalette);
+        for (const std::uint32_t counter : {kPanelBlack, kPanelRed}) {
+            pairs.push_back({"counter " + std::to_string(counter), c.Counter(counter), c.window});
+        }
+        pairs.push_back({"window text", c.windowText, c.window});
+        pairs.push_back({"base text", c.baseText, c.base});
+        pairs.push_back({"highlighted text", c.highlightedText, c.highlight});
+        pairs.push_back({"hint", c.hintText, c.window});
+        pairs.push_back({"log login", c.logLogin, c.base});
+        pairs.push_back({"log loss", c.logLoss, c.base});
+
+        const Pair* worst = &pairs.front();
+        for (const Pair& pair : pairs) {
+            EXPECT_GE(ContrastRatio(pair.text, pair.background), 4.5)
+                << ColourSchemeValue(scheme) << ": " << pair.what;
+            if (ContrastRatio(pair.text, pair.background) <
+                ContrastRatio(worst->text, worst->background)) {
+                worst = &pair;
+            }
+        }
+        std::printf("%s: worst %s at %.2f:1\n", std::string(ColourSchemeValue(scheme)).c_str(),
+                    worst->what.c_str(), ContrastRatio(worst->text, worst->background));
+        // The three kinds of station rows stay apart.
+        EXPECT_NE(c.stationAttention, c.stationOutgoing);
+        EXPECT_NE(c.stationAttention, c.stationNormal);
+        EXPECT_NE(c.stationOutgoing, c.stationNormal);
+    }
+    // The formula itself: black on white is 21:1, equal colours 1:1, and the two readings of
+    // WCAG's own example (#777 on white, about 4.48:1).
+    EXPECT_NEAR(ContrastRatio(Rgb(0, 0, 0), Rgb(255, 255, 255)), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(Rgb(9, 99, 199), Rgb(9, 99, 199)), 1.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(Rgb(255, 255, 255), Rgb(119, 119, 119)), 4.48, 0.01);
+}
+
+// The classic scheme is the program as it was: every colour shows as stored, the selection
+// inverts, the system's window colours stay.
+TEST(ColourSchemes, ClassicShowsEveryColourAsStoredAndIsTheDefault) {
+    const SchemeColours& c = ColoursOf(ColourScheme::kClassic);
+    for (int code = -1; code < 256; ++code) {
+        EXPECT_EQ(c.Traffic(TrafficColour(code)), TrafficColour(code)) << code;
+    }
+    for (const std::uint32_t colour :
+         {kEchoColour, kLinkNoticeColour, kFreshStartColour, std::uint32_t{0x123456}}) {
+        EXPECT_EQ(c.Traffic(colour), colour);
+    }
+    EXPECT_EQ(c.textBackground, Rgb(255, 255, 255));
+    EXPECT_TRUE(c.invertSelection);
+    EXPECT_EQ(c.findMatch.background, Rgb(255, 200, 60));
+    EXPECT_EQ(c.findMatch.text, Rgb(0, 0, 0));
+    EXPECT_EQ(c.scrolledBackBar.background, Rgb(255, 236, 170));
+    EXPECT_EQ(c.scrolledBackBar.text, Rgb(64, 48, 0));
+    EXPECT_EQ(c.findBar.background, Rgb(236, 236, 236));
+    for (const char status : {'<', '>', ' ', 'x'}) {
+        EXPECT_EQ(c.Station(StationRowColour(status)), StationRowColour(status)) << status;
+    }
+    EXPECT_FALSE(c.ownListBackground);
+    EXPECT_EQ(c.stationSelectedFill, Rgb(192, 192, 192));
+    EXPECT_FALSE(c.ownPalette);
+    EXPECT_EQ(c.Counter(kPanelBlack), kPanelBlack);
+    EXPECT_EQ(c.Counter(kPanelRed), kPanelRed);
+    EXPECT_EQ(c.logLogin, Rgb(0, 110, 0));
+    EXPECT_EQ(c.logLoss, Rgb(170, 0, 0));
+    EXPECT_EQ(CurrentColours().scheme, ColourScheme::kClassic);
+}
+
+TEST_F(SettingsTest, ColourSchemeIsStoredByNameAndWrittenOnlyWhenChanged) {
+    for (const ColourScheme scheme : kColourSchemes) {
+        EXPECT_EQ(ParseColourScheme(ColourSchemeValue(scheme)), scheme);
+    }
+    EXPECT_EQ(ColourSchemeValue(ColourScheme::kLightHighContrast), "light-high-contrast");
+    EXPECT_EQ(ParseColourScheme("DARK"), ColourScheme::kDark);
+    for (const char* unknown : {"", "purple", "dark ", "classic2", "1"}) {
+        EXPECT_EQ(ParseColourScheme(unknown), ColourScheme::kClassic) << unknown;
+    }
+
+    // A first start reads classic and keeping it writes nothing.
+    EXPECT_EQ(LoadColourScheme(m_config), ColourScheme::kClassic);
+    SaveColourScheme(m_config, ColourScheme::kClassic);
+    EXPECT_EQ(File(), "<unreadable>");
+    SaveColourScheme(m_config, ColourScheme::kDark);
+    EXPECT_EQ(File(), "[Settings]\r\nColourScheme=dark\r\n");
+    EXPECT_EQ(LoadColourScheme(m_config), ColourScheme::kDark);
+    SaveColourScheme(m_config, ColourScheme::kClassic);
+    EXPECT_EQ(Stored(kColourSchemeKey), "classic");
+    // A hand-edited value no scheme has reads as classic, and stays until another is chosen.
+    ASSERT_TRUE(m_config.WriteSetting(kSettingsSection, kColourSchemeKey, "neon"));
+    EXPECT_EQ(LoadColourScheme(m_config), ColourScheme::kClassic);
+    SaveColourScheme(m_config, ColourScheme::kClassic);
+    EXPECT_EQ(Stored(kColourSchemeKey), "neon");
 }
 
 }  // namespace

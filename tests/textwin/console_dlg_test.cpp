@@ -270,5 +270,19 @@ TEST_F(Console, InputIsAlways77PixelsAtTheBottom) {
         EXPECT_EQ(Input()->geometry(), QRect(0, View()->height(), 500, 77));
     }
 }
+
+TEST_F(Console, ALargeTextFontGrowsTheInputToFourLines) {
+    m_dlg.resize(500, 400);
+    QFont large = m_dlg.font();
+    large.setPixelSize(40);
+    m_dlg.SetTextFont(large, true);
+    QCoreApplication::processEvents();
+    const int lines = QFontMetrics(large).lineSpacing() * CConsoleDlg::kInputLines;
+    EXPECT_GE(Input()->height(), lines);
+    EXPECT_EQ(Input()->geometry().bottom(), m_dlg.height() - 1);
+    EXPECT_EQ(View()->height(), m_dlg.height() - Input()->height());
+    // Typing shows the caret's line whole: nothing of the text lies under the edge.
+    EXPECT_GE(Input()->viewport()->height(), lines);
+}
 }  // namespace
 }  // namespace brxw

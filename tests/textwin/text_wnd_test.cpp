@@ -372,6 +372,33 @@ TEST_F(TextWnd, HighlightAllMarksMatchesOnScreenWhileTheBarIsOpen) {
     EXPECT_EQ(Count(image, wnd.viewport()->rect(), amber), 0);
 }
 
+// With a large font in a narrow window the find bar takes two rows: every control keeps the
+// width it needs and lies inside the bar, and the text above makes room for it.
+TEST_F(TextWnd, FindBarTakesTwoRowsRatherThanCuttingItsControls) {
+    CFindBar* bar = wnd.FindBar();
+    wnd.OpenFindBar();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bar->TwoRows());  // 760 pixels hold one row of the usual font
+    const int oneRow = bar->height();
+    QFont large = bar->font();
+    large.setPixelSize(24);  // a 12-point font at 192 dots per inch
+    bar->setFont(large);
+    wnd.resize(590, 300);  // the windows' first width
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(bar->TwoRows());
+    EXPECT_GT(bar->height(), oneRow);
+    EXPECT_EQ(bar->geometry().top(), wnd.viewport()->geometry().bottom() + 1);
+    for (QWidget* control : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(bar->rect().contains(control->geometry()))
+            << control->metaObject()->className();
+        EXPECT_GE(control->width(), control->minimumSizeHint().width())
+            << control->metaObject()->className();
+    }
+    wnd.resize(1600, 300);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bar->TwoRows());
+}
+
 // While scrolled back the indicator counts what arrives, on the frame clock however fast it
 // comes, and End or a click returns to the newest line.
 TEST_F(TextWnd, ScrolledBackIndicatorCountsAFloodAndEndOrAClickReturns) {
