@@ -39,9 +39,11 @@ CFindBar::CFindBar(QWidget* parent)
       m_status(new QLabel(this)),
       m_close(new QToolButton(this)) {
     setObjectName(QStringLiteral("findBar"));
+    setAccessibleName(QStringLiteral("Find"));
     Paint(this, kFindBarBackground, palette().color(QPalette::WindowText));
     m_field->setObjectName(QStringLiteral("findText"));
     m_field->setPlaceholderText(QStringLiteral("Find"));
+    m_field->setAccessibleName(QStringLiteral("Text to find"));
     m_field->setClearButtonEnabled(true);
     m_field->setMinimumWidth(80);
     m_next->setToolTip(QStringLiteral("Next match (Enter, F3)"));
@@ -49,6 +51,7 @@ CFindBar::CFindBar(QWidget* parent)
     m_close->setText(QStringLiteral("\u2715"));
     m_close->setAutoRaise(true);
     m_close->setToolTip(QStringLiteral("Close (Escape)"));
+    m_close->setAccessibleName(QStringLiteral("Close find bar"));
     m_status->setMinimumWidth(
         m_status->fontMetrics().horizontalAdvance(QStringLiteral("Not found")));
     // A click on a button leaves the focus in the field, so Enter goes on searching.
@@ -167,6 +170,10 @@ void CFindBar::contextMenuEvent(QContextMenuEvent* event) {
 
 CScrolledBackBar::CScrolledBackBar(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("scrolledBack"));
+    // A fixed name: the count changes up to every frame during traffic, and a screen reader would
+    // be told of every change of a name taken from the text.
+    setAccessibleName(QStringLiteral("Scrolled back"));
+    setAccessibleDescription(QStringLiteral("End returns to the newest line"));
     Paint(this, kScrolledBackBackground, kScrolledBackText);
     setAlignment(Qt::AlignCenter);
     setMargin(2);

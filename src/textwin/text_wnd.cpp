@@ -20,6 +20,7 @@
 #include "text/charset.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_print.h"
+#include "textwin/text_wnd_accessible.h"
 
 namespace brxw {
 
@@ -65,7 +66,9 @@ CTextWnd::CTextWnd(QWidget* parent)
     setObjectName(QStringLiteral("Display"));
     setAccessibleName(QStringLiteral("Display"));
     setFocusPolicy(Qt::StrongFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The horizontal bar shows while the window is narrower than the 80 columns (its range is
+    // then above 0); the keys Left and Right scroll it.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // paintEvent fills every pixel it is asked for with white first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -74,10 +77,21 @@ CTextWnd::CTextWnd(QWidget* parent)
     m_font = font();
     UpdateMetrics();
     SyncScrollBar(false);
+    SyncHorizontalBar();
     ConnectBars();
+
+    InstallTextWndAccessibility();
+    m_tellTimer.setSingleShot(true);
+    connect(&m_tellTimer, &QTimer::timeout, this, &CTextWnd::TellListener);
+    QAccessible::installActivationObserver(this);
+    if (AccessibilityListening()) {
+        accessibilityActiveChanged(true);
+    }
 }
 
-CTextWnd::~CTextWnd() = default;
+CTextWnd::~CTextWnd() {
+    QAccessible::removeActivationObserver(this);
+}
 
 void CTextWnd::AppendText(const char* bytes, int length, Colour colour) {
     if (bytes == nullptr || length <= 0) {
@@ -92,7 +106,12 @@ void CTextWnd::AppendText(std::string_view bytes, Colour colour) {
     }
     const Selection before = m_view.CurrentSelection();
     const AppendResult appended = m_ring.AppendText(bytes, colour);
+    m_linesEnded += appended.linesEnded;
+    const int reviewBefore = m_view.ReviewSlot();
     m_view.AfterAppend(appended);
+    if (m_view.ReviewSlot() != reviewBefore) {
+        m_dirty.set(static_cast<std::size_t>(m_view.ReviewSlot()));
+    }
     if (m_view.Following()) {
         m_newLines = 0;
     } else {
@@ -105,6 +124,7 @@ void CTextWnd::AppendText(std::string_view bytes, Colour colour) {
 void CTextWnd::SetTextFont(const QFont& font, bool redraw) {
     m_font = font;
     UpdateMetrics();
+    SyncHorizontalBar();
     m_fullRepaint = true;
     if (redraw) {
         ScheduleFlush();
@@ -251,6 +271,9 @@ void CTextWnd::FlushUpdates() {
     const std::bitset<kRingLines> dirty = m_dirty | m_ring.DirtySlots();
     m_dirty.reset();
     m_ring.ClearDirty();
+    if (MeasureLines(dirty)) {
+        SyncHorizontalBar();
+    }
 
     const int pageLines = m_view.PageLines();
     const int lineHeight = m_view.LineHeight();
@@ -259,6 +282,9 @@ void CTextWnd::FlushUpdates() {
         moved -= kRingLines;
     }
     m_paintedBottom = m_view.BottomLine();
+    if (m_told && m_toldRevision != m_ring.Revision()) {
+        ScheduleTell();
+    }
     QWidget* port = viewport();
     if (m_fullRepaint || std::abs(moved) >= pageLines) {
         m_fullRepaint = false;
@@ -324,8 +350,59 @@ void CTextWnd::OnScrollAction(int action) {
     SyncScrollBar(true);
 }
 
-void CTextWnd::scrollContentsBy(int /*dx*/, int /*dy*/) {
-    // The view scrolls itself (FlushUpdates); the scroll bar only reports the operator's actions.
+void CTextWnd::scrollContentsBy(int dx, int /*dy*/) {
+    // The view scrolls itself up and down (FlushUpdates); the vertical scroll bar only reports the
+    // operator's actions. Sideways the bar holds the position.
+    if (dx != 0) {
+        m_view.SetScrollX(horizontalScrollBar()->value());
+        RepaintAll();
+    }
+}
+
+void CTextWnd::SyncHorizontalBar() {
+    QScrollBar* bar = horizontalScrollBar();
+    const int width = viewport()->width();
+    bar->setRange(0, std::max(0, m_view.TextWidth() - width));
+    bar->setPageStep(std::max(1, width));
+    bar->setSingleStep(m_view.CharWidth());
+    if (m_view.ScrollX() != bar->value()) {
+        m_view.SetScrollX(bar->value());
+        RepaintAll();
+    }
+}
+
+bool CTextWnd::MeasureLines(const std::bitset<kRingLines>& dirty) {
+    if (dirty.none()) {
+        return false;
+    }
+    int widest = 0;
+    for (int slot = 0; slot < kRingLines; ++slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        if (dirty.test(index)) {
+            m_lineColumns[index] =
+                static_cast<std::uint8_t>(TrimmedLength(m_ring.Line(slot).Cells()));
+        }
+        widest = std::max<int>(widest, m_lineColumns[index]);
+    }
+    if (widest == m_view.TextColumns()) {
+        return false;
+    }
+    m_view.SetTextColumns(widest);
+    return true;
+}
+
+void CTextWnd::ShowColumns(int from, int to) {
+    const int charWidth = m_view.CharWidth();
+    const int left = from * charWidth;
+    const int right = kLeftMargin + to * charWidth;
+    const int width = viewport()->width();
+    int x = m_view.ScrollX();
+    if (left < x) {
+        x = left;
+    } else if (right > x + width) {
+        x = std::min(left, right - width);
+    }
+    horizontalScrollBar()->setValue(x);
 }
 
 bool CTextWnd::event(QEvent* event) {
@@ -339,6 +416,10 @@ bool CTextWnd::event(QEvent* event) {
 }
 
 void CTextWnd::keyPressEvent(QKeyEvent* event) {
+    if (ReviewKey(event)) {
+        event->accept();
+        return;
+    }
     const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
     switch (event->key()) {
         case Qt::Key_Up:
@@ -463,6 +544,7 @@ void CTextWnd::resizeEvent(QResizeEvent* event) {
     LayoutBars();
     const int pageLines = m_view.PageLines();
     m_view.SetClientSize(viewport()->width(), viewport()->height());
+    SyncHorizontalBar();
     // Qt repaints a resized widget itself; only a change of the rows shown (the scroll bar coming
     // and going changes just the width) needs the whole view redrawn and the bar updated.
     if (m_view.PageLines() != pageLines) {
@@ -514,8 +596,10 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
     const int lineHeight = m_view.LineHeight();
     const int charWidth = m_view.CharWidth();
     const int y = row * lineHeight;
-    painter.setClipRect(
-        QRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight));
+    const QRect rowRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight);
+    painter.setClipRect(rowRect);
+    // The clip stays where it is set; the text moves left by what is scrolled out.
+    painter.translate(-m_view.ScrollX(), 0);
 
     const int change = std::clamp(static_cast<int>(line.changeColumn), 0, kLineColumns);
     painter.setPen(ToQColor(line.startColour));
@@ -541,6 +625,22 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
                              Qt::white);
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
+    }
+    painter.resetTransform();
+    if (slot == m_view.ReviewSlot()) {
+        // The review line's outline inverts what is under it, so it shows on any colours.
+        constexpr int kEdge = 2;
+        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        const QRect box = rowRect.adjusted(0, 0, -1, -1);
+        painter.fillRect(QRect(box.left(), box.top(), box.width(), kEdge), Qt::white);
+        painter.fillRect(QRect(box.left(), box.bottom() - kEdge + 1, box.width(), kEdge),
+                         Qt::white);
+        painter.fillRect(QRect(box.left(), box.top() + kEdge, kEdge, box.height() - 2 * kEdge),
+                         Qt::white);
+        painter.fillRect(
+            QRect(box.right() - kEdge + 1, box.top() + kEdge, kEdge, box.height() - 2 * kEdge),
+            Qt::white);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     painter.setClipping(false);
 }
