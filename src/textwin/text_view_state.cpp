@@ -186,27 +186,25 @@ void TextViewState::SetSelection(const Selection& selection) {
 }
 
 void TextViewState::StartReview() {
-    int slot = m_bottomLine;
-    if (slot == m_ring.WriteLine() && m_ring.WriteColumn() == 0 && m_ring.LineCount() > 1) {
-        slot = WrapSlot(slot - 1);
-    }
-    ReviewSlotAt(slot);
+    ReviewSlotAt(m_bottomLine);
 }
 
 bool TextViewState::MoveReview(int n) {
     if (!Reviewing()) {
         return false;
     }
-    const int oldest = kRingLines - m_ring.LineCount();
-    const int age = std::clamp(m_ring.AgeOf(m_reviewSlot) + n, oldest, kRingLines - 1);
     const int before = m_reviewSlot;
-    ReviewSlotAt(m_ring.SlotAtAge(age));
+    ReviewSlotAt(m_ring.SlotAtAge(std::clamp(m_ring.AgeOf(m_reviewSlot) + n, 0, kRingLines - 1)));
     return m_reviewSlot != before;
 }
 
 void TextViewState::ReviewSlotAt(int slot) {
+    // Between the oldest stored line and the newest with text: the write line while it is empty
+    // holds nothing to read.
     const int oldest = kRingLines - m_ring.LineCount();
-    m_reviewSlot = m_ring.SlotAtAge(std::max(oldest, m_ring.AgeOf(slot)));
+    const bool writeLineEmpty = m_ring.WriteColumn() == 0 && m_ring.LineCount() > 1;
+    const int newest = kRingLines - 1 - (writeLineEmpty ? 1 : 0);
+    m_reviewSlot = m_ring.SlotAtAge(std::clamp(m_ring.AgeOf(slot), oldest, newest));
     ScrollToShow(m_reviewSlot);
 }
 

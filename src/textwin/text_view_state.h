@@ -120,10 +120,11 @@ public:
     // Sets both ends of the selection (a screen reader choosing text).
     void SetSelection(const Selection& selection);
 
-    // The review line: -1 while there is none. Starting puts it on the bottom row's line (the
-    // newest completed line when the bottom row is the empty write line); moving it goes n lines
-    // towards newer (n > 0) or older lines within the stored ones, and scrolls it into the window.
-    // A review line whose slot is reused moves to the oldest line left, as selection ends do.
+    // The review line: -1 while there is none. It stays between the oldest stored line and the
+    // newest one with text (the write line once it has some). Starting puts it on the bottom
+    // row's line; moving it goes n lines towards newer (n > 0) or older lines and scrolls it into
+    // the window. A review line whose slot is reused moves to the oldest line left, as selection
+    // ends do.
     bool Reviewing() const { return m_reviewSlot >= 0; }
     int ReviewSlot() const { return m_reviewSlot; }
     void StartReview();

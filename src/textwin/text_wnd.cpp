@@ -63,6 +63,8 @@ CTextWnd::CTextWnd(QWidget* parent)
       m_view(m_ring),
       m_findBar(new CFindBar(this)),
       m_backBar(new CScrolledBackBar(this)) {
+    // Before anything below asks the toolkit for this window's interface, which it then keeps.
+    InstallTextWndAccessibility();
     setObjectName(QStringLiteral("Display"));
     setAccessibleName(QStringLiteral("Display"));
     setFocusPolicy(Qt::StrongFocus);
@@ -80,7 +82,6 @@ CTextWnd::CTextWnd(QWidget* parent)
     SyncHorizontalBar();
     ConnectBars();
 
-    InstallTextWndAccessibility();
     m_tellTimer.setSingleShot(true);
     connect(&m_tellTimer, &QTimer::timeout, this, &CTextWnd::TellListener);
     QAccessible::installActivationObserver(this);
@@ -628,18 +629,15 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
     }
     painter.resetTransform();
     if (slot == m_view.ReviewSlot()) {
-        // The review line's outline inverts what is under it, so it shows on any colours.
-        constexpr int kEdge = 2;
+        // The review line's outline inverts what is under it, so it shows on any colours; its
+        // sides are the left margin and the right edge, clear of the first column's glyphs.
+        painter.setClipRect(QRect(0, y, viewport()->width(), lineHeight));
         painter.setCompositionMode(QPainter::CompositionMode_Difference);
-        const QRect box = rowRect.adjusted(0, 0, -1, -1);
-        painter.fillRect(QRect(box.left(), box.top(), box.width(), kEdge), Qt::white);
-        painter.fillRect(QRect(box.left(), box.bottom() - kEdge + 1, box.width(), kEdge),
-                         Qt::white);
-        painter.fillRect(QRect(box.left(), box.top() + kEdge, kEdge, box.height() - 2 * kEdge),
-                         Qt::white);
-        painter.fillRect(
-            QRect(box.right() - kEdge + 1, box.top() + kEdge, kEdge, box.height() - 2 * kEdge),
-            Qt::white);
+        const int width = viewport()->width();
+        painter.fillRect(QRect(0, y, width, 1), Qt::white);
+        painter.fillRect(QRect(0, y + lineHeight - 1, width, 1), Qt::white);
+        painter.fillRect(QRect(0, y + 1, kLeftMargin, lineHeight - 2), Qt::white);
+        painter.fillRect(QRect(width - kLeftMargin, y + 1, kLeftMargin, lineHeight - 2), Qt::white);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     painter.setClipping(false);
