@@ -9,6 +9,8 @@
 // Each is timed from the request the peer floods on (the program's options update, the plain
 // readers' login reply) to the flood's last frame; the plain readers only count the frames.
 // Usage: brxw_link_bench [frames-per-flood]. It reports; it never fails on time.
+// With QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 it measures with accessibility on and a listener
+// attached (bench_panel.h).
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/select.h>
@@ -172,6 +174,7 @@ int main(int argc, char** argv) {
     brxw::CControlPanel panel(config, brxw::Session::Timing{10, 3600 * 1000});
     panel.show();
     panel.Initialise("");
+    const std::shared_ptr<brxw::bench::Listened> told = brxw::bench::ListenIfAsked();
 
     // One flood into the program's windows: each time the monitoring window opens again, the
     // client subscribes anew and the peer floods it. Seconds from that options update to the
@@ -231,6 +234,10 @@ int main(int argc, char** argv) {
         bufferedRatio.push_back(rate.back() / bufferedRate.back());
     }
     std::printf("(B1: %d frames per flood, %zu runs)\n", frames, rate.size());
+    if (told) {
+        std::printf("(B1: accessibility on, a stand-in listener: %lld text events)\n",
+                    told->events);
+    }
     if (!complete) {
         std::printf("(B1: a flood did not arrive whole)\n");
         return 1;
