@@ -68,10 +68,12 @@ CTextWnd::CTextWnd(QWidget* parent)
     setObjectName(QStringLiteral("Display"));
     setAccessibleName(QStringLiteral("Display"));
     setFocusPolicy(Qt::StrongFocus);
-    // The horizontal bar shows while the window is narrower than the 80 columns (its range is
-    // then above 0); the keys Left and Right scroll it.
+    // The horizontal bar shows while the window is narrower than its widest stored line (its
+    // range is then above 0); the keys Left and Right scroll it.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll through the lines"));
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll sideways"));
     // paintEvent fills every pixel it is asked for with white first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,

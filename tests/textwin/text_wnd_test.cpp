@@ -656,11 +656,19 @@ TEST_F(TextWnd, FloodIsToldInAFewBatchedEventsThatRebuildTheText) {
     QTest::qWait(2 * CTextWnd::kTellIntervalMs);
     EXPECT_EQ(events, told);
     // A listener that comes back starts from the text it finds, not from what it missed.
+    wnd.AppendText("caf\x82\n", kRed);  // an e acute in the OEM code page
     SetAccessibilityStandIn(listener);
     mirror = text->text(0, text->characterCount());
     wnd.AppendText("heard\n", kRed);
     QTest::qWait(2 * CTextWnd::kTellIntervalMs);
     EXPECT_EQ(events, told + 2);  // the oldest line out, the new one in
+    EXPECT_TRUE(consistent);
+    EXPECT_EQ(mirror, text->text(0, text->characterCount()));
+    // Stored text read again under the other code page changes inside the text, not at its ends.
+    const QString before = mirror;
+    wnd.SetAnsiMode(true);
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    EXPECT_NE(mirror, before);
     EXPECT_TRUE(consistent);
     EXPECT_EQ(mirror, text->text(0, text->characterCount()));
     SetAccessibilityStandIn({});
