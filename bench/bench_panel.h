@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The control panel as the benches use it: a profile for the peer on the loopback port, and the
-// four traffic windows opened once logged in.
+// four traffic windows opened once logged in; with accessibility asked for, a listener.
 #pragma once
+
+#include <QAccessible>
+#include <memory>
 
 #include "config/app_config.h"
 #include "link/dispatcher.h"
 #include "panel/control_panel.h"
 #include "resources/command_ids.h"
 #include "support/wait.h"
+#include "textwin/text_wnd_accessible.h"
 
 namespace brxw::bench {
 
@@ -33,6 +37,35 @@ inline bool LogInWithAllWindows(CControlPanel& panel) {
         panel.OnCommand(cmd::kConsoleWindow);
     }
     return true;
+}
+
+// With QT_LINUX_ACCESSIBILITY_ALWAYS_ON set the benches measure with accessibility on. Where the
+// platform has no accessibility bridge (offscreen), a stand-in listener takes the text windows'
+// events and, as a screen reader would, asks for the length of the text each one is about.
+// Returns what it got; null when accessibility was not asked for or the platform's own bridge
+// listens.
+struct Listened {
+    long long events = 0;
+    long long characters = 0;
+};
+inline std::shared_ptr<Listened> ListenIfAsked() {
+    if (qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ||
+        QAccessible::isActive()) {
+        return nullptr;
+    }
+    auto listened = std::make_shared<Listened>();
+    SetAccessibilityStandIn([listened](QAccessibleEvent& event) {
+        if (event.type() != QAccessible::TextInserted && event.type() != QAccessible::TextRemoved) {
+            return;
+        }
+        ++listened->events;
+        if (QAccessibleInterface* iface = event.accessibleInterface()) {
+            if (QAccessibleTextInterface* text = iface->textInterface()) {
+                listened->characters += text->characterCount();
+            }
+        }
+    });
+    return listened;
 }
 
 }  // namespace brxw::bench

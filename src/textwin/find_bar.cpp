@@ -46,9 +46,11 @@ CFindBar::CFindBar(QWidget* parent)
       m_status(new QLabel(this)),
       m_close(new QToolButton(this)) {
     setObjectName(QStringLiteral("findBar"));
+    setAccessibleName(QStringLiteral("Find"));
     ApplyColours();
     m_field->setObjectName(QStringLiteral("findText"));
     m_field->setPlaceholderText(QStringLiteral("Find"));
+    m_field->setAccessibleName(QStringLiteral("Text to find"));
     m_field->setClearButtonEnabled(true);
     m_field->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 12);
     m_next->setToolTip(QStringLiteral("Next match (Enter, F3)"));
@@ -56,6 +58,7 @@ CFindBar::CFindBar(QWidget* parent)
     m_close->setText(QStringLiteral("\u2715"));
     m_close->setAutoRaise(true);
     m_close->setToolTip(QStringLiteral("Close (Escape)"));
+    m_close->setAccessibleName(QStringLiteral("Close find bar"));
     m_status->setMinimumWidth(
         m_status->fontMetrics().horizontalAdvance(QStringLiteral("Not found")));
     // A click on a button leaves the focus in the field, so Enter goes on searching.
@@ -237,6 +240,10 @@ void CScrolledBackBar::ApplyColours() {
 
 CScrolledBackBar::CScrolledBackBar(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("scrolledBack"));
+    // A fixed name: the count changes up to every frame during traffic, and a screen reader would
+    // be told of every change of a name taken from the text.
+    setAccessibleName(QStringLiteral("Scrolled back"));
+    setAccessibleDescription(QStringLiteral("End returns to the newest line"));
     ApplyColours();
     setAlignment(Qt::AlignCenter);
     setMargin(2);

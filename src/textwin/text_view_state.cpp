@@ -10,6 +10,7 @@ void TextViewState::SetMetrics(int lineHeight, int charWidth) {
     m_lineHeight = std::max(1, lineHeight);
     m_charWidth = std::max(1, charWidth);
     UpdatePageLines();
+    SetScrollX(m_scrollX);
 }
 
 void TextViewState::SetClientSize(int width, int height) {
@@ -17,6 +18,7 @@ void TextViewState::SetClientSize(int width, int height) {
     m_clientHeight = std::max(0, height);
     m_sizeKnown = true;
     UpdatePageLines();
+    SetScrollX(m_scrollX);
 }
 
 void TextViewState::SetClientSizeKeepingTop(int width, int height) {
@@ -104,6 +106,9 @@ void TextViewState::AfterAppend(const AppendResult& appended) {
                 *end = MakePosition(reused + 1, 0);
             }
         }
+        if (m_reviewSlot == reused) {
+            m_reviewSlot = WrapSlot(reused + 1);
+        }
         if (follow) {
             ScrollWithin(1, written);
         }
@@ -111,7 +116,7 @@ void TextViewState::AfterAppend(const AppendResult& appended) {
 }
 
 int TextViewState::PositionFromPoint(int x, int y) const {
-    const int column = std::clamp((x - 1) / m_charWidth, 0, kLineColumns - 1);
+    const int column = std::clamp((x + m_scrollX - 1) / m_charWidth, 0, kLineColumns - 1);
     int row = std::max(0, (y - 1) / m_lineHeight);
     if (row >= m_pageLines) {
         // Below the last whole row: the first column reaches to the end of the bottom line.
@@ -162,6 +167,45 @@ int TextViewState::ScrollIntoView(int slot) {
     }
     const int wantedBottom = m_ring.AgeOf(slot) + (ShownRows() - 1) / 2;
     return ScrollLines(wantedBottom - m_ring.AgeOf(m_bottomLine));
+}
+
+int TextViewState::ScrollToShow(int slot) {
+    const int age = m_ring.AgeOf(slot);
+    const int bottomAge = m_ring.AgeOf(m_bottomLine);
+    const int topAge = bottomAge - ShownRows() + 1;
+    if (age < topAge) {
+        return ScrollLines(age - topAge);
+    }
+    return age > bottomAge ? ScrollLines(age - bottomAge) : 0;
+}
+
+void TextViewState::SetSelection(const Selection& selection) {
+    m_selection = selection;
+    m_lineEndWord = {};
+    m_dragging = false;
+}
+
+void TextViewState::StartReview() {
+    ReviewSlotAt(m_bottomLine);
+}
+
+bool TextViewState::MoveReview(int n) {
+    if (!Reviewing()) {
+        return false;
+    }
+    const int before = m_reviewSlot;
+    ReviewSlotAt(m_ring.SlotAtAge(std::clamp(m_ring.AgeOf(m_reviewSlot) + n, 0, kRingLines - 1)));
+    return m_reviewSlot != before;
+}
+
+void TextViewState::ReviewSlotAt(int slot) {
+    // Between the oldest stored line and the newest with text: the write line while it is empty
+    // holds nothing to read.
+    const int oldest = kRingLines - m_ring.LineCount();
+    const bool writeLineEmpty = m_ring.WriteColumn() == 0 && m_ring.LineCount() > 1;
+    const int newest = kRingLines - 1 - (writeLineEmpty ? 1 : 0);
+    m_reviewSlot = m_ring.SlotAtAge(std::clamp(m_ring.AgeOf(slot), oldest, newest));
+    ScrollToShow(m_reviewSlot);
 }
 
 void TextViewState::PressAt(int position, bool shift) {

@@ -3,6 +3,8 @@
 // the bottom line (the slot in the bottom text row), the page lines that fit, the selection ends
 // and the dragging flag, plus the arithmetic between pixels, rows, slots and positions. Following
 // the output is not a flag of its own: the view follows while its bottom line is the write line.
+// It also keeps how far the text is scrolled sideways in a window narrower than its widest line,
+// and the review line: a line caret the keyboard moves through the scrollback for a screen reader.
 //
 // Owned by the text window (CTextWnd) next to the ring it reads; user-interface thread only. It
 // holds no pixels and draws nothing, so every rule here is testable without a window.
@@ -50,6 +52,19 @@ public:
     int PageLines() const { return m_pageLines; }
     int ClientWidth() const { return m_clientWidth; }
     int ClientHeight() const { return m_clientHeight; }
+
+    // The columns of the widest stored line (the window counts them), the width they need with
+    // the margin, and how far the text may be scrolled sideways: 0 while the window shows them.
+    void SetTextColumns(int columns) {
+        m_textColumns = std::clamp(columns, 0, kLineColumns);
+        SetScrollX(m_scrollX);
+    }
+    int TextColumns() const { return m_textColumns; }
+    int TextWidth() const { return kLeftMargin + m_textColumns * m_charWidth; }
+    int MaxScrollX() const { return std::max(0, TextWidth() - m_clientWidth); }
+    // Pixels of text scrolled out at the left; points map to positions with it.
+    int ScrollX() const { return m_scrollX; }
+    void SetScrollX(int x) { m_scrollX = std::clamp(x, 0, MaxScrollX()); }
 
     int BottomLine() const { return m_bottomLine; }
     int TopLine() const { return WrapSlot(m_bottomLine - m_pageLines + 1); }
@@ -100,6 +115,24 @@ public:
     // Scrolls so that slot is in the window, about in its middle when it was not. Returns the
     // lines moved.
     int ScrollIntoView(int slot);
+    // Scrolls as little as it takes to bring slot into the window.
+    int ScrollToShow(int slot);
+    // Sets both ends of the selection (a screen reader choosing text).
+    void SetSelection(const Selection& selection);
+
+    // The review line: -1 while there is none. It stays between the oldest stored line and the
+    // newest one with text (the write line once it has some). Starting puts it on the bottom
+    // row's line; moving it goes n lines towards newer (n > 0) or older lines and scrolls it into
+    // the window. A review line whose slot is reused moves to the oldest line left, as selection
+    // ends do.
+    bool Reviewing() const { return m_reviewSlot >= 0; }
+    int ReviewSlot() const { return m_reviewSlot; }
+    void StartReview();
+    void StopReview() { m_reviewSlot = -1; }
+    // Returns whether the line changed.
+    bool MoveReview(int n);
+    // Puts the review line on slot (a stored line) and scrolls it into the window.
+    void ReviewSlotAt(int slot);
 
     // Puts the ends in numeric order in place, as copy and print do, and returns the selection.
     const Selection& OrderSelection();
@@ -140,6 +173,9 @@ private:
     Selection m_lineEndWord;
     bool m_dragging = false;
     bool m_selectionShown = false;
+    int m_scrollX = 0;
+    int m_textColumns = 0;
+    int m_reviewSlot = -1;
 };
 
 }  // namespace brxw

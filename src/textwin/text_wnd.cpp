@@ -21,6 +21,7 @@
 #include "textwin/colour_scheme.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_print.h"
+#include "textwin/text_wnd_accessible.h"
 
 namespace brxw {
 
@@ -63,11 +64,17 @@ CTextWnd::CTextWnd(QWidget* parent)
       m_view(m_ring),
       m_findBar(new CFindBar(this)),
       m_backBar(new CScrolledBackBar(this)) {
+    // Before anything below asks the toolkit for this window's interface, which it then keeps.
+    InstallTextWndAccessibility();
     setObjectName(QStringLiteral("Display"));
     setAccessibleName(QStringLiteral("Display"));
     setFocusPolicy(Qt::StrongFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The horizontal bar shows while the window is narrower than its widest stored line (its
+    // range is then above 0); the keys Left and Right scroll it.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll through the lines"));
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll sideways"));
     // paintEvent fills every pixel it is asked for with the background first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
@@ -75,10 +82,20 @@ CTextWnd::CTextWnd(QWidget* parent)
     m_font = font();
     UpdateMetrics();
     SyncScrollBar(false);
+    SyncHorizontalBar();
     ConnectBars();
+
+    m_tellTimer.setSingleShot(true);
+    connect(&m_tellTimer, &QTimer::timeout, this, &CTextWnd::TellListener);
+    QAccessible::installActivationObserver(this);
+    if (AccessibilityListening()) {
+        accessibilityActiveChanged(true);
+    }
 }
 
-CTextWnd::~CTextWnd() = default;
+CTextWnd::~CTextWnd() {
+    QAccessible::removeActivationObserver(this);
+}
 
 void CTextWnd::AppendText(const char* bytes, int length, Colour colour) {
     if (bytes == nullptr || length <= 0) {
@@ -93,7 +110,12 @@ void CTextWnd::AppendText(std::string_view bytes, Colour colour) {
     }
     const Selection before = m_view.CurrentSelection();
     const AppendResult appended = m_ring.AppendText(bytes, colour);
+    m_linesEnded += appended.linesEnded;
+    const int reviewBefore = m_view.ReviewSlot();
     m_view.AfterAppend(appended);
+    if (m_view.ReviewSlot() != reviewBefore) {
+        m_dirty.set(static_cast<std::size_t>(m_view.ReviewSlot()));
+    }
     if (m_view.Following()) {
         m_newLines = 0;
     } else {
@@ -106,6 +128,7 @@ void CTextWnd::AppendText(std::string_view bytes, Colour colour) {
 void CTextWnd::SetTextFont(const QFont& font, bool redraw) {
     m_font = font;
     UpdateMetrics();
+    SyncHorizontalBar();
     m_fullRepaint = true;
     if (redraw) {
         ScheduleFlush();
@@ -252,6 +275,9 @@ void CTextWnd::FlushUpdates() {
     const std::bitset<kRingLines> dirty = m_dirty | m_ring.DirtySlots();
     m_dirty.reset();
     m_ring.ClearDirty();
+    if (MeasureLines(dirty)) {
+        SyncHorizontalBar();
+    }
 
     const int pageLines = m_view.PageLines();
     const int lineHeight = m_view.LineHeight();
@@ -260,6 +286,9 @@ void CTextWnd::FlushUpdates() {
         moved -= kRingLines;
     }
     m_paintedBottom = m_view.BottomLine();
+    if (m_told && m_toldRevision != m_ring.Revision()) {
+        ScheduleTell();
+    }
     QWidget* port = viewport();
     if (m_fullRepaint || std::abs(moved) >= pageLines) {
         m_fullRepaint = false;
@@ -325,8 +354,59 @@ void CTextWnd::OnScrollAction(int action) {
     SyncScrollBar(true);
 }
 
-void CTextWnd::scrollContentsBy(int /*dx*/, int /*dy*/) {
-    // The view scrolls itself (FlushUpdates); the scroll bar only reports the operator's actions.
+void CTextWnd::scrollContentsBy(int dx, int /*dy*/) {
+    // The view scrolls itself up and down (FlushUpdates); the vertical scroll bar only reports the
+    // operator's actions. Sideways the bar holds the position.
+    if (dx != 0) {
+        m_view.SetScrollX(horizontalScrollBar()->value());
+        RepaintAll();
+    }
+}
+
+void CTextWnd::SyncHorizontalBar() {
+    QScrollBar* bar = horizontalScrollBar();
+    const int width = viewport()->width();
+    bar->setRange(0, std::max(0, m_view.TextWidth() - width));
+    bar->setPageStep(std::max(1, width));
+    bar->setSingleStep(m_view.CharWidth());
+    if (m_view.ScrollX() != bar->value()) {
+        m_view.SetScrollX(bar->value());
+        RepaintAll();
+    }
+}
+
+bool CTextWnd::MeasureLines(const std::bitset<kRingLines>& dirty) {
+    if (dirty.none()) {
+        return false;
+    }
+    int widest = 0;
+    for (int slot = 0; slot < kRingLines; ++slot) {
+        const auto index = static_cast<std::size_t>(slot);
+        if (dirty.test(index)) {
+            m_lineColumns[index] =
+                static_cast<std::uint8_t>(TrimmedLength(m_ring.Line(slot).Cells()));
+        }
+        widest = std::max<int>(widest, m_lineColumns[index]);
+    }
+    if (widest == m_view.TextColumns()) {
+        return false;
+    }
+    m_view.SetTextColumns(widest);
+    return true;
+}
+
+void CTextWnd::ShowColumns(int from, int to) {
+    const int charWidth = m_view.CharWidth();
+    const int left = from * charWidth;
+    const int right = kLeftMargin + to * charWidth;
+    const int width = viewport()->width();
+    int x = m_view.ScrollX();
+    if (left < x) {
+        x = left;
+    } else if (right > x + width) {
+        x = std::min(left, right - width);
+    }
+    horizontalScrollBar()->setValue(x);
 }
 
 bool CTextWnd::event(QEvent* event) {
@@ -340,6 +420,10 @@ bool CTextWnd::event(QEvent* event) {
 }
 
 void CTextWnd::keyPressEvent(QKeyEvent* event) {
+    if (ReviewKey(event)) {
+        event->accept();
+        return;
+    }
     const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
     switch (event->key()) {
         case Qt::Key_Up:
@@ -464,6 +548,7 @@ void CTextWnd::resizeEvent(QResizeEvent* event) {
     LayoutBars();
     const int pageLines = m_view.PageLines();
     m_view.SetClientSize(viewport()->width(), viewport()->height());
+    SyncHorizontalBar();
     // Qt repaints a resized widget itself; only a change of the rows shown (the scroll bar coming
     // and going changes just the width) needs the whole view redrawn and the bar updated.
     if (m_view.PageLines() != pageLines) {
@@ -515,8 +600,10 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
     const int lineHeight = m_view.LineHeight();
     const int charWidth = m_view.CharWidth();
     const int y = row * lineHeight;
-    painter.setClipRect(
-        QRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight));
+    const QRect rowRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight);
+    painter.setClipRect(rowRect);
+    // The clip stays where it is set; the text moves left by what is scrolled out.
+    painter.translate(-m_view.ScrollX(), 0);
 
     const SchemeColours& colours = CurrentColours();
     const int change = std::clamp(static_cast<int>(line.changeColumn), 0, kLineColumns);
@@ -548,6 +635,19 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
             painter.setPen(ToQColor(colours.selection.text));
             PaintCells(painter, line, cells.from, cells.to, y);
         }
+    }
+    painter.resetTransform();
+    if (slot == m_view.ReviewSlot()) {
+        // The review line's outline inverts what is under it, so it shows on any colours; its
+        // sides are the left margin and the right edge, clear of the first column's glyphs.
+        painter.setClipRect(QRect(0, y, viewport()->width(), lineHeight));
+        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        const int width = viewport()->width();
+        painter.fillRect(QRect(0, y, width, 1), Qt::white);
+        painter.fillRect(QRect(0, y + lineHeight - 1, width, 1), Qt::white);
+        painter.fillRect(QRect(0, y + 1, kLeftMargin, lineHeight - 2), Qt::white);
+        painter.fillRect(QRect(width - kLeftMargin, y + 1, kLeftMargin, lineHeight - 2), Qt::white);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     painter.setClipping(false);
 }

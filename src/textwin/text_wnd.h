@@ -10,23 +10,35 @@
 // pixels of rows still on screen are moved once, and only rows whose slots changed are repainted.
 //
 // Under the text it can show a find bar (Ctrl+F; F3 and Shift+F3 search again with the bar closed)
-// and, while the view is scrolled back, an indicator that counts the lines that came in since.
+// and, while the view is scrolled back, an indicator that counts the lines that came in since. A
+// window narrower than its widest stored line (lines have up to 80 columns) scrolls sideways with
+// a horizontal scroll bar.
+//
+// For screen readers (text_wnd_accessible.h) it reads as text, and F7 toggles a review line: a
+// line caret, outlined on screen, that Up, Down, Page Up, Page Down, Home and End move through the
+// scrollback (Escape or F7 again leaves it; outside review these keys scroll as always). While an
+// assistive technology listens, the window tells it what text came and went, at most every
+// kTellIntervalMs however fast traffic arrives; while none listens it does nothing of the kind.
 //
 // Owned by the window that holds it (console and traffic windows), for the whole program run;
 // the font belongs to the control panel, the text window keeps a copy. User-interface thread only.
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QPointer>
 #include <QRawFont>
+#include <QTimer>
 #include <bitset>
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "textwin/ring_search.h"
+#include "textwin/ring_text.h"
 #include "textwin/text_ring.h"
 #include "textwin/text_view_state.h"
 
@@ -37,7 +49,7 @@ namespace brxw {
 class CFindBar;
 class CScrolledBackBar;
 
-class CTextWnd : public QAbstractScrollArea {
+class CTextWnd : public QAbstractScrollArea, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -101,6 +113,29 @@ public:
 
     // The shortest time between two flushes: about 60 a second.
     static constexpr int kFrameIntervalMs = 16;
+    // The shortest time between two reports of changed text to a listening assistive technology.
+    static constexpr int kTellIntervalMs = 250;
+    // Toggles the review line while the window has the focus.
+    static constexpr int kReviewKey = Qt::Key_F7;
+
+    // What assistive technology asks (text_wnd_accessible.cpp). The text as a screen reader
+    // reads it, read again only when the ring changed since.
+    const RingText& ReadText() const;
+    // The caret: the start of the review line, or without one the end of the text.
+    int CaretOffset() const;
+    // Puts the review line on the line holding offset (starting review).
+    void SetCaretOffset(int offset);
+    void StartReview();
+    void StopReview();
+    // The selection in offsets of ReadText, start first; equal when there is none.
+    std::pair<int, int> SelectionOffsets() const;
+    void SelectOffsets(int start, int end);
+    // A ring position's cell in viewport pixels; empty while its row is not on screen.
+    QRect CellRect(int position) const;
+    // The offset of the character under a viewport point; -1 where there is none.
+    int OffsetAtPoint(const QPoint& point) const;
+    // Scrolls the line holding offset into the window.
+    void ShowOffset(int offset);
 
     // Shows what appends, scrolls and selection changes have queued: scroll bar, moved pixels and
     // the repainted rows. Runs by itself after a change, on the frame clock.
@@ -123,8 +158,25 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void accessibilityActiveChanged(bool active) override;
+    // Starts the clock for telling the listener, unless it runs or nobody would hear.
+    void ScheduleTell();
+    // Tells the listener what text left the top and what came in since it was last told.
+    void TellListener();
+    // Review keys while the review line is on; false for a key that review leaves alone.
+    bool ReviewKey(const QKeyEvent* event);
+    // After the review line moved or came or went: repaints its rows, tells of the caret.
+    void ReviewChanged(int slotBefore);
+    // The scroll bar under the text: its range follows the window's width, the font and the
+    // widest stored line.
+    void SyncHorizontalBar();
+    // Counts the columns of the slots in dirty again; true when the widest line changed.
+    bool MeasureLines(const std::bitset<kRingLines>& dirty);
+    // Scrolls sideways so that columns from..to of a line are on screen.
+    void ShowColumns(int from, int to);
     void UpdateMetrics();
     void OnScrollAction(int action);
     void SyncScrollBar(bool duringAction);
@@ -169,6 +221,19 @@ private:
     long long m_newLines = 0;
     std::function<bool()> m_logIsOn;
     std::function<void(bool)> m_setLog;
+
+    // The columns of each slot up to its last non-blank cell.
+    std::array<std::uint8_t, kRingLines> m_lineColumns{};
+    // Lines the ring has completed since it was made: they number the lines of ReadText.
+    long long m_linesEnded = 0;
+    mutable RingText m_readText;
+    mutable std::uint64_t m_readRevision = 0;
+    mutable bool m_readValid = false;
+    // What the listening assistive technology was last told; none while nothing listens.
+    std::unique_ptr<RingText> m_told;
+    std::uint64_t m_toldRevision = 0;
+    QTimer m_tellTimer;
+    QElapsedTimer m_lastTold;
 };
 
 }  // namespace brxw

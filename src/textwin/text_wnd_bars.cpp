@@ -124,6 +124,7 @@ FindOutcome CTextWnd::FindAgain(bool forward) {
     const Selection before = m_view.CurrentSelection();
     m_view.SelectColumns(found.match.slot, found.match.from, found.match.to);
     m_view.ScrollIntoView(found.match.slot);
+    ShowColumns(found.match.from, found.match.to);
     NoteViewMoved();
     MarkSelectionChange(before, m_view.SelectionShown());
     ScheduleFlush();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textwin/traffic_dlg.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include "text/charset.h"
 #include "text/text_scan.h"
 #include "textwin/text_wnd.h"
+#include "textwin/text_wnd_accessible.h"
 
 namespace brxw {
 namespace {
@@ -199,6 +201,11 @@ void CTrafficDlg::AppendText(std::string_view bytes, Colour colour) {
 
 void CTrafficDlg::SetTitleText(const std::string& title) {
     setWindowTitle(AnsiToQString(title));
+    // The text window is named after its window.
+    if (AccessibilityListening()) {
+        QAccessibleEvent renamed(m_view, QAccessible::NameChanged);
+        NotifyAccessibility(renamed);
+    }
 }
 
 void CTrafficDlg::resizeEvent(QResizeEvent* event) {

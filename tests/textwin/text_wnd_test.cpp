@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,8 +21,10 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "textwin/find_bar.h"
+#include "textwin/text_wnd_accessible.h"
 
 namespace brxw {
 namespace {
@@ -465,6 +469,276 @@ TEST_F(TextWnd, ZeroHeightDoesNotBreak) {
     QCoreApplication::processEvents();
     EXPECT_GT(wnd.View().PageLines(), 0);
     EXPECT_FALSE(Grab().isNull());
+}
+
+// What a screen reader reads: the ring's lines in order as one text, by line, word and
+// character, where each character is on screen, and the window's own selection.
+TEST_F(TextWnd, ScreenReaderReadsTheRingAsTextByLineAndSharesTheSelection) {
+    wnd.setWindowTitle(QStringLiteral("Monitoring"));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&wnd);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_TRUE(iface->state().readOnly);
+    EXPECT_TRUE(iface->state().multiLine);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Monitoring"));
+    QStringList children;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(iface->indexOfChild(child), i);
+        EXPECT_EQ(child->parent(), iface);
+        children << child->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(children.contains(QStringLiteral("Find"))) << children.join(u',').toStdString();
+    EXPECT_TRUE(children.contains(QStringLiteral("Scrolled back")));
+    QAccessibleTextInterface* text = iface->textInterface();
+    ASSERT_NE(text, nullptr);
+
+    // 1200 lines wrap the ring: the 499 newest complete lines stay, trailing blanks and control
+    // bytes shown as blanks cut, then the line still being written.
+    for (int i = 0; i < 1200; ++i) {
+        wnd.AppendText("line " + std::to_string(i) + " \r\n", i % 2 != 0 ? kRed : kGreen);
+    }
+    wnd.AppendText("prompt> ", kBlue);
+    QString expected;
+    for (int i = 701; i < 1200; ++i) {
+        expected += QStringLiteral("line %1\n").arg(i);
+    }
+    expected += QStringLiteral("prompt>");
+    ASSERT_EQ(text->characterCount(), expected.size());
+    EXPECT_EQ(text->text(0, text->characterCount()), expected);
+
+    const int at = static_cast<int>(expected.indexOf(QStringLiteral("line 703\n")));
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(at + 6, QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("line 703\n"));
+    EXPECT_EQ(start, at);
+    EXPECT_EQ(end, at + 9);
+    EXPECT_EQ(text->textBeforeOffset(at + 6, QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("line 702\n"));
+    EXPECT_EQ(text->textAfterOffset(at + 6, QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("line 704\n"));
+    EXPECT_EQ(text->textAtOffset(expected.size(), QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("prompt>"));
+    EXPECT_EQ(text->textAtOffset(at + 6, QAccessible::WordBoundary, &start, &end),
+              QStringLiteral("703"));
+    EXPECT_EQ(text->textAtOffset(at + 6, QAccessible::CharBoundary, &start, &end),
+              QStringLiteral("0"));
+
+    // The newest complete line is in the row above the prompt; its characters are where painted.
+    const int page = wnd.View().PageLines();
+    const int newest = static_cast<int>(expected.indexOf(QStringLiteral("line 1199")));
+    const QRect cell = text->characterRect(newest + 6);
+    EXPECT_EQ(cell,
+              QRect(wnd.viewport()->mapToGlobal(Cells(page - 2, 6, 7).topLeft()), cell.size()));
+    EXPECT_EQ(cell.size(), Cells(page - 2, 6, 7).size());
+    EXPECT_EQ(text->offsetAtPoint(cell.center()), newest + 6);
+    EXPECT_TRUE(text->characterRect(0).isEmpty());  // scrolled out
+
+    text->setSelection(0, at + 5, at + 13);                      // "703\nline"
+    EXPECT_EQ(wnd.View().SelectedText(), "703 \r\r\nline\r\n");  // the bytes as stored
+    EXPECT_EQ(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, at + 5);
+    EXPECT_EQ(end, at + 13);
+    wnd.SelectAll();
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, expected.size());
+    text->removeSelection(0);
+    EXPECT_EQ(text->selectionCount(), 0);
+    EXPECT_TRUE(wnd.View().CurrentSelection().Empty());
+}
+
+// F7 toggles a line caret a screen reader follows; outside it the keys scroll as always.
+TEST_F(TextWnd, ReviewLineMovesWithTheKeysIsOutlinedAndToldAsTheCaret) {
+    std::vector<int> carets;
+    SetAccessibilityStandIn([&carets](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::TextCaretMoved) {
+            carets.push_back(static_cast<QAccessibleTextCursorEvent&>(event).cursorPosition());
+        }
+    });
+    for (int i = 0; i < 100; ++i) {
+        wnd.AppendText("line " + std::to_string(i) + "\n", kRed);
+    }
+    wnd.setFocus(Qt::OtherFocusReason);
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&wnd)->textInterface();
+    const auto caretLine = [text] {
+        int start = 0;
+        int end = 0;
+        return text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+    };
+    const auto outlined = [this](int row) {
+        // The outline inverts the white margin at the row's left edge.
+        const QRect edge(0, row * wnd.View().LineHeight() + 1, 2, wnd.View().LineHeight() - 2);
+        return Count(Grab(), edge, [](QRgb p) { return p == qRgb(0, 0, 0); }) ==
+               edge.width() * edge.height();
+    };
+    const int page = wnd.View().PageLines();
+    ASSERT_GE(page, 4);
+
+    QTest::keyClick(&wnd, Qt::Key_Up);  // not reviewing: the view scrolls, the caret stays
+    EXPECT_FALSE(wnd.View().Following());
+    EXPECT_EQ(text->cursorPosition(), text->characterCount());
+    QTest::keyClick(&wnd, Qt::Key_End);
+    EXPECT_TRUE(carets.empty());
+    EXPECT_FALSE(outlined(page - 2));
+
+    QTest::keyClick(&wnd, Qt::Key_F7);  // on the newest line with text, above the empty one
+    EXPECT_EQ(caretLine(), QStringLiteral("line 99\n"));
+    ASSERT_EQ(carets.size(), 1u);
+    EXPECT_EQ(carets.back(), text->cursorPosition());
+    EXPECT_TRUE(outlined(page - 2));
+    QTest::keyClick(&wnd, Qt::Key_Up);
+    QTest::keyClick(&wnd, Qt::Key_Up);
+    EXPECT_EQ(caretLine(), QStringLiteral("line 97\n"));
+    EXPECT_TRUE(wnd.View().Following());  // still on screen: the view stays
+    EXPECT_TRUE(outlined(page - 4));
+    EXPECT_FALSE(outlined(page - 2));
+    QTest::keyClick(&wnd, Qt::Key_PageUp);
+    EXPECT_EQ(caretLine(), QStringLiteral("line %1\n").arg(97 - page));
+    EXPECT_EQ(wnd.View().RowOfSlot(wnd.View().ReviewSlot()), 0);  // scrolled just enough
+    QTest::keyClick(&wnd, Qt::Key_Home);
+    EXPECT_EQ(caretLine(), QStringLiteral("line 0\n"));
+    EXPECT_EQ(text->cursorPosition(), 0);
+    EXPECT_TRUE(outlined(0));
+    QTest::keyClick(&wnd, Qt::Key_Down);
+    EXPECT_EQ(caretLine(), QStringLiteral("line 1\n"));
+    QTest::keyClick(&wnd, Qt::Key_End);
+    EXPECT_EQ(caretLine(), QStringLiteral("line 99\n"));
+    EXPECT_EQ(carets.size(), 7u);
+    EXPECT_EQ(carets.back(), text->cursorPosition());
+
+    // The review line keeps its text while the oldest lines are dropped under it.
+    QTest::keyClick(&wnd, Qt::Key_Home);
+    for (int i = 100; i < 510; ++i) {
+        wnd.AppendText("line " + std::to_string(i) + "\n", kRed);
+    }
+    EXPECT_EQ(caretLine(), QStringLiteral("line 11\n"));  // the oldest line left
+
+    QTest::keyClick(&wnd, Qt::Key_Escape);
+    EXPECT_FALSE(wnd.View().Reviewing());
+    EXPECT_EQ(text->cursorPosition(), text->characterCount());
+    const int top = wnd.View().TopLine();
+    QTest::keyClick(&wnd, Qt::Key_Down);  // scrolls again
+    EXPECT_EQ(wnd.View().TopLine(), WrapSlot(top + 1));
+    QTest::keyClick(&wnd, Qt::Key_F7);
+    QTest::keyClick(&wnd, Qt::Key_F7);  // the key leaves review too
+    EXPECT_FALSE(wnd.View().Reviewing());
+    SetAccessibilityStandIn({});
+}
+
+// A flood is told in a few removals and insertions that, applied in order to the text the
+// listener found, give the text as it is; while nothing listens nothing is kept or told.
+TEST_F(TextWnd, FloodIsToldInAFewBatchedEventsThatRebuildTheText) {
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&wnd)->textInterface();
+    QString mirror;
+    int events = 0;
+    bool consistent = true;
+    const auto listener = [&](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::TextInserted) {
+            auto& inserted = static_cast<QAccessibleTextInsertEvent&>(event);
+            consistent = consistent && inserted.changePosition() <= mirror.size();
+            mirror.insert(inserted.changePosition(), inserted.textInserted());
+            ++events;
+        } else if (event.type() == QAccessible::TextRemoved) {
+            auto& removed = static_cast<QAccessibleTextRemoveEvent&>(event);
+            const QString gone = removed.textRemoved();
+            consistent = consistent && mirror.mid(removed.changePosition(), gone.size()) == gone;
+            mirror.remove(removed.changePosition(), gone.size());
+            ++events;
+        }
+    };
+    for (int i = 0; i < 300; ++i) {
+        wnd.AppendText("before " + std::to_string(i) + "\n", kRed);
+    }
+    QTest::qWait(20);
+    SetAccessibilityStandIn(listener);
+    mirror = text->text(0, text->characterCount());  // what the listener finds
+
+    QElapsedTimer clock;
+    clock.start();
+    for (int burst = 0; burst < 40; ++burst) {
+        for (int i = 0; i < 100; ++i) {
+            wnd.AppendText("burst " + std::to_string(burst) + " line " + std::to_string(i) + "\n",
+                           kGreen);
+        }
+        wnd.AppendText("partial ", kBlue);  // ends with the next burst's first line
+        QTest::qWait(25);
+    }
+    const qint64 floodMs = clock.elapsed();
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    EXPECT_TRUE(consistent);
+    EXPECT_EQ(mirror, text->text(0, text->characterCount()));
+    EXPECT_GE(events, 2);
+    // A removal and an insertion at most per interval, and the last one after the flood.
+    EXPECT_LE(events, 2 * (floodMs / CTextWnd::kTellIntervalMs + 2)) << floodMs << " ms";
+
+    SetAccessibilityStandIn({});
+    const int told = events;
+    for (int i = 0; i < 1000; ++i) {
+        wnd.AppendText("unheard " + std::to_string(i) + "\n", kRed);
+    }
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    EXPECT_EQ(events, told);
+    // A listener that comes back starts from the text it finds, not from what it missed.
+    wnd.AppendText("caf\x82\n", kRed);  // an e acute in the OEM code page
+    SetAccessibilityStandIn(listener);
+    mirror = text->text(0, text->characterCount());
+    wnd.AppendText("heard\n", kRed);
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    EXPECT_EQ(events, told + 2);  // the oldest line out, the new one in
+    EXPECT_TRUE(consistent);
+    EXPECT_EQ(mirror, text->text(0, text->characterCount()));
+    // Stored text read again under the other code page changes inside the text, not at its ends.
+    const QString before = mirror;
+    wnd.SetAnsiMode(true);
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    EXPECT_NE(mirror, before);
+    EXPECT_TRUE(consistent);
+    EXPECT_EQ(mirror, text->text(0, text->characterCount()));
+    SetAccessibilityStandIn({});
+}
+
+// Narrower than its widest line, the window scrolls sideways: the text is painted shifted, and
+// clicks and a screen reader's character rectangles map through the same shift.
+TEST_F(TextWnd, NarrowWindowScrollsSidewaysAndMapsPointsThroughTheShift) {
+    QScrollBar* bar = wnd.horizontalScrollBar();
+    const auto settle = [this] {
+        wnd.FlushUpdates();
+        QCoreApplication::processEvents();
+    };
+    wnd.AppendText("short\n", kRed);
+    wnd.resize(400, 240);
+    settle();
+    EXPECT_FALSE(bar->isVisible());                             // nothing is out of sight
+    wnd.AppendText(std::string(70, ' ') + "MMMMMMMMMM", kRed);  // its 80th column ends it
+    settle();
+    ASSERT_TRUE(bar->isVisible());
+    const int cw = wnd.View().CharWidth();
+    EXPECT_EQ(bar->maximum(), 2 + 80 * cw - wnd.viewport()->width());
+    bar->setValue(bar->maximum());
+    const int shift = bar->value();
+    const int row = wnd.View().PageLines() - 2;
+    const QImage image = Grab();
+    EXPECT_GT(Count(image, Cells(row, 70, 80).translated(-shift, 0), Mostly(0)), 20);
+    EXPECT_EQ(Count(image, Cells(row - 1, 0, 80).translated(-shift, 0), Mostly(0)), 0);  // "short"
+
+    QTest::mouseDClick(wnd.viewport(), Qt::LeftButton, {},
+                       Cells(row, 75, 76).translated(-shift, 0).center());
+    EXPECT_EQ(wnd.View().SelectedText(), "MMMMMMMMMM");
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&wnd)->textInterface();
+    const int offset = text->characterCount() - 5;  // column 76: 4 columns and "\n" after it
+    const QRect cell = text->characterRect(offset);
+    EXPECT_EQ(cell.topLeft(),
+              wnd.viewport()->mapToGlobal(Cells(row, 76, 77).translated(-shift, 0).topLeft()));
+    EXPECT_EQ(text->offsetAtPoint(cell.center()), offset);
+
+    wnd.resize(1000, 240);
+    settle();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(wnd.View().ScrollX(), 0);
 }
 
 }  // namespace
