@@ -14,9 +14,9 @@
 // window narrower than its widest stored line (lines have up to 80 columns) scrolls sideways with
 // a horizontal scroll bar.
 //
-// For screen readers (text_wnd_accessible.h) it reads as text, and F7 toggles a review line: a
+// For screen readers (text_wnd_accessible.h) it reads as text, and F9 toggles a review line: a
 // line caret, outlined on screen, that Up, Down, Page Up, Page Down, Home and End move through the
-// scrollback (Escape or F7 again leaves it; outside review these keys scroll as always). While an
+// scrollback (Escape or F9 again leaves it; outside review these keys scroll as always). While an
 // assistive technology listens, the window tells it what text came and went, at most every
 // kTellIntervalMs however fast traffic arrives; while none listens it does nothing of the kind.
 //
@@ -116,7 +116,7 @@ public:
     // The shortest time between two reports of changed text to a listening assistive technology.
     static constexpr int kTellIntervalMs = 250;
     // Toggles the review line while the window has the focus.
-    static constexpr int kReviewKey = Qt::Key_F7;
+    static constexpr int kReviewKey = Qt::Key_F9;
 
     // What assistive technology asks (text_wnd_accessible.cpp). The text as a screen reader
     // reads it, read again only when the ring changed since.

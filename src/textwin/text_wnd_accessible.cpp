@@ -53,7 +53,7 @@ public:
                 return title.isEmpty() ? QAccessibleWidget::text(type) : title;
             }
             case QAccessible::Description:
-                return QStringLiteral("Received text. F7 reviews it line by line.");
+                return QStringLiteral("Received text. F9 reviews it line by line.");
             default:
                 return QAccessibleWidget::text(type);
         }

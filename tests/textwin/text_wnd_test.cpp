@@ -585,7 +585,7 @@ TEST_F(TextWnd, ReviewLineMovesWithTheKeysIsOutlinedAndToldAsTheCaret) {
     EXPECT_TRUE(carets.empty());
     EXPECT_FALSE(outlined(page - 2));
 
-    QTest::keyClick(&wnd, Qt::Key_F7);  // on the newest line with text, above the empty one
+    QTest::keyClick(&wnd, Qt::Key_F9);  // on the newest line with text, above the empty one
     EXPECT_EQ(caretLine(), QStringLiteral("line 99\n"));
     ASSERT_EQ(carets.size(), 1u);
     EXPECT_EQ(carets.back(), text->cursorPosition());
@@ -623,8 +623,8 @@ TEST_F(TextWnd, ReviewLineMovesWithTheKeysIsOutlinedAndToldAsTheCaret) {
     const int top = wnd.View().TopLine();
     QTest::keyClick(&wnd, Qt::Key_Down);  // scrolls again
     EXPECT_EQ(wnd.View().TopLine(), WrapSlot(top + 1));
-    QTest::keyClick(&wnd, Qt::Key_F7);
-    QTest::keyClick(&wnd, Qt::Key_F7);  // the key leaves review too
+    QTest::keyClick(&wnd, Qt::Key_F9);
+    QTest::keyClick(&wnd, Qt::Key_F9);  // the key leaves review too
     EXPECT_FALSE(wnd.View().Reviewing());
     SetAccessibilityStandIn({});
 }
