@@ -145,6 +145,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Fault: close after the login line, before the challenge."));
     const QCommandLineOption refuseLogin({QStringLiteral("refuse-login")},
                                          QStringLiteral("Fault: close after any login reply."));
+    const QCommandLineOption scale(
+        {QStringLiteral("scale")},
+        QStringLiteral("Serve a big BBS generated from the seed: N messages, N/10 users, N/500 "
+                       "forward partners and, unless --root is given, a folder files/ of N/20 "
+                       "files; 1..1000000 (100000 is a busy BBS)."),
+        QStringLiteral("N"));
     const QCommandLineOption flood(
         {QStringLiteral("flood")},
         QStringLiteral("Load: send each client N numbered traffic frames (\"flood <n> ...\", 69 "
@@ -179,6 +185,7 @@ int main(int argc, char* argv[]) {
                        garbage,
                        closeBeforeChallenge,
                        refuseLogin,
+                       scale,
                        flood,
                        floodMix,
                        floodChannels});
@@ -229,6 +236,12 @@ int main(int argc, char* argv[]) {
         config.faults.garbageBytes = parser.value(garbage).toInt(&ok);
         if (!ok || config.faults.garbageBytes < 0) {
             Fail(QStringLiteral("bad --garbage"));
+        }
+    }
+    if (parser.isSet(scale)) {
+        config.scale = parser.value(scale).toInt(&ok);
+        if (!ok || config.scale < 1 || config.scale > 1000000) {
+            Fail(QStringLiteral("bad --scale (1..1000000)"));
         }
     }
     if (parser.isSet(flood)) {
