@@ -54,13 +54,24 @@ double Ms(qint64 ns) {
     return static_cast<double>(ns) / 1e6;
 }
 
-// Runs the event loop until done() holds (checked whenever `poke` is called or every
+// The loop RunUntil runs, which the panel ends as soon as what it waits for has happened.
+QEventLoop* g_waiting = nullptr;
+
+void Wake() {
+    if (g_waiting != nullptr) {
+        g_waiting->quit();
+    }
+}
+
+// Runs the event loop until done() holds (checked when the panel wakes it, and every
 // millisecond), at most a minute. False on time-out.
 bool RunUntil(const std::function<bool()>& done) {
     if (done()) {
         return true;
     }
     QEventLoop loop;
+    QEventLoop* outer = g_waiting;
+    g_waiting = &loop;
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
     poll.setInterval(1);
@@ -69,9 +80,16 @@ bool RunUntil(const std::function<bool()>& done) {
             loop.quit();
         }
     });
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    bool late = false;
+    QTimer::singleShot(60000, &loop, [&] {
+        late = true;
+        loop.quit();
+    });
     poll.start();
-    loop.exec();
+    while (!done() && !late) {
+        loop.exec();  // a wake for another wait ends it early: look again
+    }
+    g_waiting = outer;
     return done();
 }
 
@@ -105,14 +123,17 @@ public:
         Arrived(path);
         CControlPanel::DirectoryListingReceived(path);
         listingShown = true;
+        Wake();
     }
     void UserRecordReply(std::string_view payload) override {
         CControlPanel::UserRecordReply(payload);
         replied = true;
+        Wake();
     }
     void MessageRecordReply(std::string_view payload) override {
         CControlPanel::MessageRecordReply(payload);
         replied = true;
+        Wake();
     }
 
 private:
