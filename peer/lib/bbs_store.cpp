@@ -151,6 +151,27 @@ QByteArray GeneratedCall(std::uint64_t draw) {
     return call;
 }
 
+// What a generated message's key-list line shows: type, status, sender and recipient.
+struct GeneratedHead {
+    char type = 'P';
+    char status = 'N';
+    const QByteArray* from = nullptr;
+    const QByteArray* to = nullptr;
+};
+
+GeneratedHead DrawHead(std::uint64_t seed, qint64 number, const std::vector<QByteArray>& calls) {
+    const auto draw = [&](int what) { return Draw(seed, number, what); };
+    const bool personal = draw(0) % 3 != 0;
+    static constexpr char kStatuses[] = "$NYFXKA";
+    GeneratedHead head;
+    head.type = personal ? 'P' : 'B';
+    head.status = personal ? "NYFK"[draw(4) % 4] : kStatuses[draw(4) % 7];
+    head.from = &calls[draw(1) % calls.size()];
+    head.to = personal ? &calls[draw(2) % calls.size()]
+                       : &Boards()[static_cast<int>(draw(2) % Boards().size())];
+    return head;
+}
+
 }  // namespace
 
 void BbsStore::Load(const QString& dataDir) {
@@ -234,22 +255,17 @@ void BbsStore::Generate(int messages, std::uint64_t seed) {
 }
 
 FieldMap BbsStore::GeneratedMessage(qint64 number) const {
+    const GeneratedHead head = DrawHead(m_generator, number, m_generatedCalls);
     const auto draw = [&](int what) { return Draw(m_generator, number, what); };
-    const bool personal = draw(0) % 3 != 0;
-    const QByteArray& from = m_generatedCalls[draw(1) % m_generatedCalls.size()];
-    const QByteArray& to = personal ? m_generatedCalls[draw(2) % m_generatedCalls.size()]
-                                    : Boards()[static_cast<int>(draw(2) % Boards().size())];
     const QByteArray& title = Titles()[static_cast<int>(draw(3) % Titles().size())];
-    static constexpr char kStatuses[] = "$NYFXKA";
-    const char status = personal ? "NYFK"[draw(4) % 4] : kStatuses[draw(4) % 7];
     const qint64 sent = 946684800 + static_cast<qint64>(draw(5) % (20LL * 365 * 86400));
-    return FieldMap{{1, QByteArray(1, personal ? 'P' : 'B')},
-                    {2, QByteArray(1, status)},
+    return FieldMap{{1, QByteArray(1, head.type)},
+                    {2, QByteArray(1, head.status)},
                     {4, QByteArray::number(200 + static_cast<int>(draw(6) % 8000))},
                     {5, QByteArray::number(sent + 600)},
                     {7, "Q4BBS"},
-                    {8, from},
-                    {9, to},
+                    {8, *head.from},
+                    {9, *head.to},
                     {10, QByteArray::number(number) + "_Q4BBS"},
                     {11, title},
                     {12, "0"},
@@ -367,9 +383,25 @@ QByteArray BbsStore::MessageKeyList() const {
         list += QByteArray::number(number) + ' ' + field(1) + field(2) + ' ' + field(8) + ' ' +
                 field(9) + '\n';
     };
+    // A generated message's line is drawn directly: the list is asked for whole, and making
+    // every message's fields for it would take longer than sending it.
+    list.reserve(static_cast<qsizetype>(m_generated) * 26);
     for (qint64 number = 1; number <= m_generated; ++number) {
         const auto it = m_messages.find(number);
-        line(number, it == m_messages.end() ? GeneratedMessage(number) : it->second);
+        if (it != m_messages.end()) {
+            line(number, it->second);
+            continue;
+        }
+        const GeneratedHead head = DrawHead(m_generator, number, m_generatedCalls);
+        list += QByteArray::number(number);
+        list += ' ';
+        list += head.type;
+        list += head.status;
+        list += ' ';
+        list += *head.from;
+        list += ' ';
+        list += *head.to;
+        list += '\n';
     }
     for (auto it = m_messages.upper_bound(m_generated); it != m_messages.end(); ++it) {
         line(it->first, it->second);

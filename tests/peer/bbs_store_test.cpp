@@ -122,6 +122,14 @@ TEST(BbsStore, GeneratesABigBbsFromItsSeed) {
     EXPECT_TRUE(store.PutMessage("PUT 123 " + QByteArray::number(body.size()) + "\n" + body));
     EXPECT_TRUE(store.MessageReply("123")->contains("\n11 Changed title\n"));
     EXPECT_EQ(*store.MessageReply("124"), *again.MessageReply("124"));
+    // A message's line in the list shows what its record holds.
+    QByteArray fields;
+    for (const QByteArray& field : store.MessageReply("124")->split('\n')) {
+        fields += field.startsWith("1 ") || field.startsWith("2 ") ? field.mid(2) : QByteArray();
+        fields +=
+            field.startsWith("8 ") || field.startsWith("9 ") ? " " + field.mid(2) : QByteArray();
+    }
+    EXPECT_TRUE(keys.contains("\n124 " + fields + "\n")) << fields.toStdString();
     EXPECT_EQ(store.MessageCount(), 20000);
     EXPECT_EQ(store.StoreMessageText(-1, "new\n"), 20001);
     EXPECT_EQ(store.MessageCount(), 20001);
