@@ -12,6 +12,12 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#include <QSocketNotifier>
+#include <csignal>
+#endif
+
 namespace {
 
 using brxw::peer::PeerConfig;
@@ -65,6 +71,27 @@ bool ParseCapabilities(const QString& text, PeerConfig& config) {
     config.capabilities = codes;
     return true;
 }
+
+#ifdef Q_OS_UNIX
+int g_stopPipe[2] = {-1, -1};
+
+void OnStopSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_stopPipe[1], &byte, 1);
+}
+
+// Ctrl+C and a plain kill end the event loop, so that the server is destroyed as usual and the
+// private folders it made (the demo's root, a scaled BBS's thousands of files) are removed.
+void QuitOnStopSignals(QCoreApplication& app) {
+    if (::pipe(g_stopPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(g_stopPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+}
+#endif
 
 [[noreturn]] void Fail(const QString& message) {
     std::fprintf(stderr, "brxw-peer: %s\n", qPrintable(message));
@@ -275,5 +302,8 @@ int main(int argc, char* argv[]) {
     std::printf("listening on %s:%u\n", qPrintable(server.Address().toString()),
                 static_cast<unsigned>(server.Port()));
     std::fflush(stdout);
+#ifdef Q_OS_UNIX
+    QuitOnStopSignals(app);
+#endif
     return QCoreApplication::exec();
 }
