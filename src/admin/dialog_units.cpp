@@ -74,7 +74,7 @@ std::string LabelledEdits::Text(const char* name) const {
 namespace {
 
 // Only a key that is not plain ASCII keeps its bytes beside its text (a list of a hundred
-// thousand keys holds a third less).
+// thousand keys holds a fifth less).
 void KeepKeyBytes(QListWidgetItem& item, const std::string& key) {
     if (!IsPlainAscii(key)) {
         item.setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
