@@ -12,6 +12,12 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#include <QSocketNotifier>
+#include <csignal>
+#endif
+
 namespace {
 
 using brxw::peer::PeerConfig;
@@ -65,6 +71,27 @@ bool ParseCapabilities(const QString& text, PeerConfig& config) {
     config.capabilities = codes;
     return true;
 }
+
+#ifdef Q_OS_UNIX
+int g_stopPipe[2] = {-1, -1};
+
+void OnStopSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_stopPipe[1], &byte, 1);
+}
+
+// Ctrl+C and a plain kill end the event loop, so that the server is destroyed as usual and the
+// private folders it made (the demo's root, a scaled BBS's thousands of files) are removed.
+void QuitOnStopSignals(QCoreApplication& app) {
+    if (::pipe(g_stopPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(g_stopPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+}
+#endif
 
 [[noreturn]] void Fail(const QString& message) {
     std::fprintf(stderr, "brxw-peer: %s\n", qPrintable(message));
@@ -145,6 +172,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Fault: close after the login line, before the challenge."));
     const QCommandLineOption refuseLogin({QStringLiteral("refuse-login")},
                                          QStringLiteral("Fault: close after any login reply."));
+    const QCommandLineOption scale(
+        {QStringLiteral("scale")},
+        QStringLiteral("Serve a big BBS generated from the seed: N messages, N/10 users, N/500 "
+                       "forward partners and, unless --root is given, a folder files/ of N/20 "
+                       "files; 1..1000000 (100000 is a busy BBS)."),
+        QStringLiteral("N"));
     const QCommandLineOption flood(
         {QStringLiteral("flood")},
         QStringLiteral("Load: send each client N numbered traffic frames (\"flood <n> ...\", 69 "
@@ -179,6 +212,7 @@ int main(int argc, char* argv[]) {
                        garbage,
                        closeBeforeChallenge,
                        refuseLogin,
+                       scale,
                        flood,
                        floodMix,
                        floodChannels});
@@ -231,6 +265,12 @@ int main(int argc, char* argv[]) {
             Fail(QStringLiteral("bad --garbage"));
         }
     }
+    if (parser.isSet(scale)) {
+        config.scale = parser.value(scale).toInt(&ok);
+        if (!ok || config.scale < 1 || config.scale > 1000000) {
+            Fail(QStringLiteral("bad --scale (1..1000000)"));
+        }
+    }
     if (parser.isSet(flood)) {
         config.floodFrames = parser.value(flood).toLongLong(&ok);
         if (!ok || config.floodFrames < 1 ||
@@ -262,5 +302,8 @@ int main(int argc, char* argv[]) {
     std::printf("listening on %s:%u\n", qPrintable(server.Address().toString()),
                 static_cast<unsigned>(server.Port()));
     std::fflush(stdout);
+#ifdef Q_OS_UNIX
+    QuitOnStopSignals(app);
+#endif
     return QCoreApplication::exec();
 }

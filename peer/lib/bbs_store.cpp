@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <random>
 
 namespace brxw::peer {
 
@@ -99,6 +100,78 @@ QByteArray MessageTextFor(const FieldMap& fields) {
     return "Hello,\n\n" + field(11) + ".\n\nBest regards\n" + field(8) + "\n";
 }
 
+// One 64-bit draw per (seed, number, what): the generated BBS needs no stored state per message.
+std::uint64_t Mix(std::uint64_t x) {
+    x += 0x9e3779b97f4a7c15u;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9u;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebu;
+    return x ^ (x >> 31);
+}
+
+std::uint64_t Draw(std::uint64_t seed, qint64 number, int what) {
+    return Mix(seed ^ Mix(static_cast<std::uint64_t>(number) * 16 + static_cast<unsigned>(what)));
+}
+
+// Shared texts: a generated field's value refers to one of these rather than holding a copy.
+const QByteArrayList& Titles() {
+    static const QByteArrayList titles = {
+        "Meeting on Saturday",  "Antenna for sale",        "Node outage tonight",
+        "Keplerian elements",   "Weekly DX bulletin",      "New firmware for the TNC",
+        "Contest results",      "Wanted: 2m amplifier",    "Club newsletter",
+        "Weather warning",      "Re: Meeting on Saturday", "Digipeater moved",
+        "Propagation forecast", "Lost and found",          "Forwarding schedule",
+        "Test message",         "Field day plans",         "QSL cards arrived"};
+    return titles;
+}
+
+const QByteArrayList& Boards() {
+    static const QByteArrayList boards = {"ALL", "PACKET", "SALE", "WX",
+                                          "DX",  "NEWS",   "KEPS", "TECH"};
+    return boards;
+}
+
+const QByteArrayList& Names() {
+    static const QByteArrayList names = {"Anna", "Bert", "Carla", "Dieter", "Eva",    "Frank",
+                                         "Gina", "Hans", "Ilse",  "Jan",    "Karl",   "Lena",
+                                         "Max",  "Nina", "Otto",  "Petra",  "Rolf",   "Sara",
+                                         "Tom",  "Ulla", "Vera",  "Walter", "Yvonne", "Zoe"};
+    return names;
+}
+
+// "Q", a digit and two or three letters, from the draw: distinct draws may give the same call.
+QByteArray GeneratedCall(std::uint64_t draw) {
+    QByteArray call = "Q" + QByteArray::number(static_cast<int>(draw % 10));
+    draw /= 10;
+    const int letters = 2 + static_cast<int>(draw % 2);
+    draw /= 2;
+    for (int i = 0; i < letters; ++i) {
+        call += static_cast<char>('A' + draw % 26);
+        draw /= 26;
+    }
+    return call;
+}
+
+// What a generated message's key-list line shows: type, status, sender and recipient.
+struct GeneratedHead {
+    char type = 'P';
+    char status = 'N';
+    const QByteArray* from = nullptr;
+    const QByteArray* to = nullptr;
+};
+
+GeneratedHead DrawHead(std::uint64_t seed, qint64 number, const std::vector<QByteArray>& calls) {
+    const auto draw = [&](int what) { return Draw(seed, number, what); };
+    const bool personal = draw(0) % 3 != 0;
+    static constexpr char kStatuses[] = "$NYFXKA";
+    GeneratedHead head;
+    head.type = personal ? 'P' : 'B';
+    head.status = personal ? "NYFK"[draw(4) % 4] : kStatuses[draw(4) % 7];
+    head.from = &calls[draw(1) % calls.size()];
+    head.to = personal ? &calls[draw(2) % calls.size()]
+                       : &Boards()[static_cast<int>(draw(2) % Boards().size())];
+    return head;
+}
+
 }  // namespace
 
 void BbsStore::Load(const QString& dataDir) {
@@ -112,6 +185,7 @@ void BbsStore::Load(const QString& dataDir) {
     if (auto messages = RecordFile<qint64>(folder + QStringLiteral("messages.txt"), MessageKey)) {
         m_messages = std::move(*messages);
         m_messages.erase(0);  // a key that is no number
+        m_generated = 0;
         m_texts.clear();
         for (const auto& [number, fields] : m_messages) {
             m_texts[number] = MessageTextFor(fields);
@@ -138,6 +212,78 @@ void BbsStore::Load(const QString& dataDir) {
             }
         }
     }
+}
+
+void BbsStore::Generate(int messages, std::uint64_t seed) {
+    messages = std::max(messages, 1);
+    m_generator = seed;
+    m_generated = messages;
+    m_maxRecords = kMaxRecords + messages;
+    m_messages.clear();
+    m_texts.clear();
+
+    std::mt19937_64 random(seed);
+    const int users = std::max(messages / 10, 1);
+    m_users.clear();
+    m_generatedCalls.clear();
+    while (static_cast<int>(m_users.size()) < users) {
+        const QByteArray call = GeneratedCall(random());
+        if (m_users.count(call) != 0) {
+            continue;
+        }
+        const std::uint64_t draw = random();
+        m_users[call] = FieldMap{{1, call},
+                                 {14, QByteArray::number(static_cast<int>(draw % 4096))},
+                                 {17, QByteArray::number(static_cast<int>(draw / 4096 % 4))},
+                                 {22, Names()[static_cast<int>(draw / 16384 % Names().size())]},
+                                 {27, "Q4BBS"},
+                                 {29, "/usr/" + call.toLower()},
+                                 {31, ""},
+                                 {32, QByteArray::number(10000 + static_cast<int>(draw % 89999))}};
+        m_generatedCalls.push_back(call);
+    }
+
+    m_forward.clear();
+    const int partners = std::max(messages / 500, 1);
+    for (int i = 0; i < partners; ++i) {
+        const std::uint64_t draw = random();
+        const int first = draw % 3 == 0 ? static_cast<int>(draw / 3 % 40) : 0;
+        const int second = draw % 5 == 0 ? static_cast<int>(draw / 5 % 20) : 0;
+        m_forward.push_back({GeneratedCall(random()) + "BBS", first, second,
+                             (first + second) * static_cast<int>(1 + draw / 100 % 9), false});
+    }
+}
+
+FieldMap BbsStore::GeneratedMessage(qint64 number) const {
+    const GeneratedHead head = DrawHead(m_generator, number, m_generatedCalls);
+    const auto draw = [&](int what) { return Draw(m_generator, number, what); };
+    const QByteArray& title = Titles()[static_cast<int>(draw(3) % Titles().size())];
+    const qint64 sent = 946684800 + static_cast<qint64>(draw(5) % (20LL * 365 * 86400));
+    return FieldMap{{1, QByteArray(1, head.type)},
+                    {2, QByteArray(1, head.status)},
+                    {4, QByteArray::number(200 + static_cast<int>(draw(6) % 8000))},
+                    {5, QByteArray::number(sent + 600)},
+                    {7, "Q4BBS"},
+                    {8, *head.from},
+                    {9, *head.to},
+                    {10, QByteArray::number(number) + "_Q4BBS"},
+                    {11, title},
+                    {12, "0"},
+                    {15, QByteArray::number(sent)}};
+}
+
+std::optional<FieldMap> BbsStore::MessageFields(qint64 number) const {
+    const auto it = m_messages.find(number);
+    if (it != m_messages.end()) {
+        return it->second;
+    }
+    return IsGenerated(number) ? std::optional(GeneratedMessage(number)) : std::nullopt;
+}
+
+int BbsStore::MessageCount() const {
+    // The stored ones beyond the generated range are the messages written since.
+    return static_cast<int>(m_generated +
+                            std::distance(m_messages.upper_bound(m_generated), m_messages.end()));
 }
 
 BbsStore::BbsStore() {
@@ -229,13 +375,36 @@ QByteArray BbsStore::UserKeyList() const {
 
 QByteArray BbsStore::MessageKeyList() const {
     QByteArray list;
-    for (const auto& [number, fields] : m_messages) {
+    const auto line = [&](qint64 number, const FieldMap& fields) {
         const auto field = [&](int n) {
             const auto it = fields.find(n);
             return it == fields.end() ? QByteArray("-") : it->second;
         };
         list += QByteArray::number(number) + ' ' + field(1) + field(2) + ' ' + field(8) + ' ' +
                 field(9) + '\n';
+    };
+    // A generated message's line is drawn directly: the list is asked for whole, and making
+    // every message's fields for it would take longer than sending it.
+    list.reserve(static_cast<qsizetype>(m_generated) * 26);
+    for (qint64 number = 1; number <= m_generated; ++number) {
+        const auto it = m_messages.find(number);
+        if (it != m_messages.end()) {
+            line(number, it->second);
+            continue;
+        }
+        const GeneratedHead head = DrawHead(m_generator, number, m_generatedCalls);
+        list += QByteArray::number(number);
+        list += ' ';
+        list += head.type;
+        list += head.status;
+        list += ' ';
+        list += *head.from;
+        list += ' ';
+        list += *head.to;
+        list += '\n';
+    }
+    for (auto it = m_messages.upper_bound(m_generated); it != m_messages.end(); ++it) {
+        line(it->first, it->second);
     }
     return list;
 }
@@ -250,8 +419,8 @@ std::optional<QByteArray> BbsStore::MessageReply(QByteArrayView key) const {
     if (!number) {
         return std::nullopt;
     }
-    const auto it = m_messages.find(*number);
-    return it == m_messages.end() ? std::nullopt : std::optional(Reply(it->second));
+    const auto fields = MessageFields(*number);
+    return fields ? std::optional(Reply(*fields)) : std::nullopt;
 }
 
 std::optional<std::pair<QByteArray, FieldMap>> BbsStore::ParsePut(
@@ -311,6 +480,9 @@ bool BbsStore::PutMessage(QByteArrayView request) {
         return false;
     }
     const auto number = Number(put->first);
+    if (number && IsGenerated(*number) && m_messages.count(*number) == 0) {
+        m_messages[*number] = GeneratedMessage(*number);  // written: stored from now on
+    }
     const auto it = number ? m_messages.find(*number) : m_messages.end();
     if (it == m_messages.end()) {
         return false;
@@ -323,7 +495,7 @@ bool BbsStore::PutMessage(QByteArrayView request) {
 
 bool BbsStore::NewUser(QByteArrayView callsign) {
     const QByteArray call = Upper(callsign);
-    if (!IsCallsign(call) || m_users.count(call) || UserCount() >= kMaxRecords) {
+    if (!IsCallsign(call) || m_users.count(call) || UserCount() >= m_maxRecords) {
         return false;
     }
     m_users[call] =
@@ -425,20 +597,28 @@ bool BbsStore::ChangePactor(PactorChange change) {
 
 std::optional<QByteArray> BbsStore::MessageText(qint64 number) const {
     const auto it = m_texts.find(number);
-    return it == m_texts.end() ? std::nullopt : std::optional(it->second);
+    if (it != m_texts.end()) {
+        return it->second;
+    }
+    const auto fields = IsGenerated(number) ? MessageFields(number) : std::nullopt;
+    return fields ? std::optional(MessageTextFor(*fields)) : std::nullopt;
 }
 
 qint64 BbsStore::StoreMessageText(qint64 number, const QByteArray& text) {
     const QByteArray kept = text.left(kMaxText);
+    if (number >= 0 && IsGenerated(number) && m_messages.count(number) == 0) {
+        m_messages[number] = GeneratedMessage(number);
+    }
     if (number >= 0 && m_messages.count(number)) {
         m_texts[number] = kept;
         m_messages[number][4] = QByteArray::number(kept.size());
         return number;
     }
-    if (MessageCount() >= kMaxRecords) {
+    if (MessageCount() >= m_maxRecords) {
         return -1;
     }
-    const qint64 next = m_messages.empty() ? 1 : m_messages.rbegin()->first + 1;
+    const qint64 next =
+        std::max(m_generated, m_messages.empty() ? 0 : m_messages.rbegin()->first) + 1;
     m_messages[next] = FieldMap{{1, "P"},     {2, "N"},   {4, QByteArray::number(kept.size())},
                                 {8, "Q0QQQ"}, {9, "ALL"}, {11, "New message"},
                                 {12, "0"}};

@@ -4,12 +4,14 @@
 // The BBS's administrative data as the remote console exposes it: user records (kind 6),
 // message records (kind 7) with their texts (kind 8), the pending-forward list (kind 4), the
 // server options (kind 9) and the Pactor controller (kind 10). An in-memory store seeded with
-// a few plausible entries; every size is bounded. Owned by PeerServer; server thread only.
+// a few plausible entries, or generated at a big BBS's scale; every size is bounded. Owned by
+// PeerServer; server thread only.
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <vector>
@@ -34,6 +36,12 @@ public:
     // ("[key]" lines, each followed by its field lines), choices.txt ("value text" lines) and
     // forward.txt ("name first second kilobytes" lines); each file only when it can be read.
     void Load(const QString& dataDir);
+
+    // Replaces every record with a big BBS made from `seed` (the same seed, the same BBS):
+    // `messages` messages numbered from 1, a tenth as many users, a five-hundredth as many
+    // forward partners (at least one of each). The messages are not stored but made from their
+    // number whenever asked for, until one is written; the limits on adding grow with the size.
+    void Generate(int messages, std::uint64_t seed);
 
     // Key lists sent as the answer to "LIST".
     QByteArray UserKeyList() const;
@@ -77,7 +85,8 @@ public:
     qint64 StoreMessageText(qint64 number, const QByteArray& text);
 
     int UserCount() const { return static_cast<int>(m_users.size()); }
-    int MessageCount() const { return static_cast<int>(m_messages.size()); }
+    int MessageCount() const;
+    int ForwardCount() const { return static_cast<int>(m_forward.size()); }
 
 private:
     struct ForwardEntry {
@@ -97,9 +106,17 @@ private:
     static std::optional<std::pair<QByteArray, FieldMap>> ParsePut(
         QByteArrayView request, std::initializer_list<int> known);
     static QByteArray Reply(const FieldMap& fields);
+    // The fields of message `number`, stored or generated; nullopt when there is none.
+    std::optional<FieldMap> MessageFields(qint64 number) const;
+    bool IsGenerated(qint64 number) const { return number >= 1 && number <= m_generated; }
+    FieldMap GeneratedMessage(qint64 number) const;
 
     std::map<QByteArray, FieldMap> m_users;  // key: upper-case callsign
-    std::map<qint64, FieldMap> m_messages;
+    std::map<qint64, FieldMap> m_messages;   // a generated one only once written
+    qint64 m_generated = 0;                  // messages 1..m_generated are generated
+    std::uint64_t m_generator = 0;           // their seed
+    std::vector<QByteArray> m_generatedCalls;
+    int m_maxRecords = kMaxRecords;
     std::map<qint64, QByteArray> m_texts;
     std::vector<ForwardEntry> m_forward;
     std::vector<std::pair<int, QByteArray>> m_choices;  // field 17's numbered choices

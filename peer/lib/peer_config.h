@@ -93,7 +93,11 @@ struct PeerConfig {
     BbsFigures figures;
     int pactorPort = -1;  // >= 0: the BBS has a Pactor controller on that port (demo: 1)
 
-    QString rootDir;     // folder served by listings, fetches and uploads; empty: none
+    QString rootDir;  // folder served by listings, fetches and uploads; empty: none
+    // > 0: a big BBS generated at start from the seed (BbsStore::Generate): this many messages,
+    // a tenth as many users, a five-hundredth as many forward partners; and, unless rootDir is
+    // set, a private root whose folder files/ holds a twentieth as many files.
+    int scale = 0;
     QString dataDir;     // demo data; empty: the peer/data folder of the source tree
     QString recordFile;  // every received byte is also written here when set
 

@@ -6,7 +6,9 @@
 #include "peer/lib/request_handler.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,6 +28,31 @@ std::mt19937_64 SeededGenerator(const std::optional<std::uint64_t>& seed) {
     std::random_device device;
     std::seed_seq sequence{device(), device(), device(), device()};
     return std::mt19937_64(sequence);
+}
+
+// `count` files of a big BBS's file area, sparse (no data written), with sizes and dates drawn
+// from the seed; the dates lie years back, so that their listing does not depend on today.
+void FillBigDirectory(const QString& path, int count, std::uint64_t seed) {
+    static const char* const kStems[] = {"pkt", "tnc", "node", "fwd", "dx", "wx", "keps", "log"};
+    static const char* const kSuffixes[] = {".txt", ".zip", ".bin", ".cfg", ".doc", ".hex"};
+    if (!QDir().mkpath(path)) {
+        return;
+    }
+    std::mt19937_64 random(seed);
+    const QDateTime base(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
+    for (int i = 0; i < count; ++i) {
+        const std::uint64_t draw = random();
+        const QString name = QString::fromLatin1(kStems[draw % std::size(kStems)]) +
+                             QString::number(i).rightJustified(5, u'0') +
+                             QString::fromLatin1(kSuffixes[draw / 8 % std::size(kSuffixes)]);
+        QFile file(path + u'/' + name);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return;
+        }
+        file.resize(static_cast<qint64>(draw / 64 % 2000000));
+        file.setFileTime(base.addSecs(static_cast<qint64>(draw / 4096 % (20LL * 365 * 86400))),
+                         QFileDevice::FileModificationTime);
+    }
 }
 
 }  // namespace
@@ -56,15 +83,22 @@ PeerServer::PeerServer(PeerConfig config, QObject* parent)
         m_config.dataDir = DefaultDataDir();
     }
     m_store.Load(m_config.dataDir);
+    if (m_config.scale > 0) {
+        m_store.Generate(m_config.scale, m_rng());
+    }
     m_config.pieceSize = std::clamp(m_config.pieceSize, 1, kMaxPayload);
     for (const PeerStation& station : m_config.stations) {
         m_stations.Set(station);
     }
     QString root = m_config.rootDir;
-    if (root.isEmpty() && m_config.demo) {
+    if (root.isEmpty() && (m_config.demo || m_config.scale > 0)) {
         // The demo serves a copy, so that uploads never touch the data folder.
         m_demoRoot = DemoDriver::CopyDemoRoot(m_config.dataDir);
         root = m_demoRoot ? m_demoRoot->path() : QString();
+        if (m_demoRoot && m_config.scale > 0) {
+            FillBigDirectory(root + QStringLiteral("/files"), std::max(m_config.scale / 20, 1),
+                             m_rng());
+        }
     }
     m_root = RootFolder(root);
     if (!m_config.recordFile.isEmpty() && !m_received.MirrorTo(m_config.recordFile)) {

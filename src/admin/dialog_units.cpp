@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "admin/admin_texts.h"
+#include "admin/record_exchange.h"
 #include "resources/strings.h"
 #include "text/charset.h"
 
@@ -70,15 +71,94 @@ std::string LabelledEdits::Text(const char* name) const {
     return QStringToAnsi(Find(name)->text());
 }
 
+namespace {
+
+// Only a key that is not plain ASCII keeps its bytes beside its text (a list of a hundred
+// thousand keys holds a fifth less).
+void KeepKeyBytes(QListWidgetItem& item, const std::string& key) {
+    if (!IsPlainAscii(key)) {
+        item.setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
+    }
+}
+
+// The first row in [0, count) for which before(row) is false; the rows are ordered so that
+// before holds for a leading run.
+template <typename Before>
+int PartitionRow(int count, Before before) {
+    int low = 0;
+    int high = count;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (before(middle)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+bool CaselessLess(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) {
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return lower(x) < lower(y); });
+}
+
+}  // namespace
+
+bool IsPlainAscii(std::string_view key) {
+    return std::all_of(key.begin(), key.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 1 && static_cast<unsigned char>(c) < 128;
+    });
+}
+
 QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row) {
     auto* item = new QListWidgetItem(AnsiToQString(key));
-    item->setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
+    KeepKeyBytes(*item, key);
     list.insertItem(row < 0 ? list.count() : row, item);
     return item;
 }
 
+void AddKeyItems(QListWidget& list, const std::vector<std::string>& keys) {
+    // One insertion for them all: the list model and its view hear of one block of rows, where
+    // an insertion per key has each of them update its bookkeeping a hundred thousand times.
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(keys.size()));
+    for (const std::string& key : keys) {
+        texts.append(AnsiToQString(key));
+    }
+    const int first = list.count();
+    list.addItems(texts);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!IsPlainAscii(keys[i])) {
+            KeepKeyBytes(*list.item(first + static_cast<int>(i)), keys[i]);
+        }
+    }
+}
+
 std::string KeyOf(const QListWidgetItem& item) {
-    return item.data(Qt::UserRole).toByteArray().toStdString();
+    const QVariant bytes = item.data(Qt::UserRole);
+    if (bytes.isValid()) {
+        return bytes.toByteArray().toStdString();
+    }
+    return item.text().toLatin1().toStdString();  // plain ASCII: the text is the key
+}
+
+std::optional<int> FindKeyRow(const QListWidget& list, std::string_view key) {
+    // Keys equal without regard to case stand together in ListOrder; the first of them is
+    // where the caseless search lands.
+    const int row =
+        PartitionRow(list.count(), [&](int r) { return CaselessLess(KeyOf(*list.item(r)), key); });
+    if (row < list.count() && !CaselessLess(key, KeyOf(*list.item(row)))) {
+        return row;
+    }
+    return std::nullopt;
+}
+
+int KeyInsertRow(const QListWidget& list, std::string_view key) {
+    return PartitionRow(list.count(), [&](int r) { return ListOrder(KeyOf(*list.item(r)), key); });
 }
 
 namespace {

@@ -58,9 +58,7 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     setWindowTitle(QString::fromLatin1(text::kMessageProperties));
 
     m_keys = new QListWidget(this);
-    for (const std::string& key : keys) {
-        AddKeyItem(*m_keys, key);
-    }
+    AddKeyItems(*m_keys, keys);
     m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* msgLabel = new QLabel(QStringLiteral("&Msg"), this);
     msgLabel->setBuddy(m_keys);

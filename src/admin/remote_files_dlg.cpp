@@ -19,12 +19,16 @@ namespace brxw::admin {
 
 namespace {
 
-constexpr int kNameRole = Qt::UserRole;      // the name's bytes as the server sent them
+constexpr int kNameRole = Qt::UserRole;      // the name's bytes, when not plain ASCII
 constexpr int kTypeRole = Qt::UserRole + 1;  // the type character
 constexpr qint64 kMaxListingBytes = 4 * 1024 * 1024;
 
-QByteArray Bytes(const std::string& text) {
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+// The name's bytes as the server sent them: kept beside the text only when it is not plain
+// ASCII, which reads the same in every code page.
+std::string NameOf(const QTreeWidgetItem& item) {
+    const QVariant bytes = item.data(0, kNameRole);
+    return bytes.isValid() ? bytes.toByteArray().toStdString()
+                           : item.text(0).toLatin1().toStdString();
 }
 
 }  // namespace
@@ -57,6 +61,10 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     m_tree->setSortingEnabled(false);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setIconSize(QSize(16, 16));
+    // Every row is one line of the tree's font beside a 16-pixel icon, so every row has the same
+    // height (a name in another script, drawn from a fallback font, too): the tree need not
+    // measure all the rows above one to find where it is, 45 ms for End in 5 000 files.
+    m_tree->setUniformRowHeights(true);
     m_tree->header()->setSectionsClickable(true);
     m_tree->header()->setSortIndicatorShown(false);
     m_tree->setColumnWidth(0, 214);
@@ -90,7 +98,7 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
         if (selected.isEmpty()) {
             m_browser.ClearChoice();
         } else {
-            m_browser.ItemChanged(selected.front()->data(0, kNameRole).toByteArray().toStdString(),
+            m_browser.ItemChanged(NameOf(*selected.front()),
                                   static_cast<char>(selected.front()->data(0, kTypeRole).toInt()));
         }
         m_name->setText(AnsiToQString(m_browser.Name()));
@@ -121,15 +129,24 @@ void CRemoteFilesDlg::Listing(const QString& path) {
     m_tree->clear();
     const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
     const QIcon file = style()->standardIcon(QStyle::SP_FileIcon);
+    // Made outside the tree and handed over in one insertion: an item made in the tree is
+    // announced to the model and the view alone, thousands of times for a big folder.
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(items.size()));
     for (const ListingItem& entry : items) {
-        auto* item = new QTreeWidgetItem(m_tree);
+        auto* item = new QTreeWidgetItem;
         item->setText(0, AnsiToQString(entry.name));
         item->setText(1, AnsiToQString(entry.date));
         item->setText(2, AnsiToQString(entry.size));
         item->setIcon(0, entry.IsDirectory() ? folder : file);
-        item->setData(0, kNameRole, Bytes(entry.name));
+        if (!IsPlainAscii(entry.name)) {
+            item->setData(0, kNameRole,
+                          QByteArray(entry.name.data(), static_cast<qsizetype>(entry.name.size())));
+        }
         item->setData(0, kTypeRole, static_cast<int>(static_cast<unsigned char>(entry.type)));
+        rows.append(item);
     }
+    m_tree->addTopLevelItems(rows);
     m_empty->setVisible(items.empty());
     NoCurrentRow(*m_tree);  // the new listing, too, waits for the operator's choice
 }

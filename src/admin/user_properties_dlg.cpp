@@ -76,9 +76,7 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
     };
 
     m_users = new QListWidget(this);
-    for (const std::string& call : keys.callsigns) {
-        AddKeyItem(*m_users, call);
-    }
+    AddKeyItems(*m_users, keys.callsigns);
     m_choices = new QListWidget(this);
     for (const UserChoice& choice : keys.choices) {
         auto* item = new QListWidgetItem(AnsiToQString(choice.text), m_choices);
@@ -269,16 +267,11 @@ void CUserPropertiesDlg::RecordReply(std::string_view payload) {
         --m_asked;
     }
     // The record is the user its field 1 names; without it, nobody's that Apply could write.
-    std::optional<std::size_t> row;
-    if (keys.callsign) {
-        std::vector<std::string> calls;
-        for (int i = 0; i < m_users->count(); ++i) {
-            calls.push_back(KeyOf(*m_users->item(i)));
-        }
-        row = FindCallsign(calls, *keys.callsign);
-    }
+    // The list stays in its order, so the user is found by halving it.
+    const std::optional<int> row =
+        keys.callsign ? FindKeyRow(*m_users, *keys.callsign) : std::nullopt;
     if (m_asked == 0) {
-        SelectUserRow(row ? static_cast<int>(*row) : -1);
+        SelectUserRow(row ? *row : -1);
         m_shownCall = SelectedCallsign();
     } else {
         // An older request's reply: the selection stays on the user the operator chose last.
@@ -342,11 +335,7 @@ void CUserPropertiesDlg::AddUser() {
     if (!call || call->empty()) {
         return;
     }
-    std::vector<std::string> calls;
-    for (int i = 0; i < m_users->count(); ++i) {
-        calls.push_back(KeyOf(*m_users->item(i)));
-    }
-    if (FindCallsign(calls, *call)) {
+    if (FindKeyRow(*m_users, *call)) {
         // The entry shown stays as it is: selecting the existing one here would let Apply
         // write the fields on screen under that user.
         m_warning(this, text::kAddUser, StrPrintf(text::kCallsignExists, call->c_str()));
@@ -364,9 +353,8 @@ void CUserPropertiesDlg::AddUser() {
     // what they hold; inserting it moves the rows under the selection, which is no choice of
     // the operator either. The boxes are not the new user's record, so Apply and Del user
     // wait until the operator chooses the entry.
-    const auto place = std::lower_bound(calls.begin(), calls.end(), *call, ListOrder);
     m_selecting = true;
-    QListWidgetItem* item = AddKeyItem(*m_users, *call, static_cast<int>(place - calls.begin()));
+    QListWidgetItem* item = AddKeyItem(*m_users, *call, KeyInsertRow(*m_users, *call));
     m_selecting = false;
     SelectUserRow(m_users->row(item));
     m_users->scrollToItem(item);

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
+#include <random>
 
 #include "admin/forward_list.h"
 #include "admin/message_properties_dlg.h"
@@ -217,6 +219,66 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
 }
 
+// A list of thousands filled at once keeps the order and the exact bytes of every key (also one
+// outside ASCII), a reply selects the user it names (the first of those equal but for case),
+// and Add user and Del user put an entry between its neighbours and take it out again.
+TEST(UserPropertiesDlg, ABigListKeepsOrderKeysAndNeighbours) {
+    std::string file;
+    std::mt19937 random(25);
+    for (int i = 0; i < 3000; ++i) {
+        file += "Q" + std::to_string(random() % 10) + static_cast<char>('A' + random() % 26) +
+                static_cast<char>('A' + random() % 26) + std::to_string(i % 7) + "\n";
+    }
+    file += "q5mix\nQ5MIX\nQ7\x80X\n1 ALPHA\n";
+    const UserKeys keys = ReadUserKeys(file);
+    Recorder r;
+    CUserPropertiesDlg dialog(keys, true, r.Send());
+    dialog.SetWarning(r.Warn());
+    QListWidget* users = dialog.UserList();
+    const auto listed = [&] {
+        std::vector<std::string> calls;
+        for (int i = 0; i < users->count(); ++i) {
+            calls.push_back(KeyOf(*users->item(i)));
+        }
+        return calls;
+    };
+    ASSERT_EQ(listed(), keys.callsigns);
+    const auto euro = std::find(keys.callsigns.begin(), keys.callsigns.end(), "Q7\x80X");
+    ASSERT_NE(euro, keys.callsigns.end());
+    EXPECT_EQ(users->item(static_cast<int>(euro - keys.callsigns.begin()))->text(),
+              QString::fromUtf8("Q7\u20ACX"));
+    EXPECT_TRUE(users->selectedItems().isEmpty());
+
+    // Each reply selects the row the list's first match names.
+    for (const std::string call : {std::string("q5Mix"), std::string("Q7\x80X"), keys.callsigns[0],
+                                   keys.callsigns[1500], keys.callsigns.back()}) {
+        dialog.RecordReply("1 " + call + "\n");
+        const auto row = FindCallsign(keys.callsigns, call);
+        ASSERT_TRUE(row) << call;
+        ASSERT_EQ(users->selectedItems().size(), 1);
+        EXPECT_EQ(users->row(users->selectedItems().front()), static_cast<int>(*row)) << call;
+    }
+
+    std::optional<std::string> typed = "Q5MIX";
+    dialog.SetAskCallsign([&](QWidget*) { return typed; });
+    const std::size_t sent = r.sent.size();
+    dialog.AddUser();  // there already, in another case
+    EXPECT_EQ(r.sent.size(), sent);
+    typed = "Q5MIXA";
+    dialog.AddUser();
+    EXPECT_EQ(r.sent.back(), "6 NEW Q5MIXA");
+    std::vector<std::string> added = keys.callsigns;
+    const auto place = std::lower_bound(added.begin(), added.end(), "Q5MIXA", ListOrder);
+    const int row = static_cast<int>(place - added.begin());
+    added.insert(place, "Q5MIXA");
+    EXPECT_EQ(listed(), added);
+    ASSERT_EQ(users->selectedItems().size(), 1);
+    EXPECT_EQ(users->row(users->selectedItems().front()), row);
+    dialog.DeleteUser();
+    EXPECT_EQ(r.sent.back(), "6 DEL Q5MIXA");
+    EXPECT_EQ(listed(), keys.callsigns);
+}
+
 TEST(UserPropertiesDlg, AddKeepsTheBoxesAndNothingChangesUnsent) {
     Recorder r;
     CUserPropertiesDlg dialog(ReadUserKeys("Q1ABC\nQ2XYZ\n"), true, r.Send());
@@ -397,6 +459,38 @@ TEST(RemoteFilesDlg, ListingOpenAndUp) {
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "2 welcome.txt");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// A name outside ASCII is shown in the code page and asked for with the bytes the server sent;
+// the items of a big folder come in the listing's order, directories first.
+TEST(RemoteFilesDlg, NamesAreAskedForAsTheServerSentThem) {
+    QTemporaryDir work;
+    const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
+    QByteArray text;
+    for (int i = 0; i < 2000; ++i) {
+        text += "- " + QByteArray::number(i) + " f" + QByteArray::number(i) + ".txt jan-01-2001\n";
+    }
+    text += "d 0 \x80t\xE9 jan-05-2001\n";
+    QFile file(listing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    Recorder r;
+    CRemoteFilesDlg dialog(r.Send());
+    dialog.show();
+    dialog.Listing(listing);
+    QTreeWidget* tree = dialog.Tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 2001);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), QString::fromUtf8("\u20ACt\u00E9"));
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), QStringLiteral("f0.txt"));
+    EXPECT_EQ(tree->topLevelItem(2000)->text(2), QStringLiteral("1999"));
+    tree->setCurrentItem(tree->topLevelItem(0));
+    dialog.Open();
+    EXPECT_EQ(r.sent.back(), "1 \x80t\xE9");
+    dialog.Listing(listing);  // the same again, inside it
+    tree->setCurrentItem(tree->topLevelItem(1234));
+    dialog.Open();
+    EXPECT_EQ(r.sent.back(), "2 \x80t\xE9/f1233.txt");
 }
 
 TEST(RemoteFilesDlg, NothingIsChosenUntilTheOperatorMoves) {

@@ -97,5 +97,47 @@ TEST(BbsStore, AnEmptyListIsOnlyAnnounced) {
     EXPECT_FALSE(client.WaitFor(0, 4, 0));
 }
 
+// A generated big BBS: its sizes, the same BBS from the same seed, and a written message that
+// stays written while the others are still made from their numbers.
+TEST(BbsStore, GeneratesABigBbsFromItsSeed) {
+    BbsStore store;
+    store.Generate(20000, 7);
+    EXPECT_EQ(store.MessageCount(), 20000);
+    EXPECT_EQ(store.UserCount(), 2000);
+    EXPECT_EQ(store.ForwardCount(), 40);
+    const QByteArray keys = store.MessageKeyList();
+    EXPECT_EQ(keys.count('\n'), 20000);
+    EXPECT_TRUE(keys.startsWith("1 "));
+    EXPECT_TRUE(keys.contains("\n20000 "));
+    BbsStore again;
+    again.Generate(20000, 7);
+    EXPECT_EQ(again.MessageKeyList(), keys);
+    EXPECT_EQ(again.UserKeyList(), store.UserKeyList());
+    EXPECT_EQ(again.ForwardList(), store.ForwardList());
+
+    const QByteArray before = *store.MessageReply("123");
+    EXPECT_TRUE(before.startsWith("1 ")) << before.toStdString();
+    EXPECT_TRUE(store.MessageText(123));
+    const QByteArray body = "11 Changed title\n";
+    EXPECT_TRUE(store.PutMessage("PUT 123 " + QByteArray::number(body.size()) + "\n" + body));
+    EXPECT_TRUE(store.MessageReply("123")->contains("\n11 Changed title\n"));
+    EXPECT_EQ(*store.MessageReply("124"), *again.MessageReply("124"));
+    // A message's line in the list shows what its record holds.
+    QByteArray fields;
+    for (const QByteArray& field : store.MessageReply("124")->split('\n')) {
+        fields += field.startsWith("1 ") || field.startsWith("2 ") ? field.mid(2) : QByteArray();
+        fields +=
+            field.startsWith("8 ") || field.startsWith("9 ") ? " " + field.mid(2) : QByteArray();
+    }
+    EXPECT_TRUE(keys.contains("\n124 " + fields + "\n")) << fields.toStdString();
+    EXPECT_EQ(store.MessageCount(), 20000);
+    EXPECT_EQ(store.StoreMessageText(-1, "new\n"), 20001);
+    EXPECT_EQ(store.MessageCount(), 20001);
+    EXPECT_TRUE(store.MessageKeyList().contains("\n20001 PN Q0QQQ ALL\n"));
+    EXPECT_FALSE(store.MessageReply("20002"));
+    // Adding users is not bounded by the small store's limit.
+    EXPECT_TRUE(store.NewUser("Q9ZZZZ"));
+}
+
 }  // namespace
 }  // namespace brxw::test
