@@ -250,7 +250,7 @@ TEST(UserPropertiesDlg, ABigListKeepsOrderKeysAndNeighbours) {
     EXPECT_TRUE(users->selectedItems().isEmpty());
 
     // Each reply selects the row the list's first match names.
-    for (const std::string call : {std::string("q5Mix"), std::string("Q7\x80X"), keys.callsigns[0],
+    for (const std::string& call : {std::string("q5Mix"), std::string("Q7\x80X"), keys.callsigns[0],
                                    keys.callsigns[1500], keys.callsigns.back()}) {
         dialog.RecordReply("1 " + call + "\n");
         const auto row = FindCallsign(keys.callsigns, call);
