@@ -69,7 +69,10 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::NoFocus);  // Name comes only from the list
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Name :"), this));
+    auto* nameLabel = new QLabel(QStringLiteral("Name :"), this);
+    nameLabel->setBuddy(m_name);
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_name, 1);
     m_open = new QPushButton(QStringLiteral("&Open"), this);
     m_open->setDefault(true);
