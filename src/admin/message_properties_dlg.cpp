@@ -98,6 +98,7 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* msgLabel = new QLabel(QStringLiteral("&Msg"), this);
     msgLabel->setBuddy(m_keys);
+    m_keys->setAccessibleName(QStringLiteral("Msg"));  // a list takes no name from its label
     auto* keyColumn = new QVBoxLayout;
     keyColumn->addWidget(msgLabel);
     keyColumn->addWidget(m_keys, 1);

@@ -47,6 +47,7 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     top->addWidget(m_up);
 
     m_tree = new QTreeWidget(this);
+    m_tree->setAccessibleName(QStringLiteral("Files"));
     m_tree->setColumnCount(3);
     m_tree->setHeaderLabels(
         {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Size")});

@@ -88,6 +88,7 @@ void CSettingsDlg::BuildControls() {
     auto* signature = new QGroupBox(QStringLiteral("Signature"), this);
     m_signature = new QCheckBox(QStringLiteral("Signature"), signature);
     m_signatureText = new QPlainTextEdit(signature);
+    m_signatureText->setAccessibleName(QStringLiteral("Signature text"));
     m_signatureText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Enter makes a new line; Tab moves on, as in every other box of the dialog.
     m_signatureText->setTabChangesFocus(true);
