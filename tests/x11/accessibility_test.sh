@@ -43,9 +43,12 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 PEER_PID=""
 BRXW_PID=""
 cleanup() {
-    [ -n "$BRXW_PID" ] && kill "$BRXW_PID" 2>/dev/null || true
-    [ -n "$PEER_PID" ] && kill "$PEER_PID" 2>/dev/null || true
-    rm -rf "$WORK"
+    local pid
+    for pid in $BRXW_PID $PEER_PID; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true  # ended before its folder goes
+    done
+    rm -rf "$WORK" || true
 }
 trap cleanup EXIT
 
