@@ -108,7 +108,8 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     // Labels in one column, the radio buttons in rows beside them.
     auto* flags = new QGridLayout;
     flags->addWidget(m_data, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignAbsolute);
-    m_types = LetterGroup(kMessageTypes, *new QLabel(QStringLiteral("Type"), this), *flags, 1, this);
+    m_types =
+        LetterGroup(kMessageTypes, *new QLabel(QStringLiteral("Type"), this), *flags, 1, this);
     m_statuses =
         LetterGroup(kMessageStatuses, *new QLabel(QStringLiteral("Status"), this), *flags, 2, this);
     flags->setRowStretch(3, 1);

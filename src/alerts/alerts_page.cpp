@@ -65,7 +65,8 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     m_callsigns->setAccessibleName(QStringLiteral("Stations whose connection raises an alert"));
     m_traffic.text->setAccessibleName(
         QStringLiteral("Text in monitoring or channel traffic that raises an alert"));
-    m_console.text->setAccessibleName(QStringLiteral("Text in a console line that raises an alert"));
+    m_console.text->setAccessibleName(
+        QStringLiteral("Text in a console line that raises an alert"));
     m_sound->setChecked(stored.sound);
     m_desktop->setChecked(stored.desktop);
 

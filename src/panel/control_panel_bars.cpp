@@ -157,8 +157,8 @@ void CControlPanel::BuildToolBar() {
         action->setToolTip(TooltipPart(command));
         // The button is called what the menu item is, without its key column ("&Console\tF2");
         // its description says which key runs it.
-        action->setIconText(action->text().section(QLatin1Char('\t'), 0, 0).remove(
-            QLatin1Char('&')));
+        action->setIconText(
+            action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
         m_toolBar->addAction(action);
         if (QWidget* button = m_toolBar->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);  // the keyboard reaches the toolbar too
@@ -205,9 +205,9 @@ QString CControlPanel::CommandKeyText(int command) {
 void CControlPanel::BuildCommandKeys() {
     // The function keys work everywhere (function_keys.h); these only in the panel. Like the
     // buttons, they do something only while their button is shown and enabled.
-    for (int command : {cmd::kDisconnectChannel, cmd::kImmediateDisconnect,
-                        cmd::kEditMessageProperties, cmd::kEditUserProperties,
-                        cmd::kOpenConfigFile}) {
+    for (int command :
+         {cmd::kDisconnectChannel, cmd::kImmediateDisconnect, cmd::kEditMessageProperties,
+          cmd::kEditUserProperties, cmd::kOpenConfigFile}) {
         auto* shortcut = new QShortcut(QKeySequence(CommandKeyText(command)), this);
         connect(shortcut, &QShortcut::activated, this, [this, command] {
             const QAction* action = Action(command);

@@ -106,15 +106,15 @@ void CControlPanel::ActivateStation() {
 
 void CControlPanel::ShowStationMenu(QPoint globalPos) {
     QMenu menu(this);
-    const std::pair<const char*, int> items[] = {{"&One channel", cmd::kOneChannelWindow},
-                                                 {"&Disconnect", cmd::kDisconnectChannel},
-                                                 {"&Immediate disconnect",
-                                                  cmd::kImmediateDisconnect}};
+    const std::pair<const char*, int> items[] = {
+        {"&One channel", cmd::kOneChannelWindow},
+        {"&Disconnect", cmd::kDisconnectChannel},
+        {"&Immediate disconnect", cmd::kImmediateDisconnect}};
     for (const auto& [text, command] : items) {
         const QAction* source = Action(command);
         // The same commands as the toolbar's, in the same states.
-        QAction* item = menu.addAction(QString::fromLatin1(text) + QLatin1Char('\t') +
-                                       CommandKeyText(command));
+        QAction* item =
+            menu.addAction(QString::fromLatin1(text) + QLatin1Char('\t') + CommandKeyText(command));
         item->setCheckable(source->isCheckable());
         item->setChecked(source->isChecked());
         item->setEnabled(source->isEnabled());

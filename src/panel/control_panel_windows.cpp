@@ -252,9 +252,9 @@ void CControlPanel::CycleWindows(bool forward) {
         return;
     }
     std::vector<QWidget*> windows{this};
-    for (QWidget* window : {static_cast<QWidget*>(m_console), static_cast<QWidget*>(m_monitoring),
-                            static_cast<QWidget*>(m_allChannels),
-                            static_cast<QWidget*>(m_oneChannel)}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_console), static_cast<QWidget*>(m_monitoring),
+          static_cast<QWidget*>(m_allChannels), static_cast<QWidget*>(m_oneChannel)}) {
         if (window->isVisible()) {
             windows.push_back(window);
         }

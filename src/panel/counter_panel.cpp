@@ -210,8 +210,7 @@ CCounterPanel::CCounterPanel(const QString& caption, QWidget* parent) : QWidget(
     for (std::size_t i = 0; i < std::size(m_lines); ++i) {
         m_lines[i] = new CCounterLine(m_frame);
         const std::string_view label = counter_text::kLabels[i + (status ? 0 : 3)];
-        m_lines[i]->setAccessibleName(
-            AnsiToQString(label.substr(0, label.find(" :"))));
+        m_lines[i]->setAccessibleName(AnsiToQString(label.substr(0, label.find(" :"))));
         layout->addWidget(m_lines[i]);
     }
     m_frame->setAccessibleName(caption);

@@ -33,7 +33,6 @@ std::string_view ChannelKey(const std::string& entry) {
     return std::string_view(entry).substr(0, 2);
 }
 
-
 // ---- what assistive technology reads ----
 //
 // The rows are painted from tab-separated text under a header that is a label, so the list tells
@@ -153,7 +152,9 @@ public:
     QStringList Fields(int row) const {
         return Index(row).data(Qt::DisplayRole).toString().split(QLatin1Char('\t'));
     }
-    QString State(int row) const { return Index(row).data(Qt::AccessibleDescriptionRole).toString(); }
+    QString State(int row) const {
+        return Index(row).data(Qt::AccessibleDescriptionRole).toString();
+    }
     bool Selected(int row) const {
         return View()->selectionModel()->isRowSelected(row, View()->rootIndex());
     }
@@ -194,8 +195,7 @@ public:
         return index >= 0 && index < Rows() ? Item(index, -1) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        if (child != nullptr && child->role() == QAccessible::ListItem &&
-            child->parent() == this) {
+        if (child != nullptr && child->role() == QAccessible::ListItem && child->parent() == this) {
             return static_cast<const StationRowAccessible*>(child)->Row();
         }
         return -1;
@@ -213,9 +213,8 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        return row >= 0 && row < Rows() && column >= 0 && column < columnCount()
-                   ? Item(row, column)
-                   : nullptr;
+        return row >= 0 && row < Rows() && column >= 0 && column < columnCount() ? Item(row, column)
+                                                                                 : nullptr;
     }
     int selectedCellCount() const override { return selectedRowCount() * columnCount(); }
     QList<QAccessibleInterface*> selectedCells() const override {
@@ -247,8 +246,7 @@ public:
         if (row < 0 || row >= Rows()) {
             return false;
         }
-        View()->selectionModel()->setCurrentIndex(Index(row),
-                                                  QItemSelectionModel::ClearAndSelect);
+        View()->selectionModel()->setCurrentIndex(Index(row), QItemSelectionModel::ClearAndSelect);
         return true;
     }
     bool selectColumn(int) override { return false; }
@@ -534,9 +532,8 @@ protected:
                 [[fallthrough]];
             case Qt::Key_Menu:
                 // The station commands at the chosen row, or at the list's top left.
-                ShowMenu(current.isValid()
-                             ? viewport()->mapToGlobal(visualRect(current).center())
-                             : viewport()->mapToGlobal(QPoint(0, 0)));
+                ShowMenu(current.isValid() ? viewport()->mapToGlobal(visualRect(current).center())
+                                           : viewport()->mapToGlobal(QPoint(0, 0)));
                 event->accept();
                 return;
             default:

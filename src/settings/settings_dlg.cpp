@@ -117,8 +117,8 @@ void CSettingsDlg::BuildControls() {
     // Tab goes the way the dialog reads, top to bottom: the font controls, the editor's check
     // boxes, the signature's switch and its box, then the buttons. The focus starts on OK, the
     // default button.
-    QWidget* order[] = {m_ansi,      m_dos,       m_select,        m_breakLine, m_prefix,
-                        m_justify,   m_signature, m_signatureText, m_ok,        m_cancel};
+    QWidget* order[] = {m_ansi,    m_dos,       m_select,        m_breakLine, m_prefix,
+                        m_justify, m_signature, m_signatureText, m_ok,        m_cancel};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

@@ -63,8 +63,8 @@ TEST_F(SettingsDlgTest, ControlsAreGroupedAndTabGoesInReadingOrder) {
     // From the default button on: the buttons end the way down the dialog, which starts again
     // at the top.
     const std::vector<QWidget*> expected{
-        dlg->OkButton(),     dlg->CancelButton(), dlg->AnsiRadio(),    dlg->DosRadio(),
-        dlg->SelectButton(), dlg->BreakLineBox(), dlg->PrefixBox(),    dlg->JustifyBox(),
+        dlg->OkButton(),     dlg->CancelButton(), dlg->AnsiRadio(), dlg->DosRadio(),
+        dlg->SelectButton(), dlg->BreakLineBox(), dlg->PrefixBox(), dlg->JustifyBox(),
         dlg->SignatureBox(), dlg->SignatureEdit()};
     std::vector<QWidget*> chain;
     QWidget* w = dlg->OkButton();
