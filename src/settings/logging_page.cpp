@@ -15,7 +15,6 @@
 #include <QRadioButton>
 #include <QTemporaryFile>
 #include <QVBoxLayout>
-#include <vector>
 
 #include "text/charset.h"
 
@@ -75,14 +74,6 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     layout->addWidget(windows);
     layout->addWidget(files);
     layout->addStretch(1);
-
-    // Tab goes down the page as it reads: the window boxes, then the files' controls (the
-    // latter are made first, as members).
-    std::vector<QWidget*> order(m_windows.begin(), m_windows.end());
-    order.insert(order.end(), {m_folder, m_browse, m_windowCharset, m_utf8});
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
 
     connect(m_browse, &QPushButton::clicked, this, &CLoggingPage::Browse);
 }
