@@ -226,6 +226,14 @@ def to_window(app, name):
 
 # ---- 1. names ----
 
+def check_toolbar(panel):
+    buttons = [obj.name for obj in walk(panel)
+               if obj.parent is not None and obj.parent.getRole() == pyatspi.ROLE_TOOL_BAR and
+               states(obj).contains(pyatspi.STATE_FOCUSABLE)]
+    if "Console" not in buttons or any("\t" in button for button in buttons):
+        raise Failure(f"the toolbar's buttons that take the keyboard are {buttons}")
+
+
 def check_named(root, where):
     focusable = [obj for obj in walk(root) if states(obj).contains(pyatspi.STATE_FOCUSABLE)]
     if not focusable:
@@ -444,6 +452,21 @@ DIALOGS = [
 ]
 
 
+# Names that say what a control is where the screen shows it otherwise (a group's label, a
+# check box beside a field) or not at all; and the group a radio button belongs to.
+NAMES = {
+    "Settings": {"Signature text"},
+    "Preferences": {"Stations whose connection raises an alert",
+                    "Text in monitoring or channel traffic that raises an alert",
+                    "Text in a console line that raises an alert"},
+    "Message properties": {"Msg", "Type A", "Type T", "Status $", "Status A"},
+    "User properties": {"Users", "Choices"},
+    "Remote files": {"Name", "Files"},
+    "Pending forward": {"Pending forward"},
+}
+GROUPS = {"Type A": "Type", "Status $": "Status"}
+
+
 def check_dialogs(app):
     for name, opener in DIALOGS:
         to_window(app, PANEL)
@@ -451,6 +474,7 @@ def check_dialogs(app):
         dialog = window(app, name)
         time.sleep(0.3)  # the list replies fill the record dialogs
         check_named(dialog, name)
+        seen = {obj.name: obj for obj in walk(dialog)}
         if name == "Settings":
             check_settings_tab_order(app)
         if name == "Preferences":
@@ -460,6 +484,13 @@ def check_dialogs(app):
                 keys("ctrl+Tab")
                 time.sleep(0.3)
                 check_named(dialog, f"{name}, tab after tab")
+                seen.update({obj.name: obj for obj in walk(dialog)})
+        missing = NAMES.get(name, set()) - set(seen)
+        if missing:
+            raise Failure(f"{name}: nothing is named {sorted(missing)}")
+        for button, group in GROUPS.items():
+            if button in seen and seen[button].parent.name != group:
+                raise Failure(f"'{button}' is in {describe(seen[button].parent)}, not in '{group}'")
         keys("Escape")
         window_gone(app, name)
 
@@ -480,6 +511,7 @@ def main():
     panel = window(app, PANEL, 20)
     steps = [
         ("the panel's controls are named", lambda: check_named(panel, "the panel")),
+        ("the toolbar takes the keyboard, named without keys", lambda: check_toolbar(panel)),
         ("the counters", lambda: check_counters(panel)),
         ("the counters announce changed figures only", check_counter_events),
         ("the station list", lambda: check_station_list(panel)),
