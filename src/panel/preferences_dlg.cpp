@@ -29,15 +29,14 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new 
             if (w != page && !page->isAncestorOf(w)) {
                 break;
             }
-            if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisibleTo(page) &&
-                w->isEnabled()) {
+            if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisibleTo(page) && w->isEnabled()) {
                 w->setFocus(Qt::TabFocusReason);
                 break;
             }
         }
     };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated,
-            this, [turn] { turn(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turn] { turn(1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
             &QShortcut::activated, this, [turn] { turn(-1); });
 }
