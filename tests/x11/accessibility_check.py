@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The running program read over AT-SPI while xdotool presses keys (see accessibility_test.sh).
 
-usage: accessibility_check.py BRXW_PID
+usage: accessibility_check.py BRXW_PID WORK_FOLDER
 
-Each check_* function is one step; a failure raises Failure with what was found instead. Only
-what is shown counts: hidden menus and buttons are not the operator's to reach.
+Each check_* function is one step, listed in main(); a failure raises Failure with what was
+found instead, and the other steps still run. Only what is shown counts: hidden menus and
+buttons are not the operator's to reach. check_text_windows is where the text windows' text,
+read through the Text interface, is to be compared with what the peer sent.
 """
 import re
 import subprocess
@@ -56,8 +58,8 @@ class Miss(str):
 class Events:
     """What the program told the bus, in order: the objects that got the focus (a popup menu is
     no window in the tree, so its items are known by these events only), and the changes of
-    value and description with the source's name and the new description as the event carried
-    it."""
+    value and description with the source's name and, for a description, the text read as the
+    event arrives."""
 
     def __init__(self):
         self.seen = []
@@ -497,14 +499,17 @@ def check_dialogs(app):
 
 # ---- the text windows ----
 
-def check_text_windows(app):
+def check_text_windows(app, work):
     """The console's and monitoring's text read through the Text interface, compared with what
-    the peer sent, and the insert events counted during traffic: added with the text windows'
-    accessible text."""
+    the peer sent, and the insert events counted during traffic. work is the test's folder
+    (BrxW.ini, peer.out, peer.log). Until the text windows have their Text interface this step
+    says so instead of passing."""
+    return "to come with the text windows' Text interface"
 
 
 def main():
     pid = int(sys.argv[1])
+    work = sys.argv[2]
     global EVENTS
     EVENTS = Events()
     app = application(pid)
@@ -521,7 +526,7 @@ def main():
         ("Shift+F10 on a station opens its menu", lambda: check_station_menu(app)),
         ("Del, Shift+Del and F7 run the toolbar's commands", lambda: check_command_keys(app)),
         ("the eight dialogs, opened by keys, are named", lambda: check_dialogs(app)),
-        ("the text windows' text", lambda: check_text_windows(app)),
+        ("the text windows' text", lambda: check_text_windows(app, work)),
     ]
     # Every step runs, so that one run names every fault; a step after a failed one may fail
     # for its sake.
@@ -529,12 +534,15 @@ def main():
     for title, step in steps:
         started = time.monotonic()
         try:
-            step()
+            left_out = step()
         except Failure as failure:
             print(f"FAIL {title}: {failure}")
             failed += 1
             # Whatever the failed step left open goes, as far as Escape takes it.
             keys("Escape")
+            continue
+        if left_out:
+            print(f"--   {title}: {left_out}")
             continue
         print(f"ok   {title} ({time.monotonic() - started:.1f} s)")
     return 1 if failed else 0

@@ -6,12 +6,16 @@
 #   1. every control that takes the keyboard has a name, in the panel and in each dialog
 #      (Setup, Settings, Preferences, Message properties, User properties, Remote files, Pending
 #      forward, Connection log), each opened and closed with keys only;
-#   2. the six counters carry their labels as names and their figures as values; the station
-#      list is a table whose column headers are the header's titles, and each row says in words
-#      what its colour shows;
+#   2. the toolbar takes the keyboard and its buttons are named without their keys; the six
+#      counters carry their labels as names and their figures as values, and announce a figure
+#      only when it changes; the station list is a table whose column headers are the header's
+#      titles, and each row says in words what its colour shows;
 #   3. the keyboard paths: F2 opens the console with the keyboard in its input line, F8 goes
 #      through the open windows and back to the panel, Enter on a station opens its channel,
-#      Shift+F10 opens the station menu, Tab in Settings goes the way the dialog reads.
+#      Shift+F10 opens the station menu, Del, Shift+Del and F7 run their toolbar commands,
+#      Ctrl+M, Ctrl+U, Ctrl+O and F4 open their dialogs, Tab in Settings goes the way it reads;
+#   4. (to come) the text windows' text through the Text interface.
+# It takes about 30 s.
 # usage: accessibility_test.sh BRXW BRXW_PEER    (exit 77: skipped, the tools are missing here)
 set -euo pipefail
 
@@ -89,5 +93,5 @@ BRXW_PID=$!
 wait_for 20 shown '^brxW - Demo BBS$' || fail "no login"
 wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened"
 
-"$PYTHON" "$HERE/accessibility_check.py" "$BRXW_PID" || fail "the accessibility check failed"
+"$PYTHON" "$HERE/accessibility_check.py" "$BRXW_PID" "$WORK" || fail "the accessibility check failed"
 echo "accessibility check passed"
