@@ -374,33 +374,35 @@ def check_station_enter(app):
 
 
 def check_station_menu(app):
-    focus_station_list(app)
-    mark = EVENTS.mark()
-    keys("shift+F10")
+    for key in ("shift+F10", "Menu"):
+        focus_station_list(app)
+        mark = EVENTS.mark()
+        keys(key)
 
-    def menu_item():
-        for obj in EVENTS.since(mark):
-            if obj.getRole() == pyatspi.ROLE_MENU_ITEM:
-                return obj
-        return Miss(f"of {len(EVENTS.seen)} focus events, these came since the keys: " +
-                    ", ".join(describe(o) for o in EVENTS.since(mark)))
-    # Down makes the menu's first item current, once the menu has the keyboard.
-    for _ in range(3):
-        time.sleep(0.5)
-        keys("Down")
-        try:
-            item = poll("Shift+F10 on a station opened no station menu", menu_item, 2)
-            break
-        except Failure:
-            pass
-    else:
-        item = poll("Shift+F10 on a station opened no station menu", menu_item, 0)
-    items = [obj.name.split("\t")[0] for obj in children(item.parent) if showing(obj)]
-    if items != ["One channel", "Disconnect", "Immediate disconnect"]:
-        raise Failure(f"the station menu holds {items}")
-    keys("Escape")
-    wait_focus(app, "Escape did not bring the keyboard back to the station list",
-               lambda w, obj: w.name == PANEL and obj.getRole() == pyatspi.ROLE_LIST_ITEM)
+        def menu_item():
+            for obj in EVENTS.since(mark):
+                if obj.getRole() == pyatspi.ROLE_MENU_ITEM:
+                    return obj
+            return Miss(f"of {len(EVENTS.seen)} focus events, these came since the keys: " +
+                        ", ".join(describe(o) for o in EVENTS.since(mark)))
+        # Down makes the menu's first item current, once the menu has the keyboard.
+        what = f"{key} on a station opened no station menu"
+        for _ in range(3):
+            time.sleep(0.5)
+            keys("Down")
+            try:
+                item = poll(what, menu_item, 2)
+                break
+            except Failure:
+                pass
+        else:
+            item = poll(what, menu_item, 0)
+        items = [obj.name.split("\t")[0] for obj in children(item.parent) if showing(obj)]
+        if items != ["One channel", "Disconnect", "Immediate disconnect"]:
+            raise Failure(f"the station menu holds {items}")
+        keys("Escape")
+        wait_focus(app, "Escape did not bring the keyboard back to the station list",
+                   lambda w, obj: w.name == PANEL and obj.getRole() == pyatspi.ROLE_LIST_ITEM)
 
 
 def check_command_keys(app):
@@ -523,7 +525,8 @@ def main():
         ("F2 opens the console and gives it the keyboard", lambda: check_console_key(app)),
         ("F8 and Shift+F8 go through the open windows", lambda: check_window_cycle(app)),
         ("Enter on a station opens its channel", lambda: check_station_enter(app)),
-        ("Shift+F10 on a station opens its menu", lambda: check_station_menu(app)),
+        ("Shift+F10 and the Menu key on a station open its menu",
+         lambda: check_station_menu(app)),
         ("Del, Shift+Del and F7 run the toolbar's commands", lambda: check_command_keys(app)),
         ("the eight dialogs, opened by keys, are named", lambda: check_dialogs(app)),
         ("the text windows' text", lambda: check_text_windows(app, work)),
