@@ -13,8 +13,8 @@
 #   3. the keyboard paths: F2 opens the console with the keyboard in its input line, F8 goes
 #      through the open windows and back to the panel, Enter on a station opens its channel,
 #      Shift+F10 and the Menu key open the station menu, Del, Shift+Del and F7 run their
-#      toolbar commands,
-#      Ctrl+M, Ctrl+U, Ctrl+O and F4 open their dialogs, Tab in Settings goes the way it reads;
+#      toolbar commands, Ctrl+M, Ctrl+U, Ctrl+O and F4 open their dialogs, Tab in Settings goes
+#      the way it reads;
 #   4. (to come) the text windows' text through the Text interface.
 # It takes about 30 s.
 # usage: accessibility_test.sh BRXW BRXW_PEER    (exit 77: skipped, the tools are missing here)
