@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "admin/message_properties_dlg.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,14 +22,46 @@ namespace brxw::admin {
 
 namespace {
 
-QButtonGroup* LetterGroup(std::string_view letters, QHBoxLayout& row, QWidget* parent) {
+// The row that holds one group's radio buttons. Assistive technology reads it as a group named
+// after its label ("Type"), so the buttons are heard as the choices of one question.
+class LetterRow : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    static QAccessibleInterface* Accessible(const QString& key, QObject* object) {
+        if (key == QLatin1String("QWidget")) {
+            if (auto* row = dynamic_cast<LetterRow*>(object)) {
+                return new QAccessibleWidget(row, QAccessible::Grouping);
+            }
+        }
+        return nullptr;
+    }
+};
+
+// The buttons carry their letter alone, which the record exchange reads back; what a letter
+// stands for is the server's, so a screen reader hears "Type A", "Status $".
+QButtonGroup* LetterGroup(std::string_view letters, QLabel& label, QGridLayout& grid, int row,
+                          QWidget* parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(LetterRow::Accessible);
+        return true;
+    }();
+    (void)installed;
+    auto* container = new LetterRow(parent);
+    container->setAccessibleName(label.text());
+    label.setBuddy(container);
+    auto* layout = new QHBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto* group = new QButtonGroup(parent);
     for (char letter : letters) {
-        auto* button = new QRadioButton(QString(QLatin1Char(letter)), parent);
+        auto* button = new QRadioButton(QString(QLatin1Char(letter)), container);
+        button->setAccessibleName(label.text() + QLatin1Char(' ') + QLatin1Char(letter));
         group->addButton(button);
-        row.addWidget(button);
+        layout->addWidget(button);
     }
-    row.addStretch(1);
+    layout->addStretch(1);
+    grid.addWidget(&label, row, 0);
+    grid.addWidget(container, row, 1);
     return group;
 }
 
@@ -62,6 +96,7 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* msgLabel = new QLabel(QStringLiteral("&Msg"), this);
     msgLabel->setBuddy(m_keys);
+    m_keys->setAccessibleName(QStringLiteral("Msg"));  // a list takes no name from its label
     auto* keyColumn = new QVBoxLayout;
     keyColumn->addWidget(msgLabel);
     keyColumn->addWidget(m_keys, 1);
@@ -70,15 +105,11 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     m_data->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
     // Labels in one column, the radio buttons in rows beside them.
     auto* flags = new QGridLayout;
-    auto* typeRow = new QHBoxLayout;
-    m_types = LetterGroup(kMessageTypes, *typeRow, this);
-    auto* statusRow = new QHBoxLayout;
-    m_statuses = LetterGroup(kMessageStatuses, *statusRow, this);
     flags->addWidget(m_data, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignAbsolute);
-    flags->addWidget(new QLabel(QStringLiteral("Type"), this), 1, 0);
-    flags->addLayout(typeRow, 1, 1);
-    flags->addWidget(new QLabel(QStringLiteral("Status"), this), 2, 0);
-    flags->addLayout(statusRow, 2, 1);
+    m_types =
+        LetterGroup(kMessageTypes, *new QLabel(QStringLiteral("Type"), this), *flags, 1, this);
+    m_statuses =
+        LetterGroup(kMessageStatuses, *new QLabel(QStringLiteral("Status"), this), *flags, 2, this);
     flags->setRowStretch(3, 1);
     auto* flagsColumn = new QVBoxLayout;
     flagsColumn->addLayout(flags, 1);

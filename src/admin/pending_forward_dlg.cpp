@@ -88,6 +88,7 @@ CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, 
     : QDialog(parent), m_send(std::move(send)) {
     setWindowTitle(QString::fromLatin1(text::kPendingForward));
     m_list = new QListWidget(this);
+    m_list->setAccessibleName(QString::fromLatin1(text::kPendingForward));
     m_list->setItemDelegate(new CForwardEntryDelegate(m_list));
     m_list->setFlow(QListView::TopToBottom);
     m_list->setWrapping(true);

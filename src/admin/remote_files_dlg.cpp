@@ -51,6 +51,7 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     top->addWidget(m_up);
 
     m_tree = new QTreeWidget(this);
+    m_tree->setAccessibleName(QStringLiteral("Files"));
     m_tree->setColumnCount(3);
     m_tree->setHeaderLabels(
         {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Size")});
@@ -77,7 +78,10 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::NoFocus);  // Name comes only from the list
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Name :"), this));
+    auto* nameLabel = new QLabel(QStringLiteral("Name :"), this);
+    nameLabel->setBuddy(m_name);
+    m_name->setAccessibleName(QStringLiteral("Name"));
+    nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_name, 1);
     m_open = new QPushButton(QStringLiteral("&Open"), this);
     m_open->setDefault(true);

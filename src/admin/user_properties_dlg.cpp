@@ -82,6 +82,9 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
         auto* item = new QListWidgetItem(AnsiToQString(choice.text), m_choices);
         item->setData(Qt::UserRole, choice.value);
     }
+    // The lists have no label on the screen; assistive technology hears what they hold.
+    m_users->setAccessibleName(QStringLiteral("Users"));
+    m_choices->setAccessibleName(QStringLiteral("Choices"));
     for (QListWidget* list : {m_users, m_choices}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     }

@@ -62,6 +62,12 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     m_console = MakePattern(stored.console);
     m_console.on->setText(QStringLiteral("A &console line contains:"));
     m_console.text->setPlaceholderText(QStringLiteral("new mail for SYSOP"));
+    // Each box is named after what it alerts on; on the screen its check box says so.
+    m_callsigns->setAccessibleName(QStringLiteral("Stations whose connection raises an alert"));
+    m_traffic.text->setAccessibleName(
+        QStringLiteral("Text in monitoring or channel traffic that raises an alert"));
+    m_console.text->setAccessibleName(
+        QStringLiteral("Text in a console line that raises an alert"));
     m_sound->setChecked(stored.sound);
     m_desktop->setChecked(stored.desktop);
 

@@ -103,6 +103,7 @@ CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
     setModal(false);
     setSizeGripEnabled(true);
     m_view->setModel(m_model);
+    m_view->setAccessibleName(QStringLiteral("Connection log entries"));
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
     m_view->setAlternatingRowColors(true);

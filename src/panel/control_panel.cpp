@@ -29,6 +29,7 @@
 #include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
 #include "editor/main_frame.h"
+#include "link/frame.h"
 #include "link/traffic_colour.h"
 #include "panel/about_dlg.h"
 #include "panel/connection_log_dlg.h"
@@ -78,6 +79,7 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     CreateTextWindows();
     BuildMenus();
     BuildToolBar();
+    BuildCommandKeys();
     BuildServerControls();
     BuildCentralArea();
     BuildStatusBar();
@@ -161,6 +163,10 @@ void CControlPanel::BuildCentralArea() {
             &CControlPanel::OnStationSelectionChanged);
     connect(m_stationView, &CStationListView::StationDoubleClicked, this,
             [this] { OnCommand(cmd::kOneChannelWindow); });
+    connect(m_stationView, &CStationListView::StationActivated, this,
+            &CControlPanel::ActivateStation);
+    connect(m_stationView, &CStationListView::StationMenuWanted, this,
+            &CControlPanel::ShowStationMenu);
     // Any change of the selection, also a press below the last row that clears it, changes
     // which station commands apply.
     connect(m_stationView->ListView()->selectionModel(), &QItemSelectionModel::selectionChanged,
@@ -355,17 +361,36 @@ void CControlPanel::OnCommand(int command) {
         case cmd::kPreferences:
             OpenPreferences();
             break;
+        // A window the operator turns on gets the keyboard; turned off, the keyboard stays
+        // where it was.
         case cmd::kConsoleWindow:
             ToggleConsole();
+            m_focusConsoleOnShow = false;
+            if (m_consoleCreated && (m_session->Options() & category::kConsole) != 0) {
+                if (m_console->isVisible()) {
+                    FocusTextWindow(*m_console);
+                } else {
+                    m_focusConsoleOnShow = true;
+                }
+            }
             break;
         case cmd::kMonitoringWindow:
             ToggleMonitoring();
+            if (m_monitoring->isVisible()) {
+                FocusTextWindow(*m_monitoring);
+            }
             break;
         case cmd::kAllChannelsWindow:
             ToggleAllChannels();
+            if (m_allChannels->isVisible()) {
+                FocusTextWindow(*m_allChannels);
+            }
             break;
         case cmd::kOneChannelWindow:
             ToggleOneChannel();
+            if (m_oneChannel->isVisible()) {
+                FocusTextWindow(*m_oneChannel);
+            }
             break;
         case cmd::kDisconnectChannel:
             DisconnectStation(false);

@@ -85,6 +85,13 @@ public:
     void ToggleMonitoring();
     void ToggleAllChannels();
     void ToggleOneChannel();
+    // F8 (forward) and Shift+F8: the next or previous of the program's open windows, the panel
+    // first, the text windows, then the others by title, gets the keyboard. Nothing while a
+    // modal dialog is open.
+    void CycleWindows(bool forward);
+    // The panel's own keys for the toolbar's commands that have no function key, with the text
+    // each one is known by ("Del"): for the toolbar's descriptions and the station menu.
+    static QString CommandKeyText(int command);
     const QFont& TextFont() const { return m_textFont; }
     PanelSettings& Settings() { return m_settings; }
     // The text windows and the editor take a new font, or a new character set.
@@ -211,6 +218,13 @@ private:
                 bool showExisting);
     void WriteWindowState(const char* key, bool on);
     void UpdateChannelBit();
+    // A window the operator opened gets the keyboard: raised, activated, focus in its text.
+    void FocusTextWindow(CPlacedDlg& window);
+    // Enter on a station: opens the one-channel window on it, or goes there when it is open.
+    void ActivateStation();
+    // One channel, Disconnect and Immediate disconnect at that place, as the toolbar has them.
+    void ShowStationMenu(QPoint globalPos);
+    void BuildCommandKeys();
     bool OnCloseRequest(QEvent::Type type);
     void HideTextWindows();
     // Checks or unchecks a command's menu item and toolbar button.
@@ -255,6 +269,9 @@ private:
     bool m_monitoringCreated = false;
     bool m_allChannelsCreated = false;
     bool m_oneChannelCreated = false;
+    // The operator turned an existing console on: it gets the keyboard when the server's
+    // confirmation shows it.
+    bool m_focusConsoleOnShow = false;
     class WindowSink;
     std::unique_ptr<TrafficSink> m_allChannelsSink;
     std::unique_ptr<TrafficSink> m_oneChannelSink;

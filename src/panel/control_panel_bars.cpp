@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -161,13 +162,67 @@ void CControlPanel::BuildToolBar() {
         // The Window menu shares these actions and shows a check mark, not the button's image.
         action->setIconVisibleInMenu(false);
         action->setToolTip(TooltipPart(command));
+        // The button is called what the menu item is, without its key column ("&Console\tF2");
+        // its description says which key runs it.
+        action->setIconText(
+            action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
         m_toolBar->addAction(action);
+        if (QWidget* button = m_toolBar->widgetForAction(action)) {
+            button->setFocusPolicy(Qt::TabFocus);  // the keyboard reaches the toolbar too
+            const QString key = CommandKeyText(command);
+            button->setAccessibleDescription(
+                key.isEmpty() ? TooltipPart(command)
+                              : QStringLiteral("%1, key %2").arg(TooltipPart(command), key));
+        }
         connect(action, &QAction::visibleChanged, this, &CControlPanel::UpdateToolbarSeparators);
     }
     for (int command : kPactorButtons) {
         Action(command)->setVisible(false);
     }
     UpdateToolbarSeparators();
+}
+
+QString CControlPanel::CommandKeyText(int command) {
+    switch (command) {
+        case cmd::kConsoleWindow:
+            return QStringLiteral("F2");
+        case cmd::kPendingForward:
+            return QStringLiteral("F4");
+        case cmd::kMonitoringWindow:
+            return QStringLiteral("F5");
+        case cmd::kAllChannelsWindow:
+            return QStringLiteral("F6");
+        case cmd::kOneChannelWindow:
+            return QStringLiteral("F7");
+        case cmd::kDisconnectChannel:
+            return QStringLiteral("Del");
+        case cmd::kImmediateDisconnect:
+            return QStringLiteral("Shift+Del");
+        case cmd::kEditMessageProperties:
+            return QStringLiteral("Ctrl+M");
+        case cmd::kEditUserProperties:
+            return QStringLiteral("Ctrl+U");
+        case cmd::kOpenConfigFile:
+            return QStringLiteral("Ctrl+O");
+        default:
+            return {};  // the Pactor commands are in their menu
+    }
+}
+
+void CControlPanel::BuildCommandKeys() {
+    // The function keys work everywhere (function_keys.h); these only in the panel. Like the
+    // buttons, they do something only while their button is shown and enabled.
+    for (int command :
+         {cmd::kDisconnectChannel, cmd::kImmediateDisconnect, cmd::kEditMessageProperties,
+          cmd::kEditUserProperties, cmd::kOpenConfigFile}) {
+        auto* shortcut = new QShortcut(QKeySequence(CommandKeyText(command)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, command] {
+            const QAction* action = Action(command);
+            if (action != nullptr && action->isVisible() && action->isEnabled()) {
+                OnCommand(command);
+            }
+        });
+    }
 }
 
 void CControlPanel::UpdateToolbarSeparators() {

@@ -2,6 +2,8 @@
 // The control panel's station list and counters: station lines and the connected-stations
 // count, the Status and Messages panels with their subscriptions, the selection that the
 // one-channel window follows, and the two disconnect commands.
+#include <QAction>
+#include <QMenu>
 #include <QMessageBox>
 
 #include "alerts/alerts_notifier.h"
@@ -12,6 +14,7 @@
 #include "panel/counters.h"
 #include "panel/pactor_menu.h"
 #include "panel/station_list_view.h"
+#include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "text/charset.h"
 #include "textwin/traffic_dlg.h"
@@ -91,6 +94,37 @@ void CControlPanel::OnStationSelectionChanged() {
         }
     }
     UpdateCommandStates();
+}
+
+void CControlPanel::ActivateStation() {
+    if (m_oneChannel->isVisible()) {
+        FocusTextWindow(*m_oneChannel);  // it follows the chosen station already
+    } else if (Action(cmd::kOneChannelWindow)->isEnabled()) {
+        OnCommand(cmd::kOneChannelWindow);
+    }
+}
+
+void CControlPanel::ShowStationMenu(QPoint globalPos) {
+    QMenu menu(this);
+    const std::pair<const char*, int> items[] = {
+        {"&One channel", cmd::kOneChannelWindow},
+        {"&Disconnect", cmd::kDisconnectChannel},
+        {"&Immediate disconnect", cmd::kImmediateDisconnect}};
+    for (const auto& [text, command] : items) {
+        const QAction* source = Action(command);
+        // The same commands as the toolbar's, in the same states.
+        QAction* item =
+            menu.addAction(QString::fromLatin1(text) + QLatin1Char('\t') + CommandKeyText(command));
+        item->setCheckable(source->isCheckable());
+        item->setChecked(source->isChecked());
+        item->setEnabled(source->isEnabled());
+        item->setVisible(source->isVisible());
+        item->setData(command);
+    }
+    // Run once the menu is gone: a disconnect asks in a box of its own.
+    if (const QAction* chosen = menu.exec(globalPos)) {
+        OnCommand(chosen->data().toInt());
+    }
 }
 
 void CControlPanel::DisconnectStation(bool immediate) {

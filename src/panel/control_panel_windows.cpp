@@ -2,9 +2,12 @@
 // The control panel's four text windows: creation on first opening, the toggles with their
 // options bits, placement and state keys, the close requests, and the routing of channel traffic.
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QStatusBar>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
@@ -14,6 +17,7 @@
 #include "resources/command_ids.h"
 #include "textwin/console_dlg.h"
 #include "textwin/placement.h"
+#include "textwin/text_wnd.h"
 #include "textwin/traffic_dlg.h"
 #include "textwin/window_log_ui.h"
 
@@ -226,7 +230,60 @@ void CControlPanel::ConsoleText(std::string_view text, std::uint32_t colour) {
 void CControlPanel::ShowConsole() {
     if (m_consoleCreated) {
         m_console->show();
+        if (m_focusConsoleOnShow) {
+            m_focusConsoleOnShow = false;
+            FocusTextWindow(*m_console);
+        }
     }
+}
+
+void CControlPanel::FocusTextWindow(CPlacedDlg& window) {
+    window.raise();
+    window.activateWindow();
+    if (&window == m_console) {
+        m_console->FocusInput();
+    } else {
+        static_cast<CTrafficDlg&>(window).TextView()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CControlPanel::CycleWindows(bool forward) {
+    if (QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    std::vector<QWidget*> windows{this};
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_console), static_cast<QWidget*>(m_monitoring),
+          static_cast<QWidget*>(m_allChannels), static_cast<QWidget*>(m_oneChannel)}) {
+        if (window->isVisible()) {
+            windows.push_back(window);
+        }
+    }
+    // The editor, the connection log and the administration dialogs, in a fixed order.
+    std::vector<QWidget*> others;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog) &&
+            std::find(windows.begin(), windows.end(), window) == windows.end()) {
+            others.push_back(window);
+        }
+    }
+    std::stable_sort(others.begin(), others.end(), [](const QWidget* a, const QWidget* b) {
+        return a->windowTitle() < b->windowTitle();
+    });
+    windows.insert(windows.end(), others.begin(), others.end());
+    const auto active = std::find(windows.begin(), windows.end(), QApplication::activeWindow());
+    std::size_t next = 0;
+    if (active != windows.end()) {
+        const std::size_t at = static_cast<std::size_t>(active - windows.begin());
+        next = (at + (forward ? 1 : windows.size() - 1)) % windows.size();
+    }
+    QWidget* window = windows[next];
+    if (window->isMinimized()) {
+        window->showNormal();
+    }
+    window->raise();
+    window->activateWindow();
 }
 void CControlPanel::HideConsole() {
     if (m_consoleCreated) {

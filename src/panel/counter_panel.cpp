@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panel/counter_panel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -41,12 +43,83 @@ SplitText Split(const std::string& text) {
     return {AnsiToQString(view.substr(0, tab)), AnsiToQString(view.substr(tab + 1))};
 }
 
+// The figure a value starts with ("10239 KB" gives 10239), or nothing when it starts with none.
+QVariant LeadingNumber(const QString& value) {
+    const QString number = value.section(QLatin1Char(' '), 0, 0);
+    bool ok = false;
+    const long long n = number.toLongLong(&ok);
+    return ok ? QVariant(n) : QVariant();
+}
+
+// A painted line as assistive technology reads it: a read-only text named after its label
+// ("Held msgs") whose value is the figure shown ("3"), also as a number where it starts with one.
+class CounterLineAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit CounterLineAccessible(CCounterLine* line)
+        : QAccessibleWidget(line, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const auto* line = static_cast<const CCounterLine*>(widget());
+        switch (t) {
+            case QAccessible::Name: {
+                const QString label = line->LabelText();
+                return label.isEmpty() ? line->accessibleName() : label;
+            }
+            case QAccessible::Value:
+            case QAccessible::Description:
+                return line->ValueText();
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override {
+        return LeadingNumber(static_cast<const CCounterLine*>(widget())->ValueText());
+    }
+    void setCurrentValue(const QVariant&) override {}  // shown, never set by the operator
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+};
+
+QAccessibleInterface* CounterLineFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QWidget")) {
+        if (auto* line = dynamic_cast<CCounterLine*>(object)) {
+            return new CounterLineAccessible(line);
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 // ---- CCounterLine ----
 
 CCounterLine::CCounterLine(QWidget* parent) : QWidget(parent) {
+    // Before the first query for this widget's interface, which is cached from then on.
+    static const bool installed = [] {
+        QAccessible::installFactory(CounterLineFactory);
+        return true;
+    }();
+    (void)installed;
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QString CCounterLine::LabelText() const {
+    return Split(m_line.text).label.remove(QLatin1Char(':')).trimmed();
+}
+
+QString CCounterLine::ValueText() const {
+    return Split(m_line.text).value.trimmed();
 }
 
 void CCounterLine::SetLine(const PanelLine& line) {
@@ -54,7 +127,23 @@ void CCounterLine::SetLine(const PanelLine& line) {
         return;
     }
     const QSize before = minimumSizeHint();
+    const QString label = LabelText();
+    const QString value = ValueText();
     m_line = line;
+    // A screen reader hears of a changed figure, and only of a changed one (a colour alone is
+    // no news to it).
+    if (QAccessible::isActive()) {
+        if (LabelText() != label) {
+            QAccessibleEvent named(this, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&named);
+        }
+        if (ValueText() != value) {
+            QAccessibleValueChangeEvent changed(this, LeadingNumber(ValueText()));
+            QAccessible::updateAccessibility(&changed);
+            QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&described);
+        }
+    }
     if (minimumSizeHint() != before) {
         updateGeometry();
     }
@@ -117,10 +206,15 @@ CCounterPanel::CCounterPanel(const QString& caption, QWidget* parent) : QWidget(
     m_frame = new QGroupBox(this);
     auto* layout = new QVBoxLayout(m_frame);
     layout->setSpacing(1);
-    for (CCounterLine*& line : m_lines) {
-        line = new CCounterLine(m_frame);
-        layout->addWidget(line);
+    // What each line counts, for assistive technology also while it shows nothing.
+    const bool status = caption == QLatin1String(counter_text::kStatusCaption);
+    for (std::size_t i = 0; i < std::size(m_lines); ++i) {
+        m_lines[i] = new CCounterLine(m_frame);
+        const std::string_view label = counter_text::kLabels[i + (status ? 0 : 3)];
+        m_lines[i]->setAccessibleName(AnsiToQString(label.substr(0, label.find(" :"))));
+        layout->addWidget(m_lines[i]);
     }
+    m_frame->setAccessibleName(caption);
     // The check box lies over the frame's top edge as its caption; it is created last so that
     // it stays on top, and paints its own background across the frame line.
     m_check = new QCheckBox(caption, this);

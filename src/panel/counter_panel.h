@@ -30,6 +30,10 @@ public:
 
     void SetLine(const PanelLine& line);
     const PanelLine& Line() const { return m_line; }
+    // The label without its colon ("Held msgs") and the value ("3"), as assistive technology
+    // reads them; empty while the line shows nothing.
+    QString LabelText() const;
+    QString ValueText() const;
 
     // In pixels from the left edge, in the current font.
     int LabelRight() const;

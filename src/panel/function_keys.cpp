@@ -22,6 +22,8 @@ int FunctionKeyFilter::CommandForKey(int key) {
             return cmd::kMonitoringWindow;
         case Qt::Key_F6:
             return cmd::kAllChannelsWindow;
+        case Qt::Key_F7:
+            return cmd::kOneChannelWindow;
         default:
             return 0;
     }
@@ -37,6 +39,16 @@ bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     // Shortcut overrides are claimed too, so that no widget's own binding of these keys wins.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // F8 goes on to the next of the program's windows, Shift+F8 back.
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (key->key() == Qt::Key_F8 &&
+            (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+            if (event->type() == QEvent::KeyPress) {
+                m_panel.CycleWindows(modifiers == Qt::NoModifier);
+            }
+            event->accept();
+            return true;
+        }
         const int command = CommandForKey(key->key());
         if (command != 0 && !IsSystemCloseKey(*key)) {
             // Like their menu items, the keys do nothing while their command is disabled (the

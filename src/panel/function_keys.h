@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// F2, F4, F5 and F6 work in every window of the program: this application-wide filter turns
+// F2, F4, F5, F6 and F7 work in every window of the program: this application-wide filter turns
 // them into the control panel's commands before any window sees them, with or without Shift,
-// Ctrl or Alt held (Alt+F4 excepted: it closes the window).
+// Ctrl or Alt held (Alt+F4 excepted: it closes the window). F8 and Shift+F8 move the keyboard
+// through the program's open windows, the panel among them.
 #pragma once
 
 #include <QObject>

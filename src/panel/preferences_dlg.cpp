@@ -2,13 +2,16 @@
 #include "panel/preferences_dlg.h"
 
 #include <QDialogButtonBox>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace brxw {
 
 CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new QTabWidget(this)) {
     setWindowTitle(QStringLiteral("Preferences"));
+    m_tabs->setAccessibleName(QStringLiteral("Preference pages"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesDlg::reject);
@@ -21,6 +24,27 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new 
         this->layout()->activate();
         resize(size().expandedTo(sizeHint()));
     });
+    // Ctrl+Tab and Ctrl+Shift+Tab go to the next and previous page from wherever the focus is:
+    // a combo box would otherwise take the tab as a letter to search for.
+    const auto turn = [this](int step) {
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + m_tabs->count()) %
+                                std::max(m_tabs->count(), 1));
+        // The page's first control takes the focus, as Tab would give it.
+        QWidget* page = m_tabs->currentWidget();
+        for (QWidget* w = page; w != nullptr; w = w->nextInFocusChain()) {
+            if (w != page && !page->isAncestorOf(w)) {
+                break;
+            }
+            if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisibleTo(page) && w->isEnabled()) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turn] { turn(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
+            &QShortcut::activated, this, [turn] { turn(-1); });
 }
 
 void CPreferencesDlg::AddPage(CPreferencesPage* page, const QString& title) {

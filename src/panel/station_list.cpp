@@ -55,6 +55,17 @@ std::uint32_t StationRowColour(char status) {
     }
 }
 
+std::string_view StationStateText(char status) {
+    switch (status) {
+        case kStatusRed:
+            return "needs attention";
+        case kStatusBlue:
+            return "outgoing";
+        default:
+            return {};
+    }
+}
+
 char StationStatusOf(std::string_view entry) {
     return entry.size() > 2 ? entry[2] : kStatusNone;
 }

@@ -43,6 +43,9 @@ std::string FormatStationEntry(const StationLine& line);
 // The row's text colour (0x00BBGGRR): "<" red, ">" blue, anything else black.
 std::uint32_t StationRowColour(char status);
 char StationStatusOf(std::string_view entry);
+// What a row's colour says, in words for those who cannot see it: "needs attention" (red),
+// "outgoing" (blue), or nothing.
+std::string_view StationStateText(char status);
 // The entry from its fourth byte on; empty for a shorter entry.
 std::string_view StationRowOf(std::string_view entry);
 

@@ -2,7 +2,11 @@
 #include "panel/station_list_view.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
@@ -10,6 +14,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "settings/font_mapping.h"
@@ -27,6 +32,330 @@ QColor ToQColor(std::uint32_t colour) {
 // Entries of channels 0 to 99 sort by their first two bytes, which name the channel.
 std::string_view ChannelKey(const std::string& entry) {
     return std::string_view(entry).substr(0, 2);
+}
+
+// ---- what assistive technology reads ----
+//
+// The rows are painted from tab-separated text under a header that is a label, so the list tells
+// assistive technology itself what a sighted operator reads off the screen: a list of rows, each
+// spoken with the column titles and with the state its colour shows, and a table of 7 columns
+// whose headers are the titles. Rows and cells read the view's model when asked, so they never
+// go stale; a row past the end is no longer valid.
+
+QStringList ColumnTitles() {
+    return QString::fromLatin1(kStationHeader).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+class StationListAccessible;
+
+class StationHeaderAccessible : public QAccessibleInterface {
+public:
+    StationHeaderAccessible(StationListAccessible& list, int column)
+        : m_list(list), m_column(column) {}
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? ColumnTitles().value(m_column) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    StationListAccessible& m_list;
+    int m_column;
+};
+
+class StationCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    StationCellAccessible(StationListAccessible& list, int row, int column)
+        : m_list(list), m_row(row), m_column(column) {}
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override;
+    QList<QAccessibleInterface*> columnHeaderCells() const override;
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_column; }
+    int rowIndex() const override { return m_row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override;
+
+private:
+    StationListAccessible& m_list;
+    int m_row;
+    int m_column;
+};
+
+class StationRowAccessible : public QAccessibleInterface {
+public:
+    StationRowAccessible(StationListAccessible& list, int row) : m_list(list), m_row(row) {}
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int index) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+
+    int Row() const { return m_row; }
+
+private:
+    StationListAccessible& m_list;
+    int m_row;
+};
+
+class StationListAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit StationListAccessible(QAbstractItemView* view)
+        : QAccessibleWidget(view, QAccessible::List) {}
+    ~StationListAccessible() override {
+        for (const auto& [key, id] : m_ids) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    QAbstractItemView* View() const { return static_cast<QAbstractItemView*>(widget()); }
+    QModelIndex Index(int row) const { return View()->model()->index(row, 0); }
+    int Rows() const { return View()->model()->rowCount(); }
+    // The row's fields, split at its tabs.
+    QStringList Fields(int row) const {
+        return Index(row).data(Qt::DisplayRole).toString().split(QLatin1Char('\t'));
+    }
+    QString State(int row) const {
+        return Index(row).data(Qt::AccessibleDescriptionRole).toString();
+    }
+    bool Selected(int row) const {
+        return View()->selectionModel()->isRowSelected(row, View()->rootIndex());
+    }
+    bool Current(int row) const { return View()->currentIndex().row() == row; }
+    QRect RowRect(int row) const {
+        const QRect r = View()->visualRect(Index(row));
+        return QRect(View()->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    // One interface for each row, cell and header, made when first asked for. Column -1 is the
+    // row itself, row -1 a header.
+    QAccessibleInterface* Item(int row, int column) const {
+        const auto key = std::make_pair(row, column);
+        if (const auto it = m_ids.find(key); it != m_ids.end()) {
+            return QAccessible::accessibleInterface(it->second);
+        }
+        auto* self = const_cast<StationListAccessible*>(this);
+        QAccessibleInterface* made = nullptr;
+        if (row < 0) {
+            made = new StationHeaderAccessible(*self, column);
+        } else if (column < 0) {
+            made = new StationRowAccessible(*self, row);
+        } else {
+            made = new StationCellAccessible(*self, row, column);
+        }
+        m_ids[key] = QAccessible::registerAccessibleInterface(made);
+        return made;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    // The rows are the children: the view's own events name a row by its index.
+    int childCount() const override { return Rows(); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < Rows() ? Item(index, -1) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child != nullptr && child->role() == QAccessible::ListItem && child->parent() == this) {
+            return static_cast<const StationRowAccessible*>(child)->Row();
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QModelIndex index = View()->indexAt(View()->viewport()->mapFromGlobal(QPoint(x, y)));
+        return index.isValid() ? Item(index.row(), -1) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const QModelIndex current = View()->currentIndex();
+        return View()->hasFocus() && current.isValid() ? Item(current.row(), -1) : nullptr;
+    }
+
+    // QAccessibleTableInterface
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        return row >= 0 && row < Rows() && column >= 0 && column < columnCount() ? Item(row, column)
+                                                                                 : nullptr;
+    }
+    int selectedCellCount() const override { return selectedRowCount() * columnCount(); }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        QList<QAccessibleInterface*> cells;
+        for (int row : selectedRows()) {
+            for (int column = 0; column < columnCount(); ++column) {
+                cells << Item(row, column);
+            }
+        }
+        return cells;
+    }
+    QString columnDescription(int column) const override { return ColumnTitles().value(column); }
+    QString rowDescription(int) const override { return {}; }
+    int columnCount() const override { return static_cast<int>(ColumnTitles().size()); }
+    int rowCount() const override { return Rows(); }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return static_cast<int>(selectedRows().size()); }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override {
+        QList<int> rows;
+        for (const QModelIndex& index : View()->selectionModel()->selectedRows()) {
+            rows << index.row();
+        }
+        return rows;
+    }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int row) const override { return Selected(row); }
+    bool selectRow(int row) override {
+        if (row < 0 || row >= Rows()) {
+            return false;
+        }
+        View()->selectionModel()->setCurrentIndex(Index(row), QItemSelectionModel::ClearAndSelect);
+        return true;
+    }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }  // one station stays chosen
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}  // read when asked
+
+private:
+    mutable std::map<std::pair<int, int>, QAccessible::Id> m_ids;
+};
+
+bool StationHeaderAccessible::isValid() const {
+    return m_list.isValid();
+}
+QAccessibleInterface* StationHeaderAccessible::parent() const {
+    return &m_list;
+}
+QRect StationHeaderAccessible::rect() const {
+    return m_list.rect().isEmpty() ? QRect() : QRect(m_list.rect().topLeft(), QSize(1, 1));
+}
+
+bool StationCellAccessible::isValid() const {
+    return m_list.isValid() && m_row < m_list.Rows();
+}
+QAccessibleInterface* StationCellAccessible::parent() const {
+    return m_list.Item(m_row, -1);
+}
+QString StationCellAccessible::text(QAccessible::Text t) const {
+    return t == QAccessible::Name && isValid() ? m_list.Fields(m_row).value(m_column) : QString();
+}
+QRect StationCellAccessible::rect() const {
+    return isValid() ? m_list.RowRect(m_row) : QRect();
+}
+QAccessible::State StationCellAccessible::state() const {
+    QAccessible::State s;
+    s.readOnly = true;
+    s.selectable = true;
+    s.selected = isValid() && m_list.Selected(m_row);
+    return s;
+}
+bool StationCellAccessible::isSelected() const {
+    return isValid() && m_list.Selected(m_row);
+}
+QList<QAccessibleInterface*> StationCellAccessible::columnHeaderCells() const {
+    return {m_list.Item(-1, m_column)};
+}
+QAccessibleInterface* StationCellAccessible::table() const {
+    return &m_list;
+}
+
+bool StationRowAccessible::isValid() const {
+    return m_list.isValid() && m_row < m_list.Rows();
+}
+QAccessibleInterface* StationRowAccessible::childAt(int, int) const {
+    return nullptr;
+}
+QAccessibleInterface* StationRowAccessible::parent() const {
+    return &m_list;
+}
+QAccessibleInterface* StationRowAccessible::child(int index) const {
+    return isValid() && index >= 0 && index < childCount() ? m_list.Item(m_row, index) : nullptr;
+}
+int StationRowAccessible::childCount() const {
+    return m_list.columnCount();
+}
+int StationRowAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    if (child == nullptr || child->role() != QAccessible::Cell || child->parent() != this) {
+        return -1;
+    }
+    return static_cast<const StationCellAccessible*>(child)->columnIndex();
+}
+QString StationRowAccessible::text(QAccessible::Text t) const {
+    if (!isValid()) {
+        return {};
+    }
+    const QString state = m_list.State(m_row);
+    if (t == QAccessible::Description) {
+        return state;
+    }
+    if (t != QAccessible::Name) {
+        return {};
+    }
+    // "Ch 03, Callsign Q1ABC, needs attention, Start 12:00, ...": the state that the colour
+    // shows follows the callsign it belongs to.
+    const QStringList titles = ColumnTitles();
+    const QStringList fields = m_list.Fields(m_row);
+    QStringList parts;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        parts << (i < titles.size() ? titles[i] + QLatin1Char(' ') : QString()) + fields[i];
+        if (i == 1 && !state.isEmpty()) {
+            parts << state;
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+QRect StationRowAccessible::rect() const {
+    return isValid() ? m_list.RowRect(m_row) : QRect();
+}
+QAccessible::State StationRowAccessible::state() const {
+    QAccessible::State s;
+    s.readOnly = true;
+    s.selectable = true;
+    s.focusable = true;
+    if (isValid()) {
+        s.selected = m_list.Selected(m_row);
+        s.focused = m_list.View()->hasFocus() && m_list.Current(m_row);
+    }
+    return s;
 }
 
 }  // namespace
@@ -133,6 +462,8 @@ public:
                 return AnsiToQString(StationRowOf(entry));
             case Qt::ForegroundRole:
                 return ToQColor(CurrentColours().Station(StationRowColour(StationStatusOf(entry))));
+            case Qt::AccessibleDescriptionRole:
+                return AnsiToQString(StationStateText(StationStatusOf(entry)));
             default:
                 return {};
         }
@@ -175,7 +506,54 @@ class CStationListView::ListBox : public QListView {
 public:
     ListBox(CStationListView& owner, QWidget* parent) : QListView(parent), m_owner(owner) {}
 
+    static QAccessibleInterface* Accessible(const QString& key, QObject* object) {
+        if (key == QLatin1String("QListView")) {
+            if (auto* box = dynamic_cast<ListBox*>(object)) {
+                return new StationListAccessible(box);
+            }
+        }
+        return nullptr;
+    }
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QModelIndex current = currentIndex();
+        const bool onStation = current.isValid() && selectionModel()->isSelected(current);
+        switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                // Enter opens the station's channel, as a double click does.
+                if (onStation && event->modifiers() == Qt::NoModifier) {
+                    emit m_owner.StationActivated();
+                    return;
+                }
+                break;
+            case Qt::Key_F10:
+                if (event->modifiers() != Qt::ShiftModifier) {
+                    break;
+                }
+                [[fallthrough]];
+            case Qt::Key_Menu:
+                // The station commands at the chosen row, or at the list's top left.
+                ShowMenu(current.isValid() ? viewport()->mapToGlobal(visualRect(current).center())
+                                           : viewport()->mapToGlobal(QPoint(0, 0)));
+                event->accept();
+                return;
+            default:
+                break;
+        }
+        QListView::keyPressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        // A right click on a row chooses it first, as the operator expects.
+        const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+        if (event->reason() == QContextMenuEvent::Mouse && index.isValid()) {
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        }
+        ShowMenu(event->globalPos());
+    }
+
     void mousePressEvent(QMouseEvent* event) override {
         const bool outside = !indexAt(event->position().toPoint()).isValid();
         if (!outside) {
@@ -194,6 +572,8 @@ protected:
     }
 
 private:
+    void ShowMenu(QPoint globalPos) { emit m_owner.StationMenuWanted(globalPos); }
+
     CStationListView& m_owner;
 };
 
@@ -208,7 +588,14 @@ CStationListView::CStationListView(StationList& list, QWidget* parent)
 
     m_model = new Model(this);
     m_delegate = new CStationRowDelegate(this);
+    // Before the list's first query for its interface, which is cached from then on.
+    static const bool installed = [] {
+        QAccessible::installFactory(ListBox::Accessible);
+        return true;
+    }();
+    (void)installed;
     m_listView = new ListBox(*this, this);
+    m_listView->setAccessibleName(QStringLiteral("Connected stations"));
     m_listView->setModel(m_model);
     m_listView->setItemDelegate(m_delegate);
     m_listView->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -92,6 +92,10 @@ signals:
     void SelectionChangedByOperator();
     // The operator double-clicked a row.
     void StationDoubleClicked();
+    // The operator pressed Enter on the chosen row.
+    void StationActivated();
+    // The Menu key, Shift+F10 or a right click asks for the station commands at that place.
+    void StationMenuWanted(QPoint globalPos);
 
 private:
     class Model;

@@ -88,6 +88,7 @@ void CSettingsDlg::BuildControls() {
     auto* signature = new QGroupBox(QStringLiteral("Signature"), this);
     m_signature = new QCheckBox(QStringLiteral("Signature"), signature);
     m_signatureText = new QPlainTextEdit(signature);
+    m_signatureText->setAccessibleName(QStringLiteral("Signature text"));
     m_signatureText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Enter makes a new line; Tab moves on, as in every other box of the dialog.
     m_signatureText->setTabChangesFocus(true);
@@ -113,17 +114,14 @@ void CSettingsDlg::BuildControls() {
     layout->addWidget(signature, 1);
     layout->addLayout(buttons);
 
-    // The tab order of the dialog's template: the buttons first, the signature box before the
-    // check boxes, the font controls last.
-    setTabOrder(m_ok, m_cancel);
-    setTabOrder(m_cancel, m_signatureText);
-    setTabOrder(m_signatureText, m_breakLine);
-    setTabOrder(m_breakLine, m_prefix);
-    setTabOrder(m_prefix, m_justify);
-    setTabOrder(m_justify, m_signature);
-    setTabOrder(m_signature, m_ansi);
-    setTabOrder(m_ansi, m_dos);
-    setTabOrder(m_dos, m_select);
+    // Tab goes the way the dialog reads, top to bottom: the font controls, the editor's check
+    // boxes, the signature's switch and its box, then the buttons. The focus starts on OK, the
+    // default button.
+    QWidget* order[] = {m_ansi,    m_dos,       m_select,        m_breakLine, m_prefix,
+                        m_justify, m_signature, m_signatureText, m_ok,        m_cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
     m_ok->setFocus();
     resize(280, 390);
 }

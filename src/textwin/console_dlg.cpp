@@ -23,6 +23,7 @@ CConsoleDlg::CConsoleDlg(QObject* owner, AppConfig* config, SendFunction send, Q
     setWindowTitle(QStringLiteral("Console"));
     m_view->setObjectName(QStringLiteral("consoleText"));
     m_input->setObjectName(QStringLiteral("consoleInput"));
+    m_input->setAccessibleName(QStringLiteral("Console input"));
     resize(kConsolePlacement.width, kConsolePlacement.height);
     // Typing goes to the input line whenever the console becomes active.
     setTabOrder(m_input, m_view);

@@ -50,7 +50,7 @@ protected:
     PanelSettings m_settings{m_config};
 };
 
-TEST_F(SettingsDlgTest, ControlsAreGroupedAndInTheTemplatesTabOrder) {
+TEST_F(SettingsDlgTest, ControlsAreGroupedAndTabGoesInReadingOrder) {
     auto dlg = Open();
     QStringList groups;
     for (QGroupBox* group : dlg->findChildren<QGroupBox*>()) {
@@ -60,10 +60,12 @@ TEST_F(SettingsDlgTest, ControlsAreGroupedAndInTheTemplatesTabOrder) {
     EXPECT_EQ(dlg->SelectButton()->parentWidget()->property("title"), "Fonts");
     EXPECT_EQ(dlg->SignatureEdit()->parentWidget()->property("title"), "Signature");
 
+    // From the default button on: the buttons end the way down the dialog, which starts again
+    // at the top.
     const std::vector<QWidget*> expected{
-        dlg->OkButton(),  dlg->CancelButton(), dlg->SignatureEdit(), dlg->BreakLineBox(),
-        dlg->PrefixBox(), dlg->JustifyBox(),   dlg->SignatureBox(),  dlg->AnsiRadio(),
-        dlg->DosRadio(),  dlg->SelectButton()};
+        dlg->OkButton(),     dlg->CancelButton(), dlg->AnsiRadio(), dlg->DosRadio(),
+        dlg->SelectButton(), dlg->BreakLineBox(), dlg->PrefixBox(), dlg->JustifyBox(),
+        dlg->SignatureBox(), dlg->SignatureEdit()};
     std::vector<QWidget*> chain;
     QWidget* w = dlg->OkButton();
     do {
