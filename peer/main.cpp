@@ -142,6 +142,11 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("record")},
         QStringLiteral("Write every received byte here: one line \"<conn> <count> <hex>\" each."),
         QStringLiteral("FILE"));
+    const QCommandLineOption sent(
+        {QStringLiteral("sent")},
+        QStringLiteral("Write every traffic frame sent here: one line "
+                       "\"<category> <channel> <hex>\" each."),
+        QStringLiteral("FILE"));
     const QCommandLineOption capabilities(
         {QStringLiteral("capabilities")},
         QStringLiteral("Capability codes sent after login, comma-separated (default 1,4,5,6,7,9)."),
@@ -202,6 +207,7 @@ int main(int argc, char* argv[]) {
                        root,
                        data,
                        record,
+                       sent,
                        capabilities,
                        pieceSize,
                        pactor,
@@ -240,6 +246,7 @@ int main(int argc, char* argv[]) {
     config.rootDir = parser.value(root);
     config.dataDir = parser.value(data);
     config.recordFile = parser.value(record);
+    config.sentFile = parser.value(sent);
     if (parser.isSet(capabilities) && !ParseCapabilities(parser.value(capabilities), config)) {
         Fail(QStringLiteral("bad --capabilities"));
     }

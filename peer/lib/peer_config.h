@@ -100,6 +100,9 @@ struct PeerConfig {
     int scale = 0;
     QString dataDir;     // demo data; empty: the peer/data folder of the source tree
     QString recordFile;  // every received byte is also written here when set
+    // Every traffic frame sent (the demo's console, monitoring and channel lines) is also written
+    // here when set: one line "<category> <channel> <hex of the text>" each.
+    QString sentFile;
 
     int pieceSize = 1000;  // data bytes per file-transfer frame, 1..1020
     // > 0: every client, whenever it comes to subscribe to the mix's categories, gets this many

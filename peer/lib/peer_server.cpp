@@ -561,7 +561,29 @@ void PeerServer::SendNotice(qint8 code, const QByteArray& extra) {
 
 void PeerServer::SendTraffic(quint8 category, qint8 channel, quint8 colour,
                              const QByteArray& text) {
-    RunOnServerThread([&] { Broadcast(category, 0, TrafficPayload(channel, colour, text)); });
+    RunOnServerThread([&] {
+        Broadcast(category, 0, TrafficPayload(channel, colour, text));
+        RecordSent(category, channel, text);
+    });
+}
+
+void PeerServer::RecordSent(quint8 category, qint8 channel, const QByteArray& text) {
+    if (m_config.sentFile.isEmpty()) {
+        return;
+    }
+    if (!m_sent) {
+        m_sent = std::make_unique<QFile>(m_config.sentFile);
+        if (!m_sent->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            qWarning("brxw-peer: cannot write %s: %s", qPrintable(m_config.sentFile),
+                     qPrintable(m_sent->errorString()));
+        }
+    }
+    if (m_sent->isOpen()) {
+        // Flushed at once: a test reads it while the demo goes on.
+        m_sent->write(QByteArray::number(category) + ' ' + QByteArray::number(channel) + ' ' +
+                      text.toHex() + '\n');
+        m_sent->flush();
+    }
 }
 
 void PeerServer::CloseConnections() {

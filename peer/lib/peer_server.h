@@ -17,6 +17,7 @@
 #include "peer/lib/root_folder.h"
 #include "peer/lib/station_table.h"
 
+#include <QFile>
 #include <QObject>
 
 #include <atomic>
@@ -163,6 +164,9 @@ private:
     std::atomic<quint16> m_port{0};
     std::mt19937_64 m_rng;
 
+    // Writes a traffic frame sent to the record of --sent, when there is one (server thread).
+    void RecordSent(quint8 category, qint8 channel, const QByteArray& text);
+
     StationTable m_stations;
     BbsStore m_store;
     std::unique_ptr<QTemporaryDir> m_demoRoot;
@@ -170,6 +174,7 @@ private:
     std::unique_ptr<RequestHandler> m_requests;
     std::unique_ptr<DemoDriver> m_demo;
     ReceivedRecord m_received;
+    std::unique_ptr<QFile> m_sent;  // the record of traffic sent, opened at its first line
     QByteArray m_floodFrames;  // the configured flood, built at its first use
 
     struct Task {

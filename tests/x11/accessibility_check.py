@@ -6,8 +6,8 @@ usage: accessibility_check.py BRXW_PID WORK_FOLDER
 
 Each check_* function is one step, listed in main(); a failure raises Failure with what was
 found instead, and the other steps still run. Only what is shown counts: hidden menus and
-buttons are not the operator's to reach. check_text_windows is where the text windows' text,
-read through the Text interface, is to be compared with what the peer sent.
+buttons are not the operator's to reach. check_text_windows compares the text windows' text,
+read through the Text interface, with what the peer recorded it sent (brxw-peer --sent).
 """
 import re
 import subprocess
@@ -501,12 +501,94 @@ def check_dialogs(app):
 
 # ---- the text windows ----
 
+def text_object(app, name):
+    """The text window of the window named name: the object of role text with that name."""
+    def probe():
+        w = window(app, name)
+        for obj in walk(w):
+            if obj.getRole() == pyatspi.ROLE_TEXT and obj.name == name:
+                return obj
+        return Miss(f"no text object named '{name}' in it")
+    return poll(f"the text of '{name}'", probe)
+
+
+def read_text(obj):
+    """The window's lines through the Text interface: each completed line, trailing blanks cut;
+    the line still being written, last, is left out."""
+    text = obj.queryText()
+    lines = text.getText(0, -1).split("\n")
+    if text.characterCount != len("\n".join(lines)):
+        raise Failure(f"characterCount {text.characterCount} is not the length of the text read")
+    return [line.rstrip() for line in lines[:-1]]
+
+
+def sent_lines(work, category):
+    """What the peer sent in one category (16 monitoring, 32 console), as it recorded it."""
+    lines = []
+    with open(f"{work}/sent.txt", encoding="ascii") as record:
+        for entry in record:
+            kind, _channel, data = entry.split()
+            if int(kind) == category:
+                text = bytes.fromhex(data).decode("cp437")
+                lines.extend(part.rstrip() for part in text.rstrip("\r\n").split("\n"))
+    return lines
+
+
 def check_text_windows(app, work):
-    """The console's and monitoring's text read through the Text interface, compared with what
-    the peer sent, and the insert events counted during traffic. work is the test's folder
-    (BrxW.ini, peer.out, peer.log). Until the text windows have their Text interface this step
-    says so instead of passing."""
-    return "to come with the text windows' Text interface"
+    """The console's and monitoring's text read through the Text interface is what the peer
+    sent; traffic raises insert events, batched."""
+    # Monitoring shows nothing but the peer's lines: what it holds is a run of them, in order.
+    monitoring = text_object(app, "Monitoring")
+    shown = read_text(monitoring)
+    sent = sent_lines(work, 16)
+    if len(shown) < 2:
+        raise Failure(f"Monitoring reads {shown}")
+    runs = [k for k in range(len(sent) - len(shown) + 1) if sent[k:k + len(shown)] == shown]
+    if not runs:
+        raise Failure("Monitoring's text is not what the peer sent: it reads "
+                      f"{shown[-3:]} at its end, the peer sent {sent[-3:]}")
+
+    # The console also shows what the program writes itself: every line the peer sent since
+    # the first one it shows is there, in order.
+    window_system_focus(PANEL)
+    if "Console" not in [w.name for w in windows(app)]:
+        keys("F2")
+    console = text_object(app, "Console")
+    def console_has_peer_lines():
+        shown = read_text(console)
+        sent = sent_lines(work, 32)
+        first = next((k for k, line in enumerate(sent) if line and line in shown), None)
+        if first is None:
+            return Miss(f"no line the peer sent; it reads {shown[-3:]}")
+        at = 0
+        for line in sent[first:]:
+            try:
+                at = shown.index(line, at) + 1
+            except ValueError:
+                return Miss(f"'{line}', sent by the peer, is not in the console after "
+                            f"{shown[at - 1:at]}")
+        return True
+    poll("the console's text", console_has_peer_lines, 30)
+
+    # Traffic is told in a few events, not one a line: at most four a second.
+    inserts = []
+    def on_insert(event):
+        try:
+            if event.source.name == "Monitoring":
+                inserts.append(event.detail2)
+        except Exception:
+            pass
+    pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
+    before = len(sent_lines(work, 16))
+    end = time.monotonic() + 4
+    while time.monotonic() < end:
+        EVENTS.pump()
+    pyatspi.Registry.deregisterEventListener(on_insert, "object:text-changed:insert")
+    arrived = len(sent_lines(work, 16)) - before
+    if arrived > 0 and not inserts:
+        raise Failure(f"{arrived} monitoring lines came in 4 s and no insert event")
+    if len(inserts) > 4 * 4 + 2:
+        raise Failure(f"{len(inserts)} insert events in 4 s for {arrived} lines")
 
 
 def main():

@@ -15,7 +15,8 @@
 #      Shift+F10 and the Menu key open the station menu, Del, Shift+Del and F7 run their
 #      toolbar commands, Ctrl+M, Ctrl+U, Ctrl+O and F4 open their dialogs, Tab in Settings goes
 #      the way it reads;
-#   4. (to come) the text windows' text through the Text interface.
+#   4. the console's and monitoring's text read through the Text interface is what the peer
+#      sent (brxw-peer --sent records it), and traffic raises a few batched insert events.
 # It takes about 30 s.
 # usage: accessibility_test.sh BRXW BRXW_PEER    (exit 77: skipped, the tools are missing here)
 set -euo pipefail
@@ -75,7 +76,8 @@ wait_for() {
 }
 shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)" ]; }
 
-"$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 >"$WORK/peer.out" 2>"$WORK/peer.log" &
+"$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 --sent "$WORK/sent.txt" \
+    >"$WORK/peer.out" 2>"$WORK/peer.log" &
 PEER_PID=$!
 wait_for 10 grep -q '^listening on' "$WORK/peer.out" || fail "brxw-peer did not start"
 PORT=$(sed -n 's/^listening on [0-9.]*:\([0-9]*\).*/\1/p' "$WORK/peer.out")
