@@ -83,7 +83,7 @@ AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
             line.secondColour = colour;
             line.changeColumn = m_writeColumn;
         }
-        m_dirty.set(static_cast<std::size_t>(m_writeLine));
+        Touch(m_writeLine);
 
         // The bytes that fit on this line up to a line feed are copied in one go; outside ANSI
         // mode only the bytes above 127 need the code-page table, the others are the same in both.
@@ -118,7 +118,14 @@ void TextRing::EndLine() {
     m_lineCount = std::min(m_lineCount + 1, kRingLines);
     m_writeLine = WrapSlot(m_writeLine + 1);
     MutableLine(m_writeLine).Blank();
-    m_dirty.set(static_cast<std::size_t>(m_writeLine));
+    Touch(m_writeLine);
+}
+
+void TextRing::TouchAll() {
+    m_dirty.set();
+    for (std::uint32_t& generation : m_generation) {
+        ++generation;
+    }
 }
 
 bool TextRing::SetAnsiMode(bool ansi) {
@@ -142,7 +149,7 @@ bool TextRing::SetAnsiMode(bool ansi) {
         }
     }
     ++m_revision;
-    m_dirty.set();
+    TouchAll();
     return true;
 }
 
@@ -157,7 +164,7 @@ void TextRing::Recode(const std::array<unsigned char, 256>& table) {
         }
     }
     ++m_revision;
-    m_dirty.set();
+    TouchAll();
 }
 
 ColumnRange TextRing::SelectedColumns(int slot, const Selection& sel) const {
