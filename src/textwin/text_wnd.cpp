@@ -580,6 +580,39 @@ void CTextWnd::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void CTextWnd::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    QWidget* top = window();
+    if (m_watchedWindow != top) {
+        if (m_watchedWindow != nullptr) {
+            m_watchedWindow->removeEventFilter(this);
+        }
+        m_watchedWindow = top;
+        top->installEventFilter(this);
+    }
+    QWindow* handle = top->windowHandle();
+    if (m_watchedHandle != handle) {
+        if (m_watchedHandle != nullptr) {
+            m_watchedHandle->removeEventFilter(this);
+        }
+        m_watchedHandle = handle;
+        if (handle != nullptr) {
+            handle->installEventFilter(this);
+        }
+    }
+    if (m_told && m_toldRevision != m_ring.Revision()) {
+        ScheduleTell();
+    }
+}
+
+bool CTextWnd::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (m_flushSkipped && (type == QEvent::WindowStateChange || type == QEvent::Expose)) {
+        RepaintAll();
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
 void CTextWnd::hideEvent(QHideEvent* event) {
     QAbstractScrollArea::hideEvent(event);
     // A hidden window keeps no images; they are made again from the ring when it shows.

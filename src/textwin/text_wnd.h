@@ -48,6 +48,7 @@
 #include "textwin/text_view_state.h"
 
 class QMenu;
+class QWindow;
 
 namespace brxw {
 
@@ -169,6 +170,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // The window holding this one: when it is restored or exposed again after flushes were left
+    // out, the view catches up.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void accessibilityActiveChanged(bool active) override;
@@ -258,6 +262,8 @@ private:
     std::bitset<kRingLines> m_dirty;
     // A flush was left out while the window could not be seen.
     bool m_flushSkipped = false;
+    QPointer<QWidget> m_watchedWindow;
+    QPointer<QWindow> m_watchedHandle;
 
     bool m_rowCacheOn = true;
     RowLook m_keptLook;

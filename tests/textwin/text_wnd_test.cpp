@@ -250,7 +250,7 @@ TEST_F(TextWnd, FloodRepaintsOnceAndANewLineOnlyItsRows) {
 
 // Appends and scrolls move the pixels of rows still on screen and repaint only the changed rows;
 // the screen must then equal a full repaint. It catches up within a few frames; a row moved to
-// the wrong place never would.
+// the wrong place never would, nor a window restored without catching up.
 TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
     const auto screenMatchesRepaint = [this] {
         wnd.FlushUpdates();  // so that grab() paints the state the screen is heading for
@@ -289,6 +289,15 @@ TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
     wnd.AppendText("more\n", kGreen);
     ASSERT_TRUE(screenMatchesRepaint());
     QTest::keyClick(&wnd, Qt::Key_End);
+    EXPECT_TRUE(screenMatchesRepaint());
+    // A minimised window is not flushed; restored, it shows what came in meanwhile.
+    wnd.showMinimized();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        wnd.AppendText("while minimised " + std::to_string(i) + "\n", kRed);
+        wnd.FlushUpdates();
+    }
+    wnd.showNormal();
     EXPECT_TRUE(screenMatchesRepaint());
 }
 
