@@ -208,7 +208,7 @@ private:
     // Everything a row's pixels depend on besides its slot: a kept row is drawn only while all of
     // it is the same as when the row was painted.
     struct RowLook {
-        const void* colours = nullptr;
+        const void* colours = nullptr;  // the scheme's table: one fixed table per scheme
         CodePage codePage{};
         std::uint64_t fontEpoch = 0;
         std::uint64_t findEpoch = 0;
