@@ -100,6 +100,13 @@ int main(int argc, char** argv) {
     std::printf("(B2: %zu windows open, options byte %d, %d frames per run)\n", windows.size(),
                 peer.OptionsByte(), frames);
 
+    for (QWidget* window : windows) {
+        if (auto* text = window->findChild<brxw::CTextWnd*>()) {
+            std::printf("(B2: %s shows %d rows in %d × %d px)\n", qPrintable(window->windowTitle()),
+                        text->View().PageLines(), text->viewport()->width(),
+                        text->viewport()->height());
+        }
+    }
     const std::shared_ptr<brxw::bench::Listened> told = brxw::bench::ListenIfAsked();
     double shownSeconds = 0;
     brxw::CTextWnd* monitoring = panel.Monitoring()->TextView();

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "text/charset.h"
 
@@ -13,6 +16,58 @@ namespace {
 
 constexpr char kBlank = ' ';
 constexpr char kLineFeed = '\n';
+
+struct CopiedPart {
+    std::size_t count = 0;  // bytes copied, before the line feed if there is one
+    bool feed = false;      // a line feed ended them
+    bool high = false;      // one of them may be above 127 (never false when one is)
+};
+
+// Copies from[0..take) to `to` up to the first line feed. Sixteen bytes at a time where the
+// processor has the instructions for it: each block is compared with the line feed, checked
+// for bytes above 127 and stored at once, so the bytes are read only once.
+CopiedPart CopyUpToFeed(char* to, const char* from, std::size_t take, bool checkHigh) {
+    CopiedPart part;
+#if defined(__SSE2__)
+    if (checkHigh && take >= 16) {
+        const __m128i lineFeed = _mm_set1_epi8(kLineFeed);
+        __m128i seen = _mm_setzero_si128();
+        std::size_t at = 0;
+        for (;;) {
+            // The last block overlaps the one before it rather than reading past take.
+            const bool last = at + 16 >= take;
+            const std::size_t start = last ? take - 16 : at;
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + start));
+            // Line feeds before `at` were looked at already (there were none).
+            const int feeds = _mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)) &
+                              (0xFFFF << static_cast<int>(at - start));
+            seen = _mm_or_si128(seen, block);
+            if (feeds != 0) {
+                const std::size_t end =
+                    start + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(feeds)));
+                std::memcpy(to + at, from + at, end - at);
+                part.count = end;
+                part.feed = true;
+                break;
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + start), block);
+            if (last) {
+                part.count = take;
+                break;
+            }
+            at += 16;
+        }
+        part.high = _mm_movemask_epi8(seen) != 0;
+        return part;
+    }
+#endif
+    const void* feed = std::memchr(from, kLineFeed, take);
+    part.count = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - from) : take;
+    part.feed = feed != nullptr;
+    std::memcpy(to, from, part.count);
+    part.high = true;  // let the code-page step look
+    return part;
+}
 
 const TextLine& BlankLine() {
     static const TextLine blank;
@@ -83,24 +138,24 @@ AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
             line.secondColour = colour;
             line.changeColumn = m_writeColumn;
         }
-        m_dirty.set(static_cast<std::size_t>(m_writeLine));
+        Touch(m_writeLine);
 
-        // The bytes that fit on this line up to a line feed are copied in one go; outside ANSI
-        // mode only the bytes above 127 need the code-page table, the others are the same in both.
+        // The bytes that fit on this line up to a line feed are copied in one pass that also
+        // finds the line feed and whether a byte is above 127; outside ANSI mode only then do
+        // the bytes need the code-page table, the others are the same in both.
         const std::size_t room = static_cast<std::size_t>(kLineColumns - m_writeColumn);
         const std::size_t take = std::min(room, bytes.size() - next);
         const char* from = bytes.data() + next;
-        const void* feed = std::memchr(from, kLineFeed, take);
-        const std::size_t count =
-            feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - from) : take;
         char* to = line.text.data() + m_writeColumn;
-        std::memcpy(to, from, count);
-        if (!m_ansiMode) {
+        const CopiedPart copied = CopyUpToFeed(to, from, take, !m_ansiMode);
+        const std::size_t count = copied.count;
+        const bool feed = copied.feed;
+        if (!m_ansiMode && copied.high) {
             OemToAnsiInPlace(to, count);
         }
         next += count + (feed ? 1 : 0);
         m_writeColumn += static_cast<int>(count);
-        const bool ended = feed != nullptr || m_writeColumn == kLineColumns;
+        const bool ended = feed || m_writeColumn == kLineColumns;
         if (ended) {
             if (m_lineObserver != nullptr) {
                 m_lineObserver->LineCompleted(
@@ -118,7 +173,14 @@ void TextRing::EndLine() {
     m_lineCount = std::min(m_lineCount + 1, kRingLines);
     m_writeLine = WrapSlot(m_writeLine + 1);
     MutableLine(m_writeLine).Blank();
-    m_dirty.set(static_cast<std::size_t>(m_writeLine));
+    Touch(m_writeLine);
+}
+
+void TextRing::TouchAll() {
+    m_dirty.set();
+    for (std::uint32_t& generation : m_generation) {
+        ++generation;
+    }
 }
 
 bool TextRing::SetAnsiMode(bool ansi) {
@@ -142,7 +204,7 @@ bool TextRing::SetAnsiMode(bool ansi) {
         }
     }
     ++m_revision;
-    m_dirty.set();
+    TouchAll();
     return true;
 }
 
@@ -157,7 +219,7 @@ void TextRing::Recode(const std::array<unsigned char, 256>& table) {
         }
     }
     ++m_revision;
-    m_dirty.set();
+    TouchAll();
 }
 
 ColumnRange TextRing::SelectedColumns(int slot, const Selection& sel) const {

@@ -146,6 +146,11 @@ public:
     std::uint64_t Revision() const { return m_revision; }
     const std::bitset<kRingLines>& DirtySlots() const { return m_dirty; }
     void ClearDirty() { m_dirty.reset(); }
+    // Counts the changes of one slot's stored text, whoever cleared the dirty slots meanwhile:
+    // what the view drew of a slot is still right while this number is the same.
+    std::uint32_t Generation(int slot) const {
+        return m_generation[static_cast<std::size_t>(WrapSlot(slot))];
+    }
 
     // The observer told of completed lines; null (the default) for none. Not owned.
     void SetLineObserver(LineObserver* observer) { m_lineObserver = observer; }
@@ -157,6 +162,11 @@ public:
 private:
     TextLine& MutableLine(int slot) { return m_lines[static_cast<std::size_t>(WrapSlot(slot))]; }
     void EndLine();
+    void Touch(int slot) {
+        m_dirty.set(static_cast<std::size_t>(slot));
+        ++m_generation[static_cast<std::size_t>(slot)];
+    }
+    void TouchAll();
 
     std::unique_ptr<TextLine[]> m_lines;
     int m_lineCount = 1;
@@ -166,6 +176,7 @@ private:
     LineObserver* m_lineObserver = nullptr;
     std::uint64_t m_revision = 0;
     std::bitset<kRingLines> m_dirty;
+    std::array<std::uint32_t, kRingLines> m_generation{};
 };
 
 }  // namespace brxw

@@ -9,10 +9,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -142,6 +145,7 @@ void CTextWnd::UpdateMetrics() {
     m_view.SetMetrics(metrics.height() + std::max(0, metrics.leading()), charWidth);
     m_ascent = metrics.ascent();
     m_rawFont = QRawFont::fromFont(m_font);
+    ++m_fontEpoch;
 }
 
 void CTextWnd::SetAnsiMode(bool ansi) {
@@ -290,6 +294,14 @@ void CTextWnd::FlushUpdates() {
         ScheduleTell();
     }
     QWidget* port = viewport();
+    if (!OnScreen()) {
+        // Nothing to move or paint that anyone sees; when the window shows again the toolkit
+        // paints it whole, from the view as it is then.
+        m_flushSkipped = true;
+        m_fullRepaint = true;
+        return;
+    }
+    m_flushSkipped = false;
     if (m_fullRepaint || std::abs(moved) >= pageLines) {
         m_fullRepaint = false;
         port->update();
@@ -304,6 +316,18 @@ void CTextWnd::FlushUpdates() {
             port->update(QRect(0, row * lineHeight, port->width(), lineHeight));
         }
     }
+}
+
+bool CTextWnd::OnScreen() const {
+    if (!isVisible()) {
+        return false;
+    }
+    const QWidget* top = window();
+    if (top->isMinimized()) {
+        return false;
+    }
+    const QWindow* handle = top->windowHandle();
+    return handle == nullptr || handle->isExposed();
 }
 
 void CTextWnd::SyncScrollBar(bool duringAction) {
@@ -556,6 +580,45 @@ void CTextWnd::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void CTextWnd::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    QWidget* top = window();
+    if (m_watchedWindow != top) {
+        if (m_watchedWindow != nullptr) {
+            m_watchedWindow->removeEventFilter(this);
+        }
+        m_watchedWindow = top;
+        top->installEventFilter(this);
+    }
+    QWindow* handle = top->windowHandle();
+    if (m_watchedHandle != handle) {
+        if (m_watchedHandle != nullptr) {
+            m_watchedHandle->removeEventFilter(this);
+        }
+        m_watchedHandle = handle;
+        if (handle != nullptr) {
+            handle->installEventFilter(this);
+        }
+    }
+    if (m_told && m_toldRevision != m_ring.Revision()) {
+        ScheduleTell();
+    }
+}
+
+bool CTextWnd::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (m_flushSkipped && (type == QEvent::WindowStateChange || type == QEvent::Expose)) {
+        RepaintAll();
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void CTextWnd::hideEvent(QHideEvent* event) {
+    QAbstractScrollArea::hideEvent(event);
+    // A hidden window keeps no images; they are made again from the ring when it shows.
+    m_keptRows.reset();
+}
+
 void CTextWnd::MarkSelectionChange(const Selection& before, bool shownBefore) {
     const Selection& after = m_view.CurrentSelection();
     const bool shown = m_view.SelectionShown();
@@ -582,24 +645,146 @@ void CTextWnd::paintEvent(QPaintEvent* event) {
         // them again.
         RepaintAll();
     }
+    if (m_flushSkipped) {
+        // Shown again: the bars catch up with what came in meanwhile.
+        ScheduleFlush();
+    }
     QPainter painter(viewport());
     const QRect area = event->rect();
-    painter.fillRect(area, ToQColor(CurrentColours().textBackground));
+    const QColor background = ToQColor(CurrentColours().textBackground);
     painter.setFont(m_font);
     const int lineHeight = m_view.LineHeight();
+    const int width = viewport()->width();
     const int first = std::max(0, area.top() / lineHeight);
     const int last = std::min(m_view.PageLines() - 1, area.bottom() / lineHeight);
+    bool keep = m_rowCacheOn;
+    if (keep) {
+        const RowLook look = CurrentLook(painter);
+        keep = look.scale > 0;
+        if (keep && !(look == m_keptLook)) {
+            m_keptRows.reset();
+            m_keptLook = look;
+        }
+    }
     for (int row = first; row <= last; ++row) {
-        PaintRow(painter, row);
+        const int slot = m_view.SlotOfRow(row);
+        const int y = row * lineHeight;
+        if (keep && DrawKeptRow(painter, slot, y)) {
+            continue;
+        }
+        painter.fillRect(QRect(0, y, width, lineHeight) & area, background);
+        PaintRow(painter, slot, y);
+    }
+    // Below the last whole row.
+    const int below = std::max(area.top(), (last + 1) * lineHeight);
+    if (below <= area.bottom()) {
+        painter.fillRect(QRect(area.left(), below, area.width(), area.bottom() - below + 1),
+                         background);
+    }
+    if (keep) {
+        DropRowsOffScreen();
     }
 }
 
-void CTextWnd::PaintRow(QPainter& painter, int row) const {
-    const int slot = m_view.SlotOfRow(row);
+CTextWnd::RowLook CTextWnd::CurrentLook(const QPainter& painter) const {
+    RowLook look;
+    look.colours = &CurrentColours();
+    look.codePage = AnsiCodePage();
+    look.fontEpoch = m_fontEpoch;
+    look.findEpoch = m_findEpoch;
+    look.findShown = !m_findBar->isHidden() && m_findBar->HighlightAll();
+    look.width = viewport()->width();
+    look.lineHeight = m_view.LineHeight();
+    look.scrollX = m_view.ScrollX();
+    // A kept image is copied pixel for pixel only onto whole device pixels at its own scale;
+    // anything else (a fractional scale, a rotated or shifted print) paints every row afresh.
+    const QPaintDevice* device =
+        painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = device != nullptr ? device->devicePixelRatio() : 0.0;
+    const int scale = qRound(ratio);
+    const QTransform transform = painter.deviceTransform();
+    const auto whole = [](qreal value) { return value == std::round(value); };
+    if (scale >= 1 && qFuzzyCompare(ratio, qreal(scale)) &&
+        transform.type() <= QTransform::TxScale && transform.m11() == scale &&
+        transform.m22() == scale && whole(transform.dx()) && whole(transform.dy())) {
+        look.scale = scale;
+    }
+    return look;
+}
+
+bool CTextWnd::DrawKeptRow(QPainter& painter, int slot, int y) {
+    const TextLine& line = m_ring.Line(slot);
+    const bool review = slot == m_view.ReviewSlot();
+    ColumnRange selected = m_view.SelectionShown()
+                               ? m_ring.SelectedColumns(slot, m_view.CurrentSelection())
+                               : ColumnRange{};
+    if (selected.Empty()) {
+        selected = {};
+    }
+    if (!review && selected.Empty() && TrimmedLength(line.Cells()) == 0) {
+        return false;  // only background: a fill costs less than a copy
+    }
+    if (!m_keptRows) {
+        m_keptRows = std::make_unique<KeptRow[]>(kRingLines);
+    }
+    KeptRow& kept = m_keptRows[static_cast<std::size_t>(WrapSlot(slot))];
+    const std::uint32_t generation = m_ring.Generation(slot);
+    if (!kept.seen || kept.generation != generation || kept.selected != selected ||
+        kept.review != review) {
+        // Painted as it is the first time: most rows of scrolling traffic are never painted
+        // again, and an image would only cost them a copy.
+        kept.image = QImage();
+        kept.generation = generation;
+        kept.selected = selected;
+        kept.review = review;
+        kept.seen = true;
+        return false;
+    }
+    if (kept.image.isNull()) {
+        const int scale = m_keptLook.scale;
+        const int width = m_keptLook.width;
+        const int lineHeight = m_keptLook.lineHeight;
+        if (width <= 0 || lineHeight <= 0) {
+            return false;
+        }
+        // Opaque, as the window is, so that text is smoothed the same way in both.
+        QImage image(width * scale, lineHeight * scale, QImage::Format_RGB32);
+        if (image.isNull()) {
+            return false;
+        }
+        image.setDevicePixelRatio(scale);
+        // Fonts given in points come out the same size as in the window.
+        image.setDotsPerMeterX(qRound(viewport()->logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(viewport()->logicalDpiY() / 0.0254));
+        image.fill(ToQColor(CurrentColours().textBackground));
+        QPainter rowPainter(&image);
+        rowPainter.setRenderHints(painter.renderHints());
+        rowPainter.setLayoutDirection(painter.layoutDirection());
+        rowPainter.setFont(m_font);
+        PaintRow(rowPainter, slot, 0);
+        rowPainter.end();
+        kept.image = std::move(image);
+    }
+    painter.drawImage(QPoint(0, y), kept.image);
+    return true;
+}
+
+void CTextWnd::DropRowsOffScreen() {
+    if (!m_keptRows) {
+        return;
+    }
+    for (int slot = 0; slot < kRingLines; ++slot) {
+        KeptRow& kept = m_keptRows[static_cast<std::size_t>(slot)];
+        if (kept.seen && m_view.RowOfSlot(slot) < 0) {
+            kept = KeptRow();
+        }
+    }
+}
+
+void CTextWnd::PaintRow(QPainter& painter, int slot, int y) const {
     const TextLine& line = m_ring.Line(slot);
     const int lineHeight = m_view.LineHeight();
     const int charWidth = m_view.CharWidth();
-    const int y = row * lineHeight;
     const QRect rowRect(kLeftMargin, y, std::max(0, viewport()->width() - kLeftMargin), lineHeight);
     painter.setClipRect(rowRect);
     // The clip stays where it is set; the text moves left by what is scrolled out.
@@ -652,45 +837,69 @@ void CTextWnd::PaintRow(QPainter& painter, int row) const {
     painter.setClipping(false);
 }
 
+// How a byte of the ANSI code page shows (m_cellKind).
+enum : std::uint8_t { kBlankCell, kRunCell, kFallbackCell };
+
+void CTextWnd::UpdateGlyphTable() const {
+    const CodePage page = AnsiCodePage();
+    if (m_glyphEpoch == m_fontEpoch && m_glyphPage == page) {
+        return;
+    }
+    m_glyphEpoch = m_fontEpoch;
+    m_glyphPage = page;
+    QString chars;
+    for (int byte = 0; byte < 256; ++byte) {
+        chars.append(QChar(AnsiToUnicode(static_cast<unsigned char>(byte))));
+    }
+    const QList<quint32> glyphs =
+        m_rawFont.isValid() ? m_rawFont.glyphIndexesForString(chars) : QList<quint32>();
+    for (int byte = 0; byte < 256; ++byte) {
+        const QChar ch = chars.at(byte);
+        const auto index = static_cast<std::size_t>(byte);
+        m_glyphOf[index] = 0;
+        if (ch == QLatin1Char(' ') || !ch.isPrint()) {
+            m_cellKind[index] = kBlankCell;
+        } else if (glyphs.size() == chars.size() && glyphs[byte] != 0) {
+            m_cellKind[index] = kRunCell;
+            m_glyphOf[index] = glyphs[byte];
+        } else {
+            m_cellKind[index] = kFallbackCell;
+        }
+    }
+}
+
 // Every glyph sits at the left edge of its own column, so the highlight (which works in columns)
 // covers exactly the glyphs it selects, whatever the font's real advances are. Control bytes keep
 // their cell and show as blanks.
 void CTextWnd::PaintCells(QPainter& painter, const TextLine& line, int from, int to, int y) const {
+    UpdateGlyphTable();
     const int charWidth = m_view.CharWidth();
     const int baseline = y + m_ascent;
-    QString chars;
-    std::vector<int> columns;
-    chars.reserve(to - from);
-    columns.reserve(static_cast<std::size_t>(to - from));
-    for (int column = from; column < to; ++column) {
-        const QChar ch(AnsiToUnicode(line.Cell(column)));
-        if (ch != QLatin1Char(' ') && ch.isPrint()) {
-            chars.append(ch);
-            columns.push_back(column);
+    std::array<quint32, kLineColumns> runGlyphs;
+    std::array<QPointF, kLineColumns> runPositions;
+    int count = 0;
+    for (int column = std::max(0, from); column < std::min(to, kLineColumns); ++column) {
+        const unsigned char byte = line.Cell(column);
+        const int x = column * charWidth;
+        switch (m_cellKind[byte]) {
+            case kRunCell:
+                runGlyphs[static_cast<std::size_t>(count)] = m_glyphOf[byte];
+                runPositions[static_cast<std::size_t>(count)] = QPointF(x, 0);
+                ++count;
+                break;
+            case kFallbackCell:
+                // Not in the font itself: let the font fall back to another face for this one.
+                painter.drawText(QPoint(kLeftMargin + x, baseline),
+                                 QString(QChar(AnsiToUnicode(byte))));
+                break;
+            default:
+                break;
         }
     }
-    if (chars.isEmpty()) {
-        return;
-    }
-    const QList<quint32> glyphs =
-        m_rawFont.isValid() ? m_rawFont.glyphIndexesForString(chars) : QList<quint32>();
-    QList<quint32> runGlyphs;
-    QList<QPointF> runPositions;
-    for (qsizetype i = 0; i < chars.size(); ++i) {
-        const int x = columns[static_cast<std::size_t>(i)] * charWidth;
-        if (glyphs.size() == chars.size() && glyphs[i] != 0) {
-            runGlyphs.append(glyphs[i]);
-            runPositions.append(QPointF(x, 0));
-        } else {
-            // Not in the font itself: let the font fall back to another face for this one.
-            painter.drawText(QPoint(kLeftMargin + x, baseline), QString(chars[i]));
-        }
-    }
-    if (!runGlyphs.isEmpty()) {
+    if (count > 0) {
         QGlyphRun run;
         run.setRawFont(m_rawFont);
-        run.setGlyphIndexes(runGlyphs);
-        run.setPositions(runPositions);
+        run.setRawData(runGlyphs.data(), runPositions.data(), count);
         painter.drawGlyphRun(QPointF(kLeftMargin, baseline), run);
     }
 }

@@ -8,6 +8,9 @@
 // bottom line, the selection and the arithmetic. Appends and scrolls are collected and shown on a
 // frame clock, at most once per kFrameIntervalMs however fast traffic arrives (FlushUpdates): the
 // pixels of rows still on screen are moved once, and only rows whose slots changed are repainted.
+// A window that is minimised or not exposed is not flushed at all; it catches up in one full
+// repaint when it shows again. A row painted a second time unchanged is kept as an image, so that
+// full repaints (exposure, scroll bar drags, selections) draw unchanged rows as copies.
 //
 // Under the text it can show a find bar (Ctrl+F; F3 and Shift+F3 search again with the bar closed)
 // and, while the view is scrolled back, an indicator that counts the lines that came in since. A
@@ -28,6 +31,7 @@
 #include <QAccessible>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QImage>
 #include <QPointer>
 #include <QRawFont>
 #include <QTimer>
@@ -37,12 +41,14 @@
 #include <string_view>
 #include <utility>
 
+#include "text/code_page.h"
 #include "textwin/ring_search.h"
 #include "textwin/ring_text.h"
 #include "textwin/text_ring.h"
 #include "textwin/text_view_state.h"
 
 class QMenu;
+class QWindow;
 
 namespace brxw {
 
@@ -145,6 +151,10 @@ public:
     const TextViewState& View() const { return m_view; }
     const QFont& TextFont() const { return m_font; }
 
+    // Whether paints may draw rows kept from earlier paints (the default). Off, every row is
+    // painted afresh, and what is kept stays as it was; the two must look the same.
+    void SetRowCache(bool on) { m_rowCacheOn = on; }
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -159,6 +169,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // The window holding this one: when it is restored or exposed again after flushes were left
+    // out, the view catches up.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void accessibilityActiveChanged(bool active) override;
@@ -185,8 +199,44 @@ private:
     // Queues the rows whose highlight differs between before and the current selection.
     void MarkSelectionChange(const Selection& before, bool shownBefore);
     int PositionAt(const QMouseEvent* event) const;
-    void PaintRow(QPainter& painter, int row) const;
+    // Whether the window can be seen: shown, not minimised, and its window exposed.
+    bool OnScreen() const;
+    // Paints the row showing slot with its top at y, over a background already filled.
+    void PaintRow(QPainter& painter, int slot, int y) const;
     void PaintCells(QPainter& painter, const TextLine& line, int from, int to, int y) const;
+
+    // Everything a row's pixels depend on besides its slot: a kept row is drawn only while all of
+    // it is the same as when the row was painted.
+    struct RowLook {
+        const void* colours = nullptr;  // the scheme's table: one fixed table per scheme
+        CodePage codePage{};
+        std::uint64_t fontEpoch = 0;
+        std::uint64_t findEpoch = 0;
+        bool findShown = false;
+        int width = 0;
+        int lineHeight = 0;
+        int scrollX = 0;
+        int scale = 0;
+        bool operator==(const RowLook&) const = default;
+    };
+    // What one slot looked like when it was last painted, and its image from its second paint on.
+    struct KeptRow {
+        QImage image;
+        std::uint32_t generation = 0;
+        ColumnRange selected;
+        bool review = false;
+        bool seen = false;
+    };
+    // Draws the row of slot at y from the kept image and returns true, or returns false when the
+    // caller must paint it (it is painted into the image here when it was painted unchanged
+    // before).
+    bool DrawKeptRow(QPainter& painter, int slot, int y);
+    // The look for the painter's device; scale 0 when kept rows cannot be used with it.
+    RowLook CurrentLook(const QPainter& painter) const;
+    // Forgets the kept rows of slots outside the window.
+    void DropRowsOffScreen();
+    // The glyph of each byte of the ANSI code page in the raw font, rebuilt when either changes.
+    void UpdateGlyphTable() const;
     // The find bar's and the indicator's signals and the find shortcuts (text_wnd_bars.cpp).
     void ConnectBars();
     void PaintMatches(QPainter& painter, const TextLine& line, int y) const;
@@ -210,6 +260,21 @@ private:
     bool m_fullRepaint = true;
     // Slots to repaint at the next flush, besides the ring's own dirty slots.
     std::bitset<kRingLines> m_dirty;
+    // A flush was left out while the window could not be seen.
+    bool m_flushSkipped = false;
+    QPointer<QWidget> m_watchedWindow;
+    QPointer<QWindow> m_watchedHandle;
+
+    bool m_rowCacheOn = true;
+    RowLook m_keptLook;
+    std::unique_ptr<KeptRow[]> m_keptRows;  // one per slot, made at the first kept row
+    std::uint64_t m_fontEpoch = 0;
+    std::uint64_t m_findEpoch = 0;
+    // How each byte shows: kBlankCell, kRunCell (m_glyphOf holds its glyph) or kFallbackCell.
+    mutable std::array<std::uint8_t, 256> m_cellKind{};
+    mutable std::array<quint32, 256> m_glyphOf{};
+    mutable CodePage m_glyphPage{};
+    mutable std::uint64_t m_glyphEpoch = ~std::uint64_t{0};
 
     RingSearch m_search;
     CFindBar* m_findBar;

@@ -102,6 +102,7 @@ void CTextWnd::OnPatternChanged() {
         needle.clear();
     }
     m_search.SetPattern(std::move(needle), m_findBar->MatchCase());
+    ++m_findEpoch;
     m_findBar->ClearOutcome();
     if (m_findBar->HighlightAll() && !m_findBar->isHidden()) {
         RepaintAll();

@@ -195,13 +195,6 @@ void CTextWnd::ScheduleTell() {
         static_cast<int>(std::clamp<qint64>(kTellIntervalMs - since, 0, kTellIntervalMs)));
 }
 
-void CTextWnd::showEvent(QShowEvent* event) {
-    QAbstractScrollArea::showEvent(event);
-    if (m_told && m_toldRevision != m_ring.Revision()) {
-        ScheduleTell();
-    }
-}
-
 void CTextWnd::TellListener() {
     if (!m_told || !AccessibilityListening()) {
         return;

@@ -23,6 +23,7 @@
 #include <functional>
 #include <vector>
 
+#include "textwin/colour_scheme.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_wnd_accessible.h"
 
@@ -249,7 +250,7 @@ TEST_F(TextWnd, FloodRepaintsOnceAndANewLineOnlyItsRows) {
 
 // Appends and scrolls move the pixels of rows still on screen and repaint only the changed rows;
 // the screen must then equal a full repaint. It catches up within a few frames; a row moved to
-// the wrong place never would.
+// the wrong place never would, nor a window restored without catching up.
 TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
     const auto screenMatchesRepaint = [this] {
         wnd.FlushUpdates();  // so that grab() paints the state the screen is heading for
@@ -288,6 +289,15 @@ TEST_F(TextWnd, MovedPixelsMatchAFullRepaint) {
     wnd.AppendText("more\n", kGreen);
     ASSERT_TRUE(screenMatchesRepaint());
     QTest::keyClick(&wnd, Qt::Key_End);
+    EXPECT_TRUE(screenMatchesRepaint());
+    // A minimised window is not flushed; restored, it shows what came in meanwhile.
+    wnd.showMinimized();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        wnd.AppendText("while minimised " + std::to_string(i) + "\n", kRed);
+        wnd.FlushUpdates();
+    }
+    wnd.showNormal();
     EXPECT_TRUE(screenMatchesRepaint());
 }
 
@@ -739,6 +749,78 @@ TEST_F(TextWnd, NarrowWindowScrollsSidewaysAndMapsPointsThroughTheShift) {
     settle();
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(wnd.View().ScrollX(), 0);
+}
+
+// Full repaints draw rows kept as images from earlier paints. Through every change of what a row
+// shows (its text, the code page, the colours, the font, the selection, the find highlight, the
+// review line, the sideways scroll and the width) the window must look exactly as when every row
+// is painted afresh: the first paint after the change (kept rows reused), the next (kept rows
+// made) and the one after (drawn from them).
+TEST_F(TextWnd, KeptRowsLookExactlyLikeFreshPaintsThroughEveryChange) {
+    const auto sameAsFresh = [this](const char* after) {
+        wnd.FlushUpdates();
+        QImage kept[3];
+        for (QImage& image : kept) {
+            image = wnd.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        }
+        wnd.SetRowCache(false);
+        const QImage fresh = wnd.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        wnd.SetRowCache(true);
+        for (const QImage& image : kept) {
+            EXPECT_TRUE(image == fresh) << "after " << after;
+        }
+    };
+    for (int i = 0; i < 40; ++i) {
+        const std::string text =
+            i % 5 == 4 ? "" : "line " + std::to_string(i) + " \xE9t\xE9 MMKK\x01";
+        wnd.AppendText(text, i % 3 == 0 ? kRed : kBlue);
+        wnd.AppendText(i % 4 == 0 ? " tail KK in green" : "", kGreen);
+        wnd.AppendText(i == 30 ? std::string(60, '=') + " the end of a long line\n" : "\n", kGreen);
+    }
+    wnd.AppendText("partial", kRed);
+    sameAsFresh("the first lines");
+    wnd.setFocus(Qt::OtherFocusReason);
+    wnd.SetSelectionShown(true);
+    const int length = static_cast<int>(wnd.ReadText().Text().size());
+    wnd.SelectOffsets(length - 300, length - 120);
+    sameAsFresh("a selection");
+    wnd.SelectOffsets(length - 200, length - 10);
+    sameAsFresh("the selection moved");
+    wnd.OpenFindBar();
+    wnd.FindBar()->Field()->setText(QStringLiteral("KK"));
+    wnd.FindBar()->HighlightAllBox()->setChecked(true);
+    wnd.setFocus(Qt::OtherFocusReason);
+    sameAsFresh("highlight all");
+    wnd.FindBar()->Field()->setText(QStringLiteral("tail"));
+    sameAsFresh("another pattern");
+    wnd.StartReview();
+    sameAsFresh("the review line");
+    QTest::keyClick(&wnd, Qt::Key_Up);
+    sameAsFresh("the review line moved");
+    wnd.StopReview();
+    wnd.AppendText(" more", kBlue);  // the write line changes in place
+    sameAsFresh("an append to a shown line");
+    wnd.SetAnsiMode(true);
+    sameAsFresh("the code page");
+    SetCurrentColourScheme(ColourScheme::kDark);
+    wnd.ApplyColours();
+    sameAsFresh("the colour scheme");
+    SetCurrentColourScheme(ColourScheme::kClassic);
+    wnd.ApplyColours();
+    sameAsFresh("the classic colours again");
+    QFont font = wnd.TextFont();
+    font.setBold(false);  // rows of the same height
+    wnd.SetTextFont(font, true);
+    sameAsFresh("the font");
+    wnd.resize(420, 240);
+    QCoreApplication::processEvents();
+    sameAsFresh("the width");
+    wnd.horizontalScrollBar()->setValue(wnd.horizontalScrollBar()->maximum() / 2);
+    sameAsFresh("a sideways scroll");
+    wnd.ScrollLines(-7);
+    sameAsFresh("a scroll back");
+    wnd.CloseFindBar();
+    sameAsFresh("the find bar closed");
 }
 
 }  // namespace
