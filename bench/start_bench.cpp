@@ -2,7 +2,9 @@
 // B5: resident memory after login with all four traffic windows open, and the time from the
 // process start to the control panel shown, each against a bare Qt Widgets window started the
 // same way in the same run. Every sample is a fresh child process of this program; the peer runs
-// in the parent, so that its memory is not counted.
+// in the parent, so that its memory is not counted. Each panel starts as it usually does: with a
+// copy of a BrxW.ini that holds the loopback profile and what an earlier start wrote back (the
+// parent prepares it, so writing the profile is not counted as start-up).
 // Usage: brxw_start_bench. It reports; it never fails on time.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,10 +63,8 @@ int RunBare(QApplication& app) {
     return ReportResidentOnceSettled(app);
 }
 
-int RunPanel(QApplication& app, quint16 port) {
-    QTemporaryDir dir;
-    brxw::AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
-    brxw::bench::SaveLoopbackProfile(config, port);
+int RunPanel(QApplication& app, const QString& iniPath) {
+    brxw::AppConfig config(iniPath);
     brxw::CControlPanel panel(config, brxw::Session::Timing{10, 3600 * 1000});
     panel.show();
     panel.Initialise("");
@@ -82,14 +82,14 @@ struct Sample {
 };
 
 // Starts this program as a child in mode, timing from the start to its "shown" line.
-Sample Measure(const QString& mode, quint16 port) {
+Sample Measure(const QString& mode, const QString& argument) {
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
     child.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     Sample sample;
     clock.start();
-    child.start(QCoreApplication::applicationFilePath(), {mode, QString::number(port)});
+    child.start(QCoreApplication::applicationFilePath(), {mode, argument});
     QByteArray out;
     while (child.waitForReadyRead(30000)) {
         out += child.readAllStandardOutput();
@@ -117,17 +117,36 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() > 2 && args[1] == QLatin1String("bare")) {
+    if (args.size() > 1 && args[1] == QLatin1String("bare")) {
         return RunBare(app);
     }
     if (args.size() > 2 && args[1] == QLatin1String("panel")) {
-        return RunPanel(app, static_cast<quint16>(args[2].toUInt()));
+        return RunPanel(app, args[2]);
     }
     brxw::test::RunningPeer peer;
+    QTemporaryDir dir;
+    const QString prepared = dir.filePath(QStringLiteral("prepared.ini"));
+    {
+        brxw::AppConfig config(prepared);
+        brxw::bench::SaveLoopbackProfile(config, peer.Port());
+    }
+    // A first start, not measured, writes back the settings' defaults as any first start does.
+    const QString firstStart = dir.filePath(QStringLiteral("first.ini"));
+    QFile::copy(prepared, firstStart);
+    Measure(QStringLiteral("panel"), firstStart);
+    QFile::remove(prepared);
+    QFile::copy(firstStart, prepared);
+    int copies = 0;
+    // A fresh copy per child: a run's logins and window states do not carry over.
+    const auto freshCopy = [&] {
+        const QString path = dir.filePath(QStringLiteral("BrxW-%1.ini").arg(++copies));
+        QFile::copy(prepared, path);
+        return path;
+    };
     std::vector<double> rss, rssRatio, start, startRatio;
     for (int run = 0; run < kRuns; ++run) {
-        const Sample bare = Measure(QStringLiteral("bare"), peer.Port());
-        const Sample panel = Measure(QStringLiteral("panel"), peer.Port());
+        const Sample bare = Measure(QStringLiteral("bare"), QString());
+        const Sample panel = Measure(QStringLiteral("panel"), freshCopy());
         if (bare.rssKb <= 0 || panel.rssKb <= 0 || bare.startMs <= 0 || panel.startMs <= 0) {
             std::fprintf(stderr, "start: a child did not report\n");
             return 1;

@@ -49,7 +49,16 @@ bool AppConfig::ReadProfileText(std::string_view key, std::string& dest) const {
 }
 
 bool AppConfig::Write(std::string_view section, std::string_view key, std::string_view text) {
-    if (m_store.Write(section, key, text)) {
+    return Reported(m_store.Write(section, key, text));
+}
+
+bool AppConfig::WriteSettings(std::string_view section,
+                              const std::vector<IniStore::KeyValue>& values) {
+    return Reported(m_store.WriteAll(section, values));
+}
+
+bool AppConfig::Reported(bool written) {
+    if (written) {
         m_lastFailure.clear();
         return true;
     }

@@ -59,6 +59,8 @@ public:
     // As ReadProfileText / WriteProfileText, in a named section.
     bool ReadSetting(std::string_view section, std::string_view key, std::string& dest) const;
     bool WriteSetting(std::string_view section, std::string_view key, std::string_view text);
+    // Several keys of one section in one replacement of the file (see IniStore::WriteAll).
+    bool WriteSettings(std::string_view section, const std::vector<IniStore::KeyValue>& values);
 
     // Profile n with every default applied for keys absent or empty, each field cut to its
     // limit. The current index is left as it was. A number outside 0..3 gives the defaults
@@ -88,6 +90,7 @@ public:
 
 private:
     bool Write(std::string_view section, std::string_view key, std::string_view text);
+    bool Reported(bool written);
     bool ReadText(std::string_view section, std::string_view key, std::string& dest) const;
     int ReadInt(std::string_view section, std::string_view key, int def) const;
 

@@ -386,7 +386,14 @@ bool IniStore::Fail(const QString& reason) {
 }
 
 bool IniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
+    return WriteAll(section, {{key, value}});
+}
+
+bool IniStore::WriteAll(std::string_view section, const std::vector<KeyValue>& values) {
     m_lastWriteError.clear();
+    if (values.empty()) {
+        return true;
+    }
     bool readable = true;
     QString unreadable;
     const std::optional<std::string> old = Load(readable, &unreadable);
@@ -394,15 +401,20 @@ bool IniStore::Write(std::string_view section, std::string_view key, std::string
         // Rewriting a file we cannot read would throw its contents away.
         return Fail(QStringLiteral("it cannot be read (%1)").arg(unreadable));
     }
-    const std::optional<std::string> updated =
-        SetValue(old ? std::string_view(*old) : std::string_view(), section, key, value);
-    if (!updated) {
-        return Fail(QStringLiteral("the value of %1 cannot be stored in one line")
-                        .arg(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
+    std::optional<std::string> updated = old.value_or(std::string());
+    for (const auto& [key, value] : values) {
+        updated = SetValue(*updated, section, key, value);
+        if (!updated) {
+            return Fail(
+                QStringLiteral("the value of %1 cannot be stored in one line")
+                    .arg(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
+        }
     }
     if (old && *old == *updated) {
         return true;
     }
+    // Every replacement of the file waits for the disk (QSaveFile syncs before it renames), so
+    // the keys written together cost one wait.
 
     // QSaveFile writes a temporary file beside the target and renames it over the target on
     // commit, so a crash or a full disk leaves the old file whole.

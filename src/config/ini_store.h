@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace brxw {
 
@@ -45,6 +47,10 @@ public:
     // or the value cannot be stored as one line (an empty name, a line break or a NUL anywhere,
     // a ']' in the section name, a '=' in the key name, a key starting with ';' or '[').
     bool Write(std::string_view section, std::string_view key, std::string_view value);
+    // The same for several keys of one section, in order, with the file replaced once: all are
+    // written or none.
+    using KeyValue = std::pair<std::string_view, std::string_view>;
+    bool WriteAll(std::string_view section, const std::vector<KeyValue>& values);
     // Why the last Write failed, naming the file: "Cannot write /path/BrxW.ini: Permission
     // denied." (the system's reason); empty after a Write that succeeded.
     const QString& LastWriteError() const { return m_lastWriteError; }

@@ -7,6 +7,7 @@
 
 #include "link/frame.h"
 #include "link/frame_queue.h"
+#include "link/latency_probe.h"
 #include "link/link_events.h"
 
 namespace brxw {
@@ -59,6 +60,9 @@ void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
             break;
         }
         const long got = RecvSome(handle, buffer.data() + held, buffer.size() - held);
+        const probe::FramesRead probeRead = probe::framesRead.load(std::memory_order_relaxed);
+        const probe::Clock::time_point readAt =
+            probeRead != nullptr ? probe::Clock::now() : probe::Clock::time_point{};
         if (got < 0) {
             cause = LinkEndCause::ReceiveError;
             code = LastSocketError();
@@ -85,6 +89,9 @@ void ReceiveThread::Run(SocketHandle handle, FrameQueue& queue, QObject* target,
             }
             batch.Add(buffer.data() + cut, whole);
             cut += whole;
+        }
+        if (probeRead != nullptr && cut > 0) {
+            probeRead({buffer.data(), cut}, readAt);
         }
         if (batch.Frames() > 0 && queue.PushBatch(std::move(batch))) {
             Post(target, kFrameQueuedEvent, generation);

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "link/dispatcher.h"
+#include "link/latency_probe.h"
 #include "link/message_text.h"
 #include "link/session.h"
 #include "link/socket_errors.h"
@@ -20,7 +21,15 @@ void Session::Send(std::string_view bytes) {
     // receive thread report the broken link, which closes the session and schedules the
     // reconnection as for any lost link. The failure is kept as the reason: the receive thread
     // sees only the end of stream that the shutdown causes.
-    if (m_socket.IsOpen() && !m_socket.SendAll(bytes)) {
+    if (!m_socket.IsOpen()) {
+        return;
+    }
+    if (m_socket.SendAll(bytes)) {
+        if (const probe::BytesWritten written =
+                probe::bytesWritten.load(std::memory_order_relaxed)) {
+            written(bytes, probe::Clock::now());
+        }
+    } else {
         const int code = LastSocketError();
         if (!m_sendFailure) {
             // The send time-out ends a blocked send with "would block".

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/toolbar_icons.h"
 
+#include <QFile>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -66,12 +68,62 @@ QIcon DrawToolbarIcon(const std::function<void(QPainter&)>& draw) {
     return Paint(draw);
 }
 
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/brxw/brxw-%1.png").arg(size), QSize(size, size));
+namespace {
+
+constexpr int kProgramIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+QString ProgramIconFile(int size) {
+    return QStringLiteral(":/brxw/brxw-%1.png").arg(size);
+}
+
+// The program's icon, read from its PNGs only when a pixmap of it is first wanted: adding the
+// files to a QIcon reads and decodes them at once (and looks for image plugins), which cost a
+// few milliseconds before the first paint, again for every window given the icon, though a
+// window hidden until later, or the offscreen platform, never shows it.
+class CProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Loaded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return Loaded().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Loaded().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : kProgramIconSizes) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+    bool isNull() override { return !QFile::exists(ProgramIconFile(kProgramIconSizes[0])); }
+    QIconEngine* clone() const override { return new CProgramIconEngine; }
+    QString key() const override { return QStringLiteral("brxw-program"); }
+
+private:
+    const QIcon& Loaded() {
+        if (m_loaded.isNull()) {
+            for (const int size : kProgramIconSizes) {
+                m_loaded.addFile(ProgramIconFile(size), QSize(size, size));
+            }
+        }
+        return m_loaded;
+    }
+
+    QIcon m_loaded;
+};
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    return QIcon(new CProgramIconEngine);
 }
 
 QIcon ToolbarIcon(int command) {

@@ -5,6 +5,7 @@
 #include "text/text_scan.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace brxw {
@@ -164,14 +165,33 @@ FontParams PanelSettings::ReadFont(const AppConfig& config) {
 
 void PanelSettings::Load() {
     m_font = ReadFont(m_config);
-    SetBreakLine(ReadNumber(m_config, kBreakLineKey).value_or(kDefaultBreakLine));
-    SetJustification(ReadNumber(m_config, kJustificationKey).value_or(kDefaultJustification));
-    SetPrefix(ReadNumber(m_config, kPrefixKey).value_or(kDefaultPrefix));
-    SetAnsiChar(ReadNumber(m_config, kAnsiCharKey).value_or(kDefaultAnsiChar));
+    // The values become current and are written back together: on the first start every
+    // default is absent, and one replacement of the file waits for the disk once, not six times.
+    std::vector<std::string> texts;
+    texts.reserve(6);
+    std::vector<IniStore::KeyValue> writes;
+    const auto load = [&](std::optional<int>& current, std::string_view key, int def) {
+        current = AsFlag(ReadNumber(m_config, key).value_or(def));
+        texts.push_back(ToText(*current));
+        writes.emplace_back(key, texts.back());
+    };
+    load(m_breakLine, kBreakLineKey, kDefaultBreakLine);
+    load(m_justification, kJustificationKey, kDefaultJustification);
+    load(m_prefix, kPrefixKey, kDefaultPrefix);
+    load(m_ansiChar, kAnsiCharKey, kDefaultAnsiChar);
     const int signature = ReadNumber(m_config, kSignatureKey).value_or(kDefaultSignature);
     std::string stored;
     m_config.ReadSetting(kSettingsSection, kSignatureTextKey, stored);
-    SetSignature(signature, SignatureFromStored(stored));
+    // Through the stored form and back, as SetSignature does: every line break becomes CR LF.
+    std::string restored = StoredSignature(SignatureFromStored(stored));
+    std::string normalised = SignatureFromStored(restored);
+    if (normalised != m_signatureText) {
+        m_signatureText = std::move(normalised);
+        texts.push_back(std::move(restored));
+        writes.emplace_back(kSignatureTextKey, texts.back());
+    }
+    load(m_signature, kSignatureKey, signature);
+    m_config.WriteSettings(kSettingsSection, writes);
 }
 
 bool PanelSettings::SetFlag(std::optional<int>& current, std::string_view key, int value) {

@@ -209,6 +209,11 @@ TEST(IniStoreTest, RefusesWhatCannotBeOneLine) {
         EXPECT_FALSE(store.Write(section, key, value)) << section << "/" << key;
     }
     EXPECT_EQ(ReadBytes(path), "[S]\nK=old\n");
+    // Several keys written together are all written or none: one refused leaves the file.
+    EXPECT_FALSE(store.WriteAll("S", {{"K", "new"}, {"L", "a\nb"}}));
+    EXPECT_EQ(ReadBytes(path), "[S]\nK=old\n");
+    ASSERT_TRUE(store.WriteAll("S", {{"K", "new"}, {"L", "2"}}));
+    EXPECT_EQ(ReadBytes(path), "[S]\nK=new\nL=2\n");
 }
 
 TEST(IniStoreTest, WriteKeepsHandEditedLines) {
