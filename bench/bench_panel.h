@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QAccessible>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "config/app_config.h"
 #include "link/dispatcher.h"
@@ -37,6 +39,17 @@ inline bool LogInWithAllWindows(CControlPanel& panel) {
         panel.OnCommand(cmd::kConsoleWindow);
     }
     return true;
+}
+
+// Once logged in with LogInWithAllWindows: waits until the server has the subscriptions of the
+// monitoring, console and channel windows, and gives the four windows that exist.
+template <typename Peer>
+std::vector<QWidget*> FourWindowsSubscribed(CControlPanel& panel, Peer& peer) {
+    test::WaitUntil([&] { return (peer.OptionsByte() & (16 | 32 | 64)) == (16 | 32 | 64); });
+    std::vector<QWidget*> windows{panel.Monitoring(), panel.AllChannels(), panel.OneChannel(),
+                                  panel.Console()};
+    windows.erase(std::remove(windows.begin(), windows.end(), nullptr), windows.end());
+    return windows;
 }
 
 // With QT_LINUX_ACCESSIBILITY_ALWAYS_ON set the benches measure with accessibility on. Where the

@@ -262,10 +262,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "latency: no login\n");
         return 1;
     }
-    brxw::test::WaitUntil([&] { return (peer.OptionsByte() & (16 | 32 | 64)) == (16 | 32 | 64); });
-    std::vector<QWidget*> windows{panel.Monitoring(), panel.AllChannels(), panel.OneChannel(),
-                                  panel.Console()};
-    windows.erase(std::remove(windows.begin(), windows.end(), nullptr), windows.end());
+    std::vector<QWidget*> windows = brxw::bench::FourWindowsSubscribed(panel, peer);
     for (QWidget* window : windows) {
         window->show();
     }
