@@ -65,16 +65,8 @@ fail() {
     exit 1
 }
 
-wait_for() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq 1 "$tenths"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)" ]; }
+# shellcheck source=x11_lib.sh
+. "$HERE/x11_lib.sh"
 
 "$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 --sent "$WORK/sent.txt" \
     >"$WORK/peer.out" 2>"$WORK/peer.log" &

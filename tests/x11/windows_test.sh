@@ -64,20 +64,8 @@ fail() {
     exit 1
 }
 
-# wait_for SECONDS COMMAND...: retry COMMAND every 100 ms until it succeeds
-wait_for() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq 1 "$tenths"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-shown() { [ -n "$(window "$1")" ]; }
-hidden() { [ -z "$(window "$1")" ]; }
+# shellcheck source=x11_lib.sh
+. "$HERE/x11_lib.sh"
 # geometry TITLE: "x y width height" of a visible window's inside, on the screen
 geometry() {
     local id
