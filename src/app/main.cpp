@@ -2,6 +2,7 @@
 // brxW: the sysop's control program for a packet-radio BBS's remote console.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QSessionManager>
 
@@ -10,6 +11,7 @@
 #include "brxw_version.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
+#include "config/instance_lock.h"
 #include "editor/main_frame.h"
 #include "link/native_socket.h"
 #include "panel/control_panel.h"
@@ -63,6 +65,35 @@ int main(int argc, char* argv[]) {
 
     // Parsed again from Qt's arguments, which on Windows come from the wide command line.
     const brxw::CommandLine commandLine = brxw::ParseCommandLine(QApplication::arguments());
+
+    // One program per BrxW.ini, taken before anything reads or writes it: a second start on the
+    // same file brings the first program's panel forward and ends.
+    brxw::InstanceLock instanceLock(commandLine.iniPath);
+    if (instanceLock.Acquire() == brxw::InstanceLock::Outcome::OtherRunning) {
+        const QString who =
+            instanceLock.OtherPid() > 0
+                ? QStringLiteral("process %1").arg(instanceLock.OtherPid())
+                : QStringLiteral("another process");
+        if (instanceLock.AskOtherToShow()) {
+            std::fputs(qPrintable(QStringLiteral("brxW already runs with %1 (%2); its window is "
+                                                 "brought forward.\n")
+                                      .arg(QDir::toNativeSeparators(commandLine.iniPath), who)),
+                       stderr);
+            return 0;
+        }
+        const QString text =
+            QStringLiteral(
+                "brxW already runs with %1 (%2), and two programs on one BrxW.ini would "
+                "overwrite each other's settings. Use that program, or start this one with "
+                "--ini and another file.\n\nIf no brxW runs, remove %3.")
+                .arg(QDir::toNativeSeparators(commandLine.iniPath), who,
+                     QDir::toNativeSeparators(instanceLock.LockPath()));
+        std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+        if (commandLine.screenshotDir.isEmpty()) {
+            QMessageBox::warning(nullptr, QStringLiteral("brxW"), text);
+        }
+        return 1;
+    }
     brxw::AppConfig config(commandLine.iniPath);
 
     // The editor frame is the main window; it stays hidden until something is edited.
@@ -87,6 +118,16 @@ int main(int argc, char* argv[]) {
     // Any other way out of the event loop keeps the same.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &panel,
                      [&panel] { panel.PrepareToEnd(); });
+
+    // A second start on this BrxW.ini asks for the panel.
+    QObject::connect(&instanceLock, &brxw::InstanceLock::showRequested, &panel, [&panel] {
+        if (panel.isMinimized()) {
+            panel.showNormal();
+        }
+        panel.show();
+        panel.raise();
+        panel.activateWindow();
+    });
 
     brxw::FunctionKeyFilter keys(panel);
     app.installEventFilter(&keys);

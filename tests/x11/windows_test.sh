@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program under a real X server, driven with the keyboard and the mouse as a sysop drives it:
-#   1. log in to brxw-peer; the stored states reopen Monitoring and All channels;
+#   1. log in to brxw-peer; the stored states reopen Monitoring and All channels; a second start
+#      on the same BrxW.ini asks the first for its window and ends, the first runs on;
 #   2. move and resize the windows, open the console (F2) and the one-channel window (double
 #      click on a station), then File > Exit with all four open: the process ends within two
 #      seconds and every "State_*" key is as it was;
@@ -164,6 +165,10 @@ echo "1. login reopens the stored windows"
 start_brxw
 wait_for 10 shown '^Monitoring$' || fail "Monitoring not reopened"
 wait_for 10 shown '^All channels$' || fail "All channels not reopened"
+second=$(cd "$WORK/run" && timeout 10 "$BRXW" --ini "$WORK/BrxW.ini" 2>&1) ||
+    fail "a second start on the same BrxW.ini did not end at once with status 0: $second"
+grep -q "already runs with" <<<"$second" || fail "the second start said: $second"
+kill -0 "$BRXW_PID" 2>/dev/null || fail "the first program ended at the second start"
 
 echo "2. move, resize, open all four, File > Exit"
 # The traffic windows first: they stand above the panel, which owns them.
