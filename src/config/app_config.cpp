@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/app_config.h"
 
+#include "config/password_store.h"
 #include "text/text_scan.h"
 
+#include <QFileInfo>
 #include <utility>
 
 namespace brxw {
@@ -131,6 +133,11 @@ RemoteConfig AppConfig::LoadProfile(int n) const {
     // message the operator can act on, rather than quietly reaching another port.
     config.port = port;
     config.autoConnect = ReadInt(section, "AutoConnect", 0) != 0 ? 1 : 0;
+    // The keyring holds the password then: the default one must not stand in for it.
+    config.passwordInKeyring = ReadInt(section, kPasswordInKeyringKey, 0) != 0;
+    if (config.passwordInKeyring) {
+        config.password.clear();
+    }
     return config;
 }
 
@@ -148,6 +155,11 @@ bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
     ok = Write(section, "Port", std::to_string(config.port)) && ok;
     ok = Write(section, "AutoConnect", std::to_string(config.autoConnect)) && ok;
     return ok;
+}
+
+QString KeyringEntry(const AppConfig& config, int n) {
+    return QFileInfo(config.Store().Path()).absoluteFilePath() + QStringLiteral(" [") +
+           QString::fromStdString(AppConfig::ProfileSection(n)) + QStringLiteral("]");
 }
 
 ProfileCodePages AppConfig::LoadCodePages(int n) const {

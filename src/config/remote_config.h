@@ -31,7 +31,9 @@ struct RemoteConfig {
     int port = kDefaultRemotePort;
     int autoConnect = 0;  // 1: connect at start-up when no profile is named on the command line
     std::string callsign;
-    std::string password;
+    std::string password;  // empty while the keyring keeps it
+    // The password is kept in the desktop's keyring, not in BrxW.ini (key "Password In Keyring").
+    bool passwordInKeyring = false;
 
     friend bool operator==(const RemoteConfig&, const RemoteConfig&) = default;
 };
@@ -40,7 +42,7 @@ struct RemoteConfig {
 inline void PrintTo(const RemoteConfig& c, std::ostream* os) {
     *os << "{name=\"" << c.name << "\" hostName=\"" << c.hostName << "\" port=" << c.port
         << " autoConnect=" << c.autoConnect << " callsign=\"" << c.callsign << "\" password=\""
-        << c.password << "\"}";
+        << c.password << "\" passwordInKeyring=" << c.passwordInKeyring << "}";
 }
 
 }  // namespace brxw

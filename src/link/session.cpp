@@ -4,8 +4,10 @@
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QPointer>
 
 #include "config/app_config.h"
+#include "config/password_store.h"
 #include "link/link_events.h"
 #include "link/login.h"
 #include "link/session_host.h"
@@ -132,6 +134,44 @@ void Session::Connect(int n) {
     m_remote = m_config.LoadProfile(n);
     m_host.ProfileChosen(n);
 
+    ++m_keyringRead;
+    if (m_remote.passwordInKeyring) {
+        m_state = State::ReadingPassword;
+        m_host.SetStatusText(StrPrintf(str::kReadingKeyring, m_remote.name.c_str()));
+        if (m_passwords == nullptr) {
+            OnKeyringPassword(false, {}, QString::fromLatin1(str::kNoKeyring));
+            return;
+        }
+        // Answered later: the keyring may first have to start or be unlocked.
+        const std::uint64_t read = m_keyringRead;
+        m_passwords->Read(KeyringEntry(m_config, n), [guard = QPointer<Session>(this), read](
+                                                         bool ok, const std::string& password,
+                                                         const QString& error) {
+            if (guard && guard->m_keyringRead == read && guard->m_state == State::ReadingPassword) {
+                guard->OnKeyringPassword(ok, password, error);
+            }
+        });
+        return;
+    }
+    Resolve();
+}
+
+void Session::OnKeyringPassword(bool ok, const std::string& password, const QString& error) {
+    if (!ok) {
+        // No password is better than a wrong one: the server would count a failed login.
+        m_state = State::Idle;
+        m_host.SetWaitCursor(false);
+        const std::string text =
+            StrPrintf(str::kKeyringUnreadable, m_remote.name.c_str(), error.toUtf8().constData());
+        m_host.SetStatusText(text);
+        m_host.ShowWarning(str::kNetworkCaption, text);
+        return;
+    }
+    m_remote.password = password;
+    Resolve();
+}
+
+void Session::Resolve() {
     if (auto address = ParseDottedIpv4(m_remote.hostName)) {
         m_address = *address;
         StartConnect(true);
@@ -369,6 +409,10 @@ void Session::Disconnect() {
 
 void Session::EndSession() {
     m_countdownTimer.stop();
+    if (m_state == State::ReadingPassword) {
+        ++m_keyringRead;  // its answer is no longer awaited
+        m_host.SetWaitCursor(false);
+    }
     m_host.EmptyStationList();
     AbortLookup();
     CloseSession();

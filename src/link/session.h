@@ -28,6 +28,7 @@ class QHostInfo;
 namespace brxw {
 
 class AppConfig;
+class PasswordStore;
 class SessionHost;
 
 class Session : public QObject {
@@ -35,6 +36,7 @@ class Session : public QObject {
 public:
     enum class State {
         Idle,
+        ReadingPassword,  // the profile's password is asked of the keyring
         Resolving,
         Connecting,
         AwaitingChallenge,
@@ -60,6 +62,10 @@ public:
     Session(AppConfig& config, SessionHost& host, Timing timing);
     Session(AppConfig& config, SessionHost& host) : Session(config, host, Timing{}) {}
     ~Session() override;
+
+    // Where profiles marked "Password In Keyring" have their password; without one such a
+    // profile cannot connect. Not owned; it must outlive the session.
+    void SetPasswordStore(PasswordStore* store) { m_passwords = store; }
 
     // Start-up: remember the configuration named on the command line and start timer 1.
     void Start(std::string startupName);
@@ -111,6 +117,9 @@ private:
     class EventSink;
     friend class EventSink;
 
+    // The host lookup, or the connect when the host is an address.
+    void Resolve();
+    void OnKeyringPassword(bool ok, const std::string& password, const QString& error);
     void StartConnect(bool direct);
     void OnLookup(const QHostInfo& info);
     void OnConnectResult();
@@ -148,6 +157,9 @@ private:
     RemoteConfig m_remote;
     std::uint32_t m_address = 0;
     int m_lookupId = -1;
+    PasswordStore* m_passwords = nullptr;
+    // Numbers the keyring reads: an answer for a connect that was replaced or ended is dropped.
+    std::uint64_t m_keyringRead = 0;
     int m_connectCommand;
     bool m_loggedIn = false;
     int m_countdown = 0;

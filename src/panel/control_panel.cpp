@@ -28,6 +28,10 @@
 #include "admin/admin_dialogs.h"
 #include "alerts/alerts_notifier.h"
 #include "config/app_config.h"
+#include "config/password_store.h"
+#ifdef BRXW_HAVE_KEYRING
+#include "config/keyring_store.h"
+#endif
 #include "editor/main_frame.h"
 #include "link/frame.h"
 #include "link/traffic_colour.h"
@@ -60,12 +64,16 @@ CControlPanel::CControlPanel(AppConfig& config, Session::Timing timing, CMainFra
     : QMainWindow(parent),
       m_config(config),
       m_editorFrame(editorFrame),
+#ifdef BRXW_HAVE_KEYRING
+      m_keyring(std::make_unique<KeyringStore>()),
+#endif
       m_session(std::make_unique<Session>(config, *this, timing)),
       m_dispatcher(std::make_unique<Dispatcher>(
           m_session->Queue(), *this,
           workingDirectory.isEmpty() ? QDir::currentPath() : workingDirectory)),
       m_settings(config) {
     setWindowTitle(QString::fromLatin1(str::kPanelTitle));
+    m_session->SetPasswordStore(m_keyring.get());
     setWindowFlag(Qt::Window);
     setWindowIcon(ProgramIcon());
     // The text font comes from "Font_Name" and "Font_Params", or the defaults when either is
@@ -185,7 +193,12 @@ void CControlPanel::NameConnectItems() {
 void CControlPanel::RunSetupDialog(int n) {
     m_collectConfigFailures = true;
     m_collectedConfigFailure.clear();
+#ifdef BRXW_HAVE_KEYRING
+    const auto outcome =
+        RunSetup(m_config, n, this, m_keyring.get(), KeyringStore::UnavailableReason());
+#else
     const auto outcome = RunSetup(m_config, n, this);
+#endif
     m_collectConfigFailures = false;
     if (!outcome) {
         return;  // cancelled: nothing changes

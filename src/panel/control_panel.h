@@ -39,6 +39,7 @@ namespace admin {
 class CAdminDialogs;
 }
 class AppConfig;
+class PasswordStore;
 class CAlertsNotifier;
 class CConnectionLogDlg;
 class CConsoleDlg;
@@ -243,6 +244,9 @@ private:
     AppConfig& m_config;
     CMainFrame* m_editorFrame;
     std::unique_ptr<PanelEditorHost> m_editorHost;  // the editor's way back to the panel
+    // Where profiles keep their password when the operator wants it out of BrxW.ini; null when
+    // brxW was built without the keyring. Before the session, which uses it, so it outlives it.
+    std::unique_ptr<PasswordStore> m_keyring;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<Dispatcher> m_dispatcher;
     QProgressBar* m_progress = nullptr;

@@ -13,6 +13,11 @@ namespace str {
 // Status bar, pane 0: connection state.
 inline constexpr const char* kResolving = "Resolving %s";
 inline constexpr const char* kConnecting = "Connecting %s ...";
+// A profile whose password the desktop's keyring keeps: asked for before connecting.
+inline constexpr const char* kReadingKeyring = "Reading the password of %s from the keyring ...";
+inline constexpr const char* kKeyringUnreadable =
+    "Cannot read the password of %s from the keyring: %s";
+inline constexpr const char* kNoKeyring = "no keyring service is available";
 inline constexpr const char* kCannotConnect = "Cannot connect %s !";
 inline constexpr const char* kSendingOptions = "Sending options...";
 inline constexpr const char* kAuthenticating = "Authentication in progress ...";

@@ -3,9 +3,11 @@
 
 #include "config/app_config.h"
 #include "resources/strings.h"
+#include "settings/keyring_setup.h"
 #include "text/charset.h"
 
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,6 +67,15 @@ CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     m_autoConnect = new QCheckBox(QStringLiteral("Autorun connection"), this);
     m_autoConnect->setChecked(fields.autoConnect);
     grid->addWidget(m_autoConnect, row, 1);
+    ++row;
+    m_keyring = new QCheckBox(QStringLiteral("Keep the password in the desktop's keyring"), this);
+    m_keyring->setObjectName(QStringLiteral("keyring"));
+    m_keyring->setChecked(profile.passwordInKeyring);
+    grid->addWidget(m_keyring, row, 1);
+    if (profile.passwordInKeyring) {
+        // BrxW.ini holds no password then; an empty field keeps the keyring's.
+        m_password->setPlaceholderText(QStringLiteral("kept in the keyring; type to change"));
+    }
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
@@ -86,9 +97,22 @@ CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     setTabOrder(m_port, m_callsign);
     setTabOrder(m_callsign, m_password);
     setTabOrder(m_password, m_autoConnect);
-    setTabOrder(m_autoConnect, ok);
+    setTabOrder(m_autoConnect, m_keyring);
+    setTabOrder(m_keyring, ok);
     setTabOrder(ok, cancel);
     m_name->setFocus();
+}
+
+void CSetupDlg::SetKeyringUnavailable(const QString& reason) {
+    if (reason.isEmpty()) {
+        return;
+    }
+    m_keyring->setEnabled(false);
+    m_keyring->setToolTip(reason);
+}
+
+bool CSetupDlg::KeepInKeyring() const {
+    return m_keyring->isChecked();
 }
 
 // A value already longer than the limit (a hand-edited file) is shown whole rather than cut
@@ -145,13 +169,41 @@ void CSetupDlg::accept() {
     QDialog::accept();
 }
 
-std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent) {
+std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent,
+                                     PasswordStore* keyring, const QString& keyringUnavailable) {
     const RemoteConfig loaded = config.LoadProfile(n);
     CSetupDlg dialog(loaded, parent);
+    dialog.SetKeyringUnavailable(
+        keyring == nullptr && keyringUnavailable.isEmpty()
+            ? QStringLiteral("This brxW was built without the desktop's keyring.")
+            : keyringUnavailable);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return ApplySetup(config, n, dialog.Profile(), loaded.autoConnect);
+    const bool keep =
+        dialog.KeyringBox()->isEnabled() ? dialog.KeepInKeyring() : loaded.passwordInKeyring;
+    SetupOutcome outcome = ApplySetup(config, n, dialog.Profile(), loaded.autoConnect);
+    if (keyring != nullptr && (keep || loaded.passwordInKeyring)) {
+        // The keyring answers later (it may ask to be unlocked); the loop keeps the program
+        // painting and serving the session meanwhile.
+        QEventLoop wait;
+        QString message;
+        bool finished = false;
+        ApplyKeyringChoice(config, *keyring, n, loaded.passwordInKeyring, keep,
+                           dialog.Profile().password, [&](const QString& text) {
+                               message = text;
+                               finished = true;
+                               wait.quit();
+                           });
+        if (!finished) {
+            wait.exec();
+        }
+        outcome.profile = config.LoadProfile(n);
+        if (!message.isEmpty()) {
+            ShowWarningBox(parent, message);
+        }
+    }
+    return outcome;
 }
 
 }  // namespace brxw

@@ -22,6 +22,7 @@ class QLineEdit;
 namespace brxw {
 
 class AppConfig;
+class PasswordStore;
 
 class CSetupDlg : public QDialog {
     Q_OBJECT
@@ -32,6 +33,10 @@ public:
 
     explicit CSetupDlg(const RemoteConfig& profile, QWidget* parent = nullptr);
 
+    // Grays "Keep the password in the desktop's keyring" and says why beside it (its tooltip);
+    // an empty reason leaves it as it is.
+    void SetKeyringUnavailable(const QString& reason);
+
     void SetMessageHook(MessageHook hook) { m_showMessage = std::move(hook); }
 
     // The checked profile; valid once the dialog was accepted.
@@ -41,6 +46,8 @@ public:
     // The edit box of a field (null for None and AutoConnect).
     QLineEdit* Edit(SetupField field) const;
     QCheckBox* AutoConnectBox() const { return m_autoConnect; }
+    QCheckBox* KeyringBox() const { return m_keyring; }
+    bool KeepInKeyring() const;
 
 public slots:
     void accept() override;
@@ -54,13 +61,18 @@ private:
     QLineEdit* m_callsign = nullptr;
     QLineEdit* m_password = nullptr;
     QCheckBox* m_autoConnect = nullptr;
+    QCheckBox* m_keyring = nullptr;
     MessageHook m_showMessage;
     RemoteConfig m_profile;
 };
 
 // The set-up of profile n: loads it, runs the dialog modally and, when it is confirmed, saves it
-// (ApplySetup). The outcome tells the caller which menu items to rename and check; nullopt when
-// the operator cancelled.
-std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent);
+// (ApplySetup), then moves the password to or from the keyring as the box says
+// (ApplyKeyringChoice), telling the operator in a box when that could not be done. The keyring
+// answers later; meanwhile the program goes on. Without `keyring` the box is grayed. The outcome
+// tells the caller which menu items to rename and check; nullopt when the operator cancelled.
+std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent,
+                                     PasswordStore* keyring = nullptr,
+                                     const QString& keyringUnavailable = {});
 
 }  // namespace brxw

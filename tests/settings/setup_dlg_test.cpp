@@ -3,6 +3,7 @@
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"
+#include "config/password_store.h"
 #include "resources/command_ids.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -79,13 +81,15 @@ TEST(SetupDlgTest, FailedCheckShowsItsMessageAndKeepsTheDialogOpenOnTheField) {
 class RunSetupTest : public testing::Test {
 protected:
     // Runs the set-up of profile n, acting on the modal dialog once it shows.
-    std::optional<SetupOutcome> Run(int n, std::function<void(CSetupDlg&)> act) {
+    std::optional<SetupOutcome> Run(int n, std::function<void(CSetupDlg&)> act,
+                                    PasswordStore* keyring = nullptr,
+                                    const QString& unavailable = {}) {
         QTimer::singleShot(0, [act] {
             auto* dlg = qobject_cast<CSetupDlg*>(QApplication::activeModalWidget());
             ASSERT_NE(dlg, nullptr);
             act(*dlg);
         });
-        return RunSetup(m_config, n, nullptr);
+        return RunSetup(m_config, n, nullptr, keyring, unavailable);
     }
     std::string File() const { return test::ReadBytes(m_config.Store().Path()); }
 
@@ -118,6 +122,70 @@ TEST_F(RunSetupTest, ConfirmSavesAndRenamesCancelChangesNothing) {
     expected.name = "Ulm";
     expected.autoConnect = 1;
     EXPECT_EQ(m_config.LoadProfile(2), expected);
+}
+
+// A keyring in memory that answers at once.
+class MemoryKeyring : public PasswordStore {
+public:
+    void Read(const QString& entry, ReadDone done) override {
+        const auto it = entries.find(entry);
+        it == entries.end() ? done(false, {}, QStringLiteral("No such entry"))
+                            : done(true, it->second, {});
+    }
+    void Write(const QString& entry, const std::string& password, Done done) override {
+        entries[entry] = password;
+        done(true, {});
+    }
+    void Remove(const QString& entry, Done done) override {
+        entries.erase(entry);
+        done(true, {});
+    }
+    std::map<QString, std::string> entries;
+};
+
+TEST_F(RunSetupTest, KeyringBoxMovesThePasswordOutOfTheFileAndBack) {
+    ASSERT_TRUE(m_config.SaveProfile(2, kProfile));
+    const std::string before = File();
+    // Without a keyring service the box is grayed and says why; nothing else changes.
+    const QString reason = QStringLiteral("No keyring service (Secret Service) runs here.");
+    ASSERT_TRUE(Run(
+                    2,
+                    [&reason](CSetupDlg& d) {
+                        EXPECT_FALSE(d.KeyringBox()->isEnabled());
+                        EXPECT_EQ(d.KeyringBox()->toolTip(), reason);
+                        d.accept();
+                    },
+                    nullptr, reason)
+                    .has_value());
+    EXPECT_EQ(File(), before);
+
+    MemoryKeyring keyring;
+    ASSERT_TRUE(Run(
+                    2,
+                    [](CSetupDlg& d) {
+                        EXPECT_TRUE(d.KeyringBox()->isEnabled());
+                        d.KeyringBox()->setChecked(true);
+                        d.accept();
+                    },
+                    &keyring)
+                    .has_value());
+    EXPECT_EQ(File().find("secret"), std::string::npos) << File();
+    EXPECT_NE(File().find("Password In Keyring=1"), std::string::npos);
+    EXPECT_EQ(keyring.entries[KeyringEntry(m_config, 2)], "secret");
+
+    ASSERT_TRUE(Run(
+                    2,
+                    [](CSetupDlg& d) {
+                        EXPECT_TRUE(d.KeyringBox()->isChecked());
+                        EXPECT_EQ(d.Edit(SetupField::Password)->text(), "");
+                        d.KeyringBox()->setChecked(false);
+                        d.accept();
+                    },
+                    &keyring)
+                    .has_value());
+    EXPECT_NE(File().find("Password=secret\r\n"), std::string::npos) << File();
+    EXPECT_TRUE(keyring.entries.empty());
+    EXPECT_EQ(m_config.LoadProfile(2), kProfile);
 }
 
 }  // namespace
