@@ -4,6 +4,7 @@
 #include <qt6keychain/keychain.h>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -60,6 +61,13 @@ void KeyringStore::Remove(const QString& entry, Done done) {
 }
 
 QString KeyringStore::UnavailableReason() {
+    // Without an address or the usual socket, asking for the bus would make the bus library
+    // start a bus of its own (autolaunch), which would outlive the program and hold no keyring.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
+        (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus")))) {
+        return QStringLiteral("No desktop session bus: no keyring can be reached.");
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return QStringLiteral("No desktop session bus: no keyring can be reached.");
