@@ -219,6 +219,9 @@ void CControlPanel::RunSetupDialog(int n) {
                                   ? QStringLiteral("Cannot write %1.").arg(m_config.Store().Path())
                                   : m_collectedConfigFailure));
     }
+    if (!outcome->keyringProblem.empty()) {
+        ShowWarning("Setup", outcome->keyringProblem);
+    }
     // Log files are named after the profile: a renamed one names the next lines' files.
     m_logs->ProfileEdited();
 }

@@ -93,6 +93,9 @@ struct SetupOutcome {
     std::string itemText;
     // Config items to check or uncheck, in this order.
     std::vector<MenuCheck> configChecks;
+    // Why the password could not be moved to or from the desktop's keyring, and where it is
+    // kept therefore; empty when it went as chosen or the keyring was not involved.
+    std::string keyringProblem;
 };
 
 // Saves profile n (0..3) as edited. When its auto-connect goes from 0 to 1, the other profiles

@@ -199,9 +199,7 @@ std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent,
             wait.exec();
         }
         outcome.profile = config.LoadProfile(n);
-        if (!message.isEmpty()) {
-            ShowWarningBox(parent, message);
-        }
+        outcome.keyringProblem = QStringToAnsi(message);
     }
     return outcome;
 }

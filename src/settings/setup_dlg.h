@@ -68,7 +68,7 @@ private:
 
 // The set-up of profile n: loads it, runs the dialog modally and, when it is confirmed, saves it
 // (ApplySetup), then moves the password to or from the keyring as the box says
-// (ApplyKeyringChoice), telling the operator in a box when that could not be done. The keyring
+// (ApplyKeyringChoice); the outcome says why when that could not be done. The keyring
 // answers later; meanwhile the program goes on. Without `keyring` the box is grayed. The outcome
 // tells the caller which menu items to rename and check; nullopt when the operator cancelled.
 std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent,

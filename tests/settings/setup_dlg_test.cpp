@@ -133,6 +133,10 @@ public:
                             : done(true, it->second, {});
     }
     void Write(const QString& entry, const std::string& password, Done done) override {
+        if (refuse) {
+            done(false, QStringLiteral("The collection is locked"));
+            return;
+        }
         entries[entry] = password;
         done(true, {});
     }
@@ -141,6 +145,7 @@ public:
         done(true, {});
     }
     std::map<QString, std::string> entries;
+    bool refuse = false;
 };
 
 TEST_F(RunSetupTest, KeyringBoxMovesThePasswordOutOfTheFileAndBack) {
@@ -185,6 +190,19 @@ TEST_F(RunSetupTest, KeyringBoxMovesThePasswordOutOfTheFileAndBack) {
                     .has_value());
     EXPECT_NE(File().find("Password=secret\r\n"), std::string::npos) << File();
     EXPECT_TRUE(keyring.entries.empty());
+    EXPECT_EQ(m_config.LoadProfile(2), kProfile);
+
+    // A keyring that refuses: the password stays in the file, and the outcome says why.
+    keyring.refuse = true;
+    const std::optional<SetupOutcome> refused = Run(
+        2,
+        [](CSetupDlg& d) {
+            d.KeyringBox()->setChecked(true);
+            d.accept();
+        },
+        &keyring);
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_NE(refused->keyringProblem.find("The collection is locked"), std::string::npos);
     EXPECT_EQ(m_config.LoadProfile(2), kProfile);
 }
 
