@@ -14,6 +14,7 @@
 #include "link/socket_errors.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "text/charset.h"
 
 namespace brxw {
 
@@ -162,7 +163,7 @@ void Session::OnKeyringPassword(bool ok, const std::string& password, const QStr
         m_state = State::Idle;
         m_host.SetWaitCursor(false);
         const std::string text =
-            StrPrintf(str::kKeyringUnreadable, m_remote.name.c_str(), error.toUtf8().constData());
+            StrPrintf(str::kKeyringUnreadable, m_remote.name.c_str(), QStringToAnsi(error).c_str());
         m_host.SetStatusText(text);
         m_host.ShowWarning(str::kNetworkCaption, text);
         return;
