@@ -13,6 +13,7 @@ namespace str {
 // Status bar, pane 0: connection state.
 inline constexpr const char* kResolving = "Resolving %s";
 inline constexpr const char* kConnecting = "Connecting %s ...";
+inline constexpr const char* kOpeningSshTunnel = "Opening SSH tunnel to %s ...";
 inline constexpr const char* kCannotConnect = "Cannot connect %s !";
 inline constexpr const char* kSendingOptions = "Sending options...";
 inline constexpr const char* kAuthenticating = "Authentication in progress ...";
