@@ -88,8 +88,22 @@ public:
                                     "' \"$@\"\n")) {
             return false;
         }
-        QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Another ssh that knows the server under another key (the client's): what a moved or
+        // impersonated server looks like.
+        QFile pub(m_dir.filePath(QStringLiteral("client_key.pub")));
+        if (!pub.open(QIODevice::ReadOnly) ||
+            !WriteFile(m_dir.filePath(QStringLiteral("wrong_known_hosts")),
+                       "[127.0.0.1]:" + QByteArray::number(m_port) + " " + pub.readAll()) ||
+            !WriteFile(WrongHostKeySsh(), "#!/bin/sh\nexec ssh -o UserKnownHostsFile='" +
+                                              (dir + "/wrong_known_hosts").toUtf8() + "' -F '" +
+                                              (dir + "/ssh_config").toUtf8() + "' \"$@\"\n")) {
+            return false;
+        }
+        for (const QString& script : {wrapper, WrongHostKeySsh()}) {
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
         qputenv("BRXW_SSH", wrapper.toLocal8Bit());
+        m_ssh = wrapper;
 
         m_sshd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_sshd.start(kSshd, {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"),
@@ -107,10 +121,13 @@ public:
     }
 
     int Port() const { return m_port; }
+    QString Ssh() const { return m_ssh; }
+    QString WrongHostKeySsh() const { return m_dir.filePath(QStringLiteral("ssh-wrong-key")); }
 
 private:
     QTemporaryDir m_dir;
     QProcess m_sshd;
+    QString m_ssh;
     int m_port = 0;
 };
 
@@ -191,14 +208,18 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
 TEST_F(SshTunnelE2E, AFailingSshIsReportedInItsOwnWordsAndEnded) {
     struct Case {
         std::string sshHost;
+        QString ssh;
         const char* reason;  // ssh's own error line holds this
     };
+    const std::string server = "127.0.0.1:" + std::to_string(g_server->Port());
     const Case cases[] = {
-        {"127.0.0.1:" + std::to_string(FreePort()), "Connection refused"},
-        {"no-such-user-here@127.0.0.1:" + std::to_string(g_server->Port()), "Permission denied"},
+        {"127.0.0.1:" + std::to_string(FreePort()), g_server->Ssh(), "Connection refused"},
+        {"no-such-user-here@" + server, g_server->Ssh(), "Permission denied"},
+        {server, g_server->WrongHostKeySsh(), "Host key verification failed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sshHost);
+        qputenv("BRXW_SSH", c.ssh.toLocal8Bit());
         WriteProfile(c.sshHost);
         m_host.reports.clear();
         m_session.Connect(0);
@@ -215,6 +236,7 @@ TEST_F(SshTunnelE2E, AFailingSshIsReportedInItsOwnWordsAndEnded) {
         EXPECT_FALSE(m_session.HasSocket());
         EXPECT_EQ(m_peer.LoggedInCount(), 0);
     }
+    qputenv("BRXW_SSH", g_server->Ssh().toLocal8Bit());
 }
 
 }  // namespace
