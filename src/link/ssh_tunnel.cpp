@@ -68,6 +68,7 @@ qint64 SshTunnel::ProcessId() const {
 void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, int remotePort) {
     Stop();
     m_stderr.clear();
+    m_ready = false;
     m_localPort = FreeLoopbackPort();
     if (m_localPort == 0) {
         Fail("no free local port for the forward");
@@ -91,6 +92,11 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
         }
     });
     connect(process, &QProcess::finished, this, [this] {
+        if (m_ready) {
+            // Its end closes the forwarded connection: the session sees a lost link and
+            // reconnects, with a new tunnel.
+            return;
+        }
         std::string line = LastErrorLine();
         Fail(line.empty() ? "ssh ended before the forward was open" : line);
     });
@@ -121,6 +127,7 @@ void SshTunnel::Poll() {
             return;
         }
         m_pollTimer.stop();
+        m_ready = true;
         probe->disconnect(this);
         probe->abort();
         m_probe.release()->deleteLater();

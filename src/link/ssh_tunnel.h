@@ -60,6 +60,7 @@ private:
     QElapsedTimer m_started;
     QByteArray m_stderr;
     int m_localPort = 0;
+    bool m_ready = false;  // the forward accepted: from now on the session's link tells
 };
 
 }  // namespace brxw

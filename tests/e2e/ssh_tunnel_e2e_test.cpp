@@ -166,7 +166,8 @@ protected:
 TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainOnReconnect) {
     const std::string sshHost = "127.0.0.1:" + std::to_string(g_server->Port());
     WriteProfile(sshHost);
-    for (int round = 1; round <= 2; ++round) {
+    // Round 1 loses the link at the peer, round 2 loses ssh itself, round 3 disconnects.
+    for (int round = 1; round <= 3; ++round) {
         if (round == 1) {
             m_host.statusTexts.clear();
             m_session.Connect(0);
@@ -189,16 +190,25 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
         ASSERT_GT(pid, 0);
         EXPECT_TRUE(Alive(pid));
 
-        // The link lost, the tunnel ends with the session; the countdown's reconnection (the
-        // next round) opens a new one.
-        if (round == 1) {
-            m_peer.Stop();
+        // The tunnel ends with the session; the countdown's reconnection (the next round)
+        // opens a new one.
+        if (round == 3) {
+            m_session.Disconnect();
+        } else {
+            if (round == 1) {
+                m_peer.Stop();
+            } else {
+                ::kill(static_cast<pid_t>(pid), SIGKILL);
+            }
             ASSERT_TRUE(WaitUntil(
                 [&] { return m_session.CurrentState() == Session::State::WaitingToReconnect; }));
-            ASSERT_TRUE(m_peer.Start());
-            WriteProfile(sshHost);  // the peer listens on a new port
-        } else {
-            m_session.Disconnect();
+            // A tunnel that worked and then broke is a lost link, not a tunnel that failed.
+            EXPECT_NE(m_host.reports.back().kind, LinkReport::Kind::TunnelFailed)
+                << ReportLine(m_host.reports.back());
+            if (round == 1) {
+                ASSERT_TRUE(m_peer.Start());
+                WriteProfile(sshHost);  // the peer listens on a new port
+            }
         }
         EXPECT_EQ(m_session.TunnelProcessId(), 0);
         EXPECT_FALSE(Alive(pid)) << "ssh " << pid << " is left running";
