@@ -14,6 +14,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
+#include <sys/prctl.h>
 #include <sys/types.h>
 #include <unistd.h>
 #include <cerrno>
@@ -106,6 +107,8 @@ public:
         m_ssh = wrapper;
 
         m_sshd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Ends with the test even when the test itself is killed or aborts.
+        m_sshd.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_sshd.start(kSshd, {QStringLiteral("-D"), QStringLiteral("-e"), QStringLiteral("-f"),
                              m_dir.filePath(QStringLiteral("sshd_config"))});
         return m_sshd.waitForStarted() && WaitUntil([this] {
