@@ -5,6 +5,11 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
 namespace brxw {
 namespace {
 
@@ -78,6 +83,10 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
     m_process->setProcessChannelMode(QProcess::SeparateChannels);
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setStandardInputFile(QProcess::nullDevice());
+#ifdef Q_OS_LINUX
+    // A brxW that crashes or is killed leaves no tunnel behind.
+    m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
     QProcess* process = m_process.get();
     connect(process, &QProcess::readyReadStandardError, this, [this, process] {
         m_stderr += process->readAllStandardError();
