@@ -6,8 +6,8 @@
 #include <QTcpSocket>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
 #include <sys/prctl.h>
+#include <csignal>
 #endif
 
 namespace brxw {
