@@ -123,6 +123,7 @@ RemoteConfig AppConfig::LoadProfile(int n) const {
     ReadText(section, "Host Name", config.hostName);
     ReadText(section, "Callsign", config.callsign);
     ReadText(section, "Password", config.password);
+    ReadText(section, kSshHostKey, config.sshHost);
     config.name = Cut(std::move(config.name), kRemoteNameLimit);
     config.hostName = Cut(std::move(config.hostName), kRemoteHostNameLimit);
     config.callsign = Cut(std::move(config.callsign), kRemoteCallsignLimit);
@@ -154,6 +155,11 @@ bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
     ok = Write(section, "Password", config.password) && ok;
     ok = Write(section, "Port", std::to_string(config.port)) && ok;
     ok = Write(section, "AutoConnect", std::to_string(config.autoConnect)) && ok;
+    // Written only once a tunnel was ever set, so that a profile without one keeps the keys
+    // it always had.
+    if (!config.sshHost.empty() || m_store.Has(section, kSshHostKey)) {
+        ok = Write(section, kSshHostKey, config.sshHost) && ok;
+    }
     return ok;
 }
 

@@ -21,6 +21,10 @@ inline constexpr std::size_t kRemoteHostNameLimit = 63;
 inline constexpr std::size_t kRemoteCallsignLimit = 15;
 inline constexpr std::size_t kRemotePasswordLimit = 255;
 
+inline constexpr std::size_t kRemoteSshHostLimit = 79;
+// The profile's key naming the SSH server of the tunnel; absent in profiles without one.
+inline constexpr const char* kSshHostKey = "SSH Host";
+
 inline constexpr const char* kDefaultHostName = "localhost";
 inline constexpr const char* kDefaultCallsign = "Q0QQQ";
 inline constexpr const char* kDefaultPassword = "7305";
@@ -34,6 +38,9 @@ struct RemoteConfig {
     std::string password;  // empty while the keyring keeps it
     // The password is kept in the desktop's keyring, not in BrxW.ini (key "Password In Keyring").
     bool passwordInKeyring = false;
+    // "[user@]host[:port]" of an SSH server through which the connection is tunnelled; empty:
+    // the connection goes straight to hostName.
+    std::string sshHost{};
 
     friend bool operator==(const RemoteConfig&, const RemoteConfig&) = default;
 };
@@ -42,7 +49,8 @@ struct RemoteConfig {
 inline void PrintTo(const RemoteConfig& c, std::ostream* os) {
     *os << "{name=\"" << c.name << "\" hostName=\"" << c.hostName << "\" port=" << c.port
         << " autoConnect=" << c.autoConnect << " callsign=\"" << c.callsign << "\" password=\""
-        << c.password << "\" passwordInKeyring=" << c.passwordInKeyring << "}";
+        << c.password << "\" passwordInKeyring=" << c.passwordInKeyring << " sshHost=\""
+        << c.sshHost << "\"}";
 }
 
 }  // namespace brxw

@@ -18,6 +18,7 @@ const char* ReportHeadline(LinkReport::Kind kind) {
         case Kind::ConnectFailed:
         case Kind::HostNotFound:
         case Kind::LookupFailed:
+        case Kind::TunnelFailed:
             return "Cannot connect";
         case Kind::OperatorDisconnected:
             return "Disconnected";
@@ -57,6 +58,8 @@ std::string ReasonText(const LinkReport& report) {
                    "anything)";
         case Kind::OperatorDisconnected:
             return "disconnected by the operator";
+        case Kind::TunnelFailed:
+            return "the SSH tunnel could not be opened: " + report.detail;
     }
     return {};
 }

@@ -28,9 +28,11 @@ struct LinkReport {
         LookupFailed,          // any other lookup error; code as above
         LoginRefused,          // closed during the login or at once after it, before any frame
         OperatorDisconnected,  // Disconnect, or a Connect that replaced the session
+        TunnelFailed,          // the SSH tunnel did not come up; detail: ssh's own reason
     };
     Kind kind = Kind::ServerClosed;
     int code = 0;
+    std::string detail{};
 
     bool operator==(const LinkReport&) const = default;
 };

@@ -68,6 +68,7 @@ Session::Session(AppConfig& config, SessionHost& host, Timing timing)
       m_host(host),
       m_timing(timing),
       m_sink(std::make_unique<EventSink>(*this)),
+      m_tunnel(timing.tunnelWaitMs),
       m_connectCommand(cmd::kDisconnect) {
     m_startupTimer.setSingleShot(true);
     m_startupTimer.setInterval(m_timing.startupDelayMs);
@@ -77,9 +78,16 @@ Session::Session(AppConfig& config, SessionHost& host, Timing timing)
     m_dispatchTimer.setSingleShot(true);
     m_dispatchTimer.setInterval(0);
     connect(&m_dispatchTimer, &QTimer::timeout, this, [this] { DispatchPending(false); });
+    m_tunnel.onReady = [this](int localPort) {
+        m_address = 0x7F000001;  // 127.0.0.1
+        m_connectPort = localPort;
+        StartConnect(true);
+    };
+    m_tunnel.onFailed = [this](const std::string& reason) { OnTunnelFailed(reason); };
 }
 
 Session::~Session() {
+    m_tunnel.Stop();
     AbortLookup();
     StopThreadAndClose();
 }
@@ -134,6 +142,7 @@ void Session::Connect(int n) {
     m_config.SetCurrentIndex(n);
     m_remote = m_config.LoadProfile(n);
     m_host.ProfileChosen(n);
+    m_connectPort = m_remote.port;
 
     ++m_keyringRead;
     if (m_remote.passwordInKeyring) {
@@ -173,6 +182,10 @@ void Session::OnKeyringPassword(bool ok, const std::string& password, const QStr
 }
 
 void Session::Resolve() {
+    if (!m_remote.sshHost.empty()) {
+        StartTunnel();
+        return;
+    }
     if (auto address = ParseDottedIpv4(m_remote.hostName)) {
         m_address = *address;
         StartConnect(true);
@@ -182,6 +195,25 @@ void Session::Resolve() {
     m_host.SetStatusText(StrPrintf(str::kResolving, m_remote.hostName.c_str()));
     m_lookupId =
         QHostInfo::lookupHost(QString::fromLatin1(m_remote.hostName), this, &Session::OnLookup);
+}
+
+void Session::StartTunnel() {
+    m_state = State::Connecting;
+    m_host.SetStatusText(StrPrintf(str::kOpeningSshTunnel, m_remote.sshHost.c_str()));
+    const std::optional<SshTarget> target = ParseSshHost(m_remote.sshHost);
+    if (!target) {
+        OnTunnelFailed(BadSshHostMessage());
+        return;
+    }
+    m_tunnel.Start(*target, m_remote.hostName, m_remote.port);
+}
+
+void Session::OnTunnelFailed(const std::string& reason) {
+    m_tunnel.Stop();
+    m_state = State::Idle;
+    m_host.SetWaitCursor(false);
+    ScheduleReconnect();
+    Report({LinkReport::Kind::TunnelFailed, 0, reason});
 }
 
 void Session::AbortLookup() {
@@ -233,9 +265,9 @@ void Session::StartConnect(bool direct) {
         connect(m_writeNotifier.get(), &QSocketNotifier::activated, this,
                 &Session::OnConnectResult);
         // The port comes from the INI file: one that TCP cannot have is refused, not wrapped.
-        error = m_remote.port < 0 || m_remote.port > 0xFFFF
+        error = m_connectPort < 0 || m_connectPort > 0xFFFF
                     ? wsa::kAddressNotAvailable
-                    : m_socket.StartConnect(m_address, static_cast<std::uint16_t>(m_remote.port));
+                    : m_socket.StartConnect(m_address, static_cast<std::uint16_t>(m_connectPort));
         // Connected at once (possible on loopback): the write notifier reports it all the same.
         if (error == wsa::kWouldBlock) {
             error = 0;
@@ -442,6 +474,8 @@ void Session::StopThreadAndClose() {
 }
 
 void Session::CloseSession() {
+    // The tunnel belongs to one session: a reconnection opens a new one.
+    m_tunnel.Stop();
     if (!m_socket.IsOpen()) {
         return;
     }

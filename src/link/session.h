@@ -22,6 +22,7 @@
 #include "link/link_events.h"
 #include "link/native_socket.h"
 #include "link/receive_thread.h"
+#include "link/ssh_tunnel.h"
 
 class QHostInfo;
 
@@ -53,6 +54,8 @@ public:
         // A server that closes this soon after the login reply, before sending any frame, has
         // refused the login rather than dropped a working session. 0: no such verdict.
         int loginVerdictMs = 10000;
+        // How long the SSH tunnel of a profile that names one has to come up.
+        int tunnelWaitMs = SshTunnel::kDefaultWaitMs;
     };
     static constexpr int kReconnectSeconds = 60;
     // Queued frames are dispatched in slices of at most this long, so that a flood from the
@@ -101,6 +104,8 @@ public:
     int ConnectCommand() const { return m_connectCommand; }
     int Countdown() const { return m_countdown; }
     const RemoteConfig& Remote() const { return m_remote; }
+    // The process id of the SSH tunnel's ssh; 0 when no tunnel runs.
+    qint64 TunnelProcessId() const { return m_tunnel.ProcessId(); }
     FrameQueue& Queue() { return m_queue; }
     // The path of the last file fetched in this session; empty once the session ends.
     const std::string& RemoteFilePath() const { return m_remoteFilePath; }
@@ -121,6 +126,8 @@ private:
     void Resolve();
     void OnKeyringPassword(bool ok, const std::string& password, const QString& error);
     void StartConnect(bool direct);
+    void StartTunnel();
+    void OnTunnelFailed(const std::string& reason);
     void OnLookup(const QHostInfo& info);
     void OnConnectResult();
     void OnChallenge();
@@ -144,6 +151,7 @@ private:
     std::unique_ptr<EventSink> m_sink;
 
     NativeSocket m_socket;
+    SshTunnel m_tunnel;
     ReceiveThread m_receiver;
     FrameQueue m_queue;
     std::unique_ptr<QSocketNotifier> m_writeNotifier;
@@ -156,6 +164,7 @@ private:
     std::string m_startupName;
     RemoteConfig m_remote;
     std::uint32_t m_address = 0;
+    int m_connectPort = 0;  // the profile's port, or the tunnel's local end
     int m_lookupId = -1;
     PasswordStore* m_passwords = nullptr;
     // Numbers the keyring reads: an answer for a connect that was replaced or ended is dropped.

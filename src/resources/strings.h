@@ -18,6 +18,7 @@ inline constexpr const char* kReadingKeyring = "Reading the password of %s from 
 inline constexpr const char* kKeyringUnreadable =
     "Cannot read the password of %s from the keyring: %s";
 inline constexpr const char* kNoKeyring = "no keyring service is available";
+inline constexpr const char* kOpeningSshTunnel = "Opening SSH tunnel to %s ...";
 inline constexpr const char* kCannotConnect = "Cannot connect %s !";
 inline constexpr const char* kSendingOptions = "Sending options...";
 inline constexpr const char* kAuthenticating = "Authentication in progress ...";

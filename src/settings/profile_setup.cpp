@@ -3,6 +3,7 @@
 
 #include "config/app_config.h"
 #include "config/ini_store.h"
+#include "config/ssh_host.h"
 #include "resources/command_ids.h"
 #include "text/text_scan.h"
 
@@ -70,7 +71,8 @@ std::string OutOfRangeMessage(int min, int max) {
 
 SetupFields FieldsFromProfile(const RemoteConfig& profile) {
     return SetupFields{profile.name,     profile.hostName, std::to_string(profile.port),
-                       profile.callsign, profile.password, profile.autoConnect != 0};
+                       profile.callsign, profile.password, profile.autoConnect != 0,
+                       profile.sshHost};
 }
 
 SetupValidation ValidateSetup(const SetupFields& fields) {
@@ -111,12 +113,18 @@ SetupValidation ValidateSetup(const SetupFields& fields) {
     if (*port < kSetupPortMin || *port > kSetupPortMax) {
         return fail(SetupField::Port, OutOfRangeMessage(kSetupPortMin, kSetupPortMax));
     }
+    // Becomes arguments of ssh: only the plain form passes, never something read as an option.
+    if (!fields.sshHost.empty() &&
+        (fields.sshHost.size() > kRemoteSshHostLimit || !ParseSshHost(fields.sshHost))) {
+        return fail(SetupField::SshHost, BadSshHostMessage());
+    }
     result.profile.name = fields.name;
     result.profile.hostName = fields.hostName;
     result.profile.port = static_cast<int>(*port);
     result.profile.callsign = fields.callsign;
     result.profile.password = fields.password;
     result.profile.autoConnect = fields.autoConnect ? 1 : 0;
+    result.profile.sshHost = fields.sshHost;
     return result;
 }
 

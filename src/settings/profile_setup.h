@@ -29,7 +29,7 @@ inline constexpr int kSetupPortMin = 0;
 inline constexpr int kSetupPortMax = 10000;
 
 // The fields in the order the dialog shows them.
-enum class SetupField { None, Name, HostName, Port, Callsign, Password, AutoConnect };
+enum class SetupField { None, Name, HostName, Port, Callsign, Password, AutoConnect, SshHost };
 
 // The dialog's contents as typed: text is bytes in the ANSI code page.
 struct SetupFields {
@@ -39,6 +39,7 @@ struct SetupFields {
     std::string callsign;
     std::string password;
     bool autoConnect = false;
+    std::string sshHost{};  // empty: no tunnel
 
     friend bool operator==(const SetupFields&, const SetupFields&) = default;
 };

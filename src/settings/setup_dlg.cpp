@@ -64,6 +64,11 @@ CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     m_password =
         AddEdit(AnsiToQString(fields.password), kSetupPasswordLimit, fields.password.size());
     addRow(QStringLiteral("Password"), m_password);
+    // Empty for a direct connection; else the server's SSH host, reached with the sysop's keys.
+    m_sshHost = AddEdit(AnsiToQString(fields.sshHost), kRemoteSshHostLimit, fields.sshHost.size());
+    m_sshHost->setObjectName(QStringLiteral("sshHost"));
+    m_sshHost->setPlaceholderText(QStringLiteral("none: direct connection"));
+    addRow(QStringLiteral("SSH tunnel via [user@]host[:port]"), m_sshHost);
     m_autoConnect = new QCheckBox(QStringLiteral("Autorun connection"), this);
     m_autoConnect->setChecked(fields.autoConnect);
     grid->addWidget(m_autoConnect, row, 1);
@@ -96,7 +101,8 @@ CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     setTabOrder(m_hostName, m_port);
     setTabOrder(m_port, m_callsign);
     setTabOrder(m_callsign, m_password);
-    setTabOrder(m_password, m_autoConnect);
+    setTabOrder(m_password, m_sshHost);
+    setTabOrder(m_sshHost, m_autoConnect);
     setTabOrder(m_autoConnect, m_keyring);
     setTabOrder(m_keyring, ok);
     setTabOrder(ok, cancel);
@@ -137,6 +143,8 @@ QLineEdit* CSetupDlg::Edit(SetupField field) const {
             return m_callsign;
         case SetupField::Password:
             return m_password;
+        case SetupField::SshHost:
+            return m_sshHost;
         default:
             return nullptr;
     }
@@ -150,6 +158,7 @@ SetupFields CSetupDlg::Fields() const {
     fields.callsign = QStringToAnsi(m_callsign->text());
     fields.password = QStringToAnsi(m_password->text());
     fields.autoConnect = m_autoConnect->isChecked();
+    fields.sshHost = QStringToAnsi(m_sshHost->text());
     return fields;
 }
 

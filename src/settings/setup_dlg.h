@@ -5,8 +5,8 @@
 // while shown. UI thread only.
 //
 // The edit boxes refuse typing beyond their limits; OK checks the fields in the order callsign,
-// name, host name, password, port (settings/profile_setup.h), shows the first failure's message,
-// puts the focus on that field and keeps the dialog open.
+// name, host name, password, port, SSH host (settings/profile_setup.h), shows the first
+// failure's message, puts the focus on that field and keeps the dialog open.
 #pragma once
 
 #include "config/remote_config.h"
@@ -62,6 +62,7 @@ private:
     QLineEdit* m_password = nullptr;
     QCheckBox* m_autoConnect = nullptr;
     QCheckBox* m_keyring = nullptr;
+    QLineEdit* m_sshHost = nullptr;
     MessageHook m_showMessage;
     RemoteConfig m_profile;
 };

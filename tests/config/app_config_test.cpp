@@ -76,6 +76,17 @@ TEST_F(AppConfigTest, SaveThenLoadRoundTripsAndKeepsTheIndex) {
     const RemoteConfig quoted{"\"Club\"", "bbs.example.org", 6300, 0, "QA1ABC", "\"pw\""};
     ASSERT_TRUE(m_config.SaveProfile(1, quoted));
     EXPECT_EQ(m_config.LoadProfile(1), quoted);
+
+    // The SSH host has a key of its own, written only once a profile has one; emptied, the key
+    // stays, empty, and the profile connects directly again.
+    RemoteConfig tunnelled = saved;
+    tunnelled.sshHost = "sysop@gw.example.org:2222";
+    ASSERT_TRUE(m_config.SaveProfile(2, tunnelled));
+    EXPECT_EQ(m_config.LoadProfile(2), tunnelled);
+    EXPECT_EQ(m_config.Store().Read("Remote 2", "SSH Host"), "sysop@gw.example.org:2222");
+    ASSERT_TRUE(m_config.SaveProfile(2, saved));
+    EXPECT_EQ(m_config.LoadProfile(2), saved);
+    EXPECT_TRUE(m_config.Store().Has("Remote 2", "SSH Host"));
 }
 
 TEST_F(AppConfigTest, AutoConnectIsOnForAnyNumberButZero) {

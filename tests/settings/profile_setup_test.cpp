@@ -3,6 +3,7 @@
 
 #include "config/app_config.h"
 #include "config/config_test_support.h"
+#include "config/ssh_host.h"
 #include "resources/command_ids.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
     const std::string integer = "Please enter an integer.";
     const std::string unstorable =
         "This text cannot be stored: it holds a line break or a NUL character.";
+    const std::string badSsh = BadSshHostMessage();
     auto tooLong = [](int n) {
         return "Please enter no more than " + std::to_string(n) + " characters.";
     };
@@ -76,6 +78,26 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
              f.port = "x";
          },
          SetupField::Password, tooLong(79)},
+        // The SSH host becomes arguments of ssh: only [user@]host[:port] passes, nothing that
+        // ssh could read as an option or a shell as more than a word.
+        {[](SetupFields& f) { f.sshHost = "sysop@bbs-gw.example.org:2222"; }, SetupField::None, ""},
+        {[](SetupFields& f) { f.sshHost = "10.0.0.7"; }, SetupField::None, ""},
+        {[](SetupFields& f) { f.sshHost = "-oProxyCommand=sh"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "-x@bbs"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "bbs; rm -rf ~"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "a@b@bbs"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "bbs:0"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "bbs:65536"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "bbs:"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "@bbs"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "bbs:22:22"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost = "bbs$(id)"; }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) { f.sshHost.assign(80, 'h'); }, SetupField::SshHost, badSsh},
+        {[](SetupFields& f) {
+             f.sshHost = "-bad";
+             f.port = "x";
+         },
+         SetupField::Port, integer},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SetupFields fields{"Home BBS", "bbs.example.org", "3286", "QA1ABC", "secret", true};
@@ -87,6 +109,9 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
     const SetupFields valid{"Home BBS", "bbs.example.org", " 6300", "QA1ABC", "secret", true};
     EXPECT_EQ(ValidateSetup(valid).profile,
               (RemoteConfig{"Home BBS", "bbs.example.org", 6300, 1, "QA1ABC", "secret"}));
+    const SetupFields tunnelled{"Home BBS", "localhost", "3286",    "QA1ABC",
+                                "secret",   false,       "me@gw:22"};
+    EXPECT_EQ(ValidateSetup(tunnelled).profile.sshHost, "me@gw:22");
 }
 
 class ApplySetupTest : public testing::Test {

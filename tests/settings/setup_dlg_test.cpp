@@ -4,6 +4,7 @@
 #include "config/app_config.h"
 #include "config/config_test_support.h"
 #include "config/password_store.h"
+#include "config/ssh_host.h"
 #include "resources/command_ids.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,9 @@ TEST(SetupDlgTest, FailedCheckShowsItsMessageAndKeepsTheDialogOpenOnTheField) {
         // Shown whole rather than cut by the edit box, and refused on OK before the port.
         {longCallsign, [](CSetupDlg& d) { d.Edit(SetupField::Port)->setText("10001"); },
          SetupField::Callsign, "Please enter no more than 9 characters."},
+        // What ssh would read as an option never reaches it.
+        {kProfile, [](CSetupDlg& d) { d.Edit(SetupField::SshHost)->setText("-oProxyCommand=sh"); },
+         SetupField::SshHost, QString::fromStdString(BadSshHostMessage())},
     };
     for (const Case& c : cases) {
         std::vector<QString> messages;
@@ -112,6 +116,7 @@ TEST_F(RunSetupTest, ConfirmSavesAndRenamesCancelChangesNothing) {
     const std::optional<SetupOutcome> out = Run(2, [](CSetupDlg& d) {
         d.Edit(SetupField::Name)->setText("Ulm");
         d.AutoConnectBox()->setChecked(true);
+        d.Edit(SetupField::SshHost)->setText("sysop@gw.example.org:2222");
         d.findChild<QPushButton*>("ok")->click();
     });
     ASSERT_TRUE(out.has_value());
@@ -121,6 +126,7 @@ TEST_F(RunSetupTest, ConfirmSavesAndRenamesCancelChangesNothing) {
     RemoteConfig expected = kProfile;
     expected.name = "Ulm";
     expected.autoConnect = 1;
+    expected.sshHost = "sysop@gw.example.org:2222";
     EXPECT_EQ(m_config.LoadProfile(2), expected);
 }
 

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/ssh_tunnel.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#include <csignal>
+#endif
+
+namespace brxw {
+namespace {
+
+constexpr int kPollMs = 100;
+constexpr int kStopWaitMs = 1000;
+// Only the last lines matter; a chatty ssh does not grow the buffer without end.
+constexpr qsizetype kStderrKeep = 4096;
+
+// A loopback port nobody listens on now. ssh binds it a moment later; should another program
+// take it meanwhile, ssh exits (ExitOnForwardFailure) and says so.
+int FreeLoopbackPort() {
+    QTcpServer server;
+    if (!server.listen(QHostAddress::LocalHost, 0)) {
+        return 0;
+    }
+    const int port = server.serverPort();
+    server.close();
+    return port;
+}
+
+}  // namespace
+
+SshTunnel::SshTunnel(int waitMs) : m_waitMs(waitMs) {
+    m_pollTimer.setInterval(kPollMs);
+    connect(&m_pollTimer, &QTimer::timeout, this, &SshTunnel::Poll);
+}
+
+SshTunnel::~SshTunnel() {
+    Stop();
+}
+
+QString SshTunnel::Program() {
+    const QString program = qEnvironmentVariable("BRXW_SSH");
+    return program.isEmpty() ? QStringLiteral("ssh") : program;
+}
+
+QStringList SshTunnel::Arguments(const SshTarget& target, const std::string& remoteHost,
+                                 int remotePort, int localPort) {
+    QStringList args{QStringLiteral("-N"),
+                     QStringLiteral("-L"),
+                     QStringLiteral("127.0.0.1:%1:%2:%3")
+                         .arg(localPort)
+                         .arg(QString::fromStdString(remoteHost))
+                         .arg(remotePort),
+                     QStringLiteral("-o"),
+                     QStringLiteral("ExitOnForwardFailure=yes"),
+                     QStringLiteral("-o"),
+                     QStringLiteral("BatchMode=yes")};
+    if (target.port != 0) {
+        args << QStringLiteral("-p") << QString::number(target.port);
+    }
+    // After "--" nothing can be an option, whatever the destination looks like.
+    args << QStringLiteral("--") << QString::fromStdString(target.Destination());
+    return args;
+}
+
+qint64 SshTunnel::ProcessId() const {
+    return m_process ? m_process->processId() : 0;
+}
+
+void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, int remotePort) {
+    Stop();
+    m_stderr.clear();
+    m_ready = false;
+    m_localPort = FreeLoopbackPort();
+    if (m_localPort == 0) {
+        Fail("no free local port for the forward");
+        return;
+    }
+    m_process = std::make_unique<QProcess>();
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->setStandardInputFile(QProcess::nullDevice());
+#ifdef Q_OS_LINUX
+    // A brxW that crashes or is killed leaves no tunnel behind.
+    m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
+    QProcess* process = m_process.get();
+    connect(process, &QProcess::readyReadStandardError, this, [this, process] {
+        m_stderr += process->readAllStandardError();
+        if (m_stderr.size() > kStderrKeep) {
+            m_stderr = m_stderr.right(kStderrKeep);
+        }
+    });
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            Fail("cannot run " + Program().toStdString() + ": " +
+                 m_process->errorString().toStdString());
+        }
+    });
+    connect(process, &QProcess::finished, this, [this] {
+        if (m_ready) {
+            // Its end closes the forwarded connection: the session sees a lost link and
+            // reconnects, with a new tunnel.
+            return;
+        }
+        std::string line = LastErrorLine();
+        Fail(line.empty() ? "ssh ended before the forward was open" : line);
+    });
+    m_started.start();
+    m_pollTimer.start();
+    process->start(Program(), Arguments(target, remoteHost, remotePort, m_localPort));
+}
+
+void SshTunnel::Poll() {
+    if (!m_process) {
+        return;
+    }
+    if (m_started.hasExpired(m_waitMs)) {
+        std::string line = LastErrorLine();
+        Fail("ssh did not open the forward within " + std::to_string(m_waitMs / 1000) + " seconds" +
+             (line.empty() ? "" : ": " + line));
+        return;
+    }
+    if (m_probe) {
+        return;  // the last attempt is still under way
+    }
+    // A connection the forward accepts says it is up; it is closed at once, and the session
+    // then makes its own.
+    m_probe = std::make_unique<QTcpSocket>();
+    QTcpSocket* probe = m_probe.get();
+    connect(probe, &QTcpSocket::connected, this, [this, probe] {
+        if (m_probe.get() != probe) {
+            return;
+        }
+        m_pollTimer.stop();
+        m_ready = true;
+        probe->disconnect(this);
+        probe->abort();
+        m_probe.release()->deleteLater();
+        if (onReady) {
+            onReady(m_localPort);
+        }
+    });
+    connect(probe, &QTcpSocket::errorOccurred, this, [this, probe] {
+        if (m_probe.get() == probe) {
+            m_probe.release()->deleteLater();
+        }
+    });
+    probe->connectToHost(QHostAddress::LocalHost, static_cast<quint16>(m_localPort));
+}
+
+std::string SshTunnel::LastErrorLine() {
+    if (m_process) {
+        m_stderr += m_process->readAllStandardError();
+    }
+    const QList<QByteArray> lines = m_stderr.split('\n');
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        const QByteArray line = it->trimmed();
+        if (!line.isEmpty()) {
+            return line.toStdString();
+        }
+    }
+    return {};
+}
+
+void SshTunnel::Fail(std::string reason) {
+    Stop();
+    if (onFailed) {
+        onFailed(reason);
+    }
+}
+
+void SshTunnel::Stop() {
+    m_pollTimer.stop();
+    if (m_probe) {
+        m_probe->disconnect(this);
+        m_probe->abort();
+        m_probe.release()->deleteLater();
+    }
+    if (!m_process) {
+        return;
+    }
+    std::unique_ptr<QProcess> process = std::move(m_process);
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        process->terminate();
+        if (!process->waitForFinished(kStopWaitMs)) {
+            process->kill();
+            process->waitForFinished(kStopWaitMs);
+        }
+    }
+    // Possibly called from one of the process's own signals: deleted once that has returned.
+    process.release()->deleteLater();
+}
+
+}  // namespace brxw
