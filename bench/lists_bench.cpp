@@ -166,10 +166,10 @@ Reference PlainFill(const QString& path, Keys kind) {
         const QByteArray bytes = file.readAll();
         QStringList keys;
         for (const QByteArray& line : bytes.split('\n')) {
-            const QList<QByteArray> words = line.simplified().split(' ');
             if (line.isEmpty()) {
                 continue;
             }
+            const QList<QByteArray> words = line.simplified().split(' ');
             switch (kind) {
                 case Keys::Messages:
                     keys.append(QString::fromLatin1(words[0]));

@@ -132,9 +132,7 @@ void AddKeyItems(QListWidget& list, const std::vector<std::string>& keys) {
     const int first = list.count();
     list.addItems(texts);
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (!IsPlainAscii(keys[i])) {
-            KeepKeyBytes(*list.item(first + static_cast<int>(i)), keys[i]);
-        }
+        KeepKeyBytes(*list.item(first + static_cast<int>(i)), keys[i]);
     }
 }
 

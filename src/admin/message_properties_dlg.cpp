@@ -42,11 +42,7 @@ public:
 // stands for is the server's, so a screen reader hears "Type A", "Status $".
 QButtonGroup* LetterGroup(std::string_view letters, QLabel& label, QGridLayout& grid, int row,
                           QWidget* parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(LetterRow::Accessible);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(LetterRow::Accessible);  // ignored when installed already
     auto* container = new LetterRow(parent);
     container->setAccessibleName(label.text());
     label.setBuddy(container);

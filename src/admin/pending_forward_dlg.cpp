@@ -16,6 +16,7 @@
 #include "link/dispatcher.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw::admin {
 
@@ -24,11 +25,6 @@ constexpr int kEntryRole = Qt::UserRole;  // the entry text's bytes, status digi
 
 // The column width and the tab stop were laid out for a font of 5.5 pixels average character
 // width; a wider font gets them widened alike, so that names and counts do not run together.
-QColor Shown(std::uint32_t colour) {  // 0x00BBGGRR
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
 int Scaled(int pixels, const QFontMetrics& metrics) {
     return std::max(pixels, pixels * metrics.averageCharWidth() * 2 / 11);
 }
@@ -42,11 +38,11 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const bool selected = (option.state & QStyle::State_Selected) != 0;
     // Red and blue as in the station list, in the colour scheme's shades.
     const SchemeColours& colours = CurrentColours();
-    const QColor base = colours.ownListBackground ? Shown(colours.listBackground)
+    const QColor base = colours.ownListBackground ? ToQColor(colours.listBackground)
                                                   : option.palette.color(QPalette::Base);
-    painter->fillRect(option.rect, selected ? Shown(colours.stationSelectedFill) : base);
+    painter->fillRect(option.rect, selected ? ToQColor(colours.stationSelectedFill) : base);
     const std::uint32_t status = ForwardColour(entry);
-    painter->setPen(Shown(colours.Station(status == kForwardRed    ? Rgb(255, 0, 0)
+    painter->setPen(ToQColor(colours.Station(status == kForwardRed    ? Rgb(255, 0, 0)
                                           : status == kForwardBlue ? Rgb(0, 0, 255)
                                                                    : Rgb(0, 0, 0))));
     painter->setFont(option.font);
@@ -70,7 +66,7 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
         painter->drawText(QRectF(area.adjusted(tabStop, 0, 0, 0)), text.mid(tab + 1), layout);
     }
     if ((option.state & QStyle::State_HasFocus) != 0) {
-        painter->setPen(QPen(Shown(colours.stationNormal), 1, Qt::DotLine));
+        painter->setPen(QPen(ToQColor(colours.stationNormal), 1, Qt::DotLine));
         painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     }
     painter->restore();

@@ -209,7 +209,7 @@ void Session::StartTunnel() {
 }
 
 void Session::OnTunnelFailed(const std::string& reason) {
-    m_tunnel.Stop();
+    // The tunnel has stopped itself (or never started, for a malformed host).
     m_state = State::Idle;
     m_host.SetWaitCursor(false);
     ScheduleReconnect();

@@ -10,15 +10,11 @@
 
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
 namespace {
-
-QColor Shown(std::uint32_t colour) {  // 0x00BBGGRR
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 }  // namespace
 
@@ -72,10 +68,10 @@ QVariant ConnectionLogModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ForegroundRole && index.column() == kEventColumn) {
         const SchemeColours& colours = CurrentColours();
         if (entry.report.kind == LinkReport::Kind::LoggedIn) {
-            return QBrush(Shown(colours.logLogin));
+            return QBrush(ToQColor(colours.logLogin));
         }
         if (entry.report.kind != LinkReport::Kind::OperatorDisconnected) {
-            return QBrush(Shown(colours.logLoss));
+            return QBrush(ToQColor(colours.logLoss));
         }
     }
     return {};

@@ -14,6 +14,8 @@
 
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
+#include "textwin/text_wnd_accessible.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 namespace {
@@ -23,11 +25,6 @@ constexpr int kLeftPad = 2;
 constexpr int kGap = 3;
 // The room a line asks for at least: the widest value scaling gives for a positive figure.
 constexpr std::string_view kTypicalValue = "10239 KB";
-
-QColor ToQColor(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 struct SplitText {
     QString label;
@@ -105,12 +102,9 @@ QAccessibleInterface* CounterLineFactory(const QString& key, QObject* object) {
 // ---- CCounterLine ----
 
 CCounterLine::CCounterLine(QWidget* parent) : QWidget(parent) {
-    // Before the first query for this widget's interface, which is cached from then on.
-    static const bool installed = [] {
-        QAccessible::installFactory(CounterLineFactory);
-        return true;
-    }();
-    (void)installed;
+    // Before the first query for this widget's interface, which is cached from then on; the
+    // toolkit ignores a factory installed twice.
+    QAccessible::installFactory(CounterLineFactory);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -127,21 +121,22 @@ void CCounterLine::SetLine(const PanelLine& line) {
         return;
     }
     const QSize before = minimumSizeHint();
-    const QString label = LabelText();
-    const QString value = ValueText();
-    m_line = line;
     // A screen reader hears of a changed figure, and only of a changed one (a colour alone is
-    // no news to it).
-    if (QAccessible::isActive()) {
+    // no news to it); nothing is compared while none listens.
+    const bool listening = AccessibilityListening();
+    const QString label = listening ? LabelText() : QString();
+    const QString value = listening ? ValueText() : QString();
+    m_line = line;
+    if (listening) {
         if (LabelText() != label) {
             QAccessibleEvent named(this, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&named);
+            NotifyAccessibility(named);
         }
         if (ValueText() != value) {
             QAccessibleValueChangeEvent changed(this, LeadingNumber(ValueText()));
-            QAccessible::updateAccessibility(&changed);
+            NotifyAccessibility(changed);
             QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&described);
+            NotifyAccessibility(described);
         }
     }
     if (minimumSizeHint() != before) {

@@ -20,14 +20,10 @@
 #include "settings/font_mapping.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 namespace {
-
-QColor ToQColor(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 // Entries of channels 0 to 99 sort by their first two bytes, which name the channel.
 std::string_view ChannelKey(const std::string& entry) {
@@ -42,8 +38,11 @@ std::string_view ChannelKey(const std::string& entry) {
 // whose headers are the titles. Rows and cells read the view's model when asked, so they never
 // go stale; a row past the end is no longer valid.
 
-QStringList ColumnTitles() {
-    return QString::fromLatin1(kStationHeader).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+// Asked for on every query of a screen reader: split once.
+const QStringList& ColumnTitles() {
+    static const QStringList titles =
+        QString::fromLatin1(kStationHeader).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return titles;
 }
 
 class StationListAccessible;
@@ -588,12 +587,9 @@ CStationListView::CStationListView(StationList& list, QWidget* parent)
 
     m_model = new Model(this);
     m_delegate = new CStationRowDelegate(this);
-    // Before the list's first query for its interface, which is cached from then on.
-    static const bool installed = [] {
-        QAccessible::installFactory(ListBox::Accessible);
-        return true;
-    }();
-    (void)installed;
+    // Before the list's first query for its interface, which is cached from then on; the
+    // toolkit ignores a factory installed twice.
+    QAccessible::installFactory(ListBox::Accessible);
     m_listView = new ListBox(*this, this);
     m_listView->setAccessibleName(QStringLiteral("Connected stations"));
     m_listView->setModel(m_model);

@@ -13,15 +13,11 @@
 #include <utility>
 
 #include "textwin/text_view_state.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
 namespace {
-
-QColor ToQColor(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 // What each classic colour of kShownClassicColours is shown with in the sample.
 constexpr const char* kSampleTexts[] = {

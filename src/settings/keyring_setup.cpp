@@ -49,15 +49,12 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
         return;
     }
     if (!keep && wasKept) {
-        auto forget = [&store, entry, done](const QString& message) {
-            store.Remove(entry, [done, message](bool ok, const QString& error) {
-                if (!ok && message.isEmpty()) {
-                    done(QStringLiteral("The password is back in BrxW.ini, but the keyring "
-                                        "kept its copy (%1).")
-                             .arg(error));
-                    return;
-                }
-                done(message);
+        auto forget = [&store, entry, done] {
+            store.Remove(entry, [done](bool ok, const QString& error) {
+                done(ok ? QString()
+                        : QStringLiteral("The password is back in BrxW.ini, but the keyring "
+                                         "kept its copy (%1).")
+                              .arg(error));
             });
         };
         if (!typed.empty()) {
@@ -66,7 +63,7 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
                 done(WriteFailed().arg(iniPath));
                 return;
             }
-            forget({});
+            forget();
             return;
         }
         store.Read(entry, [&config, section, iniPath, forget, done](
@@ -82,7 +79,7 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
                 done(WriteFailed().arg(iniPath));
                 return;
             }
-            forget({});
+            forget();
         });
         return;
     }

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "textwin/colour_scheme.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
@@ -20,11 +21,6 @@ namespace {
 
 constexpr QMargins kMargins(4, 2, 2, 2);
 constexpr int kSpacing = 6;
-
-QColor ToQColor(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 void Paint(QWidget* widget, const ColourPair& colours) {
     QPalette palette = widget->palette();

@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 #include "text/charset.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
@@ -16,11 +17,6 @@ namespace {
 constexpr const char* kTitleFormat = "brxW selection - %1";
 constexpr const char* kFooterDateFormat = "dddd, MMMM dd, yyyy - HH:mm";
 constexpr const char* kPageFormat = "Page %1";
-
-QColor ToQColor(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 // Received text may hold control bytes; on paper they keep their place as blanks.
 QString PrintableText(std::string_view bytes) {

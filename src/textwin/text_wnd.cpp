@@ -25,6 +25,7 @@
 #include "textwin/find_bar.h"
 #include "textwin/text_print.h"
 #include "textwin/text_wnd_accessible.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
@@ -33,11 +34,6 @@ namespace {
 constexpr int kLeftMargin = TextViewState::kLeftMargin;
 // A window caption is read with room for 79 bytes.
 constexpr std::size_t kCaptionLimit = 79;
-
-QColor ToQColor(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 bool SameCells(const ColumnRange& a, const ColumnRange& b) {
     return (a.Empty() && b.Empty()) || a == b;

@@ -13,15 +13,11 @@
 #include "textwin/colour_scheme.h"
 #include "textwin/find_bar.h"
 #include "textwin/text_wnd.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
 namespace {
-
-QColor ToQColor(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
 
 }  // namespace
 

@@ -386,7 +386,7 @@ bool WindowLogs::SetEnabled(LogWindow window, bool on) {
 }
 
 QString WindowLogs::DefaultFolder() {
-    // The base directory specification ignores a relative XDG_STATE_HOME.
+    // A relative XDG_STATE_HOME is ignored, as the desktop's other programs ignore it.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || !QDir::isAbsolutePath(state)) {
         state = QDir::home().filePath(QStringLiteral(".local/state"));

@@ -79,6 +79,8 @@ ini_value() { tr -d '\r' <"$WORK/BrxW.ini" | sed -n "s/^$1=//p" | head -n 1; }
 # What the program sent since the mark: the bytes the peer received, as hex.
 mark_sent() { MARK=$(wc -l <"$WORK/sent.hex"); }
 sent_since_mark() { tail -n +"$((MARK + 1))" "$WORK/sent.hex" | cut -d' ' -f3 | tr -d '\n'; }
+# sent_has HEX: those bytes went out since the mark, in one read or several
+sent_has() { [[ $(sent_since_mark) == *"$1"* ]]; }
 hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
 panel() { window '^brxW'; }
 # move_window ID X Y: without a window manager the window is moved from outside; with one it is
@@ -240,7 +242,7 @@ dialog_keys '^User properties$' alt+u
 wait_for 10 shown '^Input$' || fail "Add user did not ask for the callsign"
 dialog_keys '^Input$' Q 0 A A A Return
 wait_for 10 hidden '^Input$' || fail "Enter did not add the user"
-wait_for 5 sh -c "tail -n +$((MARK + 1)) '$WORK/sent.hex' | grep -q $(hex 'NEW Q0AAA')" ||
+wait_for 5 sent_has "$(hex 'NEW Q0AAA')" ||
     fail "Add user did not send NEW Q0AAA"
 sleep 0.5
 case $(sent_since_mark) in *$(hex GET)*) fail "Add user sent a GET: $(sent_since_mark)" ;; esac
