@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // brxW: the sysop's control program for a packet-radio BBS's remote console.
 #include <QApplication>
+#include <QDir>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
 #include "resources/toolbar_icons.h"
+#include "resources/translate.h"
 
 #include <cstdio>
 
@@ -52,6 +54,13 @@ int main(int argc, char* argv[]) {
     // loop runs.
     brxw::QuitSignals quitSignals;
     QApplication::setApplicationName(QStringLiteral("brxW"));
+    // The sysop's language, before the first text is made.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    brxw::InstallTranslations(
+        brxw::MessageLanguages(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
+                               qEnvironmentVariable("LANG"), qEnvironmentVariable("LANGUAGE")),
+        {QDir::cleanPath(programDir.filePath(QStringLiteral(BRXW_INSTALLED_TRANSLATIONS))),
+         QStringLiteral(BRXW_BUILD_TREE_TRANSLATIONS)});
     // Every window and dialog shows the installed icon, and the desktop matches the windows to
     // brxw.desktop (the Wayland app id).
     QApplication::setWindowIcon(brxw::ProgramIcon());
