@@ -105,6 +105,7 @@ check_tree() {
                 echo "share/icons/hicolor/${size}x${size}/apps/brxw.png"
             done
             (cd "$src/peer/data" && find . -type f ! -name make_records.py | sed 's|^\./|share/brxw/peer-data/|')
+            (cd "$src/translations" && find . -name 'brxw_*.ts' | sed 's|^\./|share/brxw/translations/|; s|\.ts$|.qm|')
         } | LC_ALL=C sort
     )
     actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
