@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -12,7 +13,25 @@
 namespace brxw {
 
 std::string TrAnsi(const char* context, const char* text) {
-    return QStringToAnsi(QCoreApplication::translate(context, text));
+    const QString translated = QCoreApplication::translate(context, text);
+    std::string ansi = QStringToAnsi(translated);
+    if (ansi.find('?') == std::string::npos || translated.count(QLatin1Char('?')) ==
+                                                   static_cast<qsizetype>(std::count(
+                                                       ansi.begin(), ansi.end(), '?'))) {
+        return ansi;
+    }
+    // A letter the profile's page lacks (an umlaut under a Cyrillic page) is shown as its
+    // letter without the accent rather than as '?'.
+    QString plain;
+    for (const QChar c : translated) {
+        if (c != QLatin1Char('?') && QStringToAnsi(QString(c)) == "?") {
+            const QString decomposed = QString(c).normalized(QString::NormalizationForm_KD);
+            plain += c == QChar(0x00DF) ? QStringLiteral("ss") : decomposed.left(1);
+        } else {
+            plain += c;
+        }
+    }
+    return QStringToAnsi(plain);
 }
 
 std::vector<std::string> PrintfConversions(std::string_view format) {

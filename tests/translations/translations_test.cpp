@@ -20,6 +20,7 @@
 #include "editor/main_frame.h"
 #include "panel/control_panel.h"
 #include "resources/strings.h"
+#include "text/charset.h"
 #include "resources/translate.h"
 #include "settings/settings.h"
 #include "settings/settings_dlg.h"
@@ -100,6 +101,16 @@ TEST(Translations, AFormatIsTranslatedOnlyWhenItsConversionsStayTheSame) {
                   "Verbinde bbs ... (f\xFCr)");
     }
     EXPECT_EQ(TrFormat("brxw::str", "Connecting %s ..."), "Connecting %s ...");
+
+    // Under a Cyrillic page an umlaut the page lacks loses its accent instead of becoming '?';
+    // a question mark of the translation's own stays.
+    SetCodePages(CodePage::k866, CodePage::k1251);
+    {
+        FixedTranslator german(QStringLiteral("Größe? Café"));
+        QCoreApplication::installTranslator(&german);
+        EXPECT_EQ(TrAnsi("brxw::str", "Size? Cafe"), "Grosse? Cafe");
+    }
+    SetCodePages(CodePage::k437, CodePage::k1252);
 }
 
 // Every mnemonic letter of a menu's items, or of the menu bar's titles, used once.
