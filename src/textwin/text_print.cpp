@@ -137,7 +137,7 @@ int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::st
     if (lines.empty()) {
         return 0;
     }
-    printer.setDocName(QString::fromLatin1(kPrintDocumentName));
+    printer.setDocName(Tr("brxw::TextPrint", kPrintDocumentName));
     PageWriter writer(printer, caption, font, now);
     for (const PrintLine& line : lines) {
         if (!writer.Print(line)) {
@@ -150,7 +150,7 @@ int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::st
 int PrintLinesWithDialog(QWidget* parent, const std::vector<PrintLine>& lines,
                          std::string_view caption, const QFont& font) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(kPrintDocumentName));
+    printer.setDocName(Tr("brxw::TextPrint", kPrintDocumentName));
     printer.setFromTo(1, 1);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) {
