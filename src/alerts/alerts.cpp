@@ -7,6 +7,7 @@
 
 #include "config/app_config.h"
 #include "link/station_line.h"
+#include "resources/translate.h"
 #include "text/charset.h"
 
 namespace brxw {
@@ -121,23 +122,23 @@ CompiledPattern CompilePattern(const AlertPattern& pattern) {
         source = words.join(QLatin1Char('|'));
     }
     if (source.isEmpty()) {
-        result.error = pattern.regex ? QStringLiteral("The regular expression is empty.")
-                                     : QStringLiteral("There is no word to look for.");
+        result.error = pattern.regex ? Tr("brxw::Alerts", "The regular expression is empty.")
+                                     : Tr("brxw::Alerts", "There is no word to look for.");
         return result;
     }
     QRegularExpression expression(source, pattern.matchCase
                                               ? QRegularExpression::NoPatternOption
                                               : QRegularExpression::CaseInsensitiveOption);
     if (!expression.isValid()) {
-        result.error = QStringLiteral("Not a valid regular expression: %1 (at character %2).")
+        result.error = Tr("brxw::Alerts", "Not a valid regular expression: %1 (at character %2).")
                            .arg(expression.errorString())
                            .arg(expression.patternErrorOffset() + 1);
         return result;
     }
     if (expression.match(QString()).hasMatch()) {
-        result.error = QStringLiteral(
-            "The regular expression matches an empty text, so every line would "
-            "raise an alert.");
+        result.error = Tr("brxw::Alerts",
+                          "The regular expression matches an empty text, so every line would "
+                          "raise an alert.");
         return result;
     }
     result.expression = std::move(expression);
@@ -215,9 +216,9 @@ bool CallsignMatches(const ListedCallsign& listed, std::string_view station) {
 
 QString AlertNotice::Text() const {
     if (more == 0) {
-        return QStringLiteral("Alert: %1").arg(detail);
+        return Tr("brxw::Alerts", "Alert: %1").arg(detail);
     }
-    return QStringLiteral("Alert: %1 more, the last: %2").arg(more).arg(detail);
+    return Tr("brxw::Alerts", "Alert: %1 more, the last: %2").arg(more).arg(detail);
 }
 
 std::optional<AlertNotice> AlertLimiter::Offer(AlertKind kind, const QString& detail, Clock now) {
@@ -323,8 +324,9 @@ void Alerts::StationLine(std::string_view payload) {
     if (m_settleUntil && m_now() < *m_settleUntil) {
         return;
     }
-    const QString detail =
-        QStringLiteral("%1 connected on channel %2").arg(Decode(line->callsign)).arg(line->channel);
+    const QString detail = Tr("brxw::Alerts", "%1 connected on channel %2")
+                               .arg(Decode(line->callsign))
+                               .arg(line->channel);
     const auto listed = [&](const ListedCallsign& call) {
         return CallsignMatches(call, line->callsign);
     };
@@ -340,7 +342,7 @@ void Alerts::MonitoringText(std::string_view text) {
         return;  // nothing to look for: not even the line is kept
     }
     m_monitoringLine.Feed(text, [this](std::string_view line) {
-        MatchLine(AlertKind::kTraffic, m_traffic, QStringLiteral("monitoring"), line);
+        MatchLine(AlertKind::kTraffic, m_traffic, Tr("brxw::Alerts", "monitoring"), line);
     });
 }
 
@@ -349,7 +351,7 @@ void Alerts::ConsoleText(std::string_view text) {
         return;
     }
     m_consoleLine.Feed(text, [this](std::string_view line) {
-        MatchLine(AlertKind::kConsole, m_console, QStringLiteral("console"), line);
+        MatchLine(AlertKind::kConsole, m_console, Tr("brxw::Alerts", "console"), line);
     });
 }
 
@@ -358,7 +360,8 @@ void Alerts::ChannelText(int channel, std::string_view text) {
         return;
     }
     m_channelLines[channel].Feed(text, [this, channel](std::string_view line) {
-        MatchLine(AlertKind::kTraffic, m_traffic, QStringLiteral("channel %1").arg(channel), line);
+        MatchLine(AlertKind::kTraffic, m_traffic, Tr("brxw::Alerts", "channel %1").arg(channel),
+                  line);
     });
 }
 
@@ -390,7 +393,7 @@ void Alerts::Tick() {
 }
 
 void Alerts::FireTest() {
-    m_deliver(AlertNotice{AlertKind::kStation, QStringLiteral("a test of the alerts"), 0});
+    m_deliver(AlertNotice{AlertKind::kStation, Tr("brxw::Alerts", "a test of the alerts"), 0});
 }
 
 }  // namespace brxw

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "resources/translate.h"
+
 #ifdef BRXW_HAVE_DBUS
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -107,7 +109,7 @@ void CAlertsNotifier::ChannelText(int channel, std::string_view text) {
 }
 
 void CAlertsNotifier::FireTest(bool sound, bool desktop) {
-    Deliver(AlertNotice{AlertKind::kStation, QStringLiteral("a test of the alerts"), 0}, sound,
+    Deliver(AlertNotice{AlertKind::kStation, Tr("brxw::Alerts", "a test of the alerts"), 0}, sound,
             desktop);
 }
 
@@ -152,7 +154,7 @@ void CAlertsNotifier::NotifyDesktop(AlertKind kind, const QString& text) {
 #ifdef BRXW_HAVE_DBUS
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        m_desktopError = QStringLiteral("no desktop session bus");
+        m_desktopError = tr("no desktop session bus");
         ShowInTray(text);
         return;
     }
@@ -186,10 +188,10 @@ void CAlertsNotifier::NotifyDesktop(AlertKind kind, const QString& text) {
 void CAlertsNotifier::ShowInTray(const QString& text) {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         if (m_desktopError.isEmpty()) {
-            m_desktopError = QStringLiteral("no notification service and no system tray");
+            m_desktopError = tr("no notification service and no system tray");
         }
-        m_pane->setToolTip(m_pane->toolTip() +
-                           QStringLiteral("\n(no desktop notification: %1)").arg(m_desktopError));
+        m_pane->setToolTip(m_pane->toolTip() + QLatin1Char('\n') +
+                           tr("(no desktop notification: %1)").arg(m_desktopError));
         return;
     }
     if (m_tray == nullptr) {

@@ -21,8 +21,6 @@ namespace brxw {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Preferences");
-
 QString StoredText(const std::string& ansi) {
     return AnsiToQString(ansi);
 }
@@ -43,12 +41,12 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     : CPreferencesPage(parent),
       m_config(config),
       m_notifier(notifier),
-      m_stations(new QCheckBox(QStringLiteral("&Any station connects"), this)),
-      m_chosen(new QCheckBox(QStringLiteral("One of these &stations connects:"), this)),
+      m_stations(new QCheckBox(tr("&Any station connects"), this)),
+      m_chosen(new QCheckBox(tr("One of these &stations connects:"), this)),
       m_callsigns(new QLineEdit(this)),
-      m_sound(new QCheckBox(QStringLiteral("Ring the &bell"), this)),
-      m_desktop(new QCheckBox(QStringLiteral("Desktop &notification"), this)),
-      m_test(new QPushButton(QStringLiteral("&Test"), this)) {
+      m_sound(new QCheckBox(tr("Ring the &bell"), this)),
+      m_desktop(new QCheckBox(tr("Desktop &notification"), this)),
+      m_test(new QPushButton(tr("&Test"), this)) {
     setObjectName(QStringLiteral("alerts"));
     const AlertSettings stored = LoadAlertSettings(config);
     m_stations->setChecked(stored.stations);
@@ -57,27 +55,26 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     m_callsigns->setText(StoredText(stored.callsigns));
     m_callsigns->setPlaceholderText(QStringLiteral("Q1ABC, Q4BBS-7"));
     m_traffic = MakePattern(stored.traffic);
-    m_traffic.on->setText(QStringLiteral("&Monitoring or channel traffic contains:"));
+    m_traffic.on->setText(tr("&Monitoring or channel traffic contains:"));
     m_traffic.text->setPlaceholderText(QStringLiteral("QST, SYSOP"));
     m_console = MakePattern(stored.console);
-    m_console.on->setText(QStringLiteral("A &console line contains:"));
+    m_console.on->setText(tr("A &console line contains:"));
     m_console.text->setPlaceholderText(QStringLiteral("new mail for SYSOP"));
     // Each box is named after what it alerts on; on the screen its check box says so.
-    m_callsigns->setAccessibleName(QStringLiteral("Stations whose connection raises an alert"));
+    m_callsigns->setAccessibleName(tr("Stations whose connection raises an alert"));
     m_traffic.text->setAccessibleName(
-        QStringLiteral("Text in monitoring or channel traffic that raises an alert"));
-    m_console.text->setAccessibleName(
-        QStringLiteral("Text in a console line that raises an alert"));
+        tr("Text in monitoring or channel traffic that raises an alert"));
+    m_console.text->setAccessibleName(tr("Text in a console line that raises an alert"));
     m_sound->setChecked(stored.sound);
     m_desktop->setChecked(stored.desktop);
 
-    auto* callsHint = new QLabel(QStringLiteral("Calls separated by blanks or commas; Q1ABC stands "
-                                                "for all its SSIDs, Q1ABC-7 for that one only."),
+    auto* callsHint = new QLabel(tr("Calls separated by blanks or commas; Q1ABC stands "
+                                    "for all its SSIDs, Q1ABC-7 for that one only."),
                                  this);
     callsHint->setWordWrap(true);
     callsHint->setStyleSheet(QStringLiteral("color: palette(dark)"));
 
-    auto* when = new QGroupBox(QStringLiteral("Alert when"), this);
+    auto* when = new QGroupBox(tr("Alert when"), this);
     auto* grid = new QGridLayout(when);
     grid->setColumnStretch(1, 1);
     int row = 0;
@@ -96,15 +93,15 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
         grid->addWidget(fields->hint, row++, 1);
     }
 
-    auto* how = new QGroupBox(QStringLiteral("Besides a line in the status bar"), this);
+    auto* how = new QGroupBox(tr("Besides a line in the status bar"), this);
     auto* howLayout = new QGridLayout(how);
     howLayout->addWidget(m_sound, 0, 0);
     howLayout->addWidget(m_desktop, 0, 1);
     howLayout->addWidget(m_test, 0, 3);
     howLayout->setColumnStretch(2, 1);
-    auto* rate = new QLabel(QStringLiteral("Of each kind at most one alert in %1 seconds; what "
-                                           "matches meanwhile is summed up when they are over. "
-                                           "Stations listed at login raise none.")
+    auto* rate = new QLabel(tr("Of each kind at most one alert in %1 seconds; what "
+                               "matches meanwhile is summed up when they are over. "
+                               "Stations listed at login raise none.")
                                 .arg(kAlertQuietPeriod.count() / 1000),
                             this);
     rate->setWordWrap(true);
@@ -132,8 +129,8 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
 
 CAlertsPage::PatternFields CAlertsPage::MakePattern(const AlertPattern& stored) {
     PatternFields fields{new QCheckBox(this), new QLineEdit(this),
-                         new QCheckBox(QStringLiteral("Regular expression"), this),
-                         new QCheckBox(QStringLiteral("Match case"), this), new QLabel(this)};
+                         new QCheckBox(tr("Regular expression"), this),
+                         new QCheckBox(tr("Match case"), this), new QLabel(this)};
     fields.on->setChecked(stored.on);
     fields.text->setMaxLength(static_cast<int>(kAlertValueLimit));
     fields.text->setText(StoredText(stored.text));
@@ -169,19 +166,18 @@ void CAlertsPage::UpdateHints() {
         QString hint;
         bool fault = false;
         if (!Storable(fields->text->text())) {
-            hint = QStringLiteral("It holds characters that the Windows code page lacks.");
+            hint = tr("It holds characters that the Windows code page lacks.");
             fault = true;
         } else if (pattern.text.empty() && !pattern.on) {
-            hint = pattern.regex ? QStringLiteral("A regular expression.")
-                                 : QStringLiteral("Words separated by commas: any of them.");
+            hint = pattern.regex ? tr("A regular expression.")
+                                 : tr("Words separated by commas: any of them.");
         } else {
             pattern.on = true;
             const CompiledPattern compiled = CompilePattern(pattern);
             fault = !compiled.error.isEmpty();
-            hint = fault ? compiled.error
-                   : pattern.regex
-                       ? QStringLiteral("A valid regular expression.")
-                       : QStringLiteral("Any of these words (separated by commas) raises it.");
+            hint = fault           ? compiled.error
+                   : pattern.regex ? tr("A valid regular expression.")
+                                   : tr("Any of these words (separated by commas) raises it.");
         }
         fields->hint->setText(hint);
         // A fault in red: the colour scheme's own, which reads on its window colour.
@@ -198,7 +194,7 @@ void CAlertsPage::UpdateHints() {
 }
 
 bool CAlertsPage::Refuse(QWidget* field, const QString& why) {
-    QMessageBox::warning(this, kCaption, why);
+    QMessageBox::warning(this, tr("Preferences"), why);
     field->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(field)) {
         edit->selectAll();
@@ -210,14 +206,13 @@ bool CAlertsPage::Validate() {
     if (m_chosen->isChecked()) {
         const std::string calls = QStringToAnsi(m_callsigns->text());
         if (SplitCallsignList(calls).empty()) {
-            return Refuse(m_callsigns, QStringLiteral("Enter the callsigns of the stations to "
-                                                      "watch for."));
+            return Refuse(m_callsigns, tr("Enter the callsigns of the stations to "
+                                          "watch for."));
         }
         if (const auto bad = FirstBadCallsign(calls); bad || !Storable(m_callsigns->text())) {
-            return Refuse(m_callsigns,
-                          QStringLiteral("\"%1\" is not a callsign: letters and digits, "
-                                         "optionally followed by - and an SSID of 0 to 15.")
-                              .arg(bad ? AnsiToQString(*bad) : m_callsigns->text()));
+            return Refuse(m_callsigns, tr("\"%1\" is not a callsign: letters and digits, "
+                                          "optionally followed by - and an SSID of 0 to 15.")
+                                           .arg(bad ? AnsiToQString(*bad) : m_callsigns->text()));
         }
     }
     for (const PatternFields* fields : {&m_traffic, &m_console}) {
@@ -225,9 +220,8 @@ bool CAlertsPage::Validate() {
             continue;
         }
         if (!Storable(fields->text->text())) {
-            return Refuse(fields->text,
-                          QStringLiteral("The pattern holds characters that the Windows code "
-                                         "page lacks."));
+            return Refuse(fields->text, tr("The pattern holds characters that the Windows code "
+                                           "page lacks."));
         }
         const QString error = CompilePattern(Read(*fields)).error;
         if (!error.isEmpty()) {

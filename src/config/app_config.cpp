@@ -2,6 +2,7 @@
 #include "config/app_config.h"
 
 #include "config/password_store.h"
+#include "resources/translate.h"
 #include "text/text_scan.h"
 
 #include <QFileInfo>
@@ -79,8 +80,10 @@ bool AppConfig::CheckReadable() {
         return true;
     }
     if (m_onFailure) {
-        m_onFailure(error + QStringLiteral(" Every profile shows its defaults, none connects by "
-                                           "itself, and no setting can be saved."),
+        m_onFailure(Tr("brxw::AppConfig",
+                       "%1 Every profile shows its defaults, none connects "
+                       "by itself, and no setting can be saved.")
+                        .arg(error),
                     false);
     }
     return false;

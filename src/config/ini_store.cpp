@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ini_store.h"
 
+#include "resources/translate.h"
 #include "text/charset.h"
 
 #include <QFile>
@@ -377,11 +378,11 @@ QString IniStore::ReadError() const {
     bool readable = true;
     QString reason;
     Load(readable, &reason);
-    return readable ? QString() : QStringLiteral("Cannot read %1: %2.").arg(m_path, reason);
+    return readable ? QString() : Tr("brxw::IniStore", "Cannot read %1: %2.").arg(m_path, reason);
 }
 
 bool IniStore::Fail(const QString& reason) {
-    m_lastWriteError = QStringLiteral("Cannot write %1: %2.").arg(m_path, reason);
+    m_lastWriteError = Tr("brxw::IniStore", "Cannot write %1: %2.").arg(m_path, reason);
     return false;
 }
 
@@ -399,14 +400,14 @@ bool IniStore::WriteAll(std::string_view section, const std::vector<KeyValue>& v
     const std::optional<std::string> old = Load(readable, &unreadable);
     if (!readable) {
         // Rewriting a file we cannot read would throw its contents away.
-        return Fail(QStringLiteral("it cannot be read (%1)").arg(unreadable));
+        return Fail(Tr("brxw::IniStore", "it cannot be read (%1)").arg(unreadable));
     }
     std::optional<std::string> updated = old.value_or(std::string());
     for (const auto& [key, value] : values) {
         updated = SetValue(*updated, section, key, value);
         if (!updated) {
             return Fail(
-                QStringLiteral("the value of %1 cannot be stored in one line")
+                Tr("brxw::IniStore", "the value of %1 cannot be stored in one line")
                     .arg(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()))));
         }
     }

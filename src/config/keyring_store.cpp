@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "resources/translate.h"
+
 namespace brxw {
 namespace {
 
@@ -66,15 +68,15 @@ QString KeyringStore::UnavailableReason() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
         (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus")))) {
-        return QStringLiteral("No desktop session bus: no keyring can be reached.");
+        return Tr("brxw::KeyringStore", "No desktop session bus: no keyring can be reached.");
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        return QStringLiteral("No desktop session bus: no keyring can be reached.");
+        return Tr("brxw::KeyringStore", "No desktop session bus: no keyring can be reached.");
     }
     QDBusConnectionInterface* names = bus.interface();
     if (names == nullptr) {
-        return QStringLiteral("The session bus does not answer.");
+        return Tr("brxw::KeyringStore", "The session bus does not answer.");
     }
     if (names->isServiceRegistered(kSecretService).value()) {
         return {};
@@ -82,7 +84,7 @@ QString KeyringStore::UnavailableReason() {
     if (names->activatableServiceNames().value().contains(kSecretService)) {
         return {};
     }
-    return QStringLiteral("No keyring service (Secret Service) runs on the session bus.");
+    return Tr("brxw::KeyringStore", "No keyring service (Secret Service) runs on the session bus.");
 }
 
 }  // namespace brxw

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ssh_host.h"
 
+#include "resources/translate.h"
+
 namespace brxw {
 namespace {
 
@@ -58,8 +60,9 @@ std::optional<SshTarget> ParseSshHost(std::string_view text) {
 }
 
 std::string BadSshHostMessage() {
-    return "Please enter the SSH host as [user@]host[:port]: letters, digits, '.', '_' and '-' "
-           "only, not beginning with '-', and a port between 1 and 65535.";
+    return TrAnsi("brxw::SshHost",
+                  "Please enter the SSH host as [user@]host[:port]: letters, digits, '.', '_' "
+                  "and '-' only, not beginning with '-', and a port between 1 and 65535.");
 }
 
 }  // namespace brxw

@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QtGlobal>
 
+#include "resources/translate.h"
 #include "text/charset.h"
 #include "text/code_page.h"
 
@@ -17,16 +19,16 @@ namespace {
 const char* PageRegion(CodePage page) {
     switch (page) {
         case CodePage::k437:
-            return "United States";
+            return QT_TRANSLATE_NOOP("brxw::CCharsetPage", "United States");
         case CodePage::k850:
         case CodePage::k1252:
-            return "Western Europe";
+            return QT_TRANSLATE_NOOP("brxw::CCharsetPage", "Western Europe");
         case CodePage::k852:
         case CodePage::k1250:
-            return "Central Europe";
+            return QT_TRANSLATE_NOOP("brxw::CCharsetPage", "Central Europe");
         case CodePage::k866:
         case CodePage::k1251:
-            return "Cyrillic";
+            return QT_TRANSLATE_NOOP("brxw::CCharsetPage", "Cyrillic");
     }
     return "";
 }
@@ -36,7 +38,7 @@ void FillPages(QComboBox& box, const std::array<CodePage, N>& pages) {
     for (const CodePage page : pages) {
         box.addItem(QStringLiteral("%1  %2")
                         .arg(CodePageNumber(page))
-                        .arg(QString::fromLatin1(PageRegion(page))),
+                        .arg(Tr("brxw::CCharsetPage", PageRegion(page))),
                     CodePageNumber(page));
     }
 }
@@ -72,21 +74,21 @@ CCharsetPage::CCharsetPage(AppConfig& config, int current, bool ansiCharset,
     FillPages(*m_dos, kDosCodePages);
     FillPages(*m_windows, kWindowsCodePages);
 
-    auto* explanation = new QLabel(
-        QStringLiteral("With \"DOS charset\" chosen in Settings, the server's text is read in the "
-                       "DOS code page and shown in the Windows code page. With \"ANSI charset\" "
-                       "it is read and shown in the Windows code page."),
-        this);
+    auto* explanation =
+        new QLabel(tr("With \"DOS charset\" chosen in Settings, the server's text is read in the "
+                      "DOS code page and shown in the Windows code page. With \"ANSI charset\" "
+                      "it is read and shown in the Windows code page."),
+                   this);
     explanation->setWordWrap(true);
     m_sample->setWordWrap(true);
     m_sample->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Connection &profile:"), m_profile);
-    form->addRow(QStringLiteral("&DOS code page:"), m_dos);
-    form->addRow(QStringLiteral("&Windows code page:"), m_windows);
-    form->addRow(QStringLiteral("Server's text:"), m_serverPage);
-    form->addRow(QStringLiteral("Its letters:"), m_sample);
+    form->addRow(tr("Connection &profile:"), m_profile);
+    form->addRow(tr("&DOS code page:"), m_dos);
+    form->addRow(tr("&Windows code page:"), m_windows);
+    form->addRow(tr("Server's text:"), m_serverPage);
+    form->addRow(tr("Its letters:"), m_sample);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(explanation);
@@ -146,7 +148,7 @@ QString CCharsetPage::SampleText() const {
 void CCharsetPage::UpdateSample() {
     const ProfileCodePages& pages = Edited();
     const CodePage server = m_ansiCharset ? pages.ansi : pages.oem;
-    m_serverPage->setText(QStringLiteral("code page %1 (%2 charset chosen in Settings)")
+    m_serverPage->setText(tr("code page %1 (%2 charset chosen in Settings)")
                               .arg(CodePageNumber(server))
                               .arg(m_ansiCharset ? QStringLiteral("ANSI") : QStringLiteral("DOS")));
     const QString sample = SampleText();
@@ -155,9 +157,10 @@ void CCharsetPage::UpdateSample() {
         lost += c.unicode() < 0x80 ? 1 : 0;
     }
     m_sample->setText(lost == 0 ? sample
-                                : sample + QStringLiteral("\n(%1 of them the Windows code page "
-                                                          "lacks: shown as look-alikes)")
-                                               .arg(lost));
+                                : sample + QLatin1Char('\n') +
+                                      tr("(%1 of them the Windows code page lacks: shown as "
+                                         "look-alikes)")
+                                          .arg(lost));
 }
 
 void CCharsetPage::Apply() {

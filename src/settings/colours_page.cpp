@@ -9,11 +9,13 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QtGlobal>
 #include <optional>
 #include <utility>
 
-#include "textwin/text_view_state.h"
+#include "resources/translate.h"
 #include "textwin/qt_colour.h"
+#include "textwin/text_view_state.h"
 
 namespace brxw {
 
@@ -21,17 +23,18 @@ namespace {
 
 // What each classic colour of kShownClassicColours is shown with in the sample.
 constexpr const char* kSampleTexts[] = {
-    "Colour code 0 (navy): console text",
-    "Colour code 1 (maroon)",
-    "Colour code 2 and 3 (green): [ -- Channel changed to 3 -- ]",
-    "Colour code 4 (blue)",
-    "Colour code 5 (teal)",
-    "Colour code 6 (yellow)",
-    "Colour code 7 (black)",
-    "Colour code 9 (olive)",
-    "Any other code (white)",
-    "A command you typed, echoed",
-    "Why the link went down",
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 0 (navy): console text"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 1 (maroon)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage",
+                      "Colour code 2 and 3 (green): [ -- Channel changed to 3 -- ]"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 4 (blue)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 5 (teal)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 6 (yellow)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 7 (black)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Colour code 9 (olive)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Any other code (white)"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "A command you typed, echoed"),
+    QT_TRANSLATE_NOOP("brxw::CColoursPage", "Why the link went down"),
 };
 
 // The text window's look in one scheme: every traffic colour on its background, then a
@@ -40,7 +43,7 @@ class CSchemeSample : public QWidget {
 public:
     explicit CSchemeSample(QWidget* parent) : QWidget(parent) {
         setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        setAccessibleName(QStringLiteral("Sample of the colours"));
+        setAccessibleName(Tr("brxw::CColoursPage", "Sample of the colours"));
     }
 
     void SetScheme(ColourScheme scheme) {
@@ -55,7 +58,7 @@ public:
         const QFontMetrics metrics(font());
         int width = 0;
         for (const char* text : kSampleTexts) {
-            width = std::max(width, metrics.horizontalAdvance(QString::fromLatin1(text)));
+            width = std::max(width, metrics.horizontalAdvance(Tr("brxw::CColoursPage", text)));
         }
         return QSize(width + 4 * TextViewState::kLeftMargin,
                      metrics.lineSpacing() * (static_cast<int>(std::size(kSampleTexts)) + 1) + 4);
@@ -71,11 +74,11 @@ protected:
         int y = 2 + metrics.ascent();
         for (std::size_t i = 0; i < std::size(kSampleTexts); ++i) {
             painter.setPen(ToQColor(colours.traffic[i]));
-            painter.drawText(left, y, QString::fromLatin1(kSampleTexts[i]));
+            painter.drawText(left, y, Tr("brxw::CColoursPage", kSampleTexts[i]));
             y += metrics.lineSpacing();
         }
         // "Selected" as the selection shows it, then a match of the find bar.
-        const QString selected = QStringLiteral("Selected text");
+        const QString selected = Tr("brxw::CColoursPage", "Selected text");
         const QString match = QStringLiteral("Q4BBS");
         const QRect selRect(left, y - metrics.ascent(), metrics.horizontalAdvance(selected),
                             metrics.height());
@@ -163,13 +166,14 @@ CColoursPage::CColoursPage(AppConfig& config, std::function<void(ColourScheme)> 
       m_apply(std::move(apply)),
       m_sample(new CSchemeSample(this)) {
     setObjectName(QStringLiteral("colours"));
-    auto* schemes = new QGroupBox(QStringLiteral("Colour scheme"), this);
+    auto* schemes = new QGroupBox(tr("Colour scheme"), this);
     auto* schemesLayout = new QVBoxLayout(schemes);
     const ColourScheme stored = LoadColourScheme(config);
-    const char* const labels[] = {"&Classic", "&High contrast (light)", "&Dark"};
+    const char* const labels[] = {QT_TRANSLATE_NOOP("brxw::CColoursPage", "&Classic"),
+                                  QT_TRANSLATE_NOOP("brxw::CColoursPage", "&High contrast (light)"),
+                                  QT_TRANSLATE_NOOP("brxw::CColoursPage", "&Dark")};
     for (const ColourScheme scheme : kColourSchemes) {
-        auto* button = new QRadioButton(
-            QString::fromLatin1(labels[static_cast<std::size_t>(scheme)]), schemes);
+        auto* button = new QRadioButton(tr(labels[static_cast<std::size_t>(scheme)]), schemes);
         button->setChecked(scheme == stored);
         schemesLayout->addWidget(button);
         m_buttons[static_cast<std::size_t>(scheme)] = button;
@@ -179,16 +183,16 @@ CColoursPage::CColoursPage(AppConfig& config, std::function<void(ColourScheme)> 
             }
         });
     }
-    auto* note = new QLabel(
-        QStringLiteral("Classic shows the traffic in the server's own colours on white. The "
-                       "other two give every colour at least 4.5:1 contrast against its "
-                       "background, and colour the station list, the counters and the "
-                       "program's windows to match."),
-        schemes);
+    auto* note =
+        new QLabel(tr("Classic shows the traffic in the server's own colours on white. The "
+                      "other two give every colour at least 4.5:1 contrast against its "
+                      "background, and colour the station list, the counters and the "
+                      "program's windows to match."),
+                   schemes);
     note->setWordWrap(true);
     schemesLayout->addWidget(note);
 
-    auto* sampleBox = new QGroupBox(QStringLiteral("Text windows"), this);
+    auto* sampleBox = new QGroupBox(tr("Text windows"), this);
     auto* sampleLayout = new QVBoxLayout(sampleBox);
     sampleLayout->addWidget(m_sample);
     static_cast<CSchemeSample*>(m_sample)->SetScheme(stored);

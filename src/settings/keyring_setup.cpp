@@ -4,6 +4,7 @@
 #include "config/app_config.h"
 #include "config/password_store.h"
 #include "config/remote_config.h"
+#include "resources/translate.h"
 
 #include <utility>
 
@@ -11,7 +12,7 @@ namespace brxw {
 namespace {
 
 QString WriteFailed() {
-    return QStringLiteral("The changes could not be written to %1.");
+    return Tr("brxw::KeyringSetup", "The changes could not be written to %1.");
 }
 
 }  // namespace
@@ -37,8 +38,8 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
                             if (wasKept) {
                                 config.WriteSetting(section, kPasswordInKeyringKey, "0");
                             }
-                            done(QStringLiteral(
-                                     "The password stays in %1: the keyring did not take it (%2).")
+                            done(Tr("brxw::KeyringSetup",
+                                    "The password stays in %1: the keyring did not take it (%2).")
                                      .arg(iniPath, error));
                             return;
                         }
@@ -52,8 +53,9 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
         auto forget = [&store, entry, done] {
             store.Remove(entry, [done](bool ok, const QString& error) {
                 done(ok ? QString()
-                        : QStringLiteral("The password is back in BrxW.ini, but the keyring "
-                                         "kept its copy (%1).")
+                        : Tr("brxw::KeyringSetup",
+                             "The password is back in BrxW.ini, but the keyring "
+                             "kept its copy (%1).")
                               .arg(error));
             });
         };
@@ -69,8 +71,9 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
         store.Read(entry, [&config, section, iniPath, forget, done](
                               bool ok, const std::string& password, const QString& error) {
             if (!ok) {
-                done(QStringLiteral("The password stays in the keyring: it could not be read "
-                                    "(%1).")
+                done(Tr("brxw::KeyringSetup",
+                        "The password stays in the keyring: it could not be read "
+                        "(%1).")
                          .arg(error));
                 return;
             }

@@ -16,6 +16,7 @@
 #include <QTemporaryFile>
 #include <QVBoxLayout>
 
+#include "resources/translate.h"
 #include "text/charset.h"
 
 namespace brxw {
@@ -24,24 +25,25 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     : CPreferencesPage(parent),
       m_logs(logs),
       m_folder(new QLineEdit(this)),
-      m_browse(new QPushButton(QStringLiteral("&Browse..."), this)),
-      m_windowCharset(new QRadioButton(QStringLiteral("The &window's character set"), this)),
-      m_utf8(new QRadioButton(QStringLiteral("&UTF-8"), this)) {
+      m_browse(new QPushButton(tr("&Browse..."), this)),
+      m_windowCharset(new QRadioButton(tr("The &window's character set"), this)),
+      m_utf8(new QRadioButton(tr("&UTF-8"), this)) {
     setObjectName(QStringLiteral("logging"));
 
-    auto* windows = new QGroupBox(QStringLiteral("Log to file"), this);
+    auto* windows = new QGroupBox(tr("Log to file"), this);
     auto* windowsLayout = new QVBoxLayout(windows);
     for (const LogWindow window : kLogWindows) {
-        // Each title's first letter is its accelerator: C, M, A, O.
-        auto* box =
-            new QCheckBox(QLatin1Char('&') + QLatin1String(LogWindowTitle(window)), windows);
+        // Each title's first letter is its accelerator: C, M, A, O (each language's titles begin
+        // with letters the page's other accelerators leave free).
+        auto* box = new QCheckBox(
+            QLatin1Char('&') + Tr("brxw::WindowLogs", LogWindowTitle(window).data()), windows);
         box->setChecked(logs.Enabled(window));
         windowsLayout->addWidget(box);
         m_windows[static_cast<std::size_t>(window)] = box;
     }
 
-    auto* files = new QGroupBox(QStringLiteral("Files"), this);
-    auto* folderLabel = new QLabel(QStringLiteral("&Folder:"), files);
+    auto* files = new QGroupBox(tr("Files"), this);
+    auto* folderLabel = new QLabel(tr("&Folder:"), files);
     folderLabel->setBuddy(m_folder);
     m_folder->setText(logs.Folder());
     // Empty stands for the user's state folder, which the field shows greyed.
@@ -53,12 +55,12 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
     auto* naming = new QLabel(
-        QStringLiteral("One file per window and day, named after the profile, the window and "
-                       "the date, such as %1.\nEach line begins with the time it arrived.")
+        tr("One file per window and day, named after the profile, the window and "
+           "the date, such as %1.\nEach line begins with the time it arrived.")
             .arg(LogFileName(QStringLiteral("BBS"), LogWindow::kConsole, QDate::currentDate())),
         files);
     naming->setWordWrap(true);
-    auto* charsetLabel = new QLabel(QStringLiteral("Character set of the files:"), files);
+    auto* charsetLabel = new QLabel(tr("Character set of the files:"), files);
     (logs.Utf8() ? m_utf8 : m_windowCharset)->setChecked(true);
     auto* charsetRow = new QHBoxLayout;
     charsetRow->addWidget(m_windowCharset);
@@ -81,8 +83,7 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
 void CLoggingPage::Browse() {
     const QString start =
         m_folder->text().trimmed().isEmpty() ? m_logs.DefaultFolder() : m_folder->text().trimmed();
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Log folder"), start);
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Log folder"), start);
     if (!chosen.isEmpty()) {
         m_folder->setText(QDir::toNativeSeparators(chosen));
     }
@@ -91,19 +92,18 @@ void CLoggingPage::Browse() {
 QString CLoggingPage::FolderFault(const QString& folder) const {
     const QString path = folder.isEmpty() ? m_logs.DefaultFolder() : folder;
     if (!QDir::isAbsolutePath(path)) {
-        return QStringLiteral("Please give the folder's whole path, such as %1.")
+        return tr("Please give the folder's whole path, such as %1.")
             .arg(QDir::toNativeSeparators(m_logs.DefaultFolder()));
     }
     const std::string stored = QStringToAnsi(folder);
     if (AnsiToQString(stored) != folder) {
-        return QStringLiteral(
+        return tr(
             "The folder's name has characters that BrxW.ini cannot keep. "
             "Please choose another folder.");
     }
     if (stored.size() > kLogFolderLimit) {
-        return QStringLiteral(
-                   "The folder's name is too long: BrxW.ini keeps at most %1 "
-                   "characters.")
+        return tr("The folder's name is too long: BrxW.ini keeps at most %1 "
+                  "characters.")
             .arg(kLogFolderLimit);
     }
     const QFileInfo info(path);
@@ -111,11 +111,11 @@ QString CLoggingPage::FolderFault(const QString& folder) const {
         return {};  // the default folder is made with the first file
     }
     if (!info.isDir()) {
-        return QStringLiteral("The folder %1 does not exist.").arg(QDir::toNativeSeparators(path));
+        return tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(path));
     }
     QTemporaryFile probe(QDir(path).filePath(QStringLiteral("brxw-XXXXXX.tmp")));
     if (!probe.open()) {
-        return QStringLiteral("Files cannot be written in the folder %1: %2.")
+        return tr("Files cannot be written in the folder %1: %2.")
             .arg(QDir::toNativeSeparators(path), probe.errorString());
     }
     return {};
@@ -135,7 +135,7 @@ bool CLoggingPage::Validate() {
     if (fault.isEmpty()) {
         return true;
     }
-    QMessageBox::warning(this, QStringLiteral("Preferences"), fault);
+    QMessageBox::warning(this, tr("Preferences"), fault);
     m_folder->setFocus(Qt::OtherFocusReason);
     m_folder->selectAll();
     return false;

@@ -5,6 +5,8 @@
 #include "config/ini_store.h"
 #include "config/ssh_host.h"
 #include "resources/command_ids.h"
+#include "resources/strings.h"
+#include "resources/translate.h"
 #include "text/text_scan.h"
 
 #include <optional>
@@ -48,25 +50,31 @@ std::optional<long> ParseInteger(std::string_view text) {
 }  // namespace
 
 std::string UnstorableMessage() {
-    return "This text cannot be stored: it holds a line break or a NUL character.";
+    return TrAnsi("brxw::CSetupDlg",
+                  "This text cannot be stored: it holds a line break or a NUL character.");
 }
 
 std::string QuotedPasswordTooLongMessage() {
-    return "A password that begins or ends with a blank or a quote can have no more than " +
-           std::to_string(kSetupPasswordLimit - 2) + " characters.";
+    return StrPrintf(TrFormat("brxw::CSetupDlg",
+                              "A password that begins or ends with a blank or "
+                              "a quote can have no more than %d characters.")
+                         .c_str(),
+                     static_cast<int>(kSetupPasswordLimit - 2));
 }
 
 std::string TooLongMessage(std::size_t limit) {
-    return "Please enter no more than " + std::to_string(limit) + " characters.";
+    return StrPrintf(
+        TrFormat("brxw::CSetupDlg", "Please enter no more than %zu characters.").c_str(), limit);
 }
 
 std::string NotAnIntegerMessage() {
-    return "Please enter an integer.";
+    return TrAnsi("brxw::CSetupDlg", "Please enter an integer.");
 }
 
 std::string OutOfRangeMessage(int min, int max) {
-    return "Please enter an integer between " + std::to_string(min) + " and " +
-           std::to_string(max) + ".";
+    return StrPrintf(
+        TrFormat("brxw::CSetupDlg", "Please enter an integer between %d and %d.").c_str(), min,
+        max);
 }
 
 SetupFields FieldsFromProfile(const RemoteConfig& profile) {

@@ -45,7 +45,7 @@ QString ToEditText(const std::string& crlfText) {
 
 CSettingsDlg::CSettingsDlg(PanelSettings& settings, const QFont& textFont, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_textFont(textFont), m_chooseFont(AskForFont) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     BuildControls();
 
     if (m_settings.AnsiChar() != 0) {
@@ -62,10 +62,10 @@ CSettingsDlg::CSettingsDlg(PanelSettings& settings, const QFont& textFont, QWidg
 }
 
 void CSettingsDlg::BuildControls() {
-    auto* fonts = new QGroupBox(QStringLiteral("Fonts"), this);
-    m_ansi = new QRadioButton(QStringLiteral("ANSI charset"), fonts);
-    m_dos = new QRadioButton(QStringLiteral("DOS charset"), fonts);
-    m_select = new QPushButton(QStringLiteral("Select"), fonts);
+    auto* fonts = new QGroupBox(tr("Fonts"), this);
+    m_ansi = new QRadioButton(tr("ANSI charset"), fonts);
+    m_dos = new QRadioButton(tr("DOS charset"), fonts);
+    m_select = new QPushButton(tr("Select"), fonts);
     m_select->setAutoDefault(false);
     connect(m_select, &QPushButton::clicked, this, &CSettingsDlg::SelectFont);
     auto* selectRow = new QHBoxLayout;
@@ -76,19 +76,19 @@ void CSettingsDlg::BuildControls() {
     fontsLayout->addWidget(m_dos);
     fontsLayout->addLayout(selectRow);
 
-    auto* editor = new QGroupBox(QStringLiteral("Message text editor"), this);
-    m_breakLine = new QCheckBox(QStringLiteral("Break long lines"), editor);
-    m_prefix = new QCheckBox(QStringLiteral("Prefix replies with >"), editor);
-    m_justify = new QCheckBox(QStringLiteral("Justify lines"), editor);
+    auto* editor = new QGroupBox(tr("Message text editor"), this);
+    m_breakLine = new QCheckBox(tr("Break long lines"), editor);
+    m_prefix = new QCheckBox(tr("Prefix replies with >"), editor);
+    m_justify = new QCheckBox(tr("Justify lines"), editor);
     auto* editorLayout = new QVBoxLayout(editor);
     editorLayout->addWidget(m_breakLine);
     editorLayout->addWidget(m_prefix);
     editorLayout->addWidget(m_justify);
 
-    auto* signature = new QGroupBox(QStringLiteral("Signature"), this);
-    m_signature = new QCheckBox(QStringLiteral("Signature"), signature);
+    auto* signature = new QGroupBox(tr("Signature"), this);
+    m_signature = new QCheckBox(tr("Signature"), signature);
     m_signatureText = new QPlainTextEdit(signature);
-    m_signatureText->setAccessibleName(QStringLiteral("Signature text"));
+    m_signatureText->setAccessibleName(tr("Signature text"));
     m_signatureText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Enter makes a new line; Tab moves on, as in every other box of the dialog.
     m_signatureText->setTabChangesFocus(true);
@@ -96,8 +96,8 @@ void CSettingsDlg::BuildControls() {
     signatureLayout->addWidget(m_signature);
     signatureLayout->addWidget(m_signatureText);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_ok = new QPushButton(tr("OK"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSettingsDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CSettingsDlg::reject);
@@ -161,21 +161,19 @@ QString CSettingsDlg::SignatureRefusal() const {
         }
     }
     if (!lost.isEmpty()) {
-        return QStringLiteral(
-                   "The signature cannot be stored as typed: BrxW.ini holds only the "
-                   "Windows character set, without %1.")
+        return tr("The signature cannot be stored as typed: BrxW.ini holds only the "
+                  "Windows character set, without %1.")
             .arg(lost);
     }
     switch (CheckSignature(bytes)) {
         case SignatureFault::kBackslashR:
-            return QStringLiteral(
+            return tr(
                 "The signature cannot be stored as typed: BrxW.ini stores each line break as "
                 "\\r, so the \\r in the signature would come back as a line break. Write it "
                 "another way, for example with a blank between \\ and r.");
         case SignatureFault::kTooLong:
-            return QStringLiteral(
-                       "The signature is too long: BrxW.ini gives back 79 characters of it, each "
-                       "line break counting as two. Shorten it by %1 characters.")
+            return tr("The signature is too long: BrxW.ini gives back 79 characters of it, each "
+                      "line break counting as two. Shorten it by %1 characters.")
                 .arg(SignatureExcess(bytes));
         case SignatureFault::kNone:
             break;

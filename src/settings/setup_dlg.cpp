@@ -3,6 +3,7 @@
 
 #include "config/app_config.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
 #include "settings/keyring_setup.h"
 #include "text/charset.h"
 
@@ -36,7 +37,7 @@ void ShowWarningBox(QWidget* parent, const QString& message) {
 
 CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     : QDialog(parent), m_showMessage(ShowWarningBox), m_profile(profile) {
-    setWindowTitle(QStringLiteral("Setup"));
+    setWindowTitle(tr("Setup"));
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -49,41 +50,41 @@ CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     };
     const SetupFields fields = FieldsFromProfile(profile);
     m_name = AddEdit(AnsiToQString(fields.name), kSetupNameLimit, fields.name.size());
-    addRow(QStringLiteral("Configuration name"), m_name);
+    addRow(tr("Configuration name"), m_name);
     m_hostName =
         AddEdit(AnsiToQString(fields.hostName), kSetupHostNameLimit, fields.hostName.size());
-    addRow(QStringLiteral("Host name or address"), m_hostName);
+    addRow(tr("Host name or address"), m_hostName);
     m_port = AddEdit(AnsiToQString(fields.port), kPortDigits, fields.port.size());
     m_port->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_port));
-    addRow(QStringLiteral("Port (default 3286)"), m_port);
+    addRow(tr("Port (default 3286)"), m_port);
     m_callsign =
         AddEdit(AnsiToQString(fields.callsign), kSetupCallsignLimit, fields.callsign.size());
-    addRow(QStringLiteral("Callsign"), m_callsign);
+    addRow(tr("Callsign"), m_callsign);
     // Shown in clear, as the operator types it from the server's sysop notes.
     m_password =
         AddEdit(AnsiToQString(fields.password), kSetupPasswordLimit, fields.password.size());
-    addRow(QStringLiteral("Password"), m_password);
+    addRow(tr("Password"), m_password);
     // Empty for a direct connection; else the server's SSH host, reached with the sysop's keys.
     m_sshHost = AddEdit(AnsiToQString(fields.sshHost), kRemoteSshHostLimit, fields.sshHost.size());
     m_sshHost->setObjectName(QStringLiteral("sshHost"));
-    m_sshHost->setPlaceholderText(QStringLiteral("none: direct connection"));
-    addRow(QStringLiteral("SSH tunnel via [user@]host[:port]"), m_sshHost);
-    m_autoConnect = new QCheckBox(QStringLiteral("Autorun connection"), this);
+    m_sshHost->setPlaceholderText(tr("none: direct connection"));
+    addRow(tr("SSH tunnel via [user@]host[:port]"), m_sshHost);
+    m_autoConnect = new QCheckBox(tr("Autorun connection"), this);
     m_autoConnect->setChecked(fields.autoConnect);
     grid->addWidget(m_autoConnect, row, 1);
     ++row;
-    m_keyring = new QCheckBox(QStringLiteral("Keep the password in the desktop's keyring"), this);
+    m_keyring = new QCheckBox(tr("Keep the password in the desktop's keyring"), this);
     m_keyring->setObjectName(QStringLiteral("keyring"));
     m_keyring->setChecked(profile.passwordInKeyring);
     grid->addWidget(m_keyring, row, 1);
     if (profile.passwordInKeyring) {
         // BrxW.ini holds no password then; an empty field keeps the keyring's.
-        m_password->setPlaceholderText(QStringLiteral("kept in the keyring; type to change"));
+        m_password->setPlaceholderText(tr("kept in the keyring; type to change"));
     }
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     ok->setObjectName(QStringLiteral("ok"));
     cancel->setObjectName(QStringLiteral("cancel"));
     ok->setDefault(true);
@@ -166,7 +167,8 @@ void CSetupDlg::accept() {
     SetupValidation result = ValidateSetup(Fields());
     if (!result.Ok()) {
         if (m_showMessage) {
-            m_showMessage(this, QString::fromStdString(result.message));
+            // The checks word their messages in the ANSI page, as BrxW.ini holds the fields.
+            m_showMessage(this, AnsiToQString(result.message));
         }
         if (QLineEdit* edit = Edit(result.failed)) {
             edit->setFocus();
@@ -184,7 +186,7 @@ std::optional<SetupOutcome> RunSetup(AppConfig& config, int n, QWidget* parent,
     CSetupDlg dialog(loaded, parent);
     dialog.SetKeyringUnavailable(
         keyring == nullptr && keyringUnavailable.isEmpty()
-            ? QStringLiteral("This brxW was built without the desktop's keyring.")
+            ? Tr("brxw::CSetupDlg", "This brxW was built without the desktop's keyring.")
             : keyringUnavailable);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textwin/colour_scheme.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -184,13 +185,13 @@ ColourScheme ParseColourScheme(std::string_view value) {
 const char* ColourSchemeTitle(ColourScheme scheme) {
     switch (scheme) {
         case ColourScheme::kLightHighContrast:
-            return "High contrast (light)";
+            return QT_TRANSLATE_NOOP("brxw::ColourScheme", "High contrast (light)");
         case ColourScheme::kDark:
-            return "Dark";
+            return QT_TRANSLATE_NOOP("brxw::ColourScheme", "Dark");
         case ColourScheme::kClassic:
             break;
     }
-    return "Classic";
+    return QT_TRANSLATE_NOOP("brxw::ColourScheme", "Classic");
 }
 
 ColourScheme LoadColourScheme(const AppConfig& config) {

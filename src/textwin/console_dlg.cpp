@@ -20,10 +20,10 @@ CConsoleDlg::CConsoleDlg(QObject* owner, AppConfig* config, SendFunction send, Q
       m_view(new CTextWnd(this)),
       m_input(new CInputEdit(
           m_view, [this](std::string_view line) { SendLine(line); }, this)) {
-    setWindowTitle(QStringLiteral("Console"));
+    setWindowTitle(tr("Console"));
     m_view->setObjectName(QStringLiteral("consoleText"));
     m_input->setObjectName(QStringLiteral("consoleInput"));
-    m_input->setAccessibleName(QStringLiteral("Console input"));
+    m_input->setAccessibleName(tr("Console input"));
     resize(kConsolePlacement.width, kConsolePlacement.height);
     // Typing goes to the input line whenever the console becomes active.
     setTabOrder(m_input, m_view);

@@ -35,28 +35,27 @@ void Paint(QWidget* widget, const ColourPair& colours) {
 CFindBar::CFindBar(QWidget* parent)
     : QWidget(parent),
       m_field(new QLineEdit(this)),
-      m_matchCase(new QCheckBox(QStringLiteral("Match case"), this)),
-      m_next(new QPushButton(QStringLiteral("Next"), this)),
-      m_previous(new QPushButton(QStringLiteral("Previous"), this)),
-      m_highlightAll(new QCheckBox(QStringLiteral("Highlight all"), this)),
+      m_matchCase(new QCheckBox(tr("Match case"), this)),
+      m_next(new QPushButton(tr("Next"), this)),
+      m_previous(new QPushButton(tr("Previous"), this)),
+      m_highlightAll(new QCheckBox(tr("Highlight all"), this)),
       m_status(new QLabel(this)),
       m_close(new QToolButton(this)) {
     setObjectName(QStringLiteral("findBar"));
-    setAccessibleName(QStringLiteral("Find"));
+    setAccessibleName(tr("Find"));
     ApplyColours();
     m_field->setObjectName(QStringLiteral("findText"));
-    m_field->setPlaceholderText(QStringLiteral("Find"));
-    m_field->setAccessibleName(QStringLiteral("Text to find"));
+    m_field->setPlaceholderText(tr("Find"));
+    m_field->setAccessibleName(tr("Text to find"));
     m_field->setClearButtonEnabled(true);
     m_field->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 12);
-    m_next->setToolTip(QStringLiteral("Next match (Enter, F3)"));
-    m_previous->setToolTip(QStringLiteral("Previous match (Shift+Enter, Shift+F3)"));
+    m_next->setToolTip(tr("Next match (Enter, F3)"));
+    m_previous->setToolTip(tr("Previous match (Shift+Enter, Shift+F3)"));
     m_close->setText(QStringLiteral("\u2715"));
     m_close->setAutoRaise(true);
-    m_close->setToolTip(QStringLiteral("Close (Escape)"));
-    m_close->setAccessibleName(QStringLiteral("Close find bar"));
-    m_status->setMinimumWidth(
-        m_status->fontMetrics().horizontalAdvance(QStringLiteral("Not found")));
+    m_close->setToolTip(tr("Close (Escape)"));
+    m_close->setAccessibleName(tr("Close find bar"));
+    m_status->setMinimumWidth(m_status->fontMetrics().horizontalAdvance(tr("Not found")));
     // A click on a button leaves the focus in the field, so Enter goes on searching.
     for (QWidget* control : std::initializer_list<QWidget*>{m_matchCase, m_next, m_previous,
                                                             m_highlightAll, m_close}) {
@@ -160,10 +159,10 @@ void CFindBar::ShowOutcome(FindOutcome outcome) {
             m_status->clear();
             break;
         case FindOutcome::kWrapped:
-            m_status->setText(QStringLiteral("Wrapped"));
+            m_status->setText(tr("Wrapped"));
             break;
         case FindOutcome::kNotFound:
-            m_status->setText(QStringLiteral("Not found"));
+            m_status->setText(tr("Not found"));
             break;
     }
 }
@@ -238,13 +237,13 @@ CScrolledBackBar::CScrolledBackBar(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("scrolledBack"));
     // A fixed name: the count changes up to every frame during traffic, and a screen reader would
     // be told of every change of a name taken from the text.
-    setAccessibleName(QStringLiteral("Scrolled back"));
-    setAccessibleDescription(QStringLiteral("End returns to the newest line"));
+    setAccessibleName(tr("Scrolled back"));
+    setAccessibleDescription(tr("End returns to the newest line"));
     ApplyColours();
     setAlignment(Qt::AlignCenter);
     setMargin(2);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Back to the newest line"));
+    setToolTip(tr("Back to the newest line"));
     SetNewLines(0);
 }
 
@@ -253,14 +252,11 @@ void CScrolledBackBar::SetNewLines(long long count) {
         return;
     }
     m_count = count;
-    const QString back = QStringLiteral("\u2014 End to return");
-    if (count <= 0) {
-        setText(QStringLiteral("\u25BC Scrolled back ") + back);
-    } else if (count == 1) {
-        setText(QStringLiteral("\u25BC 1 new line ") + back);
-    } else {
-        setText(QStringLiteral("\u25BC %1 new lines ").arg(count) + back);
-    }
+    // The arrow and the dash stay out of the translated words: the ANSI page has no arrow.
+    const QString lines = count <= 0   ? tr("Scrolled back")
+                          : count == 1 ? tr("1 new line")
+                                       : tr("%1 new lines").arg(count);
+    setText(QStringLiteral("\u25BC ") + lines + QStringLiteral(" \u2014 ") + tr("End to return"));
 }
 
 void CScrolledBackBar::mousePressEvent(QMouseEvent* event) {

@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QtGlobal>
 
+#include "resources/translate.h"
 #include "text/charset.h"
 #include "textwin/qt_colour.h"
 
@@ -14,9 +16,21 @@ namespace brxw {
 
 namespace {
 
-constexpr const char* kTitleFormat = "brxW selection - %1";
-constexpr const char* kFooterDateFormat = "dddd, MMMM dd, yyyy - HH:mm";
-constexpr const char* kPageFormat = "Page %1";
+constexpr const char* kTitleFormat = QT_TRANSLATE_NOOP("brxw::TextPrint", "brxW selection - %1");
+//: The date and time in each page's footer, in Qt's date format (dddd: the day's name, MMMM: the
+//: month's, dd: day, yyyy: year, HH:mm: time).
+constexpr const char* kFooterDateFormat =
+    QT_TRANSLATE_NOOP("brxw::TextPrint", "dddd, MMMM dd, yyyy - HH:mm");
+constexpr const char* kPageFormat = QT_TRANSLATE_NOOP("brxw::TextPrint", "Page %1");
+
+// The footer's date in the translation's format and, when there is one, with the day and month
+// named in the sysop's own locale; in English as it always was.
+QString FooterDate(const QDateTime& now) {
+    const QString format = Tr("brxw::TextPrint", kFooterDateFormat);
+    const QLocale locale =
+        format == QLatin1String(kFooterDateFormat) ? QLocale::c() : QLocale::system();
+    return locale.toString(now, format);
+}
 
 // Received text may hold control bytes; on paper they keep their place as blanks.
 QString PrintableText(std::string_view bytes) {
@@ -36,8 +50,8 @@ public:
     PageWriter(QPrinter& printer, std::string_view caption, const QFont& font, const QDateTime& now)
         : m_printer(printer),
           m_font(font),
-          m_title(QString::fromLatin1(kTitleFormat).arg(AnsiToQString(caption))),
-          m_date(QLocale::c().toString(now, QString::fromLatin1(kFooterDateFormat))) {}
+          m_title(Tr("brxw::TextPrint", kTitleFormat).arg(AnsiToQString(caption))),
+          m_date(FooterDate(now)) {}
 
     bool Print(const PrintLine& line) {
         if (!m_pageOpen && !OpenPage()) {
@@ -91,7 +105,7 @@ private:
         const int baseline = m_layout.FooterBaseline();
         m_painter.drawText(QPoint(0, baseline), m_date);
         ++m_pages;
-        const QString page = QString::fromLatin1(kPageFormat).arg(m_pages);
+        const QString page = Tr("brxw::TextPrint", kPageFormat).arg(m_pages);
         m_painter.drawText(
             QPoint(m_layout.width - m_painter.fontMetrics().horizontalAdvance(page), baseline),
             page);
@@ -123,7 +137,7 @@ int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::st
     if (lines.empty()) {
         return 0;
     }
-    printer.setDocName(QString::fromLatin1(kPrintDocumentName));
+    printer.setDocName(Tr("brxw::TextPrint", kPrintDocumentName));
     PageWriter writer(printer, caption, font, now);
     for (const PrintLine& line : lines) {
         if (!writer.Print(line)) {
@@ -136,7 +150,7 @@ int PrintLinesTo(QPrinter& printer, const std::vector<PrintLine>& lines, std::st
 int PrintLinesWithDialog(QWidget* parent, const std::vector<PrintLine>& lines,
                          std::string_view caption, const QFont& font) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(kPrintDocumentName));
+    printer.setDocName(Tr("brxw::TextPrint", kPrintDocumentName));
     printer.setFromTo(1, 1);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) {

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QtGlobal>
 #include <string_view>
 #include <vector>
 
@@ -19,8 +20,10 @@ class QWidget;
 
 namespace brxw {
 
-// The name the print job carries.
-inline constexpr const char* kPrintDocumentName = "brxW selection";
+// The name the print job carries (in the print queue, and the file name a printer to file
+// offers), shown through Tr("brxw::TextPrint", ...).
+inline constexpr const char* kPrintDocumentName =
+    QT_TRANSLATE_NOOP("brxw::TextPrint", "brxW selection");
 
 // The font that puts text on paper at the size font shows it on a screen of screenDpi dots per
 // inch. A size in pixels counts printer pixels on paper (a 13-pixel font comes out below 1 point at

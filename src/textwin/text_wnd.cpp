@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
+#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -66,14 +67,14 @@ CTextWnd::CTextWnd(QWidget* parent)
     // Before anything below asks the toolkit for this window's interface, which it then keeps.
     InstallTextWndAccessibility();
     setObjectName(QStringLiteral("Display"));
-    setAccessibleName(QStringLiteral("Display"));
+    setAccessibleName(tr("Display"));
     setFocusPolicy(Qt::StrongFocus);
     // The horizontal bar shows while the window is narrower than its widest stored line (its
     // range is then above 0); the keys Left and Right scroll it.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll through the lines"));
-    horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll sideways"));
+    verticalScrollBar()->setAccessibleName(tr("Scroll through the lines"));
+    horizontalScrollBar()->setAccessibleName(tr("Scroll sideways"));
     // paintEvent fills every pixel it is asked for with the background first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
@@ -211,24 +212,27 @@ std::unique_ptr<QMenu> CTextWnd::CreateContextMenu() {
         void (CTextWnd::*run)();
     };
     const Item items[] = {
-        {"Copy selection\tCtrl+C", "Copies selected text to the clipboard", kCopySelectionCommand,
-         hasSelection, &CTextWnd::CopySelection},
-        {"Print selection\tCtrl+P", "Sends the selected text to the default printer",
+        {QT_TRANSLATE_NOOP("brxw::CTextWnd", "Copy selection\tCtrl+C"),
+         QT_TRANSLATE_NOOP("brxw::CTextWnd", "Copies selected text to the clipboard"),
+         kCopySelectionCommand, hasSelection, &CTextWnd::CopySelection},
+        {QT_TRANSLATE_NOOP("brxw::CTextWnd", "Print selection\tCtrl+P"),
+         QT_TRANSLATE_NOOP("brxw::CTextWnd", "Sends the selected text to the default printer"),
          kPrintSelectionCommand, hasSelection, &CTextWnd::PrintSelection},
-        {"Select All\tCtrl+A", "Selects the whole buffer", kSelectAllCommand, true,
+        {QT_TRANSLATE_NOOP("brxw::CTextWnd", "Select All\tCtrl+A"),
+         QT_TRANSLATE_NOOP("brxw::CTextWnd", "Selects the whole buffer"), kSelectAllCommand, true,
          &CTextWnd::SelectAll},
     };
     for (const Item& item : items) {
-        QAction* action = menu->addAction(QString::fromLatin1(item.text));
-        action->setStatusTip(QString::fromLatin1(item.prompt));
+        QAction* action = menu->addAction(tr(item.text));
+        action->setStatusTip(tr(item.prompt));
         action->setData(item.command);
         action->setEnabled(item.enabled);
         connect(action, &QAction::triggered, this, item.run);
     }
     if (m_logIsOn && m_setLog) {
         menu->addSeparator();
-        QAction* log = menu->addAction(QStringLiteral("Log to file"));
-        log->setStatusTip(QStringLiteral("Writes every line of this window to a daily file"));
+        QAction* log = menu->addAction(tr("Log to file"));
+        log->setStatusTip(tr("Writes every line of this window to a daily file"));
         log->setCheckable(true);
         log->setChecked(m_logIsOn());
         connect(log, &QAction::triggered, this, [this](bool on) { m_setLog(on); });

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "resources/translate.h"
 #include "textwin/find_bar.h"
 #include "textwin/ring_text.h"
 #include "textwin/text_wnd.h"
@@ -53,7 +54,7 @@ public:
                 return title.isEmpty() ? QAccessibleWidget::text(type) : title;
             }
             case QAccessible::Description:
-                return QStringLiteral("Received text. F9 reviews it line by line.");
+                return Tr("brxw::CTextWnd", "Received text. F9 reviews it line by line.");
             default:
                 return QAccessibleWidget::text(type);
         }

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "config/app_config.h"
+#include "resources/translate.h"
 #include "text/charset.h"
 #include "text/text_scan.h"
 #include "textwin/text_wnd.h"
@@ -65,11 +66,11 @@ bool IsNoFrame(QSize frame) {
 QString TrafficTitle(char letter, int channel) {
     switch (letter) {
         case 'a':
-            return QStringLiteral("All channels");
+            return Tr("brxw::CTrafficDlg", "All channels");
         case 'm':
-            return QStringLiteral("Monitoring");
+            return Tr("brxw::CTrafficDlg", "Monitoring");
         default:
-            return QStringLiteral("Channel %1").arg(channel);
+            return Tr("brxw::CTrafficDlg", "Channel %1").arg(channel);
     }
 }
 

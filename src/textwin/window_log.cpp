@@ -6,10 +6,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 #include "config/app_config.h"
 #include "link/link_events.h"
@@ -58,10 +59,10 @@ struct WindowNames {
     std::string_view title;
 };
 constexpr std::array<WindowNames, kLogWindowCount> kWindowNames = {{
-    {"console", "Log_Console", "Console"},
-    {"monitoring", "Log_Monitoring", "Monitoring"},
-    {"allchannels", "Log_AllChannels", "All channels"},
-    {"channel", "Log_Channel", "One channel"},
+    {"console", "Log_Console", QT_TRANSLATE_NOOP("brxw::WindowLogs", "Console")},
+    {"monitoring", "Log_Monitoring", QT_TRANSLATE_NOOP("brxw::WindowLogs", "Monitoring")},
+    {"allchannels", "Log_AllChannels", QT_TRANSLATE_NOOP("brxw::WindowLogs", "All channels")},
+    {"channel", "Log_Channel", QT_TRANSLATE_NOOP("brxw::WindowLogs", "One channel")},
 }};
 
 const WindowNames& NamesOf(LogWindow window) {
@@ -537,7 +538,7 @@ void WindowLogs::OnFailures() {
             w.binding.observe(nullptr);
         }
         m_writer->Close(failure.window);
-        emit Stopped(QStringLiteral("Logging stopped: ") + failure.reason);
+        emit Stopped(tr("Logging stopped: %1").arg(failure.reason));
     }
 }
 

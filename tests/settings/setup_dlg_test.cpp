@@ -15,11 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace brxw {
@@ -79,6 +81,51 @@ TEST(SetupDlgTest, FailedCheckShowsItsMessageAndKeepsTheDialogOpenOnTheField) {
         EXPECT_EQ(messages, std::vector<QString>{c.message});
         EXPECT_EQ(QApplication::focusWidget(), dlg.Edit(c.focus));
         EXPECT_EQ(dlg.Edit(c.focus)->selectedText(), dlg.Edit(c.focus)->text());
+    }
+}
+
+// German as a translator gives it: the dialog's texts, and its checks' messages with letters
+// beyond ASCII; one format comes back with other conversions than the English one.
+class GermanSetup : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (std::string_view(context) != "brxw::CSetupDlg") {
+            return {};
+        }
+        const std::string_view text(source);
+        if (text == "Setup") {
+            return QStringLiteral("Einrichtung");
+        }
+        if (text == "Please enter an integer between %d and %d.") {
+            return QStringLiteral("Bitte eine ganze Zahl von %d bis %d wählen.");
+        }
+        if (text == "Please enter no more than %zu characters.") {
+            return QStringLiteral("Höchstens %s Zeichen.");  // would read a number as a string
+        }
+        return {};
+    }
+};
+
+TEST(SetupDlgTest, ReadsInTheSysopsLanguageAndKeepsAFormatThatLostItsConversions) {
+    GermanSetup german;
+    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+    const std::unique_ptr<GermanSetup, bool (*)(QTranslator*)> installed(
+        &german, QCoreApplication::removeTranslator);
+    RemoteConfig longCallsign = kProfile;
+    longCallsign.callsign = "QA1ABCDEFG";
+    const std::pair<RemoteConfig, QString> cases[] = {
+        {kProfile, QStringLiteral("Bitte eine ganze Zahl von 0 bis 10000 wählen.")},
+        {longCallsign, QStringLiteral("Please enter no more than 9 characters.")},
+    };
+    for (const auto& [profile, message] : cases) {
+        std::vector<QString> messages;
+        CSetupDlg dlg(profile);
+        EXPECT_EQ(dlg.windowTitle(), "Einrichtung");
+        dlg.SetMessageHook([&](QWidget*, const QString& m) { messages.push_back(m); });
+        dlg.Edit(SetupField::Port)->setText("10001");
+        dlg.accept();
+        EXPECT_EQ(messages, std::vector<QString>{message});
     }
 }
 
