@@ -2,6 +2,10 @@
 # What the X-server tests share, sourced by each: waiting for a condition and finding a window
 # by its title.
 
+# The tests find windows, menus and controls by their English names: the program speaks English
+# whatever the sysop running the tests speaks.
+export LC_ALL=C.UTF-8 LANGUAGE=
+
 # wait_for SECONDS COMMAND...: retry COMMAND every 100 ms until it succeeds
 wait_for() {
     local tenths=$(($1 * 10))
