@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -205,12 +206,21 @@ void CMainFrame::BuildToolBar() {
 void CMainFrame::BuildStatusBar() {
     m_ready = new QLabel(tr(kIdle), this);
     statusBar()->addWidget(m_ready, 1);
+    // Each pane keeps its width whether its key is on or off, so that a light going on moves
+    // nothing; a language whose indicator is longer than the English ones widens them all.
+    int paneWidth = fontMetrics().horizontalAdvance(QStringLiteral("MAJW"));
+    for (const char* name : kKeyNames) {
+        const QString shown = tr(name);
+        if (shown != QLatin1String(name)) {
+            paneWidth = std::max(paneWidth, fontMetrics().horizontalAdvance(shown + u'W'));
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         m_keys[i] = new QLabel(this);
         m_keys[i]->setAlignment(Qt::AlignCenter);
         m_keys[i]->setFrameShape(QFrame::Panel);
         m_keys[i]->setFrameShadow(QFrame::Sunken);
-        m_keys[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MAJW")));
+        m_keys[i]->setMinimumWidth(paneWidth);
         statusBar()->addPermanentWidget(m_keys[i]);
     }
     m_lockKeyPoll = new QTimer(this);
