@@ -80,7 +80,8 @@ struct DateField {
     void Receive(std::string_view value);
 };
 
-// The outcome of composing a request: the request bytes, or why it cannot be sent.
+// The outcome of composing a request: the request bytes, or why it cannot be sent (in the
+// sysop's language, ANSI bytes, for a warning box).
 struct Composed {
     std::string request;
     std::string refusal;  // empty when the request may be sent
@@ -156,7 +157,7 @@ struct CallsignCheck {
     bool valid = false;
 };
 CallsignCheck CheckCallsign(std::string_view text);
-// "Invalid callsign\r\n%s"
+// The Input dialog's warning: "Invalid callsign" in the sysop's language, "\r\n" and the callsign.
 std::string InvalidCallsignText(std::string_view upper);
 
 }  // namespace brxw::admin
