@@ -18,6 +18,7 @@
 #include "admin/user_properties_dlg.h"
 #include "link/dispatcher.h"
 #include "resources/strings.h"
+#include "text/charset.h"
 
 namespace brxw::admin {
 
@@ -88,7 +89,7 @@ void CAdminDialogs::RequestList(std::uint8_t kind) {
     if (!m_send(kind, "LIST")) {
         if (auto* window = qobject_cast<QMainWindow*>(&m_owner)) {
             window->statusBar()->showMessage(
-                QString::fromLatin1(StrPrintf(text::kNotSent, "LIST").c_str()));
+                AnsiToQString(StrPrintf(text::ShownFormat(text::kNotSent).c_str(), "LIST")));
         }
         return;
     }

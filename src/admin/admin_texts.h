@@ -1,41 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the administration dialogs that the program composes: captions, message boxes and
-// the reasons a request is refused. Formats are filled with StrPrintf.
+// the reasons a request is refused. Formats are filled with StrPrintf. Each is marked for
+// translation here and shown in the sysop's language through Shown / ShownFormat, which hand
+// back ANSI bytes as the warning boxes and the refusals carry them.
 #pragma once
+
+#include <QtGlobal>
+#include <string>
+
+#include "resources/translate.h"
 
 namespace brxw::admin::text {
 
+inline constexpr const char* kContext = "brxw::AdminText";
+
 // Dialog titles.
-inline constexpr const char* kMessageProperties = "Message properties";
-inline constexpr const char* kUserProperties = "User properties";
-inline constexpr const char* kInput = "Input";
-inline constexpr const char* kAddUser = "Add user";
-inline constexpr const char* kPendingForward = "Pending forward";
-inline constexpr const char* kRemoteFiles = "Remote files";
+inline constexpr const char* kMessageProperties =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Message properties");
+inline constexpr const char* kUserProperties =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "User properties");
+inline constexpr const char* kInput = QT_TRANSLATE_NOOP("brxw::AdminText", "Input");
+inline constexpr const char* kAddUser = QT_TRANSLATE_NOOP("brxw::AdminText", "Add user");
+inline constexpr const char* kPendingForward =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Pending forward");
+inline constexpr const char* kRemoteFiles = QT_TRANSLATE_NOOP("brxw::AdminText", "Remote files");
 
 // Message boxes of the User properties dialog.
-inline constexpr const char* kCallsignExists = "Callsign %s already exists";
-inline constexpr const char* kNoUserSelected = "No user is selected.";
-inline constexpr const char* kNoMessageSelected = "No message is selected.";
+inline constexpr const char* kCallsignExists =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Callsign %s already exists");
+inline constexpr const char* kNoUserSelected =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "No user is selected.");
+inline constexpr const char* kNoMessageSelected =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "No message is selected.");
+// The Input dialog's warning; the callsign follows on the next line.
+inline constexpr const char* kInvalidCallsign =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Invalid callsign");
 
 // Lists that arrived empty.
-inline constexpr const char* kNoForwards = "No forwards are pending.";
-inline constexpr const char* kEmptyDirectory = "This directory is empty.";
+inline constexpr const char* kNoForwards =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "No forwards are pending.");
+inline constexpr const char* kEmptyDirectory =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "This directory is empty.");
 
 // Why a request is not sent.
-inline constexpr const char* kNotSent = "Not connected to the BBS: \"%s\" was not sent.";
-inline constexpr const char* kKeyTooLong =
-    "The key \"%s\" is longer than %zu characters and cannot be requested.";
-inline constexpr const char* kRecordTooLong =
+inline constexpr const char* kNotSent =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Not connected to the BBS: \"%s\" was not sent.");
+inline constexpr const char* kKeyTooLong = QT_TRANSLATE_NOOP(
+    "brxw::AdminText", "The key \"%s\" is longer than %zu characters and cannot be requested.");
+inline constexpr const char* kRecordTooLong = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
     "The record would take %zu bytes, more than the %zu that one request can carry.\n"
-    "Shorten its texts; nothing was sent.";
-inline constexpr const char* kLineBreakInField =
-    "Field %d holds a line break, which would split the record.\nNothing was sent.";
-inline constexpr const char* kNotADate =
-    "The %s box does not hold a date (day-month-year hour:minute): \"%s\".\nNothing was sent.";
-inline constexpr const char* kReceivedBox = "Received";
-inline constexpr const char* kSentBox = "Sent";
-inline constexpr const char* kPathTooLong =
-    "The path %s is longer than %zu characters and cannot be requested.";
+    "Shorten its texts; nothing was sent.");
+inline constexpr const char* kLineBreakInField = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
+    "Field %d holds a line break, which would split the record.\nNothing was sent.");
+inline constexpr const char* kNotADate = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
+    "The %s box does not hold a date (day-month-year hour:minute): \"%s\".\nNothing was sent.");
+inline constexpr const char* kReceivedBox = QT_TRANSLATE_NOOP("brxw::AdminText", "Received");
+inline constexpr const char* kSentBox = QT_TRANSLATE_NOOP("brxw::AdminText", "Sent");
+inline constexpr const char* kPathTooLong = QT_TRANSLATE_NOOP(
+    "brxw::AdminText", "The path %s is longer than %zu characters and cannot be requested.");
+
+// One of the texts above in the sysop's language, as ANSI bytes.
+inline std::string Shown(const char* text) {
+    return TrAnsi(kContext, text);
+}
+// A format above in the sysop's language; the English one when the translation's conversions
+// differ from it.
+inline std::string ShownFormat(const char* format) {
+    return TrFormat(kContext, format);
+}
 
 }  // namespace brxw::admin::text

@@ -37,16 +37,17 @@ bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* di
     }
     // The request's first line names it ("PUT 4711 97", "DEL Q1ABC").
     const std::string_view name = request.substr(0, request.find('\n'));
-    warning(dialog, caption, StrPrintf(text::kNotSent, std::string(name).c_str()));
+    warning(dialog, text::Shown(caption),
+            StrPrintf(text::ShownFormat(text::kNotSent).c_str(), std::string(name).c_str()));
     return false;
 }
 
 QLineEdit* LabelledEdits::Add(QGridLayout& grid, QWidget* parent, const char* name,
-                              const char* mnemonic, int row, int column, int span) {
+                              const QString& label, int row, int column, int span) {
     auto* edit = new QLineEdit(parent);
-    auto* label = new QLabel(QString::fromLatin1(mnemonic), parent);
-    label->setBuddy(edit);
-    grid.addWidget(label, row, column);
+    auto* shown = new QLabel(label, parent);
+    shown->setBuddy(edit);
+    grid.addWidget(shown, row, column);
     grid.addWidget(edit, row, column + 1, 1, span);
     m_edits.emplace_back(name, edit);
     return edit;

@@ -34,15 +34,16 @@ using SendRequestFn = std::function<bool(std::uint8_t kind, std::string_view tex
 using WarningFn =
     std::function<void(QWidget* dialog, const std::string& caption, const std::string& text)>;
 void WarningBox(QWidget* dialog, const std::string& caption, const std::string& text);
-// Sends the request; when it could not go out, says so in a box (caption) and returns false.
+// Sends the request; when it could not go out, says so in a box (caption, one of the texts of
+// admin_texts.h, shown translated) and returns false.
 bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* dialog,
                 const char* caption, std::uint8_t kind, std::string_view request);
 
-// The record dialogs' line edits, each with its label in a grid, found again by name; texts go
-// in and out as ANSI bytes.
+// The record dialogs' line edits, each with its label in a grid, found again by name (the
+// English one, whatever the label reads); texts go in and out as ANSI bytes.
 class LabelledEdits {
 public:
-    QLineEdit* Add(QGridLayout& grid, QWidget* parent, const char* name, const char* mnemonic,
+    QLineEdit* Add(QGridLayout& grid, QWidget* parent, const char* name, const QString& label,
                    int row, int column, int span = 1);
     QLineEdit* Find(const char* name) const;
     void Show(const char* name, const std::string& ansi) const;

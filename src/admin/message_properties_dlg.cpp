@@ -85,27 +85,25 @@ char CheckedLetter(const QButtonGroup& group) {
 CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& keys, bool ansiChar,
                                              SendRequestFn send, QWidget* parent)
     : QDialog(parent), m_ansiChar(ansiChar), m_send(std::move(send)) {
-    setWindowTitle(QString::fromLatin1(text::kMessageProperties));
+    setWindowTitle(Tr(text::kContext, text::kMessageProperties));
 
     m_keys = new QListWidget(this);
     AddKeyItems(*m_keys, keys);
     m_keys->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* msgLabel = new QLabel(QStringLiteral("&Msg"), this);
+    auto* msgLabel = new QLabel(tr("&Msg"), this);
     msgLabel->setBuddy(m_keys);
-    m_keys->setAccessibleName(QStringLiteral("Msg"));  // a list takes no name from its label
+    m_keys->setAccessibleName(tr("Msg"));  // a list takes no name from its label
     auto* keyColumn = new QVBoxLayout;
     keyColumn->addWidget(msgLabel);
     keyColumn->addWidget(m_keys, 1);
 
-    m_data = new QCheckBox(QStringLiteral("&Data"), this);
+    m_data = new QCheckBox(tr("&Data"), this);
     m_data->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
     // Labels in one column, the radio buttons in rows beside them.
     auto* flags = new QGridLayout;
     flags->addWidget(m_data, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignAbsolute);
-    m_types =
-        LetterGroup(kMessageTypes, *new QLabel(QStringLiteral("Type"), this), *flags, 1, this);
-    m_statuses =
-        LetterGroup(kMessageStatuses, *new QLabel(QStringLiteral("Status"), this), *flags, 2, this);
+    m_types = LetterGroup(kMessageTypes, *new QLabel(tr("Type"), this), *flags, 1, this);
+    m_statuses = LetterGroup(kMessageStatuses, *new QLabel(tr("Status"), this), *flags, 2, this);
     flags->setRowStretch(3, 1);
     auto* flagsColumn = new QVBoxLayout;
     flagsColumn->addLayout(flags, 1);
@@ -116,21 +114,21 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
 
     // Two columns of boxes, then VIA and Title across.
     auto* grid = new QGridLayout;
-    m_edits.Add(*grid, this, "From", "&From", 0, 0, 1);
-    m_edits.Add(*grid, this, "Sent", "S&ent", 0, 2, 1);
-    m_edits.Add(*grid, this, "To", "&To", 1, 0, 1);
-    m_edits.Add(*grid, this, "Received", "&Received", 1, 2, 1);
-    m_edits.Add(*grid, this, "BID", "&BID", 2, 0, 1);
-    m_edits.Add(*grid, this, "Size", "Si&ze", 2, 2, 1);
-    m_edits.Add(*grid, this, "VIA", "&VIA", 3, 0, 3);
-    m_edits.Add(*grid, this, "Title", "T&itle", 4, 0, 3);
+    m_edits.Add(*grid, this, "From", tr("&From"), 0, 0, 1);
+    m_edits.Add(*grid, this, "Sent", tr("S&ent"), 0, 2, 1);
+    m_edits.Add(*grid, this, "To", tr("&To"), 1, 0, 1);
+    m_edits.Add(*grid, this, "Received", tr("&Received"), 1, 2, 1);
+    m_edits.Add(*grid, this, "BID", tr("&BID"), 2, 0, 1);
+    m_edits.Add(*grid, this, "Size", tr("Si&ze"), 2, 2, 1);
+    m_edits.Add(*grid, this, "VIA", tr("&VIA"), 3, 0, 3);
+    m_edits.Add(*grid, this, "Title", tr("T&itle"), 4, 0, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
+    m_apply = new QPushButton(tr("&Apply"), this);
     m_apply->setDefault(true);
     m_apply->setEnabled(false);
-    m_quit = new QPushButton(QStringLiteral("&Quit"), this);
+    m_quit = new QPushButton(tr("&Quit"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_apply);
@@ -177,7 +175,7 @@ void CMessagePropertiesDlg::OnKeyChosen() {
     const Composed get = ComposeGet("GET", *key);
     if (!get.Ok()) {
         UpdateApply();
-        m_warning(this, text::kMessageProperties, get.refusal);
+        m_warning(this, text::Shown(text::kMessageProperties), get.refusal);
         return;
     }
     // The boxes keep their values until the reply, but they are not this key's record: Apply
@@ -247,12 +245,13 @@ void CMessagePropertiesDlg::Apply() {
     }
     const std::optional<std::string> key = SelectedKey();
     if (!key || key != m_shownKey) {
-        m_warning(this, text::kMessageProperties, text::kNoMessageSelected);
+        m_warning(this, text::Shown(text::kMessageProperties),
+                  text::Shown(text::kNoMessageSelected));
         return;
     }
     const Composed put = ComposeMessagePut(ShownRecord(), *key, m_ansiChar);
     if (!put.Ok()) {
-        m_warning(this, text::kMessageProperties, put.refusal);
+        m_warning(this, text::Shown(text::kMessageProperties), put.refusal);
         return;
     }
     SendOrWarn(m_send, m_warning, this, text::kMessageProperties, kind::kMessageRecords,

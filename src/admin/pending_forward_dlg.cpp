@@ -43,8 +43,8 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     painter->fillRect(option.rect, selected ? ToQColor(colours.stationSelectedFill) : base);
     const std::uint32_t status = ForwardColour(entry);
     painter->setPen(ToQColor(colours.Station(status == kForwardRed    ? Rgb(255, 0, 0)
-                                          : status == kForwardBlue ? Rgb(0, 0, 255)
-                                                                   : Rgb(0, 0, 0))));
+                                             : status == kForwardBlue ? Rgb(0, 0, 255)
+                                                                      : Rgb(0, 0, 0))));
     painter->setFont(option.font);
     // The status digit is not shown: the text starts at the blank after it.
     const QString text =
@@ -82,9 +82,9 @@ QSize CForwardEntryDelegate::sizeHint(const QStyleOptionViewItem& option,
 CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, SendRequestFn send,
                                        QWidget* parent)
     : QDialog(parent), m_send(std::move(send)) {
-    setWindowTitle(QString::fromLatin1(text::kPendingForward));
+    setWindowTitle(Tr(text::kContext, text::kPendingForward));
     m_list = new QListWidget(this);
-    m_list->setAccessibleName(QString::fromLatin1(text::kPendingForward));
+    m_list->setAccessibleName(Tr(text::kContext, text::kPendingForward));
     m_list->setItemDelegate(new CForwardEntryDelegate(m_list));
     m_list->setFlow(QListView::TopToBottom);
     m_list->setWrapping(true);
@@ -98,10 +98,10 @@ CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, 
         item->setText(
             AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(2, entry.size()))));
     }
-    m_start = new QPushButton(QStringLiteral("&Start"), this);
+    m_start = new QPushButton(tr("&Start"), this);
     m_start->setDefault(true);
-    m_stop = new QPushButton(QStringLiteral("S&top"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_stop = new QPushButton(tr("S&top"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* button : {m_start, m_stop, cancel}) {
@@ -110,7 +110,7 @@ CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     if (entries.empty()) {
-        layout->addWidget(new QLabel(QString::fromLatin1(text::kNoForwards), this));
+        layout->addWidget(new QLabel(Tr(text::kContext, text::kNoForwards), this));
     }
     layout->addLayout(buttons);
     connect(m_start, &QPushButton::clicked, this, [this] { Request(true); });

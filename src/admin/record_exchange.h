@@ -8,6 +8,7 @@
 // the structs; any thread.
 #pragma once
 
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -79,7 +80,8 @@ struct DateField {
     void Receive(std::string_view value);
 };
 
-// The outcome of composing a request: the request bytes, or why it cannot be sent.
+// The outcome of composing a request: the request bytes, or why it cannot be sent (in the
+// sysop's language, ANSI bytes, for a warning box).
 struct Composed {
     std::string request;
     std::string refusal;  // empty when the request may be sent
@@ -108,15 +110,26 @@ void ApplyMessageReply(MessageRecord& record, std::string_view payload, bool ans
 // The PUT request for the record under `key`.
 Composed ComposeMessagePut(const MessageRecord& record, std::string_view key, bool ansiChar);
 
-// The twelve user flags with a check box, in the dialog's order from the top.
+// The twelve user flags with a check box, in the dialog's order from the top. The labels are
+// shown translated (context kUserFlagsContext) and name the boxes in English.
 struct UserFlag {
     std::uint32_t bit;
     const char* label;
 };
+inline constexpr const char* kUserFlagsContext = "brxw::UserFlags";
 inline constexpr UserFlag kUserFlags[] = {
-    {256, "Read all"}, {32, "Paging"},        {16, "BBS"},        {2048, "PMS"},
-    {8, "Sysop"},      {4, "Expert"},         {2, "Local"},       {64, "Guest"},
-    {1, "Excluded"},   {128, "Modem/Telnet"}, {512, "Unprotoes"}, {1024, "Private Msgs"}};
+    {256, QT_TRANSLATE_NOOP("brxw::UserFlags", "Read all")},
+    {32, QT_TRANSLATE_NOOP("brxw::UserFlags", "Paging")},
+    {16, QT_TRANSLATE_NOOP("brxw::UserFlags", "BBS")},
+    {2048, QT_TRANSLATE_NOOP("brxw::UserFlags", "PMS")},
+    {8, QT_TRANSLATE_NOOP("brxw::UserFlags", "Sysop")},
+    {4, QT_TRANSLATE_NOOP("brxw::UserFlags", "Expert")},
+    {2, QT_TRANSLATE_NOOP("brxw::UserFlags", "Local")},
+    {64, QT_TRANSLATE_NOOP("brxw::UserFlags", "Guest")},
+    {1, QT_TRANSLATE_NOOP("brxw::UserFlags", "Excluded")},
+    {128, QT_TRANSLATE_NOOP("brxw::UserFlags", "Modem/Telnet")},
+    {512, QT_TRANSLATE_NOOP("brxw::UserFlags", "Unprotoes")},
+    {1024, QT_TRANSLATE_NOOP("brxw::UserFlags", "Private Msgs")}};
 inline constexpr std::uint32_t kUserFlagBits = 0xFFF;
 
 // Fields of a user record as the User properties dialog shows them (ANSI text).
@@ -144,7 +157,7 @@ struct CallsignCheck {
     bool valid = false;
 };
 CallsignCheck CheckCallsign(std::string_view text);
-// "Invalid callsign\r\n%s"
+// The Input dialog's warning: "Invalid callsign" in the sysop's language, "\r\n" and the callsign.
 std::string InvalidCallsignText(std::string_view upper);
 
 }  // namespace brxw::admin

@@ -35,26 +35,25 @@ std::string NameOf(const QTreeWidgetItem& item) {
 
 CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     : QDialog(parent), m_send(std::move(send)) {
-    setWindowTitle(QString::fromLatin1(text::kRemoteFiles));
+    setWindowTitle(Tr(text::kContext, text::kRemoteFiles));
 
     m_directory = new QLabel(AnsiToQString(m_browser.Display()), this);
     m_directory->setTextFormat(Qt::PlainText);
     m_up = new QToolButton(this);
-    m_up->setText(QStringLiteral("Up"));
-    m_up->setToolTip(QStringLiteral("Up"));
+    m_up->setText(tr("Up"));
+    m_up->setToolTip(tr("Up"));
     m_up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
     m_up->setIconSize(QSize(16, 16));
     m_up->setShortcut(QKeySequence(Qt::Key_Backspace));
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Directory :"), this));
+    top->addWidget(new QLabel(tr("Directory :"), this));
     top->addWidget(m_directory, 1);
     top->addWidget(m_up);
 
     m_tree = new QTreeWidget(this);
-    m_tree->setAccessibleName(QStringLiteral("Files"));
+    m_tree->setAccessibleName(tr("Files"));
     m_tree->setColumnCount(3);
-    m_tree->setHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Size")});
+    m_tree->setHeaderLabels({tr("Name"), tr("Date"), tr("Size")});
     m_tree->setRootIsDecorated(false);
     m_tree->setItemsExpandable(false);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -71,21 +70,21 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     m_tree->setColumnWidth(0, 214);
     m_tree->setColumnWidth(1, 100);
     m_tree->setColumnWidth(2, 70);
-    m_empty = new QLabel(QString::fromLatin1(text::kEmptyDirectory), this);
+    m_empty = new QLabel(Tr(text::kContext, text::kEmptyDirectory), this);
     m_empty->hide();
 
     m_name = new QLineEdit(this);
     m_name->setReadOnly(true);
     m_name->setFocusPolicy(Qt::NoFocus);  // Name comes only from the list
     auto* nameRow = new QHBoxLayout;
-    auto* nameLabel = new QLabel(QStringLiteral("Name :"), this);
+    auto* nameLabel = new QLabel(tr("Name :"), this);
     nameLabel->setBuddy(m_name);
-    m_name->setAccessibleName(QStringLiteral("Name"));
+    m_name->setAccessibleName(tr("Name"));
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_name, 1);
-    m_open = new QPushButton(QStringLiteral("&Open"), this);
+    m_open = new QPushButton(tr("&Open"), this);
     m_open->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     nameRow->addWidget(m_open);
     nameRow->addWidget(cancel);
 
@@ -170,7 +169,7 @@ void CRemoteFilesDlg::SortItems() {
 
 void CRemoteFilesDlg::Send(const RemoteBrowser::Step& step) {
     if (!step.refusal.empty()) {
-        m_warning(this, text::kRemoteFiles, step.refusal);
+        m_warning(this, text::Shown(text::kRemoteFiles), step.refusal);
         return;
     }
     if (!step.send) {

@@ -92,7 +92,10 @@ RemoteBrowser::Step RemoteBrowser::Open() {
     }
     const std::string path = m_current == "/" ? "/" + m_name : m_current + "/" + m_name;
     if (path.size() > kMaxRemotePathBytes) {
-        return {false, {}, StrPrintf(text::kPathTooLong, path.c_str(), kMaxRemotePathBytes)};
+        return {false,
+                {},
+                StrPrintf(text::ShownFormat(text::kPathTooLong).c_str(), path.c_str(),
+                          kMaxRemotePathBytes)};
     }
     if (m_type == 'd') {
         m_current = path;

@@ -20,15 +20,15 @@
 namespace brxw::admin {
 
 CInputDlg::CInputDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromLatin1(text::kInput));
+    setWindowTitle(Tr(text::kContext, text::kInput));
     m_edit = new QLineEdit(this);
     m_edit->setMaxLength(static_cast<int>(kMaxKeyBytes));  // the callsign area holds 19
-    auto* label = new QLabel(QStringLiteral("&Callsign :"), this);
+    auto* label = new QLabel(tr("&Callsign :"), this);
     label->setBuddy(m_edit);
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);
     m_ok->setEnabled(false);  // an empty callsign adds nobody
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(m_edit, 1);
@@ -54,7 +54,7 @@ void CInputDlg::accept() {
     const CallsignCheck check = CheckCallsign(QStringToAnsi(m_edit->text()));
     m_edit->setText(AnsiToQString(check.upper));
     if (!check.valid) {
-        m_warning(this, text::kInput, InvalidCallsignText(check.upper));
+        m_warning(this, text::Shown(text::kInput), InvalidCallsignText(check.upper));
         m_edit->setFocus();
         return;
     }
@@ -65,7 +65,7 @@ void CInputDlg::accept() {
 CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, SendRequestFn send,
                                        QWidget* parent)
     : QDialog(parent), m_ansiChar(ansiChar), m_send(std::move(send)) {
-    setWindowTitle(QString::fromLatin1(text::kUserProperties));
+    setWindowTitle(Tr(text::kContext, text::kUserProperties));
     m_askCallsign = [this](QWidget* owner) -> std::optional<std::string> {
         CInputDlg input(owner);
         input.SetWarning(m_warning);
@@ -83,14 +83,14 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
         item->setData(Qt::UserRole, choice.value);
     }
     // The lists have no label on the screen; assistive technology hears what they hold.
-    m_users->setAccessibleName(QStringLiteral("Users"));
-    m_choices->setAccessibleName(QStringLiteral("Choices"));
+    m_users->setAccessibleName(tr("Users"));
+    m_choices->setAccessibleName(tr("Choices"));
     for (QListWidget* list : {m_users, m_choices}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     }
     auto* flagsColumn = new QVBoxLayout;
     for (std::size_t i = 0; i < std::size(kUserFlags); ++i) {
-        m_flags[i] = new QCheckBox(QString::fromLatin1(kUserFlags[i].label), this);
+        m_flags[i] = new QCheckBox(Tr(kUserFlagsContext, kUserFlags[i].label), this);
         flagsColumn->addWidget(m_flags[i]);
     }
     flagsColumn->addStretch(1);
@@ -100,20 +100,20 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
     top->addLayout(flagsColumn);
 
     auto* grid = new QGridLayout;
-    const std::pair<const char*, const char*> boxes[] = {{"Name", "&Name"},
-                                                         {"Password", "&Password"},
-                                                         {"ZIP code", "&ZIP code"},
-                                                         {"Private DIR", "Pri&vate DIR"},
-                                                         {"Home BBS", "&Home BBS"}};
+    const std::pair<const char*, QString> boxes[] = {{"Name", tr("&Name")},
+                                                     {"Password", tr("&Password")},
+                                                     {"ZIP code", tr("&ZIP code")},
+                                                     {"Private DIR", tr("Pri&vate DIR")},
+                                                     {"Home BBS", tr("&Home BBS")}};
     int row = 0;
-    for (const auto& [label, mnemonic] : boxes) {
-        m_edits.Add(*grid, this, label, mnemonic, row++, 0);
+    for (const auto& [name, label] : boxes) {
+        m_edits.Add(*grid, this, name, label, row++, 0);
     }
 
-    m_add = new QPushButton(QStringLiteral("Add &user"), this);
-    m_delete = new QPushButton(QStringLiteral("&Del user"), this);
-    m_apply = new QPushButton(QStringLiteral("&Apply"), this);
-    m_quit = new QPushButton(QStringLiteral("&Quit"), this);
+    m_add = new QPushButton(tr("Add &user"), this);
+    m_delete = new QPushButton(tr("&Del user"), this);
+    m_apply = new QPushButton(tr("&Apply"), this);
+    m_quit = new QPushButton(tr("&Quit"), this);
     m_apply->setDefault(true);
     m_delete->setEnabled(false);
     m_apply->setEnabled(false);
@@ -191,7 +191,7 @@ void CUserPropertiesDlg::OnUserChosen() {
     const Composed get = ComposeGet("GET", *call);
     if (!get.Ok()) {
         Clear();
-        m_warning(this, text::kUserProperties, get.refusal);
+        m_warning(this, text::Shown(text::kUserProperties), get.refusal);
         return;
     }
     if (!SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords,
@@ -298,14 +298,14 @@ void CUserPropertiesDlg::Apply() {
     }
     const std::optional<std::string> call = SelectedCallsign();
     if (!call || call != m_shownCall) {
-        m_warning(this, text::kUserProperties, text::kNoUserSelected);
+        m_warning(this, text::Shown(text::kUserProperties), text::Shown(text::kNoUserSelected));
         return;
     }
     const QList<QListWidgetItem*> choice = m_choices->selectedItems();
     const int value = choice.isEmpty() ? -1 : choice.front()->data(Qt::UserRole).toInt();
     const Composed put = ComposeUserPut(ShownRecord(), value, *call, m_ansiChar);
     if (!put.Ok()) {
-        m_warning(this, text::kUserProperties, put.refusal);
+        m_warning(this, text::Shown(text::kUserProperties), put.refusal);
         return;
     }
     SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords, put.request);
@@ -314,12 +314,12 @@ void CUserPropertiesDlg::Apply() {
 void CUserPropertiesDlg::DeleteUser() {
     const std::optional<std::string> call = SelectedCallsign();
     if (!call) {
-        m_warning(this, text::kUserProperties, text::kNoUserSelected);
+        m_warning(this, text::Shown(text::kUserProperties), text::Shown(text::kNoUserSelected));
         return;
     }
     const Composed del = ComposeGet("DEL", *call);
     if (!del.Ok()) {
-        m_warning(this, text::kUserProperties, del.refusal);
+        m_warning(this, text::Shown(text::kUserProperties), del.refusal);
         return;
     }
     // The entry goes only once the request is out: the list stays as the server has it.
@@ -341,12 +341,13 @@ void CUserPropertiesDlg::AddUser() {
     if (FindKeyRow(*m_users, *call)) {
         // The entry shown stays as it is: selecting the existing one here would let Apply
         // write the fields on screen under that user.
-        m_warning(this, text::kAddUser, StrPrintf(text::kCallsignExists, call->c_str()));
+        m_warning(this, text::Shown(text::kAddUser),
+                  StrPrintf(text::ShownFormat(text::kCallsignExists).c_str(), call->c_str()));
         return;
     }
     const Composed add = ComposeGet("NEW", *call);
     if (!add.Ok()) {
-        m_warning(this, text::kAddUser, add.refusal);
+        m_warning(this, text::Shown(text::kAddUser), add.refusal);
         return;
     }
     if (!SendOrWarn(m_send, m_warning, this, text::kAddUser, kind::kUserRecords, add.request)) {

@@ -10,15 +10,17 @@
 #include "editor/editor_host.h"
 #include "editor/main_frame.h"
 #include "editor/message_format.h"
+#include "resources/translate.h"
 #include "text/charset.h"
 
 namespace brxw {
 
 namespace {
 
-constexpr const char* kCaption = "Editor";
-constexpr const char* kSendMessage = "Send message";
-constexpr const char* kUploadDocument = "Upload document";
+constexpr const char* kContext = "brxw::CBrxWeditDoc";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("brxw::CBrxWeditDoc", "Editor");
+constexpr const char* kSendMessage = QT_TRANSLATE_NOOP("brxw::CBrxWeditDoc", "Send message");
+constexpr const char* kUploadDocument = QT_TRANSLATE_NOOP("brxw::CBrxWeditDoc", "Upload document");
 // Names for a document made with New, which has no file of its own yet.
 constexpr const char* kUntitledMessage = "brx_message.txt";
 constexpr const char* kUntitledDocument = "brx_document.txt";
@@ -32,13 +34,13 @@ constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDe
                                                 QFileDevice::ReadUser | QFileDevice::WriteUser;
 
 QMessageBox::StandardButton AskWithBox(QWidget* owner, const QString& text) {
-    return QMessageBox::question(owner, QString::fromLatin1(kCaption), text,
+    return QMessageBox::question(owner, Tr(kContext, kCaption), text,
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                  QMessageBox::Yes);
 }
 
 QMessageBox::StandardButton AskSaveChangesWithBox(QWidget* owner, const QString& text) {
-    return QMessageBox::warning(owner, QString::fromLatin1(kCaption), text,
+    return QMessageBox::warning(owner, Tr(kContext, kCaption), text,
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                 QMessageBox::Save);
 }
@@ -74,9 +76,7 @@ CBrxWeditDoc::CBrxWeditDoc(CBrxWeditView& view, QWidget& frame, QString workingD
     : m_view(view), m_frame(frame), m_workingDirectory(std::move(workingDirectory)) {
     ask = [this](const QString& text) { return AskWithBox(&m_frame, text); };
     askSaveChanges = [this](const QString& text) { return AskSaveChangesWithBox(&m_frame, text); };
-    warn = [this](const QString& text) {
-        QMessageBox::warning(&m_frame, QString::fromLatin1(kCaption), text);
-    };
+    warn = [this](const QString& text) { QMessageBox::warning(&m_frame, tr(kCaption), text); };
 }
 
 bool CBrxWeditDoc::IsModified() const {
@@ -132,19 +132,19 @@ void CBrxWeditDoc::OnNewDocument() {
 bool CBrxWeditDoc::OnOpenDocument(const QString& path, OpenedBy by) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorString()));
+        warn(tr("Cannot open %1: %2.").arg(path, file.errorString()));
         return false;
     }
     const qint64 length = file.size();
     if (length > kMaxFileBytes) {
-        warn(QStringLiteral("%1 is too large to edit.").arg(path));
+        warn(tr("%1 is too large to edit.").arg(path));
         return false;
     }
     const QByteArray bytes = file.read(length);
     if (bytes.size() != length) {
         warn(file.error() != QFileDevice::NoError
-                 ? QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString())
-                 : QStringLiteral("Unexpected end of file while reading %1.").arg(path));
+                 ? tr("Cannot read %1: %2.").arg(path, file.errorString())
+                 : tr("Unexpected end of file while reading %1.").arg(path));
         return false;
     }
     // The operator who opens a file has answered for the changed text already (Save or
@@ -181,7 +181,7 @@ void CBrxWeditDoc::Dump(std::string_view text) {
     if (WriteDiagnosticDump(m_workingDirectory, text, &failure).isEmpty() && !m_dumpFailureShown) {
         // Said once: the same folder would fail the same way on every later file.
         m_dumpFailureShown = true;
-        warn(QStringLiteral("%1 No diagnostic dump is written.").arg(failure));
+        warn(tr("%1 No diagnostic dump is written.").arg(failure));
     }
 }
 
@@ -201,8 +201,8 @@ bool CBrxWeditDoc::KeepUnsentText(const QString& arriving) {
     const QString kept = UnsentPath();
     const QString failure = WriteFile(kept, EditorText(), true);
     if (!failure.isEmpty()) {
-        warn(QStringLiteral("%1 The text you were editing stays in the editor; %2, which "
-                            "arrived, was not opened.")
+        warn(tr("%1 The text you were editing stays in the editor; %2, which "
+                "arrived, was not opened.")
                  .arg(failure, QDir::toNativeSeparators(arriving)));
         return false;
     }
@@ -228,7 +228,7 @@ QString CBrxWeditDoc::KeepUnsentForQuit() {
 QString CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes, bool ownerOnly) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, kOwnerOnly)) {
-        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
+        return tr("Cannot write %1: %2.").arg(path, file.errorString());
     }
     if (ownerOnly) {
         file.setPermissions(file.permissions() & kOwnerOnly);
@@ -237,7 +237,7 @@ QString CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes, boo
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) == qint64(bytes.size());
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
-        return QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
+        return tr("Cannot write %1: %2.").arg(path, file.errorString());
     }
     return {};
 }
@@ -252,9 +252,8 @@ bool CBrxWeditDoc::SaveModified() {
     if (!IsModified()) {
         return true;
     }
-    const QString name =
-        m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
-    switch (askSaveChanges(QStringLiteral("Save the changes to %1?").arg(name))) {
+    const QString name = m_path.isEmpty() ? tr("Untitled") : QFileInfo(m_path).fileName();
+    switch (askSaveChanges(tr("Save the changes to %1?").arg(name))) {
         case QMessageBox::Save:
             m_handedBack = false;
             return OnSaveDocument(m_path) && !m_handedBack;
@@ -301,11 +300,11 @@ QString CBrxWeditDoc::OutgoingFile(const QString& path, std::string_view bytes, 
 }
 
 bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
-    switch (ask(QString::fromLatin1(kSendMessage))) {
+    switch (ask(tr(kSendMessage))) {
         case QMessageBox::Yes: {
             // The file is what goes out: one that could not be written would send old text.
             if (!failure.isEmpty()) {
-                warn(failure + QStringLiteral(" The message was not sent."));
+                warn(failure + tr(" The message was not sent."));
                 return false;
             }
             const MessageOptions options = m_host->Options();
@@ -319,7 +318,7 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
             const QString out =
                 options.breakLine || !OwnFile(path) ? OutgoingFile(path, text, outFailure) : path;
             if (!outFailure.isEmpty()) {
-                warn(outFailure + QStringLiteral(" The message was not sent."));
+                warn(outFailure + tr(" The message was not sent."));
                 return false;
             }
             if (!m_host->SendMessageText(out, false)) {
@@ -327,8 +326,8 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
                     QFile::remove(out);
                 }
                 warn(
-                    QStringLiteral("The message was not sent: not connected, or the connection "
-                                   "that asked for it was lost."));
+                    tr("The message was not sent: not connected, or the connection "
+                       "that asked for it was lost."));
                 return false;
             }
             break;
@@ -350,23 +349,23 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
 }
 
 bool CBrxWeditDoc::SaveUpload(const QString& path, const QString& failure) {
-    switch (ask(QString::fromLatin1(kUploadDocument))) {
+    switch (ask(tr(kUploadDocument))) {
         case QMessageBox::Yes:
             if (!failure.isEmpty()) {
-                warn(failure + QStringLiteral(" The document was not uploaded."));
+                warn(failure + tr(" The document was not uploaded."));
                 return false;
             }
             // Only the fetched file goes back, to the path and the session it came from.
             if (!m_origin) {
-                warn(QStringLiteral("This document was not fetched from the BBS, so there is no "
-                                    "file there to replace: nothing was uploaded. The text is "
-                                    "kept in %1.")
+                warn(tr("This document was not fetched from the BBS, so there is no "
+                        "file there to replace: nothing was uploaded. The text is "
+                        "kept in %1.")
                          .arg(QDir::toNativeSeparators(path)));
                 return false;
             }
             if (!m_host->UploadFile(path, *m_origin)) {
-                warn(QStringLiteral("Not connected to the session that %1 was fetched from: "
-                                    "nothing was uploaded. The text is kept in %2.")
+                warn(tr("Not connected to the session that %1 was fetched from: "
+                        "nothing was uploaded. The text is kept in %2.")
                          .arg(AnsiToQString(m_origin->remotePath), QDir::toNativeSeparators(path)));
                 return false;
             }

@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -33,9 +34,11 @@ namespace brxw {
 
 namespace {
 constexpr const char* kTitle = "brxWedit";
-constexpr const char* kIdle = "Ready";
+constexpr const char* kIdle = QT_TRANSLATE_NOOP("brxw::CMainFrame", "Ready");
 // Caps lock, num lock and scroll lock, as the status bar names them.
-constexpr const char* kKeyNames[3] = {"MAJ", "NUM", "DEF"};
+constexpr const char* kKeyNames[3] = {QT_TRANSLATE_NOOP("brxw::CMainFrame", "MAJ"),
+                                      QT_TRANSLATE_NOOP("brxw::CMainFrame", "NUM"),
+                                      QT_TRANSLATE_NOOP("brxw::CMainFrame", "DEF")};
 constexpr int kLockKeys[3] = {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock};
 
 // Sees the application's quit request (quit(), the session manager's end of the session) before
@@ -132,45 +135,43 @@ QAction* CMainFrame::Action(Command command) const {
 
 void CMainFrame::BuildMenus() {
     using QKS = QKeySequence;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(AddAction(Command::Save, QStringLiteral("&Save\tCtrl+S"),
-                              QStringLiteral("Saves the document"), {QKS(Qt::CTRL | Qt::Key_S)}));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(AddAction(Command::Save, tr("&Save\tCtrl+S"), tr("Saves the document"),
+                              {QKS(Qt::CTRL | Qt::Key_S)}));
     file->addSeparator();
-    file->addAction(AddAction(Command::Print, QStringLiteral("&Print...\tCtrl+P"),
-                              QStringLiteral("Prints the document"), {QKS(Qt::CTRL | Qt::Key_P)}));
-    file->addAction(AddAction(Command::PrintPreview, QStringLiteral("Print pre&view"),
-                              QStringLiteral("Shows the document as it will be printed")));
-    file->addAction(AddAction(Command::PrintSetup, QStringLiteral("Print se&tup..."),
-                              QStringLiteral("Changes the printer and the page")));
+    file->addAction(AddAction(Command::Print, tr("&Print...\tCtrl+P"), tr("Prints the document"),
+                              {QKS(Qt::CTRL | Qt::Key_P)}));
+    file->addAction(AddAction(Command::PrintPreview, tr("Print pre&view"),
+                              tr("Shows the document as it will be printed")));
+    file->addAction(AddAction(Command::PrintSetup, tr("Print se&tup..."),
+                              tr("Changes the printer and the page")));
     file->addSeparator();
-    file->addAction(AddAction(Command::Quit, QStringLiteral("&Quit"),
-                              QStringLiteral("Hands the document back and closes the editor")));
+    file->addAction(
+        AddAction(Command::Quit, tr("&Quit"), tr("Hands the document back and closes the editor")));
     // New and Open have shortcuts only.
-    AddAction(Command::New, QStringLiteral("New"), QStringLiteral("Creates a new document"),
-              {QKS(Qt::CTRL | Qt::Key_N)});
-    AddAction(Command::Open, QStringLiteral("Open..."),
-              QStringLiteral("Opens an existing document"), {QKS(Qt::CTRL | Qt::Key_O)});
+    AddAction(Command::New, tr("New"), tr("Creates a new document"), {QKS(Qt::CTRL | Qt::Key_N)});
+    AddAction(Command::Open, tr("Open..."), tr("Opens an existing document"),
+              {QKS(Qt::CTRL | Qt::Key_O)});
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(AddAction(Command::Undo, QStringLiteral("&Undo\tCtrl+Z"),
-                              QStringLiteral("Undoes the last action"),
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(AddAction(Command::Undo, tr("&Undo\tCtrl+Z"), tr("Undoes the last action"),
                               {QKS(Qt::CTRL | Qt::Key_Z), QKS(Qt::ALT | Qt::Key_Backspace)}));
     edit->addSeparator();
-    edit->addAction(AddAction(Command::Cut, QStringLiteral("&Cut\tCtrl+X"),
-                              QStringLiteral("Cuts the selection and puts it on the clipboard"),
+    edit->addAction(AddAction(Command::Cut, tr("&Cut\tCtrl+X"),
+                              tr("Cuts the selection and puts it on the clipboard"),
                               {QKS(Qt::CTRL | Qt::Key_X), QKS(Qt::SHIFT | Qt::Key_Delete)}));
-    edit->addAction(AddAction(Command::Copy, QStringLiteral("C&opy\tCtrl+C"),
-                              QStringLiteral("Copies the selection to the clipboard"),
+    edit->addAction(AddAction(Command::Copy, tr("C&opy\tCtrl+C"),
+                              tr("Copies the selection to the clipboard"),
                               {QKS(Qt::CTRL | Qt::Key_C), QKS(Qt::CTRL | Qt::Key_Insert)}));
-    edit->addAction(AddAction(Command::Paste, QStringLiteral("&Paste\tCtrl+V"),
-                              QStringLiteral("Inserts the clipboard's contents"),
+    edit->addAction(AddAction(Command::Paste, tr("&Paste\tCtrl+V"),
+                              tr("Inserts the clipboard's contents"),
                               {QKS(Qt::CTRL | Qt::Key_V), QKS(Qt::SHIFT | Qt::Key_Insert)}));
 
-    QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
-    QAction* bars[] = {AddAction(Command::ToggleToolBar, QStringLiteral("&Toolbar"),
-                                 QStringLiteral("Shows or hides the toolbar")),
-                       AddAction(Command::ToggleStatusBar, QStringLiteral("&Status bar"),
-                                 QStringLiteral("Shows or hides the status bar"))};
+    QMenu* display = menuBar()->addMenu(tr("&Display"));
+    QAction* bars[] = {
+        AddAction(Command::ToggleToolBar, tr("&Toolbar"), tr("Shows or hides the toolbar")),
+        AddAction(Command::ToggleStatusBar, tr("&Status bar"),
+                  tr("Shows or hides the status bar"))};
     for (QAction* bar : bars) {
         bar->setCheckable(true);
         bar->setChecked(true);
@@ -179,7 +180,7 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::BuildToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("editorToolBar"));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setMovable(true);
@@ -203,14 +204,23 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    m_ready = new QLabel(QString::fromLatin1(kIdle), this);
+    m_ready = new QLabel(tr(kIdle), this);
     statusBar()->addWidget(m_ready, 1);
+    // Each pane keeps its width whether its key is on or off, so that a light going on moves
+    // nothing; a language whose indicator is longer than the English ones widens them all.
+    int paneWidth = fontMetrics().horizontalAdvance(QStringLiteral("MAJW"));
+    for (const char* name : kKeyNames) {
+        const QString shown = tr(name);
+        if (shown != QLatin1String(name)) {
+            paneWidth = std::max(paneWidth, fontMetrics().horizontalAdvance(shown + u'W'));
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         m_keys[i] = new QLabel(this);
         m_keys[i]->setAlignment(Qt::AlignCenter);
         m_keys[i]->setFrameShape(QFrame::Panel);
         m_keys[i]->setFrameShadow(QFrame::Sunken);
-        m_keys[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MAJW")));
+        m_keys[i]->setMinimumWidth(paneWidth);
         statusBar()->addPermanentWidget(m_keys[i]);
     }
     m_lockKeyPoll = new QTimer(this);
@@ -233,7 +243,7 @@ QString CMainFrame::KeyIndicators() const {
 
 void CMainFrame::ShowKey(int index, bool on) {
     m_keyOn[index] = on;
-    m_keys[index]->setText(on ? QString::fromLatin1(kKeyNames[index]) : QString());
+    m_keys[index]->setText(on ? tr(kKeyNames[index]) : QString());
 }
 
 bool CMainFrame::RefreshLockKeys() {
@@ -299,7 +309,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
 
 void CMainFrame::UpdateTitle() {
     const QString path = m_doc->PathName();
-    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    const QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
     setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(kTitle));
 }
 
@@ -357,9 +367,8 @@ void CMainFrame::OpenWithDialog() {
     if (!m_doc->SaveModified()) {
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QFileInfo(DocumentPath()).path(),
-                                     QStringLiteral("All Files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open"), QFileInfo(DocumentPath()).path(), tr("All Files (*)"));
     if (!path.isEmpty()) {
         m_doc->OnOpenDocument(path, CBrxWeditDoc::OpenedBy::Operator);
     }
@@ -367,9 +376,9 @@ void CMainFrame::OpenWithDialog() {
 
 void CMainFrame::ShowTextKept(const QString& path) {
     // A box that stays until read, without stopping the reception that replaced the text.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Editor"),
-                                QStringLiteral("A new file arrived while you were editing. The "
-                                               "text you were editing is kept in\n%1")
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Editor"),
+                                tr("A new file arrived while you were editing. The text you were "
+                                   "editing is kept in\n%1")
                                     .arg(QDir::toNativeSeparators(path)),
                                 QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("textKeptBox"));

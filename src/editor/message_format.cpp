@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "resources/translate.h"
+
 namespace brxw {
 
 namespace {
@@ -181,7 +183,8 @@ QString WriteDiagnosticDump(const QString& directory, std::string_view text, QSt
                                                     QFileDevice::ReadUser | QFileDevice::WriteUser;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text, kOwnerOnly)) {
         if (error != nullptr) {
-            *error = QStringLiteral("Cannot create %1: %2.").arg(path, file.errorString());
+            *error =
+                Tr("brxw::CBrxWeditDoc", "Cannot create %1: %2.").arg(path, file.errorString());
         }
         return {};
     }
@@ -193,7 +196,7 @@ QString WriteDiagnosticDump(const QString& directory, std::string_view text, QSt
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
         if (error != nullptr) {
-            *error = QStringLiteral("Cannot write %1: %2.").arg(path, file.errorString());
+            *error = Tr("brxw::CBrxWeditDoc", "Cannot write %1: %2.").arg(path, file.errorString());
         }
         return {};
     }

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <algorithm>
 #include <random>
@@ -59,6 +60,75 @@ void ShowActive(QDialog& dialog, QWidget* focus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     focus->setFocus();
     ASSERT_TRUE(focus->hasFocus());
+}
+
+// A stand-in for a language: every text of the program reads "~" and the English one, which
+// keeps each format's conversions, so formats are taken translated as well.
+class TildeTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return QLatin1String(context).startsWith(QLatin1String("brxw::"))
+                   ? QLatin1Char('~') + QString::fromLatin1(source)
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Installed for the scope; the dialogs made in it read their texts from it.
+struct Translated {
+    TildeTranslator translator;
+    Translated() { QCoreApplication::installTranslator(&translator); }
+    ~Translated() { QCoreApplication::removeTranslator(&translator); }
+};
+
+// In another language the operator reads the captions, labels, buttons, flags and boxes in it,
+// while the server reads its own bytes as before: the type and status letters, the field
+// numbers and the requests named in a box are never translated.
+TEST(AdminDialogs, TranslatedTextsAroundUntranslatedRecords) {
+    Translated translated;
+    Recorder r;
+    CMessagePropertiesDlg message({"9"}, true, r.Send());
+    message.SetWarning(r.Warn());
+    EXPECT_EQ(message.windowTitle(), QStringLiteral("~Message properties"));
+    EXPECT_EQ(message.ApplyButton()->text(), QStringLiteral("~&Apply"));
+    const QList<QLabel*> labels = message.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](QLabel* label) {
+        return label->text() == QStringLiteral("~T&itle") &&
+               label->buddy() == message.Edit("Title");
+    }));
+    QStringList letters;
+    for (QAbstractButton* button : message.TypeGroup()->buttons()) {
+        letters << button->text();
+    }
+    EXPECT_EQ(letters.join(QString()), QStringLiteral("ABPT"));
+    message.KeyList()->item(0)->setSelected(true);
+    message.RecordReply("1 B\n2 $\n5 983797620\n8 Q2XYZ\n15 983797620\n");
+    message.Edit("Title")->setText(QStringLiteral("Hello"));
+    message.Apply();
+    ASSERT_EQ(r.sent.size(), 2u);
+    EXPECT_EQ(r.sent[1].rfind("7 PUT 9 ", 0), 0u) << r.sent[1];
+    EXPECT_NE(r.sent[1].find("\n1 B\n2 $\n"), std::string::npos) << r.sent[1];
+    EXPECT_NE(r.sent[1].find("\n11 Hello\n"), std::string::npos) << r.sent[1];
+    message.Edit("Sent")->setText(QStringLiteral("soon"));
+    message.Apply();
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings[0].rfind("~Message properties: ~The ~Sent box does not hold a date", 0),
+              0u)
+        << r.warnings[0];
+
+    CUserPropertiesDlg users(ReadUserKeys("Q1ABC\n"), true, r.Send());
+    users.SetWarning(r.Warn());
+    ASSERT_NE(users.FlagBox("Sysop"), nullptr);
+    EXPECT_EQ(users.FlagBox("Sysop")->text(), QStringLiteral("~Sysop"));
+    users.UserList()->item(0)->setSelected(true);
+    users.RecordReply("1 Q1ABC\n14 8\n22 Anna\n");
+    EXPECT_TRUE(users.FlagBox("Sysop")->isChecked());
+    users.Apply();
+    EXPECT_EQ(r.sent.back(), "6 PUT Q1ABC 35\n14 8\n17 -1\n22 Anna\n27 \n29 \n31 \n32 \n");
+    r.linked = false;
+    users.DeleteUser();
+    EXPECT_EQ(r.warnings.back(),
+              "~User properties: ~Not connected to the BBS: \"DEL Q1ABC\" was not sent.");
 }
 
 TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
@@ -251,7 +321,7 @@ TEST(UserPropertiesDlg, ABigListKeepsOrderKeysAndNeighbours) {
 
     // Each reply selects the row the list's first match names.
     for (const std::string& call : {std::string("q5Mix"), std::string("Q7\x80X"), keys.callsigns[0],
-                                   keys.callsigns[1500], keys.callsigns.back()}) {
+                                    keys.callsigns[1500], keys.callsigns.back()}) {
         dialog.RecordReply("1 " + call + "\n");
         const auto row = FindCallsign(keys.callsigns, call);
         ASSERT_TRUE(row) << call;

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QStatusBar>
@@ -18,6 +19,7 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 #include <optional>
 #include <utility>
 
@@ -381,6 +383,60 @@ TEST_F(EditorWindowTest, IndicatorsAndTheToolbarCheckShowTheRealState) {
     EXPECT_TRUE(check->isChecked());
     check->trigger();
     EXPECT_FALSE(m_frame.ToolBar()->toggleViewAction()->isChecked());
+}
+
+// A stand-in for a language: every text of the program reads "~" and the English one.
+class TildeTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return QLatin1String(context).startsWith(QLatin1String("brxw::"))
+                   ? QLatin1Char('~') + QString::fromLatin1(source)
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// In another language the menus, the status pane, the title and the question read it; the
+// message handed over is the quoted text with the signature, byte for byte, and the
+// program's name in the title stays.
+TEST(EditorTranslated, TheFrameSpeaksItTheMessageDoesNot) {
+    TildeTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QTemporaryDir dir;
+    AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
+    RecordingHost host;
+    {
+        CMainFrame frame(config, dir.path());
+        frame.SetHost(&host);
+        QStringList asked;
+        frame.Document().ask = [&](const QString& text) {
+            asked << text;
+            return QMessageBox::Yes;
+        };
+        QStringList menus;
+        for (QAction* menu : frame.menuBar()->actions()) {
+            menus << menu->text();
+        }
+        EXPECT_EQ(menus, (QStringList{QStringLiteral("~&File"), QStringLiteral("~&Edit"),
+                                      QStringLiteral("~&Display")}));
+        EXPECT_EQ(frame.Action(CMainFrame::Command::Save)->text(),
+                  QStringLiteral("~&Save\tCtrl+S"));
+        EXPECT_EQ(frame.StatusText(), QStringLiteral("~Ready"));
+        EXPECT_EQ(frame.windowTitle(), QStringLiteral("~Untitled - brxWedit"));
+
+        host.messageEdit = true;
+        host.options.signature = true;
+        host.options.signatureText = "73 de Q0QQQ";
+        const QString path = dir.filePath(QStringLiteral("msg1.txt"));
+        test::WriteFile(path, "Hello\n");
+        frame.show();
+        ASSERT_TRUE(frame.OpenDocument(path));
+        EXPECT_TRUE(frame.Document().OnSaveDocument(path));
+        EXPECT_EQ(asked, QStringList{QStringLiteral("~Send message")});
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].bytes, QByteArray("\r\n>Hello\r\n>73 de Q0QQQ"));
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
