@@ -150,18 +150,28 @@ bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
         return false;
     }
     const std::string section = ProfileSection(n);
-    // Every key is attempted even after a failure, so that one refused value does not lose
-    // the others.
-    bool ok = Write(section, "Name", config.name);
-    ok = Write(section, "Host Name", config.hostName) && ok;
-    ok = Write(section, "Callsign", config.callsign) && ok;
-    ok = Write(section, "Password", config.password) && ok;
-    ok = Write(section, "Port", std::to_string(config.port)) && ok;
-    ok = Write(section, "AutoConnect", std::to_string(config.autoConnect)) && ok;
+    const std::string port = std::to_string(config.port);
+    const std::string autoConnect = std::to_string(config.autoConnect);
+    std::vector<IniStore::KeyValue> values{{"Name", config.name},
+                                           {"Host Name", config.hostName},
+                                           {"Callsign", config.callsign},
+                                           {"Password", config.password},
+                                           {"Port", port},
+                                           {"AutoConnect", autoConnect}};
     // Written only once a tunnel was ever set, so that a profile without one keeps the keys
     // it always had.
     if (!config.sshHost.empty() || m_store.Has(section, kSshHostKey)) {
-        ok = Write(section, kSshHostKey, config.sshHost) && ok;
+        values.emplace_back(kSshHostKey, config.sshHost);
+    }
+    // One replacement of the file (each waits for the disk) ...
+    if (m_store.WriteAll(section, values)) {
+        return Reported(true);
+    }
+    // ... and when that is refused, every key attempted on its own, so that one value that
+    // cannot be stored does not lose the others.
+    bool ok = true;
+    for (const auto& [key, value] : values) {
+        ok = Write(section, key, value) && ok;
     }
     return ok;
 }

@@ -87,6 +87,14 @@ TEST_F(AppConfigTest, SaveThenLoadRoundTripsAndKeepsTheIndex) {
     ASSERT_TRUE(m_config.SaveProfile(2, saved));
     EXPECT_EQ(m_config.LoadProfile(2), saved);
     EXPECT_TRUE(m_config.Store().Has("Remote 2", "SSH Host"));
+
+    // A value that cannot be stored in one line is refused alone: the others are written.
+    RemoteConfig broken = saved;
+    broken.name = "Other BBS";
+    broken.password = "two\nlines";
+    EXPECT_FALSE(m_config.SaveProfile(2, broken));
+    EXPECT_EQ(m_config.LoadProfile(2).name, "Other BBS");
+    EXPECT_EQ(m_config.LoadProfile(2).password, "s3cr3t");
 }
 
 TEST_F(AppConfigTest, AutoConnectIsOnForAnyNumberButZero) {
