@@ -35,6 +35,7 @@
 #include "panel/server_option_items.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
+#include "resources/translate.h"
 #include "textwin/colour_scheme.h"
 #include "textwin/console_dlg.h"
 #include "textwin/find_bar.h"
@@ -227,9 +228,9 @@ bool SaveEditorWithAnswer(CControlPanel& panel, const QString& path) {
         return false;
     }
     QTextCursor cursor(frame->View()->document());
-    cursor.insertText(
-        QStringLiteral("Hello Anna,\n\nyes, I will be there on Saturday, and I will "
-                       "bring the antenna for the club station.\n\n73, Q0QQQ\n"));
+    cursor.insertText(Tr("brxw::Screenshots",
+                         "Hello Anna,\n\nyes, I will be there on Saturday, and I will "
+                         "bring the antenna for the club station.\n\n73, Q0QQQ\n"));
     frame->View()->setTextCursor(cursor);
     QCoreApplication::processEvents();
     return frame->grab().save(path);
