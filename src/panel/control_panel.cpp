@@ -153,8 +153,9 @@ void CControlPanel::BuildCentralArea() {
     m_stationView->SetFont(m_textFont);
     layout->addWidget(m_stationView, 1);
     auto* counters = new QVBoxLayout;
-    m_statusPanel = new CCounterPanel(counter_text::kStatusCaption, central);
-    m_messagesPanel = new CCounterPanel(counter_text::kMessagesCaption, central);
+    m_statusPanel = new CCounterPanel(QString::fromLatin1(counter_text::kStatusCaption), central);
+    m_messagesPanel =
+        new CCounterPanel(QString::fromLatin1(counter_text::kMessagesCaption), central);
     for (CCounterPanel* panel : {m_statusPanel, m_messagesPanel}) {
         counters->addWidget(panel);
     }

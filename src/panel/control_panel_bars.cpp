@@ -168,7 +168,7 @@ void CControlPanel::BuildToolBar() {
         m_toolBar->addAction(action);
         if (QWidget* button = m_toolBar->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);  // the keyboard reaches the toolbar too
-            const QString key = CommandKeyText(command);
+            const QString key = CommandKeyShown(command);
             button->setAccessibleDescription(key.isEmpty()
                                                  ? TooltipPart(command)
                                                  : tr("%1, key %2").arg(TooltipPart(command), key));
@@ -206,6 +206,11 @@ QString CControlPanel::CommandKeyText(int command) {
         default:
             return {};  // the Pactor commands are in their menu
     }
+}
+
+QString CControlPanel::CommandKeyShown(int command) {
+    const QString key = CommandKeyText(command);
+    return key.isEmpty() ? key : QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
 void CControlPanel::BuildCommandKeys() {

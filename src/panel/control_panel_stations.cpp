@@ -113,7 +113,7 @@ void CControlPanel::ShowStationMenu(QPoint globalPos) {
     for (const auto& [text, command] : items) {
         const QAction* source = Action(command);
         // The same commands as the toolbar's, in the same states.
-        QAction* item = menu.addAction(text + QLatin1Char('\t') + CommandKeyText(command));
+        QAction* item = menu.addAction(text + QLatin1Char('\t') + CommandKeyShown(command));
         item->setCheckable(source->isCheckable());
         item->setChecked(source->isChecked());
         item->setEnabled(source->isEnabled());

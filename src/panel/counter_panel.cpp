@@ -203,13 +203,13 @@ void CCounterLine::changeEvent(QEvent* event) {
 
 // ---- CCounterPanel ----
 
-CCounterPanel::CCounterPanel(const char* captionKey, QWidget* parent) : QWidget(parent) {
-    const QString caption = Tr("brxw::Counters", captionKey);
+CCounterPanel::CCounterPanel(const QString& captionKey, QWidget* parent) : QWidget(parent) {
+    const QString caption = Tr("brxw::Counters", captionKey.toLatin1().constData());
     m_frame = new QGroupBox(this);
     auto* layout = new QVBoxLayout(m_frame);
     layout->setSpacing(1);
     // What each line counts, for assistive technology also while it shows nothing.
-    const bool status = std::string_view(captionKey) == counter_text::kStatusCaption;
+    const bool status = captionKey == QLatin1String(counter_text::kStatusCaption);
     for (std::size_t i = 0; i < std::size(m_lines); ++i) {
         m_lines[i] = new CCounterLine(m_frame);
         const std::string_view label = counter_text::kLabels[i + (status ? 0 : 3)];

@@ -56,7 +56,7 @@ class CCounterPanel : public QWidget {
 public:
     // captionKey: counter_text::kStatusCaption or kMessagesCaption, untranslated; the panel
     // shows its translation.
-    explicit CCounterPanel(const char* captionKey, QWidget* parent = nullptr);
+    explicit CCounterPanel(const QString& captionKey, QWidget* parent = nullptr);
 
     // The three lines from top to bottom; they are repainted at once.
     void SetLines(const PanelLines& lines);
