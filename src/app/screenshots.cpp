@@ -45,8 +45,23 @@
 namespace brxw {
 
 namespace {
-QString FileNameFor(const QWidget* window, int index) {
-    QString name = window->windowTitle().toLower();
+// The program's own windows have fixed names, whatever language their titles are in; any other
+// window is named after its title.
+QString FileNameFor(const CControlPanel& panel, const QWidget* window, int index) {
+    const std::pair<const QWidget*, const char*> fixed[] = {{&panel, "panel"},
+                                                            {panel.Console(), "console"},
+                                                            {panel.Monitoring(), "monitoring"},
+                                                            {panel.AllChannels(), "all-channels"},
+                                                            {panel.OneChannel(), "one-channel"}};
+    QString name;
+    for (const auto& [known, key] : fixed) {
+        if (known != nullptr && known == window) {
+            name = QString::fromLatin1(key);
+        }
+    }
+    if (name.isEmpty()) {
+        name = window->windowTitle().toLower();
+    }
     for (QChar& c : name) {
         if (!c.isLetterOrNumber()) {
             c = QLatin1Char('-');
@@ -368,7 +383,8 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         if (!window->isVisible()) {
             continue;
         }
-        const QString path = QDir(m_directory).absoluteFilePath(FileNameFor(window, index++));
+        const QString path =
+            QDir(m_directory).absoluteFilePath(FileNameFor(m_panel, window, index++));
         if (window->grab().save(path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }
