@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // brxW: the sysop's control program for a packet-radio BBS's remote console.
 #include <QApplication>
-#include <QDir>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -68,7 +67,7 @@ int main(int argc, char* argv[]) {
 
     if (!brxw::InitialiseSockets()) {
         QMessageBox::critical(nullptr, QStringLiteral("brxW"),
-                              QStringLiteral("Windows sockets initialization failed."));
+                              brxw::Tr("brxw::Main", "Windows sockets initialization failed."));
         return 1;
     }
 
@@ -79,22 +78,22 @@ int main(int argc, char* argv[]) {
     // same file brings the first program's panel forward and ends.
     brxw::InstanceLock instanceLock(commandLine.iniPath);
     if (instanceLock.Acquire() == brxw::InstanceLock::Outcome::OtherRunning) {
-        const QString who =
-            instanceLock.OtherPid() > 0
-                ? QStringLiteral("process %1").arg(instanceLock.OtherPid())
-                : QStringLiteral("another process");
+        const QString who = instanceLock.OtherPid() > 0
+                                ? brxw::Tr("brxw::Main", "process %1").arg(instanceLock.OtherPid())
+                                : brxw::Tr("brxw::Main", "another process");
         if (instanceLock.AskOtherToShow()) {
-            std::fputs(qPrintable(QStringLiteral("brxW already runs with %1 (%2); its window is "
-                                                 "brought forward.\n")
+            std::fputs(qPrintable(brxw::Tr("brxw::Main",
+                                           "brxW already runs with %1 (%2); its window is "
+                                           "brought forward.\n")
                                       .arg(QDir::toNativeSeparators(commandLine.iniPath), who)),
                        stderr);
             return 0;
         }
         const QString text =
-            QStringLiteral(
-                "brxW already runs with %1 (%2), and two programs on one BrxW.ini would "
-                "overwrite each other's settings. Use that program, or start this one with "
-                "--ini and another file.\n\nIf no brxW runs, remove %3.")
+            brxw::Tr("brxw::Main",
+                     "brxW already runs with %1 (%2), and two programs on one BrxW.ini would "
+                     "overwrite each other's settings. Use that program, or start this one with "
+                     "--ini and another file.\n\nIf no brxW runs, remove %3.")
                 .arg(QDir::toNativeSeparators(commandLine.iniPath), who,
                      QDir::toNativeSeparators(instanceLock.LockPath()));
         std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);

@@ -35,6 +35,7 @@
 #include "panel/server_option_items.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
+#include "resources/translate.h"
 #include "textwin/colour_scheme.h"
 #include "textwin/console_dlg.h"
 #include "textwin/find_bar.h"
@@ -44,8 +45,23 @@
 namespace brxw {
 
 namespace {
-QString FileNameFor(const QWidget* window, int index) {
-    QString name = window->windowTitle().toLower();
+// The program's own windows have fixed names, whatever language their titles are in; any other
+// window is named after its title.
+QString FileNameFor(const CControlPanel& panel, const QWidget* window, int index) {
+    const std::pair<const QWidget*, const char*> fixed[] = {{&panel, "panel"},
+                                                            {panel.Console(), "console"},
+                                                            {panel.Monitoring(), "monitoring"},
+                                                            {panel.AllChannels(), "all-channels"},
+                                                            {panel.OneChannel(), "one-channel"}};
+    QString name;
+    for (const auto& [known, key] : fixed) {
+        if (known != nullptr && known == window) {
+            name = QString::fromLatin1(key);
+        }
+    }
+    if (name.isEmpty()) {
+        name = window->windowTitle().toLower();
+    }
     for (QChar& c : name) {
         if (!c.isLetterOrNumber()) {
             c = QLatin1Char('-');
@@ -227,9 +243,9 @@ bool SaveEditorWithAnswer(CControlPanel& panel, const QString& path) {
         return false;
     }
     QTextCursor cursor(frame->View()->document());
-    cursor.insertText(
-        QStringLiteral("Hello Anna,\n\nyes, I will be there on Saturday, and I will "
-                       "bring the antenna for the club station.\n\n73, Q0QQQ\n"));
+    cursor.insertText(Tr("brxw::Screenshots",
+                         "Hello Anna,\n\nyes, I will be there on Saturday, and I will "
+                         "bring the antenna for the club station.\n\n73, Q0QQQ\n"));
     frame->View()->setTextCursor(cursor);
     QCoreApplication::processEvents();
     return frame->grab().save(path);
@@ -367,7 +383,8 @@ void ScreenshotRun::TakeAndQuit(bool loggedIn) {
         if (!window->isVisible()) {
             continue;
         }
-        const QString path = QDir(m_directory).absoluteFilePath(FileNameFor(window, index++));
+        const QString path =
+            QDir(m_directory).absoluteFilePath(FileNameFor(m_panel, window, index++));
         if (window->grab().save(path)) {
             std::printf("screenshot: %s\n", qPrintable(path));
         }

@@ -2,28 +2,31 @@
 #include "link/connection_log.h"
 
 #include "link/socket_errors.h"
+#include "resources/strings.h"
+#include "resources/translate.h"
 
 namespace brxw {
 
 namespace {
 
 // The headline a report goes under: "Logged in", "Link down", "Cannot connect" or
-// "Disconnected".
+// "Disconnected". Every text here is shown in the sysop's language (context
+// "brxw::ConnectionLog"); the entries themselves keep the kind, not the words.
 const char* ReportHeadline(LinkReport::Kind kind) {
     using Kind = LinkReport::Kind;
     switch (kind) {
         case Kind::LoggedIn:
-            return "Logged in";
+            return QT_TRANSLATE_NOOP("brxw::ConnectionLog", "Logged in");
         case Kind::Refused:
         case Kind::ConnectFailed:
         case Kind::HostNotFound:
         case Kind::LookupFailed:
         case Kind::TunnelFailed:
-            return "Cannot connect";
+            return QT_TRANSLATE_NOOP("brxw::ConnectionLog", "Cannot connect");
         case Kind::OperatorDisconnected:
-            return "Disconnected";
+            return QT_TRANSLATE_NOOP("brxw::ConnectionLog", "Disconnected");
         default:
-            return "Link down";
+            return QT_TRANSLATE_NOOP("brxw::ConnectionLog", "Link down");
     }
 }
 
@@ -33,33 +36,45 @@ std::string ReasonText(const LinkReport& report) {
     using Kind = LinkReport::Kind;
     switch (report.kind) {
         case Kind::LoggedIn:
-            return "logged in";
+            return TrAnsi("brxw::ConnectionLog", "logged in");
         case Kind::ServerClosed:
-            return "the server closed the connection";
+            return TrAnsi("brxw::ConnectionLog", "the server closed the connection");
         case Kind::ReceiveFailed:
-            return std::string("the connection failed: ") + SocketErrorText(report.code);
+            return StrPrintf(TrFormat("brxw::ConnectionLog", "the connection failed: %s").c_str(),
+                             SocketErrorShown(report.code).c_str());
         case Kind::SendTimedOut:
-            return "no data could be sent: the send timed out";
+            return TrAnsi("brxw::ConnectionLog", "no data could be sent: the send timed out");
         case Kind::SendFailed:
-            return std::string("sending failed: ") + SocketErrorText(report.code);
+            return StrPrintf(TrFormat("brxw::ConnectionLog", "sending failed: %s").c_str(),
+                             SocketErrorShown(report.code).c_str());
         case Kind::FrameTooLong:
-            return "the server announced a frame of " + std::to_string(report.code) +
-                   " bytes (at most 1020): the stream cannot be followed";
+            return StrPrintf(TrFormat("brxw::ConnectionLog",
+                                      "the server announced a frame of %d bytes (at most 1020): "
+                                      "the stream cannot be followed")
+                                 .c_str(),
+                             report.code);
         case Kind::Refused:
-            return "the connection was refused";
+            return TrAnsi("brxw::ConnectionLog", "the connection was refused");
         case Kind::ConnectFailed:
-            return std::string("the connection could not be made: ") + SocketErrorText(report.code);
+            return StrPrintf(
+                TrFormat("brxw::ConnectionLog", "the connection could not be made: %s").c_str(),
+                SocketErrorShown(report.code).c_str());
         case Kind::HostNotFound:
-            return "the host was not found";
+            return TrAnsi("brxw::ConnectionLog", "the host was not found");
         case Kind::LookupFailed:
-            return std::string("the host could not be looked up: ") + SocketErrorText(report.code);
+            return StrPrintf(
+                TrFormat("brxw::ConnectionLog", "the host could not be looked up: %s").c_str(),
+                SocketErrorShown(report.code).c_str());
         case Kind::LoginRefused:
-            return "the server refused the login (it closed the connection before sending "
-                   "anything)";
+            return TrAnsi("brxw::ConnectionLog",
+                          "the server refused the login (it closed the connection before "
+                          "sending anything)");
         case Kind::OperatorDisconnected:
-            return "disconnected by the operator";
+            return TrAnsi("brxw::ConnectionLog", "disconnected by the operator");
         case Kind::TunnelFailed:
-            return "the SSH tunnel could not be opened: " + report.detail;
+            return StrPrintf(
+                TrFormat("brxw::ConnectionLog", "the SSH tunnel could not be opened: %s").c_str(),
+                report.detail.c_str());
     }
     return {};
 }
@@ -67,11 +82,13 @@ std::string ReasonText(const LinkReport& report) {
 std::string ReportLine(const LinkReport& report) {
     switch (report.kind) {
         case LinkReport::Kind::LoggedIn:
-            return ReportHeadline(report.kind);
+            return TrAnsi("brxw::ConnectionLog", ReportHeadline(report.kind));
         case LinkReport::Kind::OperatorDisconnected:
-            return "Disconnected by the operator";
+            return TrAnsi("brxw::ConnectionLog", "Disconnected by the operator");
         default:
-            return std::string(ReportHeadline(report.kind)) + ": " + ReasonText(report);
+            return StrPrintf(TrFormat("brxw::ConnectionLog", "%s: %s").c_str(),
+                             TrAnsi("brxw::ConnectionLog", ReportHeadline(report.kind)).c_str(),
+                             ReasonText(report).c_str());
     }
 }
 

@@ -10,6 +10,7 @@
 #include "link/traffic_colour.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
 #include "text/text_scan.h"
 
 namespace brxw {
@@ -100,7 +101,7 @@ void Dispatcher::Console(std::string_view payload) {
     if (m_target.ConsoleCreated()) {
         m_target.ConsoleText(text, TrafficColour(0));
     } else if (text.size() == kConsoleMessageLength) {
-        m_target.ShowWarning("Message", std::string(text));
+        m_target.ShowWarning(TrAnsi("brxw::Dispatcher", "Message"), std::string(text));
     }
 }
 
@@ -163,7 +164,8 @@ void Dispatcher::Notice(std::string_view payload) {
             if (m_target.ConsoleCreated()) {
                 m_target.HideConsole();
             }
-            m_target.ShowWarning(str::kPanelTitle, "Remote console is already connected");
+            m_target.ShowWarning(str::kPanelTitle,
+                                 TrAnsi("brxw::Dispatcher", "Remote console is already connected"));
             closeConsole();
             break;
         case 3:

@@ -14,6 +14,7 @@
 #include "link/socket_errors.h"
 #include "resources/command_ids.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
 #include "text/charset.h"
 
 namespace brxw {
@@ -112,7 +113,9 @@ void Session::StartupTick() {
                 return;
             }
         }
-        m_host.ShowWarning(str::kNetworkCaption, StrPrintf(str::kCannotFindConfig, name.c_str()));
+        m_host.ShowWarning(
+            TrAnsi("brxw::str", str::kNetworkCaption),
+            StrPrintf(TrFormat("brxw::str", str::kCannotFindConfig).c_str(), name.c_str()));
         return;
     }
     for (int n = 0; n < kRemoteConfigCount; ++n) {
@@ -147,9 +150,10 @@ void Session::Connect(int n) {
     ++m_keyringRead;
     if (m_remote.passwordInKeyring) {
         m_state = State::ReadingPassword;
-        m_host.SetStatusText(StrPrintf(str::kReadingKeyring, m_remote.name.c_str()));
+        m_host.SetStatusText(
+            StrPrintf(TrFormat("brxw::str", str::kReadingKeyring).c_str(), m_remote.name.c_str()));
         if (m_passwords == nullptr) {
-            OnKeyringPassword(false, {}, QString::fromLatin1(str::kNoKeyring));
+            OnKeyringPassword(false, {}, Tr("brxw::str", str::kNoKeyring));
             return;
         }
         // Answered later: the keyring may first have to start or be unlocked.
@@ -171,10 +175,10 @@ void Session::OnKeyringPassword(bool ok, const std::string& password, const QStr
         // No password is better than a wrong one: the server would count a failed login.
         m_state = State::Idle;
         m_host.SetWaitCursor(false);
-        const std::string text =
-            StrPrintf(str::kKeyringUnreadable, m_remote.name.c_str(), QStringToAnsi(error).c_str());
+        const std::string text = StrPrintf(TrFormat("brxw::str", str::kKeyringUnreadable).c_str(),
+                                           m_remote.name.c_str(), QStringToAnsi(error).c_str());
         m_host.SetStatusText(text);
-        m_host.ShowWarning(str::kNetworkCaption, text);
+        m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption), text);
         return;
     }
     m_remote.password = password;
@@ -192,14 +196,16 @@ void Session::Resolve() {
         return;
     }
     m_state = State::Resolving;
-    m_host.SetStatusText(StrPrintf(str::kResolving, m_remote.hostName.c_str()));
+    m_host.SetStatusText(
+        StrPrintf(TrFormat("brxw::str", str::kResolving).c_str(), m_remote.hostName.c_str()));
     m_lookupId =
         QHostInfo::lookupHost(QString::fromLatin1(m_remote.hostName), this, &Session::OnLookup);
 }
 
 void Session::StartTunnel() {
     m_state = State::Connecting;
-    m_host.SetStatusText(StrPrintf(str::kOpeningSshTunnel, m_remote.sshHost.c_str()));
+    m_host.SetStatusText(
+        StrPrintf(TrFormat("brxw::str", str::kOpeningSshTunnel).c_str(), m_remote.sshHost.c_str()));
     const std::optional<SshTarget> target = ParseSshHost(m_remote.sshHost);
     if (!target) {
         OnTunnelFailed(BadSshHostMessage());
@@ -244,7 +250,7 @@ void Session::OnLookup(const QHostInfo& info) {
         m_state = State::Idle;
         m_host.SetWaitCursor(false);
         NetworkError(str::kErrorHostInfo, error);
-        m_host.SetStatusText(str::kNotConnected);
+        m_host.SetStatusText(TrAnsi("brxw::str", str::kNotConnected));
         Report(error == wsa::kHostNotFound ? LinkReport{LinkReport::Kind::HostNotFound}
                                            : LinkReport{LinkReport::Kind::LookupFailed, error});
         return;
@@ -253,7 +259,8 @@ void Session::OnLookup(const QHostInfo& info) {
 }
 
 void Session::StartConnect(bool direct) {
-    m_host.SetStatusText(StrPrintf(str::kConnecting, m_remote.hostName.c_str()));
+    m_host.SetStatusText(
+        StrPrintf(TrFormat("brxw::str", str::kConnecting).c_str(), m_remote.hostName.c_str()));
     int error = m_socket.Open();
     if (error == 0) {
         error = m_socket.SetBlocking(false);
@@ -282,7 +289,8 @@ void Session::StartConnect(bool direct) {
         NetworkError(str::kErrorEstablishing, error);
         ScheduleReconnect();
         if (direct) {
-            m_host.SetStatusText(StrPrintf(str::kCannotConnect, m_remote.hostName.c_str()));
+            m_host.SetStatusText(StrPrintf(TrFormat("brxw::str", str::kCannotConnect).c_str(),
+                                           m_remote.hostName.c_str()));
         }
         Report(ConnectFailure(error));
     }
@@ -293,7 +301,8 @@ void Session::OnConnectResult() {
     const int error = m_socket.ConnectResult();
     if (error != 0) {
         CloseSession();
-        m_host.SetStatusText(StrPrintf(str::kCannotConnect, m_remote.hostName.c_str()));
+        m_host.SetStatusText(StrPrintf(TrFormat("brxw::str", str::kCannotConnect).c_str(),
+                                       m_remote.hostName.c_str()));
         ScheduleReconnect();
         Report(ConnectFailure(error));
         return;
@@ -309,7 +318,7 @@ void Session::OnConnectResult() {
     if (messages) {
         m_options |= category::kMessageCounters;
     }
-    m_host.SetStatusText(str::kSendingOptions);
+    m_host.SetStatusText(TrAnsi("brxw::str", str::kSendingOptions));
     m_readNotifier = std::make_unique<QSocketNotifier>(static_cast<qintptr>(m_socket.Handle()),
                                                        QSocketNotifier::Read);
     connect(m_readNotifier.get(), &QSocketNotifier::activated, this, &Session::OnChallenge);
@@ -337,12 +346,13 @@ void Session::OnChallenge() {
         }
         CloseSession();
         Report(report);
-        m_host.ShowWarning(str::kNetworkCaption, str::kConnectionClosed);
+        m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption),
+                           TrAnsi("brxw::str", str::kConnectionClosed));
         ScheduleReconnect();
         return;
     }
     const std::string challenge = ChallengeWord(std::string_view(buffer, std::size_t(got)));
-    m_host.SetStatusText(str::kAuthenticating);
+    m_host.SetStatusText(TrAnsi("brxw::str", str::kAuthenticating));
 
     ++m_generation;
     m_frameSinceLogin = false;
@@ -503,13 +513,16 @@ void Session::CountdownTick() {
         Connect(m_connectCommand - cmd::kConnectRemote0);
         return;
     }
-    const std::string left = StrPrintf(str::kReconnectIn, m_remote.hostName.c_str(), m_countdown);
-    m_host.SetStatusText(StrPrintf(str::kWillReconnect, left.c_str()));
+    const std::string left = StrPrintf(TrFormat("brxw::str", str::kReconnectIn).c_str(),
+                                       m_remote.hostName.c_str(), m_countdown);
+    m_host.SetStatusText(
+        StrPrintf(TrFormat("brxw::str", str::kWillReconnect).c_str(), left.c_str()));
 }
 
 void Session::NetworkError(const char* caption, int code) {
-    m_host.ShowWarning(str::kNetworkCaption,
-                       StrPrintf(str::kNetworkErrorText, caption, SocketErrorText(code)));
+    m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption),
+                       StrPrintf(str::kNetworkErrorText, TrAnsi("brxw::str", caption).c_str(),
+                                 SocketErrorShown(code).c_str()));
 }
 
 }  // namespace brxw

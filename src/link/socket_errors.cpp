@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/socket_errors.h"
 
+#include "resources/translate.h"
+
+#include <QtGlobal>
+
 #ifndef _WIN32
 #include <cerrno>
 #endif
@@ -15,56 +19,57 @@ struct ErrorText {
 };
 
 constexpr ErrorText kErrorTexts[] = {
-    {10004, "Interrupted system call"},
-    {10009, "Bad file number"},
-    {10013, "Access denied"},
-    {10014, "Bad address"},
-    {10022, "Invalid argument"},
-    {10024, "Too many open files"},
-    {10035, "Operation would block"},
-    {10036, "Operation now in progress"},
-    {10037, "Operation already in progress"},
-    {10038, "Socket operation on non-socket"},
-    {10039, "Destination address required"},
-    {10040, "Message too long"},
-    {10041, "Protocol is wrong type for socket"},
-    {10042, "Bad protocol option"},
-    {10043, "Protocol not supported"},
-    {10044, "Socket type not supported"},
-    {10045, "Operation not supported on socket"},
-    {10046, "Protocol family not supported"},
-    {10047, "Address family not supported by protocol family"},
-    {10048, "Address already in use"},
-    {10049, "Can't assign requested address"},
-    {10050, "Network is down"},
-    {10051, "ICMP network unreachable"},
-    {10052, "Network was reset"},
-    {10053, "Software caused connection abort"},
-    {10054, "Connection reset by peer"},
-    {10055, "No buffer space is supported"},
-    {10056, "Socket is already connected"},
-    {10057, "Socket is not connected"},
-    {10058, "Can't send after socket shutdown"},
-    {10059, "Too many references"},
-    {10060, "Connection timed out"},
-    {10061, "Connection refused"},
-    {10062, "Too many levels of symbolic links"},
-    {10063, "Name too long"},
-    {10064, "Host is down"},
-    {10065, "Host is unreachable"},
-    {10066, "Directory not empty"},
-    {10067, "EPROCLIM lpszError =ed"},
-    {10068, "EUSERS lpszError =ed"},
-    {10069, "Disk quota exceeded"},
-    {10070, "ESTALE lpszError =ed"},
-    {10071, "The object is remote"},
-    {10091, "System not ready"},
-    {10092, "Version is not supported"},
-    {10093, "Not initialized"},
-    {11001, "Host not found"},
-    {11002, "Try again"},
-    {11003, "Non-recoverable error"},
-    {11004, "No data record available"},
+    {10004, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Interrupted system call")},
+    {10009, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Bad file number")},
+    {10013, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Access denied")},
+    {10014, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Bad address")},
+    {10022, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Invalid argument")},
+    {10024, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Too many open files")},
+    {10035, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Operation would block")},
+    {10036, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Operation now in progress")},
+    {10037, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Operation already in progress")},
+    {10038, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Socket operation on non-socket")},
+    {10039, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Destination address required")},
+    {10040, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Message too long")},
+    {10041, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Protocol is wrong type for socket")},
+    {10042, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Bad protocol option")},
+    {10043, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Protocol not supported")},
+    {10044, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Socket type not supported")},
+    {10045, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Operation not supported on socket")},
+    {10046, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Protocol family not supported")},
+    {10047,
+     QT_TRANSLATE_NOOP("brxw::SocketErrors", "Address family not supported by protocol family")},
+    {10048, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Address already in use")},
+    {10049, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Can't assign requested address")},
+    {10050, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Network is down")},
+    {10051, QT_TRANSLATE_NOOP("brxw::SocketErrors", "ICMP network unreachable")},
+    {10052, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Network was reset")},
+    {10053, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Software caused connection abort")},
+    {10054, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Connection reset by peer")},
+    {10055, QT_TRANSLATE_NOOP("brxw::SocketErrors", "No buffer space is supported")},
+    {10056, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Socket is already connected")},
+    {10057, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Socket is not connected")},
+    {10058, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Can't send after socket shutdown")},
+    {10059, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Too many references")},
+    {10060, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Connection timed out")},
+    {10061, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Connection refused")},
+    {10062, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Too many levels of symbolic links")},
+    {10063, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Name too long")},
+    {10064, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Host is down")},
+    {10065, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Host is unreachable")},
+    {10066, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Directory not empty")},
+    {10067, QT_TRANSLATE_NOOP("brxw::SocketErrors", "EPROCLIM lpszError =ed")},
+    {10068, QT_TRANSLATE_NOOP("brxw::SocketErrors", "EUSERS lpszError =ed")},
+    {10069, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Disk quota exceeded")},
+    {10070, QT_TRANSLATE_NOOP("brxw::SocketErrors", "ESTALE lpszError =ed")},
+    {10071, QT_TRANSLATE_NOOP("brxw::SocketErrors", "The object is remote")},
+    {10091, QT_TRANSLATE_NOOP("brxw::SocketErrors", "System not ready")},
+    {10092, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Version is not supported")},
+    {10093, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Not initialized")},
+    {11001, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Host not found")},
+    {11002, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Try again")},
+    {11003, QT_TRANSLATE_NOOP("brxw::SocketErrors", "Non-recoverable error")},
+    {11004, QT_TRANSLATE_NOOP("brxw::SocketErrors", "No data record available")},
 };
 
 #ifndef _WIN32
@@ -101,7 +106,11 @@ const char* SocketErrorText(int code) {
             return entry.text;
         }
     }
-    return "Unknown";
+    return QT_TRANSLATE_NOOP("brxw::SocketErrors", "Unknown");
+}
+
+std::string SocketErrorShown(int code) {
+    return TrAnsi("brxw::SocketErrors", SocketErrorText(code));
 }
 
 #ifndef _WIN32

@@ -4,6 +4,8 @@
 // system shows the same texts.
 #pragma once
 
+#include <string>
+
 namespace brxw {
 
 namespace wsa {
@@ -40,8 +42,11 @@ inline constexpr int kNoData = 11004;
 inline constexpr int kUnknown = 10000;
 }  // namespace wsa
 
-// The text of a code; "Unknown" for every code the table does not list.
+// The text of a code; "Unknown" for every code the table does not list. In English: shown, it
+// goes through the translation with the context "brxw::SocketErrors" (SocketErrorShown).
 const char* SocketErrorText(int code);
+// The text of a code in the sysop's language, in the ANSI page.
+std::string SocketErrorShown(int code);
 
 #ifndef _WIN32
 // The errno value of a failed call as a Windows Sockets code. Never 0: every failure stays a

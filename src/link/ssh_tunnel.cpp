@@ -5,6 +5,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include "text/charset.h"
+
 #ifdef Q_OS_LINUX
 #include <sys/prctl.h>
 #include <csignal>
@@ -76,7 +78,7 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
     m_ready = false;
     m_localPort = FreeLoopbackPort();
     if (m_localPort == 0) {
-        Fail("no free local port for the forward");
+        Fail(QStringToAnsi(tr("no free local port for the forward")));
         return;
     }
     m_process = std::make_unique<QProcess>();
@@ -96,8 +98,7 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
     });
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            Fail("cannot run " + Program().toStdString() + ": " +
-                 m_process->errorString().toStdString());
+            Fail(QStringToAnsi(tr("cannot run %1: %2").arg(Program(), m_process->errorString())));
         }
     });
     connect(process, &QProcess::finished, this, [this] {
@@ -107,7 +108,7 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
             return;
         }
         std::string line = LastErrorLine();
-        Fail(line.empty() ? "ssh ended before the forward was open" : line);
+        Fail(line.empty() ? QStringToAnsi(tr("ssh ended before the forward was open")) : line);
     });
     m_started.start();
     m_pollTimer.start();
@@ -120,7 +121,8 @@ void SshTunnel::Poll() {
     }
     if (m_started.hasExpired(m_waitMs)) {
         std::string line = LastErrorLine();
-        Fail("ssh did not open the forward within " + std::to_string(m_waitMs / 1000) + " seconds" +
+        Fail(QStringToAnsi(
+                 tr("ssh did not open the forward within %1 seconds").arg(m_waitMs / 1000)) +
              (line.empty() ? "" : ": " + line));
         return;
     }

@@ -22,38 +22,36 @@ QDialogButtonBox* OkButton(QDialog* dialog) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About brxW"));
+    setWindowTitle(tr("About brxW"));
     auto* layout = new QGridLayout(this);
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(
-        new QLabel(QStringLiteral("<b>brxW</b> version %1").arg(QLatin1String(kVersion)), this), 0,
-        1);
-    layout->addWidget(new QLabel(QStringLiteral("Remote console for a packet-radio BBS"), this), 1,
-                      1);
-    layout->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 the brxW authors"), this), 2,
-                      1);
+    layout->addWidget(new QLabel(tr("<b>brxW</b> version %1").arg(QLatin1String(kVersion)), this),
+                      0, 1);
+    layout->addWidget(new QLabel(tr("Remote console for a packet-radio BBS"), this), 1, 1);
+    layout->addWidget(new QLabel(tr("Copyright \u00A9 2026 the brxW authors"), this), 2, 1);
     layout->addWidget(OkButton(this), 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 CCopyrightDlg::CCopyrightDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Copyright"));
+    setWindowTitle(tr("Copyright"));
     auto* layout = new QVBoxLayout(this);
     // The licence in plain words; LICENSE beside the program holds its full text.
-    const char* paragraphs[] = {
-        "brxW \u00A9 2026 the brxW authors.",
-        "brxW is free software: you may use it for any purpose, study and change it, and pass "
-        "it on, changed or not, under the terms of the GNU General Public License as published "
-        "by the Free Software Foundation, version 3 of the License or (at your choice) any later "
-        "version. Whoever passes it on must pass on its source code under the same terms.",
-        "brxW comes with no warranty at all, not even that it is fit for sale or for a "
-        "particular purpose. The full licence is in /usr/share/common-licenses/GPL-3 on Debian, "
-        "and at https://www.gnu.org/licenses/.",
+    const QString paragraphs[] = {
+        tr("brxW \u00A9 2026 the brxW authors."),
+        tr("brxW is free software: you may use it for any purpose, study and change it, and pass "
+           "it on, changed or not, under the terms of the GNU General Public License as "
+           "published by the Free Software Foundation, version 3 of the License or (at your "
+           "choice) any later version. Whoever passes it on must pass on its source code under "
+           "the same terms."),
+        tr("brxW comes with no warranty at all, not even that it is fit for sale or for a "
+           "particular purpose. The full licence is in /usr/share/common-licenses/GPL-3 on "
+           "Debian, and at https://www.gnu.org/licenses/."),
     };
-    for (const char* text : paragraphs) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
+    for (const QString& text : paragraphs) {
+        auto* label = new QLabel(text, this);
         label->setWordWrap(true);
         // About 55 characters a line, whatever the font's size.
         label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 55);

@@ -3,11 +3,12 @@
 
 #include "link/traffic_colour.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
 
 namespace brxw {
 
 std::string ChannelChangedMarker(int channel) {
-    return StrPrintf(kChannelChangedMarker, channel);
+    return StrPrintf(TrFormat("brxw::ChannelRouter", kChannelChangedMarker).c_str(), channel);
 }
 
 ChannelRouter::ChannelRouter(TrafficSink& allChannels, TrafficSink& oneChannel)

@@ -11,6 +11,7 @@
 // fakes. User-interface thread only.
 #pragma once
 
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,7 +32,9 @@ public:
     virtual void AppendText(std::string_view text, std::uint32_t colour) = 0;
 };
 
-inline constexpr const char* kChannelChangedMarker = "[ -- Channel changed to %d -- ]\n";
+// Shown in the sysop's language (context "brxw::ChannelRouter").
+inline constexpr const char* kChannelChangedMarker =
+    QT_TRANSLATE_NOOP("brxw::ChannelRouter", "[ -- Channel changed to %d -- ]\n");
 std::string ChannelChangedMarker(int channel);
 
 class ChannelRouter {

@@ -14,9 +14,7 @@
 
 namespace brxw {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 QString LocalTimeText(std::chrono::system_clock::time_point time, const QString& format) {
     const auto ms =
@@ -83,11 +81,11 @@ QVariant ConnectionLogModel::headerData(int section, Qt::Orientation orientation
     }
     switch (section) {
         case kTimeColumn:
-            return QStringLiteral("Time");
+            return tr("Time");
         case kProfileColumn:
-            return QStringLiteral("Profile");
+            return tr("Profile");
         case kEventColumn:
-            return QStringLiteral("Event");
+            return tr("Event");
         default:
             return {};
     }
@@ -95,11 +93,11 @@ QVariant ConnectionLogModel::headerData(int section, Qt::Orientation orientation
 
 CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
     : QDialog(parent), m_model(new ConnectionLogModel(log, this)), m_view(new QTreeView(this)) {
-    setWindowTitle(QStringLiteral("Connection log"));
+    setWindowTitle(tr("Connection log"));
     setModal(false);
     setSizeGripEnabled(true);
     m_view->setModel(m_model);
-    m_view->setAccessibleName(QStringLiteral("Connection log entries"));
+    m_view->setAccessibleName(tr("Connection log entries"));
     m_view->setRootIsDecorated(false);
     m_view->setUniformRowHeights(true);
     m_view->setAlternatingRowColors(true);

@@ -47,6 +47,7 @@
 #include "resources/command_ids.h"
 #include "resources/strings.h"
 #include "resources/toolbar_icons.h"
+#include "resources/translate.h"
 #include "settings/font_mapping.h"
 #include "settings/settings_dlg.h"
 #include "settings/setup_dlg.h"
@@ -212,15 +213,14 @@ void CControlPanel::RunSetupDialog(int n) {
     }
     if (!outcome->saved) {
         // The store's message names the file and the system's reason.
-        ShowWarning(
-            "Setup",
-            "The configuration could not be written. " +
-                QStringToAnsi(m_collectedConfigFailure.isEmpty()
-                                  ? QStringLiteral("Cannot write %1.").arg(m_config.Store().Path())
-                                  : m_collectedConfigFailure));
+        ShowWarning(QStringToAnsi(tr("Setup")),
+                    QStringToAnsi(tr("The configuration could not be written. %1")
+                                      .arg(m_collectedConfigFailure.isEmpty()
+                                               ? tr("Cannot write %1.").arg(m_config.Store().Path())
+                                               : m_collectedConfigFailure)));
     }
     if (!outcome->keyringProblem.empty()) {
-        ShowWarning("Setup", outcome->keyringProblem);
+        ShowWarning(QStringToAnsi(tr("Setup")), outcome->keyringProblem);
     }
     // Log files are named after the profile: a renamed one names the next lines' files.
     m_logs->ProfileEdited();
@@ -309,7 +309,7 @@ void CControlPanel::Initialise(std::string startupName) {
     m_settings.Load();
     m_logs->Load();
     m_ansiChar = m_settings.AnsiChar() != 0;
-    SetStatusText(str::kNotConnected);
+    SetStatusText(TrAnsi("brxw::str", str::kNotConnected));
     m_pane1->clear();
     m_session->Start(std::move(startupName));
 }
@@ -504,13 +504,13 @@ void CControlPanel::SetWaitCursor(bool waiting) {
 void CControlPanel::SessionStateChanged(bool loggedIn) {
     if (loggedIn) {
         m_alerts->SessionStarted();
-        SetStatusText(str::kInitializing);
-        m_pane1->setText(QString::fromLatin1(str::kRunning));
+        SetStatusText(TrAnsi("brxw::str", str::kInitializing));
+        m_pane1->setText(Tr("brxw::str", str::kRunning));
         UpdateCommandStates();
         emit LoggedIn();
         return;
     }
-    SetTitle(str::kPanelTitleNotConnected);
+    SetTitle(TrAnsi("brxw::str", str::kPanelTitleNotConnected));
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
         SetConnectItemChecked(cmd::kConnectRemote0 + n, false);
     }
@@ -573,17 +573,15 @@ void CControlPanel::OpenUserGuide() {
                       QStringLiteral(BRXW_BUILD_TREE_GUIDE));
     QString problem;
     if (search.found.isEmpty()) {
-        problem = QStringLiteral("The user guide was not found. It was looked for in:\n%1")
+        problem = tr("The user guide was not found. It was looked for in:\n%1")
                       .arg(search.tried.join(QLatin1Char('\n')));
     } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(search.found))) {
-        problem = QStringLiteral(
-                      "The user guide %1 could not be opened: the desktop has no "
-                      "browser or viewer for it. Open it in a browser yourself.")
+        problem = tr("The user guide %1 could not be opened: the desktop has no "
+                     "browser or viewer for it. Open it in a browser yourself.")
                       .arg(search.found);
     }
     if (!problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("User guide"), problem,
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, tr("User guide"), problem, QMessageBox::Ok, this);
         box.exec();
     }
 }

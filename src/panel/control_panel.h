@@ -93,6 +93,9 @@ public:
     // The panel's own keys for the toolbar's commands that have no function key, with the text
     // each one is known by ("Del"): for the toolbar's descriptions and the station menu.
     static QString CommandKeyText(int command);
+    // The same key as the sysop's language names it ("Entf" in German), as the toolkit's own
+    // translation names keys; under English exactly CommandKeyText.
+    static QString CommandKeyShown(int command);
     const QFont& TextFont() const { return m_textFont; }
     PanelSettings& Settings() { return m_settings; }
     // The text windows and the editor take a new font, or a new character set.

@@ -20,6 +20,7 @@
 #include "resources/command_prompts.h"
 #include "resources/strings.h"
 #include "resources/toolbar_icons.h"
+#include "resources/translate.h"
 #include "text/charset.h"
 #include "textwin/traffic_dlg.h"
 
@@ -32,12 +33,12 @@ constexpr int kPane0Width = 250;
 
 // The prompt is the part before the first line break; the tooltip the part after it.
 QString PromptPart(int command) {
-    const QString text = QString::fromLatin1(CommandPrompt(command));
+    const QString text = CommandPromptShown(command);
     return text.section(QLatin1Char('\n'), 0, 0);
 }
 
 QString TooltipPart(int command) {
-    const QString text = QString::fromLatin1(CommandPrompt(command));
+    const QString text = CommandPromptShown(command);
     return text.contains(QLatin1Char('\n')) ? text.section(QLatin1Char('\n'), 1).left(79)
                                             : QString();
 }
@@ -78,42 +79,40 @@ QAction* CControlPanel::Action(int command) const {
 }
 
 void CControlPanel::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, QStringLiteral("&Exit\tAltF4"), cmd::kExit);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    AddCommand(file, tr("&Exit\tAltF4"), cmd::kExit);
 
-    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-    AddCommand(window, QStringLiteral("&Console\tF2"), cmd::kConsoleWindow)->setCheckable(true);
-    AddCommand(window, QStringLiteral("&Monitoring\tF5"), cmd::kMonitoringWindow)
-        ->setCheckable(true);
-    AddCommand(window, QStringLiteral("&All channels\tF6"), cmd::kAllChannelsWindow)
-        ->setCheckable(true);
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    AddCommand(window, tr("&Console\tF2"), cmd::kConsoleWindow)->setCheckable(true);
+    AddCommand(window, tr("&Monitoring\tF5"), cmd::kMonitoringWindow)->setCheckable(true);
+    AddCommand(window, tr("&All channels\tF6"), cmd::kAllChannelsWindow)->setCheckable(true);
 
-    QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
+    QMenu* connectMenu = menuBar()->addMenu(tr("&Connect"));
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
-        AddCommand(connectMenu, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConnectRemote0 + n)
+        AddCommand(connectMenu, tr("Remote &%1").arg(n + 1), cmd::kConnectRemote0 + n)
             ->setCheckable(true);
     }
     connectMenu->addSeparator();
-    AddCommand(connectMenu, QStringLiteral("&Disconnect"), cmd::kDisconnect);
-    AddCommand(connectMenu, QStringLiteral("Connection &log"), cmd::kConnectionLog);
+    AddCommand(connectMenu, tr("&Disconnect"), cmd::kDisconnect);
+    AddCommand(connectMenu, tr("Connection &log"), cmd::kConnectionLog);
 
-    QMenu* config = menuBar()->addMenu(QStringLiteral("C&onfig"));
+    QMenu* config = menuBar()->addMenu(tr("C&onfig"));
     for (int n = 0; n < cmd::kRemoteCount; ++n) {
-        AddCommand(config, QStringLiteral("Remote &%1").arg(n + 1), cmd::kConfigRemote0 + n)
+        AddCommand(config, tr("Remote &%1").arg(n + 1), cmd::kConfigRemote0 + n)
             ->setCheckable(true);
     }
     config->addSeparator();
-    AddCommand(config, QStringLiteral("&Preferences..."), cmd::kPreferences);
+    AddCommand(config, tr("&Preferences..."), cmd::kPreferences);
 
-    m_optionsMenu = menuBar()->addMenu(QStringLiteral("&Options"));
-    AddCommand(m_optionsMenu, QStringLiteral("Settings"), cmd::kSettings);
+    m_optionsMenu = menuBar()->addMenu(tr("&Options"));
+    AddCommand(m_optionsMenu, tr("Settings"), cmd::kSettings);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, QStringLiteral("&Copyright"), cmd::kCopyright);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    AddCommand(help, tr("&Copyright"), cmd::kCopyright);
     help->addSeparator();
-    AddCommand(help, QStringLiteral("&About"), cmd::kAbout);
+    AddCommand(help, tr("&About"), cmd::kAbout);
     help->addSeparator();
-    AddCommand(help, QStringLiteral("&User guide"), cmd::kUserGuide);
+    AddCommand(help, tr("&User guide"), cmd::kUserGuide);
 
     // Closing a menu brings back pane 0's own text at once.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
@@ -123,7 +122,7 @@ void CControlPanel::BuildMenus() {
 }
 
 void CControlPanel::BuildToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(16, 15));
@@ -169,10 +168,10 @@ void CControlPanel::BuildToolBar() {
         m_toolBar->addAction(action);
         if (QWidget* button = m_toolBar->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);  // the keyboard reaches the toolbar too
-            const QString key = CommandKeyText(command);
-            button->setAccessibleDescription(
-                key.isEmpty() ? TooltipPart(command)
-                              : QStringLiteral("%1, key %2").arg(TooltipPart(command), key));
+            const QString key = CommandKeyShown(command);
+            button->setAccessibleDescription(key.isEmpty()
+                                                 ? TooltipPart(command)
+                                                 : tr("%1, key %2").arg(TooltipPart(command), key));
         }
         connect(action, &QAction::visibleChanged, this, &CControlPanel::UpdateToolbarSeparators);
     }
@@ -207,6 +206,11 @@ QString CControlPanel::CommandKeyText(int command) {
         default:
             return {};  // the Pactor commands are in their menu
     }
+}
+
+QString CControlPanel::CommandKeyShown(int command) {
+    const QString key = CommandKeyText(command);
+    return key.isEmpty() ? key : QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
 void CControlPanel::BuildCommandKeys() {
@@ -272,7 +276,7 @@ void CControlPanel::BuildServerControls() {
 }
 
 void CControlPanel::BuildStatusBar() {
-    m_pane0 = new QLabel(QString::fromLatin1(str::kNotConnected), this);
+    m_pane0 = new QLabel(Tr("brxw::str", str::kNotConnected), this);
     m_pane0->setFixedWidth(Pane0Width());
     m_pane1 = new QLabel(this);
     statusBar()->addWidget(m_pane0);
@@ -284,8 +288,8 @@ int CControlPanel::Pane0Width() const {
     // Room for the longest text of its own in its own font: the connection states and a
     // four-digit station count. The commands' prompts lie over the whole bar while a menu is
     // open, and may run over; at the usual font the pane keeps its classic 250 pixels.
-    const QStringList texts = {QString::fromLatin1(str::kNotConnected),
-                               QString::fromLatin1(str::kInitializing),
+    const QStringList texts = {Tr("brxw::str", str::kNotConnected),
+                               Tr("brxw::str", str::kInitializing),
                                AnsiToQString(StationCountText(true, 9999))};
     const QFontMetrics metrics(m_pane0->font());
     int widest = 0;

@@ -13,6 +13,7 @@
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
 #include "text/charset.h"
 
 namespace brxw {
@@ -69,10 +70,10 @@ void CControlPanel::SendRequest(std::uint8_t kind, std::string_view text) {
 void CControlPanel::ReceptionFailed(std::uint8_t kind, const QString& path, const QString& reason) {
     // A list asked for that will not show: its button works again.
     m_admin->ListFailed(kind);
-    ShowWarning(
-        str::kReceptionCaption,
-        StrPrintf(str::kCannotStoreReceived, QStringToAnsi(QDir::toNativeSeparators(path)).c_str(),
-                  QStringToAnsi(reason).c_str()));
+    ShowWarning(TrAnsi("brxw::str", str::kReceptionCaption),
+                StrPrintf(TrFormat("brxw::str", str::kCannotStoreReceived).c_str(),
+                          QStringToAnsi(QDir::toNativeSeparators(path)).c_str(),
+                          QStringToAnsi(reason).c_str()));
 }
 
 void CControlPanel::OpenInEditor(const QString& path) {

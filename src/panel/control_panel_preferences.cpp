@@ -28,12 +28,12 @@ void CControlPanel::OpenPreferences() {
                                             ApplyCodePages(pages);
                                         }
                                     }),
-                   QStringLiteral("Character set"));
-    dialog.AddPage(new CAlertsPage(m_config, *m_alerts), QStringLiteral("Alerts"));
-    dialog.AddPage(new CLoggingPage(*m_logs), QStringLiteral("Logging"));
+                   tr("Character set"));
+    dialog.AddPage(new CAlertsPage(m_config, *m_alerts), tr("Alerts"));
+    dialog.AddPage(new CLoggingPage(*m_logs), tr("Logging"));
     dialog.AddPage(
         new CColoursPage(m_config, [this](ColourScheme scheme) { ApplyColours(scheme); }),
-        QStringLiteral("Colours"));
+        tr("Colours"));
     // pages: add yours here
     dialog.exec();
     if (m_consoleCreated) {

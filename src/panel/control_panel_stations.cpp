@@ -106,15 +106,14 @@ void CControlPanel::ActivateStation() {
 
 void CControlPanel::ShowStationMenu(QPoint globalPos) {
     QMenu menu(this);
-    const std::pair<const char*, int> items[] = {
-        {"&One channel", cmd::kOneChannelWindow},
-        {"&Disconnect", cmd::kDisconnectChannel},
-        {"&Immediate disconnect", cmd::kImmediateDisconnect}};
+    const std::pair<QString, int> items[] = {
+        {tr("&One channel"), cmd::kOneChannelWindow},
+        {tr("&Disconnect"), cmd::kDisconnectChannel},
+        {tr("&Immediate disconnect"), cmd::kImmediateDisconnect}};
     for (const auto& [text, command] : items) {
         const QAction* source = Action(command);
         // The same commands as the toolbar's, in the same states.
-        QAction* item =
-            menu.addAction(QString::fromLatin1(text) + QLatin1Char('\t') + CommandKeyText(command));
+        QAction* item = menu.addAction(text + QLatin1Char('\t') + CommandKeyShown(command));
         item->setCheckable(source->isCheckable());
         item->setChecked(source->isChecked());
         item->setEnabled(source->isEnabled());
@@ -132,12 +131,11 @@ void CControlPanel::DisconnectStation(bool immediate) {
     if (!station || !m_session->HasSocket()) {
         return;
     }
-    const QString question =
-        QStringLiteral("Disconnect %1 ?").arg(AnsiToQString(station->callsign));
+    const QString question = tr("Disconnect %1 ?").arg(AnsiToQString(station->callsign));
     const bool confirmed =
         confirmDisconnect
             ? confirmDisconnect(question)
-            : QMessageBox::warning(this, QStringLiteral("Disconnect"), question,
+            : QMessageBox::warning(this, tr("Disconnect"), question,
                                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
     if (confirmed) {
         m_session->SendFrame(kDisconnectRequestKind,

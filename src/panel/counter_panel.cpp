@@ -12,10 +12,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "resources/translate.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
-#include "textwin/text_wnd_accessible.h"
 #include "textwin/qt_colour.h"
+#include "textwin/text_wnd_accessible.h"
 
 namespace brxw {
 namespace {
@@ -38,6 +39,11 @@ SplitText Split(const std::string& text) {
     }
     const std::string_view view(text);
     return {AnsiToQString(view.substr(0, tab)), AnsiToQString(view.substr(tab + 1))};
+}
+
+// A label of counter_text::kLabels in the sysop's language.
+QString LabelShown(std::string_view label) {
+    return Tr("brxw::Counters", std::string(label).c_str());
 }
 
 // The figure a value starts with ("10239 KB" gives 10239), or nothing when it starts with none.
@@ -149,7 +155,7 @@ int CCounterLine::LabelRight() const {
     const QFontMetrics metrics(font());
     int widest = 0;
     for (std::string_view label : counter_text::kLabels) {
-        widest = std::max(widest, metrics.horizontalAdvance(AnsiToQString(label)));
+        widest = std::max(widest, metrics.horizontalAdvance(LabelShown(label)));
     }
     return kLeftPad + widest;
 }
@@ -197,16 +203,18 @@ void CCounterLine::changeEvent(QEvent* event) {
 
 // ---- CCounterPanel ----
 
-CCounterPanel::CCounterPanel(const QString& caption, QWidget* parent) : QWidget(parent) {
+CCounterPanel::CCounterPanel(const QString& captionKey, QWidget* parent) : QWidget(parent) {
+    const QString caption = Tr("brxw::Counters", captionKey.toLatin1().constData());
     m_frame = new QGroupBox(this);
     auto* layout = new QVBoxLayout(m_frame);
     layout->setSpacing(1);
     // What each line counts, for assistive technology also while it shows nothing.
-    const bool status = caption == QLatin1String(counter_text::kStatusCaption);
+    const bool status = captionKey == QLatin1String(counter_text::kStatusCaption);
     for (std::size_t i = 0; i < std::size(m_lines); ++i) {
         m_lines[i] = new CCounterLine(m_frame);
         const std::string_view label = counter_text::kLabels[i + (status ? 0 : 3)];
-        m_lines[i]->setAccessibleName(AnsiToQString(label.substr(0, label.find(" :"))));
+        const QString shown = LabelShown(label);
+        m_lines[i]->setAccessibleName(shown.left(shown.lastIndexOf(QLatin1Char(':'))).trimmed());
         layout->addWidget(m_lines[i]);
     }
     m_frame->setAccessibleName(caption);

@@ -54,8 +54,9 @@ class CCounterPanel : public QWidget {
     Q_OBJECT
 
 public:
-    // caption: counter_text::kStatusCaption or kMessagesCaption.
-    explicit CCounterPanel(const QString& caption, QWidget* parent = nullptr);
+    // captionKey: counter_text::kStatusCaption or kMessagesCaption, untranslated; the panel
+    // shows its translation.
+    explicit CCounterPanel(const QString& captionKey, QWidget* parent = nullptr);
 
     // The three lines from top to bottom; they are repainted at once.
     void SetLines(const PanelLines& lines);

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "text/text_scan.h"
 #include "link/traffic_colour.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
+#include "text/text_scan.h"
 
 namespace brxw {
 namespace {
@@ -32,11 +33,14 @@ std::array<std::int32_t, N> ScanCounts(std::string_view payload) {
 }
 
 PanelLine Line(const char* format, std::int32_t value, bool red) {
-    return PanelLine{red ? kPanelRed : kPanelBlack, StrPrintf(format, static_cast<int>(value))};
+    return PanelLine{
+        red ? kPanelRed : kPanelBlack,
+        StrPrintf(TrFormat("brxw::Counters", format).c_str(), static_cast<int>(value))};
 }
 
 PanelLine Line(const char* format, const std::string& value, bool red) {
-    return PanelLine{red ? kPanelRed : kPanelBlack, StrPrintf(format, value.c_str())};
+    return PanelLine{red ? kPanelRed : kPanelBlack,
+                     StrPrintf(TrFormat("brxw::Counters", format).c_str(), value.c_str())};
 }
 
 }  // namespace
@@ -83,9 +87,10 @@ int ParseStationCount(std::string_view payload) {
 
 std::string StationCountText(bool loggedIn, int count) {
     if (!loggedIn) {
-        return str::kNotConnected;
+        return TrAnsi("brxw::str", str::kNotConnected);
     }
-    return StrPrintf(str::kConnectedStations, std::to_string(count).c_str());
+    return StrPrintf(TrFormat("brxw::str", str::kConnectedStations).c_str(),
+                     std::to_string(count).c_str());
 }
 
 }  // namespace brxw

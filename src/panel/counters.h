@@ -8,6 +8,7 @@
 // Free functions without state; the control panel keeps the six lines it shows.
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <cstdint>
 #include <ostream>
@@ -28,18 +29,25 @@ void PrintTo(const PanelLine& line, std::ostream* os);
 // A panel's lines from top to bottom.
 using PanelLines = std::array<PanelLine, 3>;
 
+// The captions and lines are shown in the sysop's language (context "brxw::Counters"); each
+// label of kLabels is translated as the label part of its line's format.
 namespace counter_text {
-inline constexpr const char* kStatusCaption = "Status";
-inline constexpr const char* kMessagesCaption = "Messages";
-inline constexpr const char* kUsedMem = "Used mem :\t%s";
-inline constexpr const char* kDataMem = "Data mem :\t%s";
-inline constexpr const char* kDiskFree = "Disk free :\t%s";
-inline constexpr const char* kTotalMsgs = "Total msgs :\t%d";
-inline constexpr const char* kHeldMsgs = "Held msgs :\t%d";
-inline constexpr const char* kPrivMsgs = "Priv msgs :\t%d";
+inline constexpr const char* kStatusCaption = QT_TRANSLATE_NOOP("brxw::Counters", "Status");
+inline constexpr const char* kMessagesCaption = QT_TRANSLATE_NOOP("brxw::Counters", "Messages");
+inline constexpr const char* kUsedMem = QT_TRANSLATE_NOOP("brxw::Counters", "Used mem :\t%s");
+inline constexpr const char* kDataMem = QT_TRANSLATE_NOOP("brxw::Counters", "Data mem :\t%s");
+inline constexpr const char* kDiskFree = QT_TRANSLATE_NOOP("brxw::Counters", "Disk free :\t%s");
+inline constexpr const char* kTotalMsgs = QT_TRANSLATE_NOOP("brxw::Counters", "Total msgs :\t%d");
+inline constexpr const char* kHeldMsgs = QT_TRANSLATE_NOOP("brxw::Counters", "Held msgs :\t%d");
+inline constexpr const char* kPrivMsgs = QT_TRANSLATE_NOOP("brxw::Counters", "Priv msgs :\t%d");
 // Every label a panel line can carry, for widgets that size a label column.
 inline constexpr std::array<std::string_view, 6> kLabels = {
-    "Used mem :", "Data mem :", "Disk free :", "Total msgs :", "Held msgs :", "Priv msgs :"};
+    QT_TRANSLATE_NOOP("brxw::Counters", "Used mem :"),
+    QT_TRANSLATE_NOOP("brxw::Counters", "Data mem :"),
+    QT_TRANSLATE_NOOP("brxw::Counters", "Disk free :"),
+    QT_TRANSLATE_NOOP("brxw::Counters", "Total msgs :"),
+    QT_TRANSLATE_NOOP("brxw::Counters", "Held msgs :"),
+    QT_TRANSLATE_NOOP("brxw::Counters", "Priv msgs :")};
 // The widest value a line can carry: the lowest 32-bit number with a unit.
 inline constexpr std::string_view kWidestValue = "-2147483648 KB";
 }  // namespace counter_text

@@ -53,18 +53,17 @@ QAction* CPactorMenu::Item(int command) const {
 }
 
 void CPactorMenu::CreateMenu() {
-    m_menu = new QMenu(QStringLiteral("&Pactor"), &m_menuBar);
-    const auto addItem = [this](const char* text, int command) {
-        QAction* item = m_menu->addAction(QString::fromLatin1(text));
+    m_menu = new QMenu(tr("&Pactor"), &m_menuBar);
+    const auto addItem = [this](const QString& text, int command) {
+        QAction* item = m_menu->addAction(text);
         item->setCheckable(true);
-        item->setStatusTip(
-            QString::fromLatin1(CommandPrompt(command)).section(QLatin1Char('\n'), 0, 0));
+        item->setStatusTip(CommandPromptShown(command).section(QLatin1Char('\n'), 0, 0));
         connect(item, &QAction::triggered, this, [this, command] { Press(command); });
         return item;
     };
-    m_scanItem = addItem("Scan", cmd::kPactorScan);
-    m_sendItem = addItem("Send", cmd::kPactorSend);
-    m_receiveItem = addItem("Receive", cmd::kPactorReceive);
+    m_scanItem = addItem(tr("Scan"), cmd::kPactorScan);
+    m_sendItem = addItem(tr("Send"), cmd::kPactorSend);
+    m_receiveItem = addItem(tr("Receive"), cmd::kPactorReceive);
     connect(m_menu, &QMenu::aboutToHide, this, &CPactorMenu::menuClosed);
     const QList<QAction*> menus = m_menuBar.actions();
     m_menuBar.insertMenu(menus.size() > kMenuPosition ? menus[kMenuPosition] : nullptr, m_menu);

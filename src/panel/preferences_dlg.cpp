@@ -10,8 +10,8 @@
 namespace brxw {
 
 CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new QTabWidget(this)) {
-    setWindowTitle(QStringLiteral("Preferences"));
-    m_tabs->setAccessibleName(QStringLiteral("Preference pages"));
+    setWindowTitle(tr("Preferences"));
+    m_tabs->setAccessibleName(tr("Preference pages"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesDlg::reject);

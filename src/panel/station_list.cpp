@@ -8,6 +8,7 @@
 
 #include "link/traffic_colour.h"
 #include "resources/strings.h"
+#include "resources/translate.h"
 
 namespace brxw {
 namespace {
@@ -58,9 +59,9 @@ std::uint32_t StationRowColour(char status) {
 std::string_view StationStateText(char status) {
     switch (status) {
         case kStatusRed:
-            return "needs attention";
+            return QT_TRANSLATE_NOOP("brxw::StationList", "needs attention");
         case kStatusBlue:
-            return "outgoing";
+            return QT_TRANSLATE_NOOP("brxw::StationList", "outgoing");
         default:
             return {};
     }
@@ -84,9 +85,10 @@ std::optional<SelectedStation> ReadStationEntry(std::string_view entry) {
 
 std::string OneChannelTitle(int channel, std::string_view callsign) {
     if (callsign.empty()) {
-        return kOneChannelTitleNone;
+        return TrAnsi("brxw::StationList", kOneChannelTitleNone);
     }
-    return StrPrintf(kOneChannelTitle, channel, std::string(callsign).c_str());
+    return StrPrintf(TrFormat("brxw::StationList", kOneChannelTitle).c_str(), channel,
+                     std::string(callsign).c_str());
 }
 
 std::string DisconnectRequest(int channel, std::string_view callsign, bool immediate) {

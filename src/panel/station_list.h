@@ -16,6 +16,7 @@
 // the operator's selection into it. User-interface thread only.
 #pragma once
 
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -28,8 +29,11 @@
 
 namespace brxw {
 
-// The fixed label above the list; the rows' tab stops are taken from its column positions.
-inline constexpr const char* kStationHeader = "Ch Callsign          Start   Time    Rt Buf C/Fwd";
+// The fixed label above the list; the rows' tab stops are taken from its column positions. Shown
+// in the sysop's language (context "brxw::StationList"): a translation keeps one word per column
+// and each column's first letter where the English has it.
+inline constexpr const char* kStationHeader =
+    QT_TRANSLATE_NOOP("brxw::StationList", "Ch Callsign          Start   Time    Rt Buf C/Fwd");
 
 inline constexpr std::size_t kMaxStationEntry = 79;
 // The station row starts after the two channel digits and the status character.
@@ -61,8 +65,10 @@ void PrintTo(const SelectedStation& station, std::ostream* os);
 std::optional<SelectedStation> ReadStationEntry(std::string_view entry);
 
 // The one-channel window's title: "Channel %d : %s", or "None" for an empty callsign.
-inline constexpr const char* kOneChannelTitle = "Channel %d : %s";
-inline constexpr const char* kOneChannelTitleNone = "None";
+// In the sysop's language (context "brxw::StationList").
+inline constexpr const char* kOneChannelTitle =
+    QT_TRANSLATE_NOOP("brxw::StationList", "Channel %d : %s");
+inline constexpr const char* kOneChannelTitleNone = QT_TRANSLATE_NOOP("brxw::StationList", "None");
 std::string OneChannelTitle(int channel, std::string_view callsign);
 
 // The disconnect request, sent as a frame of kind 5: "%02d %s %d" (channel, callsign, flag).

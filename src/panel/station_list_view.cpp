@@ -17,6 +17,7 @@
 #include <map>
 #include <string>
 
+#include "resources/translate.h"
 #include "settings/font_mapping.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
@@ -38,10 +39,16 @@ std::string_view ChannelKey(const std::string& entry) {
 // whose headers are the titles. Rows and cells read the view's model when asked, so they never
 // go stale; a row past the end is no longer valid.
 
+// What a row's colour says, in the sysop's language; empty for a plain row.
+QString StationStateShown(char status) {
+    const std::string_view text = StationStateText(status);
+    return text.empty() ? QString() : Tr("brxw::StationList", std::string(text).c_str());
+}
+
 // Asked for on every query of a screen reader: split once.
 const QStringList& ColumnTitles() {
     static const QStringList titles =
-        QString::fromLatin1(kStationHeader).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        Tr("brxw::StationList", kStationHeader).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return titles;
 }
 
@@ -376,7 +383,7 @@ std::vector<int> TabbedSegmentX(const QString& row, const QFontMetrics& metrics,
 }
 
 std::vector<int> HeaderTabStops(const QFontMetrics& metrics) {
-    const QString header = QString::fromLatin1(kStationHeader);
+    const QString header = Tr("brxw::StationList", kStationHeader);
     std::vector<int> stops;
     for (qsizetype i = 1; i < header.size(); ++i) {
         if (header[i] != QLatin1Char(' ') && header[i - 1] == QLatin1Char(' ')) {
@@ -462,7 +469,7 @@ public:
             case Qt::ForegroundRole:
                 return ToQColor(CurrentColours().Station(StationRowColour(StationStatusOf(entry))));
             case Qt::AccessibleDescriptionRole:
-                return AnsiToQString(StationStateText(StationStatusOf(entry)));
+                return StationStateShown(StationStatusOf(entry));
             default:
                 return {};
         }
@@ -580,7 +587,7 @@ private:
 
 CStationListView::CStationListView(StationList& list, QWidget* parent)
     : QWidget(parent), m_list(list) {
-    m_header = new QLabel(QString::fromLatin1(kStationHeader), this);
+    m_header = new QLabel(Tr("brxw::StationList", kStationHeader), this);
     m_header->setTextFormat(Qt::PlainText);
     m_header->setMargin(0);
     m_header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -591,7 +598,7 @@ CStationListView::CStationListView(StationList& list, QWidget* parent)
     // toolkit ignores a factory installed twice.
     QAccessible::installFactory(ListBox::Accessible);
     m_listView = new ListBox(*this, this);
-    m_listView->setAccessibleName(QStringLiteral("Connected stations"));
+    m_listView->setAccessibleName(tr("Connected stations"));
     m_listView->setModel(m_model);
     m_listView->setItemDelegate(m_delegate);
     m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -638,7 +645,7 @@ void CStationListView::SetFont(const QFont& font) {
     // The whole header, and so every column, fits beside the list's frame and scroll bar, at
     // whatever size the font is.
     const QFontMetrics metrics(listFont);
-    setMinimumWidth(metrics.horizontalAdvance(QString::fromLatin1(kStationHeader)) +
+    setMinimumWidth(metrics.horizontalAdvance(Tr("brxw::StationList", kStationHeader)) +
                     metrics.averageCharWidth() * 2 +
                     style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * RowTextLeft());
     setMinimumHeight(metrics.height() * 8);

@@ -1,72 +1,92 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prompt texts of the control panel's commands: shown in status pane 0 while a menu item is
 // highlighted or the pointer rests on a toolbar button. The part after the first line break is
-// the toolbar button's tooltip.
+// the toolbar button's tooltip. The texts are translated where they are shown, in the context
+// "brxw::CommandPrompt" (CommandPromptShown), and split after the translation.
 #pragma once
 
+#include <QtGlobal>
+
 #include "resources/command_ids.h"
+#include "resources/translate.h"
 
 namespace brxw {
 
+// Never shown: handed to the prompt overlay, it hides the overlay (compared, so not translated).
 inline constexpr const char* kIdlePrompt = "Ready";
 
 inline const char* CommandPrompt(int command) {
     switch (command) {
         case cmd::kExit:
-            return "Terminate brxW";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Terminate brxW");
         case cmd::kConsoleWindow:
-            return "Console connection\nConsole connection";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Console connection\nConsole connection");
         case cmd::kMonitoringWindow:
-            return "Ports monitoring\nPorts monitoring";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Ports monitoring\nPorts monitoring");
         case cmd::kAllChannelsWindow:
-            return "All channels monitoring\nAll channels monitoring";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "All channels monitoring\nAll channels monitoring");
         case cmd::kOneChannelWindow:
-            return "One channel monitoring\nChannel monitoring";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "One channel monitoring\nChannel monitoring");
         case cmd::kDisconnectChannel:
-            return "Disconnect channel\nDisconnect";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Disconnect channel\nDisconnect");
         case cmd::kImmediateDisconnect:
-            return "Immediate disconnect\nImmediate disconnect";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Immediate disconnect\nImmediate disconnect");
         case cmd::kEditMessageProperties:
-            return "Edit message properties\nMessage properties";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Edit message properties\nMessage properties");
         case cmd::kEditUserProperties:
-            return "Edit user properties\nUser properties";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Edit user properties\nUser properties");
         case cmd::kPendingForward:
-            return "Pending forward\nPending forward";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Pending forward\nPending forward");
         case cmd::kOpenConfigFile:
-            return "Open configuration file\nOpen file";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Open configuration file\nOpen file");
         case cmd::kPactorScan:
-            return "Pactor scan\nPactor scan";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Pactor scan\nPactor scan");
         case cmd::kPactorReceive:
-            return "Pactor receive\nPactor receive";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Pactor receive\nPactor receive");
         case cmd::kPactorSend:
-            return "Pactor send\nPactor send";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Pactor send\nPactor send");
         case cmd::kConnectRemote0:
-            return "Connect \"Remote 0\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Connect \"Remote 0\"");
         case cmd::kConnectRemote0 + 1:
-            return "Connect \"Remote 1\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Connect \"Remote 1\"");
         case cmd::kConnectRemote0 + 2:
-            return "Connect \"Remote 2\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Connect \"Remote 2\"");
         case cmd::kConnectRemote0 + 3:
-            return "Connect \"Remote 3\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Connect \"Remote 3\"");
         case cmd::kDisconnect:
-            return "Close the connection";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Close the connection");
         case cmd::kConnectionLog:
-            return "Show when the link came up and why it went down";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Show when the link came up and why it went down");
         case cmd::kPreferences:
-            return "Character sets, logging to files, alerts and colours";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Character sets, logging to files, alerts and colours");
         case cmd::kUserGuide:
-            return "Open the sysop's guide in the browser";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt",
+                                     "Open the sysop's guide in the browser");
         case cmd::kConfigRemote0:
-            return "Configure \"Remote 0\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Configure \"Remote 0\"");
         case cmd::kConfigRemote0 + 1:
-            return "Configure \"Remote 1\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Configure \"Remote 1\"");
         case cmd::kConfigRemote0 + 2:
-            return "Configure \"Remote 2\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Configure \"Remote 2\"");
         case cmd::kConfigRemote0 + 3:
-            return "Configure \"Remote 3\"";
+            return QT_TRANSLATE_NOOP("brxw::CommandPrompt", "Configure \"Remote 3\"");
         default:
             return "";
     }
+}
+
+// The prompt in the sysop's language, still with its line break before the tooltip.
+inline QString CommandPromptShown(int command) {
+    const char* text = CommandPrompt(command);
+    return *text == '\0' ? QString() : Tr("brxw::CommandPrompt", text);
 }
 
 }  // namespace brxw

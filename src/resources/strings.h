@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's string table: every text the operator reads that the program itself composes.
-// Texts with printf conversions are formats; StrPrintf fills them in.
+// Texts with printf conversions are formats; StrPrintf fills them in. Each text is translated
+// where it is shown, in the context "brxw::str" (TrAnsi, TrFormat); the title "brxW" and the
+// bare layout "%s\n%s\n" have nothing to translate.
 #pragma once
 
+#include <QtGlobal>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -11,40 +14,52 @@ namespace brxw {
 
 namespace str {
 // Status bar, pane 0: connection state.
-inline constexpr const char* kResolving = "Resolving %s";
-inline constexpr const char* kConnecting = "Connecting %s ...";
+inline constexpr const char* kResolving = QT_TRANSLATE_NOOP("brxw::str", "Resolving %s");
+inline constexpr const char* kConnecting = QT_TRANSLATE_NOOP("brxw::str", "Connecting %s ...");
 // A profile whose password the desktop's keyring keeps: asked for before connecting.
-inline constexpr const char* kReadingKeyring = "Reading the password of %s from the keyring ...";
+inline constexpr const char* kReadingKeyring =
+    QT_TRANSLATE_NOOP("brxw::str", "Reading the password of %s from the keyring ...");
 inline constexpr const char* kKeyringUnreadable =
-    "Cannot read the password of %s from the keyring: %s";
-inline constexpr const char* kNoKeyring = "no keyring service is available";
-inline constexpr const char* kOpeningSshTunnel = "Opening SSH tunnel to %s ...";
-inline constexpr const char* kCannotConnect = "Cannot connect %s !";
-inline constexpr const char* kSendingOptions = "Sending options...";
-inline constexpr const char* kAuthenticating = "Authentication in progress ...";
-inline constexpr const char* kInitializing = "Initializing ...";
-inline constexpr const char* kNotConnected = "Not connected";
-inline constexpr const char* kWillReconnect = "Will reconnect %s";
-inline constexpr const char* kReconnectIn = "%s in %d seconds";
-inline constexpr const char* kConnectedStations = "%s Connected station(s)";
+    QT_TRANSLATE_NOOP("brxw::str", "Cannot read the password of %s from the keyring: %s");
+inline constexpr const char* kNoKeyring =
+    QT_TRANSLATE_NOOP("brxw::str", "no keyring service is available");
+inline constexpr const char* kOpeningSshTunnel =
+    QT_TRANSLATE_NOOP("brxw::str", "Opening SSH tunnel to %s ...");
+inline constexpr const char* kCannotConnect = QT_TRANSLATE_NOOP("brxw::str", "Cannot connect %s !");
+inline constexpr const char* kSendingOptions = QT_TRANSLATE_NOOP("brxw::str", "Sending options...");
+inline constexpr const char* kAuthenticating =
+    QT_TRANSLATE_NOOP("brxw::str", "Authentication in progress ...");
+inline constexpr const char* kInitializing = QT_TRANSLATE_NOOP("brxw::str", "Initializing ...");
+inline constexpr const char* kNotConnected = QT_TRANSLATE_NOOP("brxw::str", "Not connected");
+inline constexpr const char* kWillReconnect = QT_TRANSLATE_NOOP("brxw::str", "Will reconnect %s");
+inline constexpr const char* kReconnectIn = QT_TRANSLATE_NOOP("brxw::str", "%s in %d seconds");
+inline constexpr const char* kConnectedStations =
+    QT_TRANSLATE_NOOP("brxw::str", "%s Connected station(s)");
 // Status bar, pane 1, while logged in: "Running" and 32 blanks.
-inline constexpr const char* kRunning = "Running                                ";
+inline constexpr const char* kRunning =
+    QT_TRANSLATE_NOOP("brxw::str", "Running                                ");
 
 // Window titles.
 inline constexpr const char* kPanelTitle = "brxW";
 inline constexpr const char* kPanelTitleConnected = "brxW - %s";
-inline constexpr const char* kPanelTitleNotConnected = "brxW - not connected";
+inline constexpr const char* kPanelTitleNotConnected =
+    QT_TRANSLATE_NOOP("brxw::str", "brxW - not connected");
 
 // Message boxes.
-inline constexpr const char* kNetworkCaption = "Network";
+inline constexpr const char* kNetworkCaption = QT_TRANSLATE_NOOP("brxw::str", "Network");
 inline constexpr const char* kNetworkErrorText = "%s\n%s\n";
-inline constexpr const char* kErrorEstablishing = "Error establishing connection";
-inline constexpr const char* kErrorHostInfo = "Error retrieving host information";
-inline constexpr const char* kConnectionClosed = "Connection closed";
-inline constexpr const char* kCannotFindConfig = "Cannot find %s in configuration";
+inline constexpr const char* kErrorEstablishing =
+    QT_TRANSLATE_NOOP("brxw::str", "Error establishing connection");
+inline constexpr const char* kErrorHostInfo =
+    QT_TRANSLATE_NOOP("brxw::str", "Error retrieving host information");
+inline constexpr const char* kConnectionClosed =
+    QT_TRANSLATE_NOOP("brxw::str", "Connection closed");
+inline constexpr const char* kCannotFindConfig =
+    QT_TRANSLATE_NOOP("brxw::str", "Cannot find %s in configuration");
 // A file the server sent that could not be stored: its path, then why.
-inline constexpr const char* kReceptionCaption = "Reception";
-inline constexpr const char* kCannotStoreReceived = "Cannot write the received file %s:\n%s";
+inline constexpr const char* kReceptionCaption = QT_TRANSLATE_NOOP("brxw::str", "Reception");
+inline constexpr const char* kCannotStoreReceived =
+    QT_TRANSLATE_NOOP("brxw::str", "Cannot write the received file %s:\n%s");
 }  // namespace str
 
 // printf into a std::string; formats come from the table above, never from the server.
