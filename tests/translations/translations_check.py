@@ -11,7 +11,8 @@ usage: translations_check.py LUPDATE SOURCE_DIR FILE.ts...
   in the same order, since the program fills the translated format with the English one's
   arguments; its mnemonic (one '&' where the source has one, none where it has none); its line
   breaks and tabs (the prompt/tooltip split and the shortcut column depend on them); its leading
-  and trailing blanks (padded status texts); and a trailing "..." (a command that asks more).
+  and trailing blanks, or the width of a text padded with blanks (a status pane's); and a
+  trailing "..." (a command that asks more).
 """
 import os
 import re
@@ -69,7 +70,11 @@ def problems_of(source, text):
         found.append("%d mnemonic(s), the source %d" % (mnemonics(text), mnemonics(source)))
     if source.count("\n") != text.count("\n") or source.count("\t") != text.count("\t"):
         found.append("line breaks or tabs differ")
-    if edges(source) != edges(text):
+    if len(edges(source)[1]) > 1 and "\n" not in source:
+        # Padded to a width (a status pane's text): the translation keeps the width.
+        if len(text) != len(source) or edges(text)[0] != edges(source)[0] or text[-1] != " ":
+            found.append("not padded to the source's width of %d" % len(source))
+    elif edges(source) != edges(text):
         found.append("leading or trailing blanks differ")
     if source.endswith("...") and not text.endswith("..."):
         found.append('no trailing "..."')
