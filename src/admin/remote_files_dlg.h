@@ -17,9 +17,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
 
 namespace brxw::admin {
+
+class CRemoteFilesModel;
 
 class CRemoteFilesDlg : public QDialog {
     Q_OBJECT
@@ -35,7 +37,9 @@ public:
     void Listing(const QString& path);
 
     const RemoteBrowser& Browser() const { return m_browser; }
-    QTreeWidget* Tree() const { return m_tree; }
+    // The list: a view over Model(), one row per item of the listing shown.
+    QTreeView* Tree() const { return m_tree; }
+    CRemoteFilesModel* Model() const { return m_model; }
     QLabel* DirectoryLabel() const { return m_directory; }
     QLineEdit* NameBox() const { return m_name; }
     QToolButton* UpButton() const { return m_up; }
@@ -53,7 +57,8 @@ private:
     RemoteBrowser m_browser;
     QLabel* m_directory = nullptr;
     QToolButton* m_up = nullptr;
-    QTreeWidget* m_tree = nullptr;
+    CRemoteFilesModel* m_model = nullptr;
+    QTreeView* m_tree = nullptr;
     QLabel* m_empty = nullptr;
     QLineEdit* m_name = nullptr;
     QPushButton* m_open = nullptr;

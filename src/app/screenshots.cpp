@@ -16,7 +16,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <cstdio>
 #include <functional>
@@ -159,10 +159,10 @@ void SaveAdminDialogs(CControlPanel& panel, const QDir& directory) {
         {cmd::kPendingForward, "pending-forward.png",
          [&](QDialog& d) { pickRow(static_cast<admin::CPendingForwardDlg&>(d).List(), 3); }},
         {cmd::kOpenConfigFile, "remote-files.png", [](QDialog& d) {
-             QTreeWidget* tree = static_cast<admin::CRemoteFilesDlg&>(d).Tree();
+             QTreeView* tree = static_cast<admin::CRemoteFilesDlg&>(d).Tree();
              tree->setFocus();
-             if (tree->topLevelItemCount() > 2) {
-                 tree->setCurrentItem(tree->topLevelItem(2));
+             if (tree->model()->rowCount() > 2) {
+                 tree->setCurrentIndex(tree->model()->index(2, 0));
              }
          }}};
     for (const auto& dialog : dialogs) {

@@ -7,6 +7,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,7 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTranslator>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <random>
 
@@ -23,6 +25,7 @@
 #include "admin/message_properties_dlg.h"
 #include "admin/pending_forward_dlg.h"
 #include "admin/remote_files_dlg.h"
+#include "admin/remote_files_model.h"
 #include "admin/user_properties_dlg.h"
 
 namespace brxw::admin {
@@ -48,6 +51,11 @@ struct Recorder {
         };
     }
 };
+
+// What a row of a list shows in a column: its text, or with a role another of its data.
+QVariant Cell(const QAbstractItemView& view, int row, int column, int role = Qt::DisplayRole) {
+    return view.model()->index(row, column).data(role);
+}
 
 void Key(QWidget* widget, Qt::Key key) {
     QTest::keyClick(widget, key, Qt::NoModifier);
@@ -500,14 +508,23 @@ TEST(RemoteFilesDlg, ListingOpenAndUp) {
     write("- 4096 init.cfg oct-12-12:30\nd 0 mail jan-05-2001\n");
     dialog.Listing(listing);
     EXPECT_FALSE(QFile::exists(listing));
-    QTreeWidget* tree = dialog.Tree();
-    ASSERT_EQ(tree->topLevelItemCount(), 2);
-    QTreeWidgetItem* mail = tree->topLevelItem(0);
-    EXPECT_EQ(mail->text(0), QStringLiteral("mail"));
-    EXPECT_EQ(mail->text(1), QStringLiteral("05/01    2001"));
-    EXPECT_EQ(mail->text(2), QString());
-    EXPECT_FALSE(mail->icon(0).isNull());
-    EXPECT_EQ(tree->topLevelItem(1)->text(2), QStringLiteral("4096"));
+    QTreeView* tree = dialog.Tree();
+    ASSERT_EQ(tree->model()->rowCount(), 2);
+    EXPECT_EQ(Cell(*tree, 0, 0), QStringLiteral("mail"));
+    EXPECT_EQ(Cell(*tree, 0, 1), QStringLiteral("05/01    2001"));
+    EXPECT_EQ(Cell(*tree, 0, 2), QString());
+    EXPECT_EQ(Cell(*tree, 1, 0), QStringLiteral("init.cfg"));
+    EXPECT_EQ(Cell(*tree, 1, 1), QStringLiteral("12/10    12:30"));
+    EXPECT_EQ(Cell(*tree, 1, 2), QStringLiteral("4096"));
+    // A folder's icon before its name, a file's another; the other columns have none.
+    const auto icon = [&](int row, int column) {
+        return Cell(*tree, row, column, Qt::DecorationRole).value<QIcon>();
+    };
+    EXPECT_FALSE(icon(0, 0).isNull());
+    EXPECT_FALSE(icon(1, 0).isNull());
+    EXPECT_NE(icon(0, 0).cacheKey(), icon(1, 0).cacheKey());
+    EXPECT_TRUE(icon(0, 1).isNull() && icon(0, 2).isNull());
+    EXPECT_EQ(tree->model()->headerData(2, Qt::Horizontal), QStringLiteral("Size"));
 
     tree->setFocus();
     QTest::keyClick(tree, Qt::Key_Down);
@@ -521,7 +538,7 @@ TEST(RemoteFilesDlg, ListingOpenAndUp) {
     // An empty directory says so; a listing that cannot be read changes nothing.
     write("");
     dialog.Listing(listing);
-    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(tree->model()->rowCount(), 0);
     dialog.Listing(work.filePath(QStringLiteral("missing.txt")));
     write("- 12 welcome.txt jan-01-2001\n");
     dialog.Listing(listing);
@@ -549,16 +566,16 @@ TEST(RemoteFilesDlg, NamesAreAskedForAsTheServerSentThem) {
     CRemoteFilesDlg dialog(r.Send());
     dialog.show();
     dialog.Listing(listing);
-    QTreeWidget* tree = dialog.Tree();
-    ASSERT_EQ(tree->topLevelItemCount(), 2001);
-    EXPECT_EQ(tree->topLevelItem(0)->text(0), QString::fromUtf8("\u20ACt\u00E9"));
-    EXPECT_EQ(tree->topLevelItem(1)->text(0), QStringLiteral("f0.txt"));
-    EXPECT_EQ(tree->topLevelItem(2000)->text(2), QStringLiteral("1999"));
-    tree->setCurrentItem(tree->topLevelItem(0));
+    QTreeView* tree = dialog.Tree();
+    ASSERT_EQ(tree->model()->rowCount(), 2001);
+    EXPECT_EQ(Cell(*tree, 0, 0), QString::fromUtf8("\u20ACt\u00E9"));
+    EXPECT_EQ(Cell(*tree, 1, 0), QStringLiteral("f0.txt"));
+    EXPECT_EQ(Cell(*tree, 2000, 2), QStringLiteral("1999"));
+    tree->setCurrentIndex(tree->model()->index(0, 0));
     dialog.Open();
     EXPECT_EQ(r.sent.back(), "1 \x80t\xE9");
     dialog.Listing(listing);  // the same again, inside it
-    tree->setCurrentItem(tree->topLevelItem(1234));
+    tree->setCurrentIndex(tree->model()->index(1234, 1));
     dialog.Open();
     EXPECT_EQ(r.sent.back(), "2 \x80t\xE9/f1233.txt");
 }
@@ -577,7 +594,7 @@ TEST(RemoteFilesDlg, NothingIsChosenUntilTheOperatorMoves) {
     CRemoteFilesDlg dialog(r.Send());
     dialog.Start();
     deliver(dialog, "d 0 mail jan-05-2001\n- 4096 init.cfg oct-12-12:30\n");
-    QTreeWidget* tree = dialog.Tree();
+    QTreeView* tree = dialog.Tree();
     ShowActive(dialog, tree);
     Key(tree, Qt::Key_Return);  // the focus arriving chose nothing
     EXPECT_EQ(r.sent, (std::vector<std::string>{"1 "}));
@@ -598,6 +615,50 @@ TEST(RemoteFilesDlg, NothingIsChosenUntilTheOperatorMoves) {
     dialog.UpButton()->click();
     Key(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "1 /mail");
+}
+
+// A click on a column's title puts the directories first again, the order within a type kept;
+// the item the operator is on stays current and chosen, in whatever row it lands.
+TEST(RemoteFilesDlg, ATitleClickSortsDirectoriesFirstAndKeepsTheChoice) {
+    CRemoteFilesModel model(
+        {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Size")}, QIcon(), QIcon());
+    model.SetItems(
+        {{'-', "1", "a", ""}, {'d', "", "b", ""}, {'-', "3", "c", "x"}, {'d', "", "d", ""}});
+    const QPersistentModelIndex c(model.index(2, 2));
+    model.SortDirectoriesFirst();
+    std::string names;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        names += std::string(model.Name(row)) + model.Type(row);
+    }
+    EXPECT_EQ(names, "bddda-c-");
+    EXPECT_EQ(c.row(), 3);
+    EXPECT_EQ(c.column(), 2);
+    EXPECT_EQ(c.data(), QStringLiteral("3"));
+    EXPECT_EQ(model.index(3, 1).data(), QStringLiteral("x"));
+
+    QTemporaryDir work;
+    const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
+    QFile file(listing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("d 0 mail jan-05-2001\n- 4096 init.cfg oct-12-12:30\n- 1 notes.txt oct-12-12:30\n");
+    file.close();
+    Recorder r;
+    CRemoteFilesDlg dialog(r.Send());
+    dialog.Listing(listing);
+    QTreeView* tree = dialog.Tree();
+    ShowActive(dialog, tree);
+    Key(tree, Qt::Key_Down);
+    Key(tree, Qt::Key_Down);
+    ASSERT_EQ(dialog.NameBox()->text(), QStringLiteral("init.cfg"));
+    QHeaderView* header = tree->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+    EXPECT_EQ(Cell(*tree, 0, 0), QStringLiteral("mail"));
+    EXPECT_EQ(tree->currentIndex().row(), 1);
+    EXPECT_TRUE(tree->selectionModel()->isRowSelected(1, {}));
+    EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("init.cfg"));
+    Key(tree, Qt::Key_Return);
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"2 init.cfg"}));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "admin/admin_dialogs.h"
 #include "admin/message_properties_dlg.h"
@@ -230,10 +230,11 @@ TEST_F(AdminOnPeerTest, EmptyListsAnnouncedWithSizeZeroStillOpenTheirDialogs) {
 
 TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
     ASSERT_TRUE(m_panel->Action(cmd::kOpenConfigFile)->isVisible());
-    const auto choose = [](QTreeWidget& tree, const char* name) {
-        for (int i = 0; i < tree.topLevelItemCount(); ++i) {
-            if (tree.topLevelItem(i)->text(0) == QLatin1String(name)) {
-                tree.setCurrentItem(tree.topLevelItem(i));
+    const auto choose = [](QTreeView& tree, const char* name) {
+        const QAbstractItemModel& rows = *tree.model();
+        for (int i = 0; i < rows.rowCount(); ++i) {
+            if (rows.index(i, 0).data().toString() == QLatin1String(name)) {
+                tree.setCurrentIndex(rows.index(i, 0));
                 return true;
             }
         }
@@ -241,9 +242,10 @@ TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
     };
     ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
         Command(cmd::kOpenConfigFile), [&](admin::CRemoteFilesDlg& dialog) {
-            QTreeWidget& tree = *dialog.Tree();
-            ASSERT_TRUE(WaitUntil([&] { return tree.topLevelItemCount() > 0; }));
-            EXPECT_EQ(tree.topLevelItem(0)->text(0), QStringLiteral("help"));  // directories first
+            QTreeView& tree = *dialog.Tree();
+            ASSERT_TRUE(WaitUntil([&] { return tree.model()->rowCount() > 0; }));
+            // directories first
+            EXPECT_EQ(tree.model()->index(0, 0).data(), QStringLiteral("help"));
             ASSERT_TRUE(choose(tree, "mail"));
             QTest::keyClick(&tree, Qt::Key_Return);
             ASSERT_TRUE(WaitUntil([&] { return choose(tree, "welcome.txt"); }));
@@ -302,7 +304,7 @@ TEST_F(AdminOnPeerTest, AListingThatCannotBeStoredIsReported) {
     ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
         Command(cmd::kOpenConfigFile), [&](admin::CRemoteFilesDlg& dialog) {
             ASSERT_TRUE(WaitUntil([&] { return !reported.isEmpty(); }));
-            EXPECT_EQ(dialog.Tree()->topLevelItemCount(), 0);
+            EXPECT_EQ(dialog.Tree()->model()->rowCount(), 0);
         }));
     EXPECT_TRUE(
         reported.contains(QDir::toNativeSeparators(work + QStringLiteral("/brx_directory.txt"))))
