@@ -419,7 +419,7 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Colour code 2 and 3 (green): [ -- Channel changed to 3 -- ]</source>
-        <translation>Farbcode 2 und 3 (grün): [ -- Channel changed to 3 -- ]</translation>
+        <translation>Farbcode 2 und 3 (grün): [ -- Wechsel auf Kanal 3 -- ]</translation>
     </message>
     <message>
         <source>Colour code 4 (blue)</source>

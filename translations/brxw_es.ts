@@ -419,7 +419,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Colour code 2 and 3 (green): [ -- Channel changed to 3 -- ]</source>
-        <translation>Códigos de color 2 y 3 (verde): [ -- Channel changed to 3 -- ]</translation>
+        <translation>Códigos de color 2 y 3 (verde): [ -- Cambio al canal 3 -- ]</translation>
     </message>
     <message>
         <source>Colour code 4 (blue)</source>

@@ -419,7 +419,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Colour code 2 and 3 (green): [ -- Channel changed to 3 -- ]</source>
-        <translation>Codes couleur 2 et 3 (vert) : [ -- Channel changed to 3 -- ]</translation>
+        <translation>Codes couleur 2 et 3 (vert) : [ -- Passage au canal 3 -- ]</translation>
     </message>
     <message>
         <source>Colour code 4 (blue)</source>
