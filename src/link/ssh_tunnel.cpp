@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ssh_tunnel.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -187,15 +188,29 @@ void SshTunnel::Stop() {
     }
     std::unique_ptr<QProcess> process = std::move(m_process);
     process->disconnect(this);
-    if (process->state() != QProcess::NotRunning) {
-        process->terminate();
+    if (process->state() == QProcess::NotRunning) {
+        // Possibly called from one of the process's own signals: deleted once that has returned.
+        process.release()->deleteLater();
+        return;
+    }
+    process->terminate();
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr) {
+        // The program is ending: nothing runs later, so wait here.
         if (!process->waitForFinished(kStopWaitMs)) {
             process->kill();
             process->waitForFinished(kStopWaitMs);
         }
+        process.release()->deleteLater();
+        return;
     }
-    // Possibly called from one of the process's own signals: deleted once that has returned.
-    process.release()->deleteLater();
+    // The windows go on at once: an ssh that takes its time over SIGTERM ends on its own, is
+    // killed after a grace, or, when the program ends first, is killed and waited for as the
+    // application deletes it.
+    QProcess* ending = process.release();
+    ending->setParent(app);
+    connect(ending, &QProcess::finished, ending, &QObject::deleteLater);
+    QTimer::singleShot(kStopWaitMs, ending, [ending] { ending->kill(); });
 }
 
 }  // namespace brxw

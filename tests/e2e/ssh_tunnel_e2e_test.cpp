@@ -22,6 +22,7 @@
 
 #include "config/app_config.h"
 #include "link/session.h"
+#include "link/ssh_tunnel.h"
 #include "support/fake_session_host.h"
 #include "support/running_peer.h"
 #include "support/wait.h"
@@ -214,8 +215,28 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
             }
         }
         EXPECT_EQ(m_session.TunnelProcessId(), 0);
-        EXPECT_FALSE(Alive(pid)) << "ssh " << pid << " is left running";
+        EXPECT_TRUE(WaitUntil([&] { return !Alive(pid); })) << "ssh " << pid << " is left running";
     }
+}
+
+TEST(SshTunnelStop, AnSshThatIgnoresSigtermDoesNotHoldTheWindowsAndIsKilledAfterItsGrace) {
+    QTemporaryDir dir;
+    const QString stubborn = dir.filePath(QStringLiteral("stubborn-ssh"));
+    // An ignored signal stays ignored across exec.
+    ASSERT_TRUE(WriteFile(stubborn, "#!/bin/sh\ntrap '' TERM\n: > \"$0.ready\"\nexec sleep 60\n"));
+    ASSERT_TRUE(QFile::setPermissions(stubborn, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QByteArray before = qgetenv("BRXW_SSH");
+    qputenv("BRXW_SSH", stubborn.toLocal8Bit());
+    SshTunnel tunnel(60000);
+    tunnel.Start(SshTarget{"", "127.0.0.1", 0}, "127.0.0.1", 1);
+    ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(stubborn + QStringLiteral(".ready")); }));
+    const qint64 pid = tunnel.ProcessId();
+    tunnel.Stop();
+    // Stop returned before ssh ended: it did not wait for it.
+    EXPECT_FALSE(tunnel.Running());
+    EXPECT_TRUE(Alive(pid));
+    EXPECT_TRUE(WaitUntil([&] { return !Alive(pid); }, 10000)) << "ssh " << pid << " survived";
+    qputenv("BRXW_SSH", before);
 }
 
 TEST_F(SshTunnelE2E, AFailingSshIsReportedInItsOwnWordsAndEnded) {
