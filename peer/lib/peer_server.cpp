@@ -234,6 +234,10 @@ void PeerServer::OnNewConnection() {
             socket->deleteLater();
             continue;
         }
+        {
+            std::lock_guard lock(m_mutex);
+            ++m_accepted;
+        }
         const int id = m_nextId++;
         auto* connection = new PeerConnection(id, socket, *this, m_config.loginTimeoutMs, this);
         m_connections[id] = connection;
@@ -672,6 +676,11 @@ int PeerServer::ConnectionCount() const {
 int PeerServer::LoggedInCount() const {
     std::lock_guard lock(m_mutex);
     return m_loggedIn;
+}
+
+int PeerServer::AcceptedCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_accepted;
 }
 
 int PeerServer::Refusals() const {

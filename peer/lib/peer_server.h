@@ -113,6 +113,8 @@ public:
     const ReceivedRecord& Received() const { return m_received; }
     qint64 BytesReceived() const { return m_received.ByteCount(); }
     int ConnectionCount() const;
+    // Every connection accepted since the server was made, those that have ended included.
+    int AcceptedCount() const;
     int LoggedInCount() const;
     // Logins refused and connections the peer dropped (timeouts, garbage, slow readers).
     int Refusals() const;
@@ -191,6 +193,7 @@ private:
     std::map<int, ConnectionInfo> m_info;
     int m_loggedIn = 0;
     int m_refused = 0;
+    int m_accepted = 0;
     int m_lastOptions = -1;
 };
 

@@ -112,6 +112,25 @@ int NativeSocket::StartConnect(std::uint32_t ipv4, std::uint16_t port) {
     return error == wsa::kInProgress ? wsa::kWouldBlock : error;
 }
 
+bool LoopbackPortListened(std::uint16_t port) {
+    NativeSocket probe;
+    if (probe.Open() != 0) {
+        return false;
+    }
+#ifndef _WIN32
+    // On Windows the same option would let the bind share a listener's port, and see nothing.
+    const int on = 1;
+    ::setsockopt(probe.Handle(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+#endif
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return ::bind(probe.Handle(), reinterpret_cast<const sockaddr*>(&address), sizeof address) !=
+               0 &&
+           LastSocketError() == wsa::kAddressInUse;
+}
+
 int NativeSocket::ConnectResult() const {
     int error = 0;
 #ifdef _WIN32

@@ -50,6 +50,11 @@ private:
     SocketHandle m_handle = kInvalidSocket;
 };
 
+// True once a socket listens on the loopback port. Found by binding the port, never by
+// connecting to it. Where the system lets a socket that only binds share the port with one that
+// binds to listen (SO_REUSEADDR on both, as ssh sets it), the probe never keeps the listener out.
+bool LoopbackPortListened(std::uint16_t port);
+
 // Starts the platform's sockets (Winsock 1.1 on Windows; nothing to do elsewhere). False when
 // they cannot be used.
 bool InitialiseSockets();

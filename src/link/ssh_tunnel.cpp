@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QHostAddress>
 #include <QTcpServer>
-#include <QTcpSocket>
 
+#include "link/native_socket.h"
 #include "text/charset.h"
 
 #ifdef Q_OS_LINUX
@@ -127,32 +127,17 @@ void SshTunnel::Poll() {
              (line.empty() ? "" : ": " + line));
         return;
     }
-    if (m_probe) {
-        return;  // the last attempt is still under way
+    // Up once ssh listens on the port (it does so after it has logged in). Seen by binding the
+    // port, not by connecting through it: a connection would go on to the BBS, which would count
+    // a visit that never logs in.
+    if (!LoopbackPortListened(static_cast<std::uint16_t>(m_localPort))) {
+        return;
     }
-    // A connection the forward accepts says it is up; it is closed at once, and the session
-    // then makes its own.
-    m_probe = std::make_unique<QTcpSocket>();
-    QTcpSocket* probe = m_probe.get();
-    connect(probe, &QTcpSocket::connected, this, [this, probe] {
-        if (m_probe.get() != probe) {
-            return;
-        }
-        m_pollTimer.stop();
-        m_ready = true;
-        probe->disconnect(this);
-        probe->abort();
-        m_probe.release()->deleteLater();
-        if (onReady) {
-            onReady(m_localPort);
-        }
-    });
-    connect(probe, &QTcpSocket::errorOccurred, this, [this, probe] {
-        if (m_probe.get() == probe) {
-            m_probe.release()->deleteLater();
-        }
-    });
-    probe->connectToHost(QHostAddress::LocalHost, static_cast<quint16>(m_localPort));
+    m_pollTimer.stop();
+    m_ready = true;
+    if (onReady) {
+        onReady(m_localPort);
+    }
 }
 
 std::string SshTunnel::LastErrorLine() {
@@ -178,11 +163,6 @@ void SshTunnel::Fail(std::string reason) {
 
 void SshTunnel::Stop() {
     m_pollTimer.stop();
-    if (m_probe) {
-        m_probe->disconnect(this);
-        m_probe->abort();
-        m_probe.release()->deleteLater();
-    }
     if (!m_process) {
         return;
     }

@@ -18,8 +18,6 @@
 
 #include "config/ssh_host.h"
 
-class QTcpSocket;
-
 namespace brxw {
 
 class SshTunnel : public QObject {
@@ -55,7 +53,6 @@ private:
 
     int m_waitMs;
     std::unique_ptr<QProcess> m_process;
-    std::unique_ptr<QTcpSocket> m_probe;
     QTimer m_pollTimer;
     QElapsedTimer m_started;
     QByteArray m_stderr;

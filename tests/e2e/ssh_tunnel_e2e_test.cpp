@@ -172,6 +172,7 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
     WriteProfile(sshHost);
     // Round 1 loses the link at the peer, round 2 loses ssh itself, round 3 disconnects.
     for (int round = 1; round <= 3; ++round) {
+        const int acceptedBefore = m_peer.Server().AcceptedCount();
         if (round == 1) {
             m_host.statusTexts.clear();
             m_session.Connect(0);
@@ -190,6 +191,8 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
                                                    "Authentication in progress ..."};
         EXPECT_EQ(m_host.statusTexts, expected);
         ASSERT_TRUE(WaitUntil([&] { return m_peer.LoggedInCount() > 0; }));
+        // The BBS sees the login's connection alone: finding the tunnel up costs it no visit.
+        EXPECT_EQ(m_peer.Server().AcceptedCount() - acceptedBefore, 1);
         const qint64 pid = m_session.TunnelProcessId();
         ASSERT_GT(pid, 0);
         EXPECT_TRUE(Alive(pid));
