@@ -27,6 +27,7 @@
 #include "admin/remote_files_dlg.h"
 #include "admin/remote_files_model.h"
 #include "admin/user_properties_dlg.h"
+#include "support/tilde_translator.h"
 
 namespace brxw::admin {
 namespace {
@@ -70,24 +71,7 @@ void ShowActive(QDialog& dialog, QWidget* focus) {
     ASSERT_TRUE(focus->hasFocus());
 }
 
-// A stand-in for a language: every text of the program reads "~" and the English one, which
-// keeps each format's conversions, so formats are taken translated as well.
-class TildeTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        return QLatin1String(context).startsWith(QLatin1String("brxw::"))
-                   ? QLatin1Char('~') + QString::fromLatin1(source)
-                   : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
-// Installed for the scope; the dialogs made in it read their texts from it.
-struct Translated {
-    TildeTranslator translator;
-    Translated() { QCoreApplication::installTranslator(&translator); }
-    ~Translated() { QCoreApplication::removeTranslator(&translator); }
-};
+using test::Translated;
 
 // In another language the operator reads the captions, labels, buttons, flags and boxes in it,
 // while the server reads its own bytes as before: the type and status letters, the field

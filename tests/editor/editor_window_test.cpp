@@ -33,6 +33,7 @@
 #include "settings/settings.h"
 #include "support/pdf_words.h"
 #include "support/test_files.h"
+#include "support/tilde_translator.h"
 #include "support/wait.h"
 
 namespace brxw {
@@ -385,23 +386,11 @@ TEST_F(EditorWindowTest, IndicatorsAndTheToolbarCheckShowTheRealState) {
     EXPECT_FALSE(m_frame.ToolBar()->toggleViewAction()->isChecked());
 }
 
-// A stand-in for a language: every text of the program reads "~" and the English one.
-class TildeTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        return QLatin1String(context).startsWith(QLatin1String("brxw::"))
-                   ? QLatin1Char('~') + QString::fromLatin1(source)
-                   : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
-
 // In another language the menus, the status pane, the title and the question read it; the
 // message handed over is the quoted text with the signature, byte for byte, and the
 // program's name in the title stays.
 TEST(EditorTranslated, TheFrameSpeaksItTheMessageDoesNot) {
-    TildeTranslator translator;
-    QCoreApplication::installTranslator(&translator);
+    test::Translated translated;
     QTemporaryDir dir;
     AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
     RecordingHost host;
@@ -436,7 +425,6 @@ TEST(EditorTranslated, TheFrameSpeaksItTheMessageDoesNot) {
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].bytes, QByteArray("\r\n>Hello\r\n>73 de Q0QQQ"));
     }
-    QCoreApplication::removeTranslator(&translator);
 }
 
 TEST_F(EditorWindowTest, BarsPromptsPlacementAndPrinting) {
