@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("brxW"));
     // The sysop's language, before the first text is made.
     const QDir programDir(QCoreApplication::applicationDirPath());
-    brxw::InstallTranslations(
+    const brxw::TranslationsLoaded translation = brxw::InstallTranslations(
         brxw::MessageLanguages(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
                                qEnvironmentVariable("LANG"), qEnvironmentVariable("LANGUAGE")),
         {QDir::cleanPath(programDir.filePath(QStringLiteral(BRXW_INSTALLED_TRANSLATIONS))),
@@ -143,6 +143,12 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<brxw::ScreenshotRun> shots;
     if (!commandLine.screenshotDir.isEmpty()) {
         shots = std::make_unique<brxw::ScreenshotRun>(panel, commandLine.screenshotDir);
+        // The demonstration says which translation its pictures show, and from where.
+        if (!translation.language.isEmpty()) {
+            std::printf("translation: %s from %s\n", qPrintable(translation.language),
+                        qPrintable(translation.folder));
+            std::fflush(stdout);
+        }
     }
 
     const int result = QApplication::exec();
