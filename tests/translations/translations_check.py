@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The translations are whole and safe to show.
 
-usage: translations_check.py LUPDATE SOURCE_DIR FILE.ts...
+usage: translations_check.py LUPDATE SOURCE_DIR FILE.ts... -- LUPDATE_OPTIONS...
 
 - Every text the sources mark for translation is in every .ts file, and the .ts files hold no
   text the sources have dropped (lupdate is run over the sources into copies and compared).
@@ -25,8 +25,6 @@ import xml.etree.ElementTree as ET
 PRINTF = re.compile(r"%[-+ #0']*(?:\d+|\*)?(?:\.(?:\d+|\*))?(?:hh|h|ll|l|L|q|j|z|t)?[diouxXeEfFgGaAcspn%]")
 QT_ARG = re.compile(r"%L?(\d{1,2})")
 MNEMONIC = re.compile(r"&(?!&)")
-LUPDATE_OPTIONS = ["-silent", "-locations", "none", "-no-obsolete", "-extensions", "cpp,h",
-                   "-tr-function-alias", "translate+=Tr,translate+=TrAnsi,translate+=TrFormat"]
 
 
 def messages(path):
@@ -82,7 +80,9 @@ def problems_of(source, text):
 
 
 def main():
-    lupdate, source_dir, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
+    lupdate, source_dir, rest = sys.argv[1], sys.argv[2], sys.argv[3:]
+    split = rest.index("--") if "--" in rest else len(rest)
+    ts_files, options = rest[:split], rest[split + 1:]
     failures = []
     with tempfile.TemporaryDirectory() as scratch:
         copies = []
@@ -90,7 +90,7 @@ def main():
             copy = os.path.join(scratch, os.path.basename(path))
             shutil.copyfile(path, copy)
             copies.append(copy)
-        subprocess.run([lupdate, *LUPDATE_OPTIONS, source_dir, "-ts", *copies], check=True,
+        subprocess.run([lupdate, "-silent", *options, source_dir, "-ts", *copies], check=True,
                        stdout=subprocess.DEVNULL)
         for path, copy in zip(ts_files, copies):
             name = os.path.basename(path)
