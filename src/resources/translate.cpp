@@ -15,9 +15,8 @@ namespace brxw {
 std::string TrAnsi(const char* context, const char* text) {
     const QString translated = QCoreApplication::translate(context, text);
     std::string ansi = QStringToAnsi(translated);
-    if (ansi.find('?') == std::string::npos || translated.count(QLatin1Char('?')) ==
-                                                   static_cast<qsizetype>(std::count(
-                                                       ansi.begin(), ansi.end(), '?'))) {
+    // Every character the page has stays itself; only one it lacks adds a '?'.
+    if (std::count(ansi.begin(), ansi.end(), '?') == translated.count(QLatin1Char('?'))) {
         return ansi;
     }
     // A letter the profile's page lacks (an umlaut under a Cyrillic page) is shown as its
