@@ -280,6 +280,14 @@ std::optional<FieldMap> BbsStore::MessageFields(qint64 number) const {
     return IsGenerated(number) ? std::optional(GeneratedMessage(number)) : std::nullopt;
 }
 
+FieldMap* BbsStore::WrittenMessage(qint64 number) {
+    auto it = m_messages.find(number);
+    if (it == m_messages.end() && IsGenerated(number)) {
+        it = m_messages.emplace(number, GeneratedMessage(number)).first;
+    }
+    return it == m_messages.end() ? nullptr : &it->second;
+}
+
 int BbsStore::MessageCount() const {
     // The stored ones beyond the generated range are the messages written since.
     return static_cast<int>(m_generated +
@@ -480,15 +488,12 @@ bool BbsStore::PutMessage(QByteArrayView request) {
         return false;
     }
     const auto number = Number(put->first);
-    if (number && IsGenerated(*number) && m_messages.count(*number) == 0) {
-        m_messages[*number] = GeneratedMessage(*number);  // written: stored from now on
-    }
-    const auto it = number ? m_messages.find(*number) : m_messages.end();
-    if (it == m_messages.end()) {
+    FieldMap* fields = number ? WrittenMessage(*number) : nullptr;
+    if (fields == nullptr) {
         return false;
     }
     for (const auto& [field, value] : put->second) {
-        it->second[field] = value;
+        (*fields)[field] = value;
     }
     return true;
 }
@@ -606,12 +611,9 @@ std::optional<QByteArray> BbsStore::MessageText(qint64 number) const {
 
 qint64 BbsStore::StoreMessageText(qint64 number, const QByteArray& text) {
     const QByteArray kept = text.left(kMaxText);
-    if (number >= 0 && IsGenerated(number) && m_messages.count(number) == 0) {
-        m_messages[number] = GeneratedMessage(number);
-    }
-    if (number >= 0 && m_messages.count(number)) {
+    if (FieldMap* fields = number >= 0 ? WrittenMessage(number) : nullptr) {
         m_texts[number] = kept;
-        m_messages[number][4] = QByteArray::number(kept.size());
+        (*fields)[4] = QByteArray::number(kept.size());
         return number;
     }
     if (MessageCount() >= m_maxRecords) {

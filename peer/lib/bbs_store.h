@@ -110,6 +110,9 @@ private:
     std::optional<FieldMap> MessageFields(qint64 number) const;
     bool IsGenerated(qint64 number) const { return number >= 1 && number <= m_generated; }
     FieldMap GeneratedMessage(qint64 number) const;
+    // The stored fields of message `number`, about to be written: a generated one is stored
+    // from now on. Null when there is no such message.
+    FieldMap* WrittenMessage(qint64 number);
 
     std::map<QByteArray, FieldMap> m_users;  // key: upper-case callsign
     std::map<qint64, FieldMap> m_messages;   // a generated one only once written

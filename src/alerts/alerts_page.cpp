@@ -16,6 +16,7 @@
 #include "config/app_config.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
+#include "textwin/qt_colour.h"
 
 namespace brxw {
 
@@ -161,6 +162,11 @@ AlertSettings CAlertsPage::Edited() const {
 }
 
 void CAlertsPage::UpdateHints() {
+    // A fault in red: the colour scheme's own, which reads on its window colour.
+    const SchemeColours& colours = CurrentColours();
+    const QString faultStyle =
+        QStringLiteral("color: ") + (colours.ownPalette ? ToQColor(colours.counterAttention).name()
+                                                        : QStringLiteral("#c00000"));
     for (const PatternFields* fields : {&m_traffic, &m_console}) {
         AlertPattern pattern = Read(*fields);
         QString hint;
@@ -180,16 +186,7 @@ void CAlertsPage::UpdateHints() {
                                    : tr("Any of these words (separated by commas) raises it.");
         }
         fields->hint->setText(hint);
-        // A fault in red: the colour scheme's own, which reads on its window colour.
-        const std::uint32_t red = CurrentColours().counterAttention;
-        const QString faultColour =
-            CurrentColours().ownPalette
-                ? QColor(static_cast<int>(red & 0xFF), static_cast<int>((red >> 8) & 0xFF),
-                         static_cast<int>((red >> 16) & 0xFF))
-                      .name()
-                : QStringLiteral("#c00000");
-        fields->hint->setStyleSheet(fault ? QStringLiteral("color: ") + faultColour
-                                          : QStringLiteral("color: palette(dark)"));
+        fields->hint->setStyleSheet(fault ? faultStyle : QStringLiteral("color: palette(dark)"));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "text/text_scan.h"
 
 #include <cstdio>
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -167,8 +168,7 @@ void PanelSettings::Load() {
     m_font = ReadFont(m_config);
     // The values become current and are written back together: on the first start every
     // default is absent, and one replacement of the file waits for the disk once, not six times.
-    std::vector<std::string> texts;
-    texts.reserve(6);
+    std::deque<std::string> texts;  // what `writes` points into: a deque never moves them
     std::vector<IniStore::KeyValue> writes;
     const auto load = [&](std::optional<int>& current, std::string_view key, int def) {
         current = AsFlag(ReadNumber(m_config, key).value_or(def));
@@ -182,12 +182,8 @@ void PanelSettings::Load() {
     const int signature = ReadNumber(m_config, kSignatureKey).value_or(kDefaultSignature);
     std::string stored;
     m_config.ReadSetting(kSettingsSection, kSignatureTextKey, stored);
-    // Through the stored form and back, as SetSignature does: every line break becomes CR LF.
-    std::string restored = StoredSignature(SignatureFromStored(stored));
-    std::string normalised = SignatureFromStored(restored);
-    if (normalised != m_signatureText) {
-        m_signatureText = std::move(normalised);
-        texts.push_back(std::move(restored));
+    if (std::optional<std::string> restored = AdoptSignatureText(SignatureFromStored(stored))) {
+        texts.push_back(std::move(*restored));
         writes.emplace_back(kSignatureTextKey, texts.back());
     }
     load(m_signature, kSignatureKey, signature);
@@ -221,17 +217,23 @@ bool PanelSettings::SetPrefix(int value) {
     return SetFlag(m_prefix, kPrefixKey, value);
 }
 
-bool PanelSettings::SetSignature(int flag, std::string_view text) {
+std::optional<std::string> PanelSettings::AdoptSignatureText(std::string_view text) {
     // Through the stored form and back: every line break becomes CR LF, NULs go.
-    const std::string stored = StoredSignature(text);
-    const std::string normalised = SignatureFromStored(stored);
-    bool changed = false;
-    if (normalised != m_signatureText) {
-        m_signatureText = normalised;
-        m_config.WriteSetting(kSettingsSection, kSignatureTextKey, stored);
-        changed = true;
+    std::string stored = StoredSignature(text);
+    std::string normalised = SignatureFromStored(stored);
+    if (normalised == m_signatureText) {
+        return std::nullopt;
     }
-    return SetFlag(m_signature, kSignatureKey, flag) || changed;
+    m_signatureText = std::move(normalised);
+    return stored;
+}
+
+bool PanelSettings::SetSignature(int flag, std::string_view text) {
+    const std::optional<std::string> stored = AdoptSignatureText(text);
+    if (stored) {
+        m_config.WriteSetting(kSettingsSection, kSignatureTextKey, *stored);
+    }
+    return SetFlag(m_signature, kSignatureKey, flag) || stored.has_value();
 }
 
 bool PanelSettings::SetFont(const FontParams& font) {

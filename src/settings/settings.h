@@ -91,9 +91,9 @@ public:
     explicit PanelSettings(AppConfig& config);
 
     // Reads the six values and the font. Each value (its default when the key is absent or empty,
-    // 0 when it holds no digits) goes through its setter in the order BreakLine,
-    // Justification, Prefix, AnsiChar, signature; as nothing is current yet, each is written
-    // back. An empty signature text is not written. The font is read only: "Font_Name" and
+    // 0 when it holds no digits) becomes current as its setter would make it, and all are written
+    // back in one replacement of the file, in the order BreakLine, Justification, Prefix,
+    // AnsiChar, signature. An empty signature text is not written. The font is read only: "Font_Name" and
     // "Font_Params" together, defaults unless both give a usable record.
     void Load();
 
@@ -128,6 +128,9 @@ public:
 
 private:
     bool SetFlag(std::optional<int>& current, std::string_view key, int value);
+    // Makes `text` the current signature text, as it comes back from the file; its stored form
+    // when that changed it (for the caller to write), nothing when it was current already.
+    std::optional<std::string> AdoptSignatureText(std::string_view text);
 
     AppConfig& m_config;
     std::optional<int> m_ansiChar;
