@@ -289,8 +289,6 @@ private:
 
     // The columns of each slot up to its last non-blank cell.
     std::array<std::uint8_t, kRingLines> m_lineColumns{};
-    // Lines the ring has completed since it was made: they number the lines of ReadText.
-    long long m_linesEnded = 0;
     mutable RingText m_readText;
     // The ring's revision m_readText was read at; none at first.
     mutable std::uint64_t m_readRevision = ~std::uint64_t{0};

@@ -15,7 +15,7 @@ namespace brxw {
 
 const RingText& CTextWnd::ReadText() const {
     if (m_readRevision != m_ring.Revision()) {
-        m_readText.Read(m_ring, m_linesEnded);
+        m_readText.Read(m_ring);
         m_readRevision = m_ring.Revision();
     }
     return m_readText;
