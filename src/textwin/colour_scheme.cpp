@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "config/app_config.h"
+#include "text/charset.h"
 
 namespace brxw {
 
@@ -152,10 +153,6 @@ double Luminance(std::uint32_t colour) {
     return 0.2126 * Linear(colour) + 0.7152 * Linear(colour >> 8) + 0.0722 * Linear(colour >> 16);
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 }  // namespace
 
 std::string_view ColourSchemeValue(ColourScheme scheme) {
@@ -175,7 +172,7 @@ ColourScheme ParseColourScheme(std::string_view value) {
         const std::string_view name = ColourSchemeValue(scheme);
         if (name.size() == value.size() &&
             std::equal(name.begin(), name.end(), value.begin(),
-                       [](char a, char b) { return a == Lower(b); })) {
+                       [](char a, char b) { return UpperAscii(a) == UpperAscii(b); })) {
             return scheme;
         }
     }

@@ -115,24 +115,24 @@ void CFindBar::Arrange(bool twoRows) {
             delete item;  // the widgets stay, as children of the bar
         }
     }
-    // One row: everything in reading order. Two rows: the field with its buttons, then the
-    // switches and what the last search found.
     m_firstRow->addWidget(m_field, 1);
-    QHBoxLayout* switches = twoRows ? m_secondRow : m_firstRow;
-    if (!twoRows) {
-        switches->addWidget(m_matchCase);
+    if (twoRows) {
+        // The field with its buttons, then the switches and what the last search found.
+        m_firstRow->addWidget(m_next);
+        m_firstRow->addWidget(m_previous);
+        m_firstRow->addWidget(m_close);
+        m_secondRow->addWidget(m_matchCase);
+        m_secondRow->addWidget(m_highlightAll);
+        m_secondRow->addWidget(m_status, 1);
+        return;
     }
+    // One row: everything in reading order.
+    m_firstRow->addWidget(m_matchCase);
     m_firstRow->addWidget(m_next);
     m_firstRow->addWidget(m_previous);
-    if (twoRows) {
-        m_firstRow->addWidget(m_close);
-        switches->addWidget(m_matchCase);
-    }
-    switches->addWidget(m_highlightAll);
-    switches->addWidget(m_status, twoRows ? 1 : 0);
-    if (!twoRows) {
-        m_firstRow->addWidget(m_close);
-    }
+    m_firstRow->addWidget(m_highlightAll);
+    m_firstRow->addWidget(m_status);
+    m_firstRow->addWidget(m_close);
 }
 
 void CFindBar::resizeEvent(QResizeEvent* event) {

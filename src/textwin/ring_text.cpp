@@ -9,7 +9,7 @@
 
 namespace brxw {
 
-void RingText::Read(const TextRing& ring, long long linesEnded) {
+void RingText::Read(const TextRing& ring) {
     // The window paints a byte only when its character is printable; the others are blank cells.
     std::array<QChar, 256> shown;
     for (int byte = 0; byte < 256; ++byte) {
@@ -17,7 +17,7 @@ void RingText::Read(const TextRing& ring, long long linesEnded) {
         shown[static_cast<std::size_t>(byte)] = ch.isPrint() ? ch : QLatin1Char(' ');
     }
     const int count = ring.LineCount();
-    m_firstLine = linesEnded - (count - 1);
+    m_firstLine = ring.LinesEnded() - (count - 1);
     m_starts.assign(static_cast<std::size_t>(count), 0);
     m_text.resize(static_cast<qsizetype>(count) * (kLineColumns + 1));
     QChar* out = m_text.data();

@@ -18,9 +18,8 @@ namespace brxw {
 
 class RingText {
 public:
-    // Reads ring. linesEnded counts the lines the ring has completed since it was made; it numbers
-    // the lines, so that two readings can tell how many lines left the top in between.
-    void Read(const TextRing& ring, long long linesEnded);
+    // Reads ring as it is now.
+    void Read(const TextRing& ring);
 
     const QString& Text() const { return m_text; }
     int Length() const { return static_cast<int>(m_text.size()); }

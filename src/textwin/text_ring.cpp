@@ -171,6 +171,7 @@ AppendResult TextRing::AppendText(std::string_view bytes, Colour colour) {
 void TextRing::EndLine() {
     m_writeColumn = 0;
     m_lineCount = std::min(m_lineCount + 1, kRingLines);
+    ++m_linesEnded;
     m_writeLine = WrapSlot(m_writeLine + 1);
     MutableLine(m_writeLine).Blank();
     Touch(m_writeLine);

@@ -121,6 +121,9 @@ public:
     bool Allocated() const { return m_lines != nullptr; }
     const TextLine& Line(int slot) const;
     int LineCount() const { return m_lineCount; }
+    // Lines completed since the ring was made: they number the lines, so that two readings of
+    // the text can tell how many lines left the top in between.
+    long long LinesEnded() const { return m_linesEnded; }
     int WriteLine() const { return m_writeLine; }
     int WriteColumn() const { return m_writeColumn; }
     int OldestSlot() const { return WrapSlot(m_writeLine + 1); }
@@ -170,6 +173,7 @@ private:
 
     std::unique_ptr<TextLine[]> m_lines;
     int m_lineCount = 1;
+    long long m_linesEnded = 0;
     int m_writeLine = 0;
     int m_writeColumn = 0;
     bool m_ansiMode = false;

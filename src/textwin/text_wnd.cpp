@@ -110,7 +110,6 @@ void CTextWnd::AppendText(std::string_view bytes, Colour colour) {
     }
     const Selection before = m_view.CurrentSelection();
     const AppendResult appended = m_ring.AppendText(bytes, colour);
-    m_linesEnded += appended.linesEnded;
     const int reviewBefore = m_view.ReviewSlot();
     m_view.AfterAppend(appended);
     if (m_view.ReviewSlot() != reviewBefore) {

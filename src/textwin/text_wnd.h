@@ -289,11 +289,9 @@ private:
 
     // The columns of each slot up to its last non-blank cell.
     std::array<std::uint8_t, kRingLines> m_lineColumns{};
-    // Lines the ring has completed since it was made: they number the lines of ReadText.
-    long long m_linesEnded = 0;
     mutable RingText m_readText;
-    mutable std::uint64_t m_readRevision = 0;
-    mutable bool m_readValid = false;
+    // The ring's revision m_readText was read at; none at first.
+    mutable std::uint64_t m_readRevision = ~std::uint64_t{0};
     // What the listening assistive technology was last told; none while nothing listens.
     std::unique_ptr<RingText> m_told;
     std::uint64_t m_toldRevision = 0;

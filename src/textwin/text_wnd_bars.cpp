@@ -12,14 +12,10 @@
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
 #include "textwin/find_bar.h"
-#include "textwin/text_wnd.h"
 #include "textwin/qt_colour.h"
+#include "textwin/text_wnd.h"
 
 namespace brxw {
-
-namespace {
-
-}  // namespace
 
 void CTextWnd::ConnectBars() {
     m_findBar->hide();

@@ -14,10 +14,9 @@
 namespace brxw {
 
 const RingText& CTextWnd::ReadText() const {
-    if (!m_readValid || m_readRevision != m_ring.Revision()) {
-        m_readText.Read(m_ring, m_linesEnded);
+    if (m_readRevision != m_ring.Revision()) {
+        m_readText.Read(m_ring);
         m_readRevision = m_ring.Revision();
-        m_readValid = true;
     }
     return m_readText;
 }
