@@ -1231,21 +1231,6 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
 </context>
 <context>
-    <name>brxw::ColourScheme</name>
-    <message>
-        <source>High contrast (light)</source>
-        <translation>Hoher Kontrast (hell)</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>Klassisch</translation>
-    </message>
-</context>
-<context>
     <name>brxw::CommandPrompt</name>
     <message>
         <source>Terminate brxW</source>

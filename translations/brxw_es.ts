@@ -1231,21 +1231,6 @@ Cada línea empieza con la hora en que llegó.</translation>
     </message>
 </context>
 <context>
-    <name>brxw::ColourScheme</name>
-    <message>
-        <source>High contrast (light)</source>
-        <translation>Alto contraste (claro)</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Oscuro</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>Clásico</translation>
-    </message>
-</context>
-<context>
     <name>brxw::CommandPrompt</name>
     <message>
         <source>Terminate brxW</source>

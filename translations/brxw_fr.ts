@@ -1231,21 +1231,6 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
 </context>
 <context>
-    <name>brxw::ColourScheme</name>
-    <message>
-        <source>High contrast (light)</source>
-        <translation>Fort contraste (clair)</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
-        <source>Classic</source>
-        <translation>Classique</translation>
-    </message>
-</context>
-<context>
     <name>brxw::CommandPrompt</name>
     <message>
         <source>Terminate brxW</source>

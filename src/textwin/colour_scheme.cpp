@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textwin/colour_scheme.h"
 
-#include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -177,18 +176,6 @@ ColourScheme ParseColourScheme(std::string_view value) {
         }
     }
     return ColourScheme::kClassic;
-}
-
-const char* ColourSchemeTitle(ColourScheme scheme) {
-    switch (scheme) {
-        case ColourScheme::kLightHighContrast:
-            return QT_TRANSLATE_NOOP("brxw::ColourScheme", "High contrast (light)");
-        case ColourScheme::kDark:
-            return QT_TRANSLATE_NOOP("brxw::ColourScheme", "Dark");
-        case ColourScheme::kClassic:
-            break;
-    }
-    return QT_TRANSLATE_NOOP("brxw::ColourScheme", "Classic");
 }
 
 ColourScheme LoadColourScheme(const AppConfig& config) {

@@ -35,8 +35,6 @@ inline constexpr std::string_view kColourSchemeKey = "ColourScheme";
 std::string_view ColourSchemeValue(ColourScheme scheme);
 // The stored value back; anything unknown (or empty) is the classic scheme. Case is ignored.
 ColourScheme ParseColourScheme(std::string_view value);
-// The name the operator chooses it by, in English: shown through Tr("brxw::ColourScheme", ...).
-const char* ColourSchemeTitle(ColourScheme scheme);
 
 // "ColourScheme" in [Settings]; classic when absent or unknown.
 ColourScheme LoadColourScheme(const AppConfig& config);
