@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstring>
+#include <ranges>
 
 #include "admin/admin_texts.h"
 #include "admin/record_exchange.h"
@@ -74,6 +75,14 @@ std::string LabelledEdits::Text(const char* name) const {
 
 namespace {
 
+// Bytes 1..127 only: such a key reads the same in every code page, so the text shown is the key
+// and an entry need not keep the bytes as well.
+bool IsPlainAscii(std::string_view key) {
+    return std::all_of(key.begin(), key.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 1 && static_cast<unsigned char>(c) < 128;
+    });
+}
+
 // Only a key that is not plain ASCII keeps its bytes beside its text (a list of a hundred
 // thousand keys holds a fifth less).
 void KeepKeyBytes(QListWidgetItem& item, const std::string& key) {
@@ -86,34 +95,11 @@ void KeepKeyBytes(QListWidgetItem& item, const std::string& key) {
 // before holds for a leading run.
 template <typename Before>
 int PartitionRow(int count, Before before) {
-    int low = 0;
-    int high = count;
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (before(middle)) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    return low;
-}
-
-bool CaselessLess(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) {
-        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return lower(x) < lower(y); });
+    const auto rows = std::views::iota(0, count);
+    return static_cast<int>(std::ranges::partition_point(rows, before) - rows.begin());
 }
 
 }  // namespace
-
-bool IsPlainAscii(std::string_view key) {
-    return std::all_of(key.begin(), key.end(), [](char c) {
-        return static_cast<unsigned char>(c) >= 1 && static_cast<unsigned char>(c) < 128;
-    });
-}
 
 QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row) {
     auto* item = new QListWidgetItem(AnsiToQString(key));

@@ -58,9 +58,6 @@ QListWidgetItem* AddKeyItem(QListWidget& list, const std::string& key, int row =
 // Appends an entry per key, as AddKeyItem does, in one insertion.
 void AddKeyItems(QListWidget& list, const std::vector<std::string>& keys);
 std::string KeyOf(const QListWidgetItem& item);
-// Bytes 1..127 only: such a key reads the same in every code page, so the text shown is the key
-// and an entry need not keep the bytes as well.
-bool IsPlainAscii(std::string_view key);
 // In a list of keys in ListOrder: the first row whose key equals `key` without regard to the
 // case of ASCII letters, and the row where `key` would go to keep the order.
 std::optional<int> FindKeyRow(const QListWidget& list, std::string_view key);

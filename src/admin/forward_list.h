@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/traffic_colour.h"
+
 namespace brxw::admin {
 
 // An entry text is built and drawn in 80-byte areas.
@@ -22,11 +24,12 @@ std::vector<std::string> ReadForwardList(std::string_view file);
 // Status 2 when the first count is not 0, else 1 when the second is not 0, else 0.
 int ForwardStatus(int first, int second);
 
-// The text colour of an entry, from the number its text starts with: 1 blue, 2 red, else black.
+// The text colour of an entry (0x00BBGGRR, as the station list's rows), from the number its
+// text starts with: 1 blue, 2 red, else black.
 std::uint32_t ForwardColour(std::string_view entry);
-inline constexpr std::uint32_t kForwardBlue = 0x0000FF;
-inline constexpr std::uint32_t kForwardRed = 0xFF0000;
-inline constexpr std::uint32_t kForwardBlack = 0x000000;
+inline constexpr std::uint32_t kForwardBlue = Rgb(0, 0, 255);
+inline constexpr std::uint32_t kForwardRed = Rgb(255, 0, 0);
+inline constexpr std::uint32_t kForwardBlack = Rgb(0, 0, 0);
 
 // "START %d" or "STOP %d" for the entry at `position`.
 std::string ForwardRequest(bool start, int position);

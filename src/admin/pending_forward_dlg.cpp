@@ -41,10 +41,7 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const QColor base = colours.ownListBackground ? ToQColor(colours.listBackground)
                                                   : option.palette.color(QPalette::Base);
     painter->fillRect(option.rect, selected ? ToQColor(colours.stationSelectedFill) : base);
-    const std::uint32_t status = ForwardColour(entry);
-    painter->setPen(ToQColor(colours.Station(status == kForwardRed    ? Rgb(255, 0, 0)
-                                             : status == kForwardBlue ? Rgb(0, 0, 255)
-                                                                      : Rgb(0, 0, 0))));
+    painter->setPen(ToQColor(colours.Station(ForwardColour(entry))));
     painter->setFont(option.font);
     // The status digit is not shown: the text starts at the blank after it.
     const QString text =

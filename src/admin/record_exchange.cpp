@@ -99,15 +99,18 @@ std::string_view NextWord(std::string_view text, std::size_t& pos) {
     return text.substr(start, pos - start);
 }
 
-bool ListOrder(std::string_view a, std::string_view b) {
-    const auto lower = [](char x, char y) {
+bool CaselessLess(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(LowerAscii(x)) <
                static_cast<unsigned char>(LowerAscii(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lower)) {
+    });
+}
+
+bool ListOrder(std::string_view a, std::string_view b) {
+    if (CaselessLess(a, b)) {
         return true;
     }
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lower)) {
+    if (CaselessLess(b, a)) {
         return false;
     }
     return a < b;

@@ -52,7 +52,9 @@ struct UserKeys {
 // The user key list: a line of one word is a callsign, of two or more a numbered choice.
 UserKeys ReadUserKeys(std::string_view file);
 
-// The order of the dialogs' sorted lists: letter case ignored, then by byte.
+// The order of the dialogs' sorted lists: letter case ignored (CaselessLess, ASCII letters
+// only), then by byte.
+bool CaselessLess(std::string_view a, std::string_view b);
 bool ListOrder(std::string_view a, std::string_view b);
 
 // One field line of a record reply: its number and its value.

@@ -14,8 +14,6 @@
 
 namespace brxw {
 
-namespace {}  // namespace
-
 QString LocalTimeText(std::chrono::system_clock::time_point time, const QString& format) {
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();

@@ -90,8 +90,9 @@ public:
     // first, the text windows, then the others by title, gets the keyboard. Nothing while a
     // modal dialog is open.
     void CycleWindows(bool forward);
-    // The panel's own keys for the toolbar's commands that have no function key, with the text
-    // each one is known by ("Del"): for the toolbar's descriptions and the station menu.
+    // The key that runs a toolbar command, as the text it is known by ("F2", "Del"): a function
+    // key (function_keys.h), or one of the panel's own keys for the commands that have none;
+    // empty for the Pactor commands. For the toolbar's descriptions and the station menu.
     static QString CommandKeyText(int command);
     // The same key as the sysop's language names it ("Entf" in German), as the toolkit's own
     // translation names keys; under English exactly CommandKeyText.

@@ -14,6 +14,7 @@
 #include "admin/admin_dialogs.h"
 #include "panel/control_panel.h"
 #include "panel/counters.h"
+#include "panel/function_keys.h"
 #include "panel/pactor_menu.h"
 #include "panel/server_option_items.h"
 #include "resources/command_ids.h"
@@ -52,6 +53,18 @@ constexpr const char* kCheckedButtonStyle =
     "border: 1px solid palette(shadow); border-radius: 2px; }";
 
 constexpr int kPactorButtons[] = {cmd::kPactorScan, cmd::kPactorReceive, cmd::kPactorSend};
+
+// The keys of the toolbar's commands that no function key runs (function_keys.h): they work
+// only in the panel.
+struct PanelKey {
+    int command;
+    const char* key;
+};
+constexpr PanelKey kPanelKeys[] = {{cmd::kDisconnectChannel, "Del"},
+                                   {cmd::kImmediateDisconnect, "Shift+Del"},
+                                   {cmd::kEditMessageProperties, "Ctrl+M"},
+                                   {cmd::kEditUserProperties, "Ctrl+U"},
+                                   {cmd::kOpenConfigFile, "Ctrl+O"}};
 
 }  // namespace
 
@@ -182,30 +195,18 @@ void CControlPanel::BuildToolBar() {
 }
 
 QString CControlPanel::CommandKeyText(int command) {
-    switch (command) {
-        case cmd::kConsoleWindow:
-            return QStringLiteral("F2");
-        case cmd::kPendingForward:
-            return QStringLiteral("F4");
-        case cmd::kMonitoringWindow:
-            return QStringLiteral("F5");
-        case cmd::kAllChannelsWindow:
-            return QStringLiteral("F6");
-        case cmd::kOneChannelWindow:
-            return QStringLiteral("F7");
-        case cmd::kDisconnectChannel:
-            return QStringLiteral("Del");
-        case cmd::kImmediateDisconnect:
-            return QStringLiteral("Shift+Del");
-        case cmd::kEditMessageProperties:
-            return QStringLiteral("Ctrl+M");
-        case cmd::kEditUserProperties:
-            return QStringLiteral("Ctrl+U");
-        case cmd::kOpenConfigFile:
-            return QStringLiteral("Ctrl+O");
-        default:
-            return {};  // the Pactor commands are in their menu
+    // A function key as the application-wide filter reads it, else one of the panel's own.
+    for (int key = Qt::Key_F1; command != 0 && key <= Qt::Key_F12; ++key) {
+        if (FunctionKeyFilter::CommandForKey(key) == command) {
+            return QKeySequence(key).toString(QKeySequence::PortableText);
+        }
     }
+    for (const auto& [panelCommand, key] : kPanelKeys) {
+        if (panelCommand == command) {
+            return QString::fromLatin1(key);
+        }
+    }
+    return {};  // the Pactor commands are in their menu
 }
 
 QString CControlPanel::CommandKeyShown(int command) {
@@ -216,10 +217,8 @@ QString CControlPanel::CommandKeyShown(int command) {
 void CControlPanel::BuildCommandKeys() {
     // The function keys work everywhere (function_keys.h); these only in the panel. Like the
     // buttons, they do something only while their button is shown and enabled.
-    for (int command :
-         {cmd::kDisconnectChannel, cmd::kImmediateDisconnect, cmd::kEditMessageProperties,
-          cmd::kEditUserProperties, cmd::kOpenConfigFile}) {
-        auto* shortcut = new QShortcut(QKeySequence(CommandKeyText(command)), this);
+    for (const auto& [command, key] : kPanelKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), this);
         connect(shortcut, &QShortcut::activated, this, [this, command] {
             const QAction* action = Action(command);
             if (action != nullptr && action->isVisible() && action->isEnabled()) {

@@ -46,6 +46,11 @@ QString LabelShown(std::string_view label) {
     return Tr("brxw::Counters", std::string(label).c_str());
 }
 
+// A label as assistive technology names its line: "Held msgs :" is "Held msgs".
+QString LabelName(QString label) {
+    return label.remove(QLatin1Char(':')).trimmed();
+}
+
 // The figure a value starts with ("10239 KB" gives 10239), or nothing when it starts with none.
 QVariant LeadingNumber(const QString& value) {
     const QString number = value.section(QLatin1Char(' '), 0, 0);
@@ -115,7 +120,7 @@ CCounterLine::CCounterLine(QWidget* parent) : QWidget(parent) {
 }
 
 QString CCounterLine::LabelText() const {
-    return Split(m_line.text).label.remove(QLatin1Char(':')).trimmed();
+    return LabelName(Split(m_line.text).label);
 }
 
 QString CCounterLine::ValueText() const {
@@ -212,9 +217,8 @@ CCounterPanel::CCounterPanel(const QString& captionKey, QWidget* parent) : QWidg
     const bool status = captionKey == QLatin1String(counter_text::kStatusCaption);
     for (std::size_t i = 0; i < std::size(m_lines); ++i) {
         m_lines[i] = new CCounterLine(m_frame);
-        const std::string_view label = counter_text::kLabels[i + (status ? 0 : 3)];
-        const QString shown = LabelShown(label);
-        m_lines[i]->setAccessibleName(shown.left(shown.lastIndexOf(QLatin1Char(':'))).trimmed());
+        m_lines[i]->setAccessibleName(
+            LabelName(LabelShown(counter_text::kLabels[i + (status ? 0 : 3)])));
         layout->addWidget(m_lines[i]);
     }
     m_frame->setAccessibleName(caption);
