@@ -89,7 +89,7 @@ void CAdminDialogs::RequestList(std::uint8_t kind) {
     if (!m_send(kind, "LIST")) {
         if (auto* window = qobject_cast<QMainWindow*>(&m_owner)) {
             window->statusBar()->showMessage(
-                AnsiToQString(StrPrintf(text::ShownFormat(text::kNotSent).c_str(), "LIST")));
+                AnsiToQString(TrPrintf(text::kContext, text::kNotSent, "LIST")));
         }
         return;
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the administration dialogs that the program composes: captions, message boxes and
 // the reasons a request is refused. Formats are filled with StrPrintf. Each is marked for
-// translation here and shown in the sysop's language through Shown / ShownFormat, which hand
-// back ANSI bytes as the warning boxes and the refusals carry them.
+// translation here and shown in the sysop's language through Shown / TrPrintf(kContext, ...), which
+// hand back ANSI bytes as the warning boxes and the refusals carry them.
 #pragma once
 
 #include <QtGlobal>
@@ -65,11 +65,6 @@ inline constexpr const char* kPathTooLong = QT_TRANSLATE_NOOP(
 // One of the texts above in the sysop's language, as ANSI bytes.
 inline std::string Shown(const char* text) {
     return TrAnsi(kContext, text);
-}
-// A format above in the sysop's language; the English one when the translation's conversions
-// differ from it.
-inline std::string ShownFormat(const char* format) {
-    return TrFormat(kContext, format);
 }
 
 }  // namespace brxw::admin::text

@@ -39,7 +39,7 @@ bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* di
     // The request's first line names it ("PUT 4711 97", "DEL Q1ABC").
     const std::string_view name = request.substr(0, request.find('\n'));
     warning(dialog, text::Shown(caption),
-            StrPrintf(text::ShownFormat(text::kNotSent).c_str(), std::string(name).c_str()));
+            TrPrintf(text::kContext, text::kNotSent, std::string(name).c_str()));
     return false;
 }
 

@@ -29,7 +29,7 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 void AppendField(std::string& body, int number, std::string_view value, std::string& refusal) {
     if (value.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos &&
         refusal.empty()) {
-        refusal = StrPrintf(text::ShownFormat(text::kLineBreakInField).c_str(), number);
+        refusal = TrPrintf(text::kContext, text::kLineBreakInField, number);
     }
     body += std::to_string(number);
     body += ' ';
@@ -48,8 +48,8 @@ std::optional<long> DateSeconds(const DateField& field, const char* box, std::st
         return seconds;
     }
     if (refusal.empty()) {
-        refusal = StrPrintf(text::ShownFormat(text::kNotADate).c_str(), text::Shown(box).c_str(),
-                            field.text.c_str());
+        refusal =
+            TrPrintf(text::kContext, text::kNotADate, text::Shown(box).c_str(), field.text.c_str());
     }
     return std::nullopt;
 }
@@ -235,24 +235,23 @@ void DateField::Receive(std::string_view value) {
 
 Composed ComposeGet(std::string_view verb, std::string_view key) {
     if (key.empty() || key.size() > kMaxKeyBytes) {
-        return {{},
-                StrPrintf(text::ShownFormat(text::kKeyTooLong).c_str(), std::string(key).c_str(),
-                          kMaxKeyBytes)};
+        return {
+            {},
+            TrPrintf(text::kContext, text::kKeyTooLong, std::string(key).c_str(), kMaxKeyBytes)};
     }
     return {std::string(verb) + ' ' + std::string(key), {}};
 }
 
 Composed ComposePut(std::string_view key, std::string_view body, std::size_t limit) {
     if (key.empty() || key.size() > kMaxKeyBytes) {
-        return {{},
-                StrPrintf(text::ShownFormat(text::kKeyTooLong).c_str(), std::string(key).c_str(),
-                          kMaxKeyBytes)};
+        return {
+            {},
+            TrPrintf(text::kContext, text::kKeyTooLong, std::string(key).c_str(), kMaxKeyBytes)};
     }
     std::string request = "PUT " + std::string(key) + ' ' + std::to_string(body.size()) + '\n';
     request += body;
     if (request.size() > limit) {
-        return {{},
-                StrPrintf(text::ShownFormat(text::kRecordTooLong).c_str(), request.size(), limit)};
+        return {{}, TrPrintf(text::kContext, text::kRecordTooLong, request.size(), limit)};
     }
     return {std::move(request), {}};
 }

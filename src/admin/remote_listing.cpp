@@ -94,8 +94,7 @@ RemoteBrowser::Step RemoteBrowser::Open() {
     if (path.size() > kMaxRemotePathBytes) {
         return {false,
                 {},
-                StrPrintf(text::ShownFormat(text::kPathTooLong).c_str(), path.c_str(),
-                          kMaxRemotePathBytes)};
+                TrPrintf(text::kContext, text::kPathTooLong, path.c_str(), kMaxRemotePathBytes)};
     }
     if (m_type == 'd') {
         m_current = path;

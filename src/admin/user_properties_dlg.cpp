@@ -342,7 +342,7 @@ void CUserPropertiesDlg::AddUser() {
         // The entry shown stays as it is: selecting the existing one here would let Apply
         // write the fields on screen under that user.
         m_warning(this, text::Shown(text::kAddUser),
-                  StrPrintf(text::ShownFormat(text::kCallsignExists).c_str(), call->c_str()));
+                  TrPrintf(text::kContext, text::kCallsignExists, call->c_str()));
         return;
     }
     const Composed add = ComposeGet("NEW", *call);

@@ -40,30 +40,35 @@ std::string ReasonText(const LinkReport& report) {
         case Kind::ServerClosed:
             return TrAnsi("brxw::ConnectionLog", "the server closed the connection");
         case Kind::ReceiveFailed:
-            return StrPrintf(TrFormat("brxw::ConnectionLog", "the connection failed: %s").c_str(),
-                             SocketErrorShown(report.code).c_str());
+            return TrPrintf("brxw::ConnectionLog",
+                            QT_TRANSLATE_NOOP("brxw::ConnectionLog", "the connection failed: %s"),
+                            SocketErrorShown(report.code).c_str());
         case Kind::SendTimedOut:
             return TrAnsi("brxw::ConnectionLog", "no data could be sent: the send timed out");
         case Kind::SendFailed:
-            return StrPrintf(TrFormat("brxw::ConnectionLog", "sending failed: %s").c_str(),
-                             SocketErrorShown(report.code).c_str());
+            return TrPrintf("brxw::ConnectionLog",
+                            QT_TRANSLATE_NOOP("brxw::ConnectionLog", "sending failed: %s"),
+                            SocketErrorShown(report.code).c_str());
         case Kind::FrameTooLong:
-            return StrPrintf(TrFormat("brxw::ConnectionLog",
-                                      "the server announced a frame of %d bytes (at most 1020): "
-                                      "the stream cannot be followed")
-                                 .c_str(),
-                             report.code);
+            return TrPrintf(
+                "brxw::ConnectionLog",
+                QT_TRANSLATE_NOOP("brxw::ConnectionLog",
+                                  "the server announced a frame of %d bytes (at most 1020): "
+                                  "the stream cannot be followed"),
+                report.code);
         case Kind::Refused:
             return TrAnsi("brxw::ConnectionLog", "the connection was refused");
         case Kind::ConnectFailed:
-            return StrPrintf(
-                TrFormat("brxw::ConnectionLog", "the connection could not be made: %s").c_str(),
+            return TrPrintf(
+                "brxw::ConnectionLog",
+                QT_TRANSLATE_NOOP("brxw::ConnectionLog", "the connection could not be made: %s"),
                 SocketErrorShown(report.code).c_str());
         case Kind::HostNotFound:
             return TrAnsi("brxw::ConnectionLog", "the host was not found");
         case Kind::LookupFailed:
-            return StrPrintf(
-                TrFormat("brxw::ConnectionLog", "the host could not be looked up: %s").c_str(),
+            return TrPrintf(
+                "brxw::ConnectionLog",
+                QT_TRANSLATE_NOOP("brxw::ConnectionLog", "the host could not be looked up: %s"),
                 SocketErrorShown(report.code).c_str());
         case Kind::LoginRefused:
             return TrAnsi("brxw::ConnectionLog",
@@ -72,8 +77,9 @@ std::string ReasonText(const LinkReport& report) {
         case Kind::OperatorDisconnected:
             return TrAnsi("brxw::ConnectionLog", "disconnected by the operator");
         case Kind::TunnelFailed:
-            return StrPrintf(
-                TrFormat("brxw::ConnectionLog", "the SSH tunnel could not be opened: %s").c_str(),
+            return TrPrintf(
+                "brxw::ConnectionLog",
+                QT_TRANSLATE_NOOP("brxw::ConnectionLog", "the SSH tunnel could not be opened: %s"),
                 report.detail.c_str());
     }
     return {};
@@ -86,9 +92,10 @@ std::string ReportLine(const LinkReport& report) {
         case LinkReport::Kind::OperatorDisconnected:
             return TrAnsi("brxw::ConnectionLog", "Disconnected by the operator");
         default:
-            return StrPrintf(TrFormat("brxw::ConnectionLog", "%s: %s").c_str(),
-                             TrAnsi("brxw::ConnectionLog", ReportHeadline(report.kind)).c_str(),
-                             ReasonText(report).c_str());
+            return TrPrintf("brxw::ConnectionLog",
+                            QT_TRANSLATE_NOOP("brxw::ConnectionLog", "%s: %s"),
+                            TrAnsi("brxw::ConnectionLog", ReportHeadline(report.kind)).c_str(),
+                            ReasonText(report).c_str());
     }
 }
 

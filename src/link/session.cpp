@@ -113,9 +113,8 @@ void Session::StartupTick() {
                 return;
             }
         }
-        m_host.ShowWarning(
-            TrAnsi("brxw::str", str::kNetworkCaption),
-            StrPrintf(TrFormat("brxw::str", str::kCannotFindConfig).c_str(), name.c_str()));
+        m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption),
+                           TrPrintf("brxw::str", str::kCannotFindConfig, name.c_str()));
         return;
     }
     for (int n = 0; n < kRemoteConfigCount; ++n) {
@@ -150,8 +149,7 @@ void Session::Connect(int n) {
     ++m_keyringRead;
     if (m_remote.passwordInKeyring) {
         m_state = State::ReadingPassword;
-        m_host.SetStatusText(
-            StrPrintf(TrFormat("brxw::str", str::kReadingKeyring).c_str(), m_remote.name.c_str()));
+        m_host.SetStatusText(TrPrintf("brxw::str", str::kReadingKeyring, m_remote.name.c_str()));
         if (m_passwords == nullptr) {
             OnKeyringPassword(false, {}, Tr("brxw::str", str::kNoKeyring));
             return;
@@ -175,8 +173,8 @@ void Session::OnKeyringPassword(bool ok, const std::string& password, const QStr
         // No password is better than a wrong one: the server would count a failed login.
         m_state = State::Idle;
         m_host.SetWaitCursor(false);
-        const std::string text = StrPrintf(TrFormat("brxw::str", str::kKeyringUnreadable).c_str(),
-                                           m_remote.name.c_str(), QStringToAnsi(error).c_str());
+        const std::string text = TrPrintf("brxw::str", str::kKeyringUnreadable,
+                                          m_remote.name.c_str(), QStringToAnsi(error).c_str());
         m_host.SetStatusText(text);
         m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption), text);
         return;
@@ -196,16 +194,14 @@ void Session::Resolve() {
         return;
     }
     m_state = State::Resolving;
-    m_host.SetStatusText(
-        StrPrintf(TrFormat("brxw::str", str::kResolving).c_str(), m_remote.hostName.c_str()));
+    m_host.SetStatusText(TrPrintf("brxw::str", str::kResolving, m_remote.hostName.c_str()));
     m_lookupId =
         QHostInfo::lookupHost(QString::fromLatin1(m_remote.hostName), this, &Session::OnLookup);
 }
 
 void Session::StartTunnel() {
     m_state = State::Connecting;
-    m_host.SetStatusText(
-        StrPrintf(TrFormat("brxw::str", str::kOpeningSshTunnel).c_str(), m_remote.sshHost.c_str()));
+    m_host.SetStatusText(TrPrintf("brxw::str", str::kOpeningSshTunnel, m_remote.sshHost.c_str()));
     const std::optional<SshTarget> target = ParseSshHost(m_remote.sshHost);
     if (!target) {
         OnTunnelFailed(BadSshHostMessage());
@@ -259,8 +255,7 @@ void Session::OnLookup(const QHostInfo& info) {
 }
 
 void Session::StartConnect(bool direct) {
-    m_host.SetStatusText(
-        StrPrintf(TrFormat("brxw::str", str::kConnecting).c_str(), m_remote.hostName.c_str()));
+    m_host.SetStatusText(TrPrintf("brxw::str", str::kConnecting, m_remote.hostName.c_str()));
     int error = m_socket.Open();
     if (error == 0) {
         error = m_socket.SetBlocking(false);
@@ -289,8 +284,8 @@ void Session::StartConnect(bool direct) {
         NetworkError(str::kErrorEstablishing, error);
         ScheduleReconnect();
         if (direct) {
-            m_host.SetStatusText(StrPrintf(TrFormat("brxw::str", str::kCannotConnect).c_str(),
-                                           m_remote.hostName.c_str()));
+            m_host.SetStatusText(
+                TrPrintf("brxw::str", str::kCannotConnect, m_remote.hostName.c_str()));
         }
         Report(ConnectFailure(error));
     }
@@ -301,8 +296,7 @@ void Session::OnConnectResult() {
     const int error = m_socket.ConnectResult();
     if (error != 0) {
         CloseSession();
-        m_host.SetStatusText(StrPrintf(TrFormat("brxw::str", str::kCannotConnect).c_str(),
-                                       m_remote.hostName.c_str()));
+        m_host.SetStatusText(TrPrintf("brxw::str", str::kCannotConnect, m_remote.hostName.c_str()));
         ScheduleReconnect();
         Report(ConnectFailure(error));
         return;
@@ -513,10 +507,9 @@ void Session::CountdownTick() {
         Connect(m_connectCommand - cmd::kConnectRemote0);
         return;
     }
-    const std::string left = StrPrintf(TrFormat("brxw::str", str::kReconnectIn).c_str(),
-                                       m_remote.hostName.c_str(), m_countdown);
-    m_host.SetStatusText(
-        StrPrintf(TrFormat("brxw::str", str::kWillReconnect).c_str(), left.c_str()));
+    const std::string left =
+        TrPrintf("brxw::str", str::kReconnectIn, m_remote.hostName.c_str(), m_countdown);
+    m_host.SetStatusText(TrPrintf("brxw::str", str::kWillReconnect, left.c_str()));
 }
 
 void Session::NetworkError(const char* caption, int code) {

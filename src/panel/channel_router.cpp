@@ -8,7 +8,7 @@
 namespace brxw {
 
 std::string ChannelChangedMarker(int channel) {
-    return StrPrintf(TrFormat("brxw::ChannelRouter", kChannelChangedMarker).c_str(), channel);
+    return TrPrintf("brxw::ChannelRouter", kChannelChangedMarker, channel);
 }
 
 ChannelRouter::ChannelRouter(TrafficSink& allChannels, TrafficSink& oneChannel)

@@ -71,9 +71,9 @@ void CControlPanel::ReceptionFailed(std::uint8_t kind, const QString& path, cons
     // A list asked for that will not show: its button works again.
     m_admin->ListFailed(kind);
     ShowWarning(TrAnsi("brxw::str", str::kReceptionCaption),
-                StrPrintf(TrFormat("brxw::str", str::kCannotStoreReceived).c_str(),
-                          QStringToAnsi(QDir::toNativeSeparators(path)).c_str(),
-                          QStringToAnsi(reason).c_str()));
+                TrPrintf("brxw::str", str::kCannotStoreReceived,
+                         QStringToAnsi(QDir::toNativeSeparators(path)).c_str(),
+                         QStringToAnsi(reason).c_str()));
 }
 
 void CControlPanel::OpenInEditor(const QString& path) {

@@ -33,14 +33,13 @@ std::array<std::int32_t, N> ScanCounts(std::string_view payload) {
 }
 
 PanelLine Line(const char* format, std::int32_t value, bool red) {
-    return PanelLine{
-        red ? kPanelRed : kPanelBlack,
-        StrPrintf(TrFormat("brxw::Counters", format).c_str(), static_cast<int>(value))};
+    return PanelLine{red ? kPanelRed : kPanelBlack,
+                     TrPrintf("brxw::Counters", format, static_cast<int>(value))};
 }
 
 PanelLine Line(const char* format, const std::string& value, bool red) {
     return PanelLine{red ? kPanelRed : kPanelBlack,
-                     StrPrintf(TrFormat("brxw::Counters", format).c_str(), value.c_str())};
+                     TrPrintf("brxw::Counters", format, value.c_str())};
 }
 
 }  // namespace
@@ -89,8 +88,7 @@ std::string StationCountText(bool loggedIn, int count) {
     if (!loggedIn) {
         return TrAnsi("brxw::str", str::kNotConnected);
     }
-    return StrPrintf(TrFormat("brxw::str", str::kConnectedStations).c_str(),
-                     std::to_string(count).c_str());
+    return TrPrintf("brxw::str", str::kConnectedStations, std::to_string(count).c_str());
 }
 
 }  // namespace brxw

@@ -87,8 +87,7 @@ std::string OneChannelTitle(int channel, std::string_view callsign) {
     if (callsign.empty()) {
         return TrAnsi("brxw::StationList", kOneChannelTitleNone);
     }
-    return StrPrintf(TrFormat("brxw::StationList", kOneChannelTitle).c_str(), channel,
-                     std::string(callsign).c_str());
+    return TrPrintf("brxw::StationList", kOneChannelTitle, channel, std::string(callsign).c_str());
 }
 
 std::string DisconnectRequest(int channel, std::string_view callsign, bool immediate) {

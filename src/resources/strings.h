@@ -62,18 +62,19 @@ inline constexpr const char* kCannotStoreReceived =
     QT_TRANSLATE_NOOP("brxw::str", "Cannot write the received file %s:\n%s");
 }  // namespace str
 
-// printf into a std::string; formats come from the table above, never from the server.
+// The printf check of a function's format (argument f) and its first value (argument a).
 #if defined(__MINGW32__)
 // MinGW's C++ library formats with its own C99 printf (__USE_MINGW_ANSI_STDIO), which knows %zu;
 // GCC's plain "printf" check there follows the older Microsoft runtime instead.
-__attribute__((format(gnu_printf, 1, 2)))
+#define BRXW_PRINTF_FORMAT(f, a) __attribute__((format(gnu_printf, f, a)))
 #elif defined(__GNUC__)
-__attribute__((format(printf, 1, 2)))
+#define BRXW_PRINTF_FORMAT(f, a) __attribute__((format(printf, f, a)))
+#else
+#define BRXW_PRINTF_FORMAT(f, a)
 #endif
-inline std::string
-StrPrintf(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
+
+// vprintf into a std::string.
+inline std::string StrVPrintf(const char* format, va_list args) {
     va_list copy;
     va_copy(copy, args);
     const int needed = std::vsnprintf(nullptr, 0, format, copy);
@@ -84,6 +85,14 @@ StrPrintf(const char* format, ...) {
         std::vsnprintf(out.data(), out.size(), format, args);
         out.resize(static_cast<std::size_t>(needed));
     }
+    return out;
+}
+
+// printf into a std::string; formats come from the table above, never from the server.
+BRXW_PRINTF_FORMAT(1, 2) inline std::string StrPrintf(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string out = StrVPrintf(format, args);
     va_end(args);
     return out;
 }

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <algorithm>
+#include <cstdarg>
 #include <cstring>
 #include <memory>
 
@@ -74,6 +75,15 @@ std::string TrFormat(const char* context, const char* format) {
     return translated;
 }
 
+std::string TrPrintf(const char* context, const char* format, ...) {
+    const std::string translated = TrFormat(context, format);
+    va_list args;
+    va_start(args, format);
+    std::string out = StrVPrintf(translated.c_str(), args);
+    va_end(args);
+    return out;
+}
+
 namespace {
 
 // "de_DE.UTF-8@euro" -> "de_DE"
@@ -85,8 +95,7 @@ QString WithoutCodeset(const QString& name) {
 
 QStringList MessageLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
                              const QString& language) {
-    const QString locale =
-        !lcAll.isEmpty() ? lcAll : (!lcMessages.isEmpty() ? lcMessages : lang);
+    const QString locale = !lcAll.isEmpty() ? lcAll : (!lcMessages.isEmpty() ? lcMessages : lang);
     const QString name = WithoutCodeset(locale);
     if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX")) {
         return {};

@@ -6,7 +6,7 @@
 // QT_TRANSLATE_NOOP("context", "text") so that lupdate finds it, and translate it where it is
 // shown. Texts the server or the INI file reads (requests, keys, values) are never translated.
 //
-// Many status and message texts are printf formats filled into the ANSI page (StrPrintf):
+// Many status and message texts are printf formats filled into the ANSI page (TrPrintf):
 // TrFormat hands back the translated format only when it has the same conversions, in the same
 // order, as the English one; a translation that lost or reordered a %s falls back to English
 // instead of reading the wrong argument.
@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "resources/strings.h"
 
 namespace brxw {
 
@@ -33,6 +35,12 @@ std::string TrAnsi(const char* context, const char* text);
 // conversions differ from it.
 std::string TrFormat(const char* context, const char* format);
 
+// A format of the English texts filled in after its translation (TrFormat): the English
+// format is the one the compiler checks the values against, and the translation has the same
+// conversions or is not taken. lupdate does not read TrPrintf's own arguments: a format written
+// at the call is marked QT_TRANSLATE_NOOP(context, "...") there.
+BRXW_PRINTF_FORMAT(2, 3) std::string TrPrintf(const char* context, const char* format, ...);
+
 // The printf conversions of a format in order ("%s", "%02d", "%ld"; "%%" is none of them).
 std::vector<std::string> PrintfConversions(std::string_view format);
 
@@ -44,9 +52,9 @@ QStringList MessageLanguages(const QString& lcAll, const QString& lcMessages, co
                              const QString& language);
 
 struct TranslationsLoaded {
-    QString language;       // the program's translation loaded ("de"), empty for English
-    QString folder;         // where it was found
-    QStringList searched;   // every folder looked in
+    QString language;      // the program's translation loaded ("de"), empty for English
+    QString folder;        // where it was found
+    QStringList searched;  // every folder looked in
 };
 
 // Installs the program's translation and the toolkit's own (its dialogs' buttons) for the

@@ -55,16 +55,17 @@ std::string UnstorableMessage() {
 }
 
 std::string QuotedPasswordTooLongMessage() {
-    return StrPrintf(TrFormat("brxw::CSetupDlg",
-                              "A password that begins or ends with a blank or "
-                              "a quote can have no more than %d characters.")
-                         .c_str(),
-                     static_cast<int>(kSetupPasswordLimit - 2));
+    return TrPrintf("brxw::CSetupDlg",
+                    QT_TRANSLATE_NOOP("brxw::CSetupDlg",
+                                      "A password that begins or ends with a blank or "
+                                      "a quote can have no more than %d characters."),
+                    static_cast<int>(kSetupPasswordLimit - 2));
 }
 
 std::string TooLongMessage(std::size_t limit) {
-    return StrPrintf(
-        TrFormat("brxw::CSetupDlg", "Please enter no more than %zu characters.").c_str(), limit);
+    return TrPrintf(
+        "brxw::CSetupDlg",
+        QT_TRANSLATE_NOOP("brxw::CSetupDlg", "Please enter no more than %zu characters."), limit);
 }
 
 std::string NotAnIntegerMessage() {
@@ -72,8 +73,9 @@ std::string NotAnIntegerMessage() {
 }
 
 std::string OutOfRangeMessage(int min, int max) {
-    return StrPrintf(
-        TrFormat("brxw::CSetupDlg", "Please enter an integer between %d and %d.").c_str(), min,
+    return TrPrintf(
+        "brxw::CSetupDlg",
+        QT_TRANSLATE_NOOP("brxw::CSetupDlg", "Please enter an integer between %d and %d."), min,
         max);
 }
 
