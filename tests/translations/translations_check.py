@@ -15,7 +15,7 @@ usage: translations_check.py LUPDATE SOURCE_DIR FILE.ts... -- LUPDATE_OPTIONS...
   trailing "..." (a command that asks more).
 - The language's typography and key names: German „…“ and "Strg+", no blank before a colon;
   French « … » with U+00A0 inside and before : ; ? ! (U+00A0 is in the Windows code pages,
-  U+202F is not); "Alt+F4" as Qt writes it.
+  U+202F is not); Spanish ¿ ¡; "Alt+F4" as Qt writes it.
 - In every dialog, and every page of Preferences, each mnemonic letter is taken once, in English
   and in each translation, counting the letters of the toolkit's own OK and Cancel buttons in that
   language. Every context with mnemonics is either such a window or a menu, which the windows
@@ -42,7 +42,7 @@ TYPOGRAPHY = {
     "fr": [(r'"', "straight quotes, not « … »"), (r" [:;?!]", "U+0020 before : ; ? ! (U+00A0)"),
            ("«(?!\u00a0)|(?<!\u00a0)»", "« » without U+00A0 inside"),
            ("\u202f", "U+202F, which the Windows code pages lack")],
-    "es": [],
+    "es": [(r"^[^¿]*\?", "a question without ¿"), (r"^[^¡]*!", "an exclamation without ¡")],
 }
 ALL_TYPOGRAPHY = [(r"\bAlt(?=F\d)", 'a key written as Qt does not ("Alt+F4")')]
 
