@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Not connected to the BBS: &quot;%s&quot; was not sent.</source>
-        <translation>Keine Verbindung zur BBS: &quot;%s&quot; wurde nicht gesendet.</translation>
+        <translation>Keine Verbindung zur BBS: „%s“ wurde nicht gesendet.</translation>
     </message>
     <message>
         <source>The key &quot;%s&quot; is longer than %zu characters and cannot be requested.</source>
-        <translation>Der Schlüssel &quot;%s&quot; ist länger als %zu Zeichen und kann nicht angefordert werden.</translation>
+        <translation>Der Schlüssel „%s“ ist länger als %zu Zeichen und kann nicht angefordert werden.</translation>
     </message>
     <message>
         <source>The record would take %zu bytes, more than the %zu that one request can carry.
@@ -74,7 +74,7 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>The %s box does not hold a date (day-month-year hour:minute): &quot;%s&quot;.
 Nothing was sent.</source>
-        <translation>Das Feld %s enthält kein Datum (Tag-Monat-Jahr Stunde:Minute): &quot;%s&quot;.
+        <translation>Das Feld %s enthält kein Datum (Tag-Monat-Jahr Stunde:Minute): „%s“.
 Es wurde nichts gesendet.</translation>
     </message>
     <message>
@@ -141,7 +141,7 @@ Es wurde nichts gesendet.</translation>
     <name>brxw::AppConfig</name>
     <message>
         <source>%1 Every profile shows its defaults, none connects by itself, and no setting can be saved.</source>
-        <translation>%1 Alle Profile zeigen ihre Vorgaben, keines verbindet sich selbst, und keine Einstellung kann gespeichert werden.</translation>
+        <translation>%1 Alle Profile zeigen ihre Vorgaben, keines verbindet sich von selbst, und keine Einstellung kann gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -203,10 +203,6 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>&amp;Monitoring or channel traffic contains:</source>
         <translation>&amp;Monitor- oder Kanalverkehr mit diesem Text:</translation>
-    </message>
-    <message>
-        <source>A &amp;console line contains:</source>
-        <translation>&amp;Konsolenzeile mit diesem Text:</translation>
     </message>
     <message>
         <source>Stations whose connection raises an alert</source>
@@ -279,6 +275,10 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>The pattern holds characters that the Windows code page lacks.</source>
         <translation>Das Muster enthält Zeichen, die der Windows-Codepage fehlen.</translation>
+    </message>
+    <message>
+        <source>A console &amp;line contains:</source>
+        <translation>&amp;Konsolenzeile mit diesem Text:</translation>
     </message>
 </context>
 <context>
@@ -466,10 +466,6 @@ Es wurde nichts gesendet.</translation>
         <translation>Farbschema</translation>
     </message>
     <message>
-        <source>&amp;Classic</source>
-        <translation>&amp;Klassisch</translation>
-    </message>
-    <message>
         <source>&amp;High contrast (light)</source>
         <translation>&amp;Hoher Kontrast (hell)</translation>
     </message>
@@ -484,6 +480,10 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>Text windows</source>
         <translation>Textfenster</translation>
+    </message>
+    <message>
+        <source>C&amp;lassic</source>
+        <translation>&amp;Klassisch</translation>
     </message>
 </context>
 <context>
@@ -539,10 +539,6 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Exit	AltF4</source>
-        <translation>&amp;Beenden	AltF4</translation>
     </message>
     <message>
         <source>&amp;Window</source>
@@ -602,7 +598,7 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;Über</translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;User guide</source>
@@ -610,7 +606,7 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Werkzeugleiste</translation>
+        <translation>Symbolleiste</translation>
     </message>
     <message>
         <source>%1, key %2</source>
@@ -634,7 +630,7 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>&amp;One channel</source>
-        <translation>&amp;Ein Kanal</translation>
+        <translation>&amp;Einzelkanal</translation>
     </message>
     <message>
         <source>&amp;Immediate disconnect</source>
@@ -647,6 +643,10 @@ Es wurde nichts gesendet.</translation>
     <message>
         <source>Disconnect</source>
         <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt+F4</source>
+        <translation>&amp;Beenden	Alt+F4</translation>
     </message>
 </context>
 <context>
@@ -672,7 +672,7 @@ Es wurde nichts gesendet.</translation>
     <name>brxw::CFindBar</name>
     <message>
         <source>Match case</source>
-        <translation>Groß-/Kleinschreibung</translation>
+        <translation>Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Next</source>
@@ -716,7 +716,8 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Wrapped</source>
-        <translation>Von vorn begonnen</translation>
+        <extracomment>The search passed the newest line and went on from the oldest, or the other way round (Previous): the same text for both.</extracomment>
+        <translation>Am anderen Ende fortgesetzt</translation>
     </message>
 </context>
 <context>
@@ -743,7 +744,7 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation>&amp;Ordner:</translation>
+        <translation>O&amp;rdner:</translation>
     </message>
     <message>
         <source>One file per window and day, named after the profile, the window and the date, such as %1.
@@ -808,7 +809,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Speichern	Ctrl+S</translation>
+        <translation>&amp;Speichern	Strg+S</translation>
     </message>
     <message>
         <source>Saves the document</source>
@@ -816,7 +817,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Drucken...	Ctrl+P</translation>
+        <translation>&amp;Drucken...	Strg+P</translation>
     </message>
     <message>
         <source>Prints the document</source>
@@ -840,7 +841,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>Hands the document back and closes the editor</source>
@@ -868,7 +869,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation>&amp;Rückgängig	Ctrl+Z</translation>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
     </message>
     <message>
         <source>Undoes the last action</source>
@@ -876,7 +877,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>&amp;Cut	Ctrl+X</source>
-        <translation>&amp;Ausschneiden	Ctrl+X</translation>
+        <translation>&amp;Ausschneiden	Strg+X</translation>
     </message>
     <message>
         <source>Cuts the selection and puts it on the clipboard</source>
@@ -884,7 +885,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>C&amp;opy	Ctrl+C</source>
-        <translation>&amp;Kopieren	Ctrl+C</translation>
+        <translation>&amp;Kopieren	Strg+C</translation>
     </message>
     <message>
         <source>Copies the selection to the clipboard</source>
@@ -892,7 +893,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>&amp;Paste	Ctrl+V</source>
-        <translation>&amp;Einfügen	Ctrl+V</translation>
+        <translation>&amp;Einfügen	Strg+V</translation>
     </message>
     <message>
         <source>Inserts the clipboard&apos;s contents</source>
@@ -1171,7 +1172,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>Copy selection	Ctrl+C</source>
-        <translation>Auswahl kopieren	Ctrl+C</translation>
+        <translation>Auswahl kopieren	Strg+C</translation>
     </message>
     <message>
         <source>Copies selected text to the clipboard</source>
@@ -1179,7 +1180,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>Print selection	Ctrl+P</source>
-        <translation>Auswahl drucken	Ctrl+P</translation>
+        <translation>Auswahl drucken	Strg+P</translation>
     </message>
     <message>
         <source>Sends the selected text to the default printer</source>
@@ -1187,7 +1188,7 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
     </message>
     <message>
         <source>Select All	Ctrl+A</source>
-        <translation>Alles markieren	Ctrl+A</translation>
+        <translation>Alles markieren	Strg+A</translation>
     </message>
     <message>
         <source>Selects the whole buffer</source>
@@ -1257,7 +1258,7 @@ Monitor aller Kanäle</translation>
     <message>
         <source>One channel monitoring
 Channel monitoring</source>
-        <translation>Monitor eines Kanals
+        <translation>Einzelkanal-Monitor
 Kanalmonitor</translation>
     </message>
     <message>
@@ -1316,19 +1317,19 @@ Pactor-Senden</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 0&quot;</source>
-        <translation>Mit &quot;Remote 0&quot; verbinden</translation>
+        <translation>Mit „Remote 0“ verbinden</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 1&quot;</source>
-        <translation>Mit &quot;Remote 1&quot; verbinden</translation>
+        <translation>Mit „Remote 1“ verbinden</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 2&quot;</source>
-        <translation>Mit &quot;Remote 2&quot; verbinden</translation>
+        <translation>Mit „Remote 2“ verbinden</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 3&quot;</source>
-        <translation>Mit &quot;Remote 3&quot; verbinden</translation>
+        <translation>Mit „Remote 3“ verbinden</translation>
     </message>
     <message>
         <source>Close the connection</source>
@@ -1348,19 +1349,19 @@ Pactor-Senden</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 0&quot;</source>
-        <translation>&quot;Remote 0&quot; einrichten</translation>
+        <translation>„Remote 0“ einrichten</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 1&quot;</source>
-        <translation>&quot;Remote 1&quot; einrichten</translation>
+        <translation>„Remote 1“ einrichten</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 2&quot;</source>
-        <translation>&quot;Remote 2&quot; einrichten</translation>
+        <translation>„Remote 2“ einrichten</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 3&quot;</source>
-        <translation>&quot;Remote 3&quot; einrichten</translation>
+        <translation>„Remote 3“ einrichten</translation>
     </message>
 </context>
 <context>
@@ -1371,7 +1372,7 @@ Pactor-Senden</translation>
     </message>
     <message>
         <source>Cannot connect</source>
-        <translation>Keine Verbindung</translation>
+        <translation>Verbindung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -1427,7 +1428,7 @@ Pactor-Senden</translation>
     </message>
     <message>
         <source>disconnected by the operator</source>
-        <translation>vom Sysop getrennt</translation>
+        <translation>manuell getrennt</translation>
     </message>
     <message>
         <source>the SSH tunnel could not be opened: %s</source>
@@ -1435,7 +1436,7 @@ Pactor-Senden</translation>
     </message>
     <message>
         <source>Disconnected by the operator</source>
-        <translation>Vom Sysop getrennt</translation>
+        <translation>Manuell getrennt</translation>
     </message>
     <message>
         <source>%s: %s</source>
@@ -1604,7 +1605,7 @@ Pactor-Senden</translation>
         <source>brxW already runs with %1 (%2), and two programs on one BrxW.ini would overwrite each other&apos;s settings. Use that program, or start this one with --ini and another file.
 
 If no brxW runs, remove %3.</source>
-        <translation>brxW läuft bereits mit %1 (%2), und zwei Programme mit derselben BrxW.ini würden sich gegenseitig die Einstellungen überschreiben. Verwenden Sie dieses Programm, oder starten Sie dieses hier mit --ini und einer anderen Datei.
+        <translation>brxW läuft bereits mit %1 (%2), und zwei Programme mit derselben BrxW.ini würden sich gegenseitig die Einstellungen überschreiben. Verwenden Sie das laufende brxW, oder starten Sie dieses hier mit --ini und einer anderen Datei.
 
 Falls kein brxW läuft, löschen Sie %3.</translation>
     </message>
@@ -1620,7 +1621,7 @@ yes, I will be there on Saturday, and I will bring the antenna for the club stat
 </source>
         <translation>Hallo Anna,
 
-ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
+ja, ich komme am Samstag und bringe die Antenne für die Clubstation mit.
 
 73, Q0QQQ
 </translation>
@@ -1798,7 +1799,7 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
     </message>
     <message>
         <source>The object is remote</source>
-        <translation>Das Objekt ist entfernt</translation>
+        <translation>Das Objekt ist nicht lokal</translation>
     </message>
     <message>
         <source>System not ready</source>
@@ -1875,7 +1876,7 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
     </message>
     <message>
         <source>Channel %d : %s</source>
-        <translation>Kanal %d : %s</translation>
+        <translation>Kanal %d: %s</translation>
     </message>
     <message>
         <source>None</source>
@@ -1956,24 +1957,24 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
 <context>
     <name>brxw::WindowLogs</name>
     <message>
-        <source>Console</source>
-        <translation>Konsole</translation>
-    </message>
-    <message>
-        <source>Monitoring</source>
-        <translation>Monitor</translation>
-    </message>
-    <message>
-        <source>All channels</source>
-        <translation>Alle Kanäle</translation>
-    </message>
-    <message>
-        <source>One channel</source>
-        <translation>Einzelkanal</translation>
-    </message>
-    <message>
         <source>Logging stopped: %1</source>
         <translation>Protokollierung beendet: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Monitor</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>A&amp;lle Kanäle</translation>
+    </message>
+    <message>
+        <source>Con&amp;sole</source>
+        <translation>&amp;Konsole</translation>
+    </message>
+    <message>
+        <source>One c&amp;hannel</source>
+        <translation>&amp;Einzelkanal</translation>
     </message>
 </context>
 <context>
@@ -2047,7 +2048,7 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;Übernehmen</translation>
+        <translation>An&amp;wenden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -2101,7 +2102,7 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;Öffnen</translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2148,7 +2149,7 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;Übernehmen</translation>
+        <translation>An&amp;wenden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -2175,7 +2176,7 @@ ja, ich komme am Samstag und bringe die Antenne für die Klubstation mit.
     </message>
     <message>
         <source>no keyring service is available</source>
-        <translation>kein Schlüsselbund-Dienst verfügbar</translation>
+        <translation>kein Schlüsselbunddienst verfügbar</translation>
     </message>
     <message>
         <source>Opening SSH tunnel to %s ...</source>

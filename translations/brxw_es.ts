@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Pending forward</source>
-        <translation>Reenvíos pendientes</translation>
+        <translation>Reenvío pendiente</translation>
     </message>
     <message>
         <source>Remote files</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>No forwards are pending.</source>
-        <translation>No hay reenvíos pendientes.</translation>
+        <translation>No hay ningún reenvío pendiente.</translation>
     </message>
     <message>
         <source>This directory is empty.</source>
@@ -122,7 +122,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>monitoring</source>
-        <translation>monitorización</translation>
+        <translation>monitor</translation>
     </message>
     <message>
         <source>console</source>
@@ -182,7 +182,7 @@ No se ha enviado nada.</translation>
     <name>brxw::CAlertsPage</name>
     <message>
         <source>&amp;Any station connects</source>
-        <translation>&amp;Cualquier estación se conecta</translation>
+        <translation>C&amp;ualquier estación se conecta</translation>
     </message>
     <message>
         <source>One of these &amp;stations connects:</source>
@@ -202,11 +202,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>&amp;Monitoring or channel traffic contains:</source>
-        <translation>El tráfico de &amp;monitorización o de canal contiene:</translation>
-    </message>
-    <message>
-        <source>A &amp;console line contains:</source>
-        <translation>Una línea de c&amp;onsola contiene:</translation>
+        <translation>El tráfico del &amp;monitor o de canal contiene:</translation>
     </message>
     <message>
         <source>Stations whose connection raises an alert</source>
@@ -214,7 +210,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Text in monitoring or channel traffic that raises an alert</source>
-        <translation>Texto del tráfico de monitorización o de canal que genera una alerta</translation>
+        <translation>Texto del tráfico del monitor o de canal que genera una alerta</translation>
     </message>
     <message>
         <source>Text in a console line that raises an alert</source>
@@ -279,6 +275,10 @@ No se ha enviado nada.</translation>
     <message>
         <source>The pattern holds characters that the Windows code page lacks.</source>
         <translation>El patrón contiene caracteres que no tiene la página de códigos de Windows.</translation>
+    </message>
+    <message>
+        <source>A console &amp;line contains:</source>
+        <translation>Una línea de c&amp;onsola contiene:</translation>
     </message>
 </context>
 <context>
@@ -466,12 +466,8 @@ No se ha enviado nada.</translation>
         <translation>Esquema de colores</translation>
     </message>
     <message>
-        <source>&amp;Classic</source>
-        <translation>&amp;Clásico</translation>
-    </message>
-    <message>
         <source>&amp;High contrast (light)</source>
-        <translation>&amp;Alto contraste (claro)</translation>
+        <translation>Al&amp;to contraste (claro)</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
@@ -484,6 +480,10 @@ No se ha enviado nada.</translation>
     <message>
         <source>Text windows</source>
         <translation>Ventanas de texto</translation>
+    </message>
+    <message>
+        <source>C&amp;lassic</source>
+        <translation>C&amp;lásico</translation>
     </message>
 </context>
 <context>
@@ -541,10 +541,6 @@ No se ha enviado nada.</translation>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>&amp;Exit	AltF4</source>
-        <translation>&amp;Salir	AltF4</translation>
-    </message>
-    <message>
         <source>&amp;Window</source>
         <translation>&amp;Ventana</translation>
     </message>
@@ -554,7 +550,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>&amp;Monitoring	F5</source>
-        <translation>&amp;Monitorización	F5</translation>
+        <translation>&amp;Monitor	F5</translation>
     </message>
     <message>
         <source>&amp;All channels	F6</source>
@@ -622,7 +618,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Alerts</source>
-        <translation>Avisos</translation>
+        <translation>Alertas</translation>
     </message>
     <message>
         <source>Logging</source>
@@ -634,7 +630,7 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>&amp;One channel</source>
-        <translation>&amp;Un canal</translation>
+        <translation>Canal ú&amp;nico</translation>
     </message>
     <message>
         <source>&amp;Immediate disconnect</source>
@@ -647,6 +643,10 @@ No se ha enviado nada.</translation>
     <message>
         <source>Disconnect</source>
         <translation>Desconexión</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt+F4</source>
+        <translation>&amp;Salir	Alt+F4</translation>
     </message>
 </context>
 <context>
@@ -716,7 +716,8 @@ No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Wrapped</source>
-        <translation>Vuelta al principio</translation>
+        <extracomment>The search passed the newest line and went on from the oldest, or the other way round (Previous): the same text for both.</extracomment>
+        <translation>Sigue por el otro extremo</translation>
     </message>
 </context>
 <context>
@@ -840,7 +841,7 @@ Cada línea empieza con la hora en que llegó.</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Hands the document back and closes the editor</source>
@@ -1030,7 +1031,7 @@ Cada línea empieza con la hora en que llegó.</translation>
     </message>
     <message>
         <source>Break long lines</source>
-        <translation>Cortar las líneas largas</translation>
+        <translation>Partir las líneas largas</translation>
     </message>
     <message>
         <source>Prefix replies with &gt;</source>
@@ -1159,7 +1160,7 @@ Cada línea empieza con la hora en que llegó.</translation>
     <name>brxw::CTextWnd</name>
     <message>
         <source>Display</source>
-        <translation>Pantalla</translation>
+        <translation>Área de texto</translation>
     </message>
     <message>
         <source>Scroll through the lines</source>
@@ -1214,7 +1215,7 @@ Cada línea empieza con la hora en que llegó.</translation>
     </message>
     <message>
         <source>Monitoring</source>
-        <translation>Monitorización</translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Channel %1</source>
@@ -1245,20 +1246,20 @@ Conexión de consola</translation>
     <message>
         <source>Ports monitoring
 Ports monitoring</source>
-        <translation>Monitorización de puertos
-Monitorización de puertos</translation>
+        <translation>Monitor de puertos
+Monitor de puertos</translation>
     </message>
     <message>
         <source>All channels monitoring
 All channels monitoring</source>
-        <translation>Monitorización de todos los canales
-Monitorización de todos los canales</translation>
+        <translation>Monitor de todos los canales
+Monitor de todos los canales</translation>
     </message>
     <message>
         <source>One channel monitoring
 Channel monitoring</source>
-        <translation>Monitorización de un canal
-Monitorización del canal</translation>
+        <translation>Monitor de canal único
+Monitor del canal</translation>
     </message>
     <message>
         <source>Disconnect channel
@@ -1340,7 +1341,7 @@ Transmisión Pactor</translation>
     </message>
     <message>
         <source>Character sets, logging to files, alerts and colours</source>
-        <translation>Juegos de caracteres, registro en archivos, avisos y colores</translation>
+        <translation>Juegos de caracteres, registro en archivos, alertas y colores</translation>
     </message>
     <message>
         <source>Open the sysop&apos;s guide in the browser</source>
@@ -1367,7 +1368,7 @@ Transmisión Pactor</translation>
     <name>brxw::ConnectionLog</name>
     <message>
         <source>Logged in</source>
-        <translation>Conectado</translation>
+        <translation>Sesión iniciada</translation>
     </message>
     <message>
         <source>Cannot connect</source>
@@ -1383,7 +1384,7 @@ Transmisión Pactor</translation>
     </message>
     <message>
         <source>logged in</source>
-        <translation>conectado</translation>
+        <translation>sesión iniciada</translation>
     </message>
     <message>
         <source>the server closed the connection</source>
@@ -1427,7 +1428,7 @@ Transmisión Pactor</translation>
     </message>
     <message>
         <source>disconnected by the operator</source>
-        <translation>desconectado por el operador</translation>
+        <translation>desconectado manualmente</translation>
     </message>
     <message>
         <source>the SSH tunnel could not be opened: %s</source>
@@ -1435,7 +1436,7 @@ Transmisión Pactor</translation>
     </message>
     <message>
         <source>Disconnected by the operator</source>
-        <translation>Desconectado por el operador</translation>
+        <translation>Desconectado manualmente</translation>
     </message>
     <message>
         <source>%s: %s</source>
@@ -1604,7 +1605,7 @@ Transmisión Pactor</translation>
         <source>brxW already runs with %1 (%2), and two programs on one BrxW.ini would overwrite each other&apos;s settings. Use that program, or start this one with --ini and another file.
 
 If no brxW runs, remove %3.</source>
-        <translation>brxW ya se está ejecutando con %1 (%2), y dos programas con el mismo BrxW.ini sobrescribirían cada uno los ajustes del otro. Use ese programa o inicie este con --ini y otro archivo.
+        <translation>brxW ya se está ejecutando con %1 (%2), y dos programas con el mismo BrxW.ini sobrescribirían cada uno los ajustes del otro. Use el brxW que ya se está ejecutando o inicie este con --ini y otro archivo.
 
 Si no hay ningún brxW en ejecución, elimine %3.</translation>
     </message>
@@ -1722,7 +1723,7 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     </message>
     <message>
         <source>Network was reset</source>
-        <translation>La red se restableció</translation>
+        <translation>La red se reinició</translation>
     </message>
     <message>
         <source>Software caused connection abort</source>
@@ -1730,7 +1731,7 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     </message>
     <message>
         <source>Connection reset by peer</source>
-        <translation>Conexión restablecida por el otro extremo</translation>
+        <translation>Conexión reiniciada por el otro extremo</translation>
     </message>
     <message>
         <source>No buffer space is supported</source>
@@ -1875,7 +1876,7 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     </message>
     <message>
         <source>Channel %d : %s</source>
-        <translation>Canal %d : %s</translation>
+        <translation>Canal %d: %s</translation>
     </message>
     <message>
         <source>None</source>
@@ -1956,24 +1957,24 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
 <context>
     <name>brxw::WindowLogs</name>
     <message>
-        <source>Console</source>
-        <translation>Consola</translation>
-    </message>
-    <message>
-        <source>Monitoring</source>
-        <translation>Monitorización</translation>
-    </message>
-    <message>
-        <source>All channels</source>
-        <translation>Todos los canales</translation>
-    </message>
-    <message>
-        <source>One channel</source>
-        <translation>Un canal</translation>
-    </message>
-    <message>
         <source>Logging stopped: %1</source>
         <translation>Registro detenido: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Monitor</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;Todos los canales</translation>
+    </message>
+    <message>
+        <source>Con&amp;sole</source>
+        <translation>C&amp;onsola</translation>
+    </message>
+    <message>
+        <source>One c&amp;hannel</source>
+        <translation>Canal ú&amp;nico</translation>
     </message>
 </context>
 <context>
@@ -2051,7 +2052,7 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -2073,7 +2074,7 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     <name>brxw::admin::CRemoteFilesDlg</name>
     <message>
         <source>Up</source>
-        <translation>Subir</translation>
+        <translation>Directorio superior</translation>
     </message>
     <message>
         <source>Directory :</source>
@@ -2152,7 +2153,7 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Pending forward</source>
-        <translation>Transferts en attente</translation>
+        <translation>Forward en attente</translation>
     </message>
     <message>
         <source>Remote files</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>No forwards are pending.</source>
-        <translation>Aucun transfert en attente.</translation>
+        <translation>Aucun forward en attente.</translation>
     </message>
     <message>
         <source>This directory is empty.</source>
@@ -53,17 +53,17 @@
     </message>
     <message>
         <source>Not connected to the BBS: &quot;%s&quot; was not sent.</source>
-        <translation>Pas de connexion à la BBS : &quot;%s&quot; n&apos;a pas été envoyé.</translation>
+        <translation>Pas de connexion à la BBS&#xa0;: «&#xa0;%s&#xa0;» n&apos;a pas été envoyé.</translation>
     </message>
     <message>
         <source>The key &quot;%s&quot; is longer than %zu characters and cannot be requested.</source>
-        <translation>La clé &quot;%s&quot; dépasse %zu caractères et ne peut pas être demandée.</translation>
+        <translation>La clé «&#xa0;%s&#xa0;» dépasse %zu caractères et ne peut pas être demandée.</translation>
     </message>
     <message>
         <source>The record would take %zu bytes, more than the %zu that one request can carry.
 Shorten its texts; nothing was sent.</source>
         <translation>L&apos;enregistrement occuperait %zu octets, plus que les %zu qu&apos;une requête peut contenir.
-Raccourcissez ses textes ; rien n&apos;a été envoyé.</translation>
+Raccourcissez ses textes&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Field %d holds a line break, which would split the record.
@@ -74,7 +74,7 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>The %s box does not hold a date (day-month-year hour:minute): &quot;%s&quot;.
 Nothing was sent.</source>
-        <translation>Le champ %s ne contient pas de date (jour-mois-année heure:minute) : &quot;%s&quot;.
+        <translation>Le champ %s ne contient pas de date (jour-mois-année heure:minute)&#xa0;: «&#xa0;%s&#xa0;».
 Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
@@ -102,19 +102,19 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Not a valid regular expression: %1 (at character %2).</source>
-        <translation>Expression régulière non valide : %1 (au caractère %2).</translation>
+        <translation>Expression régulière non valide&#xa0;: %1 (au caractère %2).</translation>
     </message>
     <message>
         <source>The regular expression matches an empty text, so every line would raise an alert.</source>
-        <translation>L&apos;expression régulière correspond à un texte vide : chaque ligne déclencherait une alerte.</translation>
+        <translation>L&apos;expression régulière correspond à un texte vide&#xa0;: chaque ligne déclencherait une alerte.</translation>
     </message>
     <message>
         <source>Alert: %1</source>
-        <translation>Alerte : %1</translation>
+        <translation>Alerte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Alert: %1 more, the last: %2</source>
-        <translation>Alerte : %1 de plus, la dernière : %2</translation>
+        <translation>Alerte&#xa0;: %1 de plus, la dernière&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 connected on channel %2</source>
@@ -122,7 +122,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>monitoring</source>
-        <translation>surveillance</translation>
+        <translation>moniteur</translation>
     </message>
     <message>
         <source>console</source>
@@ -175,7 +175,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>(no desktop notification: %1)</source>
-        <translation>(pas de notification sur le bureau : %1)</translation>
+        <translation>(pas de notification sur le bureau&#xa0;: %1)</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>One of these &amp;stations connects:</source>
-        <translation>L&apos;une de ces &amp;stations se connecte :</translation>
+        <translation>L&apos;une de ces &amp;stations se connecte&#xa0;:</translation>
     </message>
     <message>
         <source>Ring the &amp;bell</source>
@@ -202,11 +202,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>&amp;Monitoring or channel traffic contains:</source>
-        <translation>&amp;Le trafic de surveillance ou d&apos;un canal contient :</translation>
-    </message>
-    <message>
-        <source>A &amp;console line contains:</source>
-        <translation>Une ligne de &amp;console contient :</translation>
+        <translation>&amp;Le trafic du moniteur ou d&apos;un canal contient&#xa0;:</translation>
     </message>
     <message>
         <source>Stations whose connection raises an alert</source>
@@ -214,7 +210,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Text in monitoring or channel traffic that raises an alert</source>
-        <translation>Texte du trafic de surveillance ou d&apos;un canal qui déclenche une alerte</translation>
+        <translation>Texte du trafic du moniteur ou d&apos;un canal qui déclenche une alerte</translation>
     </message>
     <message>
         <source>Text in a console line that raises an alert</source>
@@ -222,7 +218,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Calls separated by blanks or commas; Q1ABC stands for all its SSIDs, Q1ABC-7 for that one only.</source>
-        <translation>Indicatifs séparés par des espaces ou des virgules ; Q1ABC vaut pour tous ses SSID, Q1ABC-7 pour celui-ci seulement.</translation>
+        <translation>Indicatifs séparés par des espaces ou des virgules&#xa0;; Q1ABC vaut pour tous ses SSID, Q1ABC-7 pour celui-ci seulement.</translation>
     </message>
     <message>
         <source>Alert when</source>
@@ -234,7 +230,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Of each kind at most one alert in %1 seconds; what matches meanwhile is summed up when they are over. Stations listed at login raise none.</source>
-        <translation>Au plus une alerte de chaque type en %1 secondes ; ce qui correspond entre-temps est résumé ensuite. Les stations listées à la connexion n&apos;en déclenchent aucune.</translation>
+        <translation>Au plus une alerte de chaque type en %1 secondes&#xa0;; ce qui correspond entre-temps est résumé ensuite. Les stations listées à l&apos;ouverture de la session n&apos;en déclenchent aucune.</translation>
     </message>
     <message>
         <source>Regular expression</source>
@@ -254,7 +250,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Words separated by commas: any of them.</source>
-        <translation>Mots séparés par des virgules : n&apos;importe lequel.</translation>
+        <translation>Mots séparés par des virgules&#xa0;: n&apos;importe lequel.</translation>
     </message>
     <message>
         <source>A valid regular expression.</source>
@@ -274,11 +270,15 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a callsign: letters and digits, optionally followed by - and an SSID of 0 to 15.</source>
-        <translation>« %1 » n&apos;est pas un indicatif : lettres et chiffres, suivis éventuellement de - et d&apos;un SSID de 0 à 15.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un indicatif&#xa0;: lettres et chiffres, suivis éventuellement de - et d&apos;un SSID de 0 à 15.</translation>
     </message>
     <message>
         <source>The pattern holds characters that the Windows code page lacks.</source>
         <translation>Le motif contient des caractères absents de la page de code Windows.</translation>
+    </message>
+    <message>
+        <source>A console &amp;line contains:</source>
+        <translation>Une ligne de &amp;console contient&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -297,7 +297,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 is too large to edit.</source>
@@ -305,7 +305,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation>Impossible de lire %1 : %2.</translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Unexpected end of file while reading %1.</source>
@@ -317,11 +317,11 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>%1 The text you were editing stays in the editor; %2, which arrived, was not opened.</source>
-        <translation>%1 Le texte en cours de modification reste dans l&apos;éditeur ; %2, qui vient d&apos;arriver, n&apos;a pas été ouvert.</translation>
+        <translation>%1 Le texte en cours de modification reste dans l&apos;éditeur&#xa0;; %2, qui vient d&apos;arriver, n&apos;a pas été ouvert.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -329,7 +329,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
-        <translation>Enregistrer les modifications de %1 ?</translation>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source> The message was not sent.</source>
@@ -337,7 +337,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The message was not sent: not connected, or the connection that asked for it was lost.</source>
-        <translation>Le message n&apos;a pas été envoyé : pas de connexion, ou la connexion qui l&apos;a demandé a été perdue.</translation>
+        <translation>Le message n&apos;a pas été envoyé&#xa0;: pas de connexion, ou la connexion qui l&apos;a demandé a été perdue.</translation>
     </message>
     <message>
         <source> The document was not uploaded.</source>
@@ -345,15 +345,15 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>This document was not fetched from the BBS, so there is no file there to replace: nothing was uploaded. The text is kept in %1.</source>
-        <translation>Ce document ne provient pas de la BBS, il n&apos;y a donc aucun fichier à y remplacer : rien n&apos;a été envoyé. Le texte est conservé dans %1.</translation>
+        <translation>Ce document ne provient pas de la BBS, il n&apos;y a donc aucun fichier à y remplacer&#xa0;: rien n&apos;a été envoyé. Le texte est conservé dans %1.</translation>
     </message>
     <message>
         <source>Not connected to the session that %1 was fetched from: nothing was uploaded. The text is kept in %2.</source>
-        <translation>Pas de connexion à la session d&apos;où provient %1 : rien n&apos;a été envoyé. Le texte est conservé dans %2.</translation>
+        <translation>Pas de connexion à la session d&apos;où provient %1&#xa0;: rien n&apos;a été envoyé. Le texte est conservé dans %2.</translation>
     </message>
     <message>
         <source>Cannot create %1: %2.</source>
-        <translation>Impossible de créer %1 : %2.</translation>
+        <translation>Impossible de créer %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -376,27 +376,27 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>With &quot;DOS charset&quot; chosen in Settings, the server&apos;s text is read in the DOS code page and shown in the Windows code page. With &quot;ANSI charset&quot; it is read and shown in the Windows code page.</source>
-        <translation>Avec « Jeu de caractères DOS » choisi dans les Paramètres, le texte du serveur est lu dans la page de code DOS et affiché dans la page de code Windows. Avec « Jeu de caractères ANSI », il est lu et affiché dans la page de code Windows.</translation>
+        <translation>Avec «&#xa0;Jeu de caractères DOS&#xa0;» choisi dans les Paramètres, le texte du serveur est lu dans la page de code DOS et affiché dans la page de code Windows. Avec «&#xa0;Jeu de caractères ANSI&#xa0;», il est lu et affiché dans la page de code Windows.</translation>
     </message>
     <message>
         <source>Connection &amp;profile:</source>
-        <translation>&amp;Profil de connexion :</translation>
+        <translation>&amp;Profil de connexion&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;DOS code page:</source>
-        <translation>Page de code &amp;DOS :</translation>
+        <translation>Page de code &amp;DOS&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Windows code page:</source>
-        <translation>Page de code &amp;Windows :</translation>
+        <translation>Page de code &amp;Windows&#xa0;:</translation>
     </message>
     <message>
         <source>Server&apos;s text:</source>
-        <translation>Texte du serveur :</translation>
+        <translation>Texte du serveur&#xa0;:</translation>
     </message>
     <message>
         <source>Its letters:</source>
-        <translation>Ses lettres :</translation>
+        <translation>Ses lettres&#xa0;:</translation>
     </message>
     <message>
         <source>code page %1 (%2 charset chosen in Settings)</source>
@@ -404,14 +404,14 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>(%1 of them the Windows code page lacks: shown as look-alikes)</source>
-        <translation>(%1 d&apos;entre elles absentes de la page de code Windows : affichées par des caractères ressemblants)</translation>
+        <translation>(%1 d&apos;entre elles absentes de la page de code Windows&#xa0;: affichées par des caractères ressemblants)</translation>
     </message>
 </context>
 <context>
     <name>brxw::CColoursPage</name>
     <message>
         <source>Colour code 0 (navy): console text</source>
-        <translation>Code couleur 0 (bleu marine) : texte de la console</translation>
+        <translation>Code couleur 0 (bleu marine)&#xa0;: texte de la console</translation>
     </message>
     <message>
         <source>Colour code 1 (maroon)</source>
@@ -419,7 +419,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Colour code 2 and 3 (green): [ -- Channel changed to 3 -- ]</source>
-        <translation>Codes couleur 2 et 3 (vert) : [ -- Passage au canal 3 -- ]</translation>
+        <translation>Codes couleur 2 et 3 (vert)&#xa0;: [ -- Passage au canal 3 -- ]</translation>
     </message>
     <message>
         <source>Colour code 4 (blue)</source>
@@ -466,10 +466,6 @@ Rien n&apos;a été envoyé.</translation>
         <translation>Jeu de couleurs</translation>
     </message>
     <message>
-        <source>&amp;Classic</source>
-        <translation>&amp;Classique</translation>
-    </message>
-    <message>
         <source>&amp;High contrast (light)</source>
         <translation>&amp;Fort contraste (clair)</translation>
     </message>
@@ -484,6 +480,10 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>Text windows</source>
         <translation>Fenêtres de texte</translation>
+    </message>
+    <message>
+        <source>C&amp;lassic</source>
+        <translation>&amp;Classique</translation>
     </message>
 </context>
 <context>
@@ -525,12 +525,12 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>The user guide was not found. It was looked for in:
 %1</source>
-        <translation>Le guide de l&apos;utilisateur est introuvable. Il a été cherché dans :
+        <translation>Le guide de l&apos;utilisateur est introuvable. Il a été cherché dans&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The user guide %1 could not be opened: the desktop has no browser or viewer for it. Open it in a browser yourself.</source>
-        <translation>Le guide de l&apos;utilisateur %1 n&apos;a pas pu être ouvert : le bureau n&apos;a ni navigateur ni visionneuse pour ce fichier. Ouvrez-le vous-même dans un navigateur.</translation>
+        <translation>Le guide de l&apos;utilisateur %1 n&apos;a pas pu être ouvert&#xa0;: le bureau n&apos;a ni navigateur ni visionneuse pour ce fichier. Ouvrez-le vous-même dans un navigateur.</translation>
     </message>
     <message>
         <source>User guide</source>
@@ -539,10 +539,6 @@ Rien n&apos;a été envoyé.</translation>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Exit	AltF4</source>
-        <translation>&amp;Quitter	AltF4</translation>
     </message>
     <message>
         <source>&amp;Window</source>
@@ -554,7 +550,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>&amp;Monitoring	F5</source>
-        <translation>&amp;Surveillance	F5</translation>
+        <translation>&amp;Moniteur	F5</translation>
     </message>
     <message>
         <source>&amp;All channels	F6</source>
@@ -634,7 +630,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>&amp;One channel</source>
-        <translation>&amp;Un canal</translation>
+        <translation>Canal &amp;unique</translation>
     </message>
     <message>
         <source>&amp;Immediate disconnect</source>
@@ -642,11 +638,15 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Disconnect %1 ?</source>
-        <translation>Déconnecter %1 ?</translation>
+        <translation>Déconnecter %1&#xa0;?</translation>
     </message>
     <message>
         <source>Disconnect</source>
         <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>&amp;Exit	Alt+F4</source>
+        <translation>&amp;Quitter	Alt+F4</translation>
     </message>
 </context>
 <context>
@@ -661,7 +661,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>brxW is free software: you may use it for any purpose, study and change it, and pass it on, changed or not, under the terms of the GNU General Public License as published by the Free Software Foundation, version 3 of the License or (at your choice) any later version. Whoever passes it on must pass on its source code under the same terms.</source>
-        <translation>brxW est un logiciel libre : vous pouvez l&apos;utiliser à toutes fins, l&apos;étudier, le modifier et le redistribuer, modifié ou non, selon les termes de la licence publique générale GNU (GNU General Public License) publiée par la Free Software Foundation, version 3 de la licence ou (à votre choix) toute version ultérieure. Quiconque le redistribue doit redistribuer son code source selon les mêmes termes.</translation>
+        <translation>brxW est un logiciel libre&#xa0;: vous pouvez l&apos;utiliser à toutes fins, l&apos;étudier, le modifier et le redistribuer, modifié ou non, selon les termes de la licence publique générale GNU (GNU General Public License) publiée par la Free Software Foundation, version 3 de la licence ou (à votre choix) toute version ultérieure. Quiconque le redistribue doit redistribuer son code source selon les mêmes termes.</translation>
     </message>
     <message>
         <source>brxW comes with no warranty at all, not even that it is fit for sale or for a particular purpose. The full licence is in /usr/share/common-licenses/GPL-3 on Debian, and at https://www.gnu.org/licenses/.</source>
@@ -716,7 +716,8 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Wrapped</source>
-        <translation>Reprise au début</translation>
+        <extracomment>The search passed the newest line and went on from the oldest, or the other way round (Previous): the same text for both.</extracomment>
+        <translation>Reprise à l&apos;autre bout</translation>
     </message>
 </context>
 <context>
@@ -743,7 +744,7 @@ Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>&amp;Folder:</source>
-        <translation>&amp;Dossier :</translation>
+        <translation>&amp;Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>One file per window and day, named after the profile, the window and the date, such as %1.
@@ -753,7 +754,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>Character set of the files:</source>
-        <translation>Jeu de caractères des fichiers :</translation>
+        <translation>Jeu de caractères des fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Log folder</source>
@@ -769,7 +770,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>The folder&apos;s name is too long: BrxW.ini keeps at most %1 characters.</source>
-        <translation>Le nom du dossier est trop long : BrxW.ini en conserve au plus %1 caractères.</translation>
+        <translation>Le nom du dossier est trop long&#xa0;: BrxW.ini en conserve au plus %1 caractères.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
@@ -777,7 +778,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>Files cannot be written in the folder %1: %2.</source>
-        <translation>Impossible d&apos;écrire des fichiers dans le dossier %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire des fichiers dans le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Preferences</source>
@@ -840,7 +841,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Hands the document back and closes the editor</source>
@@ -864,7 +865,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
@@ -1030,7 +1031,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>Break long lines</source>
-        <translation>Couper les lignes longues</translation>
+        <translation>Renvoyer à la ligne les lignes longues</translation>
     </message>
     <message>
         <source>Prefix replies with &gt;</source>
@@ -1058,22 +1059,22 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>The signature cannot be stored as typed: BrxW.ini holds only the Windows character set, without %1.</source>
-        <translation>La signature ne peut pas être enregistrée telle quelle : BrxW.ini ne contient que le jeu de caractères Windows, sans %1.</translation>
+        <translation>La signature ne peut pas être enregistrée telle quelle&#xa0;: BrxW.ini ne contient que le jeu de caractères Windows, sans %1.</translation>
     </message>
     <message>
         <source>The signature cannot be stored as typed: BrxW.ini stores each line break as \r, so the \r in the signature would come back as a line break. Write it another way, for example with a blank between \ and r.</source>
-        <translation>La signature ne peut pas être enregistrée telle quelle : BrxW.ini enregistre chaque saut de ligne sous la forme \r, donc le \r de la signature reviendrait en saut de ligne. Écrivez-le autrement, par exemple avec un espace entre \ et r.</translation>
+        <translation>La signature ne peut pas être enregistrée telle quelle&#xa0;: BrxW.ini enregistre chaque saut de ligne sous la forme \r, donc le \r de la signature reviendrait en saut de ligne. Écrivez-le autrement, par exemple avec un espace entre \ et r.</translation>
     </message>
     <message>
         <source>The signature is too long: BrxW.ini gives back 79 characters of it, each line break counting as two. Shorten it by %1 characters.</source>
-        <translation>La signature est trop longue : BrxW.ini en rend 79 caractères, chaque saut de ligne comptant pour deux. Raccourcissez-la de %1 caractères.</translation>
+        <translation>La signature est trop longue&#xa0;: BrxW.ini en rend 79 caractères, chaque saut de ligne comptant pour deux. Raccourcissez-la de %1 caractères.</translation>
     </message>
 </context>
 <context>
     <name>brxw::CSetupDlg</name>
     <message>
         <source>This text cannot be stored: it holds a line break or a NUL character.</source>
-        <translation>Ce texte ne peut pas être enregistré : il contient un saut de ligne ou un caractère NUL.</translation>
+        <translation>Ce texte ne peut pas être enregistré&#xa0;: il contient un saut de ligne ou un caractère NUL.</translation>
     </message>
     <message>
         <source>A password that begins or ends with a blank or a quote can have no more than %d characters.</source>
@@ -1117,7 +1118,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>none: direct connection</source>
-        <translation>aucun : connexion directe</translation>
+        <translation>aucun&#xa0;: connexion directe</translation>
     </message>
     <message>
         <source>SSH tunnel via [user@]host[:port]</source>
@@ -1133,7 +1134,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>kept in the keyring; type to change</source>
-        <translation>dans le trousseau ; saisir pour le changer</translation>
+        <translation>dans le trousseau&#xa0;; saisir pour le changer</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1214,7 +1215,7 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
     </message>
     <message>
         <source>Monitoring</source>
-        <translation>Surveillance</translation>
+        <translation>Moniteur</translation>
     </message>
     <message>
         <source>Channel %1</source>
@@ -1245,20 +1246,20 @@ Connexion console</translation>
     <message>
         <source>Ports monitoring
 Ports monitoring</source>
-        <translation>Surveillance des ports
-Surveillance des ports</translation>
+        <translation>Moniteur des ports
+Moniteur des ports</translation>
     </message>
     <message>
         <source>All channels monitoring
 All channels monitoring</source>
-        <translation>Surveillance de tous les canaux
-Surveillance de tous les canaux</translation>
+        <translation>Moniteur de tous les canaux
+Moniteur de tous les canaux</translation>
     </message>
     <message>
         <source>One channel monitoring
 Channel monitoring</source>
-        <translation>Surveillance d&apos;un canal
-Surveillance du canal</translation>
+        <translation>Moniteur d&apos;un canal unique
+Moniteur du canal</translation>
     </message>
     <message>
         <source>Disconnect channel
@@ -1287,8 +1288,8 @@ Propriétés de l&apos;utilisateur</translation>
     <message>
         <source>Pending forward
 Pending forward</source>
-        <translation>Transfert en attente
-Transfert en attente</translation>
+        <translation>Forward en attente
+Forward en attente</translation>
     </message>
     <message>
         <source>Open configuration file
@@ -1316,19 +1317,19 @@ Pactor send</source>
     </message>
     <message>
         <source>Connect &quot;Remote 0&quot;</source>
-        <translation>Se connecter à &quot;Remote 0&quot;</translation>
+        <translation>Se connecter à «&#xa0;Remote 0&#xa0;»</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 1&quot;</source>
-        <translation>Se connecter à &quot;Remote 1&quot;</translation>
+        <translation>Se connecter à «&#xa0;Remote 1&#xa0;»</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 2&quot;</source>
-        <translation>Se connecter à &quot;Remote 2&quot;</translation>
+        <translation>Se connecter à «&#xa0;Remote 2&#xa0;»</translation>
     </message>
     <message>
         <source>Connect &quot;Remote 3&quot;</source>
-        <translation>Se connecter à &quot;Remote 3&quot;</translation>
+        <translation>Se connecter à «&#xa0;Remote 3&#xa0;»</translation>
     </message>
     <message>
         <source>Close the connection</source>
@@ -1348,26 +1349,26 @@ Pactor send</source>
     </message>
     <message>
         <source>Configure &quot;Remote 0&quot;</source>
-        <translation>Configurer &quot;Remote 0&quot;</translation>
+        <translation>Configurer «&#xa0;Remote 0&#xa0;»</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 1&quot;</source>
-        <translation>Configurer &quot;Remote 1&quot;</translation>
+        <translation>Configurer «&#xa0;Remote 1&#xa0;»</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 2&quot;</source>
-        <translation>Configurer &quot;Remote 2&quot;</translation>
+        <translation>Configurer «&#xa0;Remote 2&#xa0;»</translation>
     </message>
     <message>
         <source>Configure &quot;Remote 3&quot;</source>
-        <translation>Configurer &quot;Remote 3&quot;</translation>
+        <translation>Configurer «&#xa0;Remote 3&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>brxw::ConnectionLog</name>
     <message>
         <source>Logged in</source>
-        <translation>Connecté</translation>
+        <translation>Session ouverte</translation>
     </message>
     <message>
         <source>Cannot connect</source>
@@ -1383,7 +1384,7 @@ Pactor send</source>
     </message>
     <message>
         <source>logged in</source>
-        <translation>connecté</translation>
+        <translation>session ouverte</translation>
     </message>
     <message>
         <source>the server closed the connection</source>
@@ -1391,19 +1392,19 @@ Pactor send</source>
     </message>
     <message>
         <source>the connection failed: %s</source>
-        <translation>la connexion a échoué : %s</translation>
+        <translation>la connexion a échoué&#xa0;: %s</translation>
     </message>
     <message>
         <source>no data could be sent: the send timed out</source>
-        <translation>aucune donnée n&apos;a pu être envoyée : délai d&apos;envoi dépassé</translation>
+        <translation>aucune donnée n&apos;a pu être envoyée&#xa0;: délai d&apos;envoi dépassé</translation>
     </message>
     <message>
         <source>sending failed: %s</source>
-        <translation>l&apos;envoi a échoué : %s</translation>
+        <translation>l&apos;envoi a échoué&#xa0;: %s</translation>
     </message>
     <message>
         <source>the server announced a frame of %d bytes (at most 1020): the stream cannot be followed</source>
-        <translation>le serveur a annoncé une trame de %d octets (1020 au plus) : le flux ne peut pas être suivi</translation>
+        <translation>le serveur a annoncé une trame de %d octets (1020 au plus)&#xa0;: le flux ne peut pas être suivi</translation>
     </message>
     <message>
         <source>the connection was refused</source>
@@ -1411,7 +1412,7 @@ Pactor send</source>
     </message>
     <message>
         <source>the connection could not be made: %s</source>
-        <translation>la connexion n&apos;a pas pu être établie : %s</translation>
+        <translation>la connexion n&apos;a pas pu être établie&#xa0;: %s</translation>
     </message>
     <message>
         <source>the host was not found</source>
@@ -1419,27 +1420,27 @@ Pactor send</source>
     </message>
     <message>
         <source>the host could not be looked up: %s</source>
-        <translation>l&apos;hôte n&apos;a pas pu être résolu : %s</translation>
+        <translation>l&apos;hôte n&apos;a pas pu être résolu&#xa0;: %s</translation>
     </message>
     <message>
         <source>the server refused the login (it closed the connection before sending anything)</source>
-        <translation>le serveur a refusé la connexion (il a fermé la liaison avant d&apos;envoyer quoi que ce soit)</translation>
+        <translation>le serveur a refusé l&apos;identification (il a fermé la connexion avant d&apos;envoyer quoi que ce soit)</translation>
     </message>
     <message>
         <source>disconnected by the operator</source>
-        <translation>déconnecté par l&apos;opérateur</translation>
+        <translation>déconnecté manuellement</translation>
     </message>
     <message>
         <source>the SSH tunnel could not be opened: %s</source>
-        <translation>le tunnel SSH n&apos;a pas pu être ouvert : %s</translation>
+        <translation>le tunnel SSH n&apos;a pas pu être ouvert&#xa0;: %s</translation>
     </message>
     <message>
         <source>Disconnected by the operator</source>
-        <translation>Déconnecté par l&apos;opérateur</translation>
+        <translation>Déconnecté manuellement</translation>
     </message>
     <message>
         <source>%s: %s</source>
-        <translation>%s : %s</translation>
+        <translation>%s&#xa0;: %s</translation>
     </message>
 </context>
 <context>
@@ -1469,51 +1470,51 @@ Pactor send</source>
     </message>
     <message>
         <source>Used mem :	%s</source>
-        <translation>Mém. utilisée :	%s</translation>
+        <translation>Mém. utilisée&#xa0;:	%s</translation>
     </message>
     <message>
         <source>Data mem :	%s</source>
-        <translation>Mém. données :	%s</translation>
+        <translation>Mém. données&#xa0;:	%s</translation>
     </message>
     <message>
         <source>Disk free :	%s</source>
-        <translation>Disque libre :	%s</translation>
+        <translation>Disque libre&#xa0;:	%s</translation>
     </message>
     <message>
         <source>Total msgs :	%d</source>
-        <translation>Total :	%d</translation>
+        <translation>Total&#xa0;:	%d</translation>
     </message>
     <message>
         <source>Held msgs :	%d</source>
-        <translation>Retenus :	%d</translation>
+        <translation>Retenus&#xa0;:	%d</translation>
     </message>
     <message>
         <source>Priv msgs :	%d</source>
-        <translation>Privés :	%d</translation>
+        <translation>Privés&#xa0;:	%d</translation>
     </message>
     <message>
         <source>Used mem :</source>
-        <translation>Mém. utilisée :</translation>
+        <translation>Mém. utilisée&#xa0;:</translation>
     </message>
     <message>
         <source>Data mem :</source>
-        <translation>Mém. données :</translation>
+        <translation>Mém. données&#xa0;:</translation>
     </message>
     <message>
         <source>Disk free :</source>
-        <translation>Disque libre :</translation>
+        <translation>Disque libre&#xa0;:</translation>
     </message>
     <message>
         <source>Total msgs :</source>
-        <translation>Total :</translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Held msgs :</source>
-        <translation>Retenus :</translation>
+        <translation>Retenus&#xa0;:</translation>
     </message>
     <message>
         <source>Priv msgs :</source>
-        <translation>Privés :</translation>
+        <translation>Privés&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1531,11 +1532,11 @@ Pactor send</source>
     <name>brxw::IniStore</name>
     <message>
         <source>Cannot read %1: %2.</source>
-        <translation>Impossible de lire %1 : %2.</translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -1554,7 +1555,7 @@ Pactor send</source>
     </message>
     <message>
         <source>The password stays in %1: the keyring did not take it (%2).</source>
-        <translation>Le mot de passe reste dans %1 : le trousseau ne l&apos;a pas accepté (%2).</translation>
+        <translation>Le mot de passe reste dans %1&#xa0;: le trousseau ne l&apos;a pas accepté (%2).</translation>
     </message>
     <message>
         <source>The password is back in BrxW.ini, but the keyring kept its copy (%1).</source>
@@ -1562,14 +1563,14 @@ Pactor send</source>
     </message>
     <message>
         <source>The password stays in the keyring: it could not be read (%1).</source>
-        <translation>Le mot de passe reste dans le trousseau : il n&apos;a pas pu être lu (%1).</translation>
+        <translation>Le mot de passe reste dans le trousseau&#xa0;: il n&apos;a pas pu être lu (%1).</translation>
     </message>
 </context>
 <context>
     <name>brxw::KeyringStore</name>
     <message>
         <source>No desktop session bus: no keyring can be reached.</source>
-        <translation>Pas de bus de session du bureau : aucun trousseau n&apos;est joignable.</translation>
+        <translation>Pas de bus de session du bureau&#xa0;: aucun trousseau n&apos;est joignable.</translation>
     </message>
     <message>
         <source>The session bus does not answer.</source>
@@ -1597,14 +1598,14 @@ Pactor send</source>
     <message>
         <source>brxW already runs with %1 (%2); its window is brought forward.
 </source>
-        <translation>brxW tourne déjà avec %1 (%2) ; sa fenêtre est mise au premier plan.
+        <translation>brxW tourne déjà avec %1 (%2)&#xa0;; sa fenêtre est mise au premier plan.
 </translation>
     </message>
     <message>
         <source>brxW already runs with %1 (%2), and two programs on one BrxW.ini would overwrite each other&apos;s settings. Use that program, or start this one with --ini and another file.
 
 If no brxW runs, remove %3.</source>
-        <translation>brxW tourne déjà avec %1 (%2), et deux programmes sur un même BrxW.ini écraseraient mutuellement leurs paramètres. Utilisez ce programme, ou lancez celui-ci avec --ini et un autre fichier.
+        <translation>brxW tourne déjà avec %1 (%2), et deux programmes sur un même BrxW.ini écraseraient mutuellement leurs paramètres. Utilisez le brxW qui tourne déjà, ou lancez celui-ci avec --ini et un autre fichier.
 
 Si aucun brxW ne tourne, supprimez %3.</translation>
     </message>
@@ -1718,7 +1719,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>ICMP network unreachable</source>
-        <translation>ICMP : réseau inaccessible</translation>
+        <translation>ICMP&#xa0;: réseau inaccessible</translation>
     </message>
     <message>
         <source>Network was reset</source>
@@ -1837,7 +1838,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     <name>brxw::SshHost</name>
     <message>
         <source>Please enter the SSH host as [user@]host[:port]: letters, digits, &apos;.&apos;, &apos;_&apos; and &apos;-&apos; only, not beginning with &apos;-&apos;, and a port between 1 and 65535.</source>
-        <translation>Veuillez saisir l&apos;hôte SSH sous la forme [user@]host[:port] : lettres, chiffres, &apos;.&apos;, &apos;_&apos; et &apos;-&apos; seulement, sans &apos;-&apos; au début, et un port entre 1 et 65535.</translation>
+        <translation>Veuillez saisir l&apos;hôte SSH sous la forme [user@]host[:port]&#xa0;: lettres, chiffres, &apos;.&apos;, &apos;_&apos; et &apos;-&apos; seulement, sans &apos;-&apos; au début, et un port entre 1 et 65535.</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +1849,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>cannot run %1: %2</source>
-        <translation>impossible d&apos;exécuter %1 : %2</translation>
+        <translation>impossible d&apos;exécuter %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>ssh ended before the forward was open</source>
@@ -1875,7 +1876,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>Channel %d : %s</source>
-        <translation>Canal %d : %s</translation>
+        <translation>Canal %d&#xa0;: %s</translation>
     </message>
     <message>
         <source>None</source>
@@ -1956,31 +1957,31 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
 <context>
     <name>brxw::WindowLogs</name>
     <message>
-        <source>Console</source>
-        <translation>Console</translation>
-    </message>
-    <message>
-        <source>Monitoring</source>
-        <translation>Surveillance</translation>
-    </message>
-    <message>
-        <source>All channels</source>
-        <translation>Tous les canaux</translation>
-    </message>
-    <message>
-        <source>One channel</source>
-        <translation>Un canal</translation>
-    </message>
-    <message>
         <source>Logging stopped: %1</source>
-        <translation>Journalisation arrêtée : %1</translation>
+        <translation>Journalisation arrêtée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Monitoring</source>
+        <translation>&amp;Moniteur</translation>
+    </message>
+    <message>
+        <source>&amp;All channels</source>
+        <translation>&amp;Tous les canaux</translation>
+    </message>
+    <message>
+        <source>Con&amp;sole</source>
+        <translation>&amp;Console</translation>
+    </message>
+    <message>
+        <source>One c&amp;hannel</source>
+        <translation>Canal &amp;unique</translation>
     </message>
 </context>
 <context>
     <name>brxw::admin::CInputDlg</name>
     <message>
         <source>&amp;Callsign :</source>
-        <translation>&amp;Indicatif :</translation>
+        <translation>&amp;Indicatif&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2023,7 +2024,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>&amp;To</source>
-        <translation>&amp;À</translation>
+        <translation>&amp;Pour</translation>
     </message>
     <message>
         <source>&amp;Received</source>
@@ -2051,7 +2052,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -2077,7 +2078,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>Directory :</source>
-        <translation>Répertoire :</translation>
+        <translation>Répertoire&#xa0;:</translation>
     </message>
     <message>
         <source>Files</source>
@@ -2097,7 +2098,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>Name :</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -2152,7 +2153,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -2171,7 +2172,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>Cannot read the password of %s from the keyring: %s</source>
-        <translation>Impossible de lire le mot de passe de %s dans le trousseau : %s</translation>
+        <translation>Impossible de lire le mot de passe de %s dans le trousseau&#xa0;: %s</translation>
     </message>
     <message>
         <source>no keyring service is available</source>
@@ -2183,7 +2184,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     </message>
     <message>
         <source>Cannot connect %s !</source>
-        <translation>Connexion impossible à %s !</translation>
+        <translation>Connexion impossible à %s&#xa0;!</translation>
     </message>
     <message>
         <source>Sending options...</source>
@@ -2248,7 +2249,7 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     <message>
         <source>Cannot write the received file %s:
 %s</source>
-        <translation>Impossible d&apos;écrire le fichier reçu %s :
+        <translation>Impossible d&apos;écrire le fichier reçu %s&#xa0;:
 %s</translation>
     </message>
 </context>

@@ -59,7 +59,7 @@ CAlertsPage::CAlertsPage(AppConfig& config, CAlertsNotifier& notifier, QWidget* 
     m_traffic.on->setText(tr("&Monitoring or channel traffic contains:"));
     m_traffic.text->setPlaceholderText(QStringLiteral("QST, SYSOP"));
     m_console = MakePattern(stored.console);
-    m_console.on->setText(tr("A &console line contains:"));
+    m_console.on->setText(tr("A console &line contains:"));
     m_console.text->setPlaceholderText(QStringLiteral("new mail for SYSOP"));
     // Each box is named after what it alerts on; on the screen its check box says so.
     m_callsigns->setAccessibleName(tr("Stations whose connection raises an alert"));

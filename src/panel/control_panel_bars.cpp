@@ -93,7 +93,7 @@ QAction* CControlPanel::Action(int command) const {
 
 void CControlPanel::BuildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    AddCommand(file, tr("&Exit\tAltF4"), cmd::kExit);
+    AddCommand(file, tr("&Exit\tAlt+F4"), cmd::kExit);
 
     QMenu* window = menuBar()->addMenu(tr("&Window"));
     AddCommand(window, tr("&Console\tF2"), cmd::kConsoleWindow)->setCheckable(true);

@@ -169,7 +169,7 @@ CColoursPage::CColoursPage(AppConfig& config, std::function<void(ColourScheme)> 
     auto* schemes = new QGroupBox(tr("Colour scheme"), this);
     auto* schemesLayout = new QVBoxLayout(schemes);
     const ColourScheme stored = LoadColourScheme(config);
-    const char* const labels[] = {QT_TRANSLATE_NOOP("brxw::CColoursPage", "&Classic"),
+    const char* const labels[] = {QT_TRANSLATE_NOOP("brxw::CColoursPage", "C&lassic"),
                                   QT_TRANSLATE_NOOP("brxw::CColoursPage", "&High contrast (light)"),
                                   QT_TRANSLATE_NOOP("brxw::CColoursPage", "&Dark")};
     for (const ColourScheme scheme : kColourSchemes) {

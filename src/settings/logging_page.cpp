@@ -33,10 +33,9 @@ CLoggingPage::CLoggingPage(WindowLogs& logs, QWidget* parent)
     auto* windows = new QGroupBox(tr("Log to file"), this);
     auto* windowsLayout = new QVBoxLayout(windows);
     for (const LogWindow window : kLogWindows) {
-        // Each title's first letter is its accelerator: C, M, A, O (each language's titles begin
-        // with letters the page's other accelerators leave free).
-        auto* box = new QCheckBox(
-            QLatin1Char('&') + Tr("brxw::WindowLogs", LogWindowTitle(window).data()), windows);
+        // Each title carries its mnemonic, which the page's other texts and its OK and Cancel
+        // leave free.
+        auto* box = new QCheckBox(Tr("brxw::WindowLogs", LogWindowTitle(window).data()), windows);
         box->setChecked(logs.Enabled(window));
         windowsLayout->addWidget(box);
         m_windows[static_cast<std::size_t>(window)] = box;

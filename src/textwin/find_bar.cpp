@@ -159,6 +159,8 @@ void CFindBar::ShowOutcome(FindOutcome outcome) {
             m_status->clear();
             break;
         case FindOutcome::kWrapped:
+            //: The search passed the newest line and went on from the oldest, or the other way
+            //: round (Previous): the same text for both.
             m_status->setText(tr("Wrapped"));
             break;
         case FindOutcome::kNotFound:

@@ -59,10 +59,10 @@ struct WindowNames {
     std::string_view title;
 };
 constexpr std::array<WindowNames, kLogWindowCount> kWindowNames = {{
-    {"console", "Log_Console", QT_TRANSLATE_NOOP("brxw::WindowLogs", "Console")},
-    {"monitoring", "Log_Monitoring", QT_TRANSLATE_NOOP("brxw::WindowLogs", "Monitoring")},
-    {"allchannels", "Log_AllChannels", QT_TRANSLATE_NOOP("brxw::WindowLogs", "All channels")},
-    {"channel", "Log_Channel", QT_TRANSLATE_NOOP("brxw::WindowLogs", "One channel")},
+    {"console", "Log_Console", QT_TRANSLATE_NOOP("brxw::WindowLogs", "Con&sole")},
+    {"monitoring", "Log_Monitoring", QT_TRANSLATE_NOOP("brxw::WindowLogs", "&Monitoring")},
+    {"allchannels", "Log_AllChannels", QT_TRANSLATE_NOOP("brxw::WindowLogs", "&All channels")},
+    {"channel", "Log_Channel", QT_TRANSLATE_NOOP("brxw::WindowLogs", "One c&hannel")},
 }};
 
 const WindowNames& NamesOf(LogWindow window) {

@@ -41,7 +41,8 @@ std::string_view LogWindowName(LogWindow window);
 // The key in [Settings] that switches its log: "Log_Console", "Log_Monitoring",
 // "Log_AllChannels", "Log_Channel" (1 on, absent or 0 off).
 std::string_view LogWindowKey(LogWindow window);
-// What the operator calls it: "Console", "Monitoring", "All channels", "One channel".
+// What the operator calls it, with the mnemonic of its box on the Logging page ("Con&sole"),
+// for translation.
 std::string_view LogWindowTitle(LogWindow window);
 // The folder of the files; absent or empty: the user's state folder, "$XDG_STATE_HOME/brxw"
 // (~/.local/state/brxw), made private (0700) when it is first needed. A relative name is taken

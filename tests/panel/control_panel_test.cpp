@@ -81,7 +81,7 @@ TEST_F(ControlPanelTest, StartsIdleWithTheProfilesInTheConnectMenu) {
     auto panel = MakePanel();
     EXPECT_EQ(panel->windowTitle(), QStringLiteral("brxW"));
     const QStringList expected = {"&File",
-                                  "  &Exit\tAltF4",
+                                  "  &Exit\tAlt+F4",
                                   "&Window",
                                   "  &Console\tF2",
                                   "  &Monitoring\tF5",
