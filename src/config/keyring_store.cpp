@@ -231,21 +231,16 @@ private:
     bool m_ended = false;
 };
 
-// Starts a job, or fails at once when no session bus is known: nothing is started then.
+// Starts a job, or fails at once, for the reason Setup gives, when no keyring can be reached:
+// nothing is started then.
 template <typename Run>
 void Start(const std::function<void(const QString& name, const QString& text)>& failed, Run run) {
-    const QString noBus = KeyringStore::NoSessionBusReason();
-    if (!noBus.isEmpty()) {
-        failed({}, noBus);
+    const QString unavailable = KeyringStore::UnavailableReason();
+    if (!unavailable.isEmpty()) {
+        failed({}, unavailable);
         return;
     }
-    RegisterTypes();
-    QDBusConnection bus = Bus();
-    if (!bus.isConnected()) {
-        failed({}, bus.lastError().message());
-        return;
-    }
-    run(new SecretJob(bus, failed));
+    run(new SecretJob(Bus(), failed));
 }
 
 // Reads the entry of this type: the text entry, else one an earlier version left in base64.
@@ -407,20 +402,15 @@ void KeyringStore::Remove(const QString& entry, Done done) {
     RemoveAttempt(entry, done, 0);
 }
 
-QString KeyringStore::NoSessionBusReason() {
+QString KeyringStore::UnavailableReason() {
+    // Without an address or the usual socket, asking for the bus would make the bus library
+    // start a bus of its own (autolaunch), which would outlive the program.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
         (runtime.isEmpty() || !QFileInfo::exists(runtime + QStringLiteral("/bus")))) {
         return Tr("brxw::KeyringStore", "No desktop session bus: no keyring can be reached.");
     }
-    return {};
-}
-
-QString KeyringStore::UnavailableReason() {
-    const QString noBus = NoSessionBusReason();
-    if (!noBus.isEmpty()) {
-        return noBus;
-    }
+    RegisterTypes();
     QDBusConnection bus = Bus();
     if (!bus.isConnected()) {
         return Tr("brxw::KeyringStore", "No desktop session bus: no keyring can be reached.");

@@ -31,12 +31,10 @@ public:
                Done done) override;
     void Remove(const QString& entry, Done done) override;
 
-    // Empty when a keyring can be asked; otherwise why not, for the operator. Asks the session
-    // bus whether a Secret Service runs or can be started there.
+    // Empty when a keyring can be asked; otherwise why not, for the operator. A session bus is
+    // known when its address is set or $XDG_RUNTIME_DIR/bus exists; only then is the bus asked
+    // whether a Secret Service runs or can be started there. Every operation asks this first.
     static QString UnavailableReason();
-    // Only the environment, without touching the bus: empty when a session bus is known (its
-    // address is set, or $XDG_RUNTIME_DIR/bus exists); otherwise the reason.
-    static QString NoSessionBusReason();
 };
 
 }  // namespace brxw

@@ -102,7 +102,8 @@ TEST(Logging, PreferencesAndContextMenuSwitchTheSameLogAndAFailureShowsInTheStat
                 qputenv("XDG_STATE_HOME", state);
             }
             CLoggingPage page(panel->Logs());
-            EXPECT_EQ(page.FolderEdit()->placeholderText(), expected) << (state ? state : "unset");
+            EXPECT_EQ(page.FolderEdit()->placeholderText().toStdString(), expected.toStdString())
+                << (state ? state : "unset");
         }
         qputenv("HOME", savedHome);
         if (savedState.isNull()) {
