@@ -11,15 +11,100 @@
 #include "brxw_version.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
+#include "config/ini_store.h"
 #include "config/instance_lock.h"
 #include "editor/main_frame.h"
 #include "link/native_socket.h"
 #include "panel/control_panel.h"
 #include "panel/function_keys.h"
+#include "resources/command_ids.h"
+#include "resources/strings.h"
 #include "resources/toolbar_icons.h"
 #include "resources/translate.h"
+#include "text/charset.h"
 
 #include <cstdio>
+
+namespace {
+
+// The profile of the INI named `name` (any case), -1 when none is; read only.
+int ProfileNamed(const QString& iniPath, const std::string& name) {
+    if (name.empty()) {
+        return -1;
+    }
+    const brxw::AppConfig config(iniPath);
+    for (int n = 0; n < brxw::kRemoteConfigCount; ++n) {
+        if (brxw::NamesEqual(config.LoadProfile(n).name, name)) {
+            return n;
+        }
+    }
+    return -1;
+}
+
+// Another brxW runs on this BrxW.ini: it is asked to show its window and to connect the
+// profile named on this command line; what it answered goes to stderr. Without an answer
+// there is a box (it ends on SIGTERM and SIGINT like the program).
+int SecondStart(const brxw::InstanceLock& lock, const brxw::CommandLine& commandLine,
+                brxw::QuitSignals& quitSignals) {
+    const QString ini = QDir::toNativeSeparators(commandLine.iniPath);
+    const QString who = lock.OtherPid() > 0
+                            ? brxw::Tr("brxw::Main", "process %1").arg(lock.OtherPid())
+                            : brxw::Tr("brxw::Main", "another process");
+    const QString name = brxw::AnsiToQString(commandLine.startupName);
+    const int profile = ProfileNamed(commandLine.iniPath, commandLine.startupName);
+    if (!commandLine.startupName.empty() && profile < 0) {
+        std::fputs(
+            qPrintable(brxw::AnsiToQString(brxw::TrPrintf("brxw::str", brxw::str::kCannotFindConfig,
+                                                          commandLine.startupName.c_str())) +
+                       QLatin1Char('\n')),
+            stderr);
+    }
+    QString told;
+    switch (lock.AskOther(profile)) {
+        case brxw::InstanceLock::Answer::Shown:
+            told = brxw::Tr("brxw::Main",
+                            "brxW already runs with %1 (%2); its window is brought "
+                            "forward.\n")
+                       .arg(ini, who);
+            break;
+        case brxw::InstanceLock::Answer::Connecting:
+            told = brxw::Tr("brxw::Main",
+                            "brxW already runs with %1 (%2); its window is brought "
+                            "forward and connects %3.\n")
+                       .arg(ini, who, name);
+            break;
+        case brxw::InstanceLock::Answer::Ignored:
+            told =
+                brxw::Tr("brxw::Main",
+                         "brxW already runs with %1 (%2); its window is brought forward, but it "
+                         "does not connect %3 while one of its dialogs is open. Close the dialog "
+                         "and choose %3 in its Connect menu.\n")
+                    .arg(ini, who, name);
+            break;
+        case brxw::InstanceLock::Answer::None:
+            break;
+    }
+    if (!told.isEmpty()) {
+        std::fputs(qPrintable(told), stderr);
+        return 0;
+    }
+    const QString text =
+        brxw::Tr("brxw::Main",
+                 "brxW already runs with %1 (%2), and two programs on one BrxW.ini would "
+                 "overwrite each other's settings. Use that program, or start this one with "
+                 "--ini and another file.\n\nIf no brxW runs, remove %3.")
+            .arg(ini, who, QDir::toNativeSeparators(lock.LockPath()));
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+    if (commandLine.screenshotDir.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("brxW"), text, QMessageBox::Ok);
+        QObject::connect(&quitSignals, &brxw::QuitSignals::quitRequested, &box,
+                         &QMessageBox::reject);
+        box.exec();
+    }
+    return 1;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // --help, --version and a wrong command line answer before QApplication exists, as it needs
@@ -56,8 +141,7 @@ int main(int argc, char* argv[]) {
     // The sysop's language, before the first text is made.
     const QDir programDir(QCoreApplication::applicationDirPath());
     const brxw::TranslationsLoaded translation = brxw::InstallTranslations(
-        brxw::MessageLanguages(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
-                               qEnvironmentVariable("LANG"), qEnvironmentVariable("LANGUAGE")),
+        brxw::MessageLanguagesOfEnvironment(),
         {QDir::cleanPath(programDir.filePath(QStringLiteral(BRXW_INSTALLED_TRANSLATIONS))),
          QStringLiteral(BRXW_BUILD_TREE_TRANSLATIONS)});
     // Every window and dialog shows the installed icon, and the desktop matches the windows to
@@ -75,32 +159,11 @@ int main(int argc, char* argv[]) {
     const brxw::CommandLine commandLine = brxw::ParseCommandLine(QApplication::arguments());
 
     // One program per BrxW.ini, taken before anything reads or writes it: a second start on the
-    // same file brings the first program's panel forward and ends.
+    // same file brings the first program's panel forward, hands it the profile it was given and
+    // ends.
     brxw::InstanceLock instanceLock(commandLine.iniPath);
     if (instanceLock.Acquire() == brxw::InstanceLock::Outcome::OtherRunning) {
-        const QString who = instanceLock.OtherPid() > 0
-                                ? brxw::Tr("brxw::Main", "process %1").arg(instanceLock.OtherPid())
-                                : brxw::Tr("brxw::Main", "another process");
-        if (instanceLock.AskOtherToShow()) {
-            std::fputs(qPrintable(brxw::Tr("brxw::Main",
-                                           "brxW already runs with %1 (%2); its window is "
-                                           "brought forward.\n")
-                                      .arg(QDir::toNativeSeparators(commandLine.iniPath), who)),
-                       stderr);
-            return 0;
-        }
-        const QString text =
-            brxw::Tr("brxw::Main",
-                     "brxW already runs with %1 (%2), and two programs on one BrxW.ini would "
-                     "overwrite each other's settings. Use that program, or start this one with "
-                     "--ini and another file.\n\nIf no brxW runs, remove %3.")
-                .arg(QDir::toNativeSeparators(commandLine.iniPath), who,
-                     QDir::toNativeSeparators(instanceLock.LockPath()));
-        std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
-        if (commandLine.screenshotDir.isEmpty()) {
-            QMessageBox::warning(nullptr, QStringLiteral("brxW"), text);
-        }
-        return 1;
+        return SecondStart(instanceLock, commandLine, quitSignals);
     }
     brxw::AppConfig config(commandLine.iniPath);
 
@@ -127,6 +190,22 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &panel,
                      [&panel] { panel.PrepareToEnd(); });
 
+    // A second start on this BrxW.ini hands over the profile named on its command line: it is
+    // connected as from the Connect menu, unless a dialog is open (the operator is in the middle
+    // of something) or that profile is already connected or connecting.
+    instanceLock.SetProfileHandler([&panel](int n) {
+        if (QApplication::activeModalWidget() != nullptr) {
+            return false;
+        }
+        const brxw::Session& session = panel.GetSession();
+        const int command = brxw::cmd::kConnectRemote0 + n;
+        if (session.ConnectCommand() != command ||
+            session.CurrentState() == brxw::Session::State::Idle ||
+            session.CurrentState() == brxw::Session::State::WaitingToReconnect) {
+            panel.OnCommand(command);
+        }
+        return true;
+    });
     // A second start on this BrxW.ini asks for the panel.
     QObject::connect(&instanceLock, &brxw::InstanceLock::showRequested, &panel, [&panel] {
         if (panel.isMinimized()) {

@@ -3,6 +3,7 @@
 
 #include "config/password_store.h"
 #include "resources/translate.h"
+#include "text/charset.h"
 #include "text/text_scan.h"
 
 #include <QFileInfo>
@@ -179,6 +180,13 @@ bool AppConfig::SaveProfile(int n, const RemoteConfig& config) {
 QString KeyringEntry(const AppConfig& config, int n) {
     return QFileInfo(config.Store().Path()).absoluteFilePath() + QStringLiteral(" [") +
            QString::fromStdString(AppConfig::ProfileSection(n)) + QStringLiteral("]");
+}
+
+QString KeyringLabel(const AppConfig& config, int n) {
+    const RemoteConfig profile = config.LoadProfile(n);
+    return QStringLiteral("brxW: %1 (%2:%3)")
+        .arg(AnsiToQString(profile.name), AnsiToQString(profile.hostName))
+        .arg(profile.port);
 }
 
 ProfileCodePages AppConfig::LoadCodePages(int n) const {

@@ -120,6 +120,17 @@ CommandLine ParseCommandLine(const QStringList& args) {
             return result;
         }
     }
+    // One profile at most: a name of two words typed without quotes would otherwise connect
+    // its last word.
+    const QStringList names = parsed.parser.positionalArguments();
+    if (names.size() > 1) {
+        result.request = CommandLine::Request::Refuse;
+        result.error = QStringLiteral(
+                           "More than one profile name (%1); a name with blanks is "
+                           "written in quotes: \"%2\".")
+                           .arg(names.join(QStringLiteral(", ")), names.join(QLatin1Char(' ')));
+        return result;
+    }
     if (parsed.parser.isSet(parsed.help)) {
         result.request = CommandLine::Request::ShowHelp;
     } else if (parsed.parser.isSet(parsed.version)) {

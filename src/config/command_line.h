@@ -12,8 +12,8 @@
 namespace brxw {
 
 struct CommandLine {
-    // Refuse: an unknown option or an option without its value; `error` says which, and the
-    // program prints it with the usage to stderr and exits 2.
+    // Refuse: an unknown option, an option without its value, or more than one profile name;
+    // `error` says which, and the program prints it with the usage to stderr and exits 2.
     enum class Request { Run, ShowHelp, ShowVersion, Refuse };
 
     Request request = Request::Run;  // a wrong line wins, then --help, then --version
@@ -28,7 +28,8 @@ struct CommandLine {
 // args[0] is the program. The last argument names the profile to connect at start-up when it
 // is not a switch (it starts with '-', or on Windows also '/') and not the value of one: the
 // FILE of --ini, the DIR of --screenshots, or the value of Qt's own switches (-platform X,
-// -style X, ...). An unknown switch, or --ini or --screenshots without a value, is refused:
+// -style X, ...). An unknown switch, --ini or --screenshots without a value, or a second
+// profile name (a name of two words without quotes) is refused:
 // started anyway, a mistyped --inii FILE would take FILE for the profile's name.
 // Options are also accepted with one dash (-ini FILE), as Qt accepts its own.
 CommandLine ParseCommandLine(const QStringList& args);

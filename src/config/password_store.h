@@ -29,12 +29,17 @@ public:
     using Done = std::function<void(bool ok, const QString& error)>;
 
     virtual void Read(const QString& entry, ReadDone done) = 0;
-    virtual void Write(const QString& entry, const std::string& password, Done done) = 0;
+    // `label`: what the keyring's own tools show for the entry (KeyringLabel).
+    virtual void Write(const QString& entry, const QString& label, const std::string& password,
+                       Done done) = 0;
     virtual void Remove(const QString& entry, Done done) = 0;
 };
 
 // The name of profile n's entry: the INI file's absolute path and the profile's section, so
 // that two BrxW.ini files never share a password.
 QString KeyringEntry(const AppConfig& config, int n);
+// What a keyring tool shows for profile n's entry: the program, the profile and its BBS
+// ("brxW: Home BBS (bbs.example.org:3286)").
+QString KeyringLabel(const AppConfig& config, int n);
 
 }  // namespace brxw

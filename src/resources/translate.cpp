@@ -113,6 +113,11 @@ QStringList MessageLanguages(const QString& lcAll, const QString& lcMessages, co
     return languages;
 }
 
+QStringList MessageLanguagesOfEnvironment() {
+    return MessageLanguages(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"),
+                            qEnvironmentVariable("LANG"), qEnvironmentVariable("LANGUAGE"));
+}
+
 TranslationsLoaded InstallTranslations(const QStringList& languages, const QStringList& folders) {
     TranslationsLoaded loaded;
     for (const QString& folder : folders) {

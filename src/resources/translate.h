@@ -50,6 +50,8 @@ std::vector<std::string> PrintfConversions(std::string_view format);
 // language. Each entry is a locale name without codeset or modifier ("de_DE", "de").
 QStringList MessageLanguages(const QString& lcAll, const QString& lcMessages, const QString& lang,
                              const QString& language);
+// The same, read from this process's environment (LC_ALL, LC_MESSAGES, LANG, LANGUAGE).
+QStringList MessageLanguagesOfEnvironment();
 
 struct TranslationsLoaded {
     QString language;      // the program's translation loaded ("de"), empty for English

@@ -30,7 +30,7 @@ void ApplyKeyringChoice(AppConfig& config, PasswordStore& store, int n, bool was
     if (keep && (!wasKept || !typed.empty())) {
         // An empty Password key reads as the default password: that is the one to keep then.
         const std::string password = typed.empty() ? std::string(kDefaultPassword) : typed;
-        store.Write(entry, password,
+        store.Write(entry, KeyringLabel(config, n), password,
                     [&config, section, wasKept, iniPath, done](bool ok, const QString& error) {
                         if (!ok) {
                             // The typed password is in BrxW.ini already (saved with the profile):

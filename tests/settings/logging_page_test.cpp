@@ -16,8 +16,11 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
 #include <QTest>
 #include <QTimer>
+#include <utility>
+#include <vector>
 
 #include "config/app_config.h"
 #include "link/frame.h"
@@ -80,6 +83,36 @@ TEST(Logging, PreferencesAndContextMenuSwitchTheSameLogAndAFailureShowsInTheStat
     panel->OnCommand(cmd::kPreferences);
     EXPECT_TRUE(tabs.contains(QStringLiteral("Logging"))) << tabs.join(',').toStdString();
 
+    // The default folder the page offers, as the XDG rules have it: an absolute XDG_STATE_HOME,
+    // else (unset, empty or relative) ~/.local/state.
+    {
+        const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", "/home/sysop");
+        const QString fallback = QStringLiteral("/home/sysop/.local/state/brxw");
+        const std::vector<std::pair<const char*, QString>> cases = {
+            {"/srv/state", QStringLiteral("/srv/state/brxw")},
+            {"state", fallback},
+            {"", fallback},
+            {nullptr, fallback}};
+        for (const auto& [state, expected] : cases) {
+            if (state == nullptr) {
+                qunsetenv("XDG_STATE_HOME");
+            } else {
+                qputenv("XDG_STATE_HOME", state);
+            }
+            CLoggingPage page(panel->Logs());
+            EXPECT_EQ(page.FolderEdit()->placeholderText().toStdString(), expected.toStdString())
+                << (state ? state : "unset");
+        }
+        qputenv("HOME", savedHome);
+        if (savedState.isNull()) {
+            qunsetenv("XDG_STATE_HOME");
+        } else {
+            qputenv("XDG_STATE_HOME", savedState);
+        }
+    }
+
     const QString logs = dir.filePath(QStringLiteral("logs"));
     ASSERT_TRUE(QDir().mkpath(logs));
     const QByteArray iniBefore = test::ReadFile(config.Store().Path());
@@ -87,7 +120,6 @@ TEST(Logging, PreferencesAndContextMenuSwitchTheSameLogAndAFailureShowsInTheStat
         CLoggingPage page(panel->Logs());
         EXPECT_FALSE(page.WindowBox(LogWindow::kConsole)->isChecked());
         EXPECT_TRUE(page.FolderEdit()->text().isEmpty());
-        EXPECT_EQ(page.FolderEdit()->placeholderText(), WindowLogs::DefaultFolder());
         EXPECT_TRUE(page.WindowCharsetButton()->isChecked());
         EXPECT_TRUE(page.Validate());  // nothing logs and the folder is unchanged
 

@@ -185,7 +185,8 @@ public:
         it == entries.end() ? done(false, {}, QStringLiteral("No such entry"))
                             : done(true, it->second, {});
     }
-    void Write(const QString& entry, const std::string& password, Done done) override {
+    void Write(const QString& entry, const QString&, const std::string& password,
+               Done done) override {
         if (refuse) {
             done(false, QStringLiteral("The collection is locked"));
             return;

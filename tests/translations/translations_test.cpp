@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "config/app_config.h"
 #include "editor/main_frame.h"
@@ -71,6 +73,32 @@ TEST(Translations, TheLanguageIsTheCLibrarysAndEnglishUnderCPosixAndEnglish) {
     EXPECT_EQ(loaded.folder, folders[0]);
     EXPECT_EQ(loaded.searched.size(), 2);
     RemoveTranslators();
+}
+
+// LANGUAGE's list comes before the locale's own language, read from the environment as the
+// program reads it: LANGUAGE=fr under LANG=de_DE is French.
+TEST(Translations, LanguageListedInLANGUAGEComesBeforeTheLocalesOwn) {
+    std::vector<std::pair<const char*, QByteArray>> saved;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        saved.emplace_back(name, qgetenv(name));
+        qunsetenv(name);
+    }
+    qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LANGUAGE", "fr");
+    EXPECT_EQ(MessageLanguagesOfEnvironment(),
+              (QStringList{QStringLiteral("fr"), QStringLiteral("de_DE")}));
+    EXPECT_EQ(InstallTranslations(MessageLanguagesOfEnvironment(),
+                                  {QStringLiteral(BRXW_BUILD_TREE_TRANSLATIONS)})
+                  .language.left(2),
+              QStringLiteral("fr"));
+    RemoveTranslators();
+    for (const auto& [name, value] : saved) {
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, value);
+        }
+    }
 }
 
 // Answers every text with a fixed translation.
