@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "resources/translate.h"
 #include "text/charset.h"
@@ -36,14 +38,19 @@ QString CannotWrite(const QString& path, const QString& reason) {
 
 QString WritePrivateFile(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a write the disk takes only in part is seen here (a buffer flushed by commit
+    // would let a short write pass as done).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return CannotWrite(path, file.errorString());
     }
     // The temporary file would take on the permissions of the file it replaces.
     file.setPermissions(kOwnerOnly);
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
         static_cast<qint64>(bytes.size())) {
-        const QString reason = file.errorString();
+        // A short write sets no error of its own: the disk is full (or the file too large).
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QString::fromLocal8Bit(std::strerror(ENOSPC));
         file.cancelWriting();
         file.commit();  // removes the temporary file
         return CannotWrite(path, reason);
