@@ -17,7 +17,6 @@ namespace brxw {
 
 namespace {
 
-constexpr const char* kContext = "brxw::CBrxWeditDoc";
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                 QFileDevice::ReadUser | QFileDevice::WriteUser;
 constexpr const char* kEndNote = "brxw-kept.txt";
@@ -31,7 +30,8 @@ QString RuntimeFolder() {
 }
 
 QString CannotWrite(const QString& path, const QString& reason) {
-    return Tr(kContext, "Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return Tr("brxw::CBrxWeditDoc", "Cannot write %1: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 }  // namespace
