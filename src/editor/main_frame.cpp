@@ -428,6 +428,10 @@ void CMainFrame::TellOfTextKeptAtEnd() {
 }
 
 QString CMainFrame::KeepUnsentForQuit() {
+    // Asked on the quit request and again as the event loop ends: kept (or told lost) once.
+    if (m_quitting) {
+        return {};
+    }
     m_quitting = true;
     return m_doc->KeepUnsentForQuit();
 }
