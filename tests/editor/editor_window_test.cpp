@@ -825,8 +825,19 @@ TEST_F(EditorWindowTest, WhatIsSentIsKeptAsAPrivateCopy) {
         EXPECT_EQ(Mode(Path("sent/") + copy), 0600u);
     }
 
-    // An older kept text that others could read is replaced by one that they cannot.
+    // A copy that cannot be kept does not hold the message back, and the sysop learns it.
     m_host.connected = true;
+    test::WriteFile(Path("file"), "x");
+    Doc().sentFolder = [this] { return Path("file/sent"); };
+    m_host.messageEdit = true;
+    Open(Write("msg4718.txt", ""));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    EXPECT_EQ(m_host.messages.size(), 2u);
+    ASSERT_FALSE(m_warnings.isEmpty());
+    EXPECT_TRUE(m_warnings.back().endsWith(QStringLiteral("no copy of it is kept.")))
+        << m_warnings.back().toStdString();
+
+    // An older kept text that others could read is replaced by one that they cannot.
     test::WriteFile(Path("draft.txt.unsent"), "older");
     ASSERT_TRUE(QFile::setPermissions(Path("draft.txt.unsent"),
                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner |
