@@ -89,8 +89,9 @@ public:
     // Opens a received file as the document; false when it cannot be read whole.
     bool OpenDocument(const QString& path);
     // The program ends and nobody may be there to answer: a changed text is kept in
-    // "<name>.unsent" beside its file, and the frame closes from now on without asking.
-    // Called by itself on the application's quit request and on aboutToQuit (exit() included);
+    // "<name>.unsent" beside its file (or in the state or runtime folder when that folder cannot
+    // take it), and the frame closes from now on without asking. Called by itself on the
+    // application's quit request and on aboutToQuit (exit() included), acting on the first;
     // returns the file written, if any.
     QString KeepUnsentForQuit();
     // At start: where the text kept when the program last ended went, or that it could not be
