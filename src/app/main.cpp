@@ -178,6 +178,9 @@ int main(int argc, char* argv[]) {
     panel.show();
     panel.raise();
     editorFrame.RestorePlacement();
+    if (commandLine.screenshotDir.isEmpty()) {
+        editorFrame.TellOfTextKeptAtEnd();
+    }
 
     // SIGTERM, SIGINT and SIGHUP, and the session manager's request at logout, end the program
     // as File > Exit does: closing the panel keeps what ending keeps and leaves the event loop,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/edit_doc.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 #include "editor/editor_host.h"
+#include "editor/kept_files.h"
 #include "editor/main_frame.h"
 #include "editor/message_format.h"
 #include "resources/translate.h"
@@ -199,7 +201,7 @@ bool CBrxWeditDoc::KeepUnsentText(const QString& arriving) {
         return true;
     }
     const QString kept = UnsentPath();
-    const QString failure = WriteFile(kept, EditorText(), true);
+    const QString failure = WritePrivateFile(kept, EditorText());
     if (!failure.isEmpty()) {
         warn(tr("%1 The text you were editing stays in the editor; %2, which "
                 "arrived, was not opened.")
@@ -214,24 +216,30 @@ QString CBrxWeditDoc::KeepUnsentForQuit() {
     if (!IsModified() || m_view.document()->isEmpty()) {
         return {};
     }
-    const QString kept = UnsentPath();
-    const QString failure = WriteFile(kept, EditorText(), true);
-    if (!failure.isEmpty()) {
-        // Nobody may be there to read a box while the program ends.
-        std::fprintf(stderr, "brxW: %s The changed text could not be kept.\n", qPrintable(failure));
-        return {};
+    // Nobody may be there to read a box while the program ends: stderr says where the text
+    // went, and so does a box at the next start. A folder that cannot take it whole (a full
+    // disk) leaves no part of it there; the next folder is tried.
+    const QFileInfo unsent(UnsentPath());
+    const KeptText kept =
+        KeepText(EditorText(), unsent.fileName(), KeptTextFolders(unsent.absolutePath()));
+    for (const QString& failure : kept.failures) {
+        std::fprintf(stderr, "brxW: %s\n", qPrintable(failure));
     }
-    m_view.document()->setModified(false);
-    return kept;
+    if (kept.path.isEmpty()) {
+        std::fprintf(stderr, "brxW: The changed text could not be kept.\n");
+    } else {
+        std::fprintf(stderr, "brxW: The changed text is kept in %s.\n",
+                     qPrintable(QDir::toNativeSeparators(kept.path)));
+        m_view.document()->setModified(false);
+    }
+    LeaveEndNote(kept);
+    return kept.path;
 }
 
-QString CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes, bool ownerOnly) {
+QString CBrxWeditDoc::WriteFile(const QString& path, std::string_view bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate, kOwnerOnly)) {
         return tr("Cannot write %1: %2.").arg(path, file.errorString());
-    }
-    if (ownerOnly) {
-        file.setPermissions(file.permissions() & kOwnerOnly);
     }
     const bool written =
         file.write(bytes.data(), static_cast<qint64>(bytes.size())) == qint64(bytes.size());
@@ -321,15 +329,19 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
                 warn(outFailure + tr(" The message was not sent."));
                 return false;
             }
+            const SentCopy copy =
+                KeepCopy(MessageTitle(text, QFileInfo(path).completeBaseName()), text);
             if (!m_host->SendMessageText(out, false)) {
                 if (out != path) {
                     QFile::remove(out);
                 }
+                DropCopy(copy);
                 warn(
                     tr("The message was not sent: not connected, or the connection "
                        "that asked for it was lost."));
                 return false;
             }
+            TellCopyFailure(copy);
             break;
         }
         case QMessageBox::No: {
@@ -350,7 +362,7 @@ bool CBrxWeditDoc::SaveMessage(const QString& path, const QString& failure) {
 
 bool CBrxWeditDoc::SaveUpload(const QString& path, const QString& failure) {
     switch (ask(tr(kUploadDocument))) {
-        case QMessageBox::Yes:
+        case QMessageBox::Yes: {
             if (!failure.isEmpty()) {
                 warn(failure + tr(" The document was not uploaded."));
                 return false;
@@ -363,13 +375,17 @@ bool CBrxWeditDoc::SaveUpload(const QString& path, const QString& failure) {
                          .arg(QDir::toNativeSeparators(path)));
                 return false;
             }
+            const SentCopy copy = KeepCopy(AnsiToQString(m_origin->remotePath), EditorText());
             if (!m_host->UploadFile(path, *m_origin)) {
+                DropCopy(copy);
                 warn(tr("Not connected to the session that %1 was fetched from: "
                         "nothing was uploaded. The text is kept in %2.")
                          .arg(AnsiToQString(m_origin->remotePath), QDir::toNativeSeparators(path)));
                 return false;
             }
+            TellCopyFailure(copy);
             break;
+        }
         case QMessageBox::No:
             // A received file is done with; a file of the operator's own, opened from
             // elsewhere, is not the editor's to delete.
@@ -382,6 +398,31 @@ bool CBrxWeditDoc::SaveUpload(const QString& path, const QString& failure) {
     }
     HandedBack();
     return true;
+}
+
+CBrxWeditDoc::SentCopy CBrxWeditDoc::KeepCopy(const QString& title, std::string_view bytes) {
+    // Kept before it goes, so that a program that dies in the send still has it.
+    SentCopy copy;
+    const QString folder = sentFolder();
+    const QDateTime now = QDateTime::currentDateTime();
+    copy.path =
+        KeepSentCopy(folder, SentCopyName(m_host->BbsName(), title, now), bytes, &copy.failure);
+    if (!copy.path.isEmpty()) {
+        PruneSentCopies(folder, now);
+    }
+    return copy;
+}
+
+void CBrxWeditDoc::DropCopy(const SentCopy& copy) {
+    if (!copy.path.isEmpty()) {
+        QFile::remove(copy.path);  // nothing went out: the editor keeps the text
+    }
+}
+
+void CBrxWeditDoc::TellCopyFailure(const SentCopy& copy) {
+    if (copy.path.isEmpty()) {
+        warn(tr("%1 It was sent, but no copy of it is kept.").arg(copy.failure));
+    }
 }
 
 void CBrxWeditDoc::HandedBack() {

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "editor/editor_host.h"
+#include "editor/kept_files.h"
 
 namespace brxw {
 
@@ -62,9 +63,11 @@ public:
     // editor. False after Cancel, a Save that failed or was cancelled, and a Save that handed
     // the document back (the editor is gone, its work done).
     bool SaveModified();
-    // The program is ending with nobody to ask: a changed text is written to "<name>.unsent"
-    // beside the document's file (in the working directory when untitled) and the document is
-    // emptied. Returns the path written, empty when nothing needed keeping or it failed.
+    // The program is ending with nobody to ask: a changed text is written whole to
+    // "<name>.unsent" beside the document's file (in the working directory when untitled), or,
+    // when that folder cannot take it, in the state folder or the runtime folder. stderr says
+    // where, or that it could not be kept, and so does a note for the next start. Returns the
+    // path written, empty when nothing needed keeping or it failed.
     QString KeepUnsentForQuit();
 
     // The view's text as the file holds it: bytes of the Windows code page, CR LF between
@@ -76,6 +79,8 @@ public:
     std::function<QMessageBox::StandardButton(const QString& text)> ask;
     std::function<QMessageBox::StandardButton(const QString& text)> askSaveChanges;
     std::function<void(const QString& text)> warn;
+    // Where a copy of each message sent and each file uploaded is kept.
+    std::function<QString()> sentFolder = SentFolder;
 
 signals:
     void PathChanged(const QString& path);
@@ -84,7 +89,7 @@ signals:
 
 private:
     // Writes the file; an empty string, or the reason it failed with the path.
-    QString WriteFile(const QString& path, std::string_view bytes, bool ownerOnly = false);
+    QString WriteFile(const QString& path, std::string_view bytes);
     void Dump(std::string_view text);
     // Before a received file replaces a text the operator changed and has not handed back, the
     // text is written to "<name>.unsent". False when it could not be (the warning said why,
@@ -97,6 +102,14 @@ private:
     QString OutgoingFile(const QString& path, std::string_view bytes, QString& failure);
     bool SaveMessage(const QString& path, const QString& failure);
     bool SaveUpload(const QString& path, const QString& failure);
+    // The copy of what goes out, kept in the sent folder before it goes.
+    struct SentCopy {
+        QString path;  // empty when it could not be kept
+        QString failure;
+    };
+    SentCopy KeepCopy(const QString& title, std::string_view bytes);
+    void DropCopy(const SentCopy& copy);
+    void TellCopyFailure(const SentCopy& copy);
     void HandedBack();
     void SetPath(const QString& path);
     bool OwnFile(const QString& path) const;

@@ -29,6 +29,8 @@ public:
     virtual bool MessageEdit() const = 0;
     virtual void ClearMessageEdit() = 0;
     virtual MessageOptions Options() const = 0;
+    // The BBS the session is with (its profile's name), to name the copies of what is sent.
+    virtual QString BbsName() const { return {}; }
     // The outbound operations: true when sent (the local file is then gone), false when
     // nothing went out (no session, a message whose session has ended, file unreadable, a
     // session other than the one the file was fetched from); the file is then kept.

@@ -19,6 +19,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -27,8 +28,10 @@
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_icons.h"
+#include "editor/kept_files.h"
 #include "resources/toolbar_icons.h"
 #include "textwin/text_print.h"
+#include "textwin/window_log.h"
 
 namespace brxw {
 
@@ -89,6 +92,9 @@ CMainFrame::CMainFrame(AppConfig& config, QString workingDirectory, QWidget* par
                                                     : std::move(workingDirectory)),
       m_view(new CBrxWeditView(this)),
       m_doc(new CBrxWeditDoc(*m_view, *this, m_workingDirectory)) {
+    runOpenDialog = [](QFileDialog& dialog) {
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
     m_doc->setParent(this);
     setWindowIcon(ProgramIcon());
     setCentralWidget(m_view);
@@ -367,8 +373,19 @@ void CMainFrame::OpenWithDialog() {
     if (!m_doc->SaveModified()) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open"), QFileInfo(DocumentPath()).path(), tr("All Files (*)"));
+    const QString start =
+        DocumentPath().isEmpty() ? m_workingDirectory : QFileInfo(DocumentPath()).path();
+    QFileDialog dialog(this, tr("Open"), start, tr("All Files (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's own dialog, whose places can offer the copies of what was sent (a desktop's dialog
+    // shows only its own).
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QString sent = m_doc->sentFolder();
+    MakePrivateFolder(sent);
+    QList<QUrl> places = dialog.sidebarUrls();
+    places << QUrl::fromLocalFile(sent);
+    dialog.setSidebarUrls(places);
+    const QString path = runOpenDialog ? runOpenDialog(dialog) : QString();
     if (!path.isEmpty()) {
         m_doc->OnOpenDocument(path, CBrxWeditDoc::OpenedBy::Operator);
     }
@@ -388,7 +405,33 @@ void CMainFrame::ShowTextKept(const QString& path) {
     box->show();
 }
 
+void CMainFrame::TellOfTextKeptAtEnd() {
+    const std::optional<KeptText> kept = TakeEndNote();
+    if (!kept) {
+        return;
+    }
+    QString text = kept->path.isEmpty()
+                       ? tr("When brxW last ended, the text you were editing could not be kept.")
+                       : tr("When brxW last ended, the text you were editing was kept in\n%1")
+                             .arg(QDir::toNativeSeparators(kept->path));
+    if (!kept->failures.isEmpty()) {
+        text += QStringLiteral("\n\n") + kept->failures.join(u'\n');
+    }
+    auto* box =
+        new QMessageBox(kept->path.isEmpty() ? QMessageBox::Warning : QMessageBox::Information,
+                        tr("Editor"), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("textKeptAtEndBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->show();
+}
+
 QString CMainFrame::KeepUnsentForQuit() {
+    // Asked on the quit request and again as the event loop ends: kept (or told lost) once.
+    if (m_quitting) {
+        return {};
+    }
     m_quitting = true;
     return m_doc->KeepUnsentForQuit();
 }

@@ -17,6 +17,7 @@
 #include "textwin/placement.h"
 
 class QAction;
+class QFileDialog;
 class QLabel;
 class QPrinter;
 class QTimer;
@@ -76,6 +77,9 @@ public:
     // becomes active and every quarter second while it stays active (never while it is not).
     // Where it cannot tell, the indicators follow the lock keys pressed in the editor.
     std::function<std::optional<LockKeys>()> readLockKeys = ReadLockKeys;
+    // Runs Open's file dialog (set up with its folder and places, the copies of what was sent
+    // among them) and gives the file chosen, empty after Cancel; tests may answer it themselves.
+    std::function<QString(QFileDialog& dialog)> runOpenDialog;
 
     // The control panel's side of the document; set once when the panel is created.
     void SetHost(EditorHost* host);
@@ -85,10 +89,14 @@ public:
     // Opens a received file as the document; false when it cannot be read whole.
     bool OpenDocument(const QString& path);
     // The program ends and nobody may be there to answer: a changed text is kept in
-    // "<name>.unsent" beside its file, and the frame closes from now on without asking.
-    // Called by itself on the application's quit request and on aboutToQuit (exit() included);
+    // "<name>.unsent" beside its file (or in the state or runtime folder when that folder cannot
+    // take it), and the frame closes from now on without asking. Called by itself on the
+    // application's quit request and on aboutToQuit (exit() included), acting on the first;
     // returns the file written, if any.
     QString KeepUnsentForQuit();
+    // At start: where the text kept when the program last ended went, or that it could not be
+    // kept, in a box that stays until read. Nothing when nothing was kept.
+    void TellOfTextKeptAtEnd();
     const QString& DocumentPath() const;
 
 protected:

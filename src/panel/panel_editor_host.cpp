@@ -3,6 +3,7 @@
 
 #include "link/session.h"
 #include "panel/control_panel.h"
+#include "text/charset.h"
 #include "textwin/console_dlg.h"
 
 namespace brxw {
@@ -25,6 +26,10 @@ MessageOptions PanelEditorHost::Options() const {
     options.justification = settings.Justification() != 0;
     options.ansiChar = settings.AnsiChar() != 0;
     return options;
+}
+
+QString PanelEditorHost::BbsName() const {
+    return AnsiToQString(m_panel.GetSession().Remote().name);
 }
 
 bool PanelEditorHost::SendMessageText(const QString& path, bool abort) {

@@ -18,6 +18,7 @@ public:
     bool MessageEdit() const override;
     void ClearMessageEdit() override;
     MessageOptions Options() const override;
+    QString BbsName() const override;
     bool SendMessageText(const QString& path, bool abort) override;
     bool UploadFile(const QString& path, const FetchOrigin& origin) override;
     std::optional<FetchOrigin> TakeFetchOrigin() override;

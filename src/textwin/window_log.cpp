@@ -18,10 +18,6 @@
 
 namespace brxw {
 
-namespace {
-
-// Makes folder and each missing parent readable by the user alone (logs hold the BBS's traffic);
-// an empty result when it exists or was made, otherwise the folder and the system's reason.
 QString MakePrivateFolder(const QString& folder) {
     const QFileInfo info(folder);
     if (info.isDir()) {
@@ -39,8 +35,8 @@ QString MakePrivateFolder(const QString& folder) {
         }
     }
     errno = 0;
-    if (!QDir().mkdir(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner) &&
+    if (!QDir().mkdir(folder,
+                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner) &&
         !QFileInfo(folder).isDir()) {
         const int error = errno;
         return QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
@@ -48,6 +44,8 @@ QString MakePrivateFolder(const QString& folder) {
     }
     return {};
 }
+
+namespace {
 
 constexpr std::size_t kStampLength = 9;  // "HH:MM:SS "
 

@@ -59,6 +59,10 @@ inline constexpr std::size_t kLogFolderLimit = 259;
 // leaves nothing gives "brxw". The result never holds a path separator or a dot.
 inline constexpr int kProfilePartLimit = 32;
 QString SafeFileNamePart(const QString& name);
+// Makes folder and each missing parent readable by the user alone (logs, kept drafts and sent
+// copies hold the BBS's traffic and mail); empty when it exists or was made, otherwise the
+// folder and the system's reason.
+QString MakePrivateFolder(const QString& folder);
 // "<profilePart>-<window>-YYYY-MM-DD.log".
 QString LogFileName(const QString& profilePart, LogWindow window, QDate day);
 

@@ -70,6 +70,7 @@ protected:
             return m_answer;
         };
         Doc().warn = [this](const QString& text) { m_warnings << text; };
+        Doc().sentFolder = [this] { return m_dir.filePath(QStringLiteral("sent")); };
     }
 
     CBrxWeditDoc& Doc() { return m_frame.Document(); }
@@ -140,6 +141,12 @@ TEST_F(EditorOnPeerTest, AnsweredMessageReachesThePeerFormattedAndIsStored) {
     EXPECT_TRUE(WaitUntil([&] { return m_panel->Console()->InputLine()->hasFocus(); }));
     EXPECT_FALSE(m_panel->GetDispatcher().MessageEdit());
     EXPECT_FALSE(QFile::exists(m_work.filePath(QStringLiteral("msg4711.txt"))));
+    // What was sent is kept, named after the profile's BBS.
+    const QStringList copies = QDir(m_dir.filePath(QStringLiteral("sent")))
+                                   .entryList({QStringLiteral("Remote_0-*.txt")}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(test::ReadFile(m_dir.filePath(QStringLiteral("sent/")) + copies[0]),
+              QByteArray::fromStdString(formatted));
 
     // Fetched again, the message is what was sent (in the server's character set), and opens
     // as an ordinary document.

@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,11 +25,14 @@
 #include <optional>
 #include <utility>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "config/app_config.h"
 #include "editor/edit_doc.h"
 #include "editor/editor_host.h"
+#include "editor/kept_files.h"
 #include "editor/main_frame.h"
 #include "settings/font_mapping.h"
 #include "settings/settings.h"
@@ -53,6 +58,7 @@ public:
     bool MessageEdit() const override { return messageEdit; }
     void ClearMessageEdit() override { messageEdit = false; }
     MessageOptions Options() const override { return options; }
+    QString BbsName() const override { return QStringLiteral("Home BBS"); }
     bool SendMessageText(const QString& path, bool abort) override {
         return Take(path, abort, messages);
     }
@@ -101,6 +107,7 @@ protected:
             return m_answer;
         };
         Doc().warn = [this](const QString& text) { m_warnings << text; };
+        Doc().sentFolder = [this] { return Path("sent"); };
     }
 
     CBrxWeditDoc& Doc() { return m_frame.Document(); }
@@ -128,6 +135,11 @@ protected:
     QStringList m_warnings;
     QMessageBox::StandardButton m_answer = QMessageBox::Cancel;
 };
+
+unsigned Mode(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0777u;
+}
 
 TEST_F(EditorWindowTest, FilesLoadAlikeWhateverTheirLineEndsAndSaveWithCarriageReturns) {
     for (const QByteArray& bytes : {QByteArray("one\ntwo\n"), QByteArray("one\r\ntwo\r\n")}) {
@@ -720,6 +732,187 @@ TEST_F(EditorWindowTest, EndingTheProgramKeepsAChangedTextWithoutAsking) {
     EXPECT_TRUE(m_asked.isEmpty());
     // Called again with nothing changed since, nothing more is written.
     EXPECT_TRUE(later.KeepUnsentForQuit().isEmpty());
+}
+
+// Open (Ctrl+O) is the operator's: the file chosen never takes a fetch's place on the BBS, a
+// text given up for it is not kept as unsent, and it is not deleted once sent. A Save that hands
+// the changed message back ends the Open. The copies of what was sent are among its places.
+TEST_F(EditorWindowTest, OpenIsTheOperatorsAndOffersTheCopiesOfWhatWasSent) {
+    int dialogs = 0;
+    QString chosen;
+    QList<QUrl> places;
+    m_frame.runOpenDialog = [&](QFileDialog& dialog) {
+        ++dialogs;
+        places = dialog.sidebarUrls();
+        return chosen;
+    };
+    QMessageBox::StandardButton save = QMessageBox::Discard;
+    Doc().askSaveChanges = [&](const QString&) { return save; };
+    m_answer = QMessageBox::Yes;
+
+    // Save on a changed message sends it; the editor is gone and no dialog follows.
+    m_host.messageEdit = true;
+    Open(Write("msg4715.txt", "question\n"));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("answer"));
+    save = QMessageBox::Save;
+    m_frame.Action(CMainFrame::Command::Open)->trigger();
+    ASSERT_EQ(m_host.messages.size(), 1u);
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_FALSE(m_frame.isVisible());
+
+    // A received text given up (Discard) for an opened file is not kept, and a fetch that
+    // waits meanwhile does not make the opened file its own.
+    Open(Write("motd.txt", "welcome\n"));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("edited "));
+    save = QMessageBox::Discard;
+    chosen = Write("notes.txt", "my notes\n");
+    m_host.fetch = FetchOrigin{"conf/init.cfg", m_host.session};
+    m_frame.Action(CMainFrame::Command::Open)->trigger();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(places.contains(QUrl::fromLocalFile(Path("sent")))) << places.size();
+    EXPECT_TRUE(QFileInfo(Path("sent")).isDir());
+    EXPECT_EQ(m_frame.DocumentPath(), chosen);
+    EXPECT_FALSE(QFile::exists(Path("motd.txt.unsent")));
+
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+    EXPECT_TRUE(m_host.uploads.empty());
+    EXPECT_TRUE(m_host.fetch.has_value());
+
+    // Sent as a message, the opened file of the working folder stays.
+    m_host.messageEdit = true;
+    Open(Write("brx_message.txt", ""));
+    m_frame.Action(CMainFrame::Command::Open)->trigger();
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    ASSERT_EQ(m_host.messages.size(), 2u);
+    EXPECT_EQ(test::ReadFile(chosen), "\r\n>my notes\r\n>");
+}
+
+// The protocol acknowledges nothing: every message sent and every file uploaded is also kept,
+// the owner's alone, named after the BBS, its title or path and the time; what did not go out
+// is not. A kept text replaces an older "<name>.unsent" as the owner's alone too.
+TEST_F(EditorWindowTest, WhatIsSentIsKeptAsAPrivateCopy) {
+    const mode_t umaskBefore = ::umask(022);
+    m_answer = QMessageBox::Yes;
+    m_host.messageEdit = true;
+    Open(Write("msg4716.txt", "Hello\n"));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("Thanks, all fine"));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    OpenFetched(Write("init.cfg", "ports 3\n"), "conf/init.cfg");
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    m_host.connected = false;
+    OpenFetched(Write("lost.cfg", "lost\n"), "conf/lost.cfg");
+    EXPECT_FALSE(Doc().OnSaveDocument({}));
+
+    // Named alike but for the title, the upload's sorts first.
+    QStringList copies = QDir(Path("sent")).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    ASSERT_EQ(copies.size(), 2) << copies.join(u' ').toStdString();
+    const QString stamp = QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{6}");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Home_BBS-%1-conf_init_cfg\\.txt$").arg(stamp))
+                    .match(copies[0])
+                    .hasMatch())
+        << copies[0].toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Home_BBS-%1-Thanks__all_fine\\.txt$").arg(stamp))
+            .match(copies[1])
+            .hasMatch())
+        << copies[1].toStdString();
+    ASSERT_EQ(m_host.messages.size(), 1u);
+    ASSERT_EQ(m_host.uploads.size(), 1u);
+    EXPECT_EQ(test::ReadFile(Path("sent/") + copies[1]), m_host.messages[0].bytes);
+    EXPECT_EQ(test::ReadFile(Path("sent/") + copies[0]), m_host.uploads[0].bytes);
+    EXPECT_EQ(Mode(Path("sent")), 0700u);
+    for (const QString& copy : copies) {
+        EXPECT_EQ(Mode(Path("sent/") + copy), 0600u);
+    }
+
+    // A copy that cannot be kept does not hold the message back, and the sysop learns it.
+    m_host.connected = true;
+    test::WriteFile(Path("file"), "x");
+    Doc().sentFolder = [this] { return Path("file/sent"); };
+    m_host.messageEdit = true;
+    Open(Write("msg4718.txt", ""));
+    EXPECT_TRUE(Doc().OnSaveDocument({}));
+    EXPECT_EQ(m_host.messages.size(), 2u);
+    ASSERT_FALSE(m_warnings.isEmpty());
+    EXPECT_TRUE(m_warnings.back().endsWith(QStringLiteral("no copy of it is kept.")))
+        << m_warnings.back().toStdString();
+
+    // An older kept text that others could read is replaced by one that they cannot.
+    test::WriteFile(Path("draft.txt.unsent"), "older");
+    ASSERT_TRUE(QFile::setPermissions(Path("draft.txt.unsent"),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    Open(Write("draft.txt", "d\n"));
+    QTest::keyClicks(m_frame.View(), QStringLiteral("changed "));
+    Open(Write("draft.txt", "the server's\n"));
+    EXPECT_EQ(test::ReadFile(Path("draft.txt.unsent")), "changed d\r\n");
+    EXPECT_EQ(Mode(Path("draft.txt.unsent")), 0600u);
+    ::umask(umaskBefore);
+}
+
+// The program ends on a full disk: no folder is left an empty or partial draft, stderr and the
+// next start say it could not be kept. A working folder that cannot take it at all sends it to
+// the state folder, and the next start names it there.
+TEST_F(EditorWindowTest, AKeptDraftIsWholeOrNowhereAndTheNextStartSaysWhere) {
+    const QByteArray savedState = qgetenv("XDG_STATE_HOME");
+    const bool hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_STATE_HOME", Path("state").toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", Path("run").toLocal8Bit());
+    const QString text(4096, u'x');
+
+    Open(Write("msg4717.txt", ""));
+    m_frame.View()->insertPlainText(text);
+    struct rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit full = before;
+    full.rlim_cur = 1024;  // a file of more than 1 KiB meets a full disk
+    auto* const xfsz = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    testing::internal::CaptureStderr();
+    const QString kept = m_frame.KeepUnsentForQuit();
+    const std::string said = testing::internal::GetCapturedStderr();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, xfsz);
+    EXPECT_TRUE(kept.isEmpty()) << QFileInfo(kept).size();
+    EXPECT_NE(said.find("The changed text could not be kept."), std::string::npos) << said;
+    EXPECT_NE(said.find(Path("msg4717.txt.unsent").toStdString()), std::string::npos) << said;
+    for (const QString& folder : {m_dir.path(), Path("state/brxw"), Path("run/brxw")}) {
+        EXPECT_EQ(QDir(folder).entryList({QStringLiteral("*.unsent*")}, QDir::Files | QDir::Hidden),
+                  QStringList())
+            << folder.toStdString();
+    }
+    CMainFrame next(m_config, m_dir.path());
+    next.TellOfTextKeptAtEnd();
+    auto* box = next.findChild<QMessageBox*>(QStringLiteral("textKeptAtEndBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains(QStringLiteral("could not be kept")))
+        << box->text().toStdString();
+    delete box;
+
+    // A working folder gone: the state folder takes the text, and the next start says so once.
+    CMainFrame elsewhere(m_config, Path("gone"));
+    elsewhere.Document().warn = [](const QString&) {};
+    elsewhere.View()->insertPlainText(QStringLiteral("untitled draft"));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(elsewhere.KeepUnsentForQuit(), Path("state/brxw/brx_document.txt.unsent"));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  Path("state/brxw/brx_document.txt.unsent").toStdString()),
+              std::string::npos);
+    EXPECT_EQ(test::ReadFile(Path("state/brxw/brx_document.txt.unsent")), "untitled draft");
+    next.TellOfTextKeptAtEnd();
+    box = next.findChild<QMessageBox*>(QStringLiteral("textKeptAtEndBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains(Path("state/brxw/brx_document.txt.unsent")));
+    delete box;
+    next.TellOfTextKeptAtEnd();
+    EXPECT_EQ(next.findChild<QMessageBox*>(QStringLiteral("textKeptAtEndBox")), nullptr);
+    qputenv("XDG_STATE_HOME", savedState);
+    if (hadRuntime) {
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    } else {
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
 }
 
 }  // namespace

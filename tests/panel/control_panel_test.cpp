@@ -394,8 +394,8 @@ TEST_F(ControlPanelTest, FunctionKeysDoNothingBeforeLogin) {
 }
 
 TEST_F(ControlPanelTest, AFetchedFileShowsProgressThenOpensInTheEditor) {
-    CMainFrame editor(m_config);
     QTemporaryDir work;
+    CMainFrame editor(m_config, work.path());  // its dumps go there too
     CControlPanel panel(m_config, Session::Timing{10, 3600 * 1000}, &editor, work.path());
     panel.show();
     panel.Initialise("");

@@ -15,9 +15,9 @@
 #      administration dialog is open;
 #   7. the editor (see below), with the console logging to file from its context menu; Ctrl+N on
 #      a changed message asks first; SIGTERM ends the program as File > Exit does and keeps the
-#      changed message as <name>.unsent;
-#   8. Connect > Connection log opens the log, Escape closes it, and the program ends at once
-#      with it open;
+#      changed message as <name>.unsent, saying where on stderr;
+#   8. the next start says where in a box; Connect > Connection log opens the log, Escape closes
+#      it, and the program ends at once with it open;
 #   9. Config > Preferences: a code page chosen from the keyboard is written to BrxW.ini, a
 #      change left by the close box is not, and the program ends at once after it;
 #  10. five fresh starts without a stored Position: the panel's frame, title bar included, is
@@ -341,12 +341,18 @@ kill -TERM "$BRXW_PID"
 ends_within 2
 grep -q 'Kept on TERM' "$WORK/run/msg4712.txt.unsent" 2>/dev/null ||
     fail "SIGTERM did not keep the changed message in msg4712.txt.unsent"
+grep -q "The changed text is kept in $WORK/run/msg4712.txt.unsent" "$WORK/brxw.out" ||
+    fail "stderr did not say where SIGTERM kept the changed message"
 # Logging did not hold up the end, and the console's file, in the state folder, has the line stamped.
 grep -Eq '^[0-9]{2}:[0-9]{2}:[0-9]{2} EDIT 4712$' "$XDG_STATE_HOME/brxw/Demo_BBS-console-$(date +%F).log" ||
     fail "the console's log file lacks the stamped line 'EDIT 4712'"
 
 echo "8. Connect > Connection log: Escape closes it, and the program ends at once with it open"
 start_brxw
+# The first start after it says where the text went, in a box that Enter closes.
+wait_for 10 shown '^Editor$' || fail "the start after SIGTERM did not say where the text is"
+dialog_keys '^Editor$' Return
+wait_for 10 hidden '^Editor$' || fail "Enter did not close the box of the kept text"
 panel_keys alt+c l
 wait_for 10 shown '^Connection log$' || fail "Connect > Connection log did not open the log"
 dialog_keys '^Connection log$' Escape
