@@ -355,6 +355,10 @@ Es wurde nichts gesendet.</translation>
         <source>Cannot create %1: %2.</source>
         <translation>%1 kann nicht angelegt werden: %2.</translation>
     </message>
+    <message>
+        <source>%1 It was sent, but no copy of it is kept.</source>
+        <translation>%1 Der Text wurde gesendet, aber keine Kopie davon aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::CCharsetPage</name>
@@ -943,6 +947,16 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
         <source>A new file arrived while you were editing. The text you were editing is kept in
 %1</source>
         <translation>Während der Bearbeitung ist eine neue Datei eingetroffen. Der bearbeitete Text bleibt erhalten in
+%1</translation>
+    </message>
+    <message>
+        <source>When brxW last ended, the text you were editing could not be kept.</source>
+        <translation>Beim letzten Beenden von brxW konnte der bearbeitete Text nicht aufbewahrt werden.</translation>
+    </message>
+    <message>
+        <source>When brxW last ended, the text you were editing was kept in
+%1</source>
+        <translation>Beim letzten Beenden von brxW blieb der bearbeitete Text erhalten in
 %1</translation>
     </message>
 </context>
@@ -1580,6 +1594,14 @@ Pactor-Senden</translation>
         <source>No keyring service (Secret Service) runs on the session bus.</source>
         <translation>Auf dem Sitzungsbus läuft kein Schlüsselbunddienst (Secret Service).</translation>
     </message>
+    <message>
+        <source>The keyring is locked, and it was not unlocked.</source>
+        <translation>Der Schlüsselbund ist gesperrt und wurde nicht entsperrt.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this profile.</source>
+        <translation>Der Schlüsselbund enthält kein Passwort für dieses Profil.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Main</name>
@@ -1608,6 +1630,18 @@ If no brxW runs, remove %3.</source>
         <translation>brxW läuft bereits mit %1 (%2), und zwei Programme mit derselben BrxW.ini würden sich gegenseitig die Einstellungen überschreiben. Verwenden Sie das laufende brxW, oder starten Sie dieses hier mit --ini und einer anderen Datei.
 
 Falls kein brxW läuft, löschen Sie %3.</translation>
+    </message>
+    <message>
+        <source>brxW already runs with %1 (%2); its window is brought forward and connects %3.
+</source>
+        <translation>brxW läuft bereits mit %1 (%2); sein Fenster wird nach vorn geholt und verbindet %3.
+</translation>
+    </message>
+    <message>
+        <source>brxW already runs with %1 (%2); its window is brought forward, but it does not connect %3 while one of its dialogs is open. Close the dialog and choose %3 in its Connect menu.
+</source>
+        <translation>brxW läuft bereits mit %1 (%2); sein Fenster wird nach vorn geholt, verbindet %3 aber nicht, solange einer seiner Dialoge offen ist. Schließen Sie den Dialog und wählen Sie %3 in seinem Menü Verbinden.
+</translation>
     </message>
 </context>
 <context>

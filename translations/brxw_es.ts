@@ -355,6 +355,10 @@ No se ha enviado nada.</translation>
         <source>Cannot create %1: %2.</source>
         <translation>No se puede crear %1: %2.</translation>
     </message>
+    <message>
+        <source>%1 It was sent, but no copy of it is kept.</source>
+        <translation>%1 El texto se ha enviado, pero no se conserva ninguna copia.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::CCharsetPage</name>
@@ -943,6 +947,16 @@ Cada línea empieza con la hora en que llegó.</translation>
         <source>A new file arrived while you were editing. The text you were editing is kept in
 %1</source>
         <translation>Ha llegado un archivo nuevo mientras editaba. El texto que estaba editando se conserva en
+%1</translation>
+    </message>
+    <message>
+        <source>When brxW last ended, the text you were editing could not be kept.</source>
+        <translation>Al cerrarse brxW la última vez, no se pudo conservar el texto que estaba editando.</translation>
+    </message>
+    <message>
+        <source>When brxW last ended, the text you were editing was kept in
+%1</source>
+        <translation>Al cerrarse brxW la última vez, el texto que estaba editando se conservó en
 %1</translation>
     </message>
 </context>
@@ -1580,6 +1594,14 @@ Transmisión Pactor</translation>
         <source>No keyring service (Secret Service) runs on the session bus.</source>
         <translation>No hay ningún servicio de llavero (Secret Service) en el bus de sesión.</translation>
     </message>
+    <message>
+        <source>The keyring is locked, and it was not unlocked.</source>
+        <translation>El llavero está bloqueado y no se ha desbloqueado.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this profile.</source>
+        <translation>El llavero no contiene ninguna contraseña para este perfil.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Main</name>
@@ -1608,6 +1630,18 @@ If no brxW runs, remove %3.</source>
         <translation>brxW ya se está ejecutando con %1 (%2), y dos programas con el mismo BrxW.ini sobrescribirían cada uno los ajustes del otro. Use el brxW que ya se está ejecutando o inicie este con --ini y otro archivo.
 
 Si no hay ningún brxW en ejecución, elimine %3.</translation>
+    </message>
+    <message>
+        <source>brxW already runs with %1 (%2); its window is brought forward and connects %3.
+</source>
+        <translation>brxW ya se está ejecutando con %1 (%2); su ventana pasa al primer plano y conecta %3.
+</translation>
+    </message>
+    <message>
+        <source>brxW already runs with %1 (%2); its window is brought forward, but it does not connect %3 while one of its dialogs is open. Close the dialog and choose %3 in its Connect menu.
+</source>
+        <translation>brxW ya se está ejecutando con %1 (%2); su ventana pasa al primer plano, pero no conecta %3 mientras uno de sus diálogos esté abierto. Cierre el diálogo y elija %3 en su menú Conectar.
+</translation>
     </message>
 </context>
 <context>

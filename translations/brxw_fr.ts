@@ -355,6 +355,10 @@ Rien n&apos;a été envoyé.</translation>
         <source>Cannot create %1: %2.</source>
         <translation>Impossible de créer %1&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 It was sent, but no copy of it is kept.</source>
+        <translation>%1 Le texte a été envoyé, mais aucune copie n&apos;en est conservée.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::CCharsetPage</name>
@@ -943,6 +947,16 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
         <source>A new file arrived while you were editing. The text you were editing is kept in
 %1</source>
         <translation>Un nouveau fichier est arrivé pendant la modification. Le texte en cours de modification est conservé dans
+%1</translation>
+    </message>
+    <message>
+        <source>When brxW last ended, the text you were editing could not be kept.</source>
+        <translation>À la dernière fermeture de brxW, le texte en cours de modification n&apos;a pas pu être conservé.</translation>
+    </message>
+    <message>
+        <source>When brxW last ended, the text you were editing was kept in
+%1</source>
+        <translation>À la dernière fermeture de brxW, le texte en cours de modification a été conservé dans
 %1</translation>
     </message>
 </context>
@@ -1580,6 +1594,14 @@ Pactor send</source>
         <source>No keyring service (Secret Service) runs on the session bus.</source>
         <translation>Aucun service de trousseau (Secret Service) ne tourne sur le bus de session.</translation>
     </message>
+    <message>
+        <source>The keyring is locked, and it was not unlocked.</source>
+        <translation>Le trousseau est verrouillé et n&apos;a pas été déverrouillé.</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this profile.</source>
+        <translation>Le trousseau ne contient aucun mot de passe pour ce profil.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Main</name>
@@ -1608,6 +1630,18 @@ If no brxW runs, remove %3.</source>
         <translation>brxW tourne déjà avec %1 (%2), et deux programmes sur un même BrxW.ini écraseraient mutuellement leurs paramètres. Utilisez le brxW qui tourne déjà, ou lancez celui-ci avec --ini et un autre fichier.
 
 Si aucun brxW ne tourne, supprimez %3.</translation>
+    </message>
+    <message>
+        <source>brxW already runs with %1 (%2); its window is brought forward and connects %3.
+</source>
+        <translation>brxW tourne déjà avec %1 (%2)&#xa0;; sa fenêtre est mise au premier plan et se connecte à %3.
+</translation>
+    </message>
+    <message>
+        <source>brxW already runs with %1 (%2); its window is brought forward, but it does not connect %3 while one of its dialogs is open. Close the dialog and choose %3 in its Connect menu.
+</source>
+        <translation>brxW tourne déjà avec %1 (%2)&#xa0;; sa fenêtre est mise au premier plan, mais il ne se connecte pas à %3 tant qu&apos;une de ses boîtes de dialogue est ouverte. Fermez-la et choisissez %3 dans son menu Connexion.
+</translation>
     </message>
 </context>
 <context>
