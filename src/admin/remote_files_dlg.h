@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <functional>
 
 #include "admin/dialog_units.h"
@@ -30,11 +31,19 @@ public:
     CRemoteFilesDlg(SendRequestFn send, QWidget* parent = nullptr);
 
     void SetWarning(WarningFn warning) { m_warning = std::move(warning); }
+    // How long a listing asked for may take before the dialog says that none came (30 s).
+    void SetListingWait(int ms) { m_wait.setInterval(ms); }
     // Sends the root's listing request; CAdminDialogs calls it once the dialog is registered.
     void Start();
-    // A listing file arrived: the list shows it (and the file is deleted); a file that cannot
-    // be read leaves the list as it was.
+    // A listing file arrived: the list shows it (and the file is deleted) when it is the one
+    // asked for; a file that cannot be read leaves the list as it was.
     void Listing(const QString& path);
+    // The link ended: nothing is asked until the next session, and a listing awaited will not
+    // come. The list stays as the server sent it.
+    void SessionEnded();
+    // A new session: the list starts again from the root's listing, since what the last
+    // session listed may not hold in this one.
+    void SessionStarted();
 
     const RemoteBrowser& Browser() const { return m_browser; }
     // The list: a view over Model(), one row per item of the listing shown.
@@ -42,6 +51,8 @@ public:
     CRemoteFilesModel* Model() const { return m_model; }
     QLabel* DirectoryLabel() const { return m_directory; }
     QLineEdit* NameBox() const { return m_name; }
+    // What the dialog says about the listing asked for, the link, or a listing that never came.
+    QLabel* NoteLabel() const { return m_note; }
     QToolButton* UpButton() const { return m_up; }
     QPushButton* OpenButton() const { return m_open; }
 
@@ -50,12 +61,19 @@ public:
 
 private:
     void Send(const RemoteBrowser::Step& step);
+    bool SendRequest(const RemoteBrowser::Request& request);
+    void ShowItems(const std::vector<ListingItem>& items);
+    void Note(const std::string& text);
+    void ListingNotCome();
     void SortItems();
 
     SendRequestFn m_send;
     WarningFn m_warning = WarningBox;
     RemoteBrowser m_browser;
+    bool m_linked = true;  // the session the dialog was opened in, or a new one, runs
+    QTimer m_wait;
     QLabel* m_directory = nullptr;
+    QLabel* m_note = nullptr;
     QToolButton* m_up = nullptr;
     CRemoteFilesModel* m_model = nullptr;
     QTreeView* m_tree = nullptr;
