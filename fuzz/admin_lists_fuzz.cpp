@@ -135,17 +135,27 @@ void Browse(fuzz::ByteReader& in) {
                 break;
             }
             case 3: {
+                const bool file = browser.AskedFile();
                 const bool shown = browser.ListingArrived();
-                FUZZ_CHECK(!asked || (shown && browser.Current() == *asked),
-                           "the listing awaited not shown");
-                FUZZ_CHECK(!browser.Asked() && browser.Display() == browser.Current(),
+                FUZZ_CHECK(!asked || (file ? !shown : shown && browser.Current() == *asked),
+                           "the listing awaited not shown, or shown for a file");
+                FUZZ_CHECK((file ? browser.Asked() == asked : !browser.Asked()) &&
+                               browser.Display() == browser.Current(),
                            "display differs");
                 break;
             }
-            default:
-                FUZZ_CHECK(browser.GiveUp((in.Byte() & 1) != 0) == asked && !browser.Asked(),
-                           "given up");
+            default: {
+                const std::uint8_t how = in.Byte();
+                if ((how & 2) != 0) {
+                    const bool file = browser.AskedFile();
+                    FUZZ_CHECK(!asked || browser.FileArrived() == file, "file arrival");
+                    FUZZ_CHECK(browser.Current() == before, "a file moved the directory");
+                } else {
+                    FUZZ_CHECK(browser.GiveUp((how & 1) != 0) == asked && !browser.Asked(),
+                               "given up");
+                }
                 break;
+            }
         }
         FUZZ_CHECK(!browser.Current().empty() && browser.Current().front() == '/' &&
                        browser.Current().size() <= kMaxRemotePathBytes,

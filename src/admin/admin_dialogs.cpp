@@ -180,6 +180,12 @@ void CAdminDialogs::DirectoryListingReceived(const QString& path) {
     }
 }
 
+void CAdminDialogs::FileArrived() {
+    if (m_remoteFiles != nullptr) {
+        m_remoteFiles->FileArrived();
+    }
+}
+
 void CAdminDialogs::UserRecordReply(std::string_view payload) {
     if (m_userProperties != nullptr) {
         m_userProperties->RecordReply(payload);

@@ -58,6 +58,8 @@ public:
     void SessionStarted(const std::string& bbs);
 
     void DirectoryListingReceived(const QString& path);
+    // A fetched file arrived and opens in the editor.
+    void FileArrived();
     void UserRecordReply(std::string_view payload);
     void MessageRecordReply(std::string_view payload);
 

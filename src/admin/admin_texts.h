@@ -74,6 +74,14 @@ inline constexpr const char* kLinkLostBeforeListing = QT_TRANSLATE_NOOP(
 inline constexpr const char* kLinkLostListShown = QT_TRANSLATE_NOOP(
     "brxw::AdminText",
     "The link to the BBS was lost. Nothing can be opened until brxW has logged in again.");
+inline constexpr const char* kFileAsked =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Fetching %s from the BBS ...");
+inline constexpr const char* kFileNotCome = QT_TRANSLATE_NOOP(
+    "brxw::AdminText", "The BBS sent no file %s: it may not exist, or the BBS refused it.");
+inline constexpr const char* kLinkLostBeforeFile = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
+    "The link to the BBS was lost before %s came. Nothing can be opened until brxW has logged "
+    "in again.");
 inline constexpr const char* kListingAfterLogin =
     QT_TRANSLATE_NOOP("brxw::AdminText", "Logged in again: the list starts again from the root.");
 

@@ -164,17 +164,29 @@ void CRemoteFilesDlg::Note(const std::string& text) {
 }
 
 void CRemoteFilesDlg::ListingNotCome() {
+    const bool file = m_browser.AskedFile();
     if (const auto path = m_browser.GiveUp(true)) {
-        Note(TrPrintf(text::kContext, text::kListingNotCome, path->c_str()));
+        Note(TrPrintf(text::kContext, file ? text::kFileNotCome : text::kListingNotCome,
+                      path->c_str()));
     }
 }
 
 void CRemoteFilesDlg::SessionEnded() {
     m_linked = false;
     m_wait.stop();
+    const bool file = m_browser.AskedFile();
     const auto path = m_browser.GiveUp(false);
-    Note(path ? TrPrintf(text::kContext, text::kLinkLostBeforeListing, path->c_str())
+    Note(path ? TrPrintf(text::kContext,
+                         file ? text::kLinkLostBeforeFile : text::kLinkLostBeforeListing,
+                         path->c_str())
               : text::Shown(text::kLinkLostListShown));
+}
+
+void CRemoteFilesDlg::FileArrived() {
+    if (m_browser.FileArrived()) {
+        m_wait.stop();
+        accept();
+    }
 }
 
 void CRemoteFilesDlg::SessionStarted() {
@@ -219,15 +231,12 @@ void CRemoteFilesDlg::Send(const RemoteBrowser::Step& step) {
         return;  // unsent: the path and the list stay as the server has them
     }
     m_browser.Sent(step.request);
-    if (step.request.endsDialog) {
-        accept();
-        return;
-    }
     // The items shown belong to the directory listed: none of them is chosen any more, and
-    // they stay until the listing asked for replaces them.
+    // they stay until the listing asked for replaces them (or the file arrives).
     m_tree->clearSelection();
     m_name->setText(AnsiToQString(m_browser.Name()));
-    Note(TrPrintf(text::kContext, text::kListingAsked, step.request.path.c_str()));
+    Note(TrPrintf(text::kContext, step.request.endsDialog ? text::kFileAsked : text::kListingAsked,
+                  step.request.path.c_str()));
     m_wait.start();
 }
 

@@ -2,9 +2,10 @@
 // CRemoteFilesDlg: the modal "Remote files" dialog, a browser of the server's file tree one
 // directory at a time. It asks for the root's listing as it starts, shows each listing file
 // the dispatch hands it (directories first), and on Open either asks for the chosen
-// directory's listing or fetches the chosen file (kind 2, which then opens in the editor) and
-// ends. Created and run by CAdminDialogs for the "Open configuration file" command; lives
-// while it runs. User-interface thread only.
+// directory's listing or fetches the chosen file (kind 2, which then opens in the editor),
+// ending when the file has arrived. What it asked for and did not get, it says. Created and run by
+// CAdminDialogs for the "Open configuration file" command; lives while it runs. User-interface
+// thread only.
 #pragma once
 
 #include <QDialog>
@@ -44,6 +45,8 @@ public:
     // A new session: the list starts again from the root's listing, since what the last
     // session listed may not hold in this one.
     void SessionStarted();
+    // A fetched file arrived (and opens in the editor): the dialog ends if it asked for one.
+    void FileArrived();
 
     const RemoteBrowser& Browser() const { return m_browser; }
     // The list: a view over Model(), one row per item of the listing shown.

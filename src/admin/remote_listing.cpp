@@ -84,6 +84,7 @@ std::string DateText(std::string_view word) {
 RemoteBrowser::Request RemoteBrowser::Start() {
     m_current = "/";
     m_asked = m_current;
+    m_askedFile = false;
     m_late.reset();
     ClearChoice();
     return {kind::kDirectory, {}, false, m_current};
@@ -104,10 +105,10 @@ RemoteBrowser::Step RemoteBrowser::Open() const {
                 {},
                 TrPrintf(text::kContext, text::kPathTooLong, path.c_str(), kMaxRemotePathBytes)};
     }
+    if (m_asked) {
+        return {};  // one at a time: the next answer would be taken for this one's
+    }
     if (m_type == 'd') {
-        if (m_asked) {
-            return {};  // one listing at a time: the next would be taken for this one's
-        }
         return {true, {kind::kDirectory, path.substr(1), false, path}, {}};
     }
     return {true, {kind::kFetchedFile, path.substr(1), true, path}, {}};
@@ -125,23 +126,31 @@ RemoteBrowser::Step RemoteBrowser::Up() const {
 }
 
 void RemoteBrowser::Sent(const Request& request) {
-    if (request.kind == kind::kDirectory) {
-        m_asked = request.path;
-        m_late.reset();
-    }
+    m_asked = request.path;
+    m_askedFile = request.kind != kind::kDirectory;
+    m_late.reset();
     ClearChoice();  // the name belonged to the directory shown, and a second Open must not
                     // ask for it again
 }
 
 bool RemoteBrowser::ListingArrived() {
-    std::optional<std::string>& answered = m_asked ? m_asked : m_late;
-    if (!answered) {
+    const bool asked = m_asked && !m_askedFile;
+    if (!asked && !(!m_asked && m_late && !m_lateFile)) {
         return false;
     }
-    m_current = *answered;
+    m_current = asked ? *m_asked : *m_late;
     m_asked.reset();
     m_late.reset();
     ClearChoice();
+    return true;
+}
+
+bool RemoteBrowser::FileArrived() {
+    if (!(m_asked ? m_askedFile : m_late && m_lateFile)) {
+        return false;
+    }
+    m_asked.reset();
+    m_late.reset();
     return true;
 }
 
@@ -149,6 +158,7 @@ std::optional<std::string> RemoteBrowser::GiveUp(bool mayComeLate) {
     std::optional<std::string> given = std::move(m_asked);
     m_asked.reset();
     m_late = mayComeLate ? given : std::nullopt;
+    m_lateFile = m_askedFile;
     return given;
 }
 

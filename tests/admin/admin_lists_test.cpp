@@ -95,11 +95,11 @@ TEST(Browser, PathsComeFromTheDirectoryListedOnly) {
     EXPECT_EQ(browser.Current(), "/");
     EXPECT_EQ(browser.Asked(), "/help");
     EXPECT_EQ(browser.Name(), "");
-    browser.ItemChanged("mail", 'd');  // another item of the root, still shown
+    // One request at a time: the next answer would be taken for this one's.
+    browser.ItemChanged("readme.txt", '-');  // another item of the root, still shown
     EXPECT_FALSE(browser.Open().send);
     EXPECT_FALSE(browser.Up().send);
-    browser.ItemChanged("readme.txt", '-');
-    EXPECT_EQ(browser.Open().request.text, "readme.txt");
+    EXPECT_FALSE(browser.FileArrived());
     ASSERT_TRUE(browser.ListingArrived());
     EXPECT_EQ(browser.Display(), "/help");
     browser.ItemChanged("sub", 'd');
@@ -116,6 +116,10 @@ TEST(Browser, PathsComeFromTheDirectoryListedOnly) {
     EXPECT_EQ(file.request.kind, 2);
     EXPECT_EQ(file.request.text, "help/sub/init.cfg");
     EXPECT_TRUE(file.request.endsDialog);
+    browser.Sent(file.request);
+    EXPECT_FALSE(browser.ListingArrived());  // a listing is no answer to a file
+    EXPECT_TRUE(browser.FileArrived());
+    EXPECT_EQ(browser.Current(), "/help/sub");
     // No answer in time: a late listing is still the one asked for, until the next request.
     EXPECT_EQ(send(browser.Up()), "/help");
     EXPECT_EQ(browser.GiveUp(true), "/help");
