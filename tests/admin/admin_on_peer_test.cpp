@@ -61,6 +61,18 @@ void CopyTree(const QString& from, const QString& to) {
     }
 }
 
+// Makes the item of that name current in Remote files' list; false while it is not listed.
+bool ChooseItem(QTreeView& tree, const char* name) {
+    const QAbstractItemModel& rows = *tree.model();
+    for (int i = 0; i < rows.rowCount(); ++i) {
+        if (rows.index(i, 0).data().toString() == QLatin1String(name)) {
+            tree.setCurrentIndex(rows.index(i, 0));
+            return true;
+        }
+    }
+    return false;
+}
+
 QListWidgetItem* Find(QListWidget& list, const char* text) {
     const auto items = list.findItems(QString::fromLatin1(text), Qt::MatchExactly);
     return items.isEmpty() ? nullptr : items.front();
@@ -241,25 +253,15 @@ TEST_F(AdminOnPeerTest, EmptyListsAnnouncedWithSizeZeroStillOpenTheirDialogs) {
 
 TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
     ASSERT_TRUE(m_panel->Action(cmd::kOpenConfigFile)->isVisible());
-    const auto choose = [](QTreeView& tree, const char* name) {
-        const QAbstractItemModel& rows = *tree.model();
-        for (int i = 0; i < rows.rowCount(); ++i) {
-            if (rows.index(i, 0).data().toString() == QLatin1String(name)) {
-                tree.setCurrentIndex(rows.index(i, 0));
-                return true;
-            }
-        }
-        return false;
-    };
     ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
         Command(cmd::kOpenConfigFile), [&](admin::CRemoteFilesDlg& dialog) {
             QTreeView& tree = *dialog.Tree();
             ASSERT_TRUE(WaitUntil([&] { return tree.model()->rowCount() > 0; }));
             // directories first
             EXPECT_EQ(tree.model()->index(0, 0).data(), QStringLiteral("help"));
-            ASSERT_TRUE(choose(tree, "mail"));
+            ASSERT_TRUE(ChooseItem(tree, "mail"));
             QTest::keyClick(&tree, Qt::Key_Return);
-            ASSERT_TRUE(WaitUntil([&] { return choose(tree, "welcome.txt"); }));
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "welcome.txt"); }));
             EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
             QTest::keyClick(&tree, Qt::Key_Return);  // the file: fetched, the dialog ends
         }));
@@ -278,16 +280,6 @@ TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
 // changes nothing; once logged in again the list starts from the root, and the file opened
 // from it is asked for under its own path, with nothing stale sent before it.
 TEST_F(AdminOnPeerTest, RemoteFilesAcrossALostLink) {
-    const auto choose = [](QTreeView& tree, const char* name) {
-        const QAbstractItemModel& rows = *tree.model();
-        for (int i = 0; i < rows.rowCount(); ++i) {
-            if (rows.index(i, 0).data().toString() == QLatin1String(name)) {
-                tree.setCurrentIndex(rows.index(i, 0));
-                return true;
-            }
-        }
-        return false;
-    };
     std::vector<std::string> warnings;
     qsizetype mark = 0;
     ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
@@ -296,9 +288,9 @@ TEST_F(AdminOnPeerTest, RemoteFilesAcrossALostLink) {
                 warnings.push_back(text);
             });
             QTreeView& tree = *dialog.Tree();
-            ASSERT_TRUE(WaitUntil([&] { return choose(tree, "mail"); }));
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "mail"); }));
             QTest::keyClick(&tree, Qt::Key_Return);
-            ASSERT_TRUE(WaitUntil([&] { return choose(tree, "welcome.txt"); }));
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "welcome.txt"); }));
             m_peer.DropClients();
             ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().LoggedIn(); }));
             mark = m_peer.ReceivedBytes().size();
@@ -306,10 +298,10 @@ TEST_F(AdminOnPeerTest, RemoteFilesAcrossALostLink) {
             ASSERT_EQ(warnings.size(), 1u);
             EXPECT_NE(warnings[0].find("/mail/welcome.txt"), std::string::npos) << warnings[0];
             EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
-            EXPECT_TRUE(choose(tree, "welcome.txt"));
+            EXPECT_TRUE(ChooseItem(tree, "welcome.txt"));
 
             m_panel->OnCommand(cmd::kConnectRemote0);
-            ASSERT_TRUE(WaitUntil([&] { return choose(tree, "readme.txt"); }));
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "readme.txt"); }));
             EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/"));
             QTest::keyClick(&tree, Qt::Key_Return);
         }));
