@@ -10,6 +10,7 @@
 // without its "/", Up never climbs above the root.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "admin/forward_list.h"
 #include "admin/record_exchange.h"
@@ -94,7 +95,8 @@ void Browse(fuzz::ByteReader& in) {
     RemoteBrowser browser;
     while (!in.Empty()) {
         const std::string before = browser.Current();
-        switch (in.Byte() % 4) {
+        const std::optional<std::string> asked = browser.Asked();
+        switch (in.Byte() % 5) {
             case 0: {
                 const char type = static_cast<char>(in.Byte());
                 browser.ItemChanged(std::string(in.Piece()), type);
@@ -102,35 +104,58 @@ void Browse(fuzz::ByteReader& in) {
             }
             case 1: {
                 const RemoteBrowser::Step step = browser.Open();
+                FUZZ_CHECK(browser.Current() == before, "Open moved before its listing");
                 if (step.send) {
                     FUZZ_CHECK(step.refusal.empty(), "a step sent and refused");
+                    FUZZ_CHECK(step.request.path.rfind(before == "/" ? "/" : before + "/", 0) == 0,
+                               "Open outside the directory listed");
                     if (step.request.kind == 1) {
-                        FUZZ_CHECK(!step.request.endsDialog &&
-                                       step.request.text == browser.Current().substr(1),
-                                   "Open on a directory requests another one");
+                        FUZZ_CHECK(!asked && !step.request.endsDialog &&
+                                       step.request.text == step.request.path.substr(1),
+                                   "Open on a directory");
                     } else {
-                        FUZZ_CHECK(step.request.kind == 2 && step.request.endsDialog &&
-                                       browser.Current() == before,
+                        FUZZ_CHECK(step.request.kind == 2 && step.request.endsDialog,
                                    "Open on a file");
                     }
-                } else {
-                    FUZZ_CHECK(browser.Current() == before, "a refused Open moved");
+                    browser.Sent(step.request);
                 }
                 break;
             }
             case 2: {
                 const RemoteBrowser::Step step = browser.Up();
-                FUZZ_CHECK(
-                    step.send && step.request.kind == 1 && step.request.text == browser.Current(),
-                    "Up requests another directory");
-                FUZZ_CHECK(browser.Current().size() < before.size() || browser.Current() == "/",
-                           "Up did not climb");
+                FUZZ_CHECK(step.send == !asked, "Up while a listing is awaited");
+                if (step.send) {
+                    FUZZ_CHECK(
+                        step.request.kind == 1 && step.request.text == step.request.path &&
+                            (step.request.path.size() < before.size() || step.request.path == "/"),
+                        "Up did not climb");
+                    browser.Sent(step.request);
+                    FUZZ_CHECK(browser.Asked() == step.request.path, "Up not awaited");
+                }
                 break;
             }
-            default:
-                browser.ListingShown();
-                FUZZ_CHECK(browser.Display() == browser.Current(), "display differs");
+            case 3: {
+                const bool file = browser.AskedFile();
+                const bool shown = browser.ListingArrived();
+                FUZZ_CHECK(!asked || (file ? !shown : shown && browser.Current() == *asked),
+                           "the listing awaited not shown, or shown for a file");
+                FUZZ_CHECK((file ? browser.Asked() == asked : !browser.Asked()) &&
+                               browser.Display() == browser.Current(),
+                           "display differs");
                 break;
+            }
+            default: {
+                const std::uint8_t how = in.Byte();
+                if ((how & 2) != 0) {
+                    const bool file = browser.AskedFile();
+                    FUZZ_CHECK(!asked || browser.FileArrived() == file, "file arrival");
+                    FUZZ_CHECK(browser.Current() == before, "a file moved the directory");
+                } else {
+                    FUZZ_CHECK(browser.GiveUp((how & 1) != 0) == asked && !browser.Asked(),
+                               "given up");
+                }
+                break;
+            }
         }
         FUZZ_CHECK(!browser.Current().empty() && browser.Current().front() == '/' &&
                        browser.Current().size() <= kMaxRemotePathBytes,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "admin/admin_dialogs.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "admin/forward_list.h"
 #include "admin/message_properties_dlg.h"
 #include "admin/pending_forward_dlg.h"
+#include "admin/record_log.h"
 #include "admin/remote_files_dlg.h"
 #include "admin/user_properties_dlg.h"
 #include "link/dispatcher.h"
@@ -112,6 +114,16 @@ void CAdminDialogs::SessionEnded() {
     if (m_messageProperties != nullptr) {
         m_messageProperties->SessionEnded();
     }
+    if (m_remoteFiles != nullptr) {
+        m_remoteFiles->SessionEnded();
+    }
+}
+
+void CAdminDialogs::SessionStarted(const std::string& bbs) {
+    m_bbs = bbs;
+    if (m_remoteFiles != nullptr) {
+        m_remoteFiles->SessionStarted();
+    }
 }
 
 void CAdminDialogs::OpenPendingForward(const QString& path) {
@@ -126,6 +138,7 @@ void CAdminDialogs::OpenUserProperties(const QString& path) {
     m_listsAsked.erase(kind::kUserRecords);
     CUserPropertiesDlg dialog(ReadUserKeys(ReadAndDelete(path, kMaxListBytes)), m_ansiChar(),
                               m_send, &m_owner);
+    dialog.SetKeepWritten(KeepWritten());
     Registered registered(m_userProperties, dialog);
     Run(dialog);
 }
@@ -134,8 +147,19 @@ void CAdminDialogs::OpenMessageProperties(const QString& path) {
     m_listsAsked.erase(kind::kMessageRecords);
     CMessagePropertiesDlg dialog(ReadMessageKeys(ReadAndDelete(path, kMaxListBytes)), m_ansiChar(),
                                  m_send, &m_owner);
+    dialog.SetKeepWritten(KeepWritten());
     Registered registered(m_messageProperties, dialog);
     Run(dialog);
+}
+
+KeepWrittenFn CAdminDialogs::KeepWritten() const {
+    return [this](std::uint8_t kind, std::string_view request) -> std::string {
+        const std::string failure =
+            AppendRecordLog(RecordLogPath(AnsiToQString(m_bbs)),
+                            RecordLogLine(QDateTime::currentDateTime(), kind, request));
+        return failure.empty() ? failure
+                               : TrPrintf(text::kContext, text::kRecordNotKept, failure.c_str());
+    };
 }
 
 void CAdminDialogs::RunRemoteFiles() {
@@ -153,6 +177,12 @@ void CAdminDialogs::DirectoryListingReceived(const QString& path) {
         m_remoteFiles->Listing(path);
     } else {
         QFile::remove(path);
+    }
+}
+
+void CAdminDialogs::FileArrived() {
+    if (m_remoteFiles != nullptr) {
+        m_remoteFiles->FileArrived();
     }
 }
 

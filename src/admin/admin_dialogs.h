@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <set>
+#include <string>
 #include <string_view>
 
 #include "admin/dialog_units.h"
@@ -53,8 +54,12 @@ public:
     void ListFailed(std::uint8_t kind);
     // The link ended: no request sent before will be answered.
     void SessionEnded();
+    // A session logged in to the BBS named so (the profile's name).
+    void SessionStarted(const std::string& bbs);
 
     void DirectoryListingReceived(const QString& path);
+    // A fetched file arrived and opens in the editor.
+    void FileArrived();
     void UserRecordReply(std::string_view payload);
     void MessageRecordReply(std::string_view payload);
 
@@ -68,6 +73,8 @@ signals:
 
 private:
     void Run(QDialog& dialog);
+    // Keeps each record sent in the log of records written to the BBS of the session.
+    KeepWrittenFn KeepWritten() const;
 
     QWidget& m_owner;
     SendRequestFn m_send;
@@ -78,6 +85,7 @@ private:
     CMessagePropertiesDlg* m_messageProperties = nullptr;
     QDialog* m_running = nullptr;
     std::set<std::uint8_t> m_listsAsked;  // kinds whose "LIST" is unanswered
+    std::string m_bbs;                    // the profile of the session, for the records' log
 };
 
 }  // namespace brxw::admin

@@ -62,6 +62,36 @@ inline constexpr const char* kSentBox = QT_TRANSLATE_NOOP("brxw::AdminText", "Se
 inline constexpr const char* kPathTooLong = QT_TRANSLATE_NOOP(
     "brxw::AdminText", "The path %s is longer than %zu characters and cannot be requested.");
 
+// What the Remote files dialog says about the listing it asked for and the link.
+inline constexpr const char* kListingAsked =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Asking the BBS for the listing of %s ...");
+inline constexpr const char* kListingNotCome = QT_TRANSLATE_NOOP(
+    "brxw::AdminText", "The BBS sent no listing of %s: it may not exist, or the BBS refused it.");
+inline constexpr const char* kLinkLostBeforeListing = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
+    "The link to the BBS was lost before the listing of %s came. Nothing can be opened until "
+    "brxW has logged in again.");
+inline constexpr const char* kLinkLostListShown = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
+    "The link to the BBS was lost. Nothing can be opened until brxW has logged in again.");
+inline constexpr const char* kFileAsked =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Fetching %s from the BBS ...");
+inline constexpr const char* kFileNotCome = QT_TRANSLATE_NOOP(
+    "brxw::AdminText", "The BBS sent no file %s: it may not exist, or the BBS refused it.");
+inline constexpr const char* kLinkLostBeforeFile = QT_TRANSLATE_NOOP(
+    "brxw::AdminText",
+    "The link to the BBS was lost before %s came. Nothing can be opened until brxW has logged "
+    "in again.");
+inline constexpr const char* kListingAfterLogin =
+    QT_TRANSLATE_NOOP("brxw::AdminText", "Logged in again: the list starts again from the root.");
+
+// A record sent that could not be kept in the log of records written; the file and the
+// system's reason follow.
+inline constexpr const char* kRecordNotKept =
+    QT_TRANSLATE_NOOP("brxw::AdminText",
+                      "The record was sent, but it could not be kept in the log of records "
+                      "written:\n%s");
+
 // One of the texts above in the sysop's language, as ANSI bytes.
 inline std::string Shown(const char* text) {
     return TrAnsi(kContext, text);

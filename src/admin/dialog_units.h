@@ -33,6 +33,9 @@ using SendRequestFn = std::function<bool(std::uint8_t kind, std::string_view tex
 // Shows a warning box over the dialog; text in ANSI bytes, "\r\n" breaking lines.
 using WarningFn =
     std::function<void(QWidget* dialog, const std::string& caption, const std::string& text)>;
+// Keeps a record request that went out in the log of records written; empty when kept,
+// otherwise why not (ANSI bytes, for a warning box).
+using KeepWrittenFn = std::function<std::string(std::uint8_t kind, std::string_view request)>;
 void WarningBox(QWidget* dialog, const std::string& caption, const std::string& text);
 // Sends the request; when it could not go out, says so in a box (caption, one of the texts of
 // admin_texts.h, shown translated) and returns false.

@@ -31,6 +31,8 @@ public:
                           QWidget* parent = nullptr);
 
     void SetWarning(WarningFn warning) { m_warning = std::move(warning); }
+    // Where each record written goes as it is sent; none by default.
+    void SetKeepWritten(KeepWrittenFn keep) { m_keepWritten = std::move(keep); }
     // A kind-7 frame that arrived while the dialog runs.
     void RecordReply(std::string_view payload);
     // The controls as a record (what Apply writes).
@@ -60,6 +62,7 @@ private:
     bool m_ansiChar;
     SendRequestFn m_send;
     WarningFn m_warning = WarningBox;
+    KeepWrittenFn m_keepWritten;
     MessageRecord m_record;
     // The keys asked for with GET, oldest first: each record reply answers the oldest one.
     std::deque<std::string> m_asked;

@@ -30,6 +30,10 @@ int Scaled(int pixels, const QFontMetrics& metrics) {
 }
 }  // namespace
 
+int CForwardEntryDelegate::TabStop(const QFontMetrics& metrics) const {
+    return std::max(Scaled(kTabStop, metrics), m_names + metrics.averageCharWidth());
+}
+
 void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
     const std::string entry = index.data(kEntryRole).toByteArray().toStdString();
@@ -49,13 +53,14 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     QTextOption layout;
     layout.setWrapMode(QTextOption::NoWrap);
     const QRect area = option.rect.adjusted(1, 1, 0, 0);
-    const int tabStop = Scaled(kTabStop, option.fontMetrics);
+    const int tabStop = TabStop(option.fontMetrics);
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
     if (tab < 0) {
         painter->drawText(QRectF(area), text, layout);
     } else {
-        // The counts stay in their column: a name too long for the room before the tab stop is
-        // cut short with an ellipsis rather than pushing them to the next stop.
+        // The counts stay in their column: the stop leaves room for the longest name, and a
+        // name drawn in another font than measured is cut short with an ellipsis rather than
+        // pushing them to the next stop.
         const int nameRoom = std::max(0, tabStop - option.fontMetrics.averageCharWidth() / 2);
         const QString name = option.fontMetrics.elidedText(text.left(tab), Qt::ElideRight, nameRoom,
                                                            Qt::TextSingleLine);
@@ -71,9 +76,12 @@ void CForwardEntryDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 
 QSize CForwardEntryDelegate::sizeHint(const QStyleOptionViewItem& option,
                                       const QModelIndex&) const {
-    // 15 pixels, or what the font needs so that no line is cut.
-    return {Scaled(kColumnWidth, option.fontMetrics),
-            std::max(kItemHeight, option.fontMetrics.height() + 2)};
+    // 140 by 15 pixels, or what the font and the longest name and counts need so that nothing
+    // is cut.
+    const QFontMetrics& metrics = option.fontMetrics;
+    return {std::max(Scaled(kColumnWidth, metrics),
+                     TabStop(metrics) + m_counts + metrics.averageCharWidth()),
+            std::max(kItemHeight, metrics.height() + 2)};
 }
 
 CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, SendRequestFn send,
@@ -82,19 +90,35 @@ CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, 
     setWindowTitle(Tr(text::kContext, text::kPendingForward));
     m_list = new QListWidget(this);
     m_list->setAccessibleName(Tr(text::kContext, text::kPendingForward));
-    m_list->setItemDelegate(new CForwardEntryDelegate(m_list));
+    auto* delegate = new CForwardEntryDelegate(m_list);
+    m_list->setItemDelegate(delegate);
     m_list->setFlow(QListView::TopToBottom);
     m_list->setWrapping(true);
     m_list->setResizeMode(QListView::Adjust);
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    const QFontMetrics metrics(m_list->font());
+    int names = 0;
+    int counts = 0;
     for (const std::string& entry : entries) {
         auto* item = new QListWidgetItem(m_list);
         item->setData(kEntryRole, QByteArray(entry.data(), static_cast<qsizetype>(entry.size())));
-        // What a screen reader and the keyboard search find: the text as drawn.
-        item->setText(
-            AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(2, entry.size()))));
+        // What the keyboard search finds: the text as drawn; a screen reader and the tooltip
+        // have the whole entry with a blank for the tab.
+        const QString text =
+            AnsiToQString(std::string_view(entry).substr(std::min<std::size_t>(2, entry.size())));
+        item->setText(text);
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        QString whole = text;
+        if (tab >= 0) {
+            whole.replace(tab, 1, QLatin1Char(' '));
+            names = std::max(names, metrics.horizontalAdvance(text.left(tab)));
+            counts = std::max(counts, metrics.horizontalAdvance(text.mid(tab + 1)));
+        }
+        item->setToolTip(whole);
+        item->setData(Qt::AccessibleTextRole, whole);
     }
+    delegate->SetWidths(names, counts);
     m_start = new QPushButton(tr("&Start"), this);
     m_start->setDefault(true);
     m_stop = new QPushButton(tr("S&top"), this);

@@ -18,16 +18,28 @@ class QPushButton;
 namespace brxw::admin {
 
 // Draws a forward entry: light grey behind a selected one, the text without its status digit
-// in the status colour, tabs expanded to a stop 55 pixels in.
+// in the status colour, tabs expanded to a stop 55 pixels in, or further when the longest
+// partner name of the list needs it, so that every name is drawn whole.
 class CForwardEntryDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     static constexpr int kColumnWidth = 140;
     static constexpr int kItemHeight = 15;
     static constexpr int kTabStop = 55;
+    // The widest name and the widest counts of the list, in pixels of the list's font.
+    void SetWidths(int names, int counts) {
+        m_names = names;
+        m_counts = counts;
+    }
+    // Where the counts start.
+    int TabStop(const QFontMetrics& metrics) const;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int m_names = 0;
+    int m_counts = 0;
 };
 
 class CPendingForwardDlg : public QDialog {

@@ -347,6 +347,7 @@ UserReplyKeys ApplyUserReply(UserRecord& record, std::string_view payload, bool 
                         value > static_cast<long>(UINT32_MAX)
                             ? UINT32_MAX
                             : static_cast<std::uint32_t>(static_cast<unsigned long>(value));
+                    record.flagsReceived = true;
                 }
                 record.checked = record.receivedFlags & kUserFlagBits;
                 break;
@@ -396,7 +397,9 @@ Composed ComposeUserPut(const UserRecord& record, int choice, std::string_view k
         (record.receivedFlags & ~kUserFlagBits) | (record.checked & kUserFlagBits);
     std::string refusal;
     std::string body;
-    AppendField(body, 14, std::to_string(static_cast<unsigned long>(flags)), refusal);
+    if (record.flagsReceived || (record.checked & kUserFlagBits) != 0) {
+        AppendField(body, 14, std::to_string(static_cast<unsigned long>(flags)), refusal);
+    }
     AppendField(body, 17, std::to_string(choice), refusal);
     AppendField(body, 22, ansiChar ? record.name : AnsiToOem(record.name), refusal);
     AppendField(body, 27, record.homeBbs, refusal);

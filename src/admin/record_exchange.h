@@ -136,8 +136,12 @@ inline constexpr std::uint32_t kUserFlagBits = 0xFFF;
 
 // Fields of a user record as the User properties dialog shows them (ANSI text).
 struct UserRecord {
-    std::uint32_t receivedFlags = 0;  // field 14 as last received
-    std::uint32_t checked = 0;        // the check boxes, as bits of kUserFlagBits
+    // Field 14 of this user's record as last received; the bits without a check box are
+    // written back from it. A record that came without field 14 has none: it takes no other
+    // user's bits, and its flags are written only when a box is checked.
+    std::uint32_t receivedFlags = 0;
+    bool flagsReceived = false;
+    std::uint32_t checked = 0;  // the check boxes, as bits of kUserFlagBits
     std::string name, password, homeBbs, privateDir, zip;
 };
 // What a user record reply says besides its fields: the callsign of field 1 (cut at its first
@@ -150,7 +154,9 @@ UserReplyKeys ApplyUserReply(UserRecord& record, std::string_view payload, bool 
 // The index of the list entry field 1 names: equal to the callsign, letter case ignored.
 std::optional<std::size_t> FindCallsign(const std::vector<std::string>& list,
                                         std::string_view callsign);
-// The PUT request for the user `key`; choice -1 when no choice is selected.
+// The PUT request for the user `key`; choice -1 when no choice is selected. Line 14 is left
+// out when the record came without its flags and no box is checked, so that the server keeps
+// the flags it has.
 Composed ComposeUserPut(const UserRecord& record, int choice, std::string_view key, bool ansiChar);
 
 // The Input dialog's check: the text upper-cased, and whether it holds only A-Z and 0-9.

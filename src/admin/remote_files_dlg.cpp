@@ -30,6 +30,13 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
 
     m_directory = new QLabel(AnsiToQString(m_browser.Display()), this);
     m_directory->setTextFormat(Qt::PlainText);
+    m_note = new QLabel(this);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->setWordWrap(true);
+    m_note->hide();
+    m_wait.setSingleShot(true);
+    m_wait.setInterval(30000);
+    connect(&m_wait, &QTimer::timeout, this, &CRemoteFilesDlg::ListingNotCome);
     m_up = new QToolButton(this);
     m_up->setText(tr("Up"));
     m_up->setToolTip(tr("Up"));
@@ -68,9 +75,15 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     m_empty = new QLabel(Tr(text::kContext, text::kEmptyDirectory), this);
     m_empty->hide();
 
+    // Name comes only from the list, which holds what the server listed: the box shows the
+    // choice as plain text on the dialog, with no frame or field colour that invites typing.
     m_name = new QLineEdit(this);
     m_name->setReadOnly(true);
-    m_name->setFocusPolicy(Qt::NoFocus);  // Name comes only from the list
+    m_name->setFocusPolicy(Qt::NoFocus);
+    m_name->setFrame(false);
+    QPalette plain = m_name->palette();
+    plain.setColor(QPalette::Base, plain.color(QPalette::Window));
+    m_name->setPalette(plain);
     auto* nameRow = new QHBoxLayout;
     auto* nameLabel = new QLabel(tr("Name :"), this);
     nameLabel->setBuddy(m_name);
@@ -85,6 +98,7 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(m_note);
     layout->addWidget(m_tree, 1);
     layout->addWidget(m_empty);
     layout->addLayout(nameRow);
@@ -113,22 +127,75 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
 }
 
 void CRemoteFilesDlg::Start() {
-    const RemoteBrowser::Request start = RemoteBrowser::Start();
-    m_send(start.kind, start.text);
+    const RemoteBrowser::Request start = m_browser.Start();
+    if (SendRequest(start)) {
+        m_wait.start();
+    } else {
+        m_browser.GiveUp(false);
+    }
 }
 
 void CRemoteFilesDlg::Listing(const QString& path) {
     if (!CanRead(path)) {
         return;
     }
-    const std::vector<ListingItem> items = ReadListing(ReadAndDelete(path, kMaxListingBytes));
-    m_browser.ListingShown();
+    const std::string bytes = ReadAndDelete(path, kMaxListingBytes);
+    if (!m_browser.ListingArrived()) {
+        return;  // of no directory asked for in this session: it cannot be placed
+    }
+    m_wait.stop();
+    Note({});
+    ShowItems(ReadListing(bytes));
+}
+
+void CRemoteFilesDlg::ShowItems(const std::vector<ListingItem>& items) {
     m_directory->setText(AnsiToQString(m_browser.Display()));
     // The items shown go, and with them the choice among them.
     m_tree->selectionModel()->clear();
     m_model->SetItems(items);
-    m_empty->setVisible(items.empty());
+    m_name->setText(AnsiToQString(m_browser.Name()));
+    m_empty->setVisible(items.empty() && !m_browser.Asked());
     NoCurrentRow(*m_tree);  // the new listing, too, waits for the operator's choice
+}
+
+void CRemoteFilesDlg::Note(const std::string& text) {
+    m_note->setText(AnsiToQString(text));
+    m_note->setVisible(!text.empty());
+}
+
+void CRemoteFilesDlg::ListingNotCome() {
+    const bool file = m_browser.AskedFile();
+    if (const auto path = m_browser.GiveUp(true)) {
+        Note(TrPrintf(text::kContext, file ? text::kFileNotCome : text::kListingNotCome,
+                      path->c_str()));
+    }
+}
+
+void CRemoteFilesDlg::SessionEnded() {
+    m_linked = false;
+    m_wait.stop();
+    const bool file = m_browser.AskedFile();
+    const auto path = m_browser.GiveUp(false);
+    Note(path ? TrPrintf(text::kContext,
+                         file ? text::kLinkLostBeforeFile : text::kLinkLostBeforeListing,
+                         path->c_str())
+              : text::Shown(text::kLinkLostListShown));
+}
+
+void CRemoteFilesDlg::FileArrived() {
+    if (m_browser.FileArrived()) {
+        m_wait.stop();
+        accept();
+    }
+}
+
+void CRemoteFilesDlg::SessionStarted() {
+    m_linked = true;
+    Start();
+    ShowItems({});
+    if (m_browser.Asked()) {
+        Note(text::Shown(text::kListingAfterLogin));
+    }
 }
 
 void CRemoteFilesDlg::SortItems() {
@@ -144,24 +211,33 @@ void CRemoteFilesDlg::SortItems() {
     }
 }
 
+bool CRemoteFilesDlg::SendRequest(const RemoteBrowser::Request& request) {
+    // Between sessions nothing goes out, even once a new link is being made: the list shown
+    // belongs to the session that ended.
+    if (m_linked && m_send(request.kind, request.text)) {
+        return true;
+    }
+    m_warning(this, text::Shown(text::kRemoteFiles),
+              TrPrintf(text::kContext, text::kNotSent, request.path.c_str()));
+    return false;
+}
+
 void CRemoteFilesDlg::Send(const RemoteBrowser::Step& step) {
     if (!step.refusal.empty()) {
         m_warning(this, text::Shown(text::kRemoteFiles), step.refusal);
         return;
     }
-    if (!step.send) {
-        return;
+    if (!step.send || !SendRequest(step.request)) {
+        return;  // unsent: the path and the list stay as the server has them
     }
-    m_directory->setText(AnsiToQString(m_browser.Display()));
-    if (!step.request.endsDialog) {
-        // The items shown belong to the directory left: none of them is chosen any more.
-        m_tree->clearSelection();
-        m_name->setText(AnsiToQString(m_browser.Name()));
-    }
-    m_send(step.request.kind, step.request.text);
-    if (step.request.endsDialog) {
-        accept();
-    }
+    m_browser.Sent(step.request);
+    // The items shown belong to the directory listed: none of them is chosen any more, and
+    // they stay until the listing asked for replaces them (or the file arrives).
+    m_tree->clearSelection();
+    m_name->setText(AnsiToQString(m_browser.Name()));
+    Note(TrPrintf(text::kContext, step.request.endsDialog ? text::kFileAsked : text::kListingAsked,
+                  step.request.path.c_str()));
+    m_wait.start();
 }
 
 void CRemoteFilesDlg::Open() {

@@ -81,12 +81,21 @@ std::string DateText(std::string_view word) {
                      std::string(rest).c_str());
 }
 
+RemoteBrowser::Request RemoteBrowser::Start() {
+    m_current = "/";
+    m_asked = m_current;
+    m_askedFile = false;
+    m_late.reset();
+    ClearChoice();
+    return {kind::kDirectory, {}, false, m_current};
+}
+
 void RemoteBrowser::ItemChanged(std::string name, char type) {
     m_name = std::move(name);
     m_type = type;
 }
 
-RemoteBrowser::Step RemoteBrowser::Open() {
+RemoteBrowser::Step RemoteBrowser::Open() const {
     if (m_type == 0) {
         return {};
     }
@@ -96,26 +105,61 @@ RemoteBrowser::Step RemoteBrowser::Open() {
                 {},
                 TrPrintf(text::kContext, text::kPathTooLong, path.c_str(), kMaxRemotePathBytes)};
     }
-    if (m_type == 'd') {
-        m_current = path;
-        m_display = path;
-        ClearChoice();  // a second Open must not ask for the name inside itself
-        return {true, {kind::kDirectory, path.substr(1), false}, {}};
+    if (m_asked) {
+        return {};  // one at a time: the next answer would be taken for this one's
     }
-    return {true, {kind::kFetchedFile, path.substr(1), true}, {}};
+    if (m_type == 'd') {
+        return {true, {kind::kDirectory, path.substr(1), false, path}, {}};
+    }
+    return {true, {kind::kFetchedFile, path.substr(1), true, path}, {}};
 }
 
-RemoteBrowser::Step RemoteBrowser::Up() {
+RemoteBrowser::Step RemoteBrowser::Up() const {
+    if (m_asked) {
+        return {};
+    }
     // Everything from the last "/" goes; nothing left is the root.
     const std::size_t slash = m_current.rfind('/');
-    if (slash == std::string::npos || slash == 0) {
-        m_current = std::string(1, '/');
-    } else {
-        m_current.resize(slash);
+    const std::string parent =
+        slash == std::string::npos || slash == 0 ? std::string(1, '/') : m_current.substr(0, slash);
+    return {true, {kind::kDirectory, parent, false, parent}, {}};
+}
+
+void RemoteBrowser::Sent(const Request& request) {
+    m_asked = request.path;
+    m_askedFile = request.kind != kind::kDirectory;
+    m_late.reset();
+    ClearChoice();  // the name belonged to the directory shown, and a second Open must not
+                    // ask for it again
+}
+
+bool RemoteBrowser::ListingArrived() {
+    const bool asked = m_asked && !m_askedFile;
+    if (!asked && !(!m_asked && m_late && !m_lateFile)) {
+        return false;
     }
-    m_display = m_current;
+    m_current = asked ? *m_asked : *m_late;
+    m_asked.reset();
+    m_late.reset();
     ClearChoice();
-    return {true, {kind::kDirectory, m_current, false}, {}};
+    return true;
+}
+
+bool RemoteBrowser::FileArrived() {
+    if (!(m_asked ? m_askedFile : m_late && m_lateFile)) {
+        return false;
+    }
+    m_asked.reset();
+    m_late.reset();
+    return true;
+}
+
+std::optional<std::string> RemoteBrowser::GiveUp(bool mayComeLate) {
+    std::optional<std::string> given = std::move(m_asked);
+    m_asked.reset();
+    m_late = mayComeLate ? given : std::nullopt;
+    m_lateFile = m_askedFile;
+    return given;
 }
 
 }  // namespace brxw::admin

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,12 +40,17 @@ int MonthNumber(std::string_view month);
 std::string DateText(std::string_view word);
 
 // The directory the browser shows and the item last chosen; Open and Up say what to request.
+// The list only ever holds what the server listed, and a path is only ever built from the
+// directory whose listing it shows: a request for another directory changes nothing until its
+// listing arrives. One request is awaited at a time, a listing or a file: a second file would
+// take the place of the first as the path its upload goes back to.
 class RemoteBrowser {
 public:
     struct Request {
         std::uint8_t kind = 0;  // kind::kDirectory a listing, kind::kFetchedFile a file
         std::string text;
-        bool endsDialog = false;
+        bool endsDialog = false;  // a file: the dialog ends once it has arrived
+        std::string path;         // the remote path asked for, with its leading "/"
     };
     struct Step {
         bool send = false;  // false: nothing to do, or refused (see refusal)
@@ -52,26 +58,45 @@ public:
         std::string refusal;
     };
 
+    // The directory whose listing the list shows, "/" at start.
     const std::string& Current() const { return m_current; }
-    const std::string& Display() const { return m_display; }
+    // What "Directory :" shows: the directory listed.
+    const std::string& Display() const { return m_current; }
+    // The directory whose listing, or the file, that is awaited, if any.
+    const std::optional<std::string>& Asked() const { return m_asked; }
+    bool AskedFile() const { return m_asked && m_askedFile; }
     const std::string& Name() const { return m_name; }
     char SelectedType() const { return m_type; }
 
-    // The request the dialog sends as it starts: the root's listing.
-    static Request Start() { return {1, {}, false}; }
+    // The request the dialog sends as it starts, and again when a new session begins: the
+    // root's listing. Nothing listed before is chosen any more.
+    Request Start();
     // The list reports an item changed (became current).
     void ItemChanged(std::string name, char type);
     // No item is chosen any more (Open does nothing until the next item change).
     void ClearChoice() { ItemChanged({}, 0); }
-    // A listing arrived and fills the list.
-    void ListingShown() { m_display = m_current; }
-    // Both leave no item chosen: the name belonged to the directory shown before.
-    Step Open();
-    Step Up();
+    // What Open and Up would ask for; nothing changes until Sent, and nothing is asked while
+    // a request is awaited.
+    Step Open() const;
+    Step Up() const;
+    // The request went out: its listing or file is awaited, and no item is chosen any more.
+    void Sent(const Request& request);
+    // A listing arrived: true when it is the one awaited (or one given up on since, with no
+    // request after it), which the list then shows; false for a listing nobody asked for.
+    bool ListingArrived();
+    // A fetched file arrived: true when a file was awaited (or given up on since).
+    bool FileArrived();
+    // The awaited listing or file will not come (the link was lost, or no answer came in
+    // time): the path it was asked for. `mayComeLate`: one that still arrives before the next
+    // request is taken as the answer.
+    std::optional<std::string> GiveUp(bool mayComeLate);
 
 private:
     std::string m_current = "/";
-    std::string m_display = "/";
+    std::optional<std::string> m_asked;
+    bool m_askedFile = false;
+    std::optional<std::string> m_late;
+    bool m_lateFile = false;
     std::string m_name;
     char m_type = 0;
 };

@@ -224,9 +224,9 @@ void CUserPropertiesDlg::Clear() {
 
 void CUserPropertiesDlg::ClearRecord() {
     m_choices->clearSelection();
-    UserRecord cleared;
-    cleared.receivedFlags = m_record.receivedFlags;  // the flags word stays
-    m_record = cleared;
+    // Everything goes, the flags word too: the bits without a box belong to the user whose
+    // record was shown, and must not be written under the next one.
+    m_record = UserRecord();
     Show(m_record);
     m_shownCall.reset();
     UpdateButtons();
@@ -308,7 +308,15 @@ void CUserPropertiesDlg::Apply() {
         m_warning(this, text::Shown(text::kUserProperties), put.refusal);
         return;
     }
-    SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords, put.request);
+    if (!SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords,
+                    put.request) ||
+        !m_keepWritten) {
+        return;
+    }
+    const std::string failure = m_keepWritten(kind::kUserRecords, put.request);
+    if (!failure.empty()) {
+        m_warning(this, text::Shown(text::kUserProperties), failure);
+    }
 }
 
 void CUserPropertiesDlg::DeleteUser() {

@@ -54,6 +54,8 @@ public:
                        QWidget* parent = nullptr);
 
     void SetWarning(WarningFn warning) { m_warning = std::move(warning); }
+    // Where each record written goes as it is sent; none by default.
+    void SetKeepWritten(KeepWrittenFn keep) { m_keepWritten = std::move(keep); }
     void SetAskCallsign(AskCallsignFn ask) { m_askCallsign = std::move(ask); }
     // A kind-6 frame that arrived while the dialog runs.
     void RecordReply(std::string_view payload);
@@ -89,6 +91,7 @@ private:
     bool m_ansiChar;
     SendRequestFn m_send;
     WarningFn m_warning = WarningBox;
+    KeepWrittenFn m_keepWritten;
     AskCallsignFn m_askCallsign;
     UserRecord m_record;
     int m_asked = 0;                         // GET requests not answered yet

@@ -504,6 +504,7 @@ void CControlPanel::SetWaitCursor(bool waiting) {
 void CControlPanel::SessionStateChanged(bool loggedIn) {
     if (loggedIn) {
         m_alerts->SessionStarted();
+        m_admin->SessionStarted(m_session->Remote().name);
         SetStatusText(TrAnsi("brxw::str", str::kInitializing));
         m_pane1->setText(Tr("brxw::str", str::kRunning));
         UpdateCommandStates();

@@ -77,6 +77,7 @@ void CControlPanel::ReceptionFailed(std::uint8_t kind, const QString& path, cons
 }
 
 void CControlPanel::OpenInEditor(const QString& path) {
+    m_admin->FileArrived();  // Remote files ends once the file it asked for is here
     if (m_editorFrame == nullptr) {
         return;
     }

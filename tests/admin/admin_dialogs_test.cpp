@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <random>
 
+#include "admin/admin_dialogs.h"
 #include "admin/forward_list.h"
 #include "admin/message_properties_dlg.h"
 #include "admin/pending_forward_dlg.h"
@@ -123,6 +124,21 @@ TEST(AdminDialogs, TranslatedTextsAroundUntranslatedRecords) {
               "~User properties: ~Not connected to the BBS: \"DEL Q1ABC\" was not sent.");
 }
 
+// A "LIST" asked just before the link dropped is answered by nobody: the button asks again in
+// the next session.
+TEST(AdminDialogs, AListAskedBeforeTheLinkDroppedIsAskedAgain) {
+    QWidget owner;
+    Recorder r;
+    CAdminDialogs dialogs(owner, r.Send(), [] { return true; });
+    dialogs.RequestList(7);
+    dialogs.RequestList(7);
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"7 LIST"}));
+    dialogs.SessionEnded();
+    dialogs.SessionStarted("Home BBS");
+    dialogs.RequestList(7);
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"7 LIST", "7 LIST"}));
+}
+
 TEST(MessagePropertiesDlg, KeyboardOnlyGetReplyAndApply) {
     Recorder r;
     CMessagePropertiesDlg dialog({"10", "100", "9"}, true, r.Send());
@@ -189,6 +205,8 @@ TEST(MessagePropertiesDlg, ApplyWaitsForTheSelectedKeysRecord) {
     Key(keys, Qt::Key_Up);
     Key(keys, Qt::Key_Down);
     dialog.RecordReply("8 Q5AAA\n");
+    // 555 is shown and selected, but its second reply would overwrite what is typed now.
+    EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
     dialog.RecordReply("8 Q4BBB\n");
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
     dialog.RecordReply("8 Q5CCC\n");
@@ -251,8 +269,25 @@ TEST(UserPropertiesDlg, FindGetApplyAddAndDelete) {
     EXPECT_FALSE(dialog.FlagBox("Sysop")->isChecked());
     EXPECT_TRUE(dialog.ChoiceList()->selectedItems().isEmpty());
     dialog.FlagBox("Read all")->setChecked(false);
+    std::vector<std::string> kept;
+    dialog.SetKeepWritten([&](std::uint8_t kind, std::string_view request) {
+        kept.push_back(std::to_string(kind) + ' ' + std::string(request));
+        return std::string(kept.size() == 1 ? "" : "/state/brxw: full");
+    });
     QTest::keyClick(dialog.Edit("Name"), Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "6 PUT Q1ABC 38\n14 4096\n17 -1\n22 Anna\n27 \n29 \n31 \n32 \n");
+    EXPECT_EQ(kept, std::vector<std::string>{r.sent.back()});
+    EXPECT_TRUE(r.warnings.empty());
+    // Q2XYZ's record comes without flags: Q1ABC's hidden 4096 is not written under Q2XYZ.
+    users->setCurrentRow(users->count() - 1);
+    dialog.RecordReply("1 Q2XYZ\n22 Bert\n");
+    dialog.FlagBox("Sysop")->setChecked(true);
+    dialog.Apply();
+    EXPECT_EQ(r.sent.back(), "6 PUT Q2XYZ 35\n14 8\n17 -1\n22 Bert\n27 \n29 \n31 \n32 \n");
+    // A record sent but not kept says where and why.
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings.back(), "User properties: /state/brxw: full");
+    r.warnings.clear();
 
     // A reply for a user the list does not hold selects nobody; nothing can be written.
     dialog.RecordReply("1 Q9NONE\n17 2\n");
@@ -451,13 +486,24 @@ TEST(PendingForwardDlg, FirstDownChoosesTheFirstEntryAndCountsStayInTheirColumn)
         r.Send());
     ShowActive(dialog, dialog.List());
     QListWidget* list = dialog.List();
+    // Every name has room before the counts, and the whole entry is the tooltip and what a
+    // screen reader reads.
+    const auto* delegate = dynamic_cast<CForwardEntryDelegate*>(list->itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    const QFontMetrics metrics(list->font());
+    const int tabStop = delegate->TabStop(metrics);
+    EXPECT_GT(tabStop, metrics.horizontalAdvance(QStringLiteral("Q1VERYLONGBBSNAME.EU")));
+    EXPECT_EQ(list->item(1)->toolTip(), QStringLiteral("Q1VERYLONGBBSNAME.EU 0/2 - 5K"));
+    EXPECT_EQ(list->item(1)->data(Qt::AccessibleTextRole), list->item(1)->toolTip());
     // The counts of a short and a long name are drawn alike at the same place: the part of
-    // each row from a little after the tab stop on is the same picture.
+    // each row from the tab stop on is the same picture.
     const QImage image = list->viewport()->grab().toImage();
     const auto countsPart = [&](int row) {
         const QRect rect = list->visualItemRect(list->item(row));
-        return image.copy(rect.adjusted(rect.width() / 2, 0, 0, 0));
+        return image.copy(rect.adjusted(tabStop, 0, 0, 0));
     };
+    EXPECT_GE(list->visualItemRect(list->item(1)).width(),
+              tabStop + metrics.horizontalAdvance(QStringLiteral("0/2 - 5K")));
     EXPECT_EQ(countsPart(0), countsPart(1));
     EXPECT_NE(countsPart(0), countsPart(2));  // other counts do show otherwise
 
@@ -515,20 +561,25 @@ TEST(RemoteFilesDlg, ListingOpenAndUp) {
     EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("mail"));
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "1 mail");
-    EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
-    dialog.UpButton()->click();
-    EXPECT_EQ(r.sent.back(), "1 /");
-
-    // An empty directory says so; a listing that cannot be read changes nothing.
+    // The name shows the choice as text on the dialog, not as a box to type in.
+    EXPECT_FALSE(dialog.NameBox()->hasFrame());
+    EXPECT_EQ(dialog.NameBox()->palette().color(QPalette::Base),
+              dialog.palette().color(QPalette::Window));
+    // An empty directory says so; the directory shown is the one listed.
     write("");
     dialog.Listing(listing);
     EXPECT_EQ(tree->model()->rowCount(), 0);
+    EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
+    dialog.UpButton()->click();
+    EXPECT_EQ(r.sent.back(), "1 /");
+    // A listing that cannot be read changes nothing.
     dialog.Listing(work.filePath(QStringLiteral("missing.txt")));
     write("- 12 welcome.txt jan-01-2001\n");
     dialog.Listing(listing);
     QTest::keyClick(tree, Qt::Key_Down);
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "2 welcome.txt");
+    dialog.FileArrived();  // the dialog ends with the file it asked for
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -549,6 +600,7 @@ TEST(RemoteFilesDlg, NamesAreAskedForAsTheServerSentThem) {
     Recorder r;
     CRemoteFilesDlg dialog(r.Send());
     dialog.show();
+    dialog.Start();
     dialog.Listing(listing);
     QTreeView* tree = dialog.Tree();
     ASSERT_EQ(tree->model()->rowCount(), 2001);
@@ -558,6 +610,9 @@ TEST(RemoteFilesDlg, NamesAreAskedForAsTheServerSentThem) {
     tree->setCurrentIndex(tree->model()->index(0, 0));
     dialog.Open();
     EXPECT_EQ(r.sent.back(), "1 \x80t\xE9");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
     dialog.Listing(listing);  // the same again, inside it
     tree->setCurrentIndex(tree->model()->index(1234, 1));
     dialog.Open();
@@ -596,6 +651,7 @@ TEST(RemoteFilesDlg, NothingIsChosenUntilTheOperatorMoves) {
     Key(tree, Qt::Key_Down);
     Key(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "1 mail/sub");
+    deliver(dialog, "");
     dialog.UpButton()->click();
     Key(tree, Qt::Key_Return);
     EXPECT_EQ(r.sent.back(), "1 /mail");
@@ -628,6 +684,7 @@ TEST(RemoteFilesDlg, ATitleClickSortsDirectoriesFirstAndKeepsTheChoice) {
     file.close();
     Recorder r;
     CRemoteFilesDlg dialog(r.Send());
+    dialog.Start();
     dialog.Listing(listing);
     QTreeView* tree = dialog.Tree();
     ShowActive(dialog, tree);
@@ -642,7 +699,79 @@ TEST(RemoteFilesDlg, ATitleClickSortsDirectoriesFirstAndKeepsTheChoice) {
     EXPECT_TRUE(tree->selectionModel()->isRowSelected(1, {}));
     EXPECT_EQ(dialog.NameBox()->text(), QStringLiteral("init.cfg"));
     Key(tree, Qt::Key_Return);
-    EXPECT_EQ(r.sent, (std::vector<std::string>{"2 init.cfg"}));
+    EXPECT_EQ(r.sent, (std::vector<std::string>{"1 ", "2 init.cfg"}));
+}
+
+// Across a lost link the dialog shows and asks for only what the server listed in this
+// session: navigation with the link down is refused and changes nothing, a listing asked for
+// before the loss is not placed, a new session starts from the root's listing, and a listing
+// that never comes is reported.
+TEST(RemoteFilesDlg, OnlyWhatThisSessionListedIsShownAndAskedFor) {
+    QTemporaryDir work;
+    const QString listing = work.filePath(QStringLiteral("brx_directory.txt"));
+    Recorder r;
+    CRemoteFilesDlg dialog(r.Send());
+    dialog.SetWarning(r.Warn());
+    dialog.SetListingWait(20);
+    const auto deliver = [&](const QByteArray& text) {
+        QFile file(listing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        dialog.Listing(listing);
+    };
+    QTreeView* tree = dialog.Tree();
+    const auto open = [&](int row) {
+        tree->setCurrentIndex(tree->model()->index(row, 0));
+        dialog.Open();
+    };
+    dialog.show();
+    dialog.Start();
+    deliver("d 0 help jan-05-2001\n- 12 readme.txt jan-05-2001\n");
+    open(0);
+    ASSERT_EQ(r.sent, (std::vector<std::string>{"1 ", "1 help"}));
+    EXPECT_TRUE(dialog.NoteLabel()->text().contains(QStringLiteral("/help")));
+
+    dialog.SessionEnded();
+    EXPECT_TRUE(dialog.NoteLabel()->text().contains(QStringLiteral("lost")));
+    open(0);
+    open(1);
+    EXPECT_EQ(r.sent.size(), 2u);
+    ASSERT_EQ(r.warnings.size(), 2u);
+    EXPECT_EQ(r.warnings[0], "Remote files: Not connected to the BBS: \"/help\" was not sent.");
+    deliver("- 3 rules.txt jan-05-2001\n");  // help's listing, late: not this session's
+    EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/"));
+    EXPECT_EQ(Cell(*tree, 1, 0), QStringLiteral("readme.txt"));
+
+    dialog.SessionStarted();
+    EXPECT_EQ(r.sent.back(), "1 ");
+    EXPECT_EQ(tree->model()->rowCount(), 0);
+    deliver("d 0 help jan-05-2001\n- 12 readme.txt jan-05-2001\n");
+    EXPECT_TRUE(dialog.NoteLabel()->isHidden());
+    // No listing of help comes in time: the dialog says so and asks again when told.
+    open(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.NoteLabel()->text().contains("no listing"); }));
+    open(0);
+    EXPECT_EQ(r.sent.back(), "1 help");
+    EXPECT_EQ(r.sent.size(), 5u);
+    // A file asked for, then nothing else until it comes; the link lost first is said.
+    const auto again = [&] {
+        dialog.SessionEnded();
+        dialog.SessionStarted();
+        deliver("d 0 help jan-05-2001\n- 12 readme.txt jan-05-2001\n");
+        open(1);
+        EXPECT_EQ(r.sent.back(), "2 readme.txt");
+    };
+    again();
+    open(0);
+    EXPECT_EQ(r.sent.back(), "2 readme.txt");
+    dialog.SessionEnded();
+    EXPECT_TRUE(dialog.NoteLabel()->text().contains(QStringLiteral("before /readme.txt came")));
+    dialog.FileArrived();
+    EXPECT_TRUE(dialog.isVisible());
+    again();
+    dialog.FileArrived();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 }  // namespace

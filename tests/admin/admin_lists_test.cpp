@@ -78,43 +78,75 @@ TEST(Listing, DirectoriesFirstWithTheirDates) {
     EXPECT_EQ(fits[1].name, std::string(255, 'n'));
 }
 
-TEST(Browser, OpenAndUpPaths) {
+// A path is built only from the directory whose listing is shown; a directory asked for
+// becomes the current one only when its listing arrives, and one listing is awaited at a time.
+TEST(Browser, PathsComeFromTheDirectoryListedOnly) {
     RemoteBrowser browser;
     EXPECT_FALSE(browser.Open().send);  // nothing chosen yet
-    browser.ItemChanged("mail", 'd');
-    auto step = browser.Open();
-    EXPECT_EQ(step.request.kind, 1);
-    EXPECT_EQ(step.request.text, "mail");
-    EXPECT_EQ(browser.Current(), "/mail");
-    EXPECT_EQ(browser.Display(), "/mail");
+    EXPECT_EQ(browser.Start().text, "");
+    ASSERT_TRUE(browser.ListingArrived());
+    const auto send = [&browser](const RemoteBrowser::Step& step) {
+        EXPECT_TRUE(step.send) << step.refusal;
+        browser.Sent(step.request);
+        return step.request.text;
+    };
+    browser.ItemChanged("help", 'd');
+    EXPECT_EQ(send(browser.Open()), "help");
+    EXPECT_EQ(browser.Current(), "/");
+    EXPECT_EQ(browser.Asked(), "/help");
+    EXPECT_EQ(browser.Name(), "");
+    // One request at a time: the next answer would be taken for this one's.
+    browser.ItemChanged("readme.txt", '-');  // another item of the root, still shown
+    EXPECT_FALSE(browser.Open().send);
+    EXPECT_FALSE(browser.Up().send);
+    EXPECT_FALSE(browser.FileArrived());
+    ASSERT_TRUE(browser.ListingArrived());
+    EXPECT_EQ(browser.Display(), "/help");
     browser.ItemChanged("sub", 'd');
-    EXPECT_EQ(browser.Open().request.text, "mail/sub");
-    step = browser.Up();
-    EXPECT_EQ(step.request.text, "/mail");
+    EXPECT_EQ(send(browser.Open()), "help/sub");
+    ASSERT_TRUE(browser.ListingArrived());
+    EXPECT_EQ(send(browser.Up()), "/help");
+
+    // The link is lost: that listing will not come, and a listing arriving now is nobody's.
+    EXPECT_EQ(browser.GiveUp(false), "/help");
+    EXPECT_FALSE(browser.ListingArrived());
+    EXPECT_EQ(browser.Current(), "/help/sub");
     browser.ItemChanged("init.cfg", '-');
-    step = browser.Open();
-    EXPECT_EQ(step.request.kind, 2);
-    EXPECT_EQ(step.request.text, "mail/init.cfg");
-    EXPECT_TRUE(step.request.endsDialog);
-    EXPECT_EQ(browser.Up().request.text, "/");
-    EXPECT_EQ(browser.Up().request.text, "/");
+    const RemoteBrowser::Step file = browser.Open();
+    EXPECT_EQ(file.request.kind, 2);
+    EXPECT_EQ(file.request.text, "help/sub/init.cfg");
+    EXPECT_TRUE(file.request.endsDialog);
+    browser.Sent(file.request);
+    EXPECT_FALSE(browser.ListingArrived());  // a listing is no answer to a file
+    EXPECT_TRUE(browser.FileArrived());
+    EXPECT_EQ(browser.Current(), "/help/sub");
+    // No answer in time: a late listing is still the one asked for, until the next request.
+    EXPECT_EQ(send(browser.Up()), "/help");
+    EXPECT_EQ(browser.GiveUp(true), "/help");
+    ASSERT_TRUE(browser.ListingArrived());
+    EXPECT_EQ(browser.Current(), "/help");
+    EXPECT_EQ(send(browser.Up()), "/");
+    ASSERT_TRUE(browser.ListingArrived());
+    EXPECT_EQ(send(browser.Up()), "/");
+    // A new session starts from the root.
+    browser.ItemChanged("x", 'd');
+    EXPECT_EQ(browser.Start().path, "/");
+    EXPECT_EQ(browser.SelectedType(), 0);
+    ASSERT_TRUE(browser.ListingArrived());
 
     // A path beyond 255 bytes is refused, not cut; one of 255 bytes is asked for.
     browser.ItemChanged(std::string(255, 'd'), 'd');
-    step = browser.Open();
-    EXPECT_FALSE(step.send);
-    EXPECT_FALSE(step.refusal.empty());
-    EXPECT_EQ(browser.Current(), "/");
+    EXPECT_FALSE(browser.Open().send);
+    EXPECT_FALSE(browser.Open().refusal.empty());
     browser.ItemChanged(std::string(254, 'f'), '-');
-    step = browser.Open();
-    EXPECT_TRUE(step.send);
-    EXPECT_EQ(step.request.text, std::string(254, 'f'));
+    EXPECT_EQ(browser.Open().request.text, std::string(254, 'f'));
     browser.ItemChanged(std::string(126, 'd'), 'd');
-    ASSERT_TRUE(browser.Open().send);
+    send(browser.Open());
+    ASSERT_TRUE(browser.ListingArrived());
     browser.ItemChanged(std::string(127, 'f'), '-');
-    step = browser.Open();
-    EXPECT_TRUE(step.send) << step.refusal;
-    EXPECT_EQ(step.request.text, std::string(126, 'd') + "/" + std::string(127, 'f'));
+    const RemoteBrowser::Step longest = browser.Open();
+    EXPECT_TRUE(longest.send) << longest.refusal;
+    EXPECT_EQ(longest.request.text, std::string(126, 'd') + "/" + std::string(127, 'f'));
 }
 
 // Every parser on mutated input, each input in a heap buffer of its exact size so that the

@@ -61,6 +61,18 @@ void CopyTree(const QString& from, const QString& to) {
     }
 }
 
+// Makes the item of that name current in Remote files' list; false while it is not listed.
+bool ChooseItem(QTreeView& tree, const char* name) {
+    const QAbstractItemModel& rows = *tree.model();
+    for (int i = 0; i < rows.rowCount(); ++i) {
+        if (rows.index(i, 0).data().toString() == QLatin1String(name)) {
+            tree.setCurrentIndex(rows.index(i, 0));
+            return true;
+        }
+    }
+    return false;
+}
+
 QListWidgetItem* Find(QListWidget& list, const char* text) {
     const auto items = list.findItems(QString::fromLatin1(text), Qt::MatchExactly);
     return items.isEmpty() ? nullptr : items.front();
@@ -183,6 +195,9 @@ TEST_F(AdminOnPeerTest, UserEditedAddedAndDeleted) {
 }
 
 TEST_F(AdminOnPeerTest, MessageRecordWrittenBack) {
+    // Each record written is kept in the profile's log of records in the state folder.
+    const QByteArray stateBefore = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", m_dir.filePath(QStringLiteral("state")).toLocal8Bit());
     ASSERT_TRUE(WithDialog<admin::CMessagePropertiesDlg>(
         Command(cmd::kEditMessageProperties), [](admin::CMessagePropertiesDlg& dialog) {
             EXPECT_GE(dialog.KeyList()->count(), 300);
@@ -199,6 +214,14 @@ TEST_F(AdminOnPeerTest, MessageRecordWrittenBack) {
             ASSERT_TRUE(WaitUntil(
                 [&] { return dialog.Edit("Title")->text() == QLatin1String("Antenna sold"); }));
         }));
+    qputenv("XDG_STATE_HOME", stateBefore);
+    const QString log = m_dir.filePath(QStringLiteral("state/brxw/%1-records.log"))
+                            .arg(QString::fromStdString(m_config.LoadProfile(0).name))
+                            .replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QByteArray kept = ReadFile(log);
+    EXPECT_EQ(kept.count('\n'), 1) << kept.toStdString();
+    EXPECT_TRUE(kept.contains(" message PUT 4712 ")) << kept.toStdString();
+    EXPECT_TRUE(kept.contains("\\n11 Antenna sold\\n")) << kept.toStdString();
 }
 
 TEST_F(AdminOnPeerTest, ForwardStarted) {
@@ -230,25 +253,15 @@ TEST_F(AdminOnPeerTest, EmptyListsAnnouncedWithSizeZeroStillOpenTheirDialogs) {
 
 TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
     ASSERT_TRUE(m_panel->Action(cmd::kOpenConfigFile)->isVisible());
-    const auto choose = [](QTreeView& tree, const char* name) {
-        const QAbstractItemModel& rows = *tree.model();
-        for (int i = 0; i < rows.rowCount(); ++i) {
-            if (rows.index(i, 0).data().toString() == QLatin1String(name)) {
-                tree.setCurrentIndex(rows.index(i, 0));
-                return true;
-            }
-        }
-        return false;
-    };
     ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
         Command(cmd::kOpenConfigFile), [&](admin::CRemoteFilesDlg& dialog) {
             QTreeView& tree = *dialog.Tree();
             ASSERT_TRUE(WaitUntil([&] { return tree.model()->rowCount() > 0; }));
             // directories first
             EXPECT_EQ(tree.model()->index(0, 0).data(), QStringLiteral("help"));
-            ASSERT_TRUE(choose(tree, "mail"));
+            ASSERT_TRUE(ChooseItem(tree, "mail"));
             QTest::keyClick(&tree, Qt::Key_Return);
-            ASSERT_TRUE(WaitUntil([&] { return choose(tree, "welcome.txt"); }));
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "welcome.txt"); }));
             EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
             QTest::keyClick(&tree, Qt::Key_Return);  // the file: fetched, the dialog ends
         }));
@@ -261,6 +274,46 @@ TEST_F(AdminOnPeerTest, FileBrowsedEditedAndUploaded) {
     ASSERT_TRUE(m_editor->Document().OnSaveDocument({}));
     const QString remote = RootPath() + QStringLiteral("/mail/welcome.txt");
     EXPECT_TRUE(WaitUntil([&] { return ReadFile(remote).contains("Edited from brxW."); }));
+}
+
+// The link drops with Remote files open in a directory: navigating says it was not sent and
+// changes nothing; once logged in again the list starts from the root, and the file opened
+// from it is asked for under its own path, with nothing stale sent before it.
+TEST_F(AdminOnPeerTest, RemoteFilesAcrossALostLink) {
+    std::vector<std::string> warnings;
+    qsizetype mark = 0;
+    ASSERT_TRUE(WithDialog<admin::CRemoteFilesDlg>(
+        Command(cmd::kOpenConfigFile), [&](admin::CRemoteFilesDlg& dialog) {
+            dialog.SetWarning([&](QWidget*, const std::string&, const std::string& text) {
+                warnings.push_back(text);
+            });
+            QTreeView& tree = *dialog.Tree();
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "mail"); }));
+            QTest::keyClick(&tree, Qt::Key_Return);
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "welcome.txt"); }));
+            m_peer.DropClients();
+            ASSERT_TRUE(WaitUntil([&] { return !m_panel->GetSession().LoggedIn(); }));
+            mark = m_peer.ReceivedBytes().size();
+            QTest::keyClick(&tree, Qt::Key_Return);
+            ASSERT_EQ(warnings.size(), 1u);
+            EXPECT_NE(warnings[0].find("/mail/welcome.txt"), std::string::npos) << warnings[0];
+            EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/mail"));
+            EXPECT_TRUE(ChooseItem(tree, "welcome.txt"));
+
+            m_panel->OnCommand(cmd::kConnectRemote0);
+            ASSERT_TRUE(WaitUntil([&] { return ChooseItem(tree, "readme.txt"); }));
+            EXPECT_EQ(dialog.DirectoryLabel()->text(), QStringLiteral("/"));
+            QTest::keyClick(&tree, Qt::Key_Return);
+        }));
+    ASSERT_TRUE(WaitUntil([&] {
+        return QFileInfo(m_editor->DocumentPath()).fileName() == QLatin1String("readme.txt");
+    }));
+    const QByteArray after = m_peer.ReceivedBytes().mid(mark);
+    const qsizetype root = after.indexOf(Request(1, ""));
+    EXPECT_GE(root, 0) << after.toHex().data();
+    EXPECT_GT(after.indexOf(Request(2, "readme.txt")), root) << after.toHex().data();
+    EXPECT_FALSE(after.contains("welcome")) << after.toHex().data();
+    EXPECT_FALSE(after.contains("mail/")) << after.toHex().data();
 }
 
 TEST_F(AdminOnPeerTest, ADoubleClickAsksForOneKeyList) {

@@ -3,10 +3,15 @@
 // their dates, character sets and limits, and the requests they compose.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <ctime>
 
 #include "admin/record_exchange.h"
+#include "admin/record_log.h"
 
 namespace brxw::admin {
 
@@ -151,11 +156,17 @@ TEST(Requests, PutCountsOnlyTheBodyAndKeepsItsLimits) {
     EXPECT_FALSE(ComposeGet("DEL", "").Ok());
     EXPECT_FALSE(ComposePut(std::string(20, '1'), "1 A\n", 511).Ok());
 
-    // A field holding a line feed would write a field line of its own.
+    // A field holding a line feed would write a field line of its own, and a zero byte would
+    // end the request early at the server: both are refused, in either kind of record.
     MessageRecord record;
     ApplyMessageReply(record, "5 0\n15 0\n", true);
     record.title = "two\n2 K";
     EXPECT_FALSE(ComposeMessagePut(record, "1", true).Ok());
+    record.title = std::string("zero\0byte", 9);
+    EXPECT_FALSE(ComposeMessagePut(record, "1", true).Ok());
+    UserRecord user;
+    user.zip = std::string("1\0", 2);
+    EXPECT_FALSE(ComposeUserPut(user, -1, "Q1ABC", true).Ok());
     // Texts too long for one request are refused whole.
     record.title = std::string(500, 't');
     EXPECT_FALSE(ComposeMessagePut(record, "1", true).Ok());
@@ -178,6 +189,14 @@ TEST(UserRecord, FlagsChoiceAndCallsign) {
     EXPECT_EQ(FindCallsign(list, "Q1"), std::nullopt);  // never a prefix of another user
     EXPECT_EQ(FindCallsign(list, ""), std::nullopt);
 
+    // A record without field 14 has no flags of its own: it takes none from the record before,
+    // and its flags are written only once a box is checked, so the server keeps those it has.
+    UserRecord unflagged;
+    ApplyUserReply(unflagged, "1 Q2XYZ\n22 Bert\n", true);
+    EXPECT_EQ(PutLines(ComposeUserPut(unflagged, -1, "Q2XYZ", true))[0], "17 -1");
+    unflagged.checked = 8;
+    EXPECT_EQ(PutLines(ComposeUserPut(unflagged, -1, "Q2XYZ", true))[0], "14 8");
+
     // Field 17 and the Name's character set.
     EXPECT_EQ(ApplyUserReply(record, "17 2\n22 J\x81rgen\n", false).choice, 2);
     EXPECT_EQ(record.name, "J\xFCrgen");
@@ -185,6 +204,34 @@ TEST(UserRecord, FlagsChoiceAndCallsign) {
     // The 255-byte limit of a user PUT.
     record.privateDir = std::string(230, 'd');
     EXPECT_FALSE(ComposeUserPut(record, 2, "Q1ABC", true).Ok());
+}
+
+// Each record written is one line of the log, which reads back exactly; the file and its new
+// folder are the user's alone, and a file that cannot be written is named with the reason.
+TEST(RecordLog, OneLinePerRecordInAPrivateFile) {
+    const QDateTime when(QDate(2026, 12, 8), QTime(14, 3, 27));
+    EXPECT_EQ(RecordLogLine(when, 7, "PUT 4711 12\n11 a\\b\r\x01\xE9\n"),
+              "2026-12-08 14:03:27 message PUT 4711 12\\n11 a\\\\b\\r\\x01\xE9\\n");
+    EXPECT_EQ(RecordLogLine(when, 6, "PUT Q1ABC 5\n14 8\n").substr(20),
+              "user PUT Q1ABC 5\\n14 8\\n");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state/brxw/Home_BBS-records.log"));
+    EXPECT_EQ(AppendRecordLog(path, "one"), "");
+    EXPECT_EQ(AppendRecordLog(path, "two"), "");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("one\ntwo\n"));
+    EXPECT_EQ(file.permissions() & 0x0777, QFileDevice::ReadUser | QFileDevice::WriteUser);
+    EXPECT_EQ(QFile::permissions(QFileInfo(path).absolutePath()) & 0x0777,
+              QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    file.setPermissions(file.permissions() | QFileDevice::ReadOther);
+    EXPECT_EQ(AppendRecordLog(path, "three"), "");
+    EXPECT_EQ(QFile::permissions(path) & QFileDevice::ReadOther, 0);
+
+    const QString blocked = dir.filePath(QStringLiteral("state/brxw/Home_BBS-records.log/x.log"));
+    EXPECT_EQ(AppendRecordLog(blocked, "four"),
+              QDir::toNativeSeparators(path).toStdString() + ": Not a directory");
 }
 
 TEST(UserRecord, InputCallsignCheck) {

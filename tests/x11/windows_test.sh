@@ -10,7 +10,9 @@
 #   4. Connect > Disconnect, Connect > Demo BBS: after the reconnection they are there again;
 #   5. the four administration dialogs open from F4 and the toolbar, are worked from the
 #      keyboard and close with Escape; Add user sends only its NEW (no GET for a neighbour) and
-#      keeps what was typed in the boxes; Enter in Remote files as it opens sends nothing;
+#      keeps what was typed in the boxes; Enter in Remote files as it opens sends nothing; with
+#      Remote files open the BBS goes and comes back: Up says it was not sent, and after the
+#      new login (a minute's countdown) the list starts from the root and nothing stale goes out;
 #   6. the panel's close box (a WM_DELETE_WINDOW message) ends the program too, also while an
 #      administration dialog is open;
 #   7. the editor (see below), with the console logging to file from its context menu; Ctrl+N on
@@ -267,6 +269,42 @@ dialog_keys '^Remote files$' Down Return
 sleep 0.5
 dialog_keys '^Remote files$' BackSpace Escape
 wait_for 10 hidden '^Remote files$' || fail "Escape did not close Remote files"
+
+echo "5b. Remote files across a lost link: nothing stale goes out once logged in again"
+# In help when the BBS goes; Up with the link down says it was not sent. The program logs in
+# again after its 60-second countdown, the list starts from the root, and what is opened then is
+# asked for from there: no request of the old session follows.
+toolbar 254
+wait_for 10 shown '^Remote files$' || fail "the toolbar did not open Remote files again"
+RF=$(window '^Remote files$')
+sleep 0.5
+dialog_keys '^Remote files$' Down Return
+sleep 0.5
+kill "$PEER_PID"
+wait "$PEER_PID" 2>/dev/null || true
+PEER_PID=""
+wait_for 10 shown '^brxW - not connected$' || fail "the lost link was not noticed"
+dialog_keys '^Remote files$' BackSpace
+not_sent_box() { xdotool search --onlyvisible --name '^Remote files$' | grep -vx "$RF" | head -n 1; }
+box_shown() { [ -n "$(not_sent_box)" ]; }
+wait_for 5 box_shown || fail "Up with the link down did not say it was not sent"
+xdotool windowfocus --sync "$(not_sent_box)" key Return
+"$PEER" --listen "127.0.0.1:$PORT" --demo --demo-interval 200 --seed 7 --record "$WORK/sent2.hex" \
+    >>"$WORK/peer.out" 2>>"$WORK/peer.log" &
+PEER_PID=$!
+sent_again() { cut -d' ' -f3 "$WORK/sent2.hex" 2>/dev/null | tr -d '\n'; }
+sent_again_has() { [[ $(sent_again) == *"$1"* ]]; }
+wait_for 75 shown '^brxW - Demo BBS$' || fail "no login after the BBS came back"
+wait_for 10 sent_again_has 00010000 ||
+    fail "Remote files did not ask for the root's listing in the new session"
+sleep 0.5
+dialog_keys '^Remote files$' Down Return
+wait_for 5 sent_again_has "00010400$(hex help)" || fail "help was not asked for from the root: $(sent_again)"
+case $(sent_again) in
+*000101002f* | *68656c702f*) fail "a request of the lost session went out: $(sent_again)" ;;
+esac
+dialog_keys '^Remote files$' Escape
+wait_for 10 hidden '^Remote files$' || fail "Escape did not close Remote files after the reconnection"
 
 echo "6. the panel's close box ends the program, also with a dialog open"
 python3 "$HERE/close_window.py" "$(panel)"
