@@ -34,6 +34,7 @@
 #include "panel/preferences_dlg.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
+#include "resources/toolbar_icons.h"
 #include "settings/colours_page.h"
 #include "support/test_files.h"
 #include "textwin/colour_scheme.h"
@@ -251,6 +252,54 @@ TEST(PanelSizes, PaneZeroAndTheCountersFollowTheFonts) {
     for (CCounterPanel* counters : {panel->StatusPanel(), panel->MessagesPanel()}) {
         EXPECT_EQ(QFontInfo(counters->LineWidget(0)->font()).pixelSize(), 44);
         EXPECT_GE(counters->minimumWidth(), counters->sizeHint().width());
+    }
+}
+
+// On the dark scheme's buttons the toolbar's pictures keep most of their lines at 3:1 or more
+// against the ground; a checked button, filled with the light highlight, shows the pictures the
+// light schemes show.
+TEST(ColoursTab, ToolbarPicturesReadOnTheDarkScheme) {
+    RestoreClassic restore;
+    const int commands[] = {
+        cmd::kConsoleWindow,         cmd::kMonitoringWindow,   cmd::kAllChannelsWindow,
+        cmd::kOneChannelWindow,      cmd::kDisconnectChannel,  cmd::kImmediateDisconnect,
+        cmd::kEditMessageProperties, cmd::kEditUserProperties, cmd::kPendingForward,
+        cmd::kOpenConfigFile,        cmd::kPactorScan};
+    const QSize size(16, 15);
+    std::vector<QImage> light;
+    for (const int command : commands) {
+        light.push_back(
+            ToolbarIcon(command).pixmap(size, 2.0, QIcon::Normal, QIcon::Off).toImage());
+    }
+    ApplyColourScheme(ColourScheme::kDark);
+    const QColor ground = QApplication::palette().color(QPalette::Button);
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        const QIcon icon = ToolbarIcon(commands[i]);
+        const QImage image = icon.pixmap(size, 2.0, QIcon::Normal, QIcon::Off).toImage();
+        int ink = 0;
+        int readable = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                if (p.alpha() < 128) {
+                    continue;
+                }
+                const auto mix = [&](int c, int g) {
+                    return (c * p.alpha() + g * (255 - p.alpha())) / 255;
+                };
+                const std::uint32_t shown =
+                    Rgb(mix(p.red(), ground.red()), mix(p.green(), ground.green()),
+                        mix(p.blue(), ground.blue()));
+                ++ink;
+                readable +=
+                    ContrastRatio(shown, Rgb(ground.red(), ground.green(), ground.blue())) >= 3.0;
+            }
+        }
+        ASSERT_GT(ink, 20) << commands[i];
+        EXPECT_GE(readable * 100 / ink, 70)
+            << "command " << commands[i] << ": " << readable << " of " << ink;
+        EXPECT_EQ(icon.pixmap(size, 2.0, QIcon::Normal, QIcon::On).toImage(), light[i])
+            << commands[i];
     }
 }
 
