@@ -26,13 +26,14 @@ constexpr int kHeight = 15;
 constexpr int kScale = 2;  // drawn at twice the size for high-density screens
 
 // The colours of one picture's lines for the ground it lies on: the toolbar's button colour,
-// light in the classic and high-contrast schemes, dark in the dark one.
+// light in the classic and high-contrast schemes and dark in the dark one, or a checked button's
+// fill.
 struct Ink {
     bool dark = false;
     QColor outline;  // frames, masts, plugs: near black on light, light grey on dark
-    // A colour as drawn on this ground: `light` on a light ground, `dark` on a dark one.
-    QColor Pick(const QColor& light, const QColor& darkGround) const {
-        return dark ? darkGround : light;
+    // A colour as drawn on this ground: `onLight` on a light ground, `onDark` on a dark one.
+    QColor Pick(const QColor& onLight, const QColor& onDark) const {
+        return dark ? onDark : onLight;
     }
 };
 

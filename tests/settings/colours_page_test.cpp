@@ -303,7 +303,7 @@ TEST(ColoursTab, ToolbarPicturesReadOnTheDarkScheme) {
     }
 }
 
-// Preferences, Settings and Setup at QT_FONT_DPI=192 on a 1000-pixel-high screen: each opens
+// Preferences, Settings, Setup and About at QT_FONT_DPI=192 on a 1000-pixel-high screen: each opens
 // inside the screen's available area with its OK and Cancel buttons whole and on screen, on
 // every tab. The screen is the offscreen platform's, set by its configuration file, so the
 // test runs itself again as a child on that platform.
@@ -382,7 +382,7 @@ TEST(SmallScreen, EveryDialogKeepsItsButtonsOnScreenAtALargeFont) {
     };
     for (const auto& [command, name] :
          {std::pair(cmd::kPreferences, "Preferences"), std::pair(cmd::kSettings, "Settings"),
-          std::pair(cmd::kConfigRemote0, "Setup")}) {
+          std::pair(cmd::kConfigRemote0, "Setup"), std::pair(cmd::kCopyright, "About")}) {
         QTimer::singleShot(0, [&, name = name] { check(name); });
         panel->OnCommand(command);
     }
