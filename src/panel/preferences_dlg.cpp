@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "resources/dialog_fit.h"
+
 namespace brxw {
 
 CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new QTabWidget(this)) {
@@ -16,13 +18,18 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), m_tabs(new 
     connect(buttons, &QDialogButtonBox::accepted, this, &CPreferencesDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPreferencesDlg::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs);
+    // On a screen too small for the pages (a large font), the pages scroll and OK and Cancel
+    // stay in sight.
+    layout->addWidget(new CFittingScrollArea(m_tabs, this), 1);
     layout->addWidget(buttons);
+    FitToScreen(this);
     // The dialog is sized for the tab it opens on; a tab that needs more room (its wrapped
-    // texts taller in a large font) widens and heightens it rather than being cut.
+    // texts taller in a large font) widens and heightens it, as far as the screen allows,
+    // rather than being cut.
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] {
-        this->layout()->activate();
-        resize(size().expandedTo(sizeHint()));
+        if (isVisible()) {
+            FitNow(this);
+        }
     });
     // Ctrl+Tab and Ctrl+Shift+Tab go to the next and previous page from wherever the focus is:
     // a combo box would otherwise take the tab as a letter to search for.

@@ -11,7 +11,8 @@ class QPainter;
 namespace brxw {
 
 QIcon ProgramIcon();
-// The toolbar image of a command; an empty icon for a command without one.
+// The toolbar image of a command; an empty icon for a command without one. It is drawn when
+// shown, with light lines where the application's palette gives the button a dark ground.
 QIcon ToolbarIcon(int command);
 // A 16 x 15 toolbar image drawn by draw (antialiased, on a transparent ground), for the other
 // windows' toolbars.

@@ -73,7 +73,7 @@ protected:
         const int left = TextViewState::kLeftMargin;
         int y = 2 + metrics.ascent();
         for (std::size_t i = 0; i < std::size(kSampleTexts); ++i) {
-            painter.setPen(ToQColor(colours.traffic[i]));
+            painter.setPen(ToQColor(colours.Traffic(kShownClassicColours[i])));
             painter.drawText(left, y, Tr("brxw::CColoursPage", kSampleTexts[i]));
             y += metrics.lineSpacing();
         }

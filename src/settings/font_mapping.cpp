@@ -2,10 +2,13 @@
 #include "settings/font_mapping.h"
 
 #include "text/charset.h"
+#include "text/code_page.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -104,6 +107,62 @@ int PixelSizeForCell(const QFont& font, int cell) {
     return pixels;
 }
 
+// The characters that must all take one column: printable ASCII and the box-drawing and block
+// characters of the DOS code pages (drawn by the font's fallback where the face lacks them).
+const QString& ColumnCharacters() {
+    static const QString characters = [] {
+        QString text;
+        for (char16_t c = 0x20; c < 0x7F; ++c) {
+            text += QChar(c);
+        }
+        for (const CodePage page : kDosCodePages) {
+            for (int byte = 0x80; byte < 0x100; ++byte) {
+                const QChar c(CodePageToUnicode(page, static_cast<unsigned char>(byte)));
+                if (c.unicode() >= 0x2500 && c.unicode() <= 0x259F && !text.contains(c)) {
+                    text += c;
+                }
+            }
+        }
+        return text;
+    }();
+    return characters;
+}
+
+// Advances closer than this are one width: hinting may round a fallback face's differently.
+constexpr qreal kAdvanceTolerance = 0.05;
+
+// A stand-in for a font that is not monospaced: the system's fixed font, the "monospace" alias,
+// then every face the database calls fixed, the first that measures monospaced at the size
+// asked; the system's fixed font when none does.
+QFont MonospacedStandIn(const QFont& font) {
+    const auto withFamily = [&font](const QString& family) {
+        QFont candidate = font;
+        candidate.setFamilies({});
+        candidate.setFamily(family);
+        candidate.setStyleName(QString());
+        candidate.setFixedPitch(true);
+        candidate.setStyleHint(QFont::TypeWriter, font.styleStrategy());
+        return candidate;
+    };
+    const QFont system = withFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    if (IsMonospaced(system)) {
+        return system;
+    }
+    QStringList families = {QStringLiteral("monospace")};
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(family)) {
+            families.append(family);
+        }
+    }
+    for (const QString& family : families) {
+        const QFont candidate = withFamily(family);
+        if (IsMonospaced(candidate)) {
+            return candidate;
+        }
+    }
+    return system;
+}
+
 bool SameFace(const std::string& a, const std::string& b) {
     return QString::fromLatin1(a.data(), static_cast<qsizetype>(a.size()))
                .compare(QString::fromLatin1(b.data(), static_cast<qsizetype>(b.size())),
@@ -113,19 +172,21 @@ bool SameFace(const std::string& a, const std::string& b) {
 }  // namespace
 
 bool IsMonospaced(const QFont& font) {
-    return QFontInfo(font).fixedPitch();
+    // Measured rather than asked: fontconfig calls some monospaced faces proportional (those
+    // whose tables declare no fixed spacing, Noto Sans Mono among them).
+    const QFontMetricsF metrics(font);
+    const QString& characters = ColumnCharacters();
+    const qreal advance = metrics.horizontalAdvance(characters.front());
+    if (advance <= 0) {
+        return false;
+    }
+    return std::all_of(characters.begin(), characters.end(), [&](QChar c) {
+        return std::abs(metrics.horizontalAdvance(c) - advance) <= kAdvanceTolerance;
+    });
 }
 
 QFont FixedPitchFont(const QFont& font) {
-    if (IsMonospaced(font)) {
-        return font;
-    }
-    QFont fixed = font;
-    fixed.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    fixed.setStyleName(QString());
-    fixed.setFixedPitch(true);
-    fixed.setStyleHint(QFont::TypeWriter, font.styleStrategy());
-    return fixed;
+    return IsMonospaced(font) ? font : MonospacedStandIn(font);
 }
 
 QFont ChooserFont(const QFont& font) {
@@ -204,7 +265,7 @@ FontParams ParamsFromFont(const QFont& font) {
     } else {
         p.quality = 0;
     }
-    const bool monospaced = info.fixedPitch();
+    const bool monospaced = IsMonospaced(font);
     p.pitchAndFamily =
         (monospaced ? kFixedPitch : kVariablePitch) | FamilyFor(font.styleHint(), monospaced);
     const QString family = font.family().isEmpty() ? info.family() : font.family();

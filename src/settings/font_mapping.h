@@ -32,11 +32,13 @@ QFont FontFromParams(const FontParams& params);
 // The record for the font.
 FontParams ParamsFromFont(const QFont& font);
 
-// Whether the font matched for `font` has a fixed pitch.
+// Whether the font matched for `font` draws in columns: every printable ASCII character and every
+// box-drawing character of the DOS code pages advances by the same width.
 bool IsMonospaced(const QFont& font);
 
-// `font` when it has a fixed pitch; otherwise the system's fixed font at the same size, weight
-// and decorations. For text whose columns are laid out by blanks.
+// `font` when it is monospaced; otherwise, at the same size, weight and decorations, the system's
+// fixed font or, when that does not measure monospaced either, the first face that does. For
+// text whose columns are laid out by blanks.
 QFont FixedPitchFont(const QFont& font);
 
 // The font as a font chooser lists it: the face the text is really drawn with (a missing

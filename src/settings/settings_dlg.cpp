@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_dlg.h"
 
+#include "resources/dialog_fit.h"
 #include "settings/font_mapping.h"
 #include "settings/settings.h"
 #include "text/charset.h"
@@ -62,7 +63,9 @@ CSettingsDlg::CSettingsDlg(PanelSettings& settings, const QFont& textFont, QWidg
 }
 
 void CSettingsDlg::BuildControls() {
-    auto* fonts = new QGroupBox(tr("Fonts"), this);
+    // The groups scroll, the buttons stay, when a large font makes them taller than the screen.
+    auto* body = new QWidget(this);
+    auto* fonts = new QGroupBox(tr("Fonts"), body);
     m_ansi = new QRadioButton(tr("ANSI charset"), fonts);
     m_dos = new QRadioButton(tr("DOS charset"), fonts);
     m_select = new QPushButton(tr("Select"), fonts);
@@ -76,7 +79,7 @@ void CSettingsDlg::BuildControls() {
     fontsLayout->addWidget(m_dos);
     fontsLayout->addLayout(selectRow);
 
-    auto* editor = new QGroupBox(tr("Message text editor"), this);
+    auto* editor = new QGroupBox(tr("Message text editor"), body);
     m_breakLine = new QCheckBox(tr("Break long lines"), editor);
     m_prefix = new QCheckBox(tr("Prefix replies with >"), editor);
     m_justify = new QCheckBox(tr("Justify lines"), editor);
@@ -85,7 +88,7 @@ void CSettingsDlg::BuildControls() {
     editorLayout->addWidget(m_prefix);
     editorLayout->addWidget(m_justify);
 
-    auto* signature = new QGroupBox(tr("Signature"), this);
+    auto* signature = new QGroupBox(tr("Signature"), body);
     m_signature = new QCheckBox(tr("Signature"), signature);
     m_signatureText = new QPlainTextEdit(signature);
     m_signatureText->setAccessibleName(tr("Signature text"));
@@ -108,11 +111,15 @@ void CSettingsDlg::BuildControls() {
     buttons->addWidget(m_cancel);
     buttons->addStretch();
 
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addWidget(fonts);
+    bodyLayout->addWidget(editor);
+    bodyLayout->addWidget(signature, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(fonts);
-    layout->addWidget(editor);
-    layout->addWidget(signature, 1);
+    layout->addWidget(new CFittingScrollArea(body, this), 1);
     layout->addLayout(buttons);
+    FitToScreen(this);
 
     // Tab goes the way the dialog reads, top to bottom: the font controls, the editor's check
     // boxes, the signature's switch and its box, then the buttons. The focus starts on OK, the

@@ -2,6 +2,7 @@
 #include "settings/setup_dlg.h"
 
 #include "config/app_config.h"
+#include "resources/dialog_fit.h"
 #include "resources/strings.h"
 #include "resources/translate.h"
 #include "settings/keyring_setup.h"
@@ -108,6 +109,7 @@ CSetupDlg::CSetupDlg(const RemoteConfig& profile, QWidget* parent)
     setTabOrder(m_keyring, ok);
     setTabOrder(ok, cancel);
     m_name->setFocus();
+    FitToScreen(this);
 }
 
 void CSetupDlg::SetKeyringUnavailable(const QString& reason) {

@@ -191,13 +191,16 @@ void SaveColourScheme(AppConfig& config, ColourScheme scheme) {
 }
 
 std::uint32_t SchemeColours::Traffic(std::uint32_t classic) const {
+    // A fresh slot's near black, and anything else no table gives.
+    std::uint32_t shown = scheme == ColourScheme::kClassic ? classic : defaultText;
     for (std::size_t i = 0; i < kShownClassicColours.size(); ++i) {
         if (kShownClassicColours[i] == classic) {
-            return traffic[i];
+            shown = traffic[i];
+            break;
         }
     }
-    // A fresh slot's near black, and anything else no table gives.
-    return scheme == ColourScheme::kClassic ? classic : defaultText;
+    // The table's white (every code it does not list) would vanish on a white ground.
+    return shown == textBackground ? defaultText : shown;
 }
 
 std::uint32_t SchemeColours::Station(std::uint32_t classic) const {

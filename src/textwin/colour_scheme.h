@@ -92,7 +92,8 @@ struct SchemeColours {
     std::uint32_t logLogin = 0;
     std::uint32_t logLoss = 0;
 
-    // How a line's stored (classic) colour shows in this scheme.
+    // How a line's stored (classic) colour shows in this scheme; a colour that would show as
+    // the background shows as defaultText.
     std::uint32_t Traffic(std::uint32_t classic) const;
     // The colour of a station row, or of a pending-forward entry, from its classic colour
     // (station_list.h: StationRowColour).

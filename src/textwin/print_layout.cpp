@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "textwin/colour_scheme.h"
+
 namespace brxw {
 
 namespace {
@@ -37,7 +39,9 @@ std::vector<PrintLine> SelectionPrintLines(const TextRing& ring, const Selection
     lines.reserve(static_cast<std::size_t>(lastAge - firstAge + 1));
     for (int age = firstAge; age <= lastAge; ++age) {
         const int slot = ring.SlotAtAge(age);
-        lines.push_back({SelectedText(ring, slot, sel), ring.Line(slot).startColour});
+        // Paper is white, as the classic scheme's ground: its white shows in black there too.
+        lines.push_back({SelectedText(ring, slot, sel),
+                         ColoursOf(ColourScheme::kClassic).Traffic(ring.Line(slot).startColour)});
     }
     return lines;
 }

@@ -14,6 +14,8 @@
 #include <array>
 #include <vector>
 
+#include "settings/font_mapping.h"
+
 namespace brxw {
 namespace {
 
@@ -69,7 +71,7 @@ protected:
 };
 
 TEST_F(StationListViewTest, RowFieldsStartUnderTheirColumnTitlesAtAnySize) {
-    ASSERT_TRUE(QFontInfo(MonoFont(12)).fixedPitch());
+    ASSERT_TRUE(IsMonospaced(MonoFont(12)));
     // The row repeats the header's words where it can, so aligned words have the same ink.
     list.ApplyStationLine("05 Callsign Start Time 1 2 C/Fwd");
     view.Update();
@@ -104,10 +106,10 @@ TEST_F(StationListViewTest, AProportionalTextFontKeepsTheColumnsUnderTheHeader) 
         SCOPED_TRACE(pixelSize);
         QFont proportional(QStringLiteral("DejaVu Sans"));
         proportional.setPixelSize(pixelSize);
-        ASSERT_FALSE(QFontInfo(proportional).fixedPitch());
+        ASSERT_FALSE(IsMonospaced(proportional));
         Show(proportional);
         const QFont& used = view.Delegate().Font();
-        EXPECT_TRUE(QFontInfo(used).fixedPitch());
+        EXPECT_TRUE(IsMonospaced(used));
         EXPECT_EQ(QFontInfo(used).pixelSize(), pixelSize);
         EXPECT_EQ(view.Header()->font(), used);
         EXPECT_GE(view.minimumWidth(),

@@ -2,15 +2,22 @@
 // The colour schemes and the sizes that follow the font, in the program: the Colours tab of the
 // Preferences (OK writes and applies at once, Cancel writes nothing, the scheme comes back at
 // start), the text window, the station list and the counters painting in it, and the status
-// bar's first pane and the counters growing with a larger font (offscreen, no server).
+// bar's first pane and the counters growing with a larger font, the dialogs on a small screen
+// (offscreen, no server).
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
+#include <QProcess>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -27,6 +34,7 @@
 #include "panel/preferences_dlg.h"
 #include "panel/station_list_view.h"
 #include "resources/command_ids.h"
+#include "resources/toolbar_icons.h"
 #include "settings/colours_page.h"
 #include "support/test_files.h"
 #include "textwin/colour_scheme.h"
@@ -245,6 +253,140 @@ TEST(PanelSizes, PaneZeroAndTheCountersFollowTheFonts) {
         EXPECT_EQ(QFontInfo(counters->LineWidget(0)->font()).pixelSize(), 44);
         EXPECT_GE(counters->minimumWidth(), counters->sizeHint().width());
     }
+}
+
+// On the dark scheme's buttons the toolbar's pictures keep most of their lines at 3:1 or more
+// against the ground; a checked button, filled with the light highlight, shows the pictures the
+// light schemes show.
+TEST(ColoursTab, ToolbarPicturesReadOnTheDarkScheme) {
+    RestoreClassic restore;
+    const int commands[] = {
+        cmd::kConsoleWindow,         cmd::kMonitoringWindow,   cmd::kAllChannelsWindow,
+        cmd::kOneChannelWindow,      cmd::kDisconnectChannel,  cmd::kImmediateDisconnect,
+        cmd::kEditMessageProperties, cmd::kEditUserProperties, cmd::kPendingForward,
+        cmd::kOpenConfigFile,        cmd::kPactorScan};
+    const QSize size(16, 15);
+    std::vector<QImage> light;
+    for (const int command : commands) {
+        light.push_back(
+            ToolbarIcon(command).pixmap(size, 2.0, QIcon::Normal, QIcon::Off).toImage());
+    }
+    ApplyColourScheme(ColourScheme::kDark);
+    const QColor ground = QApplication::palette().color(QPalette::Button);
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        const QIcon icon = ToolbarIcon(commands[i]);
+        const QImage image = icon.pixmap(size, 2.0, QIcon::Normal, QIcon::Off).toImage();
+        int ink = 0;
+        int readable = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                if (p.alpha() < 128) {
+                    continue;
+                }
+                const auto mix = [&](int c, int g) {
+                    return (c * p.alpha() + g * (255 - p.alpha())) / 255;
+                };
+                const std::uint32_t shown =
+                    Rgb(mix(p.red(), ground.red()), mix(p.green(), ground.green()),
+                        mix(p.blue(), ground.blue()));
+                ++ink;
+                readable +=
+                    ContrastRatio(shown, Rgb(ground.red(), ground.green(), ground.blue())) >= 3.0;
+            }
+        }
+        ASSERT_GT(ink, 20) << commands[i];
+        EXPECT_GE(readable * 100 / ink, 70)
+            << "command " << commands[i] << ": " << readable << " of " << ink;
+        EXPECT_EQ(icon.pixmap(size, 2.0, QIcon::Normal, QIcon::On).toImage(), light[i])
+            << commands[i];
+    }
+}
+
+// Preferences, Settings, Setup and About at QT_FONT_DPI=192 on a 1000-pixel-high screen: each opens
+// inside the screen's available area with its OK and Cancel buttons whole and on screen, on
+// every tab. The screen is the offscreen platform's, set by its configuration file, so the
+// test runs itself again as a child on that platform.
+TEST(SmallScreen, EveryDialogKeepsItsButtonsOnScreenAtALargeFont) {
+    constexpr int kWidth = 1280;
+    constexpr int kHeight = 1000;
+    if (qEnvironmentVariableIsEmpty("BRXW_SMALL_SCREEN_CHILD")) {
+        QTemporaryDir dir;
+        const QString configFile = dir.filePath(QStringLiteral("screen.json"));
+        QFile file(configFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1,
+            "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                       .arg(kWidth)
+                       .arg(kHeight)
+                       .toUtf8());
+        file.close();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("BRXW_SMALL_SCREEN_CHILD"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + configFile);
+        env.insert(QStringLiteral("QT_FONT_DPI"), QStringLiteral("192"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=SmallScreen.*")});
+        ASSERT_TRUE(child.waitForFinished(120000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+        return;
+    }
+    // Qt scales by the font's DPI: the screen is 1000 device pixels high, the font twice its
+    // usual size in them.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    const qreal scale = screen->devicePixelRatio();
+    ASSERT_EQ(qRound(area.height() * scale), kHeight);
+    ASSERT_GE(QFontMetrics(QApplication::font()).height() * scale, 28);
+
+    QTemporaryDir dir;
+    AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
+    auto panel = OpenPanel(config);
+    QStringList faults;
+    const auto check = [&](const char* name) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            faults << QStringLiteral("%1 did not open").arg(QLatin1String(name));
+            return;
+        }
+        auto* tabs = dialog->findChild<QTabWidget*>();
+        for (int i = 0; i < (tabs != nullptr ? tabs->count() : 1); ++i) {
+            if (tabs != nullptr) {
+                tabs->setCurrentIndex(i);
+            }
+            QCoreApplication::processEvents();
+            const QString where = QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(i);
+            if (!area.contains(dialog->frameGeometry())) {
+                faults << where + QStringLiteral(": frame outside the screen");
+            }
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                const QString text = button->text().remove(u'&');
+                if (text != QStringLiteral("OK") && text != QStringLiteral("Cancel")) {
+                    continue;
+                }
+                const QRect global(button->mapToGlobal(QPoint(0, 0)), button->size());
+                if (!button->isVisible() || !area.contains(global) ||
+                    !dialog->rect().contains(
+                        QRect(button->mapTo(dialog, QPoint(0, 0)), button->size()))) {
+                    faults << where + QStringLiteral(": ") + text + QStringLiteral(" cut");
+                }
+            }
+        }
+        dialog->reject();
+    };
+    for (const auto& [command, name] :
+         {std::pair(cmd::kPreferences, "Preferences"), std::pair(cmd::kSettings, "Settings"),
+          std::pair(cmd::kConfigRemote0, "Setup"), std::pair(cmd::kCopyright, "About")}) {
+        QTimer::singleShot(0, [&, name = name] { check(name); });
+        panel->OnCommand(command);
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral(" | ")).toStdString();
 }
 
 }  // namespace

@@ -258,16 +258,25 @@ TEST(ColourSchemes, EveryTextColourOfTheNewSchemesReadsAtFourAndAHalfToOne) {
     EXPECT_NEAR(ContrastRatio(Rgb(255, 255, 255), Rgb(119, 119, 119)), 4.48, 0.01);
 }
 
-// The classic scheme is the program as it was: every colour shows as stored, the selection
-// inverts, the system's window colours stay.
-TEST(ColourSchemes, ClassicShowsEveryColourAsStoredAndIsTheDefault) {
+// The classic scheme is the program as it was: every colour shows as stored but the white that
+// every unlisted code gets, which shows black on the white ground; the selection inverts, the
+// system's window colours stay. No scheme draws text in its background colour.
+TEST(ColourSchemes, ClassicShowsEveryColourAsStoredButWhiteAndIsTheDefault) {
     const SchemeColours& c = ColoursOf(ColourScheme::kClassic);
+    const std::uint32_t white = Rgb(255, 255, 255);
     for (int code = -1; code < 256; ++code) {
-        EXPECT_EQ(c.Traffic(TrafficColour(code)), TrafficColour(code)) << code;
+        const std::uint32_t stored = TrafficColour(code);
+        EXPECT_EQ(c.Traffic(stored), stored == white ? Rgb(0, 0, 0) : stored) << code;
     }
     for (const std::uint32_t colour :
          {kEchoColour, kLinkNoticeColour, kFreshStartColour, std::uint32_t{0x123456}}) {
         EXPECT_EQ(c.Traffic(colour), colour);
+    }
+    for (const ColourScheme scheme : kColourSchemes) {
+        const SchemeColours& s = ColoursOf(scheme);
+        for (const std::uint32_t colour : {white, s.textBackground, std::uint32_t{0x123456}}) {
+            EXPECT_NE(s.Traffic(colour), s.textBackground) << ColourSchemeValue(scheme);
+        }
     }
     EXPECT_EQ(c.textBackground, Rgb(255, 255, 255));
     EXPECT_TRUE(c.invertSelection);

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+#include "link/traffic_colour.h"
+
 namespace brxw {
 
 void PrintTo(const PrintLine& line, std::ostream* os) {
@@ -48,6 +50,7 @@ TEST(PrintLayout, OneLinePrintsInBlackSeveralInTheirStartColours) {
     ring.AppendText("\n", kGreen);
     ring.AppendText("blue", kBlue);
     ring.AppendText(" then red\n", kRed);
+    ring.AppendText("white\n", TrafficColour(8));
 
     const std::vector<PrintLine> word{{"line", kPrintBlack}};
     EXPECT_EQ(SelectionPrintLines(ring, {MakePosition(0, 4), MakePosition(0, 9)}), word);
@@ -61,6 +64,9 @@ TEST(PrintLayout, OneLinePrintsInBlackSeveralInTheirStartColours) {
     // Ending at column 0, the last line still takes its place, empty.
     const std::vector<PrintLine> two{{"red line", kRed}, {"", kGreen}};
     EXPECT_EQ(SelectionPrintLines(ring, {MakePosition(0, 0), MakePosition(1, 0)}), two);
+    // White would vanish on the paper: it prints black.
+    const std::vector<PrintLine> white{{"blue then red", kBlue}, {"white", kPrintBlack}};
+    EXPECT_EQ(SelectionPrintLines(ring, {MakePosition(2, 0), MakePosition(3, 5)}), white);
 }
 
 }  // namespace

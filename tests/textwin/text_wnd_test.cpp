@@ -561,6 +561,62 @@ TEST_F(TextWnd, ScreenReaderReadsTheRingAsTextByLineAndSharesTheSelection) {
     EXPECT_TRUE(wnd.View().CurrentSelection().Empty());
 }
 
+// The ends of the text, a selection dragged upward and a hidden window, as a screen reader and a
+// magnifier meet them.
+TEST_F(TextWnd, ScreenReaderMeetsTheEndAnUpwardDragAndOnlyTextThatShows) {
+    std::vector<QString> inserted;
+    SetAccessibilityStandIn([&inserted](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::TextInserted) {
+            inserted.push_back(static_cast<QAccessibleTextInsertEvent&>(event).textInserted());
+        }
+    });
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&wnd)->textInterface();
+    wnd.AppendText("one\ntwo\nend", kRed);
+    ASSERT_EQ(text->text(0, -1), QStringLiteral("one\ntwo\nend"));
+    const int length = text->characterCount();
+    int start = -2;
+    int end = -2;
+    EXPECT_EQ(text->textAtOffset(length - 1, QAccessible::CharBoundary, &start, &end), "d");
+    EXPECT_EQ(std::pair(start, end), std::pair(length - 1, length));
+    EXPECT_EQ(text->textBeforeOffset(length, QAccessible::CharBoundary, &start, &end), "d");
+    EXPECT_EQ(text->textAtOffset(length, QAccessible::CharBoundary, &start, &end), "");
+    EXPECT_EQ(std::pair(start, end), std::pair(length, length));
+    EXPECT_EQ(text->textAfterOffset(length - 1, QAccessible::CharBoundary, &start, &end), "");
+
+    // The caret sits after the last character: its cell is the one right of it.
+    ASSERT_EQ(text->cursorPosition(), length);
+    const QRect last = text->characterRect(length - 1);
+    const QRect caret = text->characterRect(length);
+    ASSERT_FALSE(last.isEmpty());
+    EXPECT_EQ(caret, last.translated(last.width(), 0));
+
+    // Dragged from "end" up into "one": read back in reading order.
+    const int bottom = wnd.View().RowOfSlot(2);
+    QTest::mousePress(wnd.viewport(), Qt::LeftButton, {}, Cells(bottom, 2, 3).center());
+    const QPoint up = Cells(bottom - 2, 1, 2).center();
+    QMouseEvent drag(QEvent::MouseMove, up, wnd.viewport()->mapToGlobal(up), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(wnd.viewport(), &drag);
+    QTest::mouseRelease(wnd.viewport(), Qt::LeftButton, {}, up);
+    ASSERT_EQ(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(1, 10));
+
+    // Hidden, the window tells nothing; shown again, it tells what came meanwhile.
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    inserted.clear();
+    wnd.hide();
+    wnd.AppendText("\nunseen\n", kRed);
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    EXPECT_TRUE(inserted.empty());
+    wnd.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&wnd));
+    QTest::qWait(2 * CTextWnd::kTellIntervalMs);
+    ASSERT_EQ(inserted.size(), 1u);
+    EXPECT_TRUE(inserted.front().contains(QStringLiteral("unseen")));
+    SetAccessibilityStandIn({});
+}
+
 // F7 toggles a line caret a screen reader follows; outside it the keys scroll as always.
 TEST_F(TextWnd, ReviewLineMovesWithTheKeysIsOutlinedAndToldAsTheCaret) {
     std::vector<int> carets;
