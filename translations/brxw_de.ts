@@ -89,6 +89,44 @@ Es wurde nichts gesendet.</translation>
         <source>The path %s is longer than %zu characters and cannot be requested.</source>
         <translation>Der Pfad %s ist länger als %zu Zeichen und kann nicht angefordert werden.</translation>
     </message>
+    <message>
+        <source>Asking the BBS for the listing of %s ...</source>
+        <translation>Die Liste von %s wird bei der BBS angefragt ...</translation>
+    </message>
+    <message>
+        <source>The BBS sent no listing of %s: it may not exist, or the BBS refused it.</source>
+        <translation>Die BBS hat keine Liste von %s gesendet: Es gibt das Verzeichnis vielleicht nicht, oder die BBS hat die Anfrage abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost before the listing of %s came. Nothing can be opened until brxW has logged in again.</source>
+        <translation>Die Verbindung zur BBS ist abgebrochen, bevor die Liste von %s kam. Geöffnet werden kann erst wieder, wenn brxW erneut angemeldet ist.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost. Nothing can be opened until brxW has logged in again.</source>
+        <translation>Die Verbindung zur BBS ist abgebrochen. Geöffnet werden kann erst wieder, wenn brxW erneut angemeldet ist.</translation>
+    </message>
+    <message>
+        <source>Fetching %s from the BBS ...</source>
+        <translation>%s wird von der BBS geholt ...</translation>
+    </message>
+    <message>
+        <source>The BBS sent no file %s: it may not exist, or the BBS refused it.</source>
+        <translation>Die BBS hat die Datei %s nicht gesendet: Es gibt sie vielleicht nicht, oder die BBS hat die Anfrage abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost before %s came. Nothing can be opened until brxW has logged in again.</source>
+        <translation>Die Verbindung zur BBS ist abgebrochen, bevor %s kam. Geöffnet werden kann erst wieder, wenn brxW erneut angemeldet ist.</translation>
+    </message>
+    <message>
+        <source>Logged in again: the list starts again from the root.</source>
+        <translation>Wieder angemeldet: Die Liste beginnt wieder beim Hauptverzeichnis.</translation>
+    </message>
+    <message>
+        <source>The record was sent, but it could not be kept in the log of records written:
+%s</source>
+        <translation>Der Datensatz wurde gesendet, konnte aber nicht im Protokoll der geschriebenen Datensätze festgehalten werden:
+%s</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Alerts</name>

@@ -89,6 +89,44 @@ No se ha enviado nada.</translation>
         <source>The path %s is longer than %zu characters and cannot be requested.</source>
         <translation>La ruta %s tiene más de %zu caracteres y no se puede solicitar.</translation>
     </message>
+    <message>
+        <source>Asking the BBS for the listing of %s ...</source>
+        <translation>Pidiendo a la BBS la lista de %s ...</translation>
+    </message>
+    <message>
+        <source>The BBS sent no listing of %s: it may not exist, or the BBS refused it.</source>
+        <translation>La BBS no ha enviado ninguna lista de %s: puede que el directorio no exista o que la BBS haya rechazado la petición.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost before the listing of %s came. Nothing can be opened until brxW has logged in again.</source>
+        <translation>Se ha perdido el enlace con la BBS antes de que llegara la lista de %s. No se puede abrir nada hasta que brxW haya vuelto a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost. Nothing can be opened until brxW has logged in again.</source>
+        <translation>Se ha perdido el enlace con la BBS. No se puede abrir nada hasta que brxW haya vuelto a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Fetching %s from the BBS ...</source>
+        <translation>Obteniendo %s de la BBS ...</translation>
+    </message>
+    <message>
+        <source>The BBS sent no file %s: it may not exist, or the BBS refused it.</source>
+        <translation>La BBS no ha enviado el archivo %s: puede que no exista o que la BBS haya rechazado la petición.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost before %s came. Nothing can be opened until brxW has logged in again.</source>
+        <translation>Se ha perdido el enlace con la BBS antes de que llegara %s. No se puede abrir nada hasta que brxW haya vuelto a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Logged in again: the list starts again from the root.</source>
+        <translation>Sesión iniciada de nuevo: la lista vuelve a empezar por la raíz.</translation>
+    </message>
+    <message>
+        <source>The record was sent, but it could not be kept in the log of records written:
+%s</source>
+        <translation>El registro se ha enviado, pero no se ha podido guardar en el historial de registros escritos:
+%s</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Alerts</name>

@@ -89,6 +89,44 @@ Rien n&apos;a été envoyé.</translation>
         <source>The path %s is longer than %zu characters and cannot be requested.</source>
         <translation>Le chemin %s dépasse %zu caractères et ne peut pas être demandé.</translation>
     </message>
+    <message>
+        <source>Asking the BBS for the listing of %s ...</source>
+        <translation>Demande de la liste de %s à la BBS ...</translation>
+    </message>
+    <message>
+        <source>The BBS sent no listing of %s: it may not exist, or the BBS refused it.</source>
+        <translation>La BBS n&apos;a envoyé aucune liste de %s&#xa0;: le répertoire n&apos;existe peut-être pas, ou la BBS a refusé la demande.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost before the listing of %s came. Nothing can be opened until brxW has logged in again.</source>
+        <translation>La liaison avec la BBS a été perdue avant l&apos;arrivée de la liste de %s. Rien ne peut être ouvert avant que brxW ait de nouveau ouvert la session.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost. Nothing can be opened until brxW has logged in again.</source>
+        <translation>La liaison avec la BBS a été perdue. Rien ne peut être ouvert avant que brxW ait de nouveau ouvert la session.</translation>
+    </message>
+    <message>
+        <source>Fetching %s from the BBS ...</source>
+        <translation>Récupération de %s depuis la BBS ...</translation>
+    </message>
+    <message>
+        <source>The BBS sent no file %s: it may not exist, or the BBS refused it.</source>
+        <translation>La BBS n&apos;a pas envoyé le fichier %s&#xa0;: il n&apos;existe peut-être pas, ou la BBS a refusé la demande.</translation>
+    </message>
+    <message>
+        <source>The link to the BBS was lost before %s came. Nothing can be opened until brxW has logged in again.</source>
+        <translation>La liaison avec la BBS a été perdue avant l&apos;arrivée de %s. Rien ne peut être ouvert avant que brxW ait de nouveau ouvert la session.</translation>
+    </message>
+    <message>
+        <source>Logged in again: the list starts again from the root.</source>
+        <translation>Session de nouveau ouverte&#xa0;: la liste repart de la racine.</translation>
+    </message>
+    <message>
+        <source>The record was sent, but it could not be kept in the log of records written:
+%s</source>
+        <translation>L&apos;enregistrement a été envoyé, mais il n&apos;a pas pu être conservé dans le journal des enregistrements écrits&#xa0;:
+%s</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Alerts</name>
