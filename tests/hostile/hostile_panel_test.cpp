@@ -69,11 +69,12 @@ protected:
     void CountDownAndReconnect() {
         ASSERT_EQ(Pane0(), "Not connected");
         GetSession().CountdownTick();
-        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 59 seconds");
+        const std::string why = ": " + ReasonText(GetSession().Log().Entries().back().report);
+        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 59 s" + why);
         for (int i = 0; i < 58; ++i) {
             GetSession().CountdownTick();
         }
-        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 1 seconds");
+        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 1 s" + why);
         m_peer.Queue(ScriptedPeer::Login(WireFrame(4, 0, "2")));
         GetSession().CountdownTick();
         ASSERT_TRUE(WaitUntil([&] { return Pane0() == "2 Connected station(s)"; }));

@@ -9,7 +9,9 @@ found instead, and the other steps still run. Only what is shown counts: hidden 
 buttons are not the operator's to reach. check_text_windows compares the text windows' text,
 read through the Text interface, with what the peer recorded it sent (brxw-peer --sent).
 """
+import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -591,6 +593,44 @@ def check_text_windows(app, work):
         raise Failure(f"{len(inserts)} insert events in 4 s for {arrived} lines")
 
 
+# ---- 5. the countdown ----
+
+def status_pane(panel):
+    """Status pane 0: the status bar's label that says what the connection does."""
+    def probe():
+        for obj in walk(panel):
+            if obj.getRole() == pyatspi.ROLE_LABEL and (
+                    obj.name.startswith("Will reconnect") or obj.name == "Not connected"):
+                return obj
+        return Miss("no connection state among the labels")
+    return poll("status pane 0", probe)
+
+
+def check_countdown(app, work):
+    """The BBS goes away: the countdown names the reason, read whole through the pane's tooltip
+    (and name) also where the narrowed window cuts it; Connect > Disconnect stops it."""
+    with open(f"{work}/peer.pid") as pid_file:
+        os.kill(int(pid_file.read()), signal.SIGTERM)
+    title = "brxW - not connected"
+    panel = window(app, title)
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$",
+                    "windowsize", "300", "240"], check=True)
+    pane = status_pane(panel)
+    text = poll("the countdown", lambda: pane.name if pane.name.startswith(
+        "Will reconnect 127.0.0.1 in 5") else Miss(pane.name))
+    if not re.fullmatch(r"Will reconnect 127\.0\.0\.1 in 5\d s: .+", text):
+        raise Failure(f"the countdown says '{text}', not the host, seconds and reason")
+    if pane.description != text:
+        raise Failure(f"the pane's tooltip is '{pane.description}', not its text '{text}'")
+    window_system_focus(title)
+    keys("alt+c", "d")
+    poll("Disconnect ends the countdown",
+         lambda: pane.name == "Not connected" or Miss(pane.name))
+    time.sleep(2.5)  # two more ticks, had the countdown gone on
+    if pane.name != "Not connected":
+        raise Failure(f"after Disconnect the pane says '{pane.name}'")
+
+
 def main():
     pid = int(sys.argv[1])
     work = sys.argv[2]
@@ -612,6 +652,9 @@ def main():
         ("Del, Shift+Del and F7 run the toolbar's commands", lambda: check_command_keys(app)),
         ("the eight dialogs, opened by keys, are named", lambda: check_dialogs(app)),
         ("the text windows' text", lambda: check_text_windows(app, work)),
+        # Last: it ends the peer.
+        ("the countdown names its reason and Disconnect stops it",
+         lambda: check_countdown(app, work)),
     ]
     # Every step runs, so that one run names every fault; a step after a failed one may fail
     # for its sake.
