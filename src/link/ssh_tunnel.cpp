@@ -66,13 +66,13 @@ QStringList SshTunnel::Arguments(const SshTarget& target, const std::string& rem
     if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('['))) {
         host = QLatin1Char('[') + host + QLatin1Char(']');
     }
-    QStringList args{QStringLiteral("-N"),
-                     QStringLiteral("-L"),
+    QStringList args{QStringLiteral("-N"), QStringLiteral("-L"),
                      QStringLiteral("127.0.0.1:%1:%2:%3").arg(localPort).arg(host).arg(remotePort),
-                     QStringLiteral("-o"),
-                     QStringLiteral("ExitOnForwardFailure=yes"),
-                     QStringLiteral("-o"),
-                     QStringLiteral("BatchMode=yes")};
+                     QStringLiteral("-o"), QStringLiteral("ExitOnForwardFailure=yes"),
+                     QStringLiteral("-o"), QStringLiteral("BatchMode=yes"),
+                     // ssh says why a forwarded connection failed ("open failed") at this level,
+                     // whatever a configuration file asks for: the session reports its words.
+                     QStringLiteral("-o"), QStringLiteral("LogLevel=INFO")};
     if (target.port != 0) {
         args << QStringLiteral("-p") << QString::number(target.port);
     }

@@ -27,12 +27,13 @@ TEST(SshTunnelTest, TheArgumentsForwardALoopbackPortOnlyAndNothingBecomesAnOptio
     EXPECT_EQ(
         SshTunnel::Arguments({"sysop", "gw.example.org", 2222}, "bbs.example.org", 3286, 40000),
         (QStringList{"-N", "-L", "127.0.0.1:40000:bbs.example.org:3286", "-o",
-                     "ExitOnForwardFailure=yes", "-o", "BatchMode=yes", "-p", "2222", "--",
-                     "sysop@gw.example.org"}));
+                     "ExitOnForwardFailure=yes", "-o", "BatchMode=yes", "-o", "LogLevel=INFO", "-p",
+                     "2222", "--", "sysop@gw.example.org"}));
     // An IPv6 address of the BBS goes in brackets; ssh's own default port is not named.
-    EXPECT_EQ(SshTunnel::Arguments({"", "gw", 0}, "::1", 6300, 40001),
-              (QStringList{"-N", "-L", "127.0.0.1:40001:[::1]:6300", "-o",
-                           "ExitOnForwardFailure=yes", "-o", "BatchMode=yes", "--", "gw"}));
+    EXPECT_EQ(
+        SshTunnel::Arguments({"", "gw", 0}, "::1", 6300, 40001),
+        (QStringList{"-N", "-L", "127.0.0.1:40001:[::1]:6300", "-o", "ExitOnForwardFailure=yes",
+                     "-o", "BatchMode=yes", "-o", "LogLevel=INFO", "--", "gw"}));
     EXPECT_EQ(SshTunnel::Arguments({"", "gw", 0}, "[fe80::1]", 6300, 40002)[2],
               "127.0.0.1:40002:[fe80::1]:6300");
 }
@@ -96,7 +97,7 @@ TEST(SshTunnelTest, ReadyOnceTheForwardListensAndAnEndAfterThatIsTheSessionsToRe
 
         // Started with exactly the pinned arguments, around a loopback port of its own.
         const QStringList args = ssh.Arguments();
-        ASSERT_EQ(args.size(), 11) << args.join(' ').toStdString();
+        ASSERT_EQ(args.size(), 13) << args.join(' ').toStdString();
         const int port = args[2].section(QLatin1Char(':'), 1, 1).toInt();
         ASSERT_GT(port, 0);
         EXPECT_EQ(args, SshTunnel::Arguments({"sysop", "gw", 2222}, "bbs.example.org", 3286, port));
@@ -124,9 +125,14 @@ TEST(SshTunnelTest, ReadyOnceTheForwardListensAndAnEndAfterThatIsTheSessionsToRe
     }
 }
 
+QStringList g_warnings;
+
 TEST(SshTunnelTest, AnSshStillOpeningEndsWithTheTunnelAndIsNotLeftToTheApplication) {
     FakeSsh ssh;
     qint64 pid = 0;
+    g_warnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { g_warnings << text; });
     {
         SshTunnel tunnel(60000);
         tunnel.Start({"", "gw", 0}, "bbs", 3286);
@@ -136,8 +142,10 @@ TEST(SshTunnelTest, AnSshStillOpeningEndsWithTheTunnelAndIsNotLeftToTheApplicati
         // A Connect that replaces the attempt stops it without waiting, then the program ends.
         tunnel.Stop();
     }
-    // Ended and reaped by the tunnel itself: the application would otherwise destroy it still
-    // running, with Qt's warning on stderr as it quits.
+    qInstallMessageHandler(before);
+    // Ended and reaped by the tunnel itself, not destroyed still running (by the application as
+    // it quits, or by the tunnel), which Qt warns of on stderr.
+    EXPECT_TRUE(g_warnings.isEmpty()) << g_warnings.join('\n').toStdString();
     EXPECT_TRUE(::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
         << "ssh " << pid << " outlived its tunnel";
 }
