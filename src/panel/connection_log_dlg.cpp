@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -18,6 +19,10 @@ QString LocalTimeText(std::chrono::system_clock::time_point time, const QString&
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();
     return QDateTime::fromMSecsSinceEpoch(ms).toString(format);
+}
+
+QString PlainTextTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()) : text;
 }
 
 ConnectionLogModel::ConnectionLogModel(const ConnectionLog& log, QObject* parent)
@@ -48,10 +53,10 @@ QVariant ConnectionLogModel::data(const QModelIndex& index, int role) const {
     // the profile's also names the host.
     if (role == Qt::ToolTipRole) {
         if (index.column() == kProfileColumn) {
-            return QStringLiteral("%1 (%2)").arg(AnsiToQString(entry.profile),
-                                                 AnsiToQString(entry.host));
+            return PlainTextTip(QStringLiteral("%1 (%2)").arg(AnsiToQString(entry.profile),
+                                                              AnsiToQString(entry.host)));
         }
-        return data(index, Qt::DisplayRole);
+        return PlainTextTip(data(index, Qt::DisplayRole).toString());
     }
     if (role == Qt::DisplayRole) {
         switch (index.column()) {

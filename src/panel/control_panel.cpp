@@ -468,7 +468,7 @@ void CControlPanel::SetStatusText(const std::string& text) {
     statusBar()->clearMessage();
     const QString shown = AnsiToQString(text);
     m_pane0->setText(shown);
-    m_pane0->setToolTip(shown);
+    m_pane0->setToolTip(PlainTextTip(shown));
     m_pane0->setAccessibleName(shown);
     // Every step of an attempt passes here: Disconnect follows whether one is under way.
     UpdateCommandStates();

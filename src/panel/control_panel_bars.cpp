@@ -297,6 +297,7 @@ void CControlPanel::BuildServerControls() {
 void CControlPanel::BuildStatusBar() {
     m_pane0 = new StatusPaneLabel(Tr("brxw::str", str::kNotConnected), this);
     m_pane0->setMinimumWidth(Pane0Width());
+    m_pane0->setTextFormat(Qt::PlainText);  // ssh's words and host names are shown, not obeyed
     m_pane1 = new QLabel(this);
     statusBar()->addWidget(m_pane0);
     statusBar()->addWidget(m_pane1, 1);

@@ -92,6 +92,10 @@ TEST(ConnectionLogPanel, ALostLinkSaysWhyAndTheLogWindowListsTheSession) {
     EXPECT_EQ(pane->accessibleName(), countdown);
     QCoreApplication::processEvents();
     EXPECT_GE(pane->contentsRect().width(), pane->fontMetrics().horizontalAdvance(countdown));
+    // What looks like markup is shown as it is, not obeyed.
+    panel->SetStatusText("Cannot connect <b>bbs</b> !");
+    EXPECT_EQ(pane->textFormat(), Qt::PlainText);
+    EXPECT_EQ(pane->toolTip(), QStringLiteral("<p>Cannot connect &lt;b&gt;bbs&lt;/b&gt; !</p>"));
 
     panel->OnCommand(cmd::kConnectionLog);
     CConnectionLogDlg* window = panel->ConnectionLogWindow();
