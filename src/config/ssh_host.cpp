@@ -59,7 +59,12 @@ std::optional<SshTarget> ParseSshHost(std::string_view text) {
     return target;
 }
 
-std::string BadSshHostMessage() {
+std::string BadSshHostMessage(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (!text.empty() && (blank(text.front()) || blank(text.back()))) {
+        return TrAnsi("brxw::SshHost",
+                      "The SSH host begins or ends with a blank: please remove it.");
+    }
     return TrAnsi("brxw::SshHost",
                   "Please enter the SSH host as [user@]host[:port]: letters, digits, '.', '_' "
                   "and '-' only, not beginning with '-', and a port between 1 and 65535.");

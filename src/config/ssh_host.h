@@ -23,7 +23,8 @@ struct SshTarget {
 // blanks or characters other than letters, digits and ". _ -", or a port outside 1..65535.
 std::optional<SshTarget> ParseSshHost(std::string_view text);
 
-// What Setup says when ParseSshHost refuses the text.
-std::string BadSshHostMessage();
+// What Setup says when ParseSshHost refuses the text: that a blank begins or ends it (easily
+// pasted along and never seen), else the form it must have.
+std::string BadSshHostMessage(std::string_view text);
 
 }  // namespace brxw

@@ -22,6 +22,7 @@ const char* ReportHeadline(LinkReport::Kind kind) {
         case Kind::HostNotFound:
         case Kind::LookupFailed:
         case Kind::TunnelFailed:
+        case Kind::ForwardFailed:
             return QT_TRANSLATE_NOOP("brxw::ConnectionLog", "Cannot connect");
         case Kind::OperatorDisconnected:
             return QT_TRANSLATE_NOOP("brxw::ConnectionLog", "Disconnected");
@@ -81,6 +82,15 @@ std::string ReasonText(const LinkReport& report) {
                 "brxw::ConnectionLog",
                 QT_TRANSLATE_NOOP("brxw::ConnectionLog", "the SSH tunnel could not be opened: %s"),
                 report.detail.c_str());
+        case Kind::ForwardFailed:
+            return TrPrintf("brxw::ConnectionLog",
+                            QT_TRANSLATE_NOOP("brxw::ConnectionLog",
+                                              "the SSH server could not reach the BBS: %s"),
+                            report.detail.c_str());
+        case Kind::TunnelLost:
+            return TrPrintf("brxw::ConnectionLog",
+                            QT_TRANSLATE_NOOP("brxw::ConnectionLog", "the SSH tunnel ended: %s"),
+                            report.detail.c_str());
     }
     return {};
 }

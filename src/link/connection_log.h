@@ -29,6 +29,8 @@ struct LinkReport {
         LoginRefused,          // closed during the login or at once after it, before any frame
         OperatorDisconnected,  // Disconnect, or a Connect that replaced the session
         TunnelFailed,          // the SSH tunnel did not come up; detail: ssh's own reason
+        ForwardFailed,         // the SSH server could not reach the BBS; detail: ssh's reason
+        TunnelLost,            // ssh ended while the session was up; detail: its last line
     };
     Kind kind = Kind::ServerClosed;
     int code = 0;

@@ -57,6 +57,11 @@ bool ClosedByServer(LinkEndCause cause, int code) {
             (code == wsa::kConnectionReset || code == wsa::kConnectionAborted));
 }
 
+// How long a closed forwarded connection waits for ssh to say why: ssh writes its line before
+// it closes, so the wait ends as soon as the line is read; only a close ssh has nothing to say
+// about (the BBS's own) waits it out.
+constexpr int kSshWordMs = 300;
+
 LinkReport ConnectFailure(int code) {
     return code == wsa::kConnectionRefused ? LinkReport{LinkReport::Kind::Refused}
                                            : LinkReport{LinkReport::Kind::ConnectFailed, code};
@@ -138,6 +143,7 @@ void Session::Connect(int n) {
         Report({LinkReport::Kind::OperatorDisconnected});
     }
 
+    m_countdownReason.clear();
     m_connectCommand = cmd::kConnectRemote0 + n;
     m_host.SetWaitCursor(true);
     m_options = kOptionsAtConnect;
@@ -204,7 +210,7 @@ void Session::StartTunnel() {
     m_host.SetStatusText(TrPrintf("brxw::str", str::kOpeningSshTunnel, m_remote.sshHost.c_str()));
     const std::optional<SshTarget> target = ParseSshHost(m_remote.sshHost);
     if (!target) {
-        OnTunnelFailed(BadSshHostMessage());
+        OnTunnelFailed(BadSshHostMessage(m_remote.sshHost));
         return;
     }
     m_tunnel.Start(*target, m_remote.hostName, m_remote.port);
@@ -281,13 +287,13 @@ void Session::StartConnect(bool direct) {
         // leaves nothing to close, so the cursor is restored here as well.
         CloseSession();
         m_host.SetWaitCursor(false);
-        NetworkError(str::kErrorEstablishing, error);
         ScheduleReconnect();
         if (direct) {
             m_host.SetStatusText(
                 TrPrintf("brxw::str", str::kCannotConnect, m_remote.hostName.c_str()));
         }
         Report(ConnectFailure(error));
+        NetworkError(str::kErrorEstablishing, error);
     }
 }
 
@@ -332,17 +338,25 @@ void Session::OnChallenge() {
     if (got <= 0) {
         const int code = got < 0 ? LastSocketError() : 0;
         LinkReport report{LinkReport::Kind::LoginRefused};
-        if (m_sendFailure) {
+        // Through a tunnel ssh accepts the connection itself and closes it when the SSH server
+        // cannot reach the BBS: that is no refused login, and ssh says what it is.
+        const std::string forward =
+            m_tunnel.Running() ? m_tunnel.ChannelFailure(kSshWordMs) : std::string();
+        if (!forward.empty()) {
+            report = {LinkReport::Kind::ForwardFailed, 0, forward};
+        } else if (m_sendFailure) {
             report = *m_sendFailure;  // the login line itself could not go out
         } else if (!ClosedByServer(got < 0 ? LinkEndCause::ReceiveError : LinkEndCause::EndOfStream,
                                    code)) {
             report = {LinkReport::Kind::ReceiveFailed, code};
         }
         CloseSession();
-        Report(report);
-        m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption),
-                           TrAnsi("brxw::str", str::kConnectionClosed));
         ScheduleReconnect();
+        Report(report);
+        if (forward.empty()) {
+            m_host.ShowLinkWarning(TrAnsi("brxw::str", str::kNetworkCaption),
+                                   TrAnsi("brxw::str", str::kConnectionClosed));
+        }
         return;
     }
     const std::string challenge = ChallengeWord(std::string_view(buffer, std::size_t(got)));
@@ -384,7 +398,13 @@ void Session::OnLinkEvent(const LinkEvent& event) {
     if (generation != m_generation || !m_socket.IsOpen()) {
         return;  // a frame's handler ended or replaced the session meanwhile
     }
-    const LinkReport report = BrokenLinkReport(event.Cause(), event.Code());
+    LinkReport report = BrokenLinkReport(event.Cause(), event.Code());
+    // ssh ending takes the forwarded connection with it: then the tunnel is what broke.
+    if (m_tunnel.Running()) {
+        if (std::string why = m_tunnel.EndReason(kSshWordMs); !why.empty()) {
+            report = {LinkReport::Kind::TunnelLost, 0, std::move(why)};
+        }
+    }
     EndSession();
     Report(report);
     ScheduleReconnect();
@@ -410,6 +430,11 @@ LinkReport Session::BrokenLinkReport(LinkEndCause cause, int code) const {
 }
 
 void Session::Report(LinkReport report) {
+    // The countdown that follows an end keeps its reason in view until the next attempt.
+    if (report.kind != LinkReport::Kind::LoggedIn &&
+        report.kind != LinkReport::Kind::OperatorDisconnected) {
+        m_countdownReason = ReasonText(report);
+    }
     m_host.LinkReported(m_log.Add(m_remote.name, m_remote.hostName, report));
 }
 
@@ -437,9 +462,11 @@ void Session::DispatchPending(bool all) {
 }
 
 void Session::Disconnect() {
-    const bool wasUp = m_loggedIn;
+    // Also an attempt under way (keyring, lookup, tunnel, connect, login) and the countdown:
+    // whatever is going on stops, and nothing starts again by itself.
+    const bool active = Active();
     EndSession();
-    if (wasUp) {
+    if (active) {
         Report({LinkReport::Kind::OperatorDisconnected});
     }
 }
@@ -509,13 +536,18 @@ void Session::CountdownTick() {
     }
     const std::string left =
         TrPrintf("brxw::str", str::kReconnectIn, m_remote.hostName.c_str(), m_countdown);
-    m_host.SetStatusText(TrPrintf("brxw::str", str::kWillReconnect, left.c_str()));
+    std::string text = TrPrintf("brxw::str", str::kWillReconnect, left.c_str());
+    if (!m_countdownReason.empty()) {
+        text =
+            TrPrintf("brxw::str", str::kReconnectReason, text.c_str(), m_countdownReason.c_str());
+    }
+    m_host.SetStatusText(text);
 }
 
 void Session::NetworkError(const char* caption, int code) {
-    m_host.ShowWarning(TrAnsi("brxw::str", str::kNetworkCaption),
-                       StrPrintf(str::kNetworkErrorText, TrAnsi("brxw::str", caption).c_str(),
-                                 SocketErrorShown(code).c_str()));
+    m_host.ShowLinkWarning(TrAnsi("brxw::str", str::kNetworkCaption),
+                           StrPrintf(str::kNetworkErrorText, TrAnsi("brxw::str", caption).c_str(),
+                                     SocketErrorShown(code).c_str()));
 }
 
 }  // namespace brxw

@@ -74,7 +74,8 @@ public:
     void Start(std::string startupName);
     // Connect > configuration n (command 32776 + n); also the end of the countdown.
     void Connect(int n);
-    // Connect > Disconnect: ends the session and logs that the operator ended it.
+    // Connect > Disconnect: ends the session, or stops an attempt or the countdown, and logs
+    // that the operator ended it.
     void Disconnect();
     void CloseSession();
 
@@ -94,6 +95,8 @@ public:
     ConnectionLog& Log() { return m_log; }
 
     State CurrentState() const { return m_state; }
+    // Logged in, or an attempt or the countdown under way: what Disconnect stops.
+    bool Active() const { return m_loggedIn || m_state != State::Idle; }
     bool LoggedIn() const { return m_loggedIn; }
     // Changes when a session starts and when it ends: what one session asked for is told
     // apart from what the next may be sent.
@@ -175,6 +178,8 @@ private:
     std::uint32_t m_options = 0;
     std::uint64_t m_generation = 0;
     std::string m_remoteFilePath;
+    // Why the last attempt or session ended: the countdown says it until the next attempt.
+    std::string m_countdownReason;
 
     ConnectionLog m_log;
     std::optional<LinkReport> m_sendFailure;  // why this side shut the socket down, if it did

@@ -20,6 +20,9 @@ public:
     virtual void SetTitle(const std::string& title) = 0;
     // A warning box (exclamation icon, OK button).
     virtual void ShowWarning(const std::string& caption, const std::string& text) = 0;
+    // The same box for a failed connection, which must not wait for the sysop: this returns at
+    // once, and the session goes on (the countdown runs) while the box shows.
+    virtual void ShowLinkWarning(const std::string& caption, const std::string& text) = 0;
     // The Status and Messages check boxes, set from the profile at connect.
     virtual void SetCounterChecks(bool status, bool messages) = 0;
     virtual void SetConnectItemChecked(int command, bool checked) = 0;

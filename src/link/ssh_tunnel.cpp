@@ -42,6 +42,15 @@ SshTunnel::SshTunnel(int waitMs) : m_waitMs(waitMs) {
 
 SshTunnel::~SshTunnel() {
     Stop();
+    // The ssh processes still ending are this tunnel's children: ended here rather than found
+    // running by their destructor (which would warn and kill them without a word to ssh).
+    for (QProcess* ending : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+        ending->disconnect(this);
+        if (!ending->waitForFinished(kStopWaitMs)) {
+            ending->kill();
+            ending->waitForFinished(kStopWaitMs);
+        }
+    }
 }
 
 QString SshTunnel::Program() {
@@ -51,16 +60,19 @@ QString SshTunnel::Program() {
 
 QStringList SshTunnel::Arguments(const SshTarget& target, const std::string& remoteHost,
                                  int remotePort, int localPort) {
-    QStringList args{QStringLiteral("-N"),
-                     QStringLiteral("-L"),
-                     QStringLiteral("127.0.0.1:%1:%2:%3")
-                         .arg(localPort)
-                         .arg(QString::fromStdString(remoteHost))
-                         .arg(remotePort),
-                     QStringLiteral("-o"),
-                     QStringLiteral("ExitOnForwardFailure=yes"),
-                     QStringLiteral("-o"),
-                     QStringLiteral("BatchMode=yes")};
+    // The forward listens on loopback only, whatever GatewayPorts says; an IPv6 address goes in
+    // brackets, or ssh would take its colons for the separators of the forward.
+    QString host = QString::fromStdString(remoteHost);
+    if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('['))) {
+        host = QLatin1Char('[') + host + QLatin1Char(']');
+    }
+    QStringList args{QStringLiteral("-N"), QStringLiteral("-L"),
+                     QStringLiteral("127.0.0.1:%1:%2:%3").arg(localPort).arg(host).arg(remotePort),
+                     QStringLiteral("-o"), QStringLiteral("ExitOnForwardFailure=yes"),
+                     QStringLiteral("-o"), QStringLiteral("BatchMode=yes"),
+                     // ssh says why a forwarded connection failed ("open failed") at this level,
+                     // whatever a configuration file asks for: the session reports its words.
+                     QStringLiteral("-o"), QStringLiteral("LogLevel=INFO")};
     if (target.port != 0) {
         args << QStringLiteral("-p") << QString::number(target.port);
     }
@@ -76,6 +88,7 @@ qint64 SshTunnel::ProcessId() const {
 void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, int remotePort) {
     Stop();
     m_stderr.clear();
+    m_channelFailure.clear();
     m_ready = false;
     m_localPort = FreeLoopbackPort();
     if (m_localPort == 0) {
@@ -91,12 +104,7 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
     m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
     QProcess* process = m_process.get();
-    connect(process, &QProcess::readyReadStandardError, this, [this, process] {
-        m_stderr += process->readAllStandardError();
-        if (m_stderr.size() > kStderrKeep) {
-            m_stderr = m_stderr.right(kStderrKeep);
-        }
-    });
+    connect(process, &QProcess::readyReadStandardError, this, &SshTunnel::ReadStderr);
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
             Fail(QStringToAnsi(tr("cannot run %1: %2").arg(Program(), m_process->errorString())));
@@ -140,10 +148,64 @@ void SshTunnel::Poll() {
     }
 }
 
-std::string SshTunnel::LastErrorLine() {
-    if (m_process) {
-        m_stderr += m_process->readAllStandardError();
+void SshTunnel::ReadStderr() {
+    if (!m_process) {
+        return;
     }
+    const QByteArray got = m_process->readAllStandardError();
+    if (got.isEmpty()) {
+        return;
+    }
+    m_stderr += got;
+    if (m_stderr.size() > kStderrKeep) {
+        m_stderr = m_stderr.right(kStderrKeep);
+    }
+    // "channel 2: open failed: connect failed: Connection refused": the forwarded connection
+    // could not be made on the far side.
+    static const QByteArray kOpenFailed = QByteArrayLiteral("open failed");
+    const QList<QByteArray> lines = m_stderr.split('\n');
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        const qsizetype at = it->indexOf(kOpenFailed);
+        if (at < 0) {
+            continue;
+        }
+        QByteArray reason = it->mid(at + kOpenFailed.size()).trimmed();
+        if (reason.startsWith(':')) {
+            reason = reason.mid(1).trimmed();
+        }
+        m_channelFailure = (reason.isEmpty() ? it->trimmed() : reason).toStdString();
+        break;
+    }
+}
+
+std::string SshTunnel::ChannelFailure(int waitMs) {
+    ReadStderr();
+    if (m_channelFailure.empty() && m_process && m_process->state() == QProcess::Running) {
+        m_process->setReadChannel(QProcess::StandardError);
+        m_process->waitForReadyRead(waitMs);
+        ReadStderr();
+    }
+    return m_channelFailure;
+}
+
+std::string SshTunnel::EndReason(int waitMs) {
+    if (!m_process || !m_ready) {
+        return {};
+    }
+    if (m_process->state() != QProcess::NotRunning && !m_process->waitForFinished(waitMs)) {
+        return {};
+    }
+    std::string line = LastErrorLine();
+    if (!line.empty()) {
+        return line;
+    }
+    return m_process->exitStatus() == QProcess::CrashExit
+               ? QStringToAnsi(tr("ssh was killed"))
+               : QStringToAnsi(tr("ssh ended with exit code %1").arg(m_process->exitCode()));
+}
+
+std::string SshTunnel::LastErrorLine() {
+    ReadStderr();
     const QList<QByteArray> lines = m_stderr.split('\n');
     for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
         const QByteArray line = it->trimmed();
@@ -185,10 +247,9 @@ void SshTunnel::Stop() {
         return;
     }
     // The windows go on at once: an ssh that takes its time over SIGTERM ends on its own, is
-    // killed after a grace, or, when the program ends first, is killed and waited for as the
-    // application deletes it.
+    // killed after a grace, or, when the tunnel goes first, is waited for by its destructor.
     QProcess* ending = process.release();
-    ending->setParent(app);
+    ending->setParent(this);
     connect(ending, &QProcess::finished, ending, &QObject::deleteLater);
     QTimer::singleShot(kStopWaitMs, ending, [ending] { ending->kill(); });
 }

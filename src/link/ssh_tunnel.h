@@ -27,11 +27,14 @@ public:
     static constexpr int kDefaultWaitMs = 15000;
 
     // Called once per Start: ready with the local port once the forward accepts, or failed with
-    // ssh's own last error line (or why ssh could not run). Not called after Stop.
+    // ssh's own last error line (or why ssh could not run). Not called after Stop, nor when ssh
+    // ends after it was ready: the session's link tells that (EndReason says why).
     std::function<void(int localPort)> onReady;
     std::function<void(const std::string& reason)> onFailed;
 
     explicit SshTunnel(int waitMs = kDefaultWaitMs);
+    // An ssh still running, or still ending after a Stop, is ended and waited for here: nothing
+    // is left for the application to destroy while it runs.
     ~SshTunnel() override;
 
     // Starts ssh forwarding a free loopback port to remoteHost:remotePort as seen from target.
@@ -39,6 +42,14 @@ public:
     // Ends ssh: asked to terminate, killed when it has not ended after a short wait.
     void Stop();
     bool Running() const { return m_process != nullptr; }
+    // Why ssh could not open a forwarded connection ("connect failed: Connection refused" when
+    // the BBS does not listen), from ssh's own "open failed" line; empty when it said none.
+    // ssh writes the line before it closes the connection, so what the session sees closing
+    // finds it here; waits at most waitMs for it to come through the pipe.
+    std::string ChannelFailure(int waitMs);
+    // Waits at most waitMs for a ready ssh to end. Empty when it runs on; else why it ended:
+    // its own last line, or how it ended when it said nothing.
+    std::string EndReason(int waitMs);
     // The process id of the running ssh; 0 when none runs.
     qint64 ProcessId() const;
 
@@ -47,6 +58,7 @@ public:
                                  int remotePort, int localPort);
 
 private:
+    void ReadStderr();
     void Poll();
     void Fail(std::string reason);
     std::string LastErrorLine();
@@ -57,7 +69,8 @@ private:
     QElapsedTimer m_started;
     QByteArray m_stderr;
     int m_localPort = 0;
-    bool m_ready = false;  // the forward accepted: from now on the session's link tells
+    bool m_ready = false;          // the forward accepted: from now on the session's link tells
+    std::string m_channelFailure;  // the last "open failed" of this ssh
 };
 
 }  // namespace brxw

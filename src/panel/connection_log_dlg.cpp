@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -18,6 +19,10 @@ QString LocalTimeText(std::chrono::system_clock::time_point time, const QString&
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(time.time_since_epoch()).count();
     return QDateTime::fromMSecsSinceEpoch(ms).toString(format);
+}
+
+QString PlainTextTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()) : text;
 }
 
 ConnectionLogModel::ConnectionLogModel(const ConnectionLog& log, QObject* parent)
@@ -44,6 +49,15 @@ QVariant ConnectionLogModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const ConnectionLogEntry& entry = entries[static_cast<std::size_t>(index.row())];
+    // Every cell's whole text is its tooltip too, should its column be narrower than the text;
+    // the profile's also names the host.
+    if (role == Qt::ToolTipRole) {
+        if (index.column() == kProfileColumn) {
+            return PlainTextTip(QStringLiteral("%1 (%2)").arg(AnsiToQString(entry.profile),
+                                                              AnsiToQString(entry.host)));
+        }
+        return PlainTextTip(data(index, Qt::DisplayRole).toString());
+    }
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
             case kTimeColumn:
@@ -55,9 +69,6 @@ QVariant ConnectionLogModel::data(const QModelIndex& index, int role) const {
             default:
                 return {};
         }
-    }
-    if (role == Qt::ToolTipRole && index.column() == kProfileColumn) {
-        return AnsiToQString(entry.host);
     }
     // Logins in green, the ends that start a countdown in red; the operator's own in the text
     // colour.
@@ -103,6 +114,9 @@ CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->header()->setStretchLastSection(true);
     m_view->header()->setSectionsMovable(false);
+    // A long reason widens its column and the list scrolls sideways: nothing is cut off.
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_view->header()->setSectionResizeMode(QHeaderView::Interactive);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_view);
@@ -112,9 +126,10 @@ CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
 
 void CConnectionLogDlg::EntryAdded() {
     m_model->Refresh();
-    // The time and profile columns fit their widest text; the event takes the rest.
+    // Every column fits its widest text; the event takes at least the rest of the width.
     constexpr int kGap = 14;
-    for (int column : {ConnectionLogModel::kTimeColumn, ConnectionLogModel::kProfileColumn}) {
+    for (int column : {ConnectionLogModel::kTimeColumn, ConnectionLogModel::kProfileColumn,
+                       ConnectionLogModel::kEventColumn}) {
         m_view->resizeColumnToContents(column);
         m_view->setColumnWidth(column, m_view->columnWidth(column) + kGap);
     }

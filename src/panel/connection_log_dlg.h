@@ -18,6 +18,9 @@ namespace brxw {
 
 // A log entry's time in local time, in a QDateTime format ("hh:mm:ss").
 QString LocalTimeText(std::chrono::system_clock::time_point time, const QString& format);
+// A tooltip that shows the text as it is: what looks like markup (ssh's words, a host name from
+// BrxW.ini) is shown, not obeyed.
+QString PlainTextTip(const QString& text);
 
 class ConnectionLogModel : public QAbstractTableModel {
     Q_OBJECT

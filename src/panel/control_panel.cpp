@@ -361,7 +361,7 @@ void CControlPanel::OnCommand(int command) {
     }
     switch (command) {
         case cmd::kDisconnect:
-            if (m_session->LoggedIn()) {
+            if (m_session->Active()) {
                 m_session->Disconnect();
             }
             break;
@@ -466,7 +466,12 @@ QString CControlPanel::RunningText() const {
 void CControlPanel::SetStatusText(const std::string& text) {
     // The next state text, the countdown's first tick among them, ends a link report.
     statusBar()->clearMessage();
-    m_pane0->setText(AnsiToQString(text));
+    const QString shown = AnsiToQString(text);
+    m_pane0->setText(shown);
+    m_pane0->setToolTip(PlainTextTip(shown));
+    m_pane0->setAccessibleName(shown);
+    // Every step of an attempt passes here: Disconnect follows whether one is under way.
+    UpdateCommandStates();
 }
 
 void CControlPanel::SetTitle(const std::string& title) {
@@ -477,6 +482,21 @@ void CControlPanel::ShowWarning(const std::string& caption, const std::string& t
     QMessageBox box(QMessageBox::Warning, AnsiToQString(caption), AnsiToQString(text),
                     QMessageBox::Ok, this);
     box.exec();
+}
+
+void CControlPanel::ShowLinkWarning(const std::string& caption, const std::string& text) {
+    // Not modal: the countdown runs on, Disconnect stays at hand, and a later failure while the
+    // box still shows takes its place rather than piling another box on it.
+    if (m_linkBox == nullptr) {
+        m_linkBox =
+            new QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok, this);
+        m_linkBox->setAttribute(Qt::WA_DeleteOnClose);
+        m_linkBox->setWindowModality(Qt::NonModal);
+    }
+    m_linkBox->setWindowTitle(AnsiToQString(caption));
+    m_linkBox->setText(AnsiToQString(text));
+    m_linkBox->show();
+    m_linkBox->raise();
 }
 
 void CControlPanel::SetChecked(int command, bool checked) {
@@ -539,6 +559,7 @@ void CControlPanel::LinkReported(const ConnectionLogEntry& entry) {
     if (m_connectionLog != nullptr) {
         m_connectionLog->EntryAdded();
     }
+    UpdateCommandStates();  // a countdown may have started
     // Logins and the operator's own disconnects are for the log; every other end says why it
     // happened where the sysop is looking, over the panes' own texts, until the next state
     // text (the countdown's first tick) replaces it.

@@ -70,6 +70,8 @@ public:
     void Initialise(std::string startupName);
 
     QString StatusText() const;
+    // Status pane 0, whose tooltip and accessible name are its whole text.
+    QLabel* StatusPane() const { return m_pane0; }
     QString RunningText() const;
     // The prompt shown over pane 0, or empty while pane 0's own text shows.
     QString PromptText() const;
@@ -139,6 +141,7 @@ public:
     void SetStatusText(const std::string& text) override;
     void SetTitle(const std::string& title) override;
     void ShowWarning(const std::string& caption, const std::string& text) override;
+    void ShowLinkWarning(const std::string& caption, const std::string& text) override;
     void SetCounterChecks(bool status, bool messages) override;
     void SetConnectItemChecked(int command, bool checked) override;
     void SetWaitCursor(bool waiting) override;
@@ -209,7 +212,8 @@ private:
     void BuildStatusBar();
     // The counter panels take the text font's size (at least the system's) and room for it.
     void SizeCounters();
-    // Pane 0's width in its font: at least 250 pixels, and room for its own texts.
+    // Pane 0's least width in its font: at least 250 pixels, and room for its own texts; a
+    // longer text widens it as far as the status bar allows.
     int Pane0Width() const;
     void BuildServerControls();
     void ShowPrompt(const QString& prompt);
@@ -263,6 +267,7 @@ private:
     QLabel* m_pane0 = nullptr;
     QLabel* m_pane1 = nullptr;
     QLabel* m_promptOverlay = nullptr;  // over pane 0 while a prompt shows
+    QPointer<QMessageBox> m_linkBox;    // the one box of a failed connection, if it shows
 
     PanelSettings m_settings;
     QFont m_textFont;

@@ -5,9 +5,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 #include <algorithm>
 
@@ -65,6 +67,24 @@ constexpr PanelKey kPanelKeys[] = {{cmd::kDisconnectChannel, "Del"},
                                    {cmd::kEditMessageProperties, "Ctrl+M"},
                                    {cmd::kEditUserProperties, "Ctrl+U"},
                                    {cmd::kOpenConfigFile, "Ctrl+O"}};
+
+// Pane 0: as wide as its text where the status bar has the room. Where it has not, the text
+// ends in "..." so that the cut shows; the whole text is the tooltip and the accessible name
+// (CControlPanel::SetStatusText).
+class StatusPaneLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+        style()->drawItemText(&painter, area,
+                              QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                              isEnabled(), shown, foregroundRole());
+    }
+};
 
 }  // namespace
 
@@ -275,8 +295,9 @@ void CControlPanel::BuildServerControls() {
 }
 
 void CControlPanel::BuildStatusBar() {
-    m_pane0 = new QLabel(Tr("brxw::str", str::kNotConnected), this);
-    m_pane0->setFixedWidth(Pane0Width());
+    m_pane0 = new StatusPaneLabel(Tr("brxw::str", str::kNotConnected), this);
+    m_pane0->setMinimumWidth(Pane0Width());
+    m_pane0->setTextFormat(Qt::PlainText);  // ssh's words and host names are shown, not obeyed
     m_pane1 = new QLabel(this);
     statusBar()->addWidget(m_pane0);
     statusBar()->addWidget(m_pane1, 1);
@@ -320,6 +341,9 @@ void CControlPanel::UpdateCommandStates() {
         bool enabled = HasHandler(command);
         switch (command) {
             case cmd::kDisconnect:
+                // Also stops an attempt and the countdown.
+                enabled = enabled && m_session->Active();
+                break;
             case cmd::kConsoleWindow:
             case cmd::kMonitoringWindow:
             case cmd::kAllChannelsWindow:

@@ -32,7 +32,9 @@ inline constexpr const char* kAuthenticating =
 inline constexpr const char* kInitializing = QT_TRANSLATE_NOOP("brxw::str", "Initializing ...");
 inline constexpr const char* kNotConnected = QT_TRANSLATE_NOOP("brxw::str", "Not connected");
 inline constexpr const char* kWillReconnect = QT_TRANSLATE_NOOP("brxw::str", "Will reconnect %s");
-inline constexpr const char* kReconnectIn = QT_TRANSLATE_NOOP("brxw::str", "%s in %d seconds");
+inline constexpr const char* kReconnectIn = QT_TRANSLATE_NOOP("brxw::str", "%s in %d s");
+// The countdown's text, then why the link went down or the attempt failed.
+inline constexpr const char* kReconnectReason = QT_TRANSLATE_NOOP("brxw::str", "%s: %s");
 inline constexpr const char* kConnectedStations =
     QT_TRANSLATE_NOOP("brxw::str", "%s Connected station(s)");
 // Status bar, pane 1, while logged in: "Running" and 32 blanks.

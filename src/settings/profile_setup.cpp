@@ -9,6 +9,7 @@
 #include "resources/translate.h"
 #include "text/text_scan.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -68,6 +69,10 @@ std::string TooLongMessage(std::size_t limit) {
         QT_TRANSLATE_NOOP("brxw::CSetupDlg", "Please enter no more than %zu characters."), limit);
 }
 
+std::string HostNameBlankMessage() {
+    return TrAnsi("brxw::CSetupDlg", "A host name or address cannot hold a blank.");
+}
+
 std::string NotAnIntegerMessage() {
     return TrAnsi("brxw::CSetupDlg", "Please enter an integer.");
 }
@@ -110,6 +115,10 @@ SetupValidation ValidateSetup(const SetupFields& fields) {
         if (!IniStore::CanStore(check.text)) {
             return fail(check.field, UnstorableMessage());
         }
+        if (check.field == SetupField::HostName &&
+            std::any_of(check.text.begin(), check.text.end(), IsBlank)) {
+            return fail(check.field, HostNameBlankMessage());
+        }
     }
     // Such a password is stored in quotes, and the quotes count against what one read gives
     // back (79 bytes): within that, every reader of the file, ours or Windows', returns it whole.
@@ -126,7 +135,7 @@ SetupValidation ValidateSetup(const SetupFields& fields) {
     // Becomes arguments of ssh: only the plain form passes, never something read as an option.
     if (!fields.sshHost.empty() &&
         (fields.sshHost.size() > kRemoteSshHostLimit || !ParseSshHost(fields.sshHost))) {
-        return fail(SetupField::SshHost, BadSshHostMessage());
+        return fail(SetupField::SshHost, BadSshHostMessage(fields.sshHost));
     }
     result.profile.name = fields.name;
     result.profile.hostName = fields.hostName;

@@ -67,6 +67,8 @@ std::string TooLongMessage(std::size_t limit);
 std::string UnstorableMessage();
 std::string QuotedPasswordTooLongMessage();
 std::string NotAnIntegerMessage();
+// A host name with a blank in it: no lookup or SSH server could find such a host.
+std::string HostNameBlankMessage();
 std::string OutOfRangeMessage(int min, int max);
 
 struct MenuCheck {

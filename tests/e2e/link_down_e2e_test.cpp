@@ -86,10 +86,15 @@ TEST_F(LinkDownE2E, SessionsThatEndSayWhyAndTheLogKeepsThemInOrder) {
     EXPECT_EQ(ConnectAndReport(), LinkReport{Kind::LoggedIn});
     EXPECT_EQ(NextReport(), LinkReport{Kind::ServerClosed});
     EXPECT_EQ(m_session.CurrentState(), State::WaitingToReconnect);
-    // The countdown's texts stay as they were; the reason came before them.
+    // The countdown keeps the reason in view; Disconnect stops it, and nothing starts again.
     m_host.statusTexts.clear();
     m_session.CountdownTick();
-    EXPECT_EQ(m_host.LastStatus(), "Will reconnect 127.0.0.1 in 59 seconds");
+    EXPECT_EQ(m_host.LastStatus(),
+              "Will reconnect 127.0.0.1 in 59 s: the server closed the connection");
+    m_session.Disconnect();
+    EXPECT_EQ(NextReport(), LinkReport{Kind::OperatorDisconnected});
+    EXPECT_FALSE(m_session.CountdownRunning());
+    EXPECT_EQ(m_session.CurrentState(), State::Idle);
 
     SetFaults([](peer::PeerFaults& f) { f.oversizeLength = 2000; });
     EXPECT_EQ(ConnectAndReport(), LinkReport{Kind::LoggedIn});
@@ -110,10 +115,16 @@ TEST_F(LinkDownE2E, SessionsThatEndSayWhyAndTheLogKeepsThemInOrder) {
     EXPECT_EQ(ConnectAndReport(1), LinkReport{Kind::OperatorDisconnected});  // profile 0 ends
     EXPECT_EQ(NextReport(), LinkReport{Kind::LoggedIn});                     // profile 1 is up
 
-    const std::vector<Kind> expected = {
-        Kind::LoggedIn, Kind::ServerClosed,         Kind::LoggedIn, Kind::FrameTooLong,
-        Kind::LoggedIn, Kind::OperatorDisconnected, Kind::LoggedIn, Kind::OperatorDisconnected,
-        Kind::LoggedIn};
+    const std::vector<Kind> expected = {Kind::LoggedIn,
+                                        Kind::ServerClosed,
+                                        Kind::OperatorDisconnected,
+                                        Kind::LoggedIn,
+                                        Kind::FrameTooLong,
+                                        Kind::LoggedIn,
+                                        Kind::OperatorDisconnected,
+                                        Kind::LoggedIn,
+                                        Kind::OperatorDisconnected,
+                                        Kind::LoggedIn};
     const auto& entries = m_session.Log().Entries();
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -121,8 +132,8 @@ TEST_F(LinkDownE2E, SessionsThatEndSayWhyAndTheLogKeepsThemInOrder) {
         EXPECT_EQ(entries[i].time, kStart + std::chrono::seconds(i)) << i;
         EXPECT_EQ(entries[i].host, "127.0.0.1");
     }
-    EXPECT_EQ(entries[7].profile, AppConfig::DefaultProfile(0).name);
-    EXPECT_EQ(entries[8].profile, AppConfig::DefaultProfile(1).name);
+    EXPECT_EQ(entries[8].profile, AppConfig::DefaultProfile(0).name);
+    EXPECT_EQ(entries[9].profile, AppConfig::DefaultProfile(1).name);
     EXPECT_EQ(m_host.reports.size(), entries.size());
 }
 

@@ -129,8 +129,9 @@ TEST_F(SessionE2E, PeerGoneCountsDownAndReconnectsWhenBack) {
         m_session.CountdownTick();
     }
     ASSERT_EQ(m_host.statusTexts.size(), 59u);
-    EXPECT_EQ(m_host.statusTexts.front(), "Will reconnect 127.0.0.1 in 59 seconds");
-    EXPECT_EQ(m_host.statusTexts.back(), "Will reconnect 127.0.0.1 in 1 seconds");
+    const std::string why = ": " + ReasonText(m_host.reports.back());
+    EXPECT_EQ(m_host.statusTexts.front(), "Will reconnect 127.0.0.1 in 59 s" + why);
+    EXPECT_EQ(m_host.statusTexts.back(), "Will reconnect 127.0.0.1 in 1 s" + why);
     EXPECT_EQ(m_session.CurrentState(), State::WaitingToReconnect);
 
     ASSERT_TRUE(m_peer.Start());

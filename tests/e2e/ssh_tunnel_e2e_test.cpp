@@ -152,10 +152,11 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(m_peer.Start()); }
 
-    void WriteProfile(const std::string& sshHost) {
+    void WriteProfile(const std::string& sshHost, const std::string& hostName = "127.0.0.1",
+                      int port = 0) {
         RemoteConfig profile = AppConfig::DefaultProfile(0);
-        profile.hostName = "127.0.0.1";
-        profile.port = m_peer.Port();
+        profile.hostName = hostName;
+        profile.port = port != 0 ? port : m_peer.Port();
         profile.sshHost = sshHost;
         m_config.SaveProfile(0, profile);
     }
@@ -209,9 +210,15 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
             }
             ASSERT_TRUE(WaitUntil(
                 [&] { return m_session.CurrentState() == Session::State::WaitingToReconnect; }));
-            // A tunnel that worked and then broke is a lost link, not a tunnel that failed.
-            EXPECT_NE(m_host.reports.back().kind, LinkReport::Kind::TunnelFailed)
-                << ReportLine(m_host.reports.back());
+            // A tunnel that worked and then broke is a lost link, not a tunnel that failed;
+            // when ssh itself ended, that is what the log says.
+            const LinkReport& report = m_host.reports.back();
+            EXPECT_NE(report.kind, LinkReport::Kind::TunnelFailed) << ReportLine(report);
+            if (round == 1) {
+                EXPECT_NE(report.kind, LinkReport::Kind::TunnelLost) << ReportLine(report);
+            } else {
+                EXPECT_EQ(ReportLine(report), "Link down: the SSH tunnel ended: ssh was killed");
+            }
             if (round == 1) {
                 ASSERT_TRUE(m_peer.Start());
                 WriteProfile(sshHost);  // the peer listens on a new port
@@ -220,6 +227,54 @@ TEST_F(SshTunnelE2E, LogsInThroughTheTunnelWhichEndsWithTheSessionAndOpensAgainO
         EXPECT_EQ(m_session.TunnelProcessId(), 0);
         EXPECT_TRUE(WaitUntil([&] { return !Alive(pid); })) << "ssh " << pid << " is left running";
     }
+}
+
+// The tunnel opens, but the SSH server cannot reach the BBS (it is down, or speaks IPv4 only):
+// ssh closes the forwarded connection and says why. That is what the log and the countdown say,
+// not a refused login, and no box waits for the sysop.
+TEST_F(SshTunnelE2E, ABbsTheSshServerCannotReachIsReportedInSshsWordsWithoutABox) {
+    const std::string sshHost = "127.0.0.1:" + std::to_string(g_server->Port());
+    // Nobody listens on the port, on IPv4 or (bracketed in the forward) on IPv6.
+    const int closed = FreePort();
+    for (const std::string host : {"127.0.0.1", "::1"}) {
+        SCOPED_TRACE(host);
+        WriteProfile(sshHost, host, closed);
+        m_host.reports.clear();
+        m_host.warnings.clear();
+        m_session.Connect(0);
+        ASSERT_TRUE(WaitUntil([&] { return !m_host.reports.empty(); }, 10000));
+        const LinkReport& report = m_host.reports.back();
+        EXPECT_EQ(report.kind, LinkReport::Kind::ForwardFailed) << ReportLine(report);
+        EXPECT_EQ(report.detail.rfind("connect failed: ", 0), 0u) << ReportLine(report);
+        EXPECT_TRUE(m_host.warnings.empty()) << m_host.warnings.front().text;
+        EXPECT_EQ(m_session.CurrentState(), Session::State::WaitingToReconnect);
+        m_session.CountdownTick();
+        EXPECT_EQ(m_host.LastStatus(),
+                  "Will reconnect " + host +
+                      " in 59 s: the SSH server could not reach the BBS: " + report.detail);
+        // Disconnect ends the countdown and with it the retries.
+        m_session.Disconnect();
+        EXPECT_FALSE(m_session.CountdownRunning());
+        EXPECT_EQ(m_session.CurrentState(), Session::State::Idle);
+    }
+    EXPECT_EQ(m_peer.LoggedInCount(), 0);
+
+    // An SSH server that accepts and then says nothing: Disconnect ends the opening at once.
+    QTcpServer dead;
+    ASSERT_TRUE(dead.listen(QHostAddress::LocalHost, 0));
+    WriteProfile("127.0.0.1:" + std::to_string(dead.serverPort()));
+    m_host.reports.clear();
+    m_session.Connect(0);
+    ASSERT_TRUE(WaitUntil([&] { return dead.hasPendingConnections(); }));
+    const qint64 pid = m_session.TunnelProcessId();
+    ASSERT_GT(pid, 0);
+    m_session.Disconnect();
+    EXPECT_EQ(m_session.TunnelProcessId(), 0);
+    EXPECT_EQ(m_session.CurrentState(), Session::State::Idle);
+    EXPECT_FALSE(m_session.CountdownRunning());
+    ASSERT_EQ(m_host.reports.size(), 1u);
+    EXPECT_EQ(m_host.reports.back().kind, LinkReport::Kind::OperatorDisconnected);
+    EXPECT_TRUE(WaitUntil([&] { return !Alive(pid); })) << "ssh " << pid << " is left running";
 }
 
 TEST(SshTunnelStop, AnSshThatIgnoresSigtermDoesNotHoldTheWindowsAndIsKilledAfterItsGrace) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole control panel against the scripted hostile server: the status bar as the sysop reads
-// it through a lost link and the countdown, the "Connection closed" box, and garbage frames
-// reaching the real station list, counters, windows and dialogs.
+// it through a lost link and the countdown, the "Connection closed" box (which leaves the
+// countdown running), and garbage frames reaching the real station list, counters, windows and
+// dialogs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -48,6 +49,8 @@ protected:
                 }
                 if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
                     m_boxes.push_back((box->windowTitle() + u'|' + box->text()).toStdString());
+                    // A box must not hold the countdown up while it waits for the sysop.
+                    m_countdownUnderBox.push_back(GetSession().CountdownRunning());
                 }
                 dialog->reject();
             }
@@ -69,11 +72,12 @@ protected:
     void CountDownAndReconnect() {
         ASSERT_EQ(Pane0(), "Not connected");
         GetSession().CountdownTick();
-        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 59 seconds");
+        const std::string why = ": " + ReasonText(GetSession().Log().Entries().back().report);
+        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 59 s" + why);
         for (int i = 0; i < 58; ++i) {
             GetSession().CountdownTick();
         }
-        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 1 seconds");
+        EXPECT_EQ(Pane0(), "Will reconnect 127.0.0.1 in 1 s" + why);
         m_peer.Queue(ScriptedPeer::Login(WireFrame(4, 0, "2")));
         GetSession().CountdownTick();
         ASSERT_TRUE(WaitUntil([&] { return Pane0() == "2 Connected station(s)"; }));
@@ -88,6 +92,7 @@ protected:
     std::unique_ptr<CControlPanel> m_panel;
     QTimer m_closer;
     std::vector<std::string> m_boxes;
+    std::vector<bool> m_countdownUnderBox;
 };
 
 TEST_F(HostilePanel, LostLinkAfterTheLoginShowsNotConnectedThenTheCountdown) {
@@ -109,6 +114,7 @@ TEST_F(HostilePanel, CloseBeforeTheChallengeShowsTheBoxThenTheCountdown) {
     ASSERT_TRUE(WaitForLostLink());
     ASSERT_TRUE(WaitUntil([&] { return !m_boxes.empty(); }));
     EXPECT_EQ(m_boxes, std::vector<std::string>{"Network|Connection closed"});
+    EXPECT_EQ(m_countdownUnderBox, std::vector<bool>{true});
     ASSERT_NO_FATAL_FAILURE(CountDownAndReconnect());
     EXPECT_EQ(m_boxes.size(), 1u);
 }

@@ -140,8 +140,10 @@ protected:
             m_session.CountdownTick();
         }
         ASSERT_EQ(m_host.statusTexts.size(), 59u);
-        EXPECT_EQ(m_host.statusTexts.front(), "Will reconnect 127.0.0.1 in 59 seconds");
-        EXPECT_EQ(m_host.statusTexts.back(), "Will reconnect 127.0.0.1 in 1 seconds");
+        // Why the link went down stays in view until the next attempt.
+        const std::string why = ": " + ReasonText(m_host.reports.back());
+        EXPECT_EQ(m_host.statusTexts.front(), "Will reconnect 127.0.0.1 in 59 s" + why);
+        EXPECT_EQ(m_host.statusTexts.back(), "Will reconnect 127.0.0.1 in 1 s" + why);
         EXPECT_EQ(connections(), before);
         const int logins = m_host.logins;
         m_session.CountdownTick();

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -77,10 +79,23 @@ TEST(ConnectionLogPanel, ALostLinkSaysWhyAndTheLogWindowListsTheSession) {
     EXPECT_NE(cells.find(reason.toStdString()), std::string::npos) << cells;
     EXPECT_EQ(line.startColour, kLinkNoticeColour);
 
-    // The countdown's first tick replaces the message with its own text.
+    // The countdown's first tick replaces the message with its own text, which keeps the
+    // reason. The pane takes the room the text needs; its whole text is its tooltip and name.
+    panel->resize(1200, panel->height());
     panel->GetSession().CountdownTick();
     EXPECT_TRUE(panel->statusBar()->currentMessage().isEmpty());
-    EXPECT_TRUE(panel->StatusText().startsWith(QStringLiteral("Will reconnect 127.0.0.1 in 59")));
+    const QString countdown =
+        QStringLiteral("Will reconnect 127.0.0.1 in 59 s: the server closed the connection");
+    EXPECT_EQ(panel->StatusText(), countdown);
+    QLabel* pane = panel->StatusPane();
+    EXPECT_EQ(pane->toolTip(), countdown);
+    EXPECT_EQ(pane->accessibleName(), countdown);
+    QCoreApplication::processEvents();
+    EXPECT_GE(pane->contentsRect().width(), pane->fontMetrics().horizontalAdvance(countdown));
+    // What looks like markup is shown as it is, not obeyed.
+    panel->SetStatusText("Cannot connect <b>bbs</b> !");
+    EXPECT_EQ(pane->textFormat(), Qt::PlainText);
+    EXPECT_EQ(pane->toolTip(), QStringLiteral("<p>Cannot connect &lt;b&gt;bbs&lt;/b&gt; !</p>"));
 
     panel->OnCommand(cmd::kConnectionLog);
     CConnectionLogDlg* window = panel->ConnectionLogWindow();
@@ -98,12 +113,29 @@ TEST(ConnectionLogPanel, ALostLinkSaysWhyAndTheLogWindowListsTheSession) {
               QString::fromStdString(AppConfig::DefaultProfile(0).name));
     EXPECT_LE(cell(0, ConnectionLogModel::kTimeColumn), cell(1, ConnectionLogModel::kTimeColumn));
 
-    // While open it follows new entries: the operator's next session and its end.
+    // Each cell's whole text is its tooltip.
+    for (int column = 0; column < ConnectionLogModel::kColumnCount; ++column) {
+        EXPECT_TRUE(
+            model.index(1, column).data(Qt::ToolTipRole).toString().startsWith(cell(1, column)))
+            << column;
+    }
+
+    // Disconnect stops the countdown; the log follows it while open.
+    ASSERT_TRUE(panel->Action(cmd::kDisconnect)->isEnabled());
+    panel->Action(cmd::kDisconnect)->trigger();
+    EXPECT_FALSE(panel->GetSession().CountdownRunning());
+    EXPECT_EQ(panel->StatusText(), QStringLiteral("Not connected"));
+    EXPECT_FALSE(panel->Action(cmd::kDisconnect)->isEnabled());
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(cell(2, ConnectionLogModel::kEventColumn),
+              QStringLiteral("Disconnected by the operator"));
+
+    // The operator's next session and its end.
     panel->OnCommand(cmd::kConnectRemote0);
     ASSERT_TRUE(WaitUntil([&] { return panel->GetSession().LoggedIn(); }));
     panel->OnCommand(cmd::kDisconnect);
-    ASSERT_EQ(model.rowCount(), 4);
-    EXPECT_EQ(cell(3, ConnectionLogModel::kEventColumn),
+    ASSERT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(cell(4, ConnectionLogModel::kEventColumn),
               QStringLiteral("Disconnected by the operator"));
     EXPECT_TRUE(panel->statusBar()->currentMessage().isEmpty());  // for the log only
 

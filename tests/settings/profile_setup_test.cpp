@@ -21,7 +21,9 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
     const std::string integer = "Please enter an integer.";
     const std::string unstorable =
         "This text cannot be stored: it holds a line break or a NUL character.";
-    const std::string badSsh = BadSshHostMessage();
+    const std::string badSsh = BadSshHostMessage("");
+    const std::string sshBlank = "The SSH host begins or ends with a blank: please remove it.";
+    const std::string hostBlank = "A host name or address cannot hold a blank.";
     auto tooLong = [](int n) {
         return "Please enter no more than " + std::to_string(n) + " characters.";
     };
@@ -50,6 +52,13 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
         {[](SetupFields& f) { f.hostName = std::string("bbs\0x", 5); }, SetupField::HostName,
          unstorable},
         {[](SetupFields& f) { f.password = "se\ncret"; }, SetupField::Password, unstorable},
+        // No lookup finds a name with a blank in it; checked before the password.
+        {[](SetupFields& f) {
+             f.hostName = "bbs example.org";
+             f.password.assign(80, 'p');
+         },
+         SetupField::HostName, hostBlank},
+        {[](SetupFields& f) { f.hostName = "bbs.example.org\t"; }, SetupField::HostName, hostBlank},
         // Quoted, a password with blanks or quotes around it must still fit in one read.
         {[](SetupFields& f) { f.password = " " + std::string(76, 'p'); }, SetupField::None, ""},
         {[](SetupFields& f) { f.password = " " + std::string(77, 'p'); }, SetupField::Password,
@@ -93,6 +102,10 @@ TEST(SetupValidationTest, FirstFailureInCheckingOrderWithItsMessage) {
         {[](SetupFields& f) { f.sshHost = "bbs:22:22"; }, SetupField::SshHost, badSsh},
         {[](SetupFields& f) { f.sshHost = "bbs$(id)"; }, SetupField::SshHost, badSsh},
         {[](SetupFields& f) { f.sshHost.assign(80, 'h'); }, SetupField::SshHost, badSsh},
+        // A blank pasted along at either end is named as such.
+        {[](SetupFields& f) { f.sshHost = " gw.example.org"; }, SetupField::SshHost, sshBlank},
+        {[](SetupFields& f) { f.sshHost = "me@gw:22 "; }, SetupField::SshHost, sshBlank},
+        {[](SetupFields& f) { f.sshHost = "g w"; }, SetupField::SshHost, badSsh},
         {[](SetupFields& f) {
              f.sshHost = "-bad";
              f.port = "x";

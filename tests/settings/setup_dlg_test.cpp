@@ -65,7 +65,7 @@ TEST(SetupDlgTest, FailedCheckShowsItsMessageAndKeepsTheDialogOpenOnTheField) {
          SetupField::Callsign, "Please enter no more than 9 characters."},
         // What ssh would read as an option never reaches it.
         {kProfile, [](CSetupDlg& d) { d.Edit(SetupField::SshHost)->setText("-oProxyCommand=sh"); },
-         SetupField::SshHost, QString::fromStdString(BadSshHostMessage())},
+         SetupField::SshHost, QString::fromStdString(BadSshHostMessage(""))},
     };
     for (const Case& c : cases) {
         std::vector<QString> messages;

@@ -29,6 +29,9 @@ public:
     void ShowWarning(const std::string& caption, const std::string& text) override {
         warnings.push_back({caption, text});
     }
+    void ShowLinkWarning(const std::string& caption, const std::string& text) override {
+        warnings.push_back({caption, text});
+    }
     void SetCounterChecks(bool s, bool m) override {
         statusChecked = s;
         messagesChecked = m;

@@ -3,13 +3,16 @@
 """The running program read over AT-SPI while xdotool presses keys (see accessibility_test.sh).
 
 usage: accessibility_check.py BRXW_PID WORK_FOLDER
+       accessibility_check.py --countdown BRXW_PID PANEL_TITLE REASON_START
 
 Each check_* function is one step, listed in main(); a failure raises Failure with what was
 found instead, and the other steps still run. Only what is shown counts: hidden menus and
 buttons are not the operator's to reach. check_text_windows compares the text windows' text,
 read through the Text interface, with what the peer recorded it sent (brxw-peer --sent).
 """
+import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -591,11 +594,62 @@ def check_text_windows(app, work):
         raise Failure(f"{len(inserts)} insert events in 4 s for {arrived} lines")
 
 
+# ---- 5. the countdown ----
+
+def status_pane(panel):
+    """Status pane 0: the status bar's label that says what the connection does."""
+    def probe():
+        for obj in walk(panel):
+            if obj.getRole() == pyatspi.ROLE_LABEL and (
+                    obj.name.startswith("Will reconnect") or obj.name == "Not connected"):
+                return obj
+        return Miss("no connection state among the labels")
+    return poll("status pane 0", probe)
+
+
+def check_countdown(app, title, reason=""):
+    """A countdown under way names its reason, read whole through status pane 0's tooltip (and
+    name) also where the narrowed window cuts it; Connect > Disconnect stops it."""
+    panel = window(app, title)
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(title)}$",
+                    "windowsize", "300", "240"], check=True)
+    pane = status_pane(panel)
+    text = poll("the countdown", lambda: pane.name if pane.name.startswith(
+        "Will reconnect 127.0.0.1 in 5") else Miss(pane.name))
+    if not re.fullmatch(r"Will reconnect 127\.0\.0\.1 in 5\d s: " + re.escape(reason) + ".+",
+                        text):
+        raise Failure(f"the countdown says '{text}', not the host, seconds and reason")
+    if pane.description != text:
+        raise Failure(f"the pane's tooltip is '{pane.description}', not its text '{text}'")
+    window_system_focus(title)
+    keys("alt+c", "d")
+    poll("Disconnect ends the countdown",
+         lambda: pane.name == "Not connected" or Miss(pane.name))
+    time.sleep(2.5)  # two more ticks, had the countdown gone on
+    if pane.name != "Not connected":
+        raise Failure(f"after Disconnect the pane says '{pane.name}'")
+
+
+def check_lost_link(app, work):
+    """The BBS goes away (the peer ends), and the countdown begins."""
+    with open(f"{work}/peer.pid") as pid_file:
+        os.kill(int(pid_file.read()), signal.SIGTERM)
+    check_countdown(app, "brxW - not connected")
+
+
 def main():
-    pid = int(sys.argv[1])
-    work = sys.argv[2]
     global EVENTS
     EVENTS = Events()
+    if sys.argv[1] == "--countdown":
+        # For windows_test.sh: only the countdown, of the panel of that title, and its reason.
+        try:
+            check_countdown(application(int(sys.argv[2])), sys.argv[3], sys.argv[4])
+        except Failure as failure:
+            print(f"FAIL the countdown: {failure}")
+            return 1
+        return 0
+    pid = int(sys.argv[1])
+    work = sys.argv[2]
     app = application(pid)
     panel = window(app, PANEL, 20)
     steps = [
@@ -612,6 +666,9 @@ def main():
         ("Del, Shift+Del and F7 run the toolbar's commands", lambda: check_command_keys(app)),
         ("the eight dialogs, opened by keys, are named", lambda: check_dialogs(app)),
         ("the text windows' text", lambda: check_text_windows(app, work)),
+        # Last: it ends the peer.
+        ("the countdown names its reason and Disconnect stops it",
+         lambda: check_lost_link(app, work)),
     ]
     # Every step runs, so that one run names every fault; a step after a failed one may fail
     # for its sake.

@@ -16,7 +16,9 @@
 #      toolbar commands, Ctrl+M, Ctrl+U, Ctrl+O and F4 open their dialogs, Tab in Settings goes
 #      the way it reads;
 #   4. the console's and monitoring's text read through the Text interface is what the peer
-#      sent (brxw-peer --sent records it), and traffic raises a few batched insert events.
+#      sent (brxw-peer --sent records it), and traffic raises a few batched insert events;
+#   5. the peer ends: in a narrowed panel the countdown's text, with its reason, is read whole
+#      through status pane 0's tooltip and name, and Connect > Disconnect stops the countdown.
 # It takes about 30 s.
 # usage: accessibility_test.sh BRXW BRXW_PEER    (exit 77: skipped, the tools are missing here)
 set -euo pipefail
@@ -71,6 +73,7 @@ fail() {
 "$PEER" --listen 127.0.0.1:0 --demo --demo-interval 200 --seed 7 --sent "$WORK/sent.txt" \
     >"$WORK/peer.out" 2>"$WORK/peer.log" &
 PEER_PID=$!
+echo "$PEER_PID" >"$WORK/peer.pid"  # the last step ends it
 wait_for 10 grep -q '^listening on' "$WORK/peer.out" || fail "brxw-peer did not start"
 PORT=$(sed -n 's/^listening on [0-9.]*:\([0-9]*\).*/\1/p' "$WORK/peer.out")
 # Both counter panels subscribed, Monitoring open at login.

@@ -23,7 +23,10 @@
 #   9. Config > Preferences: a code page chosen from the keyboard is written to BrxW.ini, a
 #      change left by the close box is not, and the program ends at once after it;
 #  10. five fresh starts without a stored Position: the panel's frame, title bar included, is
-#      on the screen each time, and the place stored at the end is 0 0.
+#      on the screen each time, and the place stored at the end is 0 0;
+#  11. a profile whose SSH tunnel cannot open: in a narrowed panel the countdown's text, with
+#      its reason, is read whole through status pane 0's tooltip (over AT-SPI, where the
+#      accessibility bus is installed), and Connect > Disconnect stops the countdown.
 # usage: windows_test.sh BRXW BRXW_PEER    (exit 77: skipped, no X server tools here)
 set -euo pipefail
 
@@ -442,5 +445,25 @@ for start in 1 2 3 4 5; do
     [ "$(ini_value Position)" = "0000 0000" ] ||
         fail "start $start: the panel's place stored as '$(ini_value Position)', not 0 0"
 done
+
+echo "11. a tunnel that cannot open: the countdown's reason, read whole through status pane 0's tooltip; Disconnect stops it"
+# Read over AT-SPI, as accessibility_test.sh reads, on a session bus of this start's own.
+if /usr/bin/python3 -c 'import pyatspi' 2>/dev/null && command -v dbus-run-session >/dev/null &&
+    [ -x /usr/libexec/at-spi-bus-launcher ]; then
+    printf '[Remote 0]\r\nName=Tunnel\r\nHost Name=127.0.0.1\r\nPort=%s\r\nAutoConnect=1\r\nSSH Host=gw.example.org\r\n' \
+        "$PORT" >"$WORK/tunnel.ini"
+    BRXW_SSH="$WORK/no-such-ssh" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 dbus-run-session -- bash -c '
+        /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0).childCount" || exit 1
+        (cd "$1/run" && exec "$2" --ini "$1/tunnel.ini" >>"$1/brxw.out" 2>&1) &
+        pid=$!
+        /usr/bin/python3 "$3/accessibility_check.py" --countdown "$pid" brxW \
+            "the SSH tunnel could not be opened: cannot run "
+        status=$?
+        kill "$pid"
+        wait "$pid" || status=1
+        exit "$status"' _ "$WORK" "$BRXW" "$HERE" || fail "the countdown of a tunnel that cannot open"
+else
+    echo "   skipped: no accessibility bus here (dbus-run-session, at-spi2-core, python3-pyatspi)"
+fi
 
 echo "PASS"
