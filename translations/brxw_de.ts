@@ -1200,6 +1200,10 @@ Jede Zeile beginnt mit der Uhrzeit ihres Eintreffens.</translation>
         <source>This brxW was built without the desktop&apos;s keyring.</source>
         <translation>Dieses brxW wurde ohne Unterstützung für den Schlüsselbund des Desktops erstellt.</translation>
     </message>
+    <message>
+        <source>A host name or address cannot hold a blank.</source>
+        <translation>Ein Hostname oder eine Adresse darf kein Leerzeichen enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::CStationListView</name>
@@ -1493,6 +1497,14 @@ Pactor-Senden</translation>
     <message>
         <source>%s: %s</source>
         <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>the SSH server could not reach the BBS: %s</source>
+        <translation>der SSH-Server erreicht die Box nicht: %s</translation>
+    </message>
+    <message>
+        <source>the SSH tunnel ended: %s</source>
+        <translation>der SSH-Tunnel wurde beendet: %s</translation>
     </message>
 </context>
 <context>
@@ -1912,6 +1924,10 @@ ja, ich komme am Samstag und bringe die Antenne für die Clubstation mit.
         <source>Please enter the SSH host as [user@]host[:port]: letters, digits, &apos;.&apos;, &apos;_&apos; and &apos;-&apos; only, not beginning with &apos;-&apos;, and a port between 1 and 65535.</source>
         <translation>Bitte geben Sie den SSH-Host als [user@]host[:port] ein: nur Buchstaben, Ziffern, &apos;.&apos;, &apos;_&apos; und &apos;-&apos;, nicht mit &apos;-&apos; beginnend, und ein Port zwischen 1 und 65535.</translation>
     </message>
+    <message>
+        <source>The SSH host begins or ends with a blank: please remove it.</source>
+        <translation>Der SSH-Host beginnt oder endet mit einem Leerzeichen: Bitte entfernen Sie es.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::SshTunnel</name>
@@ -1930,6 +1946,14 @@ ja, ich komme am Samstag und bringe die Antenne für die Clubstation mit.
     <message>
         <source>ssh did not open the forward within %1 seconds</source>
         <translation>ssh hat die Weiterleitung nicht innerhalb von %1 Sekunden geöffnet</translation>
+    </message>
+    <message>
+        <source>ssh was killed</source>
+        <translation>ssh wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>ssh ended with exit code %1</source>
+        <translation>ssh hat sich mit dem Code %1 beendet</translation>
     </message>
 </context>
 <context>
@@ -2279,10 +2303,6 @@ ja, ich komme am Samstag und bringe die Antenne für die Clubstation mit.
         <translation>Neue Verbindung mit %s</translation>
     </message>
     <message>
-        <source>%s in %d seconds</source>
-        <translation>%s in %d Sekunden</translation>
-    </message>
-    <message>
         <source>%s Connected station(s)</source>
         <translation>%s verbundene Station(en)</translation>
     </message>
@@ -2323,6 +2343,14 @@ ja, ich komme am Samstag und bringe die Antenne für die Clubstation mit.
 %s</source>
         <translation>Die empfangene Datei %s kann nicht geschrieben werden:
 %s</translation>
+    </message>
+    <message>
+        <source>%s in %d s</source>
+        <translation>%s in %d s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
     </message>
 </context>
 </TS>

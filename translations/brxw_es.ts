@@ -1200,6 +1200,10 @@ Cada línea empieza con la hora en que llegó.</translation>
         <source>This brxW was built without the desktop&apos;s keyring.</source>
         <translation>Este brxW se compiló sin el llavero del escritorio.</translation>
     </message>
+    <message>
+        <source>A host name or address cannot hold a blank.</source>
+        <translation>Un nombre de host o una dirección no puede contener espacios.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::CStationListView</name>
@@ -1493,6 +1497,14 @@ Transmisión Pactor</translation>
     <message>
         <source>%s: %s</source>
         <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>the SSH server could not reach the BBS: %s</source>
+        <translation>el servidor SSH no alcanza el BBS: %s</translation>
+    </message>
+    <message>
+        <source>the SSH tunnel ended: %s</source>
+        <translation>el túnel SSH terminó: %s</translation>
     </message>
 </context>
 <context>
@@ -1912,6 +1924,10 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
         <source>Please enter the SSH host as [user@]host[:port]: letters, digits, &apos;.&apos;, &apos;_&apos; and &apos;-&apos; only, not beginning with &apos;-&apos;, and a port between 1 and 65535.</source>
         <translation>Introduzca el host SSH como [user@]host[:port]: solo letras, cifras, &apos;.&apos;, &apos;_&apos; y &apos;-&apos;, sin empezar por &apos;-&apos;, y un puerto entre 1 y 65535.</translation>
     </message>
+    <message>
+        <source>The SSH host begins or ends with a blank: please remove it.</source>
+        <translation>El host SSH empieza o termina con un espacio: quítelo.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::SshTunnel</name>
@@ -1930,6 +1946,14 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
     <message>
         <source>ssh did not open the forward within %1 seconds</source>
         <translation>ssh no abrió la redirección en %1 segundos</translation>
+    </message>
+    <message>
+        <source>ssh was killed</source>
+        <translation>ssh fue terminado a la fuerza</translation>
+    </message>
+    <message>
+        <source>ssh ended with exit code %1</source>
+        <translation>ssh terminó con el código %1</translation>
     </message>
 </context>
 <context>
@@ -2279,10 +2303,6 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
         <translation>Reconexión con %s</translation>
     </message>
     <message>
-        <source>%s in %d seconds</source>
-        <translation>%s en %d segundos</translation>
-    </message>
-    <message>
         <source>%s Connected station(s)</source>
         <translation>%s estación(es) conectada(s)</translation>
     </message>
@@ -2323,6 +2343,14 @@ sí, estaré allí el sábado y llevaré la antena para la estación del club.
 %s</source>
         <translation>No se puede escribir el archivo recibido %s:
 %s</translation>
+    </message>
+    <message>
+        <source>%s in %d s</source>
+        <translation>%s en %d s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
     </message>
 </context>
 </TS>

@@ -1200,6 +1200,10 @@ Chaque ligne commence par l&apos;heure de son arrivée.</translation>
         <source>This brxW was built without the desktop&apos;s keyring.</source>
         <translation>Ce brxW a été compilé sans le trousseau du bureau.</translation>
     </message>
+    <message>
+        <source>A host name or address cannot hold a blank.</source>
+        <translation>Un nom d&apos;hôte ou une adresse ne peut pas contenir d&apos;espace.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::CStationListView</name>
@@ -1493,6 +1497,14 @@ Pactor send</source>
     <message>
         <source>%s: %s</source>
         <translation>%s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the SSH server could not reach the BBS: %s</source>
+        <translation>le serveur SSH n&apos;atteint pas le BBS&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the SSH tunnel ended: %s</source>
+        <translation>le tunnel SSH s&apos;est fermé&#xa0;: %s</translation>
     </message>
 </context>
 <context>
@@ -1912,6 +1924,10 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
         <source>Please enter the SSH host as [user@]host[:port]: letters, digits, &apos;.&apos;, &apos;_&apos; and &apos;-&apos; only, not beginning with &apos;-&apos;, and a port between 1 and 65535.</source>
         <translation>Veuillez saisir l&apos;hôte SSH sous la forme [user@]host[:port]&#xa0;: lettres, chiffres, &apos;.&apos;, &apos;_&apos; et &apos;-&apos; seulement, sans &apos;-&apos; au début, et un port entre 1 et 65535.</translation>
     </message>
+    <message>
+        <source>The SSH host begins or ends with a blank: please remove it.</source>
+        <translation>L&apos;hôte SSH commence ou finit par une espace&#xa0;: veuillez la supprimer.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::SshTunnel</name>
@@ -1930,6 +1946,14 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
     <message>
         <source>ssh did not open the forward within %1 seconds</source>
         <translation>ssh n&apos;a pas ouvert la redirection dans les %1 secondes</translation>
+    </message>
+    <message>
+        <source>ssh was killed</source>
+        <translation>ssh a été tué</translation>
+    </message>
+    <message>
+        <source>ssh ended with exit code %1</source>
+        <translation>ssh s&apos;est arrêté avec le code %1</translation>
     </message>
 </context>
 <context>
@@ -2279,10 +2303,6 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
         <translation>Nouvelle connexion à %s</translation>
     </message>
     <message>
-        <source>%s in %d seconds</source>
-        <translation>%s dans %d secondes</translation>
-    </message>
-    <message>
         <source>%s Connected station(s)</source>
         <translation>%s station(s) connectée(s)</translation>
     </message>
@@ -2323,6 +2343,14 @@ oui, je serai là samedi, et j&apos;apporterai l&apos;antenne pour la station du
 %s</source>
         <translation>Impossible d&apos;écrire le fichier reçu %s&#xa0;:
 %s</translation>
+    </message>
+    <message>
+        <source>%s in %d s</source>
+        <translation>%s dans %d s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s&#xa0;: %s</translation>
     </message>
 </context>
 </TS>
