@@ -16,6 +16,7 @@
 
 #include "admin/admin_texts.h"
 #include "link/dispatcher.h"
+#include "resources/dialog_fit.h"
 #include "text/charset.h"
 
 namespace brxw::admin {
@@ -143,6 +144,7 @@ CMessagePropertiesDlg::CMessagePropertiesDlg(const std::vector<std::string>& key
     connect(m_apply, &QPushButton::clicked, this, &CMessagePropertiesDlg::Apply);
     connect(m_quit, &QPushButton::clicked, this, &QDialog::reject);
     ResizeInDialogUnits(*this, 202, 194);
+    FitToScreen(this);
     TabToChecked(*m_types);
     TabToChecked(*m_statuses);
     // Choosing a key asks for its record: the operator's first move chooses the first key.

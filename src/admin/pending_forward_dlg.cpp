@@ -14,6 +14,7 @@
 #include "admin/admin_texts.h"
 #include "admin/forward_list.h"
 #include "link/dispatcher.h"
+#include "resources/dialog_fit.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
 #include "textwin/qt_colour.h"
@@ -139,6 +140,7 @@ CPendingForwardDlg::CPendingForwardDlg(const std::vector<std::string>& entries, 
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { Request(true); });
     ResizeInDialogUnits(*this, 392, 223);
+    FitToScreen(this);
     // Start is the default button: nothing is chosen until the operator moves, and the first
     // Down chooses the first entry.
     NoCurrentRow(*m_list);

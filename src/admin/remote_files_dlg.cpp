@@ -14,6 +14,7 @@
 
 #include "admin/admin_texts.h"
 #include "admin/remote_files_model.h"
+#include "resources/dialog_fit.h"
 #include "text/charset.h"
 
 namespace brxw::admin {
@@ -122,6 +123,7 @@ CRemoteFilesDlg::CRemoteFilesDlg(SendRequestFn send, QWidget* parent)
     connect(m_up, &QToolButton::clicked, this, &CRemoteFilesDlg::Up);
     ResizeInDialogUnits(*this, 283, 143);
     resize(std::max(width(), 214 + 100 + 70 + 40), height());
+    FitToScreen(this);
     NoCurrentRow(*m_tree);
     m_tree->setFocus();
 }

@@ -14,6 +14,7 @@
 
 #include "admin/admin_texts.h"
 #include "link/dispatcher.h"
+#include "resources/dialog_fit.h"
 #include "resources/strings.h"
 #include "text/charset.h"
 
@@ -88,16 +89,19 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
     for (QListWidget* list : {m_users, m_choices}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     }
-    auto* flagsColumn = new QVBoxLayout;
+    // The flags scroll where a large font makes their column taller than the screen.
+    auto* flagsBody = new QWidget(this);
+    auto* flagsColumn = new QVBoxLayout(flagsBody);
+    flagsColumn->setContentsMargins(0, 0, 0, 0);
     for (std::size_t i = 0; i < std::size(kUserFlags); ++i) {
-        m_flags[i] = new QCheckBox(Tr(kUserFlagsContext, kUserFlags[i].label), this);
+        m_flags[i] = new QCheckBox(Tr(kUserFlagsContext, kUserFlags[i].label), flagsBody);
         flagsColumn->addWidget(m_flags[i]);
     }
     flagsColumn->addStretch(1);
     auto* top = new QHBoxLayout;
     top->addWidget(m_users, 1);
     top->addWidget(m_choices, 1);
-    top->addLayout(flagsColumn);
+    top->addWidget(new CFittingScrollArea(flagsBody, this));
 
     auto* grid = new QGridLayout;
     const std::pair<const char*, QString> boxes[] = {{"Name", tr("&Name")},
@@ -142,6 +146,7 @@ CUserPropertiesDlg::CUserPropertiesDlg(const UserKeys& keys, bool ansiChar, Send
     connect(m_apply, &QPushButton::clicked, this, &CUserPropertiesDlg::Apply);
     connect(m_quit, &QPushButton::clicked, this, &QDialog::reject);
     ResizeInDialogUnits(*this, 233, 226);
+    FitToScreen(this);
     // Choosing a user asks for the record: the operator's first move chooses the first one.
     NoCurrentRow(*m_users);
     NoCurrentRow(*m_choices);

@@ -9,6 +9,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "resources/dialog_fit.h"
 #include "text/charset.h"
 #include "textwin/colour_scheme.h"
 #include "textwin/qt_colour.h"
@@ -121,6 +122,7 @@ CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(m_view);
     resize(640, 280);
+    FitToScreen(this);
     EntryAdded();
 }
 

@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -26,8 +27,16 @@
 #include <functional>
 #include <memory>
 
+#include "admin/forward_list.h"
+#include "admin/message_properties_dlg.h"
+#include "admin/pending_forward_dlg.h"
+#include "admin/record_exchange.h"
+#include "admin/remote_files_dlg.h"
+#include "admin/user_properties_dlg.h"
 #include "config/app_config.h"
+#include "link/connection_log.h"
 #include "link/traffic_colour.h"
+#include "panel/connection_log_dlg.h"
 #include "panel/control_panel.h"
 #include "panel/counter_panel.h"
 #include "panel/counters.h"
@@ -307,6 +316,17 @@ TEST(ColoursTab, ToolbarPicturesReadOnTheDarkScheme) {
 // inside the screen's available area with its OK and Cancel buttons whole and on screen, on
 // every tab. The screen is the offscreen platform's, set by its configuration file, so the
 // test runs itself again as a child on that platform.
+// A control in a dialog's scrolling body may lie outside the view until the focus reaches it.
+bool InsideAScrollArea(const QWidget* widget, const QWidget* dialog) {
+    for (const QWidget* w = widget->parentWidget(); w != nullptr && w != dialog;
+         w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractScrollArea*>(w) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 TEST(SmallScreen, EveryDialogKeepsItsButtonsOnScreenAtALargeFont) {
     constexpr int kWidth = 1280;
     constexpr int kHeight = 1000;
@@ -349,8 +369,7 @@ TEST(SmallScreen, EveryDialogKeepsItsButtonsOnScreenAtALargeFont) {
     AppConfig config(dir.filePath(QStringLiteral("BrxW.ini")));
     auto panel = OpenPanel(config);
     QStringList faults;
-    const auto check = [&](const char* name) {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    const auto fits = [&](QDialog* dialog, const char* name) {
         if (dialog == nullptr) {
             faults << QStringLiteral("%1 did not open").arg(QLatin1String(name));
             return;
@@ -365,11 +384,13 @@ TEST(SmallScreen, EveryDialogKeepsItsButtonsOnScreenAtALargeFont) {
             if (!area.contains(dialog->frameGeometry())) {
                 faults << where + QStringLiteral(": frame outside the screen");
             }
-            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-                const QString text = button->text().remove(u'&');
-                if (text != QStringLiteral("OK") && text != QStringLiteral("Cancel")) {
+            // The buttons that end a dialog or act on it: those of a button box and the
+            // push buttons of the record dialogs (Get, Apply, Close).
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->isHidden() || InsideAScrollArea(button, dialog)) {
                     continue;
                 }
+                const QString text = button->text().remove(u'&');
                 const QRect global(button->mapToGlobal(QPoint(0, 0)), button->size());
                 if (!button->isVisible() || !area.contains(global) ||
                     !dialog->rect().contains(
@@ -378,13 +399,46 @@ TEST(SmallScreen, EveryDialogKeepsItsButtonsOnScreenAtALargeFont) {
                 }
             }
         }
-        dialog->reject();
     };
     for (const auto& [command, name] :
          {std::pair(cmd::kPreferences, "Preferences"), std::pair(cmd::kSettings, "Settings"),
           std::pair(cmd::kConfigRemote0, "Setup"), std::pair(cmd::kCopyright, "About")}) {
-        QTimer::singleShot(0, [&, name = name] { check(name); });
+        QTimer::singleShot(0, [&, name = name] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            fits(dialog, name);
+            if (dialog != nullptr) {
+                dialog->reject();
+            }
+        });
         panel->OnCommand(command);
+    }
+    // The record dialogs and the connection log, opened as the panel opens them.
+    using namespace admin;
+    const SendRequestFn send = [](std::uint8_t, std::string_view) { return true; };
+    std::vector<std::string> keys;
+    for (int i = 0; i < 200; ++i) {
+        keys.push_back(std::to_string(1000 + i));
+    }
+    std::string users, forwards;
+    for (int i = 0; i < 200; ++i) {
+        users += "Q" + std::to_string(i) + "ABC\n";
+        forwards += std::to_string(i) + " Q" + std::to_string(i) + "BBS 3 1 20K\n";
+    }
+    const ConnectionLog log;
+    std::vector<std::pair<std::unique_ptr<QDialog>, const char*>> others;
+    others.emplace_back(std::make_unique<CMessagePropertiesDlg>(keys, true, send),
+                        "Message properties");
+    others.emplace_back(std::make_unique<CUserPropertiesDlg>(ReadUserKeys(users), true, send),
+                        "User properties");
+    others.emplace_back(std::make_unique<CPendingForwardDlg>(ReadForwardList(forwards), send),
+                        "Pending forward");
+    others.emplace_back(std::make_unique<CRemoteFilesDlg>(send), "Remote files");
+    others.emplace_back(std::make_unique<CConnectionLogDlg>(log), "Connection log");
+    for (auto& [dialog, name] : others) {
+        dialog->show();
+        QCoreApplication::processEvents();
+        fits(dialog.get(), name);
+        dialog->hide();
     }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral(" | ")).toStdString();
 }
