@@ -43,6 +43,18 @@ bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* di
     return false;
 }
 
+void SendAndKeep(const SendRequestFn& send, const WarningFn& warning, const KeepWrittenFn& keep,
+                 QWidget* dialog, const char* caption, std::uint8_t kind,
+                 std::string_view request) {
+    if (!SendOrWarn(send, warning, dialog, caption, kind, request) || !keep) {
+        return;
+    }
+    const std::string failure = keep(kind, request);
+    if (!failure.empty()) {
+        warning(dialog, text::Shown(caption), failure);
+    }
+}
+
 QLineEdit* LabelledEdits::Add(QGridLayout& grid, QWidget* parent, const char* name,
                               const QString& label, int row, int column, int span) {
     auto* edit = new QLineEdit(parent);

@@ -41,6 +41,10 @@ void WarningBox(QWidget* dialog, const std::string& caption, const std::string& 
 // admin_texts.h, shown translated) and returns false.
 bool SendOrWarn(const SendRequestFn& send, const WarningFn& warning, QWidget* dialog,
                 const char* caption, std::uint8_t kind, std::string_view request);
+// Sends a record's PUT as SendOrWarn does and, once it went out, keeps it in the log of records
+// written (when there is one), saying in a box why it could not be kept.
+void SendAndKeep(const SendRequestFn& send, const WarningFn& warning, const KeepWrittenFn& keep,
+                 QWidget* dialog, const char* caption, std::uint8_t kind, std::string_view request);
 
 // The record dialogs' line edits, each with its label in a grid, found again by name (the
 // English one, whatever the label reads); texts go in and out as ANSI bytes.

@@ -256,15 +256,8 @@ void CMessagePropertiesDlg::Apply() {
         m_warning(this, text::Shown(text::kMessageProperties), put.refusal);
         return;
     }
-    if (!SendOrWarn(m_send, m_warning, this, text::kMessageProperties, kind::kMessageRecords,
-                    put.request) ||
-        !m_keepWritten) {
-        return;
-    }
-    const std::string failure = m_keepWritten(kind::kMessageRecords, put.request);
-    if (!failure.empty()) {
-        m_warning(this, text::Shown(text::kMessageProperties), failure);
-    }
+    SendAndKeep(m_send, m_warning, m_keepWritten, this, text::kMessageProperties,
+                kind::kMessageRecords, put.request);
 }
 
 }  // namespace brxw::admin

@@ -313,15 +313,8 @@ void CUserPropertiesDlg::Apply() {
         m_warning(this, text::Shown(text::kUserProperties), put.refusal);
         return;
     }
-    if (!SendOrWarn(m_send, m_warning, this, text::kUserProperties, kind::kUserRecords,
-                    put.request) ||
-        !m_keepWritten) {
-        return;
-    }
-    const std::string failure = m_keepWritten(kind::kUserRecords, put.request);
-    if (!failure.empty()) {
-        m_warning(this, text::Shown(text::kUserProperties), failure);
-    }
+    SendAndKeep(m_send, m_warning, m_keepWritten, this, text::kUserProperties, kind::kUserRecords,
+                put.request);
 }
 
 void CUserPropertiesDlg::DeleteUser() {
