@@ -41,19 +41,28 @@ bool IsReservedDeviceName(std::string_view name) {
 }
 
 // Puts `from` in the place of `to`: an existing file or a symbolic link named `to` is replaced,
-// never written through.
-std::error_code ReplaceFile(const QString& from, const QString& to) {
+// never written through. Empty when done, else the system's reason.
+QString ReplaceFile(const QString& from, const QString& to) {
 #ifdef _WIN32
     if (MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
                     reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        return {static_cast<int>(GetLastError()), std::system_category()};
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+        return {};
     }
-    return {};
+    const DWORD error = GetLastError();
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason = length > 0 && text != nullptr
+                         ? QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed()
+                         : QStringLiteral("error %1").arg(error);
+    LocalFree(text);
+    return reason;
 #else
     std::error_code error;
     std::filesystem::rename(from.toStdU16String(), to.toStdU16String(), error);
-    return error;
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
 #endif
 }
 
@@ -150,12 +159,12 @@ bool Reception::Commit(std::unique_ptr<QTemporaryFile> file, const std::string& 
     const QString temporary = file->fileName();
     file->setAutoRemove(false);
     file.reset();
-    const std::error_code error = ReplaceFile(temporary, PathOf(name));
-    if (error) {
-        m_failure = QString::fromLocal8Bit(error.message());
+    const QString reason = ReplaceFile(temporary, PathOf(name));
+    if (!reason.isEmpty()) {
+        m_failure = reason;
         QFile::remove(temporary);
     }
-    return !error;
+    return reason.isEmpty();
 }
 
 bool Reception::Finish() {
