@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QStatusBar>
 
 #include "app/quit_signals.h"
 #include "app/screenshots.h"
 #include "brxw_version.h"
 #include "config/app_config.h"
 #include "config/command_line.h"
+#include "config/ini_location.h"
 #include "config/ini_store.h"
 #include "config/instance_lock.h"
 #include "editor/main_frame.h"
@@ -165,6 +167,23 @@ int main(int argc, char* argv[]) {
     if (instanceLock.Acquire() == brxw::InstanceLock::Outcome::OtherRunning) {
         return SecondStart(instanceLock, commandLine, quitSignals);
     }
+    // The first start without BrxW.ini in its place takes a copy of an earlier installation's
+    // file, so that its profiles and window places are there at once.
+    const brxw::IniAdoption adoption =
+        commandLine.iniNamed ? brxw::IniAdoption{}
+                             : brxw::AdoptEarlierIni(commandLine.iniPath, brxw::EarlierIniPaths());
+    QString adoptionNote;
+    if (!adoption.source.isEmpty()) {
+        const QString from = QDir::toNativeSeparators(adoption.source);
+        const QString to = QDir::toNativeSeparators(commandLine.iniPath);
+        adoptionNote = adoption.failure.isEmpty()
+                           ? brxw::Tr("brxw::Main",
+                                      "BrxW.ini copied from %1 to %2; the original is unchanged.")
+                                 .arg(from, to)
+                           : brxw::Tr("brxw::Main", "Cannot copy %1 to %2: %3.")
+                                 .arg(from, to, adoption.failure);
+        std::fprintf(stderr, "brxw: %s\n", qPrintable(adoptionNote));
+    }
     brxw::AppConfig config(commandLine.iniPath);
 
     // The editor frame is the main window; it stays hidden until something is edited.
@@ -175,6 +194,9 @@ int main(int argc, char* argv[]) {
     // Initialised before it is shown, so that the window manager maps it at its stored place
     // (a move just after mapping can be lost while the manager is still placing the window).
     panel.Initialise(commandLine.startupName);
+    if (!adoptionNote.isEmpty()) {
+        panel.statusBar()->showMessage(adoptionNote);
+    }
     panel.show();
     panel.raise();
     editorFrame.RestorePlacement();

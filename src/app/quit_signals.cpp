@@ -3,7 +3,13 @@
 
 #include <QSocketNotifier>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#else
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,6 +35,32 @@ extern "C" void OnQuitSignal(int) {
 }
 
 }  // namespace
+#else
+namespace {
+
+// Console control events come on a thread of their own. Closing the console, logging off and
+// shutting down end the process once the handler returns: it waits for the program to end (the
+// object's destructor), up to a little under the five seconds Windows grants.
+std::mutex g_mutex;
+std::condition_variable g_ended;
+QuitSignals* g_instance = nullptr;  // guarded by g_mutex
+constexpr std::chrono::milliseconds kEndWait{4500};
+
+BOOL WINAPI OnConsoleEvent(DWORD type) {
+    std::unique_lock<std::mutex> lock(g_mutex);
+    QuitSignals* instance = g_instance;
+    if (instance == nullptr) {
+        return FALSE;
+    }
+    QMetaObject::invokeMethod(
+        instance, [instance] { emit instance->quitRequested(); }, Qt::QueuedConnection);
+    if (type == CTRL_CLOSE_EVENT || type == CTRL_LOGOFF_EVENT || type == CTRL_SHUTDOWN_EVENT) {
+        g_ended.wait_for(lock, kEndWait, [] { return g_instance == nullptr; });
+    }
+    return TRUE;
+}
+
+}  // namespace
 #endif
 
 QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
@@ -45,11 +77,24 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
     for (int number : kSignals) {
         ::sigaction(number, &action, nullptr);
     }
+#else
+    {
+        const std::lock_guard<std::mutex> lock(g_mutex);
+        g_instance = this;
+    }
+    SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 #endif
 }
 
 QuitSignals::~QuitSignals() {
-#ifndef _WIN32
+#ifdef _WIN32
+    SetConsoleCtrlHandler(OnConsoleEvent, FALSE);
+    {
+        const std::lock_guard<std::mutex> lock(g_mutex);
+        g_instance = nullptr;
+    }
+    g_ended.notify_all();
+#else
     if (m_notifier == nullptr) {
         return;
     }

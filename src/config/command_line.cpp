@@ -32,8 +32,8 @@ constexpr std::array<const char*, 7> kQtSwitchesAlone = {
 
 #ifdef _WIN32
 constexpr const char* kDefaultIniText =
-    "BrxW.ini in the Windows directory when it can be written there, else in the user's "
-    "application-data folder";
+    "%APPDATA%\\brxW\\BrxW.ini; on the first start a copy of an earlier BrxW.ini from "
+    "%LOCALAPPDATA%\\VirtualStore\\Windows or the Windows directory";
 #else
 constexpr const char* kDefaultIniText =
     "$XDG_CONFIG_HOME/BrxW.ini, or ~/.config/BrxW.ini when XDG_CONFIG_HOME is unset or relative";
@@ -148,6 +148,7 @@ CommandLine ParseCommandLine(const QStringList& args) {
         const QString iniPath = parsed.parser.value(parsed.ini);
         result.iniPath =
             iniPath.isEmpty() ? DefaultIniPath() : QFileInfo(iniPath).absoluteFilePath();
+        result.iniNamed = !iniPath.isEmpty();
     }
     return result;
 }

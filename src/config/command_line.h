@@ -21,6 +21,7 @@ struct CommandLine {
     // --ini FILE or --ini=FILE, made absolute; else DefaultIniPath(). Left empty for any other
     // request than Run, which must not create the default folder.
     QString iniPath;
+    bool iniNamed = false;    // --ini was given: no earlier BrxW.ini is looked for
     std::string startupName;  // Windows code page bytes; empty when none was given
     QString screenshotDir;    // --screenshots DIR: the headless demonstration run
 };

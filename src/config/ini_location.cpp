@@ -3,8 +3,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #ifdef _WIN32
@@ -27,13 +26,21 @@ void MakeFolder(const QString& folder) {
 }
 
 #ifdef _WIN32
-// Windows rights are ACLs that QFileInfo cannot judge: try to create a file there.
-bool CanWriteIn(const QString& folder) {
-    if (!QDir(folder).exists()) {
-        return false;
+// A folder named by the environment (%APPDATA%, %LOCALAPPDATA%), else its usual place in the
+// user's profile.
+QString ProfileFolder(const char* variable, const QString& usual) {
+    const QString folder = QDir::fromNativeSeparators(qEnvironmentVariable(variable));
+    return !folder.isEmpty() && QDir::isAbsolutePath(folder) ? folder : QDir::homePath() + usual;
+}
+
+QString WindowsDirectory() {
+    wchar_t windowsDir[MAX_PATH + 1] = {};
+    const UINT length = GetWindowsDirectoryW(windowsDir, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) {
+        return {};
     }
-    QTemporaryFile probe(folder + QStringLiteral("/brxw_XXXXXX.tmp"));
-    return probe.open();
+    return QDir::fromNativeSeparators(
+        QString::fromWCharArray(windowsDir, static_cast<qsizetype>(length)));
 }
 #endif
 
@@ -42,19 +49,8 @@ bool CanWriteIn(const QString& folder) {
 QString DefaultIniPath() {
     const QString fileName = QString::fromLatin1(kIniFileName);
 #ifdef _WIN32
-    wchar_t windowsDir[MAX_PATH + 1] = {};
-    const UINT length = GetWindowsDirectoryW(windowsDir, MAX_PATH + 1);
-    if (length > 0 && length <= MAX_PATH) {
-        const QString folder = QDir::fromNativeSeparators(
-            QString::fromWCharArray(windowsDir, static_cast<qsizetype>(length)));
-        if (CanWriteIn(folder)) {
-            return folder + QLatin1Char('/') + fileName;
-        }
-    }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::homePath();
-    }
+    const QString folder =
+        ProfileFolder("APPDATA", QStringLiteral("/AppData/Roaming")) + QStringLiteral("/brxW");
 #else
     QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
     // The XDG rules say a relative path is invalid and must be ignored.
@@ -64,6 +60,48 @@ QString DefaultIniPath() {
 #endif
     MakeFolder(folder);
     return QDir::cleanPath(folder + QLatin1Char('/') + fileName);
+}
+
+QStringList EarlierIniPaths() {
+    QStringList paths;
+#ifdef _WIN32
+    const QString fileName = QString::fromLatin1(kIniFileName);
+    const QString windowsDir = WindowsDirectory();
+    if (!windowsDir.isEmpty()) {
+        // The VirtualStore mirrors the Windows directory's path without its drive.
+        const QString store = ProfileFolder("LOCALAPPDATA", QStringLiteral("/AppData/Local")) +
+                              QStringLiteral("/VirtualStore") +
+                              windowsDir.mid(windowsDir.indexOf(QLatin1Char('/')));
+        paths << QDir::cleanPath(store + QLatin1Char('/') + fileName)
+              << QDir::cleanPath(windowsDir + QLatin1Char('/') + fileName);
+    }
+#endif
+    return paths;
+}
+
+IniAdoption AdoptEarlierIni(const QString& iniPath, const QStringList& earlier) {
+    IniAdoption adoption;
+    if (QFileInfo::exists(iniPath) || QFileInfo(iniPath).isSymLink()) {
+        return adoption;
+    }
+    for (const QString& path : earlier) {
+        if (!QFileInfo(path).isFile()) {
+            continue;
+        }
+        adoption.source = path;
+        MakeFolder(QFileInfo(iniPath).absolutePath());
+        // QFile::copy never replaces a file: one made meanwhile is kept.
+        QFile original(path);
+        if (!original.copy(iniPath)) {
+            adoption.failure = original.errorString();
+            return adoption;
+        }
+        // The profiles hold passwords: the copy is the user's alone.
+        QFile::setPermissions(iniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadUser | QFileDevice::WriteUser);
+        return adoption;
+    }
+    return adoption;
 }
 
 }  // namespace brxw

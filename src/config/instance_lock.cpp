@@ -48,7 +48,12 @@ bool PrivateFolder(const QString& folder) {
 
 QString InstanceLock::LockFolder() {
 #ifdef _WIN32
-    const QString fallback = QDir::tempPath() + QStringLiteral("/brxw");
+    // The user's local application data, beside the logs (%LOCALAPPDATA%\brxW).
+    QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    if (local.isEmpty() || !QDir::isAbsolutePath(local)) {
+        local = QDir::homePath() + QStringLiteral("/AppData/Local");
+    }
+    const QString fallback = local + QStringLiteral("/brxW");
 #else
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {

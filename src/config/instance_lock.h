@@ -58,6 +58,7 @@ public:
     // The private folder that holds the locks and sockets: $XDG_RUNTIME_DIR/brxw, or when that
     // is unset or unusable a folder of this user's own in the temporary folder (created 0700;
     // one that someone else owns or others may enter is not used). Empty when none can be had.
+    // On Windows %LOCALAPPDATA%\brxW, in the user's profile, and a named pipe for the socket.
     static QString LockFolder();
     // The path by which two starts on one file recognise each other: links resolved.
     static QString CanonicalIniPath(const QString& iniPath);

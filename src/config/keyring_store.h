@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // KeyringStore: the PasswordStore of the desktop's keyring, spoken to directly over the session
-// bus (the Secret Service interface, org.freedesktop.secrets). Its own small library
-// (brxw_keyring), so that the logic layer never links the bus. UI thread only.
+// bus (the Secret Service interface, org.freedesktop.secrets); on Windows the Credential Manager
+// (keyring_store_win.cpp). Its own small library (brxw_keyring), so that the logic layer never
+// links the bus. UI thread only. What follows is the free desktops' side.
 //
 // Each entry is one item of the default collection with the attributes
 //   server = "brxW", user = the entry's name (KeyringEntry), type = "plaintext"

@@ -22,11 +22,15 @@ constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDe
 constexpr const char* kEndNote = "brxw-kept.txt";
 
 QString RuntimeFolder() {
+#ifdef _WIN32
+    return {};  // Windows has no runtime folder: the state folder is the last one tried
+#else
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (runtime.isEmpty() || !QDir::isAbsolutePath(runtime)) {
         return {};
     }
     return QDir(runtime).filePath(QStringLiteral("brxw"));
+#endif
 }
 
 QString CannotWrite(const QString& path, const QString& reason) {

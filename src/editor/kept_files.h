@@ -21,7 +21,8 @@ namespace brxw {
 // written, otherwise "Cannot write <path>: <reason>." and path is as it was.
 QString WritePrivateFile(const QString& path, std::string_view bytes);
 
-// The user's state folder, "$XDG_STATE_HOME/brxw" (~/.local/state/brxw).
+// The user's state folder, "$XDG_STATE_HOME/brxw" (~/.local/state/brxw; on Windows
+// %LOCALAPPDATA%\brxW).
 QString StateFolder();
 
 // A changed text kept when the program ends: tried in each folder in turn under fileName; a
@@ -33,7 +34,7 @@ struct KeptText {
 };
 KeptText KeepText(std::string_view bytes, const QString& fileName, const QStringList& folders);
 // Where an ending program keeps a changed text: the folder of its file first, then the state
-// folder, then "$XDG_RUNTIME_DIR/brxw" when that is set.
+// folder, then "$XDG_RUNTIME_DIR/brxw" when that is set (not on Windows).
 QStringList KeptTextFolders(const QString& first);
 
 // What the next start tells the sysop of the text kept at the end: "brxw-kept.txt" in the state
@@ -42,7 +43,7 @@ QStringList KeptTextFolders(const QString& first);
 void LeaveEndNote(const KeptText& kept);
 std::optional<KeptText> TakeEndNote();
 
-// Copies of what was sent: "$XDG_STATE_HOME/brxw/sent".
+// Copies of what was sent: "sent" in the state folder.
 QString SentFolder();
 // "<BBS>-<yyyy-MM-dd_HHmmss>-<title>.txt", the BBS and the title made safe file-name parts.
 QString SentCopyName(const QString& bbs, const QString& title, const QDateTime& when);

@@ -2,11 +2,17 @@
 #include "link/reception.h"
 
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <climits>
 #include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "text/charset.h"
 #include "text/text_scan.h"
@@ -32,6 +38,32 @@ bool IsReservedDeviceName(std::string_view name) {
     }
     return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
            stem[3] >= '0' && stem[3] <= '9';
+}
+
+// Puts `from` in the place of `to`: an existing file or a symbolic link named `to` is replaced,
+// never written through. Empty when done, else the system's reason.
+QString ReplaceFile(const QString& from, const QString& to) {
+#ifdef _WIN32
+    if (MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
+                    reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+        return {};
+    }
+    const DWORD error = GetLastError();
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason = length > 0 && text != nullptr
+                         ? QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed()
+                         : QStringLiteral("error %1").arg(error);
+    LocalFree(text);
+    return reason;
+#else
+    std::error_code error;
+    std::filesystem::rename(from.toStdU16String(), to.toStdU16String(), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
+#endif
 }
 
 }  // namespace
@@ -100,8 +132,8 @@ std::unique_ptr<QTemporaryFile> Reception::OpenTemporary() const {
 }
 
 bool Reception::CreateEmpty(const std::string& name) const {
-    const std::unique_ptr<QTemporaryFile> file = OpenTemporary();
-    return file && Commit(*file, name);
+    std::unique_ptr<QTemporaryFile> file = OpenTemporary();
+    return file && Commit(std::move(file), name);
 }
 
 void Reception::Append(std::string_view piece) {
@@ -113,29 +145,30 @@ void Reception::Append(std::string_view piece) {
     }
 }
 
-bool Reception::Commit(QTemporaryFile& file, const std::string& name) const {
-    if (!file.flush()) {
-        m_failure = file.errorString();
+bool Reception::Commit(std::unique_ptr<QTemporaryFile> file, const std::string& name) const {
+    if (!file->flush()) {
+        m_failure = file->errorString();
         return false;
     }
     // Received files may be private mail: the owner's alone, as the temporary file was
     // created (the umask may have narrowed that further; it is never widened).
-    file.setPermissions(file.permissions() & (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ReadUser | QFileDevice::WriteUser));
-    file.close();
-    // rename() replaces the directory entry: an existing file or a symbolic link in its place is
-    // replaced, never written through.
-    std::error_code error;
-    std::filesystem::rename(file.fileName().toStdU16String(), PathOf(name).toStdU16String(), error);
-    if (error) {
-        m_failure = QString::fromLocal8Bit(error.message());
+    file->setPermissions(file->permissions() & (QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadUser | QFileDevice::WriteUser));
+    // A QTemporaryFile keeps its handle after close(), and Windows renames no file that is still
+    // open: the object goes first, and the file is renamed by its path.
+    const QString temporary = file->fileName();
+    file->setAutoRemove(false);
+    file.reset();
+    const QString reason = ReplaceFile(temporary, PathOf(name));
+    if (!reason.isEmpty()) {
+        m_failure = reason;
+        QFile::remove(temporary);
     }
-    return !error;
+    return reason.isEmpty();
 }
 
 bool Reception::Finish() {
-    const bool written = m_file && Commit(*m_file, m_name);
-    m_file.reset();  // removes the temporary file when it was not renamed
+    const bool written = m_file && Commit(std::move(m_file), m_name);
     m_announced = 0;
     m_received = 0;
     return written;

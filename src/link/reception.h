@@ -66,7 +66,7 @@ private:
     std::unique_ptr<QTemporaryFile> OpenTemporary() const;
     QString PathOf(const std::string& name) const;
     // Completes `file` and renames it over `name` in the directory; false when that failed.
-    bool Commit(QTemporaryFile& file, const std::string& name) const;
+    bool Commit(std::unique_ptr<QTemporaryFile> file, const std::string& name) const;
 
     QString m_directory;
     std::int32_t m_announced = 0;

@@ -11,6 +11,8 @@
 #ifdef Q_OS_LINUX
 #include <sys/prctl.h>
 #include <csignal>
+#elif defined(_WIN32)
+#include <windows.h>
 #endif
 
 namespace brxw {
@@ -32,6 +34,32 @@ int FreeLoopbackPort() {
     server.close();
     return port;
 }
+
+#ifdef _WIN32
+// A brxW that crashes or is killed leaves no tunnel behind: every ssh is put in one job object
+// that ends its processes when the program's last handle to it closes, which is at its end.
+void EndWithTheProgram(qint64 pid) {
+    static const HANDLE job = [] {
+        const HANDLE made = CreateJobObjectW(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (made != nullptr && SetInformationJobObject(made, JobObjectExtendedLimitInformation,
+                                                       &limits, sizeof limits) == FALSE) {
+            CloseHandle(made);
+            return HANDLE{nullptr};
+        }
+        return made;
+    }();
+    const HANDLE process =
+        OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE, static_cast<DWORD>(pid));
+    if (job != nullptr && process != nullptr) {
+        AssignProcessToJobObject(job, process);
+    }
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+}
+#endif
 
 }  // namespace
 
@@ -104,6 +132,10 @@ void SshTunnel::Start(const SshTarget& target, const std::string& remoteHost, in
     m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 #endif
     QProcess* process = m_process.get();
+#ifdef _WIN32
+    connect(process, &QProcess::started, this,
+            [process] { EndWithTheProgram(process->processId()); });
+#endif
     connect(process, &QProcess::readyReadStandardError, this, &SshTunnel::ReadStderr);
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {

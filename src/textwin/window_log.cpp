@@ -385,12 +385,21 @@ bool WindowLogs::SetEnabled(LogWindow window, bool on) {
 }
 
 QString WindowLogs::DefaultFolder() {
+#ifdef _WIN32
+    // The user's local (not roaming) application data: logs and drafts stay on this computer.
+    QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    if (local.isEmpty() || !QDir::isAbsolutePath(local)) {
+        local = QDir::home().filePath(QStringLiteral("AppData/Local"));
+    }
+    return QDir(local).filePath(QStringLiteral("brxW"));
+#else
     // A relative XDG_STATE_HOME is ignored, as the desktop's other programs ignore it.
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || !QDir::isAbsolutePath(state)) {
         state = QDir::home().filePath(QStringLiteral(".local/state"));
     }
     return QDir(state).filePath(QStringLiteral("brxw"));
+#endif
 }
 
 QString WindowLogs::EffectiveFolder() const {

@@ -45,7 +45,8 @@ std::string_view LogWindowKey(LogWindow window);
 // for translation.
 std::string_view LogWindowTitle(LogWindow window);
 // The folder of the files; absent or empty: the user's state folder, "$XDG_STATE_HOME/brxw"
-// (~/.local/state/brxw), made private (0700) when it is first needed. A relative name is taken
+// (~/.local/state/brxw; on Windows %LOCALAPPDATA%\brxW), made private (0700) when it is first
+// needed. A relative name is taken
 // from the folder of BrxW.ini, as it always was.
 inline constexpr std::string_view kLogFolderKey = "LogFolder";
 // 1: lines are written in UTF-8; absent or 0: in the window's own character set, byte for byte.
@@ -196,7 +197,8 @@ public:
     bool SetEnabled(LogWindow window, bool on);
     // The stored folder; empty: the default one.
     const QString& Folder() const { return m_folder; }
-    // "$XDG_STATE_HOME/brxw", or "~/.local/state/brxw" when that is unset or not absolute.
+    // "$XDG_STATE_HOME/brxw", or "~/.local/state/brxw" when that is unset or not absolute;
+    // on Windows "%LOCALAPPDATA%\brxW".
     static QString DefaultFolder();
     // The folder the files go to: the stored one (a relative name from BrxW.ini's folder), or
     // the default one.

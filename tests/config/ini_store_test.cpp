@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/ini_store.h"
+#include "config/ini_location.h"
 
 #include "config/config_test_support.h"
 #include "text/charset.h"
 
 #include <gtest/gtest.h>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -277,6 +279,54 @@ TEST(IniStoreTest, FailedWriteReportsFailureAndLeavesOldFile) {
         ::chmod(dir.path().toLocal8Bit().constData(), 0700);
         EXPECT_EQ(ReadBytes(path), old);
     }
+}
+
+// The first start on Windows: a BrxW.ini left in the VirtualStore (or the Windows directory)
+// by an earlier installation is copied to the new place, never moved or changed, and is read
+// there exactly as it was; a file already in the new place is never replaced.
+TEST(IniStoreTest, EarlierIniIsCopiedNotMovedAndReadExactly) {
+    QTemporaryDir dir;
+    const QString store = dir.filePath("VirtualStore/Windows/BrxW.ini");
+    const QString windows = dir.filePath("Windows/BrxW.ini");
+    const QString target = dir.filePath("AppData/Roaming/brxW/BrxW.ini");
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("VirtualStore/Windows")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("Windows")));
+    const std::string bytes =
+        "[Remote 0]\r\nName=GB7XYZ\r\nAddress=bbs.example\r\nPort=6300\r\n"
+        "[Panel]\r\nTitle=Stra\xdf"
+        "e\r\n";
+    ASSERT_TRUE(WriteBytes(store, bytes));
+    ASSERT_TRUE(WriteBytes(windows, "[Remote 0]\r\nName=OLDER\r\n"));
+    const QDateTime stamp = QFileInfo(store).lastModified();
+
+    const QStringList earlier{dir.filePath("missing/BrxW.ini"), store, windows};
+    const IniAdoption adoption = AdoptEarlierIni(target, earlier);
+    EXPECT_EQ(adoption.source, store);
+    EXPECT_TRUE(adoption.failure.isEmpty()) << adoption.failure.toStdString();
+    EXPECT_EQ(ReadBytes(target), bytes);
+    EXPECT_EQ(ReadBytes(store), bytes);
+    EXPECT_EQ(QFileInfo(store).lastModified(), stamp);
+    EXPECT_EQ(QFileInfo(target).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
+              QFileDevice::Permissions());
+    const IniStore ini(target);
+    EXPECT_EQ(ini.Read("Remote 0", "Name"), "GB7XYZ");
+    EXPECT_EQ(ini.Read("Remote 0", "Port"), "6300");
+    EXPECT_EQ(ini.Read("Panel", "Title"),
+              "Stra\xdf"
+              "e");
+
+    // Later starts keep the file they find, however it was changed since.
+    ASSERT_TRUE(WriteBytes(target, "[Remote 0]\r\nName=NEW\r\n"));
+    EXPECT_TRUE(AdoptEarlierIni(target, earlier).source.isEmpty());
+    EXPECT_EQ(ReadBytes(target), "[Remote 0]\r\nName=NEW\r\n");
+
+    // The Windows directory is the second place; no earlier file at all leaves nothing behind.
+    const QString second = dir.filePath("second/BrxW.ini");
+    EXPECT_EQ(AdoptEarlierIni(second, {store + "x", windows}).source, windows);
+    EXPECT_EQ(ReadBytes(second), "[Remote 0]\r\nName=OLDER\r\n");
+    const QString none = dir.filePath("none/BrxW.ini");
+    EXPECT_TRUE(AdoptEarlierIni(none, {store + "x"}).source.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(none));
 }
 
 }  // namespace

@@ -14,6 +14,12 @@ int main(int argc, char** argv) {
         QDir::setCurrent(scratch.path());
         qputenv("XDG_STATE_HOME",
                 QDir(scratch.path()).filePath(QStringLiteral("state")).toLocal8Bit());
+#ifdef _WIN32
+        // Windows keeps the state folder in the local application data.
+        qputenv("LOCALAPPDATA",
+                QDir::toNativeSeparators(QDir(scratch.path()).filePath(QStringLiteral("local")))
+                    .toLocal8Bit());
+#endif
     }
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
