@@ -1693,6 +1693,14 @@ Falls kein brxW läuft, löschen Sie %3.</translation>
         <translation>brxW läuft bereits mit %1 (%2); sein Fenster wird nach vorn geholt, verbindet %3 aber nicht, solange einer seiner Dialoge offen ist. Schließen Sie den Dialog und wählen Sie %3 in seinem Menü Verbinden.
 </translation>
     </message>
+    <message>
+        <source>BrxW.ini copied from %1 to %2; the original is unchanged.</source>
+        <translation>BrxW.ini wurde von %1 nach %2 kopiert; das Original bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2: %3.</source>
+        <translation>%1 kann nicht nach %2 kopiert werden: %3.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Screenshots</name>

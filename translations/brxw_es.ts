@@ -1693,6 +1693,14 @@ Si no hay ningún brxW en ejecución, elimine %3.</translation>
         <translation>brxW ya se está ejecutando con %1 (%2); su ventana pasa al primer plano, pero no conecta %3 mientras uno de sus diálogos esté abierto. Cierre el diálogo y elija %3 en su menú Conectar.
 </translation>
     </message>
+    <message>
+        <source>BrxW.ini copied from %1 to %2; the original is unchanged.</source>
+        <translation>BrxW.ini copiado de %1 a %2; el original no se modifica.</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2: %3.</source>
+        <translation>No se puede copiar %1 a %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Screenshots</name>

@@ -1693,6 +1693,14 @@ Si aucun brxW ne tourne, supprimez %3.</translation>
         <translation>brxW tourne déjà avec %1 (%2)&#xa0;; sa fenêtre est mise au premier plan, mais il ne se connecte pas à %3 tant qu&apos;une de ses boîtes de dialogue est ouverte. Fermez-la et choisissez %3 dans son menu Connexion.
 </translation>
     </message>
+    <message>
+        <source>BrxW.ini copied from %1 to %2; the original is unchanged.</source>
+        <translation>BrxW.ini copié de %1 vers %2&#xa0;; l&apos;original n&apos;est pas modifié.</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 to %2: %3.</source>
+        <translation>Impossible de copier %1 vers %2&#xa0;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>brxw::Screenshots</name>
