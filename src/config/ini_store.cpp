@@ -28,7 +28,7 @@ QString SystemReason(int error) {
 
 // Why the file cannot be replaced, in the system's words where it can tell: the file or its
 // folder not writable, the folder missing. `fallback` is what the writer itself reported.
-QString WriteReason(const QString& path, const QString& fallback) {
+QString WriteReason([[maybe_unused]] const QString& path, const QString& fallback) {
 #ifndef _WIN32
     const QByteArray file = QFile::encodeName(path);
     if (::access(file.constData(), F_OK) == 0 && ::access(file.constData(), W_OK) != 0) {
