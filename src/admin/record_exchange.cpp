@@ -342,9 +342,10 @@ UserReplyKeys ApplyUserReply(UserRecord& record, std::string_view payload, bool 
                 std::size_t pos = 0;
                 long value = 0;
                 if (ScanNextLong(field.value, pos, value)) {
-                    // "%u": a negative number wraps, a larger one stops at the top.
+                    // "%u": a negative number wraps, a larger one stops at the top. Compared
+                    // as long long: where long has 32 bits (Windows) UINT32_MAX is no long.
                     record.receivedFlags =
-                        value > static_cast<long>(UINT32_MAX)
+                        static_cast<long long>(value) > static_cast<long long>(UINT32_MAX)
                             ? UINT32_MAX
                             : static_cast<std::uint32_t>(static_cast<unsigned long>(value));
                     record.flagsReceived = true;

@@ -60,6 +60,8 @@ TEST(SocketErrors, TextsAndTheUnknownRest) {
     EXPECT_STREQ(SocketErrorText(10001), "Unknown");
 }
 
+// POSIX's errno values are translated to the WSA codes; Windows reports those itself.
+#ifndef _WIN32
 TEST(SocketErrors, PlatformErrorsReadAsTheSameTexts) {
     EXPECT_STREQ(SocketErrorText(WsaFromErrno(ECONNREFUSED)), "Connection refused");
     EXPECT_STREQ(SocketErrorText(WsaFromErrno(ECONNRESET)), "Connection reset by peer");
@@ -72,6 +74,7 @@ TEST(SocketErrors, PlatformErrorsReadAsTheSameTexts) {
     }
     EXPECT_STREQ(SocketErrorText(WsaFromErrno(ENOMEM)), "Unknown");
 }
+#endif
 
 TEST(DottedAddress, ClassicFormsMakeAnAddressAndNamesDoNot) {
     const std::pair<const char*, std::uint32_t> addresses[] = {
