@@ -342,12 +342,15 @@ UserReplyKeys ApplyUserReply(UserRecord& record, std::string_view payload, bool 
                 std::size_t pos = 0;
                 long value = 0;
                 if (ScanNextLong(field.value, pos, value)) {
-                    // "%u": a negative number wraps, a larger one stops at the top. Compared
-                    // as long long: where long has 32 bits (Windows) UINT32_MAX is no long.
+                    // "%u": a negative number wraps, a larger one stops at the top; where long
+                    // has 32 bits (Windows) no long is larger.
                     record.receivedFlags =
-                        static_cast<long long>(value) > static_cast<long long>(UINT32_MAX)
-                            ? UINT32_MAX
-                            : static_cast<std::uint32_t>(static_cast<unsigned long>(value));
+                        static_cast<std::uint32_t>(static_cast<unsigned long>(value));
+                    if constexpr (sizeof(long) > sizeof(std::uint32_t)) {
+                        if (value > static_cast<long>(UINT32_MAX)) {
+                            record.receivedFlags = UINT32_MAX;
+                        }
+                    }
                     record.flagsReceived = true;
                 }
                 record.checked = record.receivedFlags & kUserFlagBits;
