@@ -53,16 +53,9 @@ std::string RecordLogLine(const QDateTime& when, std::uint8_t kind, std::string_
 }
 
 std::string AppendRecordLog(const QString& path, std::string_view line) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        if (QFileInfo::exists(folder)) {
-            return Failure(folder, ENOTDIR);
-        }
-        errno = 0;
-        if (!QDir().mkpath(QFileInfo(folder).absolutePath()) ||
-            !QDir().mkdir(folder, kOwnerFile | QFileDevice::ExeOwner)) {
-            return Failure(folder, errno);
-        }
+    const QString fault = MakePrivateFolder(QFileInfo(path).absolutePath());
+    if (!fault.isEmpty()) {
+        return QStringToAnsi(fault);
     }
     QFile file(path);
     errno = 0;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -89,13 +90,30 @@ public:
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
+        // A button repaints on every hover and toggle: each picture is drawn once per size, mode
+        // and state, and drawn anew after a switch of scheme changes the palette.
+        const qint64 palette = QGuiApplication::palette().cacheKey();
+        if (palette != m_drawnFor) {
+            m_drawn.clear();
+            m_drawnFor = palette;
+        }
+        const QString key = QStringLiteral("%1x%2@%3/%4/%5")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(scale)
+                                .arg(int(mode))
+                                .arg(int(state));
+        if (const auto found = m_drawn.constFind(key); found != m_drawn.constEnd()) {
+            return *found;
+        }
         QPixmap pixmap =
             Render(m_draw, InkFor(DarkGround(state)), Fitted(size), std::max<qreal>(scale, kScale));
         if (mode == QIcon::Disabled && QApplication::style() != nullptr) {
             QStyleOption option;
             option.palette = QGuiApplication::palette();
-            return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
         }
+        m_drawn.insert(key, pixmap);
         return pixmap;
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return Fitted(size); }
@@ -106,6 +124,8 @@ public:
     QString key() const override { return QStringLiteral("brxw-toolbar"); }
 
 private:
+    QHash<QString, QPixmap> m_drawn;
+    qint64 m_drawnFor = 0;
     // The picture's own size, or smaller to fit a smaller request.
     static QSize Fitted(const QSize& size) {
         return QSize(kWidth, kHeight)
